@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# One entry point for every set-up and build step.
+#
+#   ./run.sh setup     install missing Debian packages (apt-get)
+#   ./run.sh build     configure and build (preset "default", build/)
+#   ./run.sh test      build, then run the whole ctest suite
+#   ./run.sh demo      build, then run the demo host (the main job)
+#   ./run.sh bench     build, then run the Google Benchmark programs
+#   ./run.sh sanitize  build with ASan + UBSan (build-sanitize/) and run the tests
+#
+# Each command runs the steps it needs first.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+JOBS=${JOBS:-2}
+
+BASE_PACKAGES=(cmake g++ make pkg-config libboost-dev googletest libgtest-dev libgmock-dev libbenchmark-dev)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "run.sh: installing ${missing[*]}"
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+setup() {
+    install_missing "${BASE_PACKAGES[@]}"
+}
+
+build() {
+    setup
+    cmake --preset default >/dev/null
+    cmake --build --preset default -j "$JOBS"
+}
+
+run_tests() {
+    build
+    ctest --preset default -j "$JOBS"
+}
+
+sanitize() {
+    setup
+    cmake --preset sanitize >/dev/null
+    cmake --build --preset sanitize -j "$JOBS"
+    ctest --preset sanitize -j "$JOBS" -E package_consumer
+}
+
+demo() {
+    build
+    ./build/examples/console-demo/console-demo
+}
+
+bench() {
+    build
+    local ran=0
+    for program in build/bench/bench_*; do
+        [ -x "$program" ] || continue
+        "$program" --benchmark_counters_tabular=true
+        ran=1
+    done
+    [ "$ran" -eq 1 ] || echo "run.sh: no benchmark programs built"
+}
+
+case "${1:-}" in
+    setup) setup ;;
+    build) build ;;
+    test) run_tests ;;
+    demo) demo ;;
+    bench) bench ;;
+    sanitize) sanitize ;;
+    *)
+        sed -n '2,12p' "$0"
+        exit 2
+        ;;
+esac

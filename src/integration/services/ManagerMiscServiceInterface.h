@@ -1,0 +1,38 @@
+#ifndef ORVANE_INTEGRATION_SERVICES_MANAGERMISCSERVICEINTERFACE_H
+#define ORVANE_INTEGRATION_SERVICES_MANAGERMISCSERVICEINTERFACE_H
+
+#include "integration/MouseEventInterface.h"
+#include "util/Export.h"
+
+#include <string>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+namespace services {
+
+// Facts about the screen, keyboard and mouse that the engine and the
+// library's event objects ask the host for.
+class OVSDK_INTEGRATION_EXPORT ManagerMiscServiceInterface
+{
+public:
+    // Modifier bits held now: 1 Shift, 2 Control, 4 Alt.
+    virtual int getKeyboardModifiers() = 0;
+    // The engine's key code for a host key code outside 32..127.
+    virtual short translateKeyCode(int keyCode) = 0;
+    virtual void getDotPitch(double* dotPitchX, double* dotPitchY) = 0;
+    virtual void getScreenSize(int* width, int* height) = 0;
+    virtual bool isMouseButtonPressed(MouseEventInterface::MouseButton_e button) = 0;
+    virtual std::string getOpenGLVersionString() = 0;
+    // Device pixels per logical pixel of the main screen, for hosts that draw
+    // at high DPI. Nothing in the library calls it.
+    virtual double getDevicePixelRatio() = 0;
+    virtual ~ManagerMiscServiceInterface();
+};
+
+} // namespace services
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_SERVICES_MANAGERMISCSERVICEINTERFACE_H
