@@ -1,5 +1,9 @@
 #include "integration/IteratorInterface.h"
 
+// The full definition gives the instantiation the exported visibility of
+// its argument type.
+#include "integration/PageInterface.h"
+
 namespace orvane {
 namespace sdk {
 namespace integration {
