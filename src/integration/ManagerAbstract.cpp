@@ -1,5 +1,6 @@
 #include "integration/ManagerAbstract.h"
 
+#include "integration/ApplicationEventMonitorInterface.h"
 #include "integration/StateChangeEventObservable.h"
 #include "ovexception/OutOfMemoryException.h"
 
@@ -218,6 +219,9 @@ ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::init(int argc, char*
     {
         return ManagerStartReturnCode_InternalInitializationError;
     }
+
+    if (!m_isInBatchMode && !getApplicationEventMonitor().isReady())
+        return ManagerStartReturnCode_InternalInitializationError;
     return ManagerStartReturnCode_Ok;
 }
 

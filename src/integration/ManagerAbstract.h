@@ -11,6 +11,8 @@ namespace orvane {
 namespace sdk {
 namespace integration {
 
+class ApplicationEventMonitorInterface;
+
 // The class a host subclasses to run the engine: construct it once, make the
 // services current, init() with the command line and the engine's home
 // directory, start(), run the GUI event loop, stop(). It owns every
@@ -64,6 +66,12 @@ public:
     void stop() override;
     std::string getHelpAbout() const override;
     bool isInBatchMode() const override;
+
+    // The host's application event monitor, normally its subclass of
+    // intern::ApplicationEventMonitorAbstract. Asked by init(): the event
+    // manager listens to it, and outside batch mode its isReady() decides
+    // whether init() succeeds.
+    virtual ApplicationEventMonitorInterface& getApplicationEventMonitor() = 0;
 
 protected:
     virtual void subManagersInstantiate();
