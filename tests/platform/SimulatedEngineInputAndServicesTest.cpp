@@ -132,6 +132,4 @@ TEST_F(SimulatedEngineInputAndServicesTest, ALaterDialogRegistrationReplacesTheE
     EXPECT_EQ("OrvEngDialogLaunchDropRegisterCallbacks(5, 8)", sim::calls().back().text());
 }
 
-
-
 } // namespace
