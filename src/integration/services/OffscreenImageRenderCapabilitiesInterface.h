@@ -8,8 +8,8 @@ namespace sdk {
 namespace integration {
 namespace services {
 
-// Whether offscreen images can be rendered and exported; offered to the
-// host's services, answered by the manager.
+// Whether offscreen images can be rendered and exported in this run; offered
+// to the host's services.
 class OVSDK_INTEGRATION_EXPORT OffscreenImageRenderCapabilitiesInterface
 {
 public:
