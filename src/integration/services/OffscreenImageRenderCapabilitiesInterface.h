@@ -1,0 +1,26 @@
+#ifndef ORVANE_INTEGRATION_SERVICES_OFFSCREENIMAGERENDERCAPABILITIESINTERFACE_H
+#define ORVANE_INTEGRATION_SERVICES_OFFSCREENIMAGERENDERCAPABILITIESINTERFACE_H
+
+#include "util/Export.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+namespace services {
+
+// Whether offscreen images can be rendered and exported in this run; offered
+// to the host's services.
+class OVSDK_INTEGRATION_EXPORT OffscreenImageRenderCapabilitiesInterface
+{
+public:
+    virtual bool isOffscreenRenderingAvailable() = 0;
+    virtual bool isOffscreenExportAvailable() = 0;
+    virtual ~OffscreenImageRenderCapabilitiesInterface();
+};
+
+} // namespace services
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_SERVICES_OFFSCREENIMAGERENDERCAPABILITIESINTERFACE_H

@@ -1,0 +1,94 @@
+#include "integration/services/OffscreenImageServiceAbstract.h"
+
+#include "integration/services/intern/MakeServiceCurrent.h"
+#include "ovexception/ExceptionBase.h"
+
+#include <string>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+namespace services {
+
+OffscreenImageServiceInterface* OffscreenImageServiceAbstract::m_currentInstance = nullptr;
+bool OffscreenImageServiceAbstract::m_callbacksRegistered = false;
+
+namespace {
+
+// In batch mode nobody sees the graphics fail, so a failure without a message
+// still says what to try.
+void reportImageFailure(const orvane::ExceptionBase& exception)
+{
+    const bool batchMode = OrvUtilMacroIsBatchModeActive() == TRUE;
+    std::string report = exception.getMessage();
+    if (batchMode && report.empty())
+        report = "Please confirm that your graphics drivers are up to date. "
+                 "Try exporting without the batch mode flag (-b).";
+    OrvUtilDialogErrMsg(report.c_str());
+}
+
+} // namespace
+
+OffscreenImageServiceAbstract::OffscreenImageServiceAbstract() = default;
+
+OffscreenImageServiceAbstract::~OffscreenImageServiceAbstract()
+{
+    m_currentInstance = nullptr;
+}
+
+void OffscreenImageServiceAbstract::registerCallbacks()
+{
+    OrvEngOffscreenImageCreateRegisterCallback(static_ImageCreateCallback, 0);
+    OrvEngOffscreenImageDestroyRegisterCallback(static_ImageDestroyCallback, 0);
+    OrvEngOffscreenImageGetRGBRowRegisterCallback(static_ImageGetRGBRowCallback, 0);
+}
+
+void OffscreenImageServiceAbstract::makeCurrent()
+{
+    intern::makeServiceCurrent(*this, m_currentInstance, m_callbacksRegistered);
+}
+
+// Makes the image and renders the plot into it. A failure of the host's
+// graphics is reported to the user here rather than passed to the engine;
+// the engine then gets the result as far as it got. Without a place for the
+// handle no image is made, since the engine could never destroy it.
+Boolean_t OffscreenImageServiceAbstract::static_ImageCreateCallback(int width, int height, ExportRegion_e region,
+                                                                   ArbParam_t, ArbParam_t* imageHandle)
+{
+    if (!m_currentInstance || !imageHandle)
+        return FALSE;
+    bool result = false;
+    try
+    {
+        OffscreenImageInterface* const image = m_currentInstance->createImage(width, height);
+        *imageHandle = reinterpret_cast<ArbParam_t>(image);
+        result = image != nullptr;
+        if (image)
+            result = image->render(region);
+    }
+    catch (const orvane::ExceptionBase& exception)
+    {
+        reportImageFailure(exception);
+    }
+    return result ? TRUE : FALSE;
+}
+
+void OffscreenImageServiceAbstract::static_ImageDestroyCallback(ArbParam_t imageHandle, ArbParam_t)
+{
+    if (m_currentInstance && imageHandle != 0)
+        m_currentInstance->destroyImage(imageHandle);
+}
+
+Boolean_t OffscreenImageServiceAbstract::static_ImageGetRGBRowCallback(ArbParam_t imageHandle, int row, ArbParam_t,
+                                                                      unsigned char* red, unsigned char* green,
+                                                                      unsigned char* blue)
+{
+    if (!m_currentInstance)
+        return FALSE;
+    return m_currentInstance->getRGBRow(imageHandle, row, red, green, blue) ? TRUE : FALSE;
+}
+
+} // namespace services
+} // namespace integration
+} // namespace sdk
+} // namespace orvane

@@ -1,0 +1,42 @@
+#ifndef ORVANE_INTEGRATION_SERVICES_OFFSCREENIMAGESERVICEABSTRACT_H
+#define ORVANE_INTEGRATION_SERVICES_OFFSCREENIMAGESERVICEABSTRACT_H
+
+#include "integration/services/OffscreenImageServiceInterface.h"
+#include "integration/services/ServiceInterface.h"
+#include "ovsdkbase.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+namespace services {
+
+// Creates, reads and destroys the engine's offscreen images through the current object.
+class OVSDK_INTEGRATION_EXPORT OffscreenImageServiceAbstract : public virtual ServiceInterface,
+                                                               public virtual OffscreenImageServiceInterface
+{
+public:
+    OffscreenImageServiceAbstract();
+    ~OffscreenImageServiceAbstract() override;
+
+    void registerCallbacks() override;
+    void makeCurrent() override;
+
+protected:
+    static OffscreenImageServiceInterface* m_currentInstance;
+    static bool m_callbacksRegistered;
+
+private:
+    // Engine callbacks; the client value is always 0.
+    static Boolean_t static_ImageCreateCallback(int width, int height, ExportRegion_e region, ArbParam_t clientData,
+                                                ArbParam_t* imageHandle);
+    static void static_ImageDestroyCallback(ArbParam_t imageHandle, ArbParam_t clientData);
+    static Boolean_t static_ImageGetRGBRowCallback(ArbParam_t imageHandle, int row, ArbParam_t clientData,
+                                                  unsigned char* red, unsigned char* green, unsigned char* blue);
+};
+
+} // namespace services
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_SERVICES_OFFSCREENIMAGESERVICEABSTRACT_H

@@ -1,0 +1,26 @@
+#ifndef ORVANE_INTEGRATION_SERVICES_SERVICEREPOSITORYINTERFACE_H
+#define ORVANE_INTEGRATION_SERVICES_SERVICEREPOSITORYINTERFACE_H
+
+#include "integration/services/ServiceInterface.h"
+#include "util/Export.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+namespace services {
+
+// Where the host makes its service objects current.
+class OVSDK_INTEGRATION_EXPORT ServiceRepositoryInterface
+{
+public:
+    // Makes `service` the current object of its service class.
+    virtual void setService(ServiceInterface* const service) = 0;
+    virtual ~ServiceRepositoryInterface();
+};
+
+} // namespace services
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_SERVICES_SERVICEREPOSITORYINTERFACE_H

@@ -1,0 +1,50 @@
+#ifndef ORVANE_TESTS_SUPPORT_FAKEMANAGERMISCSERVICE_H
+#define ORVANE_TESTS_SUPPORT_FAKEMANAGERMISCSERVICE_H
+
+#include "integration/services/ManagerMiscServiceAbstract.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace orvane {
+namespace test {
+
+// A host's screen, keyboard and mouse, as plain fields: tests set what the
+// host answers and read back what it was asked. Not current until a test
+// calls makeCurrent() (or hands it to a service repository).
+class FakeManagerMiscService : public sdk::integration::services::ManagerMiscServiceAbstract
+{
+public:
+    typedef sdk::integration::MouseEventInterface::MouseButton_e MouseButton;
+
+    // What the host answers.
+    int modifiers = 0;                    // 1 Shift, 2 Control, 4 Alt
+    std::map<int, short> keyTranslations; // codes not listed translate to themselves
+    std::set<MouseButton> pressedButtons;
+    double dotPitchX = 0.25;
+    double dotPitchY = 0.3;
+    int screenWidth = 1920;
+    int screenHeight = 1080;
+    std::string openGLVersion = "4.6 Fake";
+    double devicePixelRatio = 1.0;
+
+    // What the host was asked.
+    int modifierQueries = 0;
+    std::vector<int> translatedKeyCodes;
+    std::vector<MouseButton> buttonQueries;
+
+    int getKeyboardModifiers() override;
+    short translateKeyCode(int keyCode) override;
+    void getDotPitch(double* x, double* y) override;
+    void getScreenSize(int* width, int* height) override;
+    bool isMouseButtonPressed(MouseButton button) override;
+    std::string getOpenGLVersionString() override;
+    double getDevicePixelRatio() override;
+};
+
+} // namespace test
+} // namespace orvane
+
+#endif // ORVANE_TESTS_SUPPORT_FAKEMANAGERMISCSERVICE_H
