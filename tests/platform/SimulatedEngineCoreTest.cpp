@@ -36,11 +36,14 @@ TEST_F(SimulatedEngineCoreTest, InitReadsExactlyArgcArgumentsAndItsOwnOptions)
 
 TEST_F(SimulatedEngineCoreTest, ShutdownAnnouncesTheQuitStateChangeFirst)
 {
+    addStateChangeCallback(recordStateChange, 0);
+    OrvEngInitiateShutdown(TRUE); // never initialised: nothing to announce
+    EXPECT_TRUE(trace().empty());
+
     char program[] = "host";
     char* argv[] = {program};
     OrvEngInit(1, argv, StateModernizationLevel_Legacy);
     EXPECT_EQ(TRUE, OrvEngStartup());
-    OrvUtilStateChangeAddCallback(recordStateChange, 0);
     OrvEngInitiateShutdown(TRUE);
     EXPECT_EQ((Lines{"state 15"}), trace());
     EXPECT_TRUE(sim::isShutdownInitiated());
@@ -131,10 +134,11 @@ void removeSecond(int code, ArbParam_t)
 
 TEST_F(SimulatedEngineCoreTest, RemovedCallbacksAreSkippedAndAddedOnesWait)
 {
-    EXPECT_EQ(TRUE, OrvUtilStateChangeAddCallback(removeSecond, 0));
-    EXPECT_EQ(TRUE, OrvUtilStateChangeAddCallback(second, 0));
-    EXPECT_EQ(FALSE, OrvUtilStateChangeAddCallback(second, 0));
-    EXPECT_EQ(TRUE, OrvUtilStateChangeAddCallback(second, 1)); // another client value
+    removeAtTearDown(third, 0);
+    EXPECT_EQ(TRUE, addStateChangeCallback(removeSecond, 0));
+    EXPECT_EQ(TRUE, addStateChangeCallback(second, 0));
+    EXPECT_EQ(FALSE, addStateChangeCallback(second, 0));
+    EXPECT_EQ(TRUE, addStateChangeCallback(second, 1)); // another client value
     sim::fireStateChange(31);
     EXPECT_EQ((Lines{"first 31", "second 31"}), trace()); // only client 1 remained
 
@@ -166,7 +170,7 @@ void nesting(int code, ArbParam_t)
 
 TEST_F(SimulatedEngineCoreTest, NestedFiringsEachSeeTheirOwnEvent)
 {
-    OrvUtilStateChangeAddCallback(nesting, 0);
+    addStateChangeCallback(nesting, 0);
     sim::fireStateChange(7, {"PAGE", "NAME"}, 4);
     sim::fireStateChange(8, {"B"}, 0);
     EXPECT_EQ((Lines{"7 PAGE;NAME;4", "50 9", "after PAGE;NAME;4", "8 B;0"}), trace());
@@ -175,7 +179,7 @@ TEST_F(SimulatedEngineCoreTest, NestedFiringsEachSeeTheirOwnEvent)
 
 // --- Reset -----------------------------------------------------------------
 
-TEST_F(SimulatedEngineCoreTest, ResetForgetsEverything)
+TEST_F(SimulatedEngineCoreTest, ResetForgetsEverythingButStateChangeCallbacks)
 {
     tracePages();
     OrvEngPageCreateNew(11, nullptr);
@@ -196,10 +200,10 @@ TEST_F(SimulatedEngineCoreTest, ResetForgetsEverything)
     EXPECT_FALSE(sim::callbacks().pageNewCurrent);
 
     trace().clear();
-    sim::fireStateChange(50); // the state-change callback is gone too
     EXPECT_EQ(TRUE, OrvEngPageCreateNew(12, nullptr));
     EXPECT_EQ(1, OrvUtilPageGetUniqueID()); // ids start again
-    EXPECT_TRUE(trace().empty());
+    // Their owners still live, so state-change callbacks are still told.
+    EXPECT_EQ((Lines{"state 50"}), trace());
 }
 
 } // namespace

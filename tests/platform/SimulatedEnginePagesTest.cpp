@@ -109,7 +109,7 @@ TEST_F(SimulatedEnginePagesTest, SwitchingPagesCallsBackOnlyOnChange)
 TEST_F(SimulatedEnginePagesTest, PageNameIsAStyleValueAndAWriteReportsStateChange7)
 {
     OrvEngPageCreateNew(11, nullptr);
-    OrvUtilStateChangeAddCallback(recordStyleChange, 0);
+    addStateChangeCallback(recordStyleChange, 0);
     styleParamsSeen.clear();
 
     EXPECT_EQ(SetValueReturnCode_Ok, OrvUtilStyleSetString(1, "PAGE", "NAME", "Overview"));
@@ -132,7 +132,7 @@ TEST_F(SimulatedEnginePagesTest, PageNameIsAStyleValueAndAWriteReportsStateChang
 TEST_F(SimulatedEnginePagesTest, FailedStyleWritesAndReadsChangeNothing)
 {
     OrvEngPageCreateNew(11, nullptr);
-    OrvUtilStateChangeAddCallback(recordStateChange, 0);
+    addStateChangeCallback(recordStateChange, 0);
     EXPECT_EQ(SetValueReturnCode_InvalidValue, OrvUtilStyleSetString(9, "PAGE", "NAME", "x"));
     EXPECT_EQ(SetValueReturnCode_InvalidValue, OrvUtilStyleSetString(1, "PAGE", nullptr, "x"));
     sim::setStyleSetResult(SetValueReturnCode_ContextError);
