@@ -182,4 +182,32 @@ TEST_F(SimulatedEnginePagesTest, PrintPreviewAndAssertionsAreRecorded)
     EXPECT_EQ("(null)", sim::assertions()[0].function);
 }
 
+TEST_F(SimulatedEnginePagesTest, FinalizingShutdownDestroysEveryRemainingPageNewestFirst)
+{
+    OrvEngPageCreateNew(11, nullptr);
+    OrvEngPageCreateNew(22, nullptr);
+    OrvEngPageCreateNew(33, nullptr);
+    OrvUtilPageSetCurrentByUniqueID(1);
+    tracePages();
+
+    OrvEngInitiateShutdown(TRUE);
+    OrvEngFinalizeShutdown();
+    EXPECT_EQ((Lines{"state 15", "destroy 33", "destroy 22", "destroy 11"}), trace());
+    EXPECT_EQ(0, OrvUtilPageGetCount());
+    EXPECT_EQ(0, sim::currentPageId());
+}
+
+TEST_F(SimulatedEnginePagesTest, ResetCanKeepTheStateChangeCallbacks)
+{
+    OrvUtilStateChangeAddCallback(recordStateChange, 0);
+    OrvEngPageCreateNew(11, nullptr);
+    sim::resetKeepingStateChangeCallbacks();
+    EXPECT_TRUE(sim::calls().empty());
+    EXPECT_EQ(0, OrvUtilPageGetCount());
+
+    trace().clear();
+    sim::fireStateChange(31);
+    EXPECT_EQ((Lines{"state 31"}), trace());
+}
+
 } // namespace

@@ -6,8 +6,13 @@ namespace sim {
 
 void reset()
 {
-    detail::forgetTexts();
     detail::clearStateChangeCallbacks();
+    resetKeepingStateChangeCallbacks();
+}
+
+void resetKeepingStateChangeCallbacks()
+{
+    detail::forgetTexts();
     detail::engine() = detail::EngineState();
 }
 

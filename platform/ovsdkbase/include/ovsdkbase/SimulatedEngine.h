@@ -47,6 +47,10 @@ struct OVSDKBASE_API EngineCall
 // callbacks, empty log, every knob at its default, no pending idle work.
 // Engine texts still allocated are forgotten (see outstandingTexts()).
 OVSDKBASE_API void reset();
+// The same, except that the state-change callbacks stay registered: a
+// process-wide state-change relay registers once, when it is created, and
+// tests that reset the engine between cases must keep it hearing.
+OVSDKBASE_API void resetKeepingStateChangeCallbacks();
 
 OVSDKBASE_API const std::vector<EngineCall>& calls();
 OVSDKBASE_API void clearCalls();
