@@ -38,7 +38,6 @@ public:
     GLDrawAreaInterface();
     GLDrawAreaInterface(const GLDrawAreaInterface&) = delete;
     GLDrawAreaInterface& operator=(const GLDrawAreaInterface&) = delete;
-    ~GLDrawAreaInterface() override;
 
     boost::signals2::connection connectDrawAreaExposed(const ExposedSignal::slot_type& slot);
     boost::signals2::connection connectDrawAreaDestroyed(const StateSignal::slot_type& slot);
@@ -66,6 +65,7 @@ public:
     // Called by the page manager every time it creates a page on this
     // drawing area, before the page exists.
     virtual void setPageManager(PageManagerInterface& manager) = 0;
+    ~GLDrawAreaInterface() override;
 };
 
 } // namespace integration

@@ -34,14 +34,44 @@ protected:
         orvane::sim::reset();
         trace().clear();
     }
-    void TearDown() override { orvane::sim::reset(); }
+    void TearDown() override
+    {
+        for (const Registration& registration : registrations())
+            OrvUtilStateChangeRemoveCallback(registration.callback, registration.clientData);
+        registrations().clear();
+        orvane::sim::reset();
+    }
+
+    // State-change callbacks outlive reset(): each test's own are removed
+    // when it ends.
+    static Boolean_t addStateChangeCallback(StateChangeCallback_pf callback, ArbParam_t clientData)
+    {
+        removeAtTearDown(callback, clientData);
+        return OrvUtilStateChangeAddCallback(callback, clientData);
+    }
+    static void removeAtTearDown(StateChangeCallback_pf callback, ArbParam_t clientData)
+    {
+        registrations().push_back({callback, clientData});
+    }
 
     // Registers the page callbacks and a state-change callback that trace.
     static void tracePages()
     {
         OrvEngPageNewCurrentRegisterCallback(recordNewCurrent, 0);
         OrvEngPageDestroyRegisterCallback(recordDestroy, 0);
-        OrvUtilStateChangeAddCallback(recordStateChange, 0);
+        addStateChangeCallback(recordStateChange, 0);
+    }
+
+private:
+    struct Registration
+    {
+        StateChangeCallback_pf callback;
+        ArbParam_t clientData;
+    };
+    static std::vector<Registration>& registrations()
+    {
+        static std::vector<Registration> list;
+        return list;
     }
 };
 

@@ -36,21 +36,20 @@ TEST_F(SimulatedEngineCoreTest, InitReadsExactlyArgcArgumentsAndItsOwnOptions)
 
 TEST_F(SimulatedEngineCoreTest, ShutdownAnnouncesTheQuitStateChangeFirst)
 {
+    addStateChangeCallback(recordStateChange, 0);
+    OrvEngInitiateShutdown(TRUE); // never initialised: nothing to announce
+    EXPECT_TRUE(trace().empty());
+
     char program[] = "host";
     char* argv[] = {program};
     OrvEngInit(1, argv, StateModernizationLevel_Legacy);
     EXPECT_EQ(TRUE, OrvEngStartup());
-    OrvUtilStateChangeAddCallback(recordStateChange, 0);
     OrvEngInitiateShutdown(TRUE);
     EXPECT_EQ((Lines{"state 15"}), trace());
     EXPECT_TRUE(sim::isShutdownInitiated());
     OrvEngFinalizeShutdown();
     EXPECT_TRUE(sim::isShutdownFinished());
-    EXPECT_FALSE(sim::isStarted());
     EXPECT_FALSE(sim::isInitialized());
-
-    sim::setStartupResult(false);
-    EXPECT_EQ(FALSE, OrvEngStartup());
 }
 
 TEST_F(SimulatedEngineCoreTest, EngineTextsAreTrackedAndMisusedReleasesSurvive)
@@ -76,6 +75,10 @@ TEST_F(SimulatedEngineCoreTest, EngineTextsAreTrackedAndMisusedReleasesSurvive)
     EXPECT_EQ(nullptr, OrvUtilStringAlloc(0, "empty"));
     sim::setStringAllocFails(true);
     EXPECT_EQ(nullptr, OrvUtilStringAlloc(8, "label"));
+    const StringList_pa list = sim::makeStringList({"only"});
+    EXPECT_EQ(nullptr, OrvUtilStringListGetString(list, 2));
+    sim::freeStringList(list);
+    EXPECT_EQ(3u, sim::misuses().size());
 
     char* about = nullptr;
     ASSERT_EQ(TRUE, OrvEngGetHelpAbout(&about));
@@ -85,20 +88,6 @@ TEST_F(SimulatedEngineCoreTest, EngineTextsAreTrackedAndMisusedReleasesSurvive)
     EXPECT_EQ(FALSE, OrvEngGetHelpAbout(&about));
     EXPECT_EQ(nullptr, about);
     EXPECT_EQ(0u, sim::outstandingTexts());
-}
-
-TEST_F(SimulatedEngineCoreTest, StringListsAreOneBased)
-{
-    const StringList_pa list = sim::makeStringList({"first", "second"});
-    EXPECT_EQ(2, OrvUtilStringListGetCount(list));
-    EXPECT_EQ(0, OrvUtilStringListGetCount(nullptr));
-    char* second = OrvUtilStringListGetString(list, 2);
-    EXPECT_STREQ("second", second);
-    OrvUtilStringDealloc(&second);
-    EXPECT_EQ(nullptr, OrvUtilStringListGetString(list, 0));
-    EXPECT_EQ(nullptr, OrvUtilStringListGetString(list, 3));
-    EXPECT_EQ(2u, sim::misuses().size());
-    sim::freeStringList(list);
 }
 
 TEST_F(SimulatedEngineCoreTest, EveryCallIsLoggedWithTheLockItRanUnder)
@@ -125,13 +114,6 @@ TEST_F(SimulatedEngineCoreTest, EveryCallIsLoggedWithTheLockItRanUnder)
     EXPECT_EQ((Lines{"OrvUtilAppLockStart(1)", "OrvUtilAppLockStart(0)"}), sim::callTexts("OrvUtilAppLockStart"));
     EXPECT_EQ(3u, sim::countCalls("OrvUtilAppLockFinish"));
 
-    OrvUtilParentLockStart(FALSE);
-    EXPECT_EQ(1, sim::parentLockDepth());
-    OrvUtilParentLockFinish();
-    OrvUtilParentLockFinish();
-    EXPECT_EQ(0, sim::parentLockDepth());
-    EXPECT_EQ(2u, sim::misuses().size());
-
     sim::setCallLogging(false);
     OrvUtilPageGetCount();
     EXPECT_EQ(0u, sim::countCalls("OrvUtilPageGetCount"));
@@ -152,10 +134,11 @@ void removeSecond(int code, ArbParam_t)
 
 TEST_F(SimulatedEngineCoreTest, RemovedCallbacksAreSkippedAndAddedOnesWait)
 {
-    EXPECT_EQ(TRUE, OrvUtilStateChangeAddCallback(removeSecond, 0));
-    EXPECT_EQ(TRUE, OrvUtilStateChangeAddCallback(second, 0));
-    EXPECT_EQ(FALSE, OrvUtilStateChangeAddCallback(second, 0));
-    EXPECT_EQ(TRUE, OrvUtilStateChangeAddCallback(second, 1)); // another client value
+    removeAtTearDown(third, 0);
+    EXPECT_EQ(TRUE, addStateChangeCallback(removeSecond, 0));
+    EXPECT_EQ(TRUE, addStateChangeCallback(second, 0));
+    EXPECT_EQ(FALSE, addStateChangeCallback(second, 0));
+    EXPECT_EQ(TRUE, addStateChangeCallback(second, 1)); // another client value
     sim::fireStateChange(31);
     EXPECT_EQ((Lines{"first 31", "second 31"}), trace()); // only client 1 remained
 
@@ -187,7 +170,7 @@ void nesting(int code, ArbParam_t)
 
 TEST_F(SimulatedEngineCoreTest, NestedFiringsEachSeeTheirOwnEvent)
 {
-    OrvUtilStateChangeAddCallback(nesting, 0);
+    addStateChangeCallback(nesting, 0);
     sim::fireStateChange(7, {"PAGE", "NAME"}, 4);
     sim::fireStateChange(8, {"B"}, 0);
     EXPECT_EQ((Lines{"7 PAGE;NAME;4", "50 9", "after PAGE;NAME;4", "8 B;0"}), trace());
@@ -196,7 +179,7 @@ TEST_F(SimulatedEngineCoreTest, NestedFiringsEachSeeTheirOwnEvent)
 
 // --- Reset -----------------------------------------------------------------
 
-TEST_F(SimulatedEngineCoreTest, ResetForgetsEverything)
+TEST_F(SimulatedEngineCoreTest, ResetForgetsEverythingButStateChangeCallbacks)
 {
     tracePages();
     OrvEngPageCreateNew(11, nullptr);
@@ -217,10 +200,10 @@ TEST_F(SimulatedEngineCoreTest, ResetForgetsEverything)
     EXPECT_FALSE(sim::callbacks().pageNewCurrent);
 
     trace().clear();
-    sim::fireStateChange(50); // the state-change callback is gone too
     EXPECT_EQ(TRUE, OrvEngPageCreateNew(12, nullptr));
     EXPECT_EQ(1, OrvUtilPageGetUniqueID()); // ids start again
-    EXPECT_TRUE(trace().empty());
+    // Their owners still live, so state-change callbacks are still told.
+    EXPECT_EQ((Lines{"state 50"}), trace());
 }
 
 } // namespace

@@ -6,12 +6,6 @@ namespace sim {
 
 void reset()
 {
-    detail::clearStateChangeCallbacks();
-    resetKeepingStateChangeCallbacks();
-}
-
-void resetKeepingStateChangeCallbacks()
-{
     detail::forgetTexts();
     detail::engine() = detail::EngineState();
 }

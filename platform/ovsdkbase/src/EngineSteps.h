@@ -42,9 +42,6 @@ private:
     int& m_counter;
 };
 
-// Forgets every state-change callback; a firing in progress skips them.
-void clearStateChangeCallbacks();
-
 } // namespace detail
 } // namespace sim
 } // namespace orvane

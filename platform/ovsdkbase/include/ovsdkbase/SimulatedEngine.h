@@ -46,11 +46,10 @@ struct OVSDKBASE_API EngineCall
 // Back to a freshly loaded engine: not initialised, no pages, no registered
 // callbacks, empty log, every knob at its default, no pending idle work.
 // Engine texts still allocated are forgotten (see outstandingTexts()).
+// State-change callbacks stay registered: they belong to objects that live
+// on (the process-wide state-change relay registers once, when it is made),
+// and each is removed by its owner with OrvUtilStateChangeRemoveCallback.
 OVSDKBASE_API void reset();
-// The same, except that the state-change callbacks stay registered: a
-// process-wide state-change relay registers once, when it is created, and
-// tests that reset the engine between cases must keep it hearing.
-OVSDKBASE_API void resetKeepingStateChangeCallbacks();
 
 OVSDKBASE_API const std::vector<EngineCall>& calls();
 OVSDKBASE_API void clearCalls();
