@@ -2,6 +2,8 @@
 
 #include "integration/ApplicationEventMonitorInterface.h"
 #include "integration/StateChangeEventObservable.h"
+#include "integration/intern/PageManager.h"
+#include "integration/intern/RenderlessGLDrawAreaFactory.h"
 #include "ovexception/OutOfMemoryException.h"
 
 #include <new>
@@ -74,6 +76,14 @@ ManagerAbstract::ManagerAbstract()
 {
     m_stateChangeListener.reset(new StateChangeListener(*this));
     m_offscreenImageRenderCapabilities.reset(new OffscreenImageRenderCapabilities(*this));
+    initializePageManager();
+}
+
+void ManagerAbstract::initializePageManager()
+{
+    m_pageManager.reset(new intern::PageManager(*this));
+    m_glDrawAreaFactory.reset(new intern::RenderlessGLDrawAreaFactory());
+    m_pageManager->setGLDrawAreaFactory(*m_glDrawAreaFactory);
 }
 
 ManagerAbstract::~ManagerAbstract()
@@ -83,11 +93,13 @@ ManagerAbstract::~ManagerAbstract()
         StateChangeEventObservable::getInstance().removeListener(m_stateChangeListener.get());
     m_stateChangeListener.reset();
     m_offscreenImageRenderCapabilities.reset();
+    m_glDrawAreaFactory.reset();
+    m_pageManager.reset();
 }
 
 // --- sub-managers -----------------------------------------------------------
 
-PageManagerInterface& ManagerAbstract::getPageManager() { throwMissing("page manager"); }
+PageManagerInterface& ManagerAbstract::getPageManager() { return *m_pageManager; }
 
 EventManagerInterface& ManagerAbstract::getEventManager() { throwMissing("event manager"); }
 
@@ -97,7 +109,10 @@ services::ServiceRepositoryInterface& ManagerAbstract::getServiceRepository() { 
 
 void ManagerAbstract::subManagersInstantiate() {}
 
-void ManagerAbstract::subManagersRegisterCallbacks() {}
+void ManagerAbstract::subManagersRegisterCallbacks()
+{
+    static_cast<intern::SubManagerInterface&>(*m_pageManager).registerCallbacks();
+}
 
 void ManagerAbstract::subManagersDestroy() {}
 

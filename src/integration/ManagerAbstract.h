@@ -13,6 +13,11 @@ namespace integration {
 
 class ApplicationEventMonitorInterface;
 
+namespace intern {
+class PageManager;
+class RenderlessGLDrawAreaFactory;
+} // namespace intern
+
 // The class a host subclasses to run the engine: construct it once, make the
 // services current, init() with the command line and the engine's home
 // directory, start(), run the GUI event loop, stop(). It owns every
@@ -80,6 +85,9 @@ protected:
     virtual services::OffscreenImageRenderCapabilitiesInterface& getOffscreenImageRenderCapabilities();
 
 private:
+    // The page manager, with the renderless factory as its drawing-area
+    // factory until the host sets its own.
+    void initializePageManager();
     ManagerStartReturnCode_e preScanCommandLine(int argc, char* const* argv, std::string& homeDirectory);
     ManagerStartReturnCode_e initializeEngine(int argc, char* const* argv, const std::string& homeDirectory,
                                               StateModernizationLevel_e level);
@@ -92,6 +100,10 @@ private:
     bool m_isInBatchMode;
     bool m_engineInitialized;
     bool m_engineShutdownFinished;
+    // Owned here and destroyed last; the pages themselves are deleted only
+    // when the engine reports them destroyed (stop() shuts the engine down).
+    std::unique_ptr<intern::PageManager> m_pageManager;
+    std::unique_ptr<intern::RenderlessGLDrawAreaFactory> m_glDrawAreaFactory;
     std::unique_ptr<StateChangeListener> m_stateChangeListener;
     std::unique_ptr<OffscreenImageRenderCapabilities> m_offscreenImageRenderCapabilities;
 };
