@@ -7,7 +7,6 @@ namespace sim {
 void reset()
 {
     detail::forgetTexts();
-    detail::clearStateChangeCallbacks();
     detail::engine() = detail::EngineState();
 }
 

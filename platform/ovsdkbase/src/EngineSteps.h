@@ -40,7 +40,6 @@ private:
 };
 
 // Forgets every state-change callback; a firing in progress skips them.
-void clearStateChangeCallbacks();
 
 } // namespace detail
 } // namespace sim

@@ -81,16 +81,6 @@ private:
 
 } // namespace
 
-namespace detail {
-
-void clearStateChangeCallbacks()
-{
-    registry().callbacks.clear();
-    ++registry().removals;
-}
-
-} // namespace detail
-
 void fireStateChange(int code, const std::vector<std::string>& styleParams, UniqueID_t uniqueId)
 {
     const StateChangeEvent event{code, &styleParams, uniqueId};

@@ -78,6 +78,12 @@ private:
     std::vector<char*> m_argv;
 };
 
+std::vector<std::string> operator+(std::vector<std::string> first, const std::vector<std::string>& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 class ManagerLifecycleTest : public ::testing::Test
 {
 protected:
@@ -232,13 +238,9 @@ TEST_F(ManagerLifecycleTest, EngineInitResultsTranslate)
         EXPECT_EQ(c.code, static_cast<int>(code));
         EXPECT_EQ(c.text, manager.returnCodeString(code));
         // The failed start-up is shut down again, silently.
-        EXPECT_EQ(std::vector<std::string>({"OrvEngInit", "OrvEngInitiateShutdown", "OrvEngFinalizeShutdown"}),
-                  [] {
-                      std::vector<std::string> names;
-                      for (const sim::EngineCall& call : sim::calls())
-                          names.push_back(call.name);
-                      return names;
-                  }());
+        EXPECT_EQ(1u, sim::countCalls("OrvEngInit"));
+        EXPECT_EQ(std::vector<std::string>({"OrvEngInitiateShutdown(1)", "OrvEngFinalizeShutdown()"}),
+                  sim::callTexts("OrvEngInitiateShutdown") + sim::callTexts("OrvEngFinalizeShutdown"));
         EXPECT_TRUE(signals.empty());
         EXPECT_TRUE(manager.steps.empty());
         // Still in the constructed state: start refuses, stop does nothing.
