@@ -54,6 +54,9 @@ OVSDKBASE_API void clearCalls();
 OVSDKBASE_API std::vector<std::string> callTexts(const std::string& prefix = std::string());
 OVSDKBASE_API std::vector<EngineCall> callsNamed(const std::string& name);
 OVSDKBASE_API std::size_t countCalls(const std::string& name);
+// Logging on (the default) or off; long benchmark runs turn it off so that
+// the log does not grow with every call. reset() turns it back on.
+OVSDKBASE_API void setCallLogging(bool enabled);
 
 // Misuses the engine noticed and survived, as readable texts: a lock finish
 // without a start, the release of a text the engine never handed out or
@@ -71,6 +74,7 @@ OVSDKBASE_API void setHelpAboutText(const char* text);
 OVSDKBASE_API void setPageCreateResult(bool ok);               // default true
 OVSDKBASE_API void setStyleSetResult(SetValueReturnCode_e result); // default Ok
 OVSDKBASE_API void setProcessingLayout(bool processing);       // default false
+// OrvUtilStringAlloc answers null; the engine's own texts are unaffected.
 OVSDKBASE_API void setStringAllocFails(bool fails);            // default false
 // Forces OrvUtilIsBusy to TRUE even when no busy operation runs.
 OVSDKBASE_API void setBusy(bool busy);                         // default false
@@ -90,6 +94,8 @@ OVSDKBASE_API bool isShutdownFinished();
 OVSDKBASE_API bool isBatchMode();
 // The argument vector given to OrvEngInit, copied.
 OVSDKBASE_API std::vector<std::string> initArguments();
+// The directory given with "-h"/"-H" to OrvEngInit; empty without one.
+OVSDKBASE_API std::string homeDirectory();
 OVSDKBASE_API StateModernizationLevel_e initLevel();
 
 OVSDKBASE_API int appLockDepth();
