@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace orvane {
 namespace test {
 namespace {
@@ -73,11 +75,23 @@ TEST_F(DialogServicesTest, AcceptedTextReplacesTheEnginesText)
     EXPECT_EQ(service.offered, "Default");
     EXPECT_EQ(sim::callTexts("OrvUtilStringAlloc"),
               std::vector<std::string>{"OrvUtilStringAlloc(9, Result of EnterTextStringDialog)"});
+}
 
-    // Without useText the host starts from an empty text.
-    text = "Default";
-    EXPECT_TRUE(sim::requestSimpleText("Axis title:", text, false));
+TEST_F(DialogServicesTest, EnginesDefaultIsOfferedOnlyWhenItAsksToUseIt)
+{
+    RecordingSimpleTextService service;
+    service.makeCurrent();
+    const auto withDefault = [](Boolean_t useText) {
+        char* engineText = OrvUtilStringAlloc(8, "default");
+        std::strcpy(engineText, "Default");
+        simpleTextCallback("Axis title:", &engineText, useText);
+        OrvUtilStringDealloc(&engineText);
+    };
+
+    withDefault(FALSE);
     EXPECT_EQ(service.offered, "");
+    withDefault(2);
+    EXPECT_EQ(service.offered, "Default");
 }
 
 TEST_F(DialogServicesTest, CancelledTextLeavesTheEnginesTextAlone)
