@@ -1,5 +1,4 @@
-// Message boxes, text entry and recently used layouts: the host's dialogs
-// that the engine asks for.
+// Text entry and recently used layouts, as the engine asks for them.
 
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/RecordingServices.h"
@@ -12,15 +11,17 @@ namespace orvane {
 namespace test {
 namespace {
 
+typedef std::vector<std::string> Texts;
+
 class DialogServicesTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         sim::reset();
-        RecordingMessageBoxService::forgetRegistration();
         RecordingSimpleTextService::forgetRegistration();
         RecordingMRULayoutService::forgetRegistration();
+        textService.makeCurrent();
     }
 
     void TearDown() override
@@ -29,121 +30,76 @@ protected:
         EXPECT_TRUE(sim::misuses().empty());
     }
 
-    // The engine's text-entry callback called directly, for arguments the
-    // simulated engine's request does not produce.
-    static Boolean_t simpleTextCallback(const char* instructions, char** text, Boolean_t useText)
+    // The engine's text-entry callback with arguments the simulated engine's
+    // own request does not produce.
+    static Boolean_t askText(const char* instructions, char** text, Boolean_t useText)
     {
         const auto& registration = sim::callbacks().dialogGetSimpleText;
         return registration.callback(instructions, text, useText, registration.clientData);
     }
-};
 
-TEST_F(DialogServicesTest, MessageBoxPassesTextTypeAndReplyThrough)
-{
-    EXPECT_EQ(sim::requestMessageBox("Nobody listens", MessageBoxType_Error), MessageBoxReply_Invalid);
-
-    RecordingMessageBoxService service;
-    service.makeCurrent();
-    service.reply = MessageBoxReply_No;
-    EXPECT_EQ(sim::requestMessageBox("Overwrite?", MessageBoxType_YesNoCancel), MessageBoxReply_No);
-    EXPECT_EQ(service.message, std::optional<std::string>("Overwrite?"));
-    EXPECT_EQ(service.type, MessageBoxType_YesNoCancel);
-
-    sim::requestMessageBox(nullptr, MessageBoxType_Warning);
-    EXPECT_EQ(service.message, std::nullopt);
-}
-
-TEST_F(DialogServicesTest, MessageBoxWithoutCurrentObjectRepliesInvalid)
-{
+    // An engine-owned default text, as the engine hands it over.
+    static char* engineDefault()
     {
-        RecordingMessageBoxService gone;
-        gone.makeCurrent();
+        char* text = OrvUtilStringAlloc(8, "default");
+        std::strcpy(text, "Default");
+        return text;
     }
-    EXPECT_EQ(sim::requestMessageBox("Anyone?", MessageBoxType_Question), MessageBoxReply_Invalid);
-}
+
+    RecordingSimpleTextService textService;
+};
 
 TEST_F(DialogServicesTest, AcceptedTextReplacesTheEnginesText)
 {
-    RecordingSimpleTextService service;
-    service.makeCurrent();
-    service.answer = "Pressure";
-
+    textService.answer = "Pressure";
     std::string text = "Default";
+
     EXPECT_TRUE(sim::requestSimpleText("Axis title:", text, true));
     EXPECT_EQ(text, "Pressure");
-    EXPECT_EQ(service.instructions, "Axis title:");
-    EXPECT_EQ(service.offered, "Default");
+    EXPECT_EQ(textService.log, Texts{"text(Axis title:, Default)"});
     EXPECT_EQ(sim::callTexts("OrvUtilStringAlloc"),
-              std::vector<std::string>{"OrvUtilStringAlloc(9, Result of EnterTextStringDialog)"});
+              Texts{"OrvUtilStringAlloc(9, Result of EnterTextStringDialog)"});
 }
 
 TEST_F(DialogServicesTest, EnginesDefaultIsOfferedOnlyWhenItAsksToUseIt)
 {
-    RecordingSimpleTextService service;
-    service.makeCurrent();
-    const auto withDefault = [](Boolean_t useText) {
-        char* engineText = OrvUtilStringAlloc(8, "default");
-        std::strcpy(engineText, "Default");
-        simpleTextCallback("Axis title:", &engineText, useText);
-        OrvUtilStringDealloc(&engineText);
-    };
-
-    withDefault(FALSE);
-    EXPECT_EQ(service.offered, "");
-    withDefault(2);
-    EXPECT_EQ(service.offered, "Default");
+    for (Boolean_t useText : {Boolean_t(FALSE), Boolean_t(2)})
+    {
+        char* text = engineDefault();
+        askText("Title:", &text, useText);
+        OrvUtilStringDealloc(&text);
+    }
+    EXPECT_EQ(textService.log, (Texts{"text(Title:, )", "text(Title:, Default)"}));
 }
 
 TEST_F(DialogServicesTest, CancelledTextLeavesTheEnginesTextAlone)
 {
-    RecordingSimpleTextService service;
-    service.makeCurrent();
-    service.accept = false;
+    textService.accept = false;
+    char* const original = engineDefault();
+    char* text = original;
 
-    std::string text = "Default";
-    EXPECT_FALSE(sim::requestSimpleText("Axis title:", text, true));
-    EXPECT_EQ(text, "Default");
-
-    char engineDefault[] = "kept";
-    char* engineText = engineDefault;
-    EXPECT_EQ(simpleTextCallback("Axis title:", &engineText, TRUE), FALSE);
-    EXPECT_EQ(engineText, engineDefault);
-    EXPECT_EQ(sim::countCalls("OrvUtilStringDealloc"), 0u);
+    EXPECT_EQ(askText("Title:", &text, TRUE), FALSE);
+    EXPECT_EQ(text, original);
+    EXPECT_STREQ(text, "Default");
+    OrvUtilStringDealloc(&text);
 }
 
 TEST_F(DialogServicesTest, TextEntryCopesWithMissingTextsAndMemory)
 {
-    RecordingSimpleTextService service;
-    service.makeCurrent();
-
     // Null instructions are empty ones; a null default is no default.
-    char* engineText = nullptr;
-    EXPECT_EQ(simpleTextCallback(nullptr, &engineText, TRUE), TRUE);
-    EXPECT_EQ(service.instructions, "");
-    EXPECT_EQ(service.offered, "");
-    ASSERT_NE(engineText, nullptr);
-    EXPECT_STREQ(engineText, "typed");
-    OrvUtilStringDealloc(&engineText);
+    char* text = nullptr;
+    EXPECT_EQ(askText(nullptr, &text, TRUE), TRUE);
+    EXPECT_STREQ(text, "typed");
+    OrvUtilStringDealloc(&text);
 
     // Without a place for the result the host is not asked.
-    EXPECT_EQ(simpleTextCallback("Name:", nullptr, FALSE), FALSE);
-    EXPECT_EQ(service.calls, 1);
+    EXPECT_EQ(askText("Name:", nullptr, FALSE), FALSE);
+    EXPECT_EQ(textService.log, Texts{"text(, )"});
 
     // A result the engine cannot allocate reaches it as null, still accepted.
     sim::setStringAllocFails(true);
-    EXPECT_EQ(simpleTextCallback("Name:", &engineText, FALSE), TRUE);
-    EXPECT_EQ(engineText, nullptr);
-}
-
-TEST_F(DialogServicesTest, TextEntryWithoutCurrentObjectIsCancelled)
-{
-    {
-        RecordingSimpleTextService gone;
-        gone.makeCurrent();
-    }
-    std::string text = "Default";
-    EXPECT_FALSE(sim::requestSimpleText("Name:", text, true));
-    EXPECT_EQ(text, "Default");
+    EXPECT_EQ(askText("Name:", &text, FALSE), TRUE);
+    EXPECT_EQ(text, nullptr);
 }
 
 TEST_F(DialogServicesTest, LayoutNamesReachTheHostUnlessNull)
@@ -153,9 +109,8 @@ TEST_F(DialogServicesTest, LayoutNamesReachTheHostUnlessNull)
 
     sim::reportMRULayout("/plots/pressure.lay");
     sim::reportMRULayout(nullptr);
-    sim::reportMRULayout("");
 
-    EXPECT_EQ(service.log, (std::vector<std::string>{"/plots/pressure.lay", ""}));
+    EXPECT_EQ(service.log, Texts{"layout(/plots/pressure.lay)"});
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-// The pattern every service class follows: engine callbacks registered once
-// per class with client value 0, one current object per class, and no current
-// object once the current one (or any other) is destroyed.
+// What every service class shares: its engine callbacks are registered once,
+// with client value 0, when its first object becomes current; the latest
+// current object serves; destroying any object of the class leaves it without
+// one, and the engine then gets the class's fallback.
 
 #include "integration/services/intern/ServiceRepository.h"
 #include "ovsdkbase/SimulatedEngine.h"
@@ -15,191 +16,119 @@ namespace {
 
 typedef std::vector<std::string> Texts;
 
-Texts registrationTexts()
-{
-    Texts texts;
-    for (const std::string& text : sim::callTexts("OrvEng"))
-        if (text.find("Register") != std::string::npos)
-            texts.push_back(text);
-    return texts;
-}
-
-// Per service class: its fake, the registrations it makes, one engine request
-// and how many host calls the fake has served.
-struct CursorShapeCase
-{
-    typedef RecordingCursorShapeService Fake;
-    static Texts registrations()
-    {
-        return {"OrvEngBaseCursorStyleRegisterCallback(0)", "OrvEngWaitCursorStateRegisterCallback(0)"};
-    }
-    static void request() { sim::requestWaitCursor(true); }
-    static int served(const Fake& fake) { return fake.calls; }
-};
-
-struct DialogGetSimpleTextCase
-{
-    typedef RecordingSimpleTextService Fake;
-    static Texts registrations() { return {"OrvEngDialogGetSimpleTextRegisterCallback(0)"}; }
-    static void request()
-    {
-        std::string text;
-        sim::requestSimpleText("Name", text, false);
-    }
-    static int served(const Fake& fake) { return fake.calls; }
-};
-
-struct MRULayoutCase
-{
-    typedef RecordingMRULayoutService Fake;
-    static Texts registrations() { return {"OrvEngMRULayoutFilenameRegisterCallback(0)"}; }
-    static void request() { sim::reportMRULayout("plot.lay"); }
-    static int served(const Fake& fake) { return fake.calls; }
-};
-
-struct ManagerMiscCase
-{
-    typedef FakeManagerMiscService Fake;
-    static Texts registrations()
-    {
-        return {"OrvEngDotPitchRegisterCallback(0)", "OrvEngScreenSizeRegisterCallback(0)",
-                "OrvEngKeyStateRegisterCallback(0)", "OrvEngMouseButtonStateRegisterCallback(0)",
-                "OrvEngOpenGLVersionStringRegisterCallback(0)"};
-    }
-    static void request()
-    {
-        Boolean_t shift = FALSE, alt = FALSE, control = FALSE;
-        sim::requestKeyState(&shift, &alt, &control);
-    }
-    static int served(const Fake& fake) { return fake.modifierQueries; }
-};
-
-struct MessageBoxCase
-{
-    typedef RecordingMessageBoxService Fake;
-    static Texts registrations() { return {"OrvEngDialogMessageBoxRegisterCallback(0)"}; }
-    static void request() { sim::requestMessageBox("Save?", MessageBoxType_Question); }
-    static int served(const Fake& fake) { return fake.calls; }
-};
-
-struct OffscreenImageCase
-{
-    typedef RecordingOffscreenImageService Fake;
-    static Texts registrations()
-    {
-        return {"OrvEngOffscreenImageCreateRegisterCallback(0)", "OrvEngOffscreenImageDestroyRegisterCallback(0)",
-                "OrvEngOffscreenImageGetRGBRowRegisterCallback(0)"};
-    }
-    static void request()
-    {
-        const auto& destroy = sim::callbacks().offscreenImageDestroy;
-        ASSERT_TRUE(destroy);
-        destroy.callback(1, destroy.clientData);
-    }
-    static int served(const Fake& fake) { return fake.calls; }
-};
-
-struct ProgressStatusCase
-{
-    typedef RecordingProgressStatusService Fake;
-    static Texts registrations()
-    {
-        return {"OrvEngStatusLineRegisterCallback(0)", "OrvEngProgressMonitorRegisterCallback(0)"};
-    }
-    static void request() { sim::reportStatusLine("Loading"); }
-    static int served(const Fake& fake) { return fake.calls; }
-};
-
-struct RunningCoordsCase
-{
-    typedef RecordingRunningCoordsService Fake;
-    static Texts registrations() { return {"OrvEngShowRunningCoordinatesRegisterCallback(0)"}; }
-    static void request() { sim::reportRunningCoordinates("X: 1", "Y: 2"); }
-    static int served(const Fake& fake) { return fake.calls; }
-};
-
-struct SelectRegionCase
-{
-    typedef RecordingSelectRegionService Fake;
-    static Texts registrations() { return {"OrvEngSelectRegionRegisterCallback(0)"}; }
-    static void request() { sim::requestSelectRegion(0, 0, 1, 1, true); }
-    static int served(const Fake& fake) { return fake.calls; }
-};
-
-template <typename Case>
 class ServiceClassTest : public ::testing::Test
 {
 protected:
-    typedef typename Case::Fake Fake;
-
     void SetUp() override
     {
         sim::reset();
-        Fake::forgetRegistration();
+        RecordingCursorShapeService::forgetRegistration();
+        RecordingSimpleTextService::forgetRegistration();
+        RecordingMRULayoutService::forgetRegistration();
+        FakeManagerMiscService::forgetRegistration();
+        RecordingMessageBoxService::forgetRegistration();
+        RecordingOffscreenImageService::forgetRegistration();
+        RecordingProgressStatusService::forgetRegistration();
+        RecordingRunningCoordsService::forgetRegistration();
+        RecordingSelectRegionService::forgetRegistration();
+    }
+
+    static Texts registrations()
+    {
+        Texts texts;
+        for (const std::string& text : sim::callTexts("OrvEng"))
+            if (text.find("Register") != std::string::npos)
+                texts.push_back(text);
+        return texts;
     }
 };
 
-typedef ::testing::Types<CursorShapeCase, DialogGetSimpleTextCase, MRULayoutCase, ManagerMiscCase, MessageBoxCase,
-                         OffscreenImageCase, ProgressStatusCase, RunningCoordsCase, SelectRegionCase>
-    ServiceCases;
-TYPED_TEST_SUITE(ServiceClassTest, ServiceCases);
-
-TYPED_TEST(ServiceClassTest, RegistersOnceAndServesThroughTheLatestCurrentObject)
+TEST_F(ServiceClassTest, RegistersOnceInOrderAndFallsBackWhenObjectsAreGone)
 {
-    typename TestFixture::Fake first, second;
-    sdk::integration::services::intern::ServiceRepository repository;
+    {
+        RecordingCursorShapeService cursor[2];
+        RecordingSimpleTextService simpleText[2];
+        RecordingMRULayoutService layout[2];
+        FakeManagerMiscService misc[2];
+        RecordingMessageBoxService messageBox[2];
+        RecordingOffscreenImageService image[2];
+        RecordingProgressStatusService progress[2];
+        RecordingRunningCoordsService coords[2];
+        RecordingSelectRegionService selection[2];
+        services::intern::ServiceRepository repository;
+        for (int i : {0, 1})
+            for (services::ServiceInterface* service : std::initializer_list<services::ServiceInterface*>{
+                     &cursor[i], &simpleText[i], &layout[i], &misc[i], &messageBox[i], &image[i], &progress[i],
+                     &coords[i], &selection[i]})
+                repository.setService(service);
 
-    repository.setService(&first);
-    EXPECT_EQ(registrationTexts(), TypeParam::registrations());
-    repository.setService(&second);
-    EXPECT_EQ(registrationTexts(), TypeParam::registrations());
+        EXPECT_EQ(registrations(),
+                  (Texts{"OrvEngBaseCursorStyleRegisterCallback(0)", "OrvEngWaitCursorStateRegisterCallback(0)",
+                         "OrvEngDialogGetSimpleTextRegisterCallback(0)", "OrvEngMRULayoutFilenameRegisterCallback(0)",
+                         "OrvEngDotPitchRegisterCallback(0)", "OrvEngScreenSizeRegisterCallback(0)",
+                         "OrvEngKeyStateRegisterCallback(0)", "OrvEngMouseButtonStateRegisterCallback(0)",
+                         "OrvEngOpenGLVersionStringRegisterCallback(0)", "OrvEngDialogMessageBoxRegisterCallback(0)",
+                         "OrvEngOffscreenImageCreateRegisterCallback(0)",
+                         "OrvEngOffscreenImageDestroyRegisterCallback(0)",
+                         "OrvEngOffscreenImageGetRGBRowRegisterCallback(0)", "OrvEngStatusLineRegisterCallback(0)",
+                         "OrvEngProgressMonitorRegisterCallback(0)",
+                         "OrvEngShowRunningCoordinatesRegisterCallback(0)",
+                         "OrvEngSelectRegionRegisterCallback(0)"}));
+    }
 
-    TypeParam::request();
-    EXPECT_EQ(TypeParam::served(first), 0);
-    EXPECT_EQ(TypeParam::served(second), 1);
+    // No request may reach a destroyed object (a pure virtual call or the
+    // sanitizers would tell); each gets its class's fallback.
+    std::string text = "Default";
+    EXPECT_FALSE(sim::requestSimpleText("Name:", text, true));
+    EXPECT_EQ(text, "Default");
+    EXPECT_EQ(sim::requestMessageBox("Save?", MessageBoxType_Question), MessageBoxReply_Invalid);
+    EXPECT_FALSE(sim::requestMouseButtonState(1));
+    sim::requestWaitCursor(true);
+    sim::requestBaseCursorStyle(CursorStyle_Zoom, 5);
+    sim::reportMRULayout("plot.lay");
+    sim::reportStatusLine("Loading");
+    sim::reportRunningCoordinates("X: 1", "Y: 2");
+    sim::requestSelectRegion(0, 0, 1, 1, true);
+    long long handle = -1;
+    const auto& create = sim::callbacks().offscreenImageCreate;
+    EXPECT_EQ(create.callback(64, 48, ExportRegion_CurrentFrame, create.clientData, &handle), FALSE);
+    EXPECT_EQ(handle, -1);
+}
 
+TEST_F(ServiceClassTest, LatestCurrentObjectServesUntilAnyObjectIsDestroyed)
+{
+    RecordingMessageBoxService first, second;
     first.makeCurrent();
-    TypeParam::request();
-    EXPECT_EQ(TypeParam::served(first), 1);
-    EXPECT_EQ(TypeParam::served(second), 1);
-    EXPECT_EQ(registrationTexts().size(), TypeParam::registrations().size());
-}
+    second.makeCurrent();
+    second.reply = MessageBoxReply_No;
 
-TYPED_TEST(ServiceClassTest, DestroyingAnyObjectLeavesTheClassWithoutACurrentOne)
-{
-    typename TestFixture::Fake current;
-    current.makeCurrent();
-    {
-        typename TestFixture::Fake neverCurrent;
-    }
-    TypeParam::request();
-    EXPECT_EQ(TypeParam::served(current), 0);
+    EXPECT_EQ(sim::requestMessageBox("Overwrite?", MessageBoxType_YesNo), MessageBoxReply_No);
+    sim::requestMessageBox(nullptr, MessageBoxType_Error); // the engine's text, as given
+    EXPECT_TRUE(first.log.empty());
+    EXPECT_EQ(second.log, (Texts{"message(Overwrite?, 4)", "message((null), 0)"}));
 
     {
-        typename TestFixture::Fake gone;
-        gone.makeCurrent();
+        RecordingMessageBoxService neverCurrent;
     }
-    TypeParam::request(); // must not reach the destroyed object
+    EXPECT_EQ(sim::requestMessageBox("Anyone?", MessageBoxType_Question), MessageBoxReply_Invalid);
+    EXPECT_EQ(second.log.size(), 2u);
 
-    // The callbacks stayed registered: making an object current again is enough.
-    current.makeCurrent();
-    TypeParam::request();
-    EXPECT_EQ(TypeParam::served(current), 1);
-    EXPECT_EQ(registrationTexts().size(), TypeParam::registrations().size());
+    // The callback stayed registered: becoming current again is enough.
+    first.makeCurrent();
+    EXPECT_EQ(sim::requestMessageBox("Anyone?", MessageBoxType_Question), MessageBoxReply_Ok);
+    EXPECT_EQ(sim::countCalls("OrvEngDialogMessageBoxRegisterCallback"), 1u);
 }
 
-TEST(ServiceRepositoryTest, IgnoresANullService)
+TEST_F(ServiceClassTest, RepositoryIgnoresANullService)
 {
-    sim::reset();
-    RecordingMessageBoxService::forgetRegistration();
     RecordingMessageBoxService service;
-    sdk::integration::services::intern::ServiceRepository repository;
+    services::intern::ServiceRepository repository;
     repository.setService(&service);
 
     repository.setService(nullptr);
 
-    EXPECT_EQ(sim::requestMessageBox("Still there?", MessageBoxType_YesNo), MessageBoxReply_Ok);
-    EXPECT_EQ(service.calls, 1);
+    sim::requestMessageBox("Still there?", MessageBoxType_YesNo);
+    EXPECT_EQ(service.log.size(), 1u);
 }
 
 } // namespace
