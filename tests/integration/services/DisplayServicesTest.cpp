@@ -1,5 +1,5 @@
-// Cursor shapes, progress and status, running coordinates and region
-// selection: what the engine shows through the host's windows.
+// Cursor shapes, progress and region selection: what the engine shows
+// through the host's windows.
 
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/RecordingServices.h"
@@ -21,7 +21,6 @@ protected:
         RecordingCursorShapeService::forgetRegistration();
         RecordingCursorShapeService::forgetLastStyle();
         RecordingProgressStatusService::forgetRegistration();
-        RecordingRunningCoordsService::forgetRegistration();
         RecordingSelectRegionService::forgetRegistration();
     }
 };
@@ -65,23 +64,6 @@ TEST_F(DisplayServicesTest, EngineBooleansAreTrueOnlyForOne)
     EXPECT_EQ(cursor.log, (Texts{"wait(1)", "wait(0)"}));
     EXPECT_EQ(progress.log, (Texts{"start(1, 0)", "start(0, 1)"}));
     EXPECT_EQ(selection.log, (Texts{"select(1.5, 2, -3, 4.25, 1)", "select(0, 0, 1, 1, 0)"}));
-}
-
-TEST_F(DisplayServicesTest, ProgressStatusAndCoordinatesPassThroughInOrder)
-{
-    RecordingProgressStatusService progress;
-    progress.makeCurrent();
-    RecordingRunningCoordsService coords;
-    coords.makeCurrent();
-
-    sim::startProgress(true, false);
-    sim::reportProgress(40);
-    sim::reportStatusLine(nullptr);
-    sim::finishProgress();
-    sim::reportRunningCoordinates("X: 1.5", nullptr);
-
-    EXPECT_EQ(progress.log, (Texts{"start(1, 0)", "update(40)", "status((null))", "finish()"}));
-    EXPECT_EQ(coords.log, Texts{"coords(X: 1.5, (null))"});
 }
 
 } // namespace
