@@ -1,0 +1,32 @@
+#ifndef ORVANE_INTEGRATION_GLDRAWAREALISTENERINTERFACE_H
+#define ORVANE_INTEGRATION_GLDRAWAREALISTENERINTERFACE_H
+
+#include "util/Export.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+class GLDrawAreaInterface;
+
+// Hears the state changes of a drawing area's window.
+class OVSDK_INTEGRATION_EXPORT GLDrawAreaListenerInterface
+{
+public:
+    GLDrawAreaListenerInterface() {}
+    GLDrawAreaListenerInterface(const GLDrawAreaListenerInterface&) {}
+    GLDrawAreaListenerInterface& operator=(const GLDrawAreaListenerInterface&) { return *this; }
+
+    // The window was exposed; `fullDamage` as the drawing area reported it.
+    virtual void drawAreaExposed(GLDrawAreaInterface& drawArea, bool fullDamage) = 0;
+    // The native window is going away: drop every reference to it.
+    virtual void drawAreaDestroyed(GLDrawAreaInterface& drawArea) = 0;
+    virtual void drawAreaFocusGained(GLDrawAreaInterface& drawArea) = 0;
+    virtual ~GLDrawAreaListenerInterface();
+};
+
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_GLDRAWAREALISTENERINTERFACE_H

@@ -1,0 +1,284 @@
+#include "integration/ManagerAbstract.h"
+
+#include "integration/StateChangeEventObservable.h"
+#include "ovexception/OutOfMemoryException.h"
+
+#include <new>
+#include <vector>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+namespace {
+
+// The engine's code for "the engine begins to quit".
+const int StateChangeQuit = 15;
+
+const ManagerInterface::ManagerStartReturnCode_e UnknownEngineResult =
+    static_cast<ManagerInterface::ManagerStartReturnCode_e>(255);
+
+bool isOption(const char* argument, const char* lower, const char* upper)
+{
+    const std::string text(argument != nullptr ? argument : "");
+    return text == lower || text == upper;
+}
+
+// Thrown by the getters of sub-managers that do not exist at the moment.
+[[noreturn]] void throwMissing(const char* what)
+{
+    throw orvane::ExceptionBase(std::string("The ") + what + " exists only between a successful init() and stop().",
+                                false);
+}
+
+} // namespace
+
+// --- nested classes ---------------------------------------------------------
+
+ManagerAbstract::OffscreenImageRenderCapabilities::OffscreenImageRenderCapabilities(ManagerAbstract& owner)
+    : m_owner(&owner)
+{
+}
+
+bool ManagerAbstract::OffscreenImageRenderCapabilities::isOffscreenRenderingAvailable()
+{
+    return !m_owner->m_offscreenImageRenderingDisabled;
+}
+
+bool ManagerAbstract::OffscreenImageRenderCapabilities::isOffscreenExportAvailable()
+{
+    return isOffscreenRenderingAvailable();
+}
+
+ManagerAbstract::StateChangeListener::StateChangeListener(ManagerAbstract& owner) : m_owner(&owner) {}
+
+ManagerAbstract::StateChangeListener::~StateChangeListener() = default;
+
+void ManagerAbstract::StateChangeListener::stateChanged(const orvane::toolbox::StateChangeEventInterface& event,
+                                                        orvane::toolbox::StateChangeNotifier& notifier)
+{
+    if (event.getStateChange() != StateChangeQuit)
+        return;
+    m_owner->fireShutdownInitiated();
+    notifier.removeListener(this);
+}
+
+// --- construction -----------------------------------------------------------
+
+ManagerAbstract::ManagerAbstract()
+    : m_offscreenImageRenderingDisabled(false),
+      m_isInBatchMode(false),
+      m_engineInitialized(false),
+      m_engineShutdownFinished(true)
+{
+    m_stateChangeListener.reset(new StateChangeListener(*this));
+    m_offscreenImageRenderCapabilities.reset(new OffscreenImageRenderCapabilities(*this));
+}
+
+ManagerAbstract::~ManagerAbstract()
+{
+    // The listener must not stay attached to the relay once it is destroyed.
+    if (StateChangeEventObservable::instanceExists())
+        StateChangeEventObservable::getInstance().removeListener(m_stateChangeListener.get());
+    m_stateChangeListener.reset();
+    m_offscreenImageRenderCapabilities.reset();
+}
+
+// --- sub-managers -----------------------------------------------------------
+
+PageManagerInterface& ManagerAbstract::getPageManager() { throwMissing("page manager"); }
+
+EventManagerInterface& ManagerAbstract::getEventManager() { throwMissing("event manager"); }
+
+DialogManagerInterface& ManagerAbstract::getDialogManager() { throwMissing("dialog manager"); }
+
+services::ServiceRepositoryInterface& ManagerAbstract::getServiceRepository() { throwMissing("service repository"); }
+
+void ManagerAbstract::subManagersInstantiate() {}
+
+void ManagerAbstract::subManagersRegisterCallbacks() {}
+
+void ManagerAbstract::subManagersDestroy() {}
+
+services::OffscreenImageRenderCapabilitiesInterface& ManagerAbstract::getOffscreenImageRenderCapabilities()
+{
+    return *m_offscreenImageRenderCapabilities;
+}
+
+// --- start-up ---------------------------------------------------------------
+
+std::string ManagerAbstract::returnCodeString(ManagerStartReturnCode_e code)
+{
+    switch (code)
+    {
+    case ManagerStartReturnCode_Ok:
+        return "Ok";
+    case ManagerStartReturnCode_HomeDirectoryNotSpecified:
+        return "Home Directory Not Specified";
+    case ManagerStartReturnCode_InternalInitializationError:
+        return "Internal Initialization Error";
+    case ManagerStartReturnCode_EngineNotInitialized:
+        return "The Orvane Engine is not initialized. Call the init() method.";
+    }
+    return std::string();
+}
+
+ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::preScanCommandLine(int argc, char* const* argv,
+                                                                               std::string& homeDirectory)
+{
+    m_offscreenImageRenderingDisabled = false;
+    m_isInBatchMode = false;
+    ManagerStartReturnCode_e result = ManagerStartReturnCode_Ok;
+    for (int index = 1; index < argc; ++index)
+    {
+        if (isOption(argv[index], "-b", "-B"))
+        {
+            m_isInBatchMode = true;
+        }
+        else if (isOption(argv[index], "-h", "-H"))
+        {
+            if (index + 1 < argc)
+                homeDirectory = argv[++index] != nullptr ? argv[index] : "";
+            else
+                result = ManagerStartReturnCode_HomeDirectoryNotSpecified;
+        }
+    }
+    if (homeDirectory.empty())
+        result = ManagerStartReturnCode_HomeDirectoryNotSpecified;
+    return result;
+}
+
+ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::initializeEngine(int argc, char* const* argv,
+                                                                             const std::string& homeDirectory,
+                                                                             StateModernizationLevel_e level)
+{
+    try
+    {
+        // The host's arguments unchanged, then "-h" and the home directory;
+        // no terminating null entry.
+        std::string homeOption("-h");
+        std::string home(homeDirectory);
+        std::vector<char*> arguments(argv, argv + argc);
+        arguments.push_back(&homeOption[0]);
+        arguments.push_back(&home[0]);
+        return translateOrvEngInitReturnCode(OrvEngInit(argc + 2, arguments.data(), level));
+    }
+    catch (const std::bad_alloc&)
+    {
+        return UnknownEngineResult;
+    }
+}
+
+ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::translateOrvEngInitReturnCode(int result)
+{
+    switch (result)
+    {
+    case 0:
+        return ManagerStartReturnCode_Ok;
+    case 3:
+        return ManagerStartReturnCode_InternalInitializationError;
+    default:
+        return UnknownEngineResult;
+    }
+}
+
+ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::init(int argc, char* const* argv,
+                                                                 std::string homeDirectory)
+{
+    return init(argc, argv, homeDirectory, static_cast<StateModernizationLevel_e>(0));
+}
+
+ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::init(int argc, char* const* argv,
+                                                                 std::string homeDirectory,
+                                                                 StateModernizationLevel_e level)
+{
+    std::string home(homeDirectory);
+    ManagerStartReturnCode_e result = preScanCommandLine(argc, argv, home);
+    if (result != ManagerStartReturnCode_Ok)
+        return result;
+
+    result = initializeEngine(argc, argv, home, level);
+    if (result != ManagerStartReturnCode_Ok)
+    {
+        finalShutdown();
+        return result;
+    }
+
+    m_engineInitialized = true;
+    m_engineShutdownFinished = false;
+
+    subManagersInstantiate();
+    subManagersRegisterCallbacks();
+
+    try
+    {
+        StateChangeEventObservable::getInstance().addListener(m_stateChangeListener.get());
+    }
+    catch (const orvane::OutOfMemoryException&)
+    {
+        return ManagerStartReturnCode_InternalInitializationError;
+    }
+    return ManagerStartReturnCode_Ok;
+}
+
+ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::start()
+{
+    if (!m_engineInitialized)
+        return ManagerStartReturnCode_EngineNotInitialized;
+    if (OrvEngStartup() != TRUE)
+        return ManagerStartReturnCode_InternalInitializationError;
+    signalEngineStarted();
+    return ManagerStartReturnCode_Ok;
+}
+
+// --- shutdown ---------------------------------------------------------------
+
+void ManagerAbstract::fireShutdownInitiated()
+{
+    if (!m_engineInitialized)
+        return;
+    m_engineInitialized = false;
+    signalEngineShutdownInitiated();
+}
+
+void ManagerAbstract::fireShutdownFinished()
+{
+    if (m_engineShutdownFinished)
+        return;
+    m_engineShutdownFinished = true;
+    signalEngineShutdownFinished();
+}
+
+void ManagerAbstract::finalShutdown()
+{
+    fireShutdownInitiated();
+    OrvEngInitiateShutdown(TRUE);
+    OrvEngFinalizeShutdown();
+    fireShutdownFinished();
+}
+
+void ManagerAbstract::stop()
+{
+    if (m_engineShutdownFinished)
+        return;
+    finalShutdown();
+    subManagersDestroy();
+}
+
+// --- queries ----------------------------------------------------------------
+
+std::string ManagerAbstract::getHelpAbout() const
+{
+    char* text = nullptr;
+    if (OrvEngGetHelpAbout(&text) != TRUE)
+        return std::string();
+    std::string result(text != nullptr ? text : "");
+    OrvUtilStringDealloc(&text);
+    return result;
+}
+
+bool ManagerAbstract::isInBatchMode() const { return m_isInBatchMode; }
+
+} // namespace integration
+} // namespace sdk
+} // namespace orvane

@@ -1,0 +1,95 @@
+#ifndef ORVANE_INTEGRATION_MANAGERABSTRACT_H
+#define ORVANE_INTEGRATION_MANAGERABSTRACT_H
+
+#include "integration/ManagerInterface.h"
+#include "integration/services/OffscreenImageRenderCapabilitiesInterface.h"
+#include "ovtoolbox/StateChangeNotifier.h"
+
+#include <memory>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+// The class a host subclasses to run the engine: construct it once, make the
+// services current, init() with the command line and the engine's home
+// directory, start(), run the GUI event loop, stop(). It owns every
+// sub-manager, has them register their engine callbacks, announces the
+// engine's start and shutdown, and reports every start-up failure as a
+// ManagerStartReturnCode_e (never thrown).
+class OVSDK_INTEGRATION_EXPORT ManagerAbstract : public virtual ManagerInterface
+{
+public:
+    // Answers the capability queries from the owner's offscreen-rendering flag.
+    class OVSDK_INTEGRATION_EXPORT OffscreenImageRenderCapabilities
+        : public virtual services::OffscreenImageRenderCapabilitiesInterface
+    {
+    public:
+        explicit OffscreenImageRenderCapabilities(ManagerAbstract& owner);
+        // Not disabled by the owner.
+        bool isOffscreenRenderingAvailable() override;
+        // Follows isOffscreenRenderingAvailable(), also when a subclass overrides it.
+        bool isOffscreenExportAvailable() override;
+
+    private:
+        ManagerAbstract* m_owner;
+    };
+
+    // Learns that the engine has begun to quit (state change 15), fires the
+    // owner's shutdown-initiated signal and detaches itself.
+    class OVSDK_INTEGRATION_EXPORT StateChangeListener : public virtual orvane::toolbox::StateChangeListenerInterface
+    {
+    public:
+        explicit StateChangeListener(ManagerAbstract& owner);
+        void stateChanged(const orvane::toolbox::StateChangeEventInterface& event,
+                          orvane::toolbox::StateChangeNotifier& notifier) override;
+        ~StateChangeListener() override;
+
+    private:
+        ManagerAbstract* m_owner;
+    };
+
+    ManagerAbstract();
+    ~ManagerAbstract() override;
+
+    PageManagerInterface& getPageManager() override;
+    EventManagerInterface& getEventManager() override;
+    DialogManagerInterface& getDialogManager() override;
+    services::ServiceRepositoryInterface& getServiceRepository() override;
+    std::string returnCodeString(ManagerStartReturnCode_e code) override;
+    ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory,
+                                  StateModernizationLevel_e level) override;
+    ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory) override;
+    ManagerStartReturnCode_e start() override;
+    void stop() override;
+    std::string getHelpAbout() const override;
+    bool isInBatchMode() const override;
+
+protected:
+    virtual void subManagersInstantiate();
+    virtual void subManagersRegisterCallbacks();
+    virtual void subManagersDestroy();
+    virtual services::OffscreenImageRenderCapabilitiesInterface& getOffscreenImageRenderCapabilities();
+
+private:
+    ManagerStartReturnCode_e preScanCommandLine(int argc, char* const* argv, std::string& homeDirectory);
+    ManagerStartReturnCode_e initializeEngine(int argc, char* const* argv, const std::string& homeDirectory,
+                                              StateModernizationLevel_e level);
+    static ManagerStartReturnCode_e translateOrvEngInitReturnCode(int result);
+    void finalShutdown();
+    void fireShutdownInitiated();
+    void fireShutdownFinished();
+
+    bool m_offscreenImageRenderingDisabled;
+    bool m_isInBatchMode;
+    bool m_engineInitialized;
+    bool m_engineShutdownFinished;
+    std::unique_ptr<StateChangeListener> m_stateChangeListener;
+    std::unique_ptr<OffscreenImageRenderCapabilities> m_offscreenImageRenderCapabilities;
+};
+
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_MANAGERABSTRACT_H

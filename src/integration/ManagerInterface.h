@@ -1,0 +1,82 @@
+#ifndef ORVANE_INTEGRATION_MANAGERINTERFACE_H
+#define ORVANE_INTEGRATION_MANAGERINTERFACE_H
+
+#include "ovsdkbase.h"
+#include "util/Export.h"
+
+#include <boost/signals2/signal.hpp>
+
+#include <string>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+class PageManagerInterface;
+class EventManagerInterface;
+class DialogManagerInterface;
+namespace services {
+class ServiceRepositoryInterface;
+}
+
+// The public face of one running engine: its start-up, shutdown and
+// sub-managers. A host gets one by subclassing ManagerAbstract.
+class OVSDK_INTEGRATION_EXPORT ManagerInterface
+{
+public:
+    // Start-up results. Int-sized: the translation of an engine result also
+    // produces the bare value 255, which has no name and no text.
+    enum ManagerStartReturnCode_e : int
+    {
+        ManagerStartReturnCode_Ok = 0,
+        ManagerStartReturnCode_HomeDirectoryNotSpecified = 1,
+        ManagerStartReturnCode_InternalInitializationError = 5,
+        ManagerStartReturnCode_EngineNotInitialized = 6
+    };
+
+    typedef boost::signals2::signal<void()> EngineSignal;
+
+    ManagerInterface();
+
+    virtual PageManagerInterface& getPageManager() = 0;
+    virtual EventManagerInterface& getEventManager() = 0;
+    virtual DialogManagerInterface& getDialogManager() = 0;
+    virtual services::ServiceRepositoryInterface& getServiceRepository() = 0;
+    // The text of a start-up result; empty for 255 and unknown values.
+    virtual std::string returnCodeString(ManagerStartReturnCode_e code) = 0;
+    virtual ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory,
+                                          StateModernizationLevel_e level) = 0;
+    virtual ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory) = 0;
+    virtual ManagerStartReturnCode_e start() = 0;
+    virtual void stop() = 0;
+    virtual std::string getHelpAbout() const = 0;
+    virtual bool isInBatchMode() const = 0;
+
+private:
+    virtual void signalEngineStartedConnected() const;
+    virtual void signalEngineShutdownInitiatedConnected() const;
+    virtual void signalEngineShutdownFinishedConnected() const;
+
+public:
+    virtual ~ManagerInterface();
+
+    EngineSignal signalEngineStarted;
+    EngineSignal signalEngineShutdownInitiated;
+    EngineSignal signalEngineShutdownFinished;
+
+    // Each connects at the back of the signal's slots, then calls the
+    // signal's ...Connected() hook.
+    boost::signals2::connection connectEngineStarted(const EngineSignal::slot_type& slot);
+    boost::signals2::connection connectEngineShutdownInitiated(const EngineSignal::slot_type& slot);
+    boost::signals2::connection connectEngineShutdownFinished(const EngineSignal::slot_type& slot);
+
+private:
+    ManagerInterface(const ManagerInterface&) = delete;
+    ManagerInterface& operator=(const ManagerInterface&) = delete;
+};
+
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_MANAGERINTERFACE_H

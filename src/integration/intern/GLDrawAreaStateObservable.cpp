@@ -1,0 +1,43 @@
+#include "integration/intern/GLDrawAreaStateObservable.h"
+
+#include "integration/GLDrawAreaListenerInterface.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+namespace intern {
+
+GLDrawAreaStateObservable::GLDrawAreaStateObservable(GLDrawAreaInterface& drawArea) : m_drawArea(&drawArea) {}
+
+GLDrawAreaStateObservable::~GLDrawAreaStateObservable() = default;
+
+void GLDrawAreaStateObservable::addStateListener(GLDrawAreaListenerInterface* const listener)
+{
+    m_listeners.add(listener);
+}
+
+void GLDrawAreaStateObservable::removeStateListener(GLDrawAreaListenerInterface* const listener)
+{
+    m_listeners.remove(listener);
+}
+
+void GLDrawAreaStateObservable::notifyOfExposed(bool fullDamage)
+{
+    m_listeners.notify(
+        [this, fullDamage](GLDrawAreaListenerInterface& listener) { listener.drawAreaExposed(*m_drawArea, fullDamage); });
+}
+
+void GLDrawAreaStateObservable::notifyOfDestroyed()
+{
+    m_listeners.notify([this](GLDrawAreaListenerInterface& listener) { listener.drawAreaDestroyed(*m_drawArea); });
+}
+
+void GLDrawAreaStateObservable::notifyOfFocusGained()
+{
+    m_listeners.notify([this](GLDrawAreaListenerInterface& listener) { listener.drawAreaFocusGained(*m_drawArea); });
+}
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane

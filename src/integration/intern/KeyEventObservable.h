@@ -1,0 +1,41 @@
+#ifndef ORVANE_INTEGRATION_INTERN_KEYEVENTOBSERVABLE_H
+#define ORVANE_INTEGRATION_INTERN_KEYEVENTOBSERVABLE_H
+
+#include "integration/KeyEventObservableInterface.h"
+#include "util/ListenerSet.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+class KeyEventInterface;
+
+namespace intern {
+
+// A ready-made set of key listeners, called in ascending pointer order. An
+// object that implements KeyEventObservableInterface holds one, forwards its
+// add and remove operations to it and calls notifyOf... with itself as
+// `source`.
+class OVSDK_INTEGRATION_EXPORT KeyEventObservable : public virtual KeyEventObservableInterface
+{
+public:
+    KeyEventObservable();
+    ~KeyEventObservable() override;
+
+    // Adding a listener twice keeps it once.
+    void addKeyboardListener(KeyEventListenerInterface* listener) override;
+    void removeKeyboardListener(KeyEventListenerInterface* listener) override;
+
+    void notifyOfKeyPressed(KeyEventInterface& event, KeyEventObservableInterface& source);
+    void notifyOfKeyReleased(KeyEventInterface& event, KeyEventObservableInterface& source);
+
+private:
+    util::ListenerSet<KeyEventListenerInterface> m_listeners;
+};
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_INTERN_KEYEVENTOBSERVABLE_H

@@ -1,0 +1,48 @@
+#ifndef ORVANE_INTEGRATION_INTERN_MOUSEEVENT_H
+#define ORVANE_INTEGRATION_INTERN_MOUSEEVENT_H
+
+#include "integration/MouseEventInterface.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+class MouseEventObservableInterface;
+
+namespace intern {
+
+// A mouse event as a value, made by the library from drawing-area input.
+// The modifiers are read from the current miscellaneous-queries service once,
+// at construction (no current service: no modifiers); a clone copies them.
+class MouseEvent : public virtual MouseEventInterface
+{
+public:
+    // `source` is the object that produced the event; not owned.
+    MouseEvent(MouseEventObservableInterface* source, MouseButton_e button, int x, int y);
+    ~MouseEvent() override;
+
+    int keyboardModifiers() const override;
+    bool isControlDown() const override;
+    bool isShiftDown() const override;
+    bool isAltDown() const override;
+    MouseButton_e button() const override;
+    int x() const override;
+    int y() const override;
+    MouseEventInterface* clone() const override;
+
+    MouseEventObservableInterface* source() const;
+
+private:
+    MouseEventObservableInterface* m_source;
+    MouseButton_e m_button;
+    int m_x;
+    int m_y;
+    int m_keyboardModifiers;
+};
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_INTERN_MOUSEEVENT_H

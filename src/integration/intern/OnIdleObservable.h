@@ -1,0 +1,36 @@
+#ifndef ORVANE_INTEGRATION_INTERN_ONIDLEOBSERVABLE_H
+#define ORVANE_INTEGRATION_INTERN_ONIDLEOBSERVABLE_H
+
+#include "integration/OnIdleObservableInterface.h"
+#include "util/ListenerSet.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+namespace intern {
+
+// The idle listeners of an observable, called in the order they were added.
+// The owner calls notifyOfIdle and then fires its own signal; the signal
+// inherited here is never fired.
+class OnIdleObservable : public virtual OnIdleObservableInterface
+{
+public:
+    OnIdleObservable();
+    ~OnIdleObservable() override;
+
+    // Adding a listener twice keeps it once, at its first place.
+    void addOnIdleListener(OnIdleListenerInterface* listener) override;
+    void removeOnIdleListener(OnIdleListenerInterface* listener) override;
+
+    virtual void notifyOfIdle(OnIdleObservableInterface& source);
+
+private:
+    util::ListenerSet<OnIdleListenerInterface, util::ListenerOrder::ByRegistration> m_listeners;
+};
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_INTERN_ONIDLEOBSERVABLE_H

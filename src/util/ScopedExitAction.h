@@ -1,0 +1,24 @@
+#ifndef ORVANE_UTIL_SCOPEDEXITACTION_H
+#define ORVANE_UTIL_SCOPEDEXITACTION_H
+
+#include <boost/function.hpp>
+
+// Runs an action when the scope that holds it is left, however it is left
+// (return or exception). Used to reset a flag on every way out:
+//
+//   m_isDispatching = true;
+//   const ScopedExitAction reset([this] { m_isDispatching = false; });
+class ScopedExitAction
+{
+public:
+    explicit ScopedExitAction(const boost::function<void()>& action);
+    // Runs the action if it is not empty, then clears it.
+    virtual ~ScopedExitAction();
+    ScopedExitAction(const ScopedExitAction&) = delete;
+    ScopedExitAction& operator=(const ScopedExitAction&) = delete;
+
+private:
+    boost::function<void()> m_action;
+};
+
+#endif // ORVANE_UTIL_SCOPEDEXITACTION_H

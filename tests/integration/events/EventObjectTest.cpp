@@ -1,0 +1,183 @@
+// Key, mouse and wheel events: what they read from the keyboard when they
+// are made, and that they stay values afterwards.
+
+#include "integration/intern/KeyEvent.h"
+#include "integration/intern/KeyEventObservable.h"
+#include "integration/intern/MouseEvent.h"
+#include "integration/intern/MouseEventObservable.h"
+#include "integration/intern/MouseWheelEvent.h"
+#include "support/FakeManagerMiscService.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace orvane {
+namespace test {
+namespace {
+
+using namespace sdk::integration;
+
+class EventObjectTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { keyboard.makeCurrent(); }
+
+    FakeManagerMiscService keyboard;
+};
+
+// One of each event kind, as made now.
+std::vector<std::unique_ptr<EventInterface>> oneEventOfEachKind()
+{
+    std::vector<std::unique_ptr<EventInterface>> events;
+    events.emplace_back(new intern::KeyEvent(nullptr, 'k'));
+    events.emplace_back(new intern::MouseEvent(nullptr, MouseEventInterface::MouseButton_1, 1, 2));
+    events.emplace_back(
+        new intern::MouseWheelEvent(1, 2, 120, false, false, false, MouseWheelEventInterface::Orientation_Vertical));
+    return events;
+}
+
+TEST_F(EventObjectTest, PrintableKeyCodesAreKeptWithoutAskingTheService)
+{
+    for (int key : {32, 65, 127})
+        EXPECT_EQ(intern::KeyEvent(nullptr, key).key(), key);
+    EXPECT_TRUE(keyboard.translatedKeyCodes.empty());
+}
+
+TEST_F(EventObjectTest, OtherKeyCodesAreTranslatedAsSigned16BitCodes)
+{
+    keyboard.keyTranslations = {{31, 1031}, {128, 1128}, {27, 1027}, {-5, 995},
+                                {200, static_cast<short>(0xFFFF)}, {201, static_cast<short>(0x8000)}};
+
+    EXPECT_EQ(intern::KeyEvent(nullptr, 31).key(), 1031);
+    EXPECT_EQ(intern::KeyEvent(nullptr, 128).key(), 1128);
+    EXPECT_EQ(intern::KeyEvent(nullptr, 27).key(), 1027);
+    EXPECT_EQ(intern::KeyEvent(nullptr, -5).key(), 995);
+    EXPECT_EQ(intern::KeyEvent(nullptr, 200).key(), -1);
+    EXPECT_EQ(intern::KeyEvent(nullptr, 201).key(), -32768);
+    EXPECT_EQ(keyboard.translatedKeyCodes, (std::vector<int>{31, 128, 27, -5, 200, 201}));
+}
+
+TEST_F(EventObjectTest, EveryKindReportsTheModifierBitsHeldWhenItWasMade)
+{
+    const int shiftAndAlt = EventInterface::KeyboardModifier_Shift | EventInterface::KeyboardModifier_Alt;
+    keyboard.modifiers = shiftAndAlt;
+    const auto shiftAndAltEvents = oneEventOfEachKind();
+    // An unknown bit is carried along and ignored by the queries.
+    keyboard.modifiers = EventInterface::KeyboardModifier_Control | 8;
+    const auto controlEvents = oneEventOfEachKind();
+    keyboard.modifiers = 0;
+
+    for (const auto& event : shiftAndAltEvents)
+    {
+        EXPECT_EQ(event->keyboardModifiers(), 5);
+        EXPECT_TRUE(event->isShiftDown());
+        EXPECT_TRUE(event->isAltDown());
+        EXPECT_FALSE(event->isControlDown());
+    }
+    for (const auto& event : controlEvents)
+    {
+        EXPECT_EQ(event->keyboardModifiers(), 10);
+        EXPECT_FALSE(event->isShiftDown());
+        EXPECT_FALSE(event->isAltDown());
+        EXPECT_TRUE(event->isControlDown());
+    }
+    EXPECT_EQ(keyboard.modifierQueries, 6) << "each event asks once, at construction";
+}
+
+// Opens the current-object slot of the miscellaneous-queries service.
+struct MiscServiceSlot : services::ManagerMiscServiceAbstract
+{
+    using ManagerMiscServiceAbstract::m_currentInstance;
+};
+
+// Takes the current miscellaneous-queries service away for its lifetime.
+class NoCurrentMiscService
+{
+public:
+    NoCurrentMiscService() : m_previous(std::exchange(MiscServiceSlot::m_currentInstance, nullptr)) {}
+    ~NoCurrentMiscService() { MiscServiceSlot::m_currentInstance = m_previous; }
+
+private:
+    services::ManagerMiscServiceInterface* m_previous;
+};
+
+TEST(EventWithoutMiscService, HasNoModifiersAndKeepsItsKeyCode)
+{
+    NoCurrentMiscService noService;
+
+    for (const auto& event : oneEventOfEachKind())
+        EXPECT_EQ(event->keyboardModifiers(), 0);
+    EXPECT_EQ(intern::KeyEvent(nullptr, 200).key(), 200);
+    EXPECT_EQ(intern::KeyEvent(nullptr, -1).key(), -1);
+}
+
+TEST_F(EventObjectTest, KeyAndMouseEventsKeepTheirSource)
+{
+    intern::KeyEventObservable keySource;
+    intern::MouseEventObservable mouseSource;
+
+    EXPECT_EQ(intern::KeyEvent(&keySource, 'a').source(), &keySource);
+    EXPECT_EQ(intern::MouseEvent(&mouseSource, MouseEventInterface::MouseButton_2, 0, 0).source(), &mouseSource);
+}
+
+TEST_F(EventObjectTest, ACloneIsAnIndependentCopyThatDoesNotAskAgain)
+{
+    intern::MouseEventObservable source;
+    keyboard.modifiers = EventInterface::KeyboardModifier_Shift;
+    auto original = std::make_unique<intern::MouseEvent>(&source, MouseEventInterface::MouseButton_2, 30, 40);
+    keyboard.modifiers = 0;
+
+    std::unique_ptr<MouseEventInterface> clone(original->clone());
+    original.reset();
+
+    EXPECT_EQ(clone->button(), MouseEventInterface::MouseButton_2);
+    EXPECT_EQ(clone->x(), 30);
+    EXPECT_EQ(clone->y(), 40);
+    EXPECT_EQ(clone->keyboardModifiers(), EventInterface::KeyboardModifier_Shift);
+    EXPECT_EQ(dynamic_cast<intern::MouseEvent&>(*clone).source(), &source);
+    EXPECT_EQ(keyboard.modifierQueries, 1);
+}
+
+TEST(MouseButtonConversion, KeepsZeroToThreeAndMakesEverythingElseInvalid)
+{
+    for (int button : {0, 1, 2, 3})
+        EXPECT_EQ(MouseEventInterface::toMouseButton(button), button);
+    for (int button : {-1, 4, 7, 254, 256})
+        EXPECT_EQ(MouseEventInterface::toMouseButton(button), MouseEventInterface::MouseButton_Invalid) << button;
+    EXPECT_EQ(MouseEventInterface::MouseButton_Invalid, 255);
+}
+
+TEST_F(EventObjectTest, AMoveMadeFromButtonNumberSevenReportsTheInvalidButton)
+{
+    intern::MouseEvent move(nullptr, MouseEventInterface::toMouseButton(7), 5, 6);
+    EXPECT_EQ(move.button(), 255);
+}
+
+TEST_F(EventObjectTest, WheelEventsReportOnlyTheThreeRealButtons)
+{
+    const intern::MouseWheelEvent allHeld(7, 8, -240, true, true, true, MouseWheelEventInterface::Orientation_Horizontal);
+    EXPECT_FALSE(allHeld.wasMouseButtonDown(MouseEventInterface::MouseButton_None));
+    EXPECT_FALSE(allHeld.wasMouseButtonDown(MouseEventInterface::MouseButton_Invalid));
+    EXPECT_EQ(allHeld.x(), 7);
+    EXPECT_EQ(allHeld.y(), 8);
+    EXPECT_EQ(allHeld.delta(), -240);
+    EXPECT_EQ(allHeld.orientation(), MouseWheelEventInterface::Orientation_Horizontal);
+
+    // Each flag answers for its own button.
+    const std::vector<std::vector<bool>> patterns = {{true, false, false}, {false, true, false}, {false, false, true}};
+    for (const auto& held : patterns)
+    {
+        const intern::MouseWheelEvent event(0, 0, 1, held[0], held[1], held[2],
+                                            MouseWheelEventInterface::Orientation_Vertical);
+        EXPECT_EQ(event.wasMouseButtonDown(MouseEventInterface::MouseButton_1), held[0]);
+        EXPECT_EQ(event.wasMouseButtonDown(MouseEventInterface::MouseButton_2), held[1]);
+        EXPECT_EQ(event.wasMouseButtonDown(MouseEventInterface::MouseButton_3), held[2]);
+    }
+}
+
+} // namespace
+} // namespace test
+} // namespace orvane

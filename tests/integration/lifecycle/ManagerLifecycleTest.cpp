@@ -1,0 +1,362 @@
+// The manager's start-up, shutdown, signals and start-up codes, driven as a
+// host drives them, against the simulated engine.
+#include "integration/ManagerAbstract.h"
+#include "integration/StateChangeEventObservable.h"
+#include "ovsdkbase/SimulatedEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace sim = orvane::sim;
+using orvane::sdk::integration::ManagerAbstract;
+using orvane::sdk::integration::ManagerInterface;
+using orvane::sdk::integration::StateChangeEventObservable;
+
+namespace {
+
+// A host's manager that records what the manager does through its virtual
+// operations and hooks.
+class RecordingManager : public ManagerAbstract
+{
+public:
+    std::vector<std::string> steps;
+    int startedHookCalls = 0;
+    StateModernizationLevel_e lastLevel = StateModernizationLevel_Invalid;
+
+    using ManagerAbstract::init;
+    ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory,
+                                  StateModernizationLevel_e level) override
+    {
+        lastLevel = level;
+        return ManagerAbstract::init(argc, argv, homeDirectory, level);
+    }
+
+    orvane::sdk::integration::services::OffscreenImageRenderCapabilitiesInterface& capabilities()
+    {
+        return getOffscreenImageRenderCapabilities();
+    }
+
+protected:
+    void subManagersInstantiate() override
+    {
+        steps.push_back("instantiate");
+        ManagerAbstract::subManagersInstantiate();
+    }
+    void subManagersRegisterCallbacks() override
+    {
+        steps.push_back("register");
+        ManagerAbstract::subManagersRegisterCallbacks();
+    }
+    void subManagersDestroy() override
+    {
+        steps.push_back("destroy");
+        ManagerAbstract::subManagersDestroy();
+    }
+
+private:
+    void signalEngineStartedConnected() const override { ++const_cast<RecordingManager*>(this)->startedHookCalls; }
+};
+
+// A command line as a host gets it from main().
+class CommandLine
+{
+public:
+    CommandLine(std::initializer_list<const char*> arguments)
+    {
+        for (const char* argument : arguments)
+            m_storage.emplace_back(argument);
+        for (std::string& argument : m_storage)
+            m_argv.push_back(&argument[0]);
+    }
+    int argc() const { return static_cast<int>(m_argv.size()); }
+    char* const* argv() { return m_argv.data(); }
+
+private:
+    std::vector<std::string> m_storage;
+    std::vector<char*> m_argv;
+};
+
+class ManagerLifecycleTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { sim::reset(); }
+
+    // Records the order in which the three engine signals fire.
+    void recordSignals(ManagerInterface& manager)
+    {
+        manager.connectEngineStarted([this] { signals.push_back("started"); });
+        manager.connectEngineShutdownInitiated([this] { signals.push_back("initiated"); });
+        manager.connectEngineShutdownFinished([this] { signals.push_back("finished"); });
+    }
+
+    std::vector<std::string> signals;
+};
+
+TEST_F(ManagerLifecycleTest, ReturnCodeTexts)
+{
+    RecordingManager manager;
+    EXPECT_EQ("Ok", manager.returnCodeString(ManagerInterface::ManagerStartReturnCode_Ok));
+    EXPECT_EQ("Home Directory Not Specified",
+              manager.returnCodeString(ManagerInterface::ManagerStartReturnCode_HomeDirectoryNotSpecified));
+    EXPECT_EQ("Internal Initialization Error",
+              manager.returnCodeString(ManagerInterface::ManagerStartReturnCode_InternalInitializationError));
+    EXPECT_EQ("The Orvane Engine is not initialized. Call the init() method.",
+              manager.returnCodeString(ManagerInterface::ManagerStartReturnCode_EngineNotInitialized));
+    EXPECT_EQ("", manager.returnCodeString(static_cast<ManagerInterface::ManagerStartReturnCode_e>(255)));
+    EXPECT_EQ("", manager.returnCodeString(static_cast<ManagerInterface::ManagerStartReturnCode_e>(2)));
+    EXPECT_EQ(sizeof(int), sizeof(ManagerInterface::ManagerStartReturnCode_e));
+}
+
+TEST_F(ManagerLifecycleTest, FullLifecycleFiresEachSignalOnceInOrder)
+{
+    RecordingManager manager;
+    recordSignals(manager);
+    CommandLine line{"host"};
+
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/opt/engine"));
+    EXPECT_EQ(std::vector<std::string>({"instantiate", "register"}), manager.steps);
+
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.start());
+    manager.stop();
+    manager.stop(); // the second stop does nothing
+
+    EXPECT_EQ(std::vector<std::string>({"started", "initiated", "finished"}), signals);
+    EXPECT_EQ(std::vector<std::string>({"instantiate", "register", "destroy"}), manager.steps);
+    EXPECT_EQ(1u, sim::countCalls("OrvEngInitiateShutdown"));
+    EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
+    EXPECT_EQ(std::vector<std::string>({"OrvEngInitiateShutdown(1)"}), sim::callTexts("OrvEngInitiateShutdown"));
+}
+
+TEST_F(ManagerLifecycleTest, StopBeforeInitDoesNothing)
+{
+    RecordingManager manager;
+    recordSignals(manager);
+    manager.stop();
+    EXPECT_TRUE(sim::calls().empty());
+    EXPECT_TRUE(signals.empty());
+    EXPECT_TRUE(manager.steps.empty());
+}
+
+TEST_F(ManagerLifecycleTest, StartBeforeInitAnswersNotInitializedWithoutTheEngine)
+{
+    RecordingManager manager;
+    recordSignals(manager);
+    EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_EngineNotInitialized, manager.start());
+    EXPECT_EQ(0u, sim::countCalls("OrvEngStartup"));
+    EXPECT_TRUE(signals.empty());
+}
+
+TEST_F(ManagerLifecycleTest, FailedStartupFiresNothing)
+{
+    RecordingManager manager;
+    recordSignals(manager);
+    CommandLine line{"host"};
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/opt/engine"));
+    sim::setStartupResult(false);
+    EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_InternalInitializationError, manager.start());
+    EXPECT_TRUE(signals.empty());
+    manager.stop();
+}
+
+TEST_F(ManagerLifecycleTest, HomeDirectoryRules)
+{
+    {
+        RecordingManager manager;
+        CommandLine line{"host"};
+        EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_HomeDirectoryNotSpecified,
+                  manager.init(line.argc(), line.argv(), ""));
+    }
+    {
+        // "-h" as the last argument fails even with a home directory passed.
+        RecordingManager manager;
+        CommandLine line{"host", "-h"};
+        EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_HomeDirectoryNotSpecified,
+                  manager.init(line.argc(), line.argv(), "/opt/engine"));
+    }
+    // A failed pre-scan never touches the engine.
+    EXPECT_TRUE(sim::calls().empty());
+
+    // "-H <dir>" overrides the argument; the engine gets the whole command
+    // line, then "-h" and the resulting home directory.
+    RecordingManager manager;
+    CommandLine line{"host", "-H", "/from/command/line", "data.lay"};
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/opt/engine"));
+    EXPECT_EQ(std::vector<std::string>({"host", "-H", "/from/command/line", "data.lay", "-h", "/from/command/line"}),
+              sim::initArguments());
+    manager.stop();
+}
+
+TEST_F(ManagerLifecycleTest, BatchModeOnlyForTheExactOptions)
+{
+    struct Case
+    {
+        const char* option;
+        bool batch;
+    } cases[] = {{"-b", true}, {"-B", true}, {"-bx", false}, {"-b ", false}, {"b", false}};
+    for (const Case& c : cases)
+    {
+        sim::reset();
+        RecordingManager manager;
+        CommandLine line{"host", c.option};
+        ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+        EXPECT_EQ(c.batch, manager.isInBatchMode()) << c.option;
+        manager.stop();
+    }
+    // The option at index 0 (the program name) is not examined.
+    sim::reset();
+    RecordingManager manager;
+    CommandLine line{"-b"};
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+    EXPECT_FALSE(manager.isInBatchMode());
+    manager.stop();
+}
+
+TEST_F(ManagerLifecycleTest, EngineInitResultsTranslate)
+{
+    struct Case
+    {
+        int engineResult;
+        int code;
+        const char* text;
+    } cases[] = {{3, 5, "Internal Initialization Error"}, {1, 255, ""}, {-4, 255, ""}};
+    for (const Case& c : cases)
+    {
+        sim::reset();
+        sim::setInitResult(c.engineResult);
+        RecordingManager manager;
+        recordSignals(manager);
+        CommandLine line{"host"};
+        const ManagerInterface::ManagerStartReturnCode_e code = manager.init(line.argc(), line.argv(), "/home");
+        EXPECT_EQ(c.code, static_cast<int>(code));
+        EXPECT_EQ(c.text, manager.returnCodeString(code));
+        // The failed start-up is shut down again, silently.
+        EXPECT_EQ(std::vector<std::string>({"OrvEngInit", "OrvEngInitiateShutdown", "OrvEngFinalizeShutdown"}),
+                  [] {
+                      std::vector<std::string> names;
+                      for (const sim::EngineCall& call : sim::calls())
+                          names.push_back(call.name);
+                      return names;
+                  }());
+        EXPECT_TRUE(signals.empty());
+        EXPECT_TRUE(manager.steps.empty());
+        // Still in the constructed state: start refuses, stop does nothing.
+        EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_EngineNotInitialized, manager.start());
+        sim::clearCalls();
+        manager.stop();
+        EXPECT_TRUE(sim::calls().empty());
+        signals.clear();
+    }
+}
+
+TEST_F(ManagerLifecycleTest, ThreeArgumentInitUsesLevelZeroThroughTheVirtualCall)
+{
+    RecordingManager manager;
+    CommandLine line{"host"};
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+    EXPECT_EQ(static_cast<StateModernizationLevel_e>(0), manager.lastLevel);
+    EXPECT_EQ(static_cast<StateModernizationLevel_e>(0), sim::initLevel());
+    manager.stop();
+}
+
+TEST_F(ManagerLifecycleTest, EngineQuitStateFiresShutdownInitiatedOnceAndEarly)
+{
+    RecordingManager manager;
+    recordSignals(manager);
+    CommandLine line{"host"};
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+
+    sim::fireStateChange(7);
+    EXPECT_TRUE(signals.empty());
+
+    sim::fireStateChange(15);
+    EXPECT_EQ(std::vector<std::string>({"initiated"}), signals);
+    sim::fireStateChange(15);
+    EXPECT_EQ(std::vector<std::string>({"initiated"}), signals);
+
+    // Shutting down: start refuses, stop still finishes the shutdown.
+    EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_EngineNotInitialized, manager.start());
+    manager.stop();
+    EXPECT_EQ(std::vector<std::string>({"initiated", "finished"}), signals);
+    EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
+}
+
+TEST_F(ManagerLifecycleTest, HookIsCalledAfterEveryConnection)
+{
+    RecordingManager manager;
+    int calls = 0;
+    manager.connectEngineStarted([&calls] { ++calls; });
+    EXPECT_EQ(1, manager.startedHookCalls);
+    manager.connectEngineStarted([&calls] { calls += 10; });
+    EXPECT_EQ(2, manager.startedHookCalls);
+    manager.signalEngineStarted();
+    EXPECT_EQ(11, calls);
+}
+
+TEST_F(ManagerLifecycleTest, HelpAboutTextIsCopiedAndReleased)
+{
+    RecordingManager manager;
+    sim::setHelpAboutText("Engine 9.1");
+    EXPECT_EQ("Engine 9.1", manager.getHelpAbout());
+    sim::setHelpAboutText(nullptr);
+    EXPECT_EQ("", manager.getHelpAbout());
+    EXPECT_EQ(0u, sim::outstandingTexts());
+    EXPECT_TRUE(sim::misuses().empty());
+}
+
+TEST_F(ManagerLifecycleTest, OffscreenCapabilitiesFollowTheRenderingQuery)
+{
+    RecordingManager manager;
+    EXPECT_TRUE(manager.capabilities().isOffscreenRenderingAvailable());
+    EXPECT_TRUE(manager.capabilities().isOffscreenExportAvailable());
+
+    class NoOffscreen : public ManagerAbstract::OffscreenImageRenderCapabilities
+    {
+    public:
+        using OffscreenImageRenderCapabilities::OffscreenImageRenderCapabilities;
+        bool isOffscreenRenderingAvailable() override { return false; }
+    } restricted(manager);
+    EXPECT_FALSE(restricted.isOffscreenExportAvailable());
+}
+
+TEST_F(ManagerLifecycleTest, RelayIsOneInstance)
+{
+    EXPECT_EQ(&StateChangeEventObservable::getInstance(), &StateChangeEventObservable::getInstance());
+    EXPECT_TRUE(StateChangeEventObservable::instanceExists());
+}
+
+TEST_F(ManagerLifecycleTest, StateChangesAreDeliveredInsideTheParentLock)
+{
+    struct LockProbe : orvane::toolbox::StateChangeListenerInterface
+    {
+        int depthSeen = -1;
+        void stateChanged(const orvane::toolbox::StateChangeEventInterface&,
+                          orvane::toolbox::StateChangeNotifier&) override
+        {
+            depthSeen = sim::parentLockDepth();
+        }
+    } probe;
+    StateChangeEventObservable::getInstance().addListener(&probe);
+    sim::fireStateChange(31);
+    StateChangeEventObservable::getInstance().removeListener(&probe);
+    EXPECT_EQ(1, probe.depthSeen);
+    EXPECT_EQ(0, sim::parentLockDepth());
+}
+
+TEST_F(ManagerLifecycleTest, DestroyedManagerIsDetachedFromTheRelay)
+{
+    std::vector<std::string> seen;
+    {
+        RecordingManager manager;
+        manager.connectEngineShutdownInitiated([&seen] { seen.push_back("initiated"); });
+        CommandLine line{"host"};
+        ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+    }
+    // A quit state change after the manager is gone reaches nothing (and
+    // would crash under the sanitizers if the listener were still attached).
+    sim::fireStateChange(15);
+    EXPECT_TRUE(seen.empty());
+}
+
+} // namespace

@@ -1,0 +1,40 @@
+#ifndef ORVANE_TESTS_SUPPORT_TESTGLCONTEXT_H
+#define ORVANE_TESTS_SUPPORT_TESTGLCONTEXT_H
+
+#include "integration/GLContextInterface.h"
+
+#include <vector>
+
+namespace orvane {
+namespace test {
+
+// An OpenGL context that draws nothing: it answers as told and records the
+// calls it gets, in order.
+class TestGLContext : public virtual sdk::integration::GLContextInterface
+{
+public:
+    enum Call
+    {
+        Call_MakeCurrent,
+        Call_ReleaseCurrent,
+        Call_SwapBuffers
+    };
+
+    // What the context answers.
+    bool makeCurrentSucceeds = true;
+    bool releaseCurrentSucceeds = true;
+
+    // What it was asked, in order.
+    std::vector<Call> calls;
+
+    int count(Call call) const;
+
+    void swapBuffers() override;
+    bool makeCurrent() override;
+    bool releaseCurrent() override;
+};
+
+} // namespace test
+} // namespace orvane
+
+#endif // ORVANE_TESTS_SUPPORT_TESTGLCONTEXT_H
