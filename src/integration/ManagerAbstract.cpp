@@ -1,6 +1,8 @@
 #include "integration/ManagerAbstract.h"
 
 #include "integration/StateChangeEventObservable.h"
+#include "integration/intern/DialogManager.h"
+#include "integration/services/intern/ServiceRepository.h"
 #include "ovexception/OutOfMemoryException.h"
 
 #include <new>
@@ -72,6 +74,7 @@ ManagerAbstract::ManagerAbstract()
       m_engineShutdownFinished(true)
 {
     m_stateChangeListener.reset(new StateChangeListener(*this));
+    m_serviceRepository.reset(new services::intern::ServiceRepository());
     m_offscreenImageRenderCapabilities.reset(new OffscreenImageRenderCapabilities(*this));
 }
 
@@ -82,6 +85,7 @@ ManagerAbstract::~ManagerAbstract()
         StateChangeEventObservable::getInstance().removeListener(m_stateChangeListener.get());
     m_stateChangeListener.reset();
     m_offscreenImageRenderCapabilities.reset();
+    m_serviceRepository.reset();
 }
 
 // --- sub-managers -----------------------------------------------------------
@@ -90,15 +94,20 @@ PageManagerInterface& ManagerAbstract::getPageManager() { throwMissing("page man
 
 EventManagerInterface& ManagerAbstract::getEventManager() { throwMissing("event manager"); }
 
-DialogManagerInterface& ManagerAbstract::getDialogManager() { throwMissing("dialog manager"); }
+DialogManagerInterface& ManagerAbstract::getDialogManager()
+{
+    if (!m_dialogManager)
+        throwMissing("dialog manager");
+    return *m_dialogManager;
+}
 
-services::ServiceRepositoryInterface& ManagerAbstract::getServiceRepository() { throwMissing("service repository"); }
+services::ServiceRepositoryInterface& ManagerAbstract::getServiceRepository() { return *m_serviceRepository; }
 
-void ManagerAbstract::subManagersInstantiate() {}
+void ManagerAbstract::subManagersInstantiate() { m_dialogManager.reset(new intern::DialogManager()); }
 
 void ManagerAbstract::subManagersRegisterCallbacks() {}
 
-void ManagerAbstract::subManagersDestroy() {}
+void ManagerAbstract::subManagersDestroy() { m_dialogManager.reset(); }
 
 services::OffscreenImageRenderCapabilitiesInterface& ManagerAbstract::getOffscreenImageRenderCapabilities()
 {

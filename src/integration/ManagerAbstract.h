@@ -11,6 +11,15 @@ namespace orvane {
 namespace sdk {
 namespace integration {
 
+namespace intern {
+class DialogManager;
+}
+namespace services {
+namespace intern {
+class ServiceRepository;
+}
+} // namespace services
+
 // The class a host subclasses to run the engine: construct it once, make the
 // services current, init() with the command line and the engine's home
 // directory, start(), run the GUI event loop, stop(). It owns every
@@ -84,6 +93,8 @@ private:
     bool m_isInBatchMode;
     bool m_engineInitialized;
     bool m_engineShutdownFinished;
+    std::unique_ptr<intern::DialogManager> m_dialogManager;
+    std::unique_ptr<services::intern::ServiceRepository> m_serviceRepository;
     std::unique_ptr<StateChangeListener> m_stateChangeListener;
     std::unique_ptr<OffscreenImageRenderCapabilities> m_offscreenImageRenderCapabilities;
 };

@@ -2,6 +2,7 @@
 // host drives them, against the simulated engine.
 #include "integration/ManagerAbstract.h"
 #include "integration/StateChangeEventObservable.h"
+#include "ovexception/ExceptionBase.h"
 #include "ovsdkbase/SimulatedEngine.h"
 
 #include <gtest/gtest.h>
@@ -359,6 +360,26 @@ TEST_F(ManagerLifecycleTest, DestroyedManagerIsDetachedFromTheRelay)
     // would crash under the sanitizers if the listener were still attached).
     sim::fireStateChange(15);
     EXPECT_TRUE(seen.empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ManagerLifecycleTest, SubManagersExistWhenTheyShould)
+{
+    RecordingManager manager;
+    // The service repository exists from construction on.
+    EXPECT_NO_THROW(manager.getServiceRepository());
+    // The dialog manager only between a successful init and stop; outside
+    // that window asking for it is a clear error, not a crash.
+    EXPECT_THROW(manager.getDialogManager(), orvane::ExceptionBase);
+
+    CommandLine line{"host"};
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+    EXPECT_NO_THROW(manager.getDialogManager());
+    manager.stop();
+    EXPECT_THROW(manager.getDialogManager(), orvane::ExceptionBase);
 }
 
 } // namespace
