@@ -1,8 +1,10 @@
 #include "integration/ManagerAbstract.h"
 
 #include "integration/StateChangeEventObservable.h"
+#include "integration/intern/DialogManager.h"
 #include "integration/intern/PageManager.h"
 #include "integration/intern/RenderlessGLDrawAreaFactory.h"
+#include "integration/services/intern/ServiceRepository.h"
 #include "ovexception/OutOfMemoryException.h"
 
 #include <new>
@@ -74,6 +76,7 @@ ManagerAbstract::ManagerAbstract()
       m_engineShutdownFinished(true)
 {
     m_stateChangeListener.reset(new StateChangeListener(*this));
+    m_serviceRepository.reset(new services::intern::ServiceRepository());
     m_offscreenImageRenderCapabilities.reset(new OffscreenImageRenderCapabilities(*this));
     initializePageManager();
 }
@@ -93,6 +96,7 @@ ManagerAbstract::~ManagerAbstract()
     m_stateChangeListener.reset();
     m_offscreenImageRenderCapabilities.reset();
     m_glDrawAreaFactory.reset();
+    m_serviceRepository.reset();
     m_pageManager.reset();
 }
 
@@ -102,18 +106,23 @@ PageManagerInterface& ManagerAbstract::getPageManager() { return *m_pageManager;
 
 EventManagerInterface& ManagerAbstract::getEventManager() { throwMissing("event manager"); }
 
-DialogManagerInterface& ManagerAbstract::getDialogManager() { throwMissing("dialog manager"); }
+DialogManagerInterface& ManagerAbstract::getDialogManager()
+{
+    if (!m_dialogManager)
+        throwMissing("dialog manager");
+    return *m_dialogManager;
+}
 
-services::ServiceRepositoryInterface& ManagerAbstract::getServiceRepository() { throwMissing("service repository"); }
+services::ServiceRepositoryInterface& ManagerAbstract::getServiceRepository() { return *m_serviceRepository; }
 
-void ManagerAbstract::subManagersInstantiate() {}
+void ManagerAbstract::subManagersInstantiate() { m_dialogManager.reset(new intern::DialogManager()); }
 
 void ManagerAbstract::subManagersRegisterCallbacks()
 {
     static_cast<intern::SubManagerInterface&>(*m_pageManager).registerCallbacks();
 }
 
-void ManagerAbstract::subManagersDestroy() {}
+void ManagerAbstract::subManagersDestroy() { m_dialogManager.reset(); }
 
 services::OffscreenImageRenderCapabilitiesInterface& ManagerAbstract::getOffscreenImageRenderCapabilities()
 {

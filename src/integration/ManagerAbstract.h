@@ -12,9 +12,15 @@ namespace sdk {
 namespace integration {
 
 namespace intern {
+class DialogManager;
 class PageManager;
 class RenderlessGLDrawAreaFactory;
 } // namespace intern
+namespace services {
+namespace intern {
+class ServiceRepository;
+}
+} // namespace services
 
 // The class a host subclasses to run the engine: construct it once, make the
 // services current, init() with the command line and the engine's home
@@ -95,6 +101,8 @@ private:
     // Owned here and destroyed last; the pages themselves are deleted only
     // when the engine reports them destroyed (stop() shuts the engine down).
     std::unique_ptr<intern::PageManager> m_pageManager;
+    std::unique_ptr<intern::DialogManager> m_dialogManager;
+    std::unique_ptr<services::intern::ServiceRepository> m_serviceRepository;
     std::unique_ptr<intern::RenderlessGLDrawAreaFactory> m_glDrawAreaFactory;
     std::unique_ptr<StateChangeListener> m_stateChangeListener;
     std::unique_ptr<OffscreenImageRenderCapabilities> m_offscreenImageRenderCapabilities;
