@@ -33,7 +33,9 @@ function(orvane_add_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
   set_target_properties(${name} PROPERTIES
     VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
-    EXPORT_NAME ${name})
+    EXPORT_NAME ${name}
+    # Installed side by side: each library finds its siblings next to itself.
+    INSTALL_RPATH "$ORIGIN")
 
   install(TARGETS ${name} EXPORT OrvaneSDKTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}

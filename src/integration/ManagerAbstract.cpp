@@ -7,6 +7,7 @@
 #include "integration/intern/PageManager.h"
 #include "integration/intern/RenderlessGLDrawAreaFactory.h"
 #include "integration/services/ManagerMiscServiceAbstract.h"
+#include "integration/services/intern/ServiceRepository.h"
 #include "ovexception/OutOfMemoryException.h"
 
 #include <new>
@@ -78,6 +79,7 @@ ManagerAbstract::ManagerAbstract()
       m_engineShutdownFinished(true)
 {
     m_stateChangeListener.reset(new StateChangeListener(*this));
+    m_serviceRepository.reset(new services::intern::ServiceRepository());
     m_offscreenImageRenderCapabilities.reset(new OffscreenImageRenderCapabilities(*this));
     initializePageManager();
 }
@@ -101,6 +103,7 @@ ManagerAbstract::~ManagerAbstract()
     // to the host's monitor, which a host usually holds in its subclass and
     // so is gone by now.
     m_eventManager.release();
+    m_serviceRepository.reset();
     m_pageManager.reset();
 }
 
@@ -122,7 +125,7 @@ DialogManagerInterface& ManagerAbstract::getDialogManager()
     return *m_dialogManager;
 }
 
-services::ServiceRepositoryInterface& ManagerAbstract::getServiceRepository() { throwMissing("service repository"); }
+services::ServiceRepositoryInterface& ManagerAbstract::getServiceRepository() { return *m_serviceRepository; }
 
 void ManagerAbstract::subManagersInstantiate()
 {

@@ -19,6 +19,11 @@ class EventManager;
 class PageManager;
 class RenderlessGLDrawAreaFactory;
 } // namespace intern
+namespace services {
+namespace intern {
+class ServiceRepository;
+}
+} // namespace services
 
 // The class a host subclasses to run the engine: construct it once, make the
 // services current, init() with the command line and the engine's home
@@ -112,6 +117,7 @@ private:
     // Both live from init() to stop().
     std::unique_ptr<intern::EventManager> m_eventManager;
     std::unique_ptr<intern::DialogManager> m_dialogManager;
+    std::unique_ptr<services::intern::ServiceRepository> m_serviceRepository;
     std::unique_ptr<intern::RenderlessGLDrawAreaFactory> m_glDrawAreaFactory;
     std::unique_ptr<StateChangeListener> m_stateChangeListener;
     std::unique_ptr<OffscreenImageRenderCapabilities> m_offscreenImageRenderCapabilities;

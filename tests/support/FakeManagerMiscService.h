@@ -2,6 +2,7 @@
 #define ORVANE_TESTS_SUPPORT_FAKEMANAGERMISCSERVICE_H
 
 #include "integration/services/ManagerMiscServiceAbstract.h"
+#include "support/ResettableService.h"
 
 #include <map>
 #include <set>
@@ -14,7 +15,8 @@ namespace test {
 // A host's screen, keyboard and mouse, as plain fields: tests set what the
 // host answers and read back what it was asked. Not current until a test
 // calls makeCurrent() (or hands it to a service repository).
-class FakeManagerMiscService : public sdk::integration::services::ManagerMiscServiceAbstract
+class FakeManagerMiscService
+    : public ResettableService<sdk::integration::services::ManagerMiscServiceAbstract>
 {
 public:
     typedef sdk::integration::MouseEventInterface::MouseButton_e MouseButton;

@@ -2,6 +2,7 @@
 // host drives them, against the simulated engine.
 #include "integration/ManagerAbstract.h"
 #include "integration/StateChangeEventObservable.h"
+#include "ovexception/ExceptionBase.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/TestHostManager.h"
 
@@ -84,6 +85,12 @@ private:
     std::vector<std::string> m_storage;
     std::vector<char*> m_argv;
 };
+
+std::vector<std::string> operator+(std::vector<std::string> first, const std::vector<std::string>& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
 
 class ManagerLifecycleTest : public ::testing::Test
 {
@@ -239,13 +246,9 @@ TEST_F(ManagerLifecycleTest, EngineInitResultsTranslate)
         EXPECT_EQ(c.code, static_cast<int>(code));
         EXPECT_EQ(c.text, manager.returnCodeString(code));
         // The failed start-up is shut down again, silently.
-        EXPECT_EQ(std::vector<std::string>({"OrvEngInit", "OrvEngInitiateShutdown", "OrvEngFinalizeShutdown"}),
-                  [] {
-                      std::vector<std::string> names;
-                      for (const sim::EngineCall& call : sim::calls())
-                          names.push_back(call.name);
-                      return names;
-                  }());
+        EXPECT_EQ(1u, sim::countCalls("OrvEngInit"));
+        EXPECT_EQ(std::vector<std::string>({"OrvEngInitiateShutdown(1)", "OrvEngFinalizeShutdown()"}),
+                  sim::callTexts("OrvEngInitiateShutdown") + sim::callTexts("OrvEngFinalizeShutdown"));
         EXPECT_TRUE(signals.empty());
         EXPECT_TRUE(manager.steps.empty());
         // Still in the constructed state: start refuses, stop does nothing.
@@ -367,6 +370,26 @@ TEST_F(ManagerLifecycleTest, DestroyedManagerIsDetachedFromTheRelay)
     // would crash under the sanitizers if the listener were still attached).
     sim::fireStateChange(15);
     EXPECT_TRUE(seen.empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ManagerLifecycleTest, SubManagersExistWhenTheyShould)
+{
+    RecordingManager manager;
+    // The service repository exists from construction on.
+    EXPECT_NO_THROW(manager.getServiceRepository());
+    // The dialog manager only between a successful init and stop; outside
+    // that window asking for it is a clear error, not a crash.
+    EXPECT_THROW(manager.getDialogManager(), orvane::ExceptionBase);
+
+    CommandLine line{"host"};
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+    EXPECT_NO_THROW(manager.getDialogManager());
+    manager.stop();
+    EXPECT_THROW(manager.getDialogManager(), orvane::ExceptionBase);
 }
 
 } // namespace
