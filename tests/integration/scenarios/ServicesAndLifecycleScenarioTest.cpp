@@ -112,6 +112,6 @@ TEST_F(ServicesAndLifecycleScenarioTest, WithoutAMiscellaneousServiceTheHostStil
         host->monitor.notifyOfMouseMoved(move);
     });
     EXPECT_TRUE(sim::runBusyOperation(2));
-    EXPECT_EQ(1, host->monitor.busyPasses);
+    EXPECT_EQ(2, host->monitor.busyPasses);
     host->stop();
 }
