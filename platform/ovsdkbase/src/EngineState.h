@@ -92,6 +92,7 @@ struct EngineState
     std::vector<PageState> pages; // creation order
     UniqueID_t nextPageId = 1;
     UniqueID_t currentPageId = 0;
+    std::vector<UniqueID_t> pagesBeingDeleted; // inside their destroy callback
     std::vector<UniqueID_t> pendingRedraws;
     PageDrawer drawer;
 

@@ -39,8 +39,6 @@ private:
     int& m_counter;
 };
 
-// Forgets every state-change callback; a firing in progress skips them.
-
 } // namespace detail
 } // namespace sim
 } // namespace orvane

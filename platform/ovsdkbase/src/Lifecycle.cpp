@@ -82,7 +82,9 @@ Boolean_t OrvEngStartup(void)
 void OrvEngInitiateShutdown(Boolean_t force)
 {
     logCall("OrvEngInitiateShutdown", force);
-    fireStateChange(StateChange_QuitStarted);
+    // An engine that never initialised has nothing to quit and says nothing.
+    if (engine().lifecycle.initialized)
+        fireStateChange(StateChange_QuitStarted);
     engine().lifecycle.shutdownInitiated = true;
 }
 

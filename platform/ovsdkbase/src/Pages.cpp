@@ -46,6 +46,34 @@ void forgetPendingRedraw(UniqueID_t id)
     pending.erase(std::remove(pending.begin(), pending.end(), id), pending.end());
 }
 
+bool isBeingDeleted(UniqueID_t id)
+{
+    const std::vector<UniqueID_t>& deleting = detail::engine().pagesBeingDeleted;
+    return std::find(deleting.begin(), deleting.end(), id) != deleting.end();
+}
+
+// Calls the destroy callback of a page; a deletion of the same page asked
+// from inside it is refused.
+void announceDestruction(const PageState& page)
+{
+    detail::EngineState& state = detail::engine();
+    const Registration<PageDestroyCallback_pf> destroy = state.callbacks.pageDestroy;
+    if (!destroy)
+        return;
+    const UniqueID_t id = page.id;
+    state.pagesBeingDeleted.push_back(id);
+    struct Done
+    {
+        UniqueID_t id;
+        ~Done()
+        {
+            std::vector<UniqueID_t>& deleting = detail::engine().pagesBeingDeleted;
+            deleting.erase(std::remove(deleting.begin(), deleting.end(), id), deleting.end());
+        }
+    } done{id};
+    destroy.callback(page.clientHandle, destroy.clientData);
+}
+
 } // namespace
 
 namespace detail {
@@ -64,28 +92,15 @@ UniqueID_t currentPageId() { return detail::engine().currentPageId; }
 
 const PageState* findPage(UniqueID_t id) { return detail::pageById(id); }
 
-bool requestPage(const std::vector<std::string>& arguments)
-{
-    const Registration<PageCreateCallback_pf> create = detail::engine().callbacks.pageCreate;
-    if (!create)
-        return false;
-    const StringList_pa list = makeStringList(arguments);
-    const Boolean_t created = create.callback(list, create.clientData);
-    freeStringList(list);
-    return created == TRUE;
-}
-
 bool deletePage(UniqueID_t id)
 {
     const PageState* page = detail::pageById(id);
-    if (page == nullptr)
+    if (page == nullptr || isBeingDeleted(id))
         return false;
-    detail::EngineState& state = detail::engine();
-    const Registration<PageDestroyCallback_pf> destroy = state.callbacks.pageDestroy;
-    if (destroy)
-        destroy.callback(page->clientHandle, destroy.clientData);
+    announceDestruction(*page);
 
-    // The destroy callback may have deleted the page itself.
+    // The destroy callback may have deleted another page, or reset the engine.
+    detail::EngineState& state = detail::engine();
     const auto position = pagePosition(id);
     if (position == state.pages.end())
         return true;
@@ -103,6 +118,17 @@ bool deletePage(UniqueID_t id)
     // it was the first.
     announceCurrentPage(state.pages[index > 0 ? index - 1 : 0].id);
     return true;
+}
+
+bool requestPage(const std::vector<std::string>& arguments)
+{
+    const Registration<PageCreateCallback_pf> create = detail::engine().callbacks.pageCreate;
+    if (!create)
+        return false;
+    const StringList_pa list = makeStringList(arguments);
+    const Boolean_t created = create.callback(list, create.clientData);
+    freeStringList(list);
+    return created == TRUE;
 }
 
 bool makePageCurrent(UniqueID_t id)

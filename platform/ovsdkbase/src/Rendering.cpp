@@ -25,12 +25,13 @@ void drawPage(UniqueID_t id, int width, int height, int destination)
 }
 
 // The part of a frame's drawing that lets the host process its events, as
-// a long plot would; the engine counts as busy meanwhile, and an interrupt
-// ends it early.
+// a long plot would; the engine counts as busy meanwhile. An interrupt does
+// not shorten it: the frame ends as usual, and whoever decides on the swap
+// reads the interrupt flag.
 void runFrameBusySteps()
 {
     const detail::ScopedCount busy(detail::engine().busyFrames);
-    for (int step = 0; step < detail::engine().knobs.frameBusySteps && !detail::engine().interrupted; ++step)
+    for (int step = 0; step < detail::engine().knobs.frameBusySteps; ++step)
         detail::processBusyEvents();
 }
 

@@ -27,12 +27,13 @@ struct StateChangeEvent
     UniqueID_t uniqueId;
 };
 
-// Kept apart from the resettable engine state: a reset() made from inside a
+// Kept apart from the engine state that reset() renews: the registrations
+// belong to objects that outlive a reset, and a reset() made from inside a
 // callback must not pull the snapshot from under the firing that runs it.
 struct StateChangeRegistry
 {
     std::vector<StateChangeRegistration> callbacks;
-    unsigned long long removals = 0; // grows with every removal, never reset
+    unsigned long long removals = 0; // grows with every removal
     const StateChangeEvent* current = nullptr;
     // One snapshot buffer per nesting depth, reused from firing to firing
     // (a deque, so that a nested firing adding a level moves no buffer).

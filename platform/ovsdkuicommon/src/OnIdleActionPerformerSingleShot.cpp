@@ -18,6 +18,7 @@ struct IdleQueue
     std::vector<OnIdleActionPerformerSingleShot*> pending; // creation order
     unsigned long long nextSequence = 0;
     IdleActionScheduler* scheduler = nullptr;
+    int processing = 0; // processIdleActions() calls running
 };
 
 IdleQueue& idleQueue()
@@ -40,7 +41,8 @@ OnIdleActionPerformerSingleShot::OnIdleActionPerformerSingleShot(const boost::fu
     IdleQueue& queue = idleQueue();
     const bool wasIdle = queue.pending.empty();
     queue.pending.push_back(this);
-    if (wasIdle && queue.scheduler)
+    // While actions run, the scheduler is asked once at the end instead.
+    if (wasIdle && queue.scheduler && queue.processing == 0)
         queue.scheduler->scheduleIdleProcessing();
 }
 
@@ -69,6 +71,18 @@ std::size_t processIdleActions()
     IdleQueue& queue = idleQueue();
     const unsigned long long limit = queue.nextSequence;
     std::size_t ran = 0;
+    // Whatever is left pending afterwards (also when an action throws) needs
+    // another idle time, so the scheduler is asked again.
+    struct Processing
+    {
+        IdleQueue& queue;
+        explicit Processing(IdleQueue& q) : queue(q) { ++queue.processing; }
+        ~Processing()
+        {
+            if (--queue.processing == 0 && !queue.pending.empty() && queue.scheduler)
+                queue.scheduler->scheduleIdleProcessing();
+        }
+    } processing(queue);
     while (!queue.pending.empty() && queue.pending.front()->m_sequence < limit)
     {
         OnIdleActionPerformerSingleShot* action = queue.pending.front();

@@ -3,6 +3,7 @@
 #include "ovexception/OutOfMemoryException.h"
 
 #include <algorithm>
+#include <deque>
 #include <functional>
 #include <new>
 
@@ -39,6 +40,46 @@ private:
     int m_stateChange;
 };
 
+// The listener snapshots of the deliveries in progress, one buffer per
+// nesting level, kept from one delivery to the next so that delivering an
+// event allocates nothing once the buffers have grown. Shared by every
+// notifier (all run on one thread); never destroyed, as notifiers may still
+// deliver during static destruction.
+class SnapshotBuffers
+{
+public:
+    // Borrows the next level's buffer for the lifetime of the object.
+    class Lease
+    {
+    public:
+        Lease() : m_pool(pool())
+        {
+            if (m_pool.buffers.size() <= m_pool.depth)
+                m_pool.buffers.emplace_back();
+            m_buffer = &m_pool.buffers[m_pool.depth++];
+        }
+        ~Lease() { --m_pool.depth; }
+        Lease(const Lease&) = delete;
+        Lease& operator=(const Lease&) = delete;
+
+        std::vector<StateChangeListenerInterface*>& buffer() { return *m_buffer; }
+
+    private:
+        SnapshotBuffers& m_pool;
+        std::vector<StateChangeListenerInterface*>* m_buffer;
+    };
+
+private:
+    static SnapshotBuffers& pool()
+    {
+        static SnapshotBuffers* const instance = new SnapshotBuffers;
+        return *instance;
+    }
+
+    std::deque<std::vector<StateChangeListenerInterface*>> buffers; // a deque: growing moves no buffer
+    std::size_t depth = 0;
+};
+
 bool isValidMode(StateChangeMode_e mode)
 {
     return mode >= StateChangeMode_Off && mode <= StateChangeMode_DeliverUnderParentLock;
@@ -64,6 +105,8 @@ StateChangeNotifier::~StateChangeNotifier()
 
 void StateChangeNotifier::addListener(StateChangeListenerInterface* listener)
 {
+    if (listener == nullptr)
+        return;
     auto position = std::lower_bound(m_listeners.begin(), m_listeners.end(), listener,
                                      std::less<StateChangeListenerInterface*>());
     if (position != m_listeners.end() && *position == listener)
@@ -121,7 +164,9 @@ void StateChangeNotifier::onStateChanged(const StateChangeEventInterface& event)
 {
     // Listeners are walked from a copy: they may detach themselves (or
     // others) while they are told, and those removed are skipped.
-    const std::vector<StateChangeListenerInterface*> snapshot = m_listeners;
+    SnapshotBuffers::Lease lease;
+    std::vector<StateChangeListenerInterface*>& snapshot = lease.buffer();
+    snapshot.assign(m_listeners.begin(), m_listeners.end());
     const std::size_t removalsAtStart = m_removals;
     for (StateChangeListenerInterface* listener : snapshot)
     {

@@ -46,9 +46,9 @@ struct OVSDKBASE_API EngineCall
 // Back to a freshly loaded engine: not initialised, no pages, no registered
 // callbacks, empty log, every knob at its default, no pending idle work.
 // Engine texts still allocated are forgotten (see outstandingTexts()).
-// State-change callbacks stay registered: their owners (long-lived
-// notifiers such as the process-wide relay) withdraw them themselves when
-// they are destroyed, and would otherwise go deaf for the rest of the process.
+// State-change callbacks stay registered: they belong to objects that live
+// on (the process-wide state-change relay registers once, when it is made),
+// and each is removed by its owner with OrvUtilStateChangeRemoveCallback.
 OVSDKBASE_API void reset();
 
 OVSDKBASE_API const std::vector<EngineCall>& calls();

@@ -59,6 +59,7 @@ public:
     explicit StateChangeNotifier(StateChangeMode_e mode);
 
     // Throws orvane::OutOfMemoryException when the listener cannot be stored.
+    // A null listener is ignored.
     virtual void addListener(StateChangeListenerInterface* listener);
 
 private:

@@ -1,0 +1,225 @@
+#include "EngineTrace.h"
+
+namespace sim = orvane::sim;
+using namespace enginetest;
+
+namespace {
+
+bool renderAllowed = true;
+bool screenReady = true;
+int busyEventsBeforeInterrupt = -1; // the busy-events call that interrupts
+
+Boolean_t query(ArbParam_t page, ArbParam_t)
+{
+    record("query " + std::to_string(page));
+    return renderAllowed ? TRUE : FALSE;
+}
+
+void size(ArbParam_t, ArbParam_t, int* width, int* height)
+{
+    record("size");
+    *width = 4;
+    *height = 3;
+}
+
+Boolean_t destination(int code, ArbParam_t handle, ArbParam_t)
+{
+    record("dest " + std::to_string(code) + " " + std::to_string(handle));
+    return code != 1 || screenReady ? TRUE : FALSE;
+}
+
+void swap(ArbParam_t page, ArbParam_t) { record("swap " + std::to_string(page)); }
+
+void busyEvents(ArbParam_t)
+{
+    record(OrvUtilIsBusy() == TRUE ? "busy-events (busy)" : "busy-events");
+    if (--busyEventsBeforeInterrupt == 0)
+        OrvUtilInterrupt();
+}
+
+class SimulatedEngineRenderingTest : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        renderAllowed = true;
+        screenReady = true;
+        busyEventsBeforeInterrupt = -1;
+        OrvEngRenderQueryRegisterCallback(query, 0);
+        OrvEngRenderDestSizeRegisterCallback(size, 0);
+        OrvEngRenderDestRegisterCallback(destination, 0);
+        OrvEngSwapBuffersRegisterCallback(swap, 0);
+        OrvEngProcessBusyEventsRegisterCallback(busyEvents, 0);
+        sim::setPageDrawer([](const sim::PageState& page, int width, int height, int code) {
+            record("draw " + std::to_string(page.id) + " " + std::to_string(width) + "x" + std::to_string(height) +
+                   " " + std::to_string(code));
+        });
+        OrvEngPageCreateNew(11, nullptr);
+    }
+};
+
+TEST_F(SimulatedEngineRenderingTest, AFrameRunsTheWholeRoadInOrder)
+{
+    sim::setFrameBusySteps(2);
+    EXPECT_EQ(TRUE, OrvUtilRedraw(TRUE));
+    EXPECT_EQ((Lines{"query 11", "size", "dest 1 11", "draw 1 4x3 1", "busy-events (busy)", "busy-events (busy)",
+                     "dest 0 11", "swap 11"}),
+              trace());
+    EXPECT_EQ(1, sim::findPage(1)->framesDrawn);
+    EXPECT_EQ(FALSE, OrvUtilIsBusy());
+}
+
+TEST_F(SimulatedEngineRenderingTest, ARefusedQueryOrDestinationStopsTheFrame)
+{
+    renderAllowed = false;
+    EXPECT_EQ(FALSE, OrvUtilRedraw(TRUE));
+    EXPECT_EQ((Lines{"query 11"}), trace());
+
+    renderAllowed = true;
+    screenReady = false;
+    trace().clear();
+    EXPECT_FALSE(sim::drawCurrentPage());
+    EXPECT_EQ((Lines{"query 11", "size", "dest 1 11"}), trace());
+    EXPECT_EQ(0, sim::findPage(1)->framesDrawn);
+}
+
+TEST_F(SimulatedEngineRenderingTest, AnInterruptDuringAFrameStaysSetForTheSwapDecision)
+{
+    sim::setFrameBusySteps(2);
+    busyEventsBeforeInterrupt = 1;
+    EXPECT_EQ(TRUE, OrvUtilRedraw(TRUE));
+    EXPECT_EQ("swap 11", trace().back());
+    EXPECT_EQ(TRUE, OrvUtilInterruptCheck());
+    EXPECT_EQ(TRUE, OrvUtilInterruptIsSet());
+}
+
+TEST_F(SimulatedEngineRenderingTest, DamageIsRedrawnAtIdleTimeForTheCurrentPageOnly)
+{
+    OrvEngPageCreateNew(22, nullptr);
+    OrvEngPageDamaged(TRUE, 1);
+    OrvEngPageDamaged(FALSE, 2);
+    OrvEngPageDamaged(TRUE, 2);
+    OrvEngPageDamaged(TRUE, 9);
+    EXPECT_EQ((std::vector<UniqueID_t>{1, 2}), sim::pendingRedraws());
+    EXPECT_EQ(1u, sim::misuses().size());
+    trace().clear();
+
+    EXPECT_EQ(TRUE, OrvEngProcessTasksOnIdle());
+    EXPECT_EQ(1u, sim::countCalls("OrvEngProcessTasksOnIdle"));
+    EXPECT_EQ(Lines({"query 22", "size", "dest 1 22", "draw 2 4x3 1", "dest 0 22", "swap 22"}), trace());
+    EXPECT_TRUE(sim::pendingRedraws().empty());
+    EXPECT_FALSE(sim::processIdleTasks());
+}
+
+void queueAnother(ArbParam_t clientData);
+void idleTask(ArbParam_t clientData) { record("idle " + std::to_string(clientData)); }
+void queueAnother(ArbParam_t clientData)
+{
+    record("idle " + std::to_string(clientData));
+    OrvUtilOnIdleQueueAddCallback(idleTask, clientData + 1);
+}
+
+TEST_F(SimulatedEngineRenderingTest, IdleCallbacksQueuedMeanwhileWaitForTheNextIdleTime)
+{
+    OrvUtilOnIdleQueueAddCallback(queueAnother, 1);
+    OrvUtilOnIdleQueueAddCallback(idleTask, 5);
+    EXPECT_TRUE(sim::processIdleTasks());
+    EXPECT_EQ((Lines{"idle 1", "idle 5"}), trace());
+    EXPECT_EQ(1u, sim::pendingIdleCallbacks());
+    EXPECT_TRUE(sim::processIdleTasks());
+    EXPECT_EQ("idle 2", trace().back());
+    EXPECT_EQ(0u, sim::pendingIdleCallbacks());
+}
+
+// --- Offscreen export ------------------------------------------------------
+
+bool rowReadsFail = false;
+
+Boolean_t createImage(int width, int height, ExportRegion_e region, ArbParam_t, ArbParam_t* imageHandle)
+{
+    record("create " + std::to_string(width) + "x" + std::to_string(height) + " " + std::to_string(region));
+    *imageHandle = 77;
+    return TRUE;
+}
+
+Boolean_t readRow(ArbParam_t image, int row, ArbParam_t, unsigned char* red, unsigned char* green, unsigned char* blue)
+{
+    record("row " + std::to_string(image) + " " + std::to_string(row));
+    for (int column = 0; column < 2; ++column)
+    {
+        red[column] = static_cast<unsigned char>(row);
+        green[column] = static_cast<unsigned char>(column);
+        blue[column] = 200;
+    }
+    return rowReadsFail ? FALSE : TRUE;
+}
+
+void destroyImage(ArbParam_t image, ArbParam_t) { record("destroy " + std::to_string(image)); }
+
+TEST_F(SimulatedEngineRenderingTest, AnExportRunsTheOffscreenRoadAndCollectsTheRows)
+{
+    rowReadsFail = false;
+    OrvEngOffscreenImageCreateRegisterCallback(createImage, 0);
+    OrvEngOffscreenImageGetRGBRowRegisterCallback(readRow, 0);
+    OrvEngOffscreenImageDestroyRegisterCallback(destroyImage, 0);
+    trace().clear();
+
+    const sim::ExportedImage image = sim::exportImage(2, 2, ExportRegion_WorkArea);
+    EXPECT_TRUE(image.ok);
+    EXPECT_EQ((Lines{"create 2x2 2", "dest 2 77", "draw 1 2x2 2", "dest 0 77", "row 77 0", "row 77 1", "destroy 77"}),
+              trace());
+    EXPECT_EQ((std::vector<unsigned char>{0, 0, 200, 0, 1, 200, 1, 0, 200, 1, 1, 200}), image.rgb);
+
+    rowReadsFail = true;
+    trace().clear();
+    EXPECT_FALSE(sim::exportImage(2, 2, ExportRegion_WorkArea).ok);
+    EXPECT_EQ("destroy 77", trace().back()); // the image is released anyway
+}
+
+// --- Busy operations -------------------------------------------------------
+
+void progressStart(Boolean_t first, Boolean_t second, ArbParam_t)
+{
+    record("start " + std::to_string(first) + " " + std::to_string(second));
+}
+void progress(int percent, ArbParam_t) { record(std::to_string(percent) + "%"); }
+void progressFinish(ArbParam_t) { record("finish"); }
+
+TEST_F(SimulatedEngineRenderingTest, ABusyOperationReportsProgressAndStopsWhenInterrupted)
+{
+    OrvEngProgressMonitorRegisterCallback(progress, progressStart, progressFinish, 0);
+    trace().clear();
+    EXPECT_TRUE(sim::runBusyOperation(2));
+    EXPECT_EQ((Lines{"start 1 0", "busy-events (busy)", "50%", "busy-events (busy)", "100%", "finish"}), trace());
+
+    trace().clear();
+    busyEventsBeforeInterrupt = 2;
+    EXPECT_FALSE(sim::runBusyOperation(4));
+    EXPECT_EQ((Lines{"start 1 0", "busy-events (busy)", "25%", "busy-events (busy)", "finish"}), trace());
+    EXPECT_TRUE(sim::interruptFlag());
+    EXPECT_FALSE(sim::isBusyOperationRunning());
+
+    EXPECT_TRUE(sim::runBusyOperation(1)); // the next operation clears the flag
+    EXPECT_FALSE(sim::interruptFlag());
+    sim::setBusy(true);
+    EXPECT_EQ(TRUE, OrvUtilIsBusy());
+}
+
+void nestedOperation(ArbParam_t)
+{
+    record("outer step");
+    if (trace().size() == 1)
+        sim::runBusyOperation(2);
+}
+
+TEST_F(SimulatedEngineRenderingTest, NestedBusyOperationsComplete)
+{
+    OrvEngProcessBusyEventsRegisterCallback(nestedOperation, 0);
+    trace().clear();
+    EXPECT_TRUE(sim::runBusyOperation(2));
+    EXPECT_EQ(4u, trace().size());
+    EXPECT_FALSE(sim::isBusyOperationRunning());
+}
+
+} // namespace
