@@ -1,8 +1,8 @@
 #ifndef ORVANE_TESTS_SUPPORT_FAKEHOSTMANAGER_H
 #define ORVANE_TESTS_SUPPORT_FAKEHOSTMANAGER_H
 
-#include "integration/ManagerAbstract.h"
 #include "support/FakeEventManager.h"
+#include "support/TestHostManager.h"
 
 namespace orvane {
 namespace test {
@@ -10,7 +10,7 @@ namespace test {
 // The integration manager as a sub-manager sees it, never initialised: its
 // event manager is a fake that is there while `hasEventManager` (as between
 // init() and stop()).
-class FakeHostManager : public sdk::integration::ManagerAbstract
+class FakeHostManager : public TestHostManager
 {
 public:
     FakeEventManager eventManager;
