@@ -16,6 +16,10 @@
 #include <new>
 #include <vector>
 
+// The replaced operators below pair malloc with free; GCC cannot see that
+// through inlining and would call them mismatched.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 namespace {
 
 std::atomic<long long> g_allocations{0};
