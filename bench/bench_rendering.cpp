@@ -1,83 +1,20 @@
 // The render callbacks the engine makes around every frame, and the relay
 // of engine state changes to many pages, against plain-loop floors. The
 // "allocs" counter is the number of heap allocations per iteration.
-#include "integration/GLContextInterface.h"
-#include "integration/GLDrawAreaInterface.h"
-#include "integration/ManagerAbstract.h"
+#include "BenchHost.h"
+
 #include "integration/PageInterface.h"
 #include "integration/PageManagerInterface.h"
 #include "ovsdkbase/SimulatedEngine.h"
 
-#include <benchmark/benchmark.h>
-
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 #include <vector>
-
-// The replaced operators below pair malloc with free; GCC cannot see that
-// through inlining and would call them mismatched.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
-namespace {
-
-std::atomic<long long> g_allocations{0};
-
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    ++g_allocations;
-    if (void* memory = std::malloc(size == 0 ? 1 : size))
-        return memory;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
 using namespace orvane::sdk::integration;
+using bench::allocations;
 namespace sim = orvane::sim;
-
-// A context and a drawing area that do nothing, so that only the library's
-// share of a callback is measured.
-class NullContext : public GLContextInterface
-{
-public:
-    void swapBuffers() override { benchmark::ClobberMemory(); }
-    bool makeCurrent() override { return true; }
-    bool releaseCurrent() override { return true; }
-};
-
-class NullDrawArea : public GLDrawAreaInterface
-{
-public:
-    bool canRender() override { return true; }
-    void getSize(int& width, int& height) override
-    {
-        width = 800;
-        height = 600;
-    }
-    GLContextInterface& getGLContext() override { return m_context; }
-    bool isValid() override { return true; }
-    void addStateListener(GLDrawAreaListenerInterface*) override {}
-    void removeStateListener(GLDrawAreaListenerInterface*) override {}
-    void setPageManager(PageManagerInterface&) override {}
-    void addMouseListener(MouseEventListenerInterface*) override {}
-    void removeMouseListener(MouseEventListenerInterface*) override {}
-    void addKeyboardListener(KeyEventListenerInterface*) override {}
-    void removeKeyboardListener(KeyEventListenerInterface*) override {}
-
-private:
-    NullContext m_context;
-};
-
-class BenchManager : public ManagerAbstract
-{
-};
 
 // An initialised manager whose engine has `pages` pages, each in its own
 // drawing area; the engine's call log is off.
@@ -86,27 +23,26 @@ class Host
 public:
     explicit Host(int pages) : m_drawAreas(static_cast<std::size_t>(pages))
     {
-        sim::reset();
         sim::setCallLogging(false);
-        char program[] = "bench";
-        char* argv[] = {program};
-        m_manager.init(1, argv, "/opt/orvane");
-        for (NullDrawArea& drawArea : m_drawAreas)
+        for (bench::BenchDrawArea& drawArea : m_drawAreas)
             m_manager.getPageManager().addPage(&drawArea);
     }
-    ~Host() { m_manager.stop(); }
 
     ArbParam_t currentPage() { return *m_manager.getPageManager().getCurrentPage(); }
 
 private:
-    std::vector<NullDrawArea> m_drawAreas; // outlive the pages
-    BenchManager m_manager;
+    // Constructed first: resets the engine before the manager starts it.
+    struct FreshEngine
+    {
+        FreshEngine() { sim::reset(); }
+    } m_freshEngine;
+    std::vector<bench::BenchDrawArea> m_drawAreas; // outlive the pages
+    bench::BenchHost m_manager;
 };
 
 void countAllocations(benchmark::State& state, long long before)
 {
-    state.counters["allocs"] =
-        benchmark::Counter(static_cast<double>(g_allocations - before), benchmark::Counter::kAvgIterations);
+    bench::reportAllocations(state, "allocs", before, state.iterations());
 }
 
 // --- floors -----------------------------------------------------------------
@@ -150,7 +86,7 @@ void BM_RenderQuery(benchmark::State& state)
     Host host(1);
     const ArbParam_t page = host.currentPage();
     const auto query = sim::callbacks().renderQuery;
-    const long long before = g_allocations;
+    const long long before = allocations();
     for (auto _ : state)
         benchmark::DoNotOptimize(query.callback(page, query.clientData));
     countAllocations(state, before);
@@ -164,7 +100,7 @@ void BM_RenderDestSize(benchmark::State& state)
     const auto size = sim::callbacks().renderDestSize;
     int width = 0;
     int height = 0;
-    const long long before = g_allocations;
+    const long long before = allocations();
     for (auto _ : state)
     {
         size.callback(page, size.clientData, &width, &height);
@@ -180,7 +116,7 @@ void BM_RenderDestBeginEnd(benchmark::State& state)
     Host host(1);
     const ArbParam_t page = host.currentPage();
     const auto destination = sim::callbacks().renderDest;
-    const long long before = g_allocations;
+    const long long before = allocations();
     for (auto _ : state)
     {
         benchmark::DoNotOptimize(destination.callback(1, page, destination.clientData));
@@ -195,7 +131,7 @@ void BM_SwapBuffers(benchmark::State& state)
     Host host(1);
     const ArbParam_t page = host.currentPage();
     const auto swap = sim::callbacks().swapBuffers;
-    const long long before = g_allocations;
+    const long long before = allocations();
     for (auto _ : state)
         swap.callback(page, swap.clientData);
     countAllocations(state, before);
@@ -211,7 +147,7 @@ void BM_StateChangeRelay(benchmark::State& state)
     Host host(static_cast<int>(state.range(0)));
     const std::vector<std::string> noParameters;
     sim::fireStateChange(1, noParameters); // grows the relay's buffers once
-    const long long before = g_allocations;
+    const long long before = allocations();
     for (auto _ : state)
         sim::fireStateChange(1, noParameters);
     countAllocations(state, before);
@@ -225,7 +161,7 @@ void BM_StateChangeRelayPageName(benchmark::State& state)
     Host host(static_cast<int>(state.range(0)));
     const std::vector<std::string> pageName{"PAGE", "NAME"};
     sim::fireStateChange(7, pageName, 1);
-    const long long before = g_allocations;
+    const long long before = allocations();
     for (auto _ : state)
         sim::fireStateChange(7, pageName, 1);
     countAllocations(state, before);
