@@ -2,14 +2,33 @@
 // only OrvaneSDK::ovsdkintegrationmanager and gets the engine, the sibling
 // libraries, their headers and Boost through it.
 #include "integration/ManagerAbstract.h"
+#include "integration/intern/ApplicationEventMonitorAbstract.h"
 #include "ovsdkcommon/AppLock.h"
 
 #include <iostream>
 
 namespace {
 
-class ConsumerManager : public orvane::sdk::integration::ManagerAbstract
+using namespace orvane::sdk::integration;
+
+// A host without a GUI: nothing to process while the engine is busy.
+class ConsumerMonitor : public intern::ApplicationEventMonitorAbstract
 {
+public:
+    using ApplicationEventMonitorAbstract::ApplicationEventMonitorAbstract;
+    bool isReady() override { return true; }
+    bool stopMonitoring() override { return true; }
+    void processPendingEvents() override {}
+    void engineInterrupted() override {}
+};
+
+class ConsumerManager : public ManagerAbstract
+{
+public:
+    ApplicationEventMonitorInterface& getApplicationEventMonitor() override { return m_monitor; }
+
+private:
+    ConsumerMonitor m_monitor{*this};
 };
 
 } // namespace
@@ -20,7 +39,7 @@ int main()
     char program[] = "consumer";
     char* argv[] = {program};
     const auto result = manager.init(1, argv, "/opt/orvane");
-    if (result != orvane::sdk::integration::ManagerInterface::ManagerStartReturnCode_Ok)
+    if (result != ManagerInterface::ManagerStartReturnCode_Ok)
     {
         std::cerr << "init failed: " << manager.returnCodeString(result) << "\n";
         return 1;
