@@ -2,6 +2,8 @@
 
 #include "integration/StateChangeEventObservable.h"
 #include "integration/intern/DialogManager.h"
+#include "integration/intern/PageManager.h"
+#include "integration/intern/RenderlessGLDrawAreaFactory.h"
 #include "integration/services/intern/ServiceRepository.h"
 #include "ovexception/OutOfMemoryException.h"
 
@@ -76,6 +78,14 @@ ManagerAbstract::ManagerAbstract()
     m_stateChangeListener.reset(new StateChangeListener(*this));
     m_serviceRepository.reset(new services::intern::ServiceRepository());
     m_offscreenImageRenderCapabilities.reset(new OffscreenImageRenderCapabilities(*this));
+    initializePageManager();
+}
+
+void ManagerAbstract::initializePageManager()
+{
+    m_pageManager.reset(new intern::PageManager(*this));
+    m_glDrawAreaFactory.reset(new intern::RenderlessGLDrawAreaFactory());
+    m_pageManager->setGLDrawAreaFactory(*m_glDrawAreaFactory);
 }
 
 ManagerAbstract::~ManagerAbstract()
@@ -85,12 +95,14 @@ ManagerAbstract::~ManagerAbstract()
         StateChangeEventObservable::getInstance().removeListener(m_stateChangeListener.get());
     m_stateChangeListener.reset();
     m_offscreenImageRenderCapabilities.reset();
+    m_glDrawAreaFactory.reset();
     m_serviceRepository.reset();
+    m_pageManager.reset();
 }
 
 // --- sub-managers -----------------------------------------------------------
 
-PageManagerInterface& ManagerAbstract::getPageManager() { throwMissing("page manager"); }
+PageManagerInterface& ManagerAbstract::getPageManager() { return *m_pageManager; }
 
 EventManagerInterface& ManagerAbstract::getEventManager() { throwMissing("event manager"); }
 
@@ -105,7 +117,10 @@ services::ServiceRepositoryInterface& ManagerAbstract::getServiceRepository() { 
 
 void ManagerAbstract::subManagersInstantiate() { m_dialogManager.reset(new intern::DialogManager()); }
 
-void ManagerAbstract::subManagersRegisterCallbacks() {}
+void ManagerAbstract::subManagersRegisterCallbacks()
+{
+    static_cast<intern::SubManagerInterface&>(*m_pageManager).registerCallbacks();
+}
 
 void ManagerAbstract::subManagersDestroy() { m_dialogManager.reset(); }
 

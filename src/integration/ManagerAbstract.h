@@ -13,7 +13,9 @@ namespace integration {
 
 namespace intern {
 class DialogManager;
-}
+class PageManager;
+class RenderlessGLDrawAreaFactory;
+} // namespace intern
 namespace services {
 namespace intern {
 class ServiceRepository;
@@ -81,6 +83,9 @@ protected:
     virtual services::OffscreenImageRenderCapabilitiesInterface& getOffscreenImageRenderCapabilities();
 
 private:
+    // The page manager, with the renderless factory as its drawing-area
+    // factory until the host sets its own.
+    void initializePageManager();
     ManagerStartReturnCode_e preScanCommandLine(int argc, char* const* argv, std::string& homeDirectory);
     ManagerStartReturnCode_e initializeEngine(int argc, char* const* argv, const std::string& homeDirectory,
                                               StateModernizationLevel_e level);
@@ -93,8 +98,12 @@ private:
     bool m_isInBatchMode;
     bool m_engineInitialized;
     bool m_engineShutdownFinished;
+    // Owned here and destroyed last; the pages themselves are deleted only
+    // when the engine reports them destroyed (stop() shuts the engine down).
+    std::unique_ptr<intern::PageManager> m_pageManager;
     std::unique_ptr<intern::DialogManager> m_dialogManager;
     std::unique_ptr<services::intern::ServiceRepository> m_serviceRepository;
+    std::unique_ptr<intern::RenderlessGLDrawAreaFactory> m_glDrawAreaFactory;
     std::unique_ptr<StateChangeListener> m_stateChangeListener;
     std::unique_ptr<OffscreenImageRenderCapabilities> m_offscreenImageRenderCapabilities;
 };

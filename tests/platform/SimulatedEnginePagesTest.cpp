@@ -164,4 +164,19 @@ TEST_F(SimulatedEnginePagesTest, AnEnginePageRequestGoesThroughThePageCreateCall
     EXPECT_EQ(44, sim::findPage(1)->clientHandle);
 }
 
+TEST_F(SimulatedEnginePagesTest, FinalizingShutdownDestroysEveryRemainingPageNewestFirst)
+{
+    OrvEngPageCreateNew(11, nullptr);
+    OrvEngPageCreateNew(22, nullptr);
+    OrvEngPageCreateNew(33, nullptr);
+    OrvUtilPageSetCurrentByUniqueID(1);
+    tracePages();
+
+    OrvEngInitiateShutdown(TRUE);
+    OrvEngFinalizeShutdown();
+    EXPECT_EQ((Lines{"state 15", "destroy 33", "destroy 22", "destroy 11"}), trace());
+    EXPECT_EQ(0, OrvUtilPageGetCount());
+    EXPECT_EQ(0, sim::currentPageId());
+}
+
 } // namespace

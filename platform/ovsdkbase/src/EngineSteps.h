@@ -21,6 +21,9 @@ bool releaseText(char* text, const char* caller);
 void forgetTexts();
 
 PageState* pageById(UniqueID_t id);
+// The engine deletes every page at shutdown: the destroy callback of each,
+// newest first, and no page becomes current meanwhile.
+void destroyAllPages();
 
 // The busy-events callback, once (the host processes its pending events).
 void processBusyEvents();

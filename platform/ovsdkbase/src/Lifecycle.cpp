@@ -91,6 +91,7 @@ void OrvEngInitiateShutdown(Boolean_t force)
 void OrvEngFinalizeShutdown(void)
 {
     logCall("OrvEngFinalizeShutdown");
+    destroyAllPages();
     Lifecycle& lifecycle = engine().lifecycle;
     lifecycle.shutdownFinished = true;
     lifecycle.started = false;

@@ -84,6 +84,22 @@ PageState* pageById(UniqueID_t id)
     return position == engine().pages.end() ? nullptr : &*position;
 }
 
+void destroyAllPages()
+{
+    // Newest first; no page becomes current meanwhile.
+    EngineState& state = engine();
+    while (!state.pages.empty())
+    {
+        const PageState page = state.pages.back();
+        announceDestruction(page);
+        const auto position = pagePosition(page.id);
+        if (position != state.pages.end())
+            state.pages.erase(position);
+        forgetPendingRedraw(page.id);
+    }
+    state.currentPageId = 0;
+}
+
 } // namespace detail
 
 std::vector<PageState> pages() { return detail::engine().pages; }

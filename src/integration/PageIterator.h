@@ -1,0 +1,44 @@
+#ifndef ORVANE_INTEGRATION_PAGEITERATOR_H
+#define ORVANE_INTEGRATION_PAGEITERATOR_H
+
+#include "integration/IteratorInterface.h"
+#include "util/Export.h"
+
+#include <memory>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+class PageInterface;
+
+namespace intern {
+class PageCollection;
+struct PageIteratorPrivateImpl;
+} // namespace intern
+
+// Walks the page manager's pages once, forward or backward, starting at the
+// current page. The pages must be neither created nor destroyed while an
+// iterator is in use; a change of the current page does not disturb it.
+// Copies advance independently.
+class OVSDK_INTEGRATION_EXPORT PageIterator : public virtual IteratorInterface<PageInterface&>
+{
+public:
+    PageIterator(intern::PageCollection& collection, bool forward);
+    PageIterator(const PageIterator& other);
+    PageIterator& operator=(const PageIterator& other);
+    ~PageIterator() override;
+
+    bool hasNext() const override;
+    // Only while hasNext().
+    PageInterface& next() override;
+
+private:
+    std::unique_ptr<intern::PageIteratorPrivateImpl> m_impl;
+};
+
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_PAGEITERATOR_H

@@ -1,0 +1,88 @@
+#ifndef ORVANE_INTEGRATION_PAGEMANAGERINTERFACE_H
+#define ORVANE_INTEGRATION_PAGEMANAGERINTERFACE_H
+
+#include "integration/PageIterator.h"
+#include "util/Export.h"
+
+#include <boost/shared_ptr.hpp>
+#include <boost/signals2/signal.hpp>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+class GLDrawAreaFactoryInterface;
+class GLDrawAreaInterface;
+class PageInterface;
+class PageManagerListenerInterface;
+class PageRenderDeciderInterface;
+
+// Keeps the host's pages in step with the engine's. Pages come from the host
+// (addPage) or from the engine (through the drawing-area factory); the engine
+// alone destroys pages and chooses the current one. Every change is announced
+// to the listeners first, then to the signal of the same kind.
+class OVSDK_INTEGRATION_EXPORT PageManagerInterface
+{
+public:
+    typedef boost::signals2::signal<void(PageInterface& page)> PageSignal;
+
+    PageManagerInterface();
+    PageManagerInterface(const PageManagerInterface&) = delete;
+    PageManagerInterface& operator=(const PageManagerInterface&) = delete;
+
+    // A page was created and counted.
+    PageSignal signalPageCreated;
+    // A page is being destroyed; it is still alive during the signal.
+    PageSignal signalPageDestroyed;
+    // The engine's current page changed; see
+    // PageManagerListenerInterface::currentPageChanged for the argument.
+    PageSignal signalPageCurrentChanged;
+
+    // Each connects at the back of the signal's slots, then calls the
+    // signal's ...Connected() hook.
+    boost::signals2::connection connectPageCreated(const PageSignal::slot_type& slot);
+    boost::signals2::connection connectPageDestroyed(const PageSignal::slot_type& slot);
+    boost::signals2::connection connectPageCurrentChanged(const PageSignal::slot_type& slot);
+
+    // Listeners are not owned and must not be null.
+    virtual void addListener(PageManagerListenerInterface* listener) = 0;
+    virtual void removeListener(PageManagerListenerInterface* listener) = 0;
+
+private:
+    // Called after every connection to the signal of the same name.
+    virtual void signalPageCreatedConnected() const;
+    virtual void signalPageDestroyedConnected() const;
+    virtual void signalPageCurrentChangedConnected() const;
+
+public:
+    // Makes the drawing areas of the pages the engine asks for; not owned.
+    virtual void setGLDrawAreaFactory(GLDrawAreaFactoryInterface& factory) = 0;
+    // The top render decider answers every swap-buffers request.
+    virtual void pushPageRenderDecider(boost::shared_ptr<PageRenderDeciderInterface> decider) = 0;
+    // Does nothing on an empty stack.
+    virtual void popPageRenderDecider() = 0;
+    virtual int pageCount() = 0;
+    // Creates a page shown in `drawArea` (may be null) and makes it current.
+    // Throws orvane::OutOfMemoryException when the engine cannot create it.
+    virtual PageInterface& addPage(GLDrawAreaInterface* drawArea) = 0;
+    // Has the engine delete the page; the page object goes when the engine
+    // reports it destroyed. Throws orvane::ExceptionBase for a page that is
+    // not managed here.
+    virtual void deletePage(PageInterface& page) = 0;
+    // The engine's current page, or null when there is none.
+    virtual PageInterface* getCurrentPage() = 0;
+    // Has the engine make `page` current (at the next idle time while the
+    // engine is busy). Throws orvane::ExceptionBase for a page that is not
+    // managed here.
+    virtual void setCurrentPage(PageInterface& page) = 0;
+    // Walks every page once, starting at the current page.
+    virtual PageIterator getPageIterator() = 0;
+    virtual PageIterator getReversePageIterator() = 0;
+    virtual ~PageManagerInterface();
+};
+
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_PAGEMANAGERINTERFACE_H

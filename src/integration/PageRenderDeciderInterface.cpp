@@ -1,0 +1,11 @@
+#include "integration/PageRenderDeciderInterface.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+PageRenderDeciderInterface::~PageRenderDeciderInterface() = default;
+
+} // namespace integration
+} // namespace sdk
+} // namespace orvane

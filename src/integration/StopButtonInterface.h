@@ -1,0 +1,26 @@
+#ifndef ORVANE_INTEGRATION_STOPBUTTONINTERFACE_H
+#define ORVANE_INTEGRATION_STOPBUTTONINTERFACE_H
+
+#include "util/Export.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+// A stop button of the host's user interface. While one is active, only an
+// Escape key press interrupts the engine. Held by
+// boost::shared_ptr<const StopButtonInterface> while registered.
+class OVSDK_INTEGRATION_EXPORT StopButtonInterface
+{
+public:
+    virtual bool isActive() const = 0;
+    // True when `widget` is this button's widget.
+    virtual bool isWidget(const void* widget) const = 0;
+    virtual ~StopButtonInterface();
+};
+
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_STOPBUTTONINTERFACE_H

@@ -1,0 +1,40 @@
+#ifndef ORVANE_INTEGRATION_INTERN_CURRENTPAGESETTERONFOCUSGAIN_H
+#define ORVANE_INTEGRATION_INTERN_CURRENTPAGESETTERONFOCUSGAIN_H
+
+#include <memory>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+class PageManagerInterface;
+
+namespace intern {
+
+// Watches the focus of the drawing areas that show the manager's pages: it
+// connects to the focus-gained signal of each page's drawing area when the
+// page is created, and again each time that page reports a drawing-area
+// change. Gaining focus does not change the current page by itself, so the
+// reaction is empty: the connections exist for the drawing areas' hooks
+// (signalDrawAreaFocusGainedConnected), which learn that someone listens.
+// A deferred reaction would have to be cancelled when its page is destroyed.
+// Every connection ends with this object.
+class CurrentPageSetterOnFocusGain
+{
+public:
+    explicit CurrentPageSetterOnFocusGain(PageManagerInterface& pageManager);
+    CurrentPageSetterOnFocusGain(const CurrentPageSetterOnFocusGain&) = delete;
+    CurrentPageSetterOnFocusGain& operator=(const CurrentPageSetterOnFocusGain&) = delete;
+    virtual ~CurrentPageSetterOnFocusGain();
+
+private:
+    class Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_INTERN_CURRENTPAGESETTERONFOCUSGAIN_H

@@ -1,0 +1,318 @@
+#include "integration/intern/Page.h"
+
+#include "integration/GLDrawAreaInterface.h"
+#include "integration/PageChangeListenerInterface.h"
+#include "integration/PageManagerInterface.h"
+#include "integration/StateChangeEventObservable.h"
+#include "ovexception/ExceptionBase.h"
+#include "ovsdkcommon/AppLock.h"
+#include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
+#include "ovtoolbox/StyleValue.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+namespace {
+
+// Engine state-change codes the page reads.
+const int StateChange_Style = 7;
+const int StateChange_PageLayout = 31;
+const int StateChange_CurrentPage = 50;
+
+// The page name is the style value "PAGE" "NAME" of the page's unique id.
+const char* const PageStyle = "PAGE";
+const char* const NameStyle = "NAME";
+
+// Size reported without a usable drawing area.
+const int DefaultWidth = 800;
+const int DefaultHeight = 600;
+
+void reportNullListener(const char* function)
+{
+    OrvEngDoOUAssert("Pre-condition", "((listener) != 0)", "Invalid page state change listener", function);
+}
+
+} // namespace
+
+// --- nested listeners -------------------------------------------------------
+
+Page::GLDrawAreaListener::GLDrawAreaListener(Page& page) : m_page(&page) {}
+
+void Page::GLDrawAreaListener::drawAreaExposed(GLDrawAreaInterface&, bool fullDamage)
+{
+    m_page->drawAreaExposed(fullDamage);
+}
+
+void Page::GLDrawAreaListener::drawAreaDestroyed(GLDrawAreaInterface&) { m_page->drawAreaDestroyed(); }
+
+void Page::GLDrawAreaListener::drawAreaFocusGained(GLDrawAreaInterface&) {}
+
+Page::StateChangeListener::StateChangeListener(Page& page) : m_page(&page) {}
+
+void Page::StateChangeListener::stateChanged(const orvane::toolbox::StateChangeEventInterface& event,
+                                             orvane::toolbox::StateChangeNotifier&)
+{
+    m_page->engineStateChanged(event);
+}
+
+// --- construction -----------------------------------------------------------
+
+Page::Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea)
+    : m_manager(&manager),
+      m_drawArea(nullptr),
+      m_uniqueID(0),
+      m_printPreviewActive(false),
+      m_deleteWithDrawArea(false),
+      m_glDrawAreaListener(*this),
+      m_stateChangeListener(*this),
+      m_pendingFullDamage(false)
+{
+    setDrawArea(drawArea);
+    StateChangeEventObservable::getInstance().addListener(&m_stateChangeListener);
+}
+
+Page::~Page()
+{
+    if (m_drawArea != nullptr && m_drawArea->isValid())
+        m_drawArea->removeStateListener(&m_glDrawAreaListener);
+    StateChangeEventObservable::getInstance().removeListener(&m_stateChangeListener);
+}
+
+// --- operations -------------------------------------------------------------
+
+bool Page::redraw()
+{
+    becomeCurrentPage();
+    cancelPendingDamage();
+    AppLock lock(AppLock::ImplicitMacroRecording_Off);
+    return OrvUtilRedraw(TRUE) == TRUE;
+}
+
+long long Page::getUniqueID() { return m_uniqueID; }
+
+std::string Page::getName() { return m_name; }
+
+bool Page::setName(std::string name)
+{
+    if (name == m_name)
+        return true;
+    SetValueReturnCode_e result;
+    {
+        AppLock lock(AppLock::ImplicitMacroRecording_Off);
+        result = orvane::toolbox::StyleValue(m_uniqueID, PageStyle, NameStyle).set(name);
+    }
+    if (result != SetValueReturnCode_Ok)
+        return false;
+    // An engine that reports the style change from inside the write has had
+    // the page read its new name already; the change is then notified once.
+    changeName(name);
+    return true;
+}
+
+void Page::getSize(int& width, int& height)
+{
+    if (m_drawArea != nullptr && m_drawArea->isValid())
+    {
+        m_drawArea->getSize(width, height);
+        return;
+    }
+    width = DefaultWidth;
+    height = DefaultHeight;
+}
+
+void Page::addChangeListener(PageChangeListenerInterface* listener)
+{
+    if (listener == nullptr)
+    {
+        reportNullListener("Page::addChangeListener");
+        return;
+    }
+    m_changeListeners.add(listener);
+}
+
+void Page::removeChangeListener(PageChangeListenerInterface* listener)
+{
+    if (listener == nullptr)
+    {
+        reportNullListener("Page::removeChangeListener");
+        return;
+    }
+    m_changeListeners.remove(listener);
+}
+
+void Page::setPrintPreviewActive(bool active)
+{
+    becomeCurrentPage();
+    {
+        AppLock lock(AppLock::ImplicitMacroRecording_Off);
+        OrvEngPagePrintPreviewSetActive(active ? TRUE : FALSE);
+    }
+    m_printPreviewActive = active;
+}
+
+bool Page::isPrintPreviewActive() { return m_printPreviewActive; }
+
+GLDrawAreaInterface* Page::getDrawArea() { return m_drawArea; }
+
+void Page::setDrawArea(GLDrawAreaInterface* drawArea)
+{
+    if (drawArea == m_drawArea)
+        return;
+    if (m_drawArea != nullptr)
+        m_drawArea->removeStateListener(&m_glDrawAreaListener);
+    cancelPendingDamage();
+    GLDrawAreaInterface* const oldDrawArea = m_drawArea;
+    m_drawArea = drawArea;
+    if (drawArea != nullptr)
+    {
+        detachOtherPageFrom(drawArea);
+        drawArea->addStateListener(&m_glDrawAreaListener);
+        if (m_uniqueID != 0)
+            OrvEngPageDamaged(TRUE, m_uniqueID);
+    }
+    notifyDrawAreaChanged(oldDrawArea);
+}
+
+void Page::setDeleteWithDrawArea(bool deleteWithDrawArea) { m_deleteWithDrawArea = deleteWithDrawArea; }
+
+bool Page::getDeleteWithDrawArea() { return m_deleteWithDrawArea; }
+
+// --- private steps ----------------------------------------------------------
+
+void Page::becomeCurrentPage()
+{
+    try
+    {
+        m_manager->setCurrentPage(*this);
+    }
+    catch (const orvane::ExceptionBase&)
+    {
+        // Not (or no longer) a managed page: nothing to make current.
+    }
+}
+
+void Page::cancelPendingDamage()
+{
+    m_pendingDamage.reset();
+    m_pendingFullDamage = false;
+}
+
+void Page::detachOtherPageFrom(GLDrawAreaInterface* drawArea)
+{
+    for (PageIterator pages = m_manager->getPageIterator(); pages.hasNext();)
+    {
+        PageInterface& page = pages.next();
+        if (&page != this && page.getDrawArea() == drawArea)
+        {
+            page.setDrawArea(nullptr);
+            return;
+        }
+    }
+}
+
+void Page::notifyNameChanged(const std::string& oldName)
+{
+    m_changeListeners.notify([this, &oldName](PageChangeListenerInterface& listener) {
+        listener.pageNameChanged(oldName, *this);
+    });
+    signalNameChanged(oldName);
+}
+
+void Page::notifyDrawAreaChanged(GLDrawAreaInterface* oldDrawArea)
+{
+    m_changeListeners.notify([this, oldDrawArea](PageChangeListenerInterface& listener) {
+        listener.pageDrawAreaChanged(oldDrawArea, *this);
+    });
+    signalDrawAreaChanged(oldDrawArea);
+}
+
+void Page::changeName(const std::string& name)
+{
+    if (name == m_name)
+        return;
+    const std::string oldName = m_name;
+    m_name = name;
+    notifyNameChanged(oldName);
+}
+
+// --- reactions --------------------------------------------------------------
+
+void Page::drawAreaExposed(bool fullDamage)
+{
+    if (!m_pendingFullDamage)
+        m_pendingDamage.reset(
+            new ui::common::OnIdleActionPerformerSingleShot([this, fullDamage] { damageOnIdle(fullDamage); }));
+    if (fullDamage)
+        m_pendingFullDamage = true;
+}
+
+void Page::damageOnIdle(bool fullDamage)
+{
+    m_pendingFullDamage = false;
+    AppLock lock(AppLock::ImplicitMacroRecording_Off);
+    OrvEngPageDamaged(fullDamage ? TRUE : FALSE, m_uniqueID);
+}
+
+void Page::drawAreaDestroyed()
+{
+    if (!m_deleteWithDrawArea)
+    {
+        setDrawArea(nullptr);
+        return;
+    }
+    try
+    {
+        // The engine's destroy callback may delete this page from inside.
+        m_manager->deletePage(*this);
+    }
+    catch (const orvane::ExceptionBase&)
+    {
+        // Not a managed page: nothing to delete.
+    }
+}
+
+void Page::engineStateChanged(const orvane::toolbox::StateChangeEventInterface& event)
+{
+    if (OrvUtilPageGetCount() < 1)
+        return;
+    if (isPageNameOrLayoutChange(event))
+    {
+        refreshNameFromEngine();
+        return;
+    }
+    // The engine makes a page it has just created current and reports it.
+    if (m_uniqueID == 0 && event.getStateChange() == StateChange_CurrentPage)
+        m_uniqueID = OrvUtilPageGetUniqueID();
+}
+
+bool Page::isPageNameOrLayoutChange(const orvane::toolbox::StateChangeEventInterface& event) const
+{
+    switch (event.getStateChange())
+    {
+    case StateChange_PageLayout:
+        return true;
+    case StateChange_Style:
+    {
+        const std::string first = event.getStyleParameter(1);
+        const bool namesAPage = first == "PAGENAME" || (first == PageStyle && event.getStyleParameter(2) == NameStyle);
+        if (namesAPage && event.getStyleUniqueID() == m_uniqueID)
+            return true;
+        return first == "PLOTTYPE" && OrvUtilStateIsProcessingLayout() == TRUE;
+    }
+    default:
+        return false;
+    }
+}
+
+void Page::refreshNameFromEngine()
+{
+    // A failed read leaves the name as it is.
+    std::string name = m_name;
+    orvane::toolbox::StyleValue(m_uniqueID, PageStyle, NameStyle).get(name);
+    changeName(name);
+}
+
+} // namespace integration
+} // namespace sdk
+} // namespace orvane

@@ -1,0 +1,116 @@
+#ifndef ORVANE_INTEGRATION_INTERN_PAGE_H
+#define ORVANE_INTEGRATION_INTERN_PAGE_H
+
+#include "integration/GLDrawAreaListenerInterface.h"
+#include "integration/PageInterface.h"
+#include "ovtoolbox/StateChangeNotifier.h"
+#include "util/ListenerSet.h"
+
+#include <memory>
+#include <string>
+
+namespace orvane {
+namespace sdk {
+namespace ui {
+namespace common {
+class OnIdleActionPerformerSingleShot;
+} // namespace common
+} // namespace ui
+
+namespace integration {
+
+class PageManagerInterface;
+
+// The one implementation of PageInterface, created and deleted by the page
+// manager only. It follows its drawing area (exposes become one damage
+// report per idle time, a destroyed window detaches or deletes the page) and
+// the engine's state changes (it learns its unique id from the first
+// current-page change after its creation, and its name from style changes).
+class Page : public virtual PageInterface
+{
+public:
+    // Hears the drawing area that shows the page.
+    class GLDrawAreaListener : public virtual GLDrawAreaListenerInterface
+    {
+    public:
+        explicit GLDrawAreaListener(Page& page);
+        // Folded into one damage report at the next idle time; a waiting
+        // full report is never downgraded to a partial one.
+        void drawAreaExposed(GLDrawAreaInterface& drawArea, bool fullDamage) override;
+        // Deletes the page when it is to go with its drawing area, otherwise
+        // detaches it.
+        void drawAreaDestroyed(GLDrawAreaInterface& drawArea) override;
+        void drawAreaFocusGained(GLDrawAreaInterface& drawArea) override;
+
+    private:
+        Page* m_page;
+    };
+
+    // Hears the engine's state changes through the process-wide relay.
+    class StateChangeListener : public virtual orvane::toolbox::StateChangeListenerInterface
+    {
+    public:
+        explicit StateChangeListener(Page& page);
+        void stateChanged(const orvane::toolbox::StateChangeEventInterface& event,
+                          orvane::toolbox::StateChangeNotifier& notifier) override;
+
+    private:
+        Page* m_page;
+    };
+
+    // Attaches the page to `drawArea` (may be null), detaching any other page
+    // of `manager` shown there, and starts listening to engine state changes.
+    Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea);
+    // Tells nobody: the page manager announces the destruction.
+    ~Page() override;
+
+    bool redraw() override;
+    long long getUniqueID() override;
+    std::string getName() override;
+    bool setName(std::string name) override;
+    void getSize(int& width, int& height) override;
+    void addChangeListener(PageChangeListenerInterface* listener) override;
+    void removeChangeListener(PageChangeListenerInterface* listener) override;
+    void setPrintPreviewActive(bool active) override;
+    bool isPrintPreviewActive() override;
+    GLDrawAreaInterface* getDrawArea() override;
+    void setDrawArea(GLDrawAreaInterface* drawArea) override;
+    void setDeleteWithDrawArea(bool deleteWithDrawArea) override;
+    bool getDeleteWithDrawArea() override;
+
+private:
+    // Asks the manager to make this page current; a refusal is ignored.
+    void becomeCurrentPage();
+    void cancelPendingDamage();
+    // Detaches the first other page of the manager that shows `drawArea`.
+    void detachOtherPageFrom(GLDrawAreaInterface* drawArea);
+    void notifyNameChanged(const std::string& oldName);
+    void notifyDrawAreaChanged(GLDrawAreaInterface* oldDrawArea);
+    // Replaces the name and notifies, if `name` differs from the cached one.
+    void changeName(const std::string& name);
+
+    void drawAreaExposed(bool fullDamage);
+    void damageOnIdle(bool fullDamage);
+    void drawAreaDestroyed();
+    void engineStateChanged(const orvane::toolbox::StateChangeEventInterface& event);
+    bool isPageNameOrLayoutChange(const orvane::toolbox::StateChangeEventInterface& event) const;
+    void refreshNameFromEngine();
+
+    PageManagerInterface* m_manager;
+    GLDrawAreaInterface* m_drawArea;
+    std::string m_name;
+    long long m_uniqueID;
+    bool m_printPreviewActive;
+    bool m_deleteWithDrawArea;
+    util::ListenerSet<PageChangeListenerInterface> m_changeListeners;
+    GLDrawAreaListener m_glDrawAreaListener;
+    StateChangeListener m_stateChangeListener;
+    std::unique_ptr<ui::common::OnIdleActionPerformerSingleShot> m_pendingDamage;
+    bool m_pendingFullDamage;
+};
+
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_INTERN_PAGE_H

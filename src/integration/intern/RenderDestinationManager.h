@@ -1,0 +1,74 @@
+#ifndef ORVANE_INTEGRATION_INTERN_RENDERDESTINATIONMANAGER_H
+#define ORVANE_INTEGRATION_INTERN_RENDERDESTINATIONMANAGER_H
+
+#include "integration/intern/SubManagerInterface.h"
+#include "ovsdkbase.h"
+
+#include <boost/shared_ptr.hpp>
+
+#include <deque>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+class PageInterface;
+class PageRenderDeciderInterface;
+
+namespace intern {
+
+// Answers the engine's four render callbacks: may a page be drawn now, how
+// large is its destination, make the destination's OpenGL context current
+// (or release it), and swap the buffers when the top page render decider
+// agrees. Pages are named by their client handle, offscreen images by the
+// handle the offscreen image service gave the engine.
+//
+// A page whose drawing area is missing is never drawn: the render query
+// answers false, and the screen destination and swap requests for it answer
+// false and do nothing.
+class RenderDestinationManager : public virtual SubManagerInterface
+{
+public:
+    // The destination codes of the engine's render-destination callback.
+    enum RenderDest_e
+    {
+        RenderDest_End = 0,
+        RenderDest_Screen = 1,
+        RenderDest_OffscreenImage = 2,
+        RenderDest_NoContext = 3,
+        RenderDest_None = 255
+    };
+
+    // The stack starts with a decider that always swaps.
+    RenderDestinationManager();
+    RenderDestinationManager(const RenderDestinationManager&) = delete;
+    RenderDestinationManager& operator=(const RenderDestinationManager&) = delete;
+    // The engine callbacks stay registered.
+    ~RenderDestinationManager() override;
+
+    // The four render callbacks, with this manager as client value.
+    void registerCallbacks() override;
+    // The back of the stack is the active decider.
+    void pushPageRenderDecider(boost::shared_ptr<PageRenderDeciderInterface> decider);
+    // Does nothing on an empty stack; an empty stack swaps always.
+    void popPageRenderDecider();
+
+private:
+    static Boolean_t renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData);
+    static Boolean_t renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData);
+    static void swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData);
+    static void renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width, int* height);
+
+    bool beginOrEnd(int renderDest, ArbParam_t handle);
+    void swapBuffers(PageInterface& page);
+
+    int m_lastRenderDest;
+    std::deque<boost::shared_ptr<PageRenderDeciderInterface>> m_pageRenderDeciders;
+};
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_INTERN_RENDERDESTINATIONMANAGER_H
