@@ -1,5 +1,6 @@
 #include "integration/ManagerAbstract.h"
 
+#include "integration/ApplicationEventMonitorInterface.h"
 #include "integration/StateChangeEventObservable.h"
 #include "integration/intern/DialogManager.h"
 #include "integration/intern/PageManager.h"
@@ -242,6 +243,9 @@ ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::init(int argc, char*
     {
         return ManagerStartReturnCode_InternalInitializationError;
     }
+
+    if (!m_isInBatchMode && !getApplicationEventMonitor().isReady())
+        return ManagerStartReturnCode_InternalInitializationError;
     return ManagerStartReturnCode_Ok;
 }
 

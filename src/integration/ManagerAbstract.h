@@ -11,6 +11,8 @@ namespace orvane {
 namespace sdk {
 namespace integration {
 
+class ApplicationEventMonitorInterface;
+
 namespace intern {
 class DialogManager;
 class PageManager;
@@ -75,6 +77,12 @@ public:
     void stop() override;
     std::string getHelpAbout() const override;
     bool isInBatchMode() const override;
+
+    // The host's application event monitor, normally its subclass of
+    // intern::ApplicationEventMonitorAbstract. Asked by init(): the event
+    // manager listens to it, and outside batch mode its isReady() decides
+    // whether init() succeeds.
+    virtual ApplicationEventMonitorInterface& getApplicationEventMonitor() = 0;
 
 protected:
     virtual void subManagersInstantiate();

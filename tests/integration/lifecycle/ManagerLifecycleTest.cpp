@@ -4,6 +4,7 @@
 #include "integration/StateChangeEventObservable.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkbase/SimulatedEngine.h"
+#include "support/TestHostManager.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +20,16 @@ namespace {
 
 // A host's manager that records what the manager does through its virtual
 // operations and hooks.
-class RecordingManager : public ManagerAbstract
+class RecordingManager : public orvane::test::TestHostManager
 {
 public:
     std::vector<std::string> steps;
     int startedHookCalls = 0;
     StateModernizationLevel_e lastLevel = StateModernizationLevel_Invalid;
+
+    // The monitor registers its busy callback as it is made; the tests look
+    // at what the manager does from then on.
+    RecordingManager() { sim::clearCalls(); }
 
     using ManagerAbstract::init;
     ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory,

@@ -1,0 +1,90 @@
+#ifndef ORVANE_INTEGRATION_APPLICATIONEVENTMONITORINTERFACE_H
+#define ORVANE_INTEGRATION_APPLICATIONEVENTMONITORINTERFACE_H
+
+#include "integration/KeyEventObservableInterface.h"
+#include "integration/MouseEventInterface.h"
+#include "integration/MouseEventObservableInterface.h"
+#include "integration/OnIdleObservableInterface.h"
+#include "util/Export.h"
+
+#include <boost/shared_ptr.hpp>
+#include <boost/signals2/signal.hpp>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+class StopButtonInterface;
+
+// The library's window onto the whole host application while the engine
+// runs: the application-wide source of key, mouse and idle notifications,
+// the busy and interruptible state of the engine, the interrupt itself and
+// the host's stop buttons. The host fires the four signals below; the
+// library only listens to them.
+class OVSDK_INTEGRATION_EXPORT ApplicationEventMonitorInterface : public virtual MouseEventObservableInterface,
+                                                                  public virtual KeyEventObservableInterface,
+                                                                  public virtual OnIdleObservableInterface
+{
+public:
+    // The widget about to receive a GUI event the host processes.
+    struct EventReceiverInfo
+    {
+        // Compared by identity only.
+        const void* receiver;
+        // A mouse-button release delivered to it while the engine is
+        // interruptible may interrupt the engine.
+        bool allowsInterrupt;
+    };
+
+    typedef boost::signals2::signal<void(MouseEventInterface::MouseButton_e button, bool isDown)>
+        MouseButtonStateChangedSignal;
+    typedef boost::signals2::signal<void()> NotificationSignal;
+    typedef boost::signals2::signal<void(const EventReceiverInfo& info)> ProcessingNewEventSignal;
+
+    // A mouse button went down or up, anywhere in the application.
+    MouseButtonStateChangedSignal signalMouseButtonStateChanged;
+    // A widget of the host changed because of a timer.
+    NotificationSignal signalWidgetChangeDuetoTimerEvent;
+    // The host is about to process a new GUI event.
+    ProcessingNewEventSignal signalProcessingNewEvent;
+    // The engine finished being busy.
+    NotificationSignal signalEngineIsNoLongerBusy;
+
+    boost::signals2::connection connectMouseButtonStateChanged(const MouseButtonStateChangedSignal::slot_type& slot);
+    boost::signals2::connection connectWidgetChangeDuetoTimerEvent(const NotificationSignal::slot_type& slot);
+    boost::signals2::connection connectProcessingNewEvent(const ProcessingNewEventSignal::slot_type& slot);
+    boost::signals2::connection connectEngineIsNoLongerBusy(const NotificationSignal::slot_type& slot);
+
+    virtual bool isBusy() const = 0;
+    // An interrupt was issued during the current busy-event pass.
+    virtual bool shouldInterrupt() = 0;
+    // The host's start-up check, asked by init() outside batch mode; false
+    // makes init() fail.
+    virtual bool isReady() = 0;
+    // The host's clean-up once the engine's shutdown has finished; the
+    // result is ignored.
+    virtual bool stopMonitoring() = 0;
+    // Asks the engine to interrupt its current operation.
+    virtual void interrupt() = 0;
+    // True while the engine lets the host process events from its busy loop.
+    virtual bool isEngineInterruptible() const = 0;
+    // Stop buttons are shared, never null; registering one twice keeps it once.
+    virtual void registerStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) = 0;
+    virtual void unRegisterStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) = 0;
+
+private:
+    // Called after every connection to the signal of the same name.
+    virtual void signalMouseButtonStateChangedConnected() const;
+    virtual void signalWidgetChangeDuetoTimerEventConnected() const;
+    virtual void signalProcessingNewEventConnected() const;
+    virtual void signalEngineIsNoLongerBusyConnected() const;
+
+public:
+    ~ApplicationEventMonitorInterface() override;
+};
+
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_APPLICATIONEVENTMONITORINTERFACE_H

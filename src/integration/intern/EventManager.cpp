@@ -1,0 +1,167 @@
+#include "integration/intern/EventManager.h"
+
+#include "integration/ApplicationEventMonitorInterface.h"
+#include "integration/GLDrawAreaInterface.h"
+#include "integration/intern/KeyEvent.h"
+#include "integration/intern/MouseEvent.h"
+#include "ovsdkbase.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+namespace intern {
+
+// --- idle notifier ------------------------------------------------------------
+
+EventManager::IdleEventNotifier::IdleEventNotifier(EventManager& owner, ApplicationEventMonitorInterface& monitor)
+    : m_owner(&owner), m_monitor(&monitor), m_callbackQueued(false)
+{
+    monitor.addOnIdleListener(this);
+}
+
+EventManager::IdleEventNotifier::~IdleEventNotifier() { m_monitor->removeOnIdleListener(this); }
+
+void EventManager::IdleEventNotifier::onIdle(OnIdleObservableInterface&)
+{
+    m_owner->m_workAreaEventDispatcher.dispatchQueuedEvents();
+    if (!m_callbackQueued)
+    {
+        m_callbackQueued = true;
+        OrvUtilOnIdleQueueAddCallback(&IdleEventNotifier::staticOnIdleQueueCallback,
+                                      reinterpret_cast<long long>(this));
+    }
+    OrvEngProcessTasksOnIdle();
+}
+
+void EventManager::IdleEventNotifier::staticOnIdleQueueCallback(long long clientData)
+{
+    IdleEventNotifier& notifier = *reinterpret_cast<IdleEventNotifier*>(clientData);
+    notifier.m_callbackQueued = false;
+    EventManager& owner = *notifier.m_owner;
+    owner.m_onIdleObservable.notifyOfIdle(owner);
+    owner.signalOnIdle();
+}
+
+// --- event manager ------------------------------------------------------------
+
+EventManager::EventManager(PageManagerInterface& pageManager, ApplicationEventMonitorInterface& monitor,
+                           services::ManagerMiscServiceInterface* miscService)
+    : m_monitor(&monitor),
+      m_interruptProcessor(monitor, miscService),
+      m_idleEventNotifier(*this, monitor),
+      m_workAreaEventDispatcher(pageManager, monitor)
+{
+    m_signalConnections.add(m_workAreaEventDispatcher.connectBeforeDispatch(
+        [this](GLDrawAreaInterface& drawArea, const EventInfo& info) { onWorkAreaEventBeforeDispatch(drawArea, info); }));
+    m_signalConnections.add(m_workAreaEventDispatcher.connectAfterDispatch(
+        [this](GLDrawAreaInterface& drawArea, const EventInfo& info) { onWorkAreaEventAfterDispatch(drawArea, info); }));
+}
+
+EventManager::~EventManager() = default;
+
+bool EventManager::isBusy() { return m_monitor->isBusy(); }
+
+void EventManager::registerStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton)
+{
+    m_monitor->registerStopButton(stopButton);
+}
+
+void EventManager::unRegisterStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton)
+{
+    m_monitor->unRegisterStopButton(stopButton);
+}
+
+void EventManager::addMouseListener(MouseEventListenerInterface* listener)
+{
+    m_mouseEventObservable.addMouseListener(listener);
+}
+
+void EventManager::removeMouseListener(MouseEventListenerInterface* listener)
+{
+    m_mouseEventObservable.removeMouseListener(listener);
+}
+
+void EventManager::addKeyboardListener(KeyEventListenerInterface* listener)
+{
+    m_keyEventObservable.addKeyboardListener(listener);
+}
+
+void EventManager::removeKeyboardListener(KeyEventListenerInterface* listener)
+{
+    m_keyEventObservable.removeKeyboardListener(listener);
+}
+
+void EventManager::addOnIdleListener(OnIdleListenerInterface* listener) { m_onIdleObservable.addOnIdleListener(listener); }
+
+void EventManager::removeOnIdleListener(OnIdleListenerInterface* listener)
+{
+    m_onIdleObservable.removeOnIdleListener(listener);
+}
+
+void EventManager::registerCallbacks() {}
+
+// --- work-area events ---------------------------------------------------------
+
+void EventManager::onWorkAreaEventBeforeDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info)
+{
+    if (info.kind == EventInfo::Kind_ButtonPressed)
+        m_interruptProcessor.workAreaButtonPressed(MouseEventInterface::toMouseButton(info.buttonOrKey));
+    deliverWorkAreaEvent(drawArea, info);
+}
+
+void EventManager::onWorkAreaEventAfterDispatch(GLDrawAreaInterface&, const EventInfo& info)
+{
+    if (info.kind == EventInfo::Kind_ButtonReleased)
+        m_interruptProcessor.workAreaButtonReleased(MouseEventInterface::toMouseButton(info.buttonOrKey));
+}
+
+void EventManager::deliverWorkAreaEvent(GLDrawAreaInterface& drawArea, const EventInfo& info)
+{
+    // The event reads the keyboard's modifiers now, from the service, rather
+    // than taking those recorded with the queued input.
+    typedef void (MouseEventObservable::*MouseNotification)(MouseEventInterface&, MouseEventObservableInterface&);
+    MouseNotification notification = nullptr;
+    MouseEventSignal* signal = nullptr;
+    switch (info.kind)
+    {
+    case EventInfo::Kind_ButtonPressed:
+        notification = &MouseEventObservable::notifyOfButtonPressed;
+        signal = &signalButtonPressed;
+        break;
+    case EventInfo::Kind_ButtonReleased:
+        notification = &MouseEventObservable::notifyOfButtonReleased;
+        signal = &signalButtonReleased;
+        break;
+    case EventInfo::Kind_ButtonDoublePressed:
+        notification = &MouseEventObservable::notifyOfButtonDoublePressed;
+        signal = &signalButtonDoublePressed;
+        break;
+    case EventInfo::Kind_MouseMoved:
+        notification = &MouseEventObservable::notifyOfMouseMoved;
+        signal = &signalMouseMoved;
+        break;
+    case EventInfo::Kind_KeyPressed:
+    {
+        KeyEvent event(&drawArea, info.buttonOrKey);
+        m_keyEventObservable.notifyOfKeyPressed(event, *this);
+        return;
+    }
+    case EventInfo::Kind_KeyReleased:
+    {
+        KeyEvent event(&drawArea, info.buttonOrKey);
+        m_keyEventObservable.notifyOfKeyReleased(event, *this);
+        return;
+    }
+    default:
+        // Drags are reported as the moves they were queued as.
+        return;
+    }
+    MouseEvent event(&drawArea, MouseEventInterface::toMouseButton(info.buttonOrKey), info.x, info.y);
+    (m_mouseEventObservable.*notification)(event, *this);
+    (*signal)(event);
+}
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane

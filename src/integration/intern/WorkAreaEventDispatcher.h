@@ -1,0 +1,158 @@
+#ifndef ORVANE_INTEGRATION_INTERN_WORKAREAEVENTDISPATCHER_H
+#define ORVANE_INTEGRATION_INTERN_WORKAREAEVENTDISPATCHER_H
+
+#include "integration/KeyEventListenerInterface.h"
+#include "integration/MouseEventInterface.h"
+#include "integration/MouseEventListenerInterface.h"
+#include "integration/PageChangeListenerInterface.h"
+#include "integration/PageManagerListenerInterface.h"
+#include "ovsignals/SignalConnectionCollection.h"
+
+#include <boost/circular_buffer.hpp>
+#include <boost/signals2/signal.hpp>
+
+#include <map>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+class ApplicationEventMonitorInterface;
+class GLDrawAreaInterface;
+
+namespace intern {
+
+// Feeds the input of the drawing areas that show pages to the engine's work
+// area. Each drawing area's mouse and key input is queued as it arrives; at
+// idle time the queue of the current page's drawing area is handed to the
+// engine, event by event, in arrival order.
+//
+// On the way it follows the one mouse button whose press the engine has
+// seen: a second press or a double press while it is held is dropped, so is
+// the release of another button; a move while it is held becomes a drag;
+// and when the host reports the held button up without a release coming,
+// a release is made up. After each event it asks the engine whether the
+// user interrupted it, and if so drops the rest of the queue.
+//
+// Moves are dropped at once while the engine is busy; presses, releases and
+// keys wait for the next idle time. Key releases never reach the engine:
+// they only pass through the two signals.
+class WorkAreaEventDispatcher : public virtual PageManagerListenerInterface,
+                                public virtual PageChangeListenerInterface,
+                                public virtual MouseEventListenerInterface,
+                                public virtual KeyEventListenerInterface
+{
+public:
+    // One drawing-area input event, in the engine's terms.
+    struct EventInfo
+    {
+        // The engine's event kinds, passed to it unchanged.
+        enum Kind_e
+        {
+            Kind_ButtonPressed = 0,
+            Kind_ButtonReleased = 1,
+            Kind_ButtonDoublePressed = 2,
+            Kind_MouseMoved = 3,
+            Kind_Drag = 4, // only made from a move while a button is held
+            Kind_KeyPressed = 5,
+            Kind_KeyReleased = 255 // never handed to the engine
+        };
+
+        int x;           // -1 for keys
+        int y;           // -1 for keys
+        int buttonOrKey; // mouse: 0 to 3, -1 for any other button; keys: the key code
+        int kind;
+        bool shift;
+        bool alt;
+        bool control;
+    };
+
+    typedef boost::signals2::signal<void(GLDrawAreaInterface& drawArea, const EventInfo& info)> DispatchSignal;
+
+    // Every event taken from a queue, as it was queued, before the engine
+    // sees anything of it.
+    DispatchSignal signalBeforeDispatch;
+    // The same event once handled, as translated (a drag with the held
+    // button), whether or not it reached the engine.
+    DispatchSignal signalAfterDispatch;
+
+    boost::signals2::connection connectBeforeDispatch(const DispatchSignal::slot_type& slot);
+    boost::signals2::connection connectAfterDispatch(const DispatchSignal::slot_type& slot);
+
+    // Pages that exist already are not picked up: create the dispatcher
+    // before the engine has pages.
+    WorkAreaEventDispatcher(PageManagerInterface& pageManager, ApplicationEventMonitorInterface& monitor);
+    ~WorkAreaEventDispatcher() override;
+    WorkAreaEventDispatcher(const WorkAreaEventDispatcher&) = delete;
+    WorkAreaEventDispatcher& operator=(const WorkAreaEventDispatcher&) = delete;
+
+    // Hands the current page's queued input to the engine. A nested call
+    // (from inside the engine) does nothing.
+    void dispatchQueuedEvents();
+
+    // The process-wide pressed state of each button, as the host last
+    // reported it through the monitor.
+    static void recordMouseButtonState(MouseEventInterface::MouseButton_e button, bool pressed);
+
+    void pageCreated(PageInterface& page, PageManagerInterface& manager) override;
+    void pageDestroyed(PageInterface& page, PageManagerInterface& manager) override;
+    void currentPageChanged(PageInterface& page, PageManagerInterface& manager) override;
+    void pageNameChanged(std::string oldName, PageInterface& page) override;
+    void pageDrawAreaChanged(GLDrawAreaInterface* oldDrawArea, PageInterface& page) override;
+
+    // `source` must be a drawing area (std::bad_cast otherwise); input of a
+    // drawing area that shows no page is ignored.
+    void mouseMoved(MouseEventInterface& event, MouseEventObservableInterface& source) override;
+    void buttonPressed(MouseEventInterface& event, MouseEventObservableInterface& source) override;
+    void buttonDoublePressed(MouseEventInterface& event, MouseEventObservableInterface& source) override;
+    void buttonReleased(MouseEventInterface& event, MouseEventObservableInterface& source) override;
+    void keyPressed(KeyEventInterface& event, KeyEventObservableInterface& source) override;
+    void keyReleased(KeyEventInterface& event, KeyEventObservableInterface& source) override;
+
+private:
+    virtual void signalBeforeDispatchConnected() const;
+    virtual void signalAfterDispatchConnected() const;
+
+    // A queue keeps its capacity once grown, so steady input costs no
+    // allocation.
+    typedef boost::circular_buffer<EventInfo> EventQueue;
+
+    void registerDrawArea(GLDrawAreaInterface& drawArea);
+    void unregisterDrawArea(GLDrawAreaInterface& drawArea);
+    // Whether a page other than `leaving` shows `drawArea`.
+    bool isDrawAreaInUse(GLDrawAreaInterface* drawArea, const PageInterface* leaving);
+    void queueMouseEvent(MouseEventInterface& event, MouseEventObservableInterface& source, int kind);
+    void queueKeyEvent(KeyEventInterface& event, KeyEventObservableInterface& source, int kind);
+    void queue(GLDrawAreaInterface& drawArea, const EventInfo& info);
+    EventQueue* findQueue(GLDrawAreaInterface* drawArea);
+    GLDrawAreaInterface* currentDrawArea() const;
+    // Decides whether `info` goes to the engine, turning a move with a held
+    // button into a drag; first makes up a lost release of the held button.
+    bool translateEvent(EventInfo& info);
+    void releaseLostButton();
+    bool wasHeldButtonReleasedUnseen();
+    // Hands `info` to the engine; true when the engine reports an interrupt.
+    bool dispatchToEngine(const EventInfo& info);
+
+    PageManagerInterface* m_pageManager;
+    ApplicationEventMonitorInterface* m_applicationEventMonitor;
+    bool m_isDispatching;
+    std::map<GLDrawAreaInterface*, EventQueue> m_eventQueues;
+    // The button whose press the engine received and whose release it has
+    // not; 0 for none.
+    int m_heldButton;
+    SignalConnectionCollection m_connections;
+    // The last event the queue walk handed to the engine; its position and
+    // modifiers serve a made-up release.
+    EventInfo m_lastDispatchedEvent;
+    PageInterface* m_currentPage;
+
+    static std::map<MouseEventInterface::MouseButton_e, bool> s_mouseButtonStates;
+};
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_INTERN_WORKAREAEVENTDISPATCHER_H

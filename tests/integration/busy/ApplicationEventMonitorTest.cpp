@@ -1,0 +1,244 @@
+// The application event monitor: the busy callback's window, interrupts and
+// stop buttons, the host's input notifications and the shutdown state.
+#include "integration/intern/KeyEvent.h"
+#include "ovsdkbase/SimulatedEngine.h"
+#include "support/RecordingListener.h"
+#include "support/TestHostManager.h"
+#include "support/TestMouseEvent.h"
+#include "support/TestStopButton.h"
+
+#include <gtest/gtest.h>
+
+#include <boost/make_shared.hpp>
+
+#include <memory>
+#include <stdexcept>
+
+namespace sim = orvane::sim;
+using namespace orvane::sdk::integration;
+using orvane::test::RecordingListener;
+using orvane::test::TestApplicationEventMonitor;
+using orvane::test::TestHostManager;
+using orvane::test::TestMouseEvent;
+using orvane::test::TestStopButton;
+
+namespace {
+
+const int EscapeKey = 27;
+
+class ApplicationEventMonitorTest : public ::testing::Test
+{
+protected:
+    // Created after the engine's reset: the monitor registers its busy
+    // callback when it is made.
+    std::unique_ptr<TestHostManager> host{(sim::reset(), new TestHostManager)};
+    TestApplicationEventMonitor& monitor = host->monitor;
+
+    // The engine calls the busy callback once, from inside an operation.
+    void busyPass() { sim::runBusyOperation(1); }
+
+    void pressKey(int key)
+    {
+        intern::KeyEvent event(nullptr, key);
+        monitor.notifyOfKeyPressed(event);
+    }
+};
+
+// Asks the monitor to interrupt whenever a key is pressed, like the
+// interrupt processor does inside the busy callback.
+class InterruptingKeyListener : public RecordingListener
+{
+public:
+    InterruptingKeyListener(Log& log, ApplicationEventMonitorInterface& monitor) : RecordingListener(log), m_monitor(monitor)
+    {
+    }
+    void keyPressed(KeyEventInterface& event, KeyEventObservableInterface& source) override
+    {
+        RecordingListener::keyPressed(event, source);
+        m_monitor.interrupt();
+    }
+
+private:
+    ApplicationEventMonitorInterface& m_monitor;
+};
+
+} // namespace
+
+TEST_F(ApplicationEventMonitorTest, InterruptReachesTheEngineUnderTheLockUntilTheEndOfTheNextBusyPass)
+{
+    EXPECT_FALSE(monitor.shouldInterrupt());
+    monitor.interrupt();
+    EXPECT_TRUE(monitor.shouldInterrupt());
+    EXPECT_TRUE(sim::interruptFlag());
+    EXPECT_EQ(1, monitor.interruptedCalls);
+    const std::vector<sim::EngineCall> interrupts = sim::callsNamed("OrvUtilInterrupt");
+    ASSERT_EQ(1u, interrupts.size());
+    EXPECT_EQ(1, interrupts[0].lockDepth);
+    EXPECT_EQ(1, interrupts[0].lockValue);
+    EXPECT_EQ(0, sim::appLockDepth());
+
+    bool seenDuringPass = false;
+    monitor.post([&] { seenDuringPass = monitor.shouldInterrupt(); });
+    busyPass();
+    EXPECT_TRUE(seenDuringPass);
+    EXPECT_FALSE(monitor.shouldInterrupt());
+}
+
+TEST_F(ApplicationEventMonitorTest, ActiveStopButtonDefersInterruptsExceptDuringAnEscapePress)
+{
+    const auto stopButton = boost::make_shared<TestStopButton>();
+    monitor.registerStopButton(stopButton);
+
+    monitor.interrupt();
+    EXPECT_TRUE(monitor.interruptDeferred());
+    EXPECT_FALSE(monitor.shouldInterrupt());
+    EXPECT_EQ(0u, sim::countCalls("OrvUtilInterrupt"));
+    EXPECT_EQ(0, monitor.interruptedCalls);
+
+    RecordingListener::Log log;
+    InterruptingKeyListener listener(log, monitor);
+    monitor.addKeyboardListener(&listener);
+    pressKey(65);
+    EXPECT_EQ(0u, sim::countCalls("OrvUtilInterrupt"));
+    pressKey(EscapeKey);
+    EXPECT_EQ(1u, sim::countCalls("OrvUtilInterrupt"));
+    // Only while the Escape press is being delivered.
+    monitor.interrupt();
+    EXPECT_EQ(1u, sim::countCalls("OrvUtilInterrupt"));
+
+    stopButton->active = false;
+    monitor.interrupt();
+    EXPECT_EQ(2u, sim::countCalls("OrvUtilInterrupt"));
+    monitor.removeKeyboardListener(&listener);
+}
+
+TEST_F(ApplicationEventMonitorTest, EscapeFlagIsResetWhenAKeyListenerThrows)
+{
+    monitor.registerStopButton(boost::make_shared<TestStopButton>());
+    RecordingListener::Log log;
+    RecordingListener thrower(log);
+    thrower.onCall = [] { throw std::runtime_error("host handler failed"); };
+    monitor.addKeyboardListener(&thrower);
+    EXPECT_THROW(pressKey(EscapeKey), std::runtime_error);
+    monitor.interrupt();
+    EXPECT_EQ(0u, sim::countCalls("OrvUtilInterrupt"));
+    monitor.removeKeyboardListener(&thrower);
+}
+
+TEST_F(ApplicationEventMonitorTest, StopButtonsAreHeldOnceAndRecognisedByTheirWidget)
+{
+    int otherWidget = 0;
+    EXPECT_FALSE(monitor.isStopButton(&otherWidget));
+
+    const auto stopButton = boost::make_shared<TestStopButton>();
+    monitor.registerStopButton(stopButton);
+    monitor.registerStopButton(stopButton);
+    EXPECT_TRUE(monitor.isStopButton(stopButton.get()));
+    EXPECT_FALSE(monitor.isStopButton(&otherWidget));
+
+    monitor.unRegisterStopButton(stopButton);
+    EXPECT_FALSE(monitor.isStopButton(stopButton.get()));
+    monitor.interrupt();
+    EXPECT_EQ(1u, sim::countCalls("OrvUtilInterrupt"));
+    // The monitor no longer shares the button.
+    EXPECT_EQ(1, stopButton.use_count());
+}
+
+TEST_F(ApplicationEventMonitorTest, EngineIsInterruptibleOnlyInsideTheBusyCallback)
+{
+    EXPECT_FALSE(monitor.isEngineInterruptible());
+    bool inside = false;
+    bool busyInside = false;
+    monitor.post([&] {
+        inside = monitor.isEngineInterruptible();
+        busyInside = monitor.isBusy();
+    });
+    busyPass();
+    EXPECT_TRUE(inside);
+    EXPECT_TRUE(busyInside);
+    EXPECT_FALSE(monitor.isEngineInterruptible());
+    EXPECT_FALSE(monitor.isBusy());
+    EXPECT_EQ(1, monitor.busyPasses);
+}
+
+TEST_F(ApplicationEventMonitorTest, AnExceptionOutOfTheBusyPassStillEndsTheInterruptibleWindow)
+{
+    monitor.interrupt();
+    monitor.post([] { throw std::runtime_error("escaped the host's event loop"); });
+    const auto& busyEvents = sim::callbacks().processBusyEvents;
+    ASSERT_TRUE(busyEvents);
+    EXPECT_THROW(busyEvents.callback(busyEvents.clientData), std::runtime_error);
+    EXPECT_FALSE(monitor.isEngineInterruptible());
+    // Cleared only by a pass that returns normally.
+    EXPECT_TRUE(monitor.shouldInterrupt());
+}
+
+TEST_F(ApplicationEventMonitorTest, InputReachesListenersFirstThenTheSignalWithTheMonitorAsSource)
+{
+    RecordingListener::Log log;
+    RecordingListener listener(log);
+    monitor.addMouseListener(&listener);
+    monitor.addKeyboardListener(&listener);
+    monitor.addOnIdleListener(&listener);
+    monitor.connectButtonPressed([&log](MouseEventInterface& event) {
+        log.push_back({nullptr, "signalButtonPressed", nullptr, event.button()});
+    });
+    int idleSignals = 0;
+    monitor.connectOnIdle([&idleSignals] { ++idleSignals; });
+
+    TestMouseEvent press(MouseEventInterface::MouseButton_2, 5, 6);
+    monitor.notifyOfButtonPressed(press);
+    intern::KeyEvent key(nullptr, 66);
+    monitor.notifyOfKeyReleased(key);
+    intern::OnIdleObservable idleSourceObservable;
+    monitor.notifyOfIdle(idleSourceObservable);
+
+    ASSERT_EQ(4u, log.size());
+    EXPECT_EQ("buttonPressed", log[0].operation);
+    EXPECT_EQ(static_cast<MouseEventObservableInterface*>(&monitor), log[0].source);
+    EXPECT_EQ("signalButtonPressed", log[1].operation);
+    EXPECT_EQ(2, log[1].value);
+    EXPECT_EQ("keyReleased", log[2].operation);
+    EXPECT_EQ(static_cast<KeyEventObservableInterface*>(&monitor), log[2].source);
+    EXPECT_EQ("onIdle", log[3].operation);
+    EXPECT_EQ(static_cast<OnIdleObservableInterface*>(&idleSourceObservable), log[3].source);
+    // The monitor's own idle signal is not fired.
+    EXPECT_EQ(0, idleSignals);
+}
+
+TEST_F(ApplicationEventMonitorTest, AfterShutdownInitiatedNothingIsDelivered)
+{
+    RecordingListener::Log log;
+    RecordingListener listener(log);
+    monitor.addMouseListener(&listener);
+    monitor.addKeyboardListener(&listener);
+    monitor.addOnIdleListener(&listener);
+    int signals = 0;
+    monitor.connectButtonPressed([&signals](MouseEventInterface&) { ++signals; });
+
+    host->signalEngineShutdownInitiated();
+    TestMouseEvent press(MouseEventInterface::MouseButton_1, 0, 0);
+    monitor.notifyOfButtonPressed(press);
+    pressKey(65);
+    monitor.notifyOfIdle(monitor);
+    monitor.post([] {});
+    busyPass();
+
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(0, signals);
+    EXPECT_EQ(0, monitor.busyPasses);
+    EXPECT_EQ(1u, monitor.pendingActions());
+
+    EXPECT_EQ(0, monitor.stopMonitoringCalls);
+    host->signalEngineShutdownFinished();
+    EXPECT_EQ(1, monitor.stopMonitoringCalls);
+}
+
+TEST_F(ApplicationEventMonitorTest, ADestroyedMonitorHearsNoMoreOfTheManager)
+{
+    std::unique_ptr<TestApplicationEventMonitor> second(new TestApplicationEventMonitor(*host));
+    second.reset();
+    host->signalEngineShutdownInitiated();
+    host->signalEngineShutdownFinished();
+    EXPECT_EQ(1, monitor.stopMonitoringCalls);
+}
