@@ -172,9 +172,8 @@ TEST_F(SimulatedEnginePagesTest, FinalizingShutdownDestroysEveryRemainingPageNew
     OrvUtilPageSetCurrentByUniqueID(1);
     tracePages();
 
-    OrvEngInitiateShutdown(TRUE);
     OrvEngFinalizeShutdown();
-    EXPECT_EQ((Lines{"state 15", "destroy 33", "destroy 22", "destroy 11"}), trace());
+    EXPECT_EQ((Lines{"destroy 33", "destroy 22", "destroy 11"}), trace());
     EXPECT_EQ(0, OrvUtilPageGetCount());
     EXPECT_EQ(0, sim::currentPageId());
 }

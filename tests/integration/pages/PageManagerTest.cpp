@@ -1,0 +1,283 @@
+// The page manager against the simulated engine: creation from both sides,
+// announcements, current-page changes, deferral while busy, deletion.
+#include "integration/GLDrawAreaFactoryInterface.h"
+#include "integration/PageInterface.h"
+#include "ovexception/OutOfMemoryException.h"
+#include "ovsdkbase/SimulatedEngine.h"
+#include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
+#include "ovtoolbox/StringList.h"
+#include "support/PageManagerFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace orvane::sdk::integration;
+using orvane::sdk::ui::common::processIdleActions;
+using orvane::test::PageRecorder;
+using orvane::test::ranOutsideAppLock;
+using orvane::test::ranUnderAppLock;
+using orvane::test::TestDrawArea;
+namespace sim = orvane::sim;
+typedef std::vector<std::string> Lines;
+
+class PageManagerTest : public orvane::test::PageManagerFixture
+{
+protected:
+    void SetUp() override
+    {
+        PageManagerFixture::SetUp();
+        manager->addListener(&recorder);
+        recorder.recordSignals(*manager);
+    }
+    void TearDown() override
+    {
+        manager->removeListener(&recorder);
+        PageManagerFixture::TearDown();
+    }
+};
+
+// Hands out the drawing areas it is given, and remembers the arguments.
+class QueueFactory : public GLDrawAreaFactoryInterface
+{
+public:
+    std::vector<GLDrawAreaInterface*> drawAreas;
+    std::vector<std::vector<std::string>> arguments;
+
+    GLDrawAreaInterface* createGLDrawArea(orvane::toolbox::StringList& list) override
+    {
+        arguments.push_back(list.toVector());
+        GLDrawAreaInterface* next = drawAreas.empty() ? nullptr : drawAreas.front();
+        if (!drawAreas.empty())
+            drawAreas.erase(drawAreas.begin());
+        return next;
+    }
+};
+
+TEST_F(PageManagerTest, AddPageAnnouncesCreationThenTheCurrentChangeListenersFirst)
+{
+    PageInterface& first = addPage(&d1);
+    EXPECT_EQ((Lines{"listener created #1", "signal created #1", "listener current #1 was #1", "signal current #1"}),
+              log);
+    EXPECT_EQ(1, manager->pageCount());
+    EXPECT_EQ(&first, manager->getCurrentPage());
+    EXPECT_EQ(&d1, first.getDrawArea());
+    // The drawing area heard of the manager before the page existed.
+    EXPECT_EQ(1u, d1.pageManagers.size());
+
+    log.clear();
+    PageInterface& second = addPage(&d2);
+    // The current-page change carries the page that was current before.
+    EXPECT_EQ((Lines{"listener created #2", "signal created #2", "listener current #2 was #1", "signal current #1"}),
+              log);
+    EXPECT_EQ(&second, manager->getCurrentPage());
+    EXPECT_EQ(2, manager->pageCount());
+}
+
+TEST_F(PageManagerTest, EngineCallsRunInsideOrOutsideTheApplicationLockAsStated)
+{
+    PageInterface& first = addPage(&d1);
+    addPage(&d2);
+    EXPECT_TRUE(ranUnderAppLock("OrvEngPageCreateNew", 0));
+
+    sim::clearCalls();
+    manager->setCurrentPage(first);
+    EXPECT_TRUE(ranUnderAppLock("OrvUtilPageSetCurrentByUniqueID", 0));
+    // The manager asks the engine's current page outside the lock (the
+    // pages read it inside, from the state change the switch causes).
+    ASSERT_FALSE(sim::calls().empty());
+    EXPECT_EQ("OrvUtilPageGetUniqueID", sim::calls().front().name);
+    EXPECT_EQ(0, sim::calls().front().lockDepth);
+
+    sim::clearCalls();
+    manager->deletePage(first);
+    EXPECT_TRUE(ranUnderAppLock("OrvUtilPageDelete", 0));
+    EXPECT_TRUE(sim::misuses().empty());
+}
+
+TEST_F(PageManagerTest, RefusedCreationThrowsAndLeavesNothingBehind)
+{
+    PageInterface& first = addPage(&d1);
+    log.clear();
+    sim::setPageCreateResult(false);
+    try
+    {
+        addPage(&d2);
+        FAIL() << "no exception";
+    }
+    catch (const orvane::OutOfMemoryException& failure)
+    {
+        EXPECT_EQ("Failed to allocate memory for the new page.", failure.getMessage());
+    }
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(1, manager->pageCount());
+    EXPECT_EQ(&first, manager->getCurrentPage());
+    EXPECT_TRUE(d2.stateListeners.empty()); // the abandoned page let go of its drawing area
+    EXPECT_EQ("#1", walk(manager->getPageIterator()));
+
+    // The manager is usable afterwards: creation is not stuck.
+    sim::setPageCreateResult(true);
+    PageInterface& second = addPage(&d2);
+    manager->setCurrentPage(first);
+    EXPECT_EQ(&first, manager->getCurrentPage());
+    EXPECT_NE(&first, &second);
+}
+
+TEST_F(PageManagerTest, EnginePageRequestsGetTheirDrawingAreaFromTheFactory)
+{
+    QueueFactory factory;
+    factory.drawAreas = {&d3};
+    manager->setGLDrawAreaFactory(factory);
+
+    ASSERT_TRUE(sim::requestPage({"-layout", "a.lay"}));
+    ASSERT_TRUE(sim::requestPage({}));
+    EXPECT_EQ((std::vector<Lines>{{"-layout", "a.lay"}, {}}), factory.arguments);
+    EXPECT_EQ(&d3, pageWithId(1)->getDrawArea());
+    EXPECT_EQ(nullptr, pageWithId(2)->getDrawArea());
+    EXPECT_EQ((Lines{"-layout", "a.lay"}), sim::findPage(1)->arguments);
+    EXPECT_EQ(2, manager->pageCount());
+
+    // A creation the engine itself refuses is answered FALSE; nothing escapes.
+    sim::setPageCreateResult(false);
+    EXPECT_FALSE(sim::requestPage({}));
+    EXPECT_EQ(2, manager->pageCount());
+}
+
+TEST_F(PageManagerTest, EngineDestructionAnnouncesWhileThePageLivesAndEmptiesTheCurrentPage)
+{
+    addPage(&d1);
+    addPage(&d2);
+    log.clear();
+    recorder.onCall = [](PageInterface& page) { EXPECT_FALSE(page.getDeleteWithDrawArea()); };
+    pageWithId(1)->setDeleteWithDrawArea(true);
+
+    ASSERT_TRUE(sim::deletePage(1));
+    EXPECT_EQ((Lines{"listener destroyed #1", "signal destroyed #1"}), log);
+    EXPECT_EQ(1, manager->pageCount());
+
+    log.clear();
+    ASSERT_TRUE(sim::deletePage(2));
+    EXPECT_EQ(0, manager->pageCount());
+    EXPECT_EQ(nullptr, manager->getCurrentPage());
+    EXPECT_FALSE(manager->getPageIterator().hasNext());
+
+    // A null handle is ignored.
+    const auto destroy = sim::callbacks().pageDestroy;
+    destroy.callback(0, destroy.clientData);
+    EXPECT_EQ(0, manager->pageCount());
+}
+
+TEST_F(PageManagerTest, SwitchingPagesGoesThroughTheEngine)
+{
+    PageInterface& first = addPage(&d1);
+    PageInterface& second = addPage(&d2);
+    log.clear();
+    sim::clearCalls();
+
+    manager->setCurrentPage(second); // already current: the engine is not asked
+    EXPECT_EQ(0u, sim::countCalls("OrvUtilPageSetCurrentByUniqueID"));
+    EXPECT_TRUE(log.empty());
+
+    manager->setCurrentPage(first);
+    EXPECT_EQ(1u, sim::countCalls("OrvUtilPageSetCurrentByUniqueID"));
+    EXPECT_EQ((Lines{"listener current #1 was #2", "signal current #2"}), log);
+    EXPECT_EQ(&first, manager->getCurrentPage());
+
+    // The engine switching by itself is announced the same way.
+    log.clear();
+    sim::makePageCurrent(2);
+    EXPECT_EQ((Lines{"listener current #2 was #1", "signal current #1"}), log);
+}
+
+TEST_F(PageManagerTest, PagesOfAnotherManagerAreRefused)
+{
+    orvane::sdk::integration::intern::PageManager otherManager(host);
+    PageInterface& page = addPage(&d1);
+    EXPECT_THROW(otherManager.setCurrentPage(page), orvane::ExceptionBase);
+    try
+    {
+        otherManager.deletePage(page);
+        FAIL() << "no exception";
+    }
+    catch (const orvane::ExceptionBase& failure)
+    {
+        EXPECT_EQ("The page passed to setCurrentPage() does not match any of the managed pages; see addPage().",
+                  failure.getMessage());
+    }
+    EXPECT_EQ(0u, sim::countCalls("OrvUtilPageDelete"));
+}
+
+TEST_F(PageManagerTest, SetCurrentPageDuringCreationIsIgnored)
+{
+    PageInterface& first = addPage(&d1);
+    recorder.onCall = [this, &first](PageInterface&) { manager->setCurrentPage(first); };
+    sim::clearCalls();
+    PageInterface& second = addPage(&d2);
+    recorder.onCall = nullptr;
+    // Only the listener of the current-page change switched back.
+    EXPECT_EQ(1u, sim::countCalls("OrvUtilPageSetCurrentByUniqueID"));
+    EXPECT_EQ(&first, manager->getCurrentPage());
+    EXPECT_NE(&first, &second);
+}
+
+TEST_F(PageManagerTest, WhileBusyTheLastSwitchWaitsForIdleTime)
+{
+    PageInterface& first = addPage(&d1);
+    PageInterface& second = addPage(&d2);
+    addPage(&d3);
+    sim::clearCalls();
+
+    host.eventManager.busy = true;
+    manager->setCurrentPage(first);
+    manager->setCurrentPage(second);
+    EXPECT_EQ(0u, sim::countCalls("OrvUtilPageSetCurrentByUniqueID"));
+
+    host.eventManager.busy = false;
+    processIdleActions();
+    EXPECT_EQ((Lines{"OrvUtilPageSetCurrentByUniqueID(2)"}), sim::callTexts("OrvUtilPageSetCurrentByUniqueID"));
+    EXPECT_EQ(&second, manager->getCurrentPage());
+}
+
+TEST_F(PageManagerTest, APageDestructionCancelsTheWaitingSwitch)
+{
+    PageInterface& first = addPage(&d1);
+    addPage(&d2);
+    addPage(&d3);
+    host.eventManager.busy = true;
+    manager->setCurrentPage(first);
+    sim::deletePage(2);
+    host.eventManager.busy = false;
+    sim::clearCalls();
+    processIdleActions();
+    EXPECT_EQ(0u, sim::countCalls("OrvUtilPageSetCurrentByUniqueID"));
+}
+
+TEST_F(PageManagerTest, DeletePageDeletesThatPageAlsoWhenAskedWhileBusy)
+{
+    PageInterface& first = addPage(&d1);
+    addPage(&d2);
+    manager->deletePage(first);
+    EXPECT_EQ(nullptr, sim::findPage(1));
+    EXPECT_EQ(1, manager->pageCount());
+
+    PageInterface& third = addPage(&d3);
+    PageInterface& second = *pageWithId(2);
+    host.eventManager.busy = true;
+    manager->deletePage(second);
+    EXPECT_EQ(2, manager->pageCount());
+    host.eventManager.busy = false;
+    processIdleActions();
+    EXPECT_EQ(nullptr, sim::findPage(2));
+    EXPECT_EQ(&third, manager->getCurrentPage());
+}
+
+TEST_F(PageManagerTest, WithoutAnEventManagerTheEngineCountsAsIdle)
+{
+    PageInterface& first = addPage(&d1);
+    addPage(&d2);
+    host.hasEventManager = false;
+    manager->setCurrentPage(first);
+    EXPECT_EQ(&first, manager->getCurrentPage());
+}
+
+} // namespace

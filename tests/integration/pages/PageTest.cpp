@@ -1,0 +1,246 @@
+// A page's own behaviour: identity and name learnt from the engine, drawing
+// areas, damage folding, listeners and the application-lock brackets.
+#include "integration/intern/Page.h"
+#include "integration/PageInterface.h"
+#include "ovsdkbase/SimulatedEngine.h"
+#include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
+#include "support/PageManagerFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace orvane::sdk::integration;
+using orvane::sdk::ui::common::processIdleActions;
+using orvane::test::PageRecorder;
+using orvane::test::ranOutsideAppLock;
+using orvane::test::ranUnderAppLock;
+namespace sim = orvane::sim;
+typedef std::vector<std::string> Lines;
+
+class PageTest : public orvane::test::PageManagerFixture
+{
+protected:
+    // Records the page's listener calls and signals.
+    void watch(PageInterface& page)
+    {
+        page.addChangeListener(&recorder);
+        recorder.recordSignals(page);
+    }
+};
+
+TEST_F(PageTest, LearnsItsUniqueIdFromTheFirstCurrentPageChange)
+{
+    // A page the manager has not created, on an engine without page
+    // callbacks: with no engine page, state changes are ignored.
+    sim::reset();
+    Page page(*manager, nullptr);
+    sim::fireStateChange(50);
+    EXPECT_EQ(0, page.getUniqueID());
+
+    OrvEngPageCreateNew(12345, nullptr); // the engine's page 1, made current
+    EXPECT_EQ(1, page.getUniqueID());
+    OrvEngPageCreateNew(67890, nullptr); // another current page: the id stays
+    EXPECT_EQ(1, page.getUniqueID());
+    EXPECT_TRUE(ranOutsideAppLock("OrvUtilPageGetCount"));
+}
+
+TEST_F(PageTest, FollowsNameChangesOfItsOwnPage)
+{
+    PageInterface& first = addPage(&d1);
+    PageInterface& second = addPage(&d2);
+    watch(first);
+    EXPECT_EQ("", second.getName()); // not read from the engine yet
+
+    // A layout change makes every page read its name.
+    sim::fireStateChange(31);
+    EXPECT_EQ("Page 1", first.getName());
+    EXPECT_EQ("Page 2", second.getName());
+    EXPECT_EQ((Lines{"listener name #1", "signal name #1"}), log); // the old name was empty
+
+    log.clear();
+    sim::renamePage(1, "Overview");
+    EXPECT_EQ("Overview", first.getName());
+    EXPECT_EQ((Lines{"listener name #1 Page 1", "signal name #1 Page 1"}), log);
+
+    // Another page's rename, by either style name, does not concern it.
+    log.clear();
+    sim::renamePage(2, "Details");
+    sim::fireStateChange(7, {"PAGENAME"}, 2);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ("Overview", first.getName());
+    EXPECT_EQ("Details", second.getName());
+    EXPECT_TRUE(ranOutsideAppLock("OrvUtilStyleGetString"));
+}
+
+TEST_F(PageTest, PlotTypeChangeRefreshesOnlyWhileALayoutIsProcessed)
+{
+    PageInterface& page = addPage(&d1);
+    sim::pages(); // the engine named it "Page 1"; the page has not read it
+    sim::fireStateChange(7, {"PLOTTYPE"}, 1);
+    EXPECT_EQ("", page.getName());
+    sim::setProcessingLayout(true);
+    sim::fireStateChange(7, {"PLOTTYPE"}, 1);
+    EXPECT_EQ("Page 1", page.getName());
+}
+
+TEST_F(PageTest, SetNameWritesThroughTheEngineAndNotifiesOnce)
+{
+    PageInterface& page = addPage(&d1);
+    watch(page);
+    sim::clearCalls();
+
+    EXPECT_TRUE(page.setName("Overview"));
+    EXPECT_EQ("Overview", sim::findPage(1)->name);
+    EXPECT_EQ((Lines{"listener name #1", "signal name #1"}), log);
+    EXPECT_TRUE(ranUnderAppLock("OrvUtilStyleSetString", 0));
+
+    sim::clearCalls();
+    EXPECT_TRUE(page.setName("Overview"));
+    EXPECT_TRUE(sim::calls().empty());
+
+    log.clear();
+    sim::setStyleSetResult(SetValueReturnCode_InvalidValue);
+    EXPECT_FALSE(page.setName("Other"));
+    EXPECT_EQ("Overview", page.getName());
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(PageTest, MovingADrawingAreaDetachesTheOtherPageFirst)
+{
+    PageInterface& a = addPage(&d1);
+    PageInterface& b = addPage(&d2);
+    watch(a);
+    watch(b);
+    sim::clearCalls();
+
+    b.setDrawArea(&d1);
+    EXPECT_EQ((Lines{"listener area #1 D1", "signal area #1 D1", "listener area #2 D2", "signal area #2 D2"}), log);
+    EXPECT_EQ(nullptr, a.getDrawArea());
+    EXPECT_EQ(&d1, b.getDrawArea());
+    EXPECT_TRUE(d2.stateListeners.empty());
+    EXPECT_EQ(1u, d1.stateListeners.size());
+    // The page knows its id: the new drawing area is damaged at once.
+    EXPECT_EQ((Lines{"OrvEngPageDamaged(1, 2)"}), sim::callTexts("OrvEngPageDamaged"));
+    EXPECT_TRUE(ranOutsideAppLock("OrvEngPageDamaged"));
+
+    log.clear();
+    sim::clearCalls();
+    b.setDrawArea(&d1); // the same drawing area: nothing
+    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(sim::calls().empty());
+}
+
+TEST_F(PageTest, APageWithoutUniqueIdReportsNoDamageWhenAttached)
+{
+    Page page(*manager, nullptr);
+    page.setDrawArea(&d3);
+    EXPECT_EQ(0u, sim::countCalls("OrvEngPageDamaged"));
+    page.setDrawArea(nullptr);
+}
+
+TEST_F(PageTest, ExposesFoldIntoOneDamageReportPerIdleTime)
+{
+    addPage(&d1);
+    sim::clearCalls();
+    d1.simulateExpose(false);
+    d1.simulateExpose(true);
+    d1.simulateExpose(false); // a waiting full report is not downgraded
+    EXPECT_EQ(0u, sim::countCalls("OrvEngPageDamaged"));
+    processIdleActions();
+    EXPECT_EQ((Lines{"OrvEngPageDamaged(1, 1)"}), sim::callTexts("OrvEngPageDamaged"));
+    EXPECT_TRUE(ranUnderAppLock("OrvEngPageDamaged", 0));
+
+    sim::clearCalls();
+    d1.simulateExpose(false);
+    d1.simulateExpose(false);
+    processIdleActions();
+    EXPECT_EQ((Lines{"OrvEngPageDamaged(0, 1)"}), sim::callTexts("OrvEngPageDamaged"));
+}
+
+TEST_F(PageTest, RedrawCancelsTheWaitingDamageAndDrawsUnderTheLock)
+{
+    PageInterface& first = addPage(&d1);
+    addPage(&d2);
+    d1.simulateExpose(true);
+    sim::clearCalls();
+
+    EXPECT_TRUE(first.redraw());
+    EXPECT_EQ(1, sim::currentPageId()); // made current first
+    EXPECT_TRUE(ranUnderAppLock("OrvUtilRedraw", 0));
+    EXPECT_EQ(1, d1.context.count(orvane::test::TestGLContext::Call_SwapBuffers));
+    processIdleActions();
+    EXPECT_EQ(0u, sim::countCalls("OrvEngPageDamaged"));
+}
+
+TEST_F(PageTest, PrintPreviewGoesToTheEngineForThisPage)
+{
+    PageInterface& first = addPage(&d1);
+    addPage(&d2);
+    first.setPrintPreviewActive(true);
+    EXPECT_TRUE(first.isPrintPreviewActive());
+    EXPECT_TRUE(sim::findPage(1)->printPreview);
+    EXPECT_FALSE(sim::findPage(2)->printPreview);
+    EXPECT_TRUE(ranUnderAppLock("OrvEngPagePrintPreviewSetActive", 0));
+}
+
+TEST_F(PageTest, AListenerRemovedDuringANotificationIsNotCalled)
+{
+    PageInterface& page = addPage(&d1);
+    PageRecorder low(log, "low");
+    PageRecorder high(log, "high");
+    PageRecorder* first = &low < &high ? &low : &high;
+    PageRecorder* second = first == &low ? &high : &low;
+    page.addChangeListener(first);
+    page.addChangeListener(second);
+    first->onCall = [&page, second](PageInterface&) { page.removeChangeListener(second); };
+    page.setName("x");
+    EXPECT_EQ(1u, log.size());
+    page.removeChangeListener(first);
+}
+
+TEST_F(PageTest, NullListenersAreReportedToTheEngine)
+{
+    PageInterface& page = addPage(&d1);
+    page.addChangeListener(nullptr);
+    page.removeChangeListener(nullptr);
+    ASSERT_EQ(2u, sim::assertions().size());
+    EXPECT_EQ("Pre-condition", sim::assertions()[0].kind);
+    EXPECT_EQ("((listener) != 0)", sim::assertions()[0].expression);
+    EXPECT_EQ("Invalid page state change listener", sim::assertions()[0].message);
+    EXPECT_EQ("Page::addChangeListener", sim::assertions()[0].function);
+    EXPECT_EQ("Page::removeChangeListener", sim::assertions()[1].function);
+}
+
+TEST_F(PageTest, SizeComesFromAUsableDrawingAreaOnly)
+{
+    PageInterface& page = addPage(&d1);
+    d1.width = 320;
+    d1.height = 200;
+    int width = 0;
+    int height = 0;
+    page.getSize(width, height);
+    EXPECT_EQ(320, width);
+    EXPECT_EQ(200, height);
+    d1.valid = false;
+    page.getSize(width, height);
+    EXPECT_EQ(800, width);
+    EXPECT_EQ(600, height);
+    d1.valid = true;
+}
+
+TEST_F(PageTest, ADestroyedDrawingAreaDetachesOrDeletesThePage)
+{
+    PageInterface& kept = addPage(&d1);
+    d1.simulateDestroy();
+    EXPECT_EQ(nullptr, kept.getDrawArea());
+    EXPECT_EQ(1, manager->pageCount());
+
+    PageInterface& dropped = addPage(&d2);
+    dropped.setDeleteWithDrawArea(true);
+    d2.simulateDestroy();
+    EXPECT_EQ(1, manager->pageCount());
+    EXPECT_EQ(nullptr, sim::findPage(2));
+}
+
+} // namespace
