@@ -4,6 +4,12 @@
 
 #include <iostream>
 
+void BoundaryLog::road(const std::string& title)
+{
+    flushEngineCalls();
+    std::cout << "\n=== " << title << " ===\n";
+}
+
 void BoundaryLog::host(const std::string& text)
 {
     flushEngineCalls();

@@ -9,6 +9,8 @@
 class BoundaryLog
 {
 public:
+    // The start of one road through the system.
+    void road(const std::string& title);
     // A step the host takes.
     void host(const std::string& text);
     // Something the library tells the host (a signal, a listener call...).

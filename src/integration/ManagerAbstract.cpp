@@ -3,8 +3,10 @@
 #include "integration/ApplicationEventMonitorInterface.h"
 #include "integration/StateChangeEventObservable.h"
 #include "integration/intern/DialogManager.h"
+#include "integration/intern/EventManager.h"
 #include "integration/intern/PageManager.h"
 #include "integration/intern/RenderlessGLDrawAreaFactory.h"
+#include "integration/services/ManagerMiscServiceAbstract.h"
 #include "integration/services/intern/ServiceRepository.h"
 #include "ovexception/OutOfMemoryException.h"
 
@@ -97,6 +99,10 @@ ManagerAbstract::~ManagerAbstract()
     m_stateChangeListener.reset();
     m_offscreenImageRenderCapabilities.reset();
     m_glDrawAreaFactory.reset();
+    // Without stop() the event manager is left as it is: taking it down talks
+    // to the host's monitor, which a host usually holds in its subclass and
+    // so is gone by now.
+    m_eventManager.release();
     m_serviceRepository.reset();
     m_pageManager.reset();
 }
@@ -105,7 +111,12 @@ ManagerAbstract::~ManagerAbstract()
 
 PageManagerInterface& ManagerAbstract::getPageManager() { return *m_pageManager; }
 
-EventManagerInterface& ManagerAbstract::getEventManager() { throwMissing("event manager"); }
+EventManagerInterface& ManagerAbstract::getEventManager()
+{
+    if (!m_eventManager)
+        throwMissing("event manager");
+    return *m_eventManager;
+}
 
 DialogManagerInterface& ManagerAbstract::getDialogManager()
 {
@@ -116,14 +127,24 @@ DialogManagerInterface& ManagerAbstract::getDialogManager()
 
 services::ServiceRepositoryInterface& ManagerAbstract::getServiceRepository() { return *m_serviceRepository; }
 
-void ManagerAbstract::subManagersInstantiate() { m_dialogManager.reset(new intern::DialogManager()); }
+void ManagerAbstract::subManagersInstantiate()
+{
+    m_eventManager.reset(new intern::EventManager(*m_pageManager, getApplicationEventMonitor(),
+                                                  services::ManagerMiscServiceAbstract::getCurrentInstance()));
+    m_dialogManager.reset(new intern::DialogManager());
+}
 
 void ManagerAbstract::subManagersRegisterCallbacks()
 {
     static_cast<intern::SubManagerInterface&>(*m_pageManager).registerCallbacks();
+    static_cast<intern::SubManagerInterface&>(*m_eventManager).registerCallbacks();
 }
 
-void ManagerAbstract::subManagersDestroy() { m_dialogManager.reset(); }
+void ManagerAbstract::subManagersDestroy()
+{
+    m_eventManager.reset();
+    m_dialogManager.reset();
+}
 
 services::OffscreenImageRenderCapabilitiesInterface& ManagerAbstract::getOffscreenImageRenderCapabilities()
 {

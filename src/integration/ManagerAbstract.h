@@ -15,6 +15,7 @@ class ApplicationEventMonitorInterface;
 
 namespace intern {
 class DialogManager;
+class EventManager;
 class PageManager;
 class RenderlessGLDrawAreaFactory;
 } // namespace intern
@@ -85,8 +86,12 @@ public:
     virtual ApplicationEventMonitorInterface& getApplicationEventMonitor() = 0;
 
 protected:
+    // The event manager (with the page manager, the host's monitor and the
+    // miscellaneous-queries service current now), then the dialog manager.
     virtual void subManagersInstantiate();
+    // The page manager's engine callbacks, then the event manager's.
     virtual void subManagersRegisterCallbacks();
+    // The event manager, then the dialog manager.
     virtual void subManagersDestroy();
     virtual services::OffscreenImageRenderCapabilitiesInterface& getOffscreenImageRenderCapabilities();
 
@@ -109,6 +114,8 @@ private:
     // Owned here and destroyed last; the pages themselves are deleted only
     // when the engine reports them destroyed (stop() shuts the engine down).
     std::unique_ptr<intern::PageManager> m_pageManager;
+    // Both live from init() to stop().
+    std::unique_ptr<intern::EventManager> m_eventManager;
     std::unique_ptr<intern::DialogManager> m_dialogManager;
     std::unique_ptr<services::intern::ServiceRepository> m_serviceRepository;
     std::unique_ptr<intern::RenderlessGLDrawAreaFactory> m_glDrawAreaFactory;

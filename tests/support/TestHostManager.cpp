@@ -5,8 +5,6 @@ namespace test {
 
 TestHostManager::TestHostManager() : monitor(*this) {}
 
-TestHostManager::~TestHostManager() { stop(); }
-
 sdk::integration::ApplicationEventMonitorInterface& TestHostManager::getApplicationEventMonitor() { return monitor; }
 
 } // namespace test

@@ -7,13 +7,12 @@
 namespace orvane {
 namespace test {
 
-// A host's manager with its application event monitor. Like a host, it
-// stops the engine before it goes, while its monitor still exists.
+// A host's manager with its application event monitor. Like any host, a
+// test stops it before it goes (the event manager lives until stop()).
 class TestHostManager : public sdk::integration::ManagerAbstract
 {
 public:
     TestHostManager();
-    ~TestHostManager() override;
 
     TestApplicationEventMonitor monitor;
 

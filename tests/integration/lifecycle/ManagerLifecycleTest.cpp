@@ -31,6 +31,8 @@ public:
     // at what the manager does from then on.
     RecordingManager() { sim::clearCalls(); }
 
+    void destroySubManagers() { subManagersDestroy(); }
+
     using ManagerAbstract::init;
     ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory,
                                   StateModernizationLevel_e level) override
@@ -360,6 +362,9 @@ TEST_F(ManagerLifecycleTest, DestroyedManagerIsDetachedFromTheRelay)
         manager.connectEngineShutdownInitiated([&seen] { seen.push_back("initiated"); });
         CommandLine line{"host"};
         ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+        // Never stopped: the host lets its sub-managers go itself (a manager
+        // destroyed without stop() leaves the event manager alone).
+        manager.destroySubManagers();
     }
     // A quit state change after the manager is gone reaches nothing (and
     // would crash under the sanitizers if the listener were still attached).

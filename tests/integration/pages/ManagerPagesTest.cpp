@@ -5,6 +5,7 @@
 #include "integration/PageManagerInterface.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/TestDrawArea.h"
+#include "support/TestHostManager.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ namespace {
 using namespace orvane::sdk::integration;
 namespace sim = orvane::sim;
 
-class HostManager : public ManagerAbstract
+class HostManager : public orvane::test::TestHostManager
 {
 };
 

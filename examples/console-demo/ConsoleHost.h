@@ -1,0 +1,174 @@
+// The console demo's host: the classes a GUI application writes to plug into
+// the integration manager, here without any window system. Everything they
+// are asked by the library is printed through the BoundaryLog.
+#ifndef CONSOLE_DEMO_CONSOLEHOST_H
+#define CONSOLE_DEMO_CONSOLEHOST_H
+
+#include "BoundaryLog.h"
+
+#include "integration/GLContextInterface.h"
+#include "integration/GLDrawAreaInterface.h"
+#include "integration/ManagerAbstract.h"
+#include "integration/MouseEventInterface.h"
+#include "integration/StopButtonInterface.h"
+#include "integration/intern/ApplicationEventMonitorAbstract.h"
+#include "integration/intern/GLDrawAreaStateObservable.h"
+#include "integration/intern/KeyEventObservable.h"
+#include "integration/intern/MouseEventObservable.h"
+#include "integration/services/ManagerMiscServiceAbstract.h"
+#include "integration/services/MessageBoxServiceAbstract.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+
+namespace demo {
+
+namespace integration = orvane::sdk::integration;
+typedef integration::MouseEventInterface::MouseButton_e MouseButton;
+
+// The host's own mouse event, with the modifiers its toolkit reported.
+class ConsoleMouseEvent : public integration::MouseEventInterface
+{
+public:
+    ConsoleMouseEvent(MouseButton_e button, int x, int y);
+    int keyboardModifiers() const override;
+    bool isControlDown() const override;
+    bool isShiftDown() const override;
+    bool isAltDown() const override;
+    MouseButton_e button() const override;
+    int x() const override;
+    int y() const override;
+    MouseEventInterface* clone() const override;
+
+private:
+    MouseButton_e m_button;
+    int m_x;
+    int m_y;
+};
+
+// The OpenGL context of a window: the engine draws between makeCurrent and
+// releaseCurrent.
+class ConsoleContext : public integration::GLContextInterface
+{
+public:
+    ConsoleContext(BoundaryLog& log, std::string window);
+    void swapBuffers() override;
+    bool makeCurrent() override;
+    bool releaseCurrent() override;
+
+private:
+    BoundaryLog& m_log;
+    std::string m_window;
+};
+
+class ConsoleMonitor;
+
+// A window that shows one page; the user's input is played through the
+// user... operations. The application's event filter also reports each
+// button change to the monitor.
+class ConsoleDrawArea : public integration::GLDrawAreaInterface
+{
+public:
+    ConsoleDrawArea(BoundaryLog& log, ConsoleMonitor& monitor, std::string name);
+
+    bool canRender() override;
+    void getSize(int& width, int& height) override;
+    integration::GLContextInterface& getGLContext() override;
+    bool isValid() override;
+    void addStateListener(integration::GLDrawAreaListenerInterface* listener) override;
+    void removeStateListener(integration::GLDrawAreaListenerInterface* listener) override;
+    void setPageManager(integration::PageManagerInterface& manager) override;
+    void addMouseListener(integration::MouseEventListenerInterface* listener) override;
+    void removeMouseListener(integration::MouseEventListenerInterface* listener) override;
+    void addKeyboardListener(integration::KeyEventListenerInterface* listener) override;
+    void removeKeyboardListener(integration::KeyEventListenerInterface* listener) override;
+
+    void userPresses(MouseButton button, int x, int y);
+    void userMoves(int x, int y);
+    void userReleases(MouseButton button, int x, int y);
+    void userTypes(int key);
+
+private:
+    BoundaryLog& m_log;
+    ConsoleMonitor& m_monitor;
+    std::string m_name;
+    ConsoleContext m_context;
+    integration::intern::MouseEventObservable m_mouse;
+    integration::intern::KeyEventObservable m_keys;
+    integration::intern::GLDrawAreaStateObservable m_state;
+};
+
+// The host's application event monitor. Its GUI event queue holds host
+// actions; the engine's busy loop has them processed.
+class ConsoleMonitor : public integration::intern::ApplicationEventMonitorAbstract
+{
+public:
+    ConsoleMonitor(integration::ManagerInterface& manager, BoundaryLog& log);
+
+    // A GUI event arrives in the host's queue.
+    void post(const std::string& what, std::function<void()> action);
+    // The host's event loop has nothing left to do.
+    void idle();
+    // The user presses a key / clicks somewhere in the application (not in
+    // a drawing area).
+    void userPressesKey(const void* widget, int key);
+    void userClicks(const void* widget);
+
+    bool isReady() override;
+    bool stopMonitoring() override;
+    void processPendingEvents() override;
+    void engineInterrupted() override;
+
+private:
+    BoundaryLog& m_log;
+    std::deque<std::pair<std::string, std::function<void()>>> m_pending;
+};
+
+// The host's manager: ManagerAbstract plus the monitor it hands out.
+class ConsoleManager : public integration::ManagerAbstract
+{
+public:
+    explicit ConsoleManager(BoundaryLog& log);
+    integration::ApplicationEventMonitorInterface& getApplicationEventMonitor() override;
+    ConsoleMonitor& monitor();
+
+private:
+    ConsoleMonitor m_monitor;
+};
+
+// The screen, keyboard and mouse as the engine and the library ask for them.
+class ConsoleMiscService : public integration::services::ManagerMiscServiceAbstract
+{
+public:
+    int getKeyboardModifiers() override;
+    short translateKeyCode(int keyCode) override;
+    void getDotPitch(double* dotPitchX, double* dotPitchY) override;
+    void getScreenSize(int* width, int* height) override;
+    bool isMouseButtonPressed(MouseButton button) override;
+    std::string getOpenGLVersionString() override;
+    double getDevicePixelRatio() override;
+};
+
+class ConsoleMessageBoxService : public integration::services::MessageBoxServiceAbstract
+{
+public:
+    explicit ConsoleMessageBoxService(BoundaryLog& log);
+    MessageBoxReply_e showMessageBox(const char* message, MessageBoxType_e type) override;
+
+private:
+    BoundaryLog& m_log;
+};
+
+// The "Stop" button shown while the engine works.
+class ConsoleStopButton : public integration::StopButtonInterface
+{
+public:
+    bool active = true;
+    bool isActive() const override;
+    bool isWidget(const void* widget) const override;
+};
+
+} // namespace demo
+
+#endif // CONSOLE_DEMO_CONSOLEHOST_H
