@@ -11,8 +11,16 @@ QtGLContext::QtGLContext(QOpenGLContext& context, QSurface& surface) : m_context
 
 void QtGLContext::swapBuffers()
 {
-    if (m_surface->surfaceHandle() != nullptr)
-        m_context->swapBuffers(m_surface);
+    if (m_surface->surfaceHandle() == nullptr)
+        return;
+    // The engine asks for the swap after it has released the context; Qt
+    // swaps only a current one, and leaves it as the engine left it.
+    const bool wasCurrent = QOpenGLContext::currentContext() == m_context && m_context->surface() == m_surface;
+    if (!wasCurrent && !m_context->makeCurrent(m_surface))
+        return;
+    m_context->swapBuffers(m_surface);
+    if (!wasCurrent)
+        m_context->doneCurrent();
 }
 
 bool QtGLContext::makeCurrent()

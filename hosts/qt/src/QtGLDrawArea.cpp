@@ -75,7 +75,19 @@ void QtGLDrawArea::removeStateListener(GLDrawAreaListenerInterface* listener)
     m_stateObservable.removeStateListener(listener);
 }
 
-void QtGLDrawArea::setPageManager(PageManagerInterface& manager) { m_pageTracker.setPageManager(manager); }
+void QtGLDrawArea::setPageManager(PageManagerInterface& manager)
+{
+    m_pageTracker.setPageManager(manager);
+    // The new page exists once the event loop runs again; a window already
+    // on screen reports full damage then, so that the page gets drawn.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isExposed())
+                reportExposed(true);
+        },
+        Qt::QueuedConnection);
+}
 
 void QtGLDrawArea::addMouseListener(MouseEventListenerInterface* listener) { m_mouseObservable.addMouseListener(listener); }
 
@@ -129,6 +141,11 @@ void QtGLDrawArea::exposeEvent(QExposeEvent*)
         return;
     const bool fullDamage = m_fullDamagePending;
     m_fullDamagePending = false;
+    reportExposed(fullDamage);
+}
+
+void QtGLDrawArea::reportExposed(bool fullDamage)
+{
     m_stateObservable.notifyOfExposed(fullDamage);
     signalDrawAreaExposed(fullDamage);
 }
@@ -200,9 +217,17 @@ void QtGLDrawArea::reportKey(bool pressed, int hostKeyCode)
         m_keyObservable.notifyOfKeyReleased(keyEvent, *this);
 }
 
-void QtGLDrawArea::keyPressEvent(QKeyEvent* event) { reportKey(true, hostKeyCode(*event)); }
+void QtGLDrawArea::keyPressEvent(QKeyEvent* event)
+{
+    if (!isModifierKey(*event))
+        reportKey(true, hostKeyCode(*event));
+}
 
-void QtGLDrawArea::keyReleaseEvent(QKeyEvent* event) { reportKey(false, hostKeyCode(*event)); }
+void QtGLDrawArea::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!isModifierKey(*event))
+        reportKey(false, hostKeyCode(*event));
+}
 
 } // namespace qthost
 } // namespace sdk

@@ -53,6 +53,19 @@ int hostKeyCode(const QKeyEvent& event)
     return event.key();
 }
 
+bool isModifierKey(const QKeyEvent& event)
+{
+    switch (event.key())
+    {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta: return true;
+    default: return false;
+    }
+}
+
 short engineKeyCode(int hostKeyCode)
 {
     if (hostKeyCode >= 0 && hostKeyCode < 256)

@@ -3,16 +3,17 @@
 // Implements: GLDrawAreaInterface on a QWindow (OpenGL surface) with its own
 // double-buffered QOpenGLContext, embeddable in a widget layout through
 // QWidget::createWindowContainer.
-// - State: expose (full damage on the first expose and after a resize),
-//   the native window's destruction and focus-in reach the state listeners
-//   first, then the signals. The window never paints by itself: it reports
+// - State: expose (full damage on the first expose and after a resize, and
+//   once more, shortly after a page was added, while the window is on
+//   screen), the native window's destruction and focus-in reach the state
+//   listeners first, then the signals. The window never paints by itself: it reports
 //   damage and the engine draws on its next frame.
 // - isValid() while the native window exists; canRender() while it is also
 //   exposed, has a context and a non-empty size.
 // - Sizes and mouse positions in device pixels (logical * devicePixelRatio).
 // - Mouse and key input to the mouse and key listeners (with this drawing
 //   area as source) and the mouse signals; buttons, modifiers and key codes
-//   as QtInputMapping.h describes.
+//   as QtInputMapping.h describes. Modifier keys alone are not reported.
 // - A wheel rotation fires signalWheelRotated with an
 //   intern::MouseWheelEvent; a vertical one is also reported as a press and
 //   release of '+' (away from the user) or '-' (towards the user) through the
@@ -81,6 +82,7 @@ private:
     typedef void (integration::intern::MouseEventObservable::*MouseNotification)(
         integration::MouseEventInterface&, integration::MouseEventObservableInterface&);
 
+    void reportExposed(bool fullDamage);
     void reportDestroyed();
     void reportMouse(MouseNotification notification, MouseEventSignal& signal, Qt::MouseButton button,
                      const QMouseEvent& event);

@@ -30,6 +30,9 @@ OVSDKQTHOST_EXPORT Qt::MouseButton toQtButton(integration::MouseEventInterface::
 OVSDKQTHOST_EXPORT int toLibraryModifiers(Qt::KeyboardModifiers modifiers);
 // The host key code of a key event (see above).
 OVSDKQTHOST_EXPORT int hostKeyCode(const QKeyEvent& event);
+// Shift, Control, Alt, AltGr and Meta: they travel as modifier bits of the
+// other input, not as keys of their own.
+OVSDKQTHOST_EXPORT bool isModifierKey(const QKeyEvent& event);
 // The engine's code of a host key code: codes below 256 unchanged; Tab and
 // Backtab 9, Backspace 8, Return and Enter 13, Delete 127; the cursor and
 // paging keys, Insert and the function keys 256 plus the low byte of their
