@@ -22,6 +22,12 @@ void BoundaryLog::library(const std::string& text)
     std::cout << "  library > host: " << text << "\n";
 }
 
+void BoundaryLog::engine(const std::string& text)
+{
+    flushEngineCalls();
+    std::cout << "\nengine  > " << text << "\n";
+}
+
 void BoundaryLog::flushEngineCalls()
 {
     const std::vector<orvane::sim::EngineCall>& calls = orvane::sim::calls();

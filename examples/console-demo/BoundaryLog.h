@@ -15,6 +15,8 @@ public:
     void host(const std::string& text);
     // Something the library tells the host (a signal, a listener call...).
     void library(const std::string& text);
+    // Something the engine does by itself (asks for a page, draws...).
+    void engine(const std::string& text);
     // The engine calls made since the last flush, with the lock they ran under.
     void flushEngineCalls();
 

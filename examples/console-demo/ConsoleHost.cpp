@@ -1,16 +1,11 @@
 #include "ConsoleHost.h"
 
 #include "integration/intern/KeyEvent.h"
+#include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 
 #include <utility>
 
 namespace demo {
-
-namespace {
-
-const char* buttonName(MouseButton button) { return button == integration::MouseEventInterface::MouseButton_1 ? "left" : "other"; }
-
-} // namespace
 
 // --- events -------------------------------------------------------------------
 
@@ -23,97 +18,6 @@ integration::MouseEventInterface::MouseButton_e ConsoleMouseEvent::button() cons
 int ConsoleMouseEvent::x() const { return m_x; }
 int ConsoleMouseEvent::y() const { return m_y; }
 integration::MouseEventInterface* ConsoleMouseEvent::clone() const { return new ConsoleMouseEvent(*this); }
-
-// --- drawing area -------------------------------------------------------------
-
-ConsoleContext::ConsoleContext(BoundaryLog& log, std::string window) : m_log(log), m_window(std::move(window)) {}
-
-void ConsoleContext::swapBuffers() { m_log.library(m_window + ": swapBuffers()"); }
-
-bool ConsoleContext::makeCurrent()
-{
-    m_log.library(m_window + ": makeCurrent()");
-    return true;
-}
-
-bool ConsoleContext::releaseCurrent()
-{
-    m_log.library(m_window + ": releaseCurrent()");
-    return true;
-}
-
-ConsoleDrawArea::ConsoleDrawArea(BoundaryLog& log, ConsoleMonitor& monitor, std::string name)
-    : m_log(log), m_monitor(monitor), m_name(name), m_context(log, name), m_state(*this)
-{
-}
-
-bool ConsoleDrawArea::canRender() { return true; }
-
-void ConsoleDrawArea::getSize(int& width, int& height)
-{
-    width = 800;
-    height = 600;
-}
-
-integration::GLContextInterface& ConsoleDrawArea::getGLContext() { return m_context; }
-bool ConsoleDrawArea::isValid() { return true; }
-void ConsoleDrawArea::addStateListener(integration::GLDrawAreaListenerInterface* listener) { m_state.addStateListener(listener); }
-void ConsoleDrawArea::removeStateListener(integration::GLDrawAreaListenerInterface* listener)
-{
-    m_state.removeStateListener(listener);
-}
-
-void ConsoleDrawArea::setPageManager(integration::PageManagerInterface&)
-{
-    m_log.library(m_name + ": setPageManager(...)");
-}
-
-void ConsoleDrawArea::addMouseListener(integration::MouseEventListenerInterface* listener) { m_mouse.addMouseListener(listener); }
-void ConsoleDrawArea::removeMouseListener(integration::MouseEventListenerInterface* listener)
-{
-    m_mouse.removeMouseListener(listener);
-}
-void ConsoleDrawArea::addKeyboardListener(integration::KeyEventListenerInterface* listener) { m_keys.addKeyboardListener(listener); }
-void ConsoleDrawArea::removeKeyboardListener(integration::KeyEventListenerInterface* listener)
-{
-    m_keys.removeKeyboardListener(listener);
-}
-
-void ConsoleDrawArea::userPresses(MouseButton button, int x, int y)
-{
-    m_log.host(std::string("the user presses the ") + buttonName(button) + " button in " + m_name + " at (" +
-               std::to_string(x) + ", " + std::to_string(y) + ")");
-    m_monitor.signalMouseButtonStateChanged(button, true);
-    ConsoleMouseEvent event(button, x, y);
-    m_mouse.notifyOfButtonPressed(event, *this);
-    signalButtonPressed(event);
-}
-
-void ConsoleDrawArea::userMoves(int x, int y)
-{
-    m_log.host("the user moves the mouse in " + m_name + " to (" + std::to_string(x) + ", " + std::to_string(y) + ")");
-    ConsoleMouseEvent event(integration::MouseEventInterface::MouseButton_None, x, y);
-    m_mouse.notifyOfMouseMoved(event, *this);
-    signalMouseMoved(event);
-}
-
-void ConsoleDrawArea::userReleases(MouseButton button, int x, int y)
-{
-    m_log.host(std::string("the user releases the ") + buttonName(button) + " button in " + m_name);
-    m_monitor.signalMouseButtonStateChanged(button, false);
-    ConsoleMouseEvent event(button, x, y);
-    m_mouse.notifyOfButtonReleased(event, *this);
-    signalButtonReleased(event);
-}
-
-void ConsoleDrawArea::userTypes(int key)
-{
-    m_log.host("the user types '" + std::string(1, static_cast<char>(key)) + "' in " + m_name);
-    integration::intern::KeyEvent press(this, key);
-    m_keys.notifyOfKeyPressed(press, *this);
-    integration::intern::KeyEvent release(this, key);
-    m_keys.notifyOfKeyReleased(release, *this);
-}
 
 // --- monitor ------------------------------------------------------------------
 
@@ -129,8 +33,14 @@ void ConsoleMonitor::post(const std::string& what, std::function<void()> action)
 
 void ConsoleMonitor::idle()
 {
-    m_log.host("the event loop is idle: notifyOfIdle");
+    m_log.host("is idle: runs the library's idle actions, then notifyOfIdle");
+    orvane::sdk::ui::common::processIdleActions();
     notifyOfIdle(*this);
+}
+
+void ConsoleMonitor::buttonChanged(MouseButton button, bool down)
+{
+    signalMouseButtonStateChanged(button, down);
 }
 
 void ConsoleMonitor::userPressesKey(const void* widget, int key)

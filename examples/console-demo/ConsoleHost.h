@@ -6,15 +6,10 @@
 
 #include "BoundaryLog.h"
 
-#include "integration/GLContextInterface.h"
-#include "integration/GLDrawAreaInterface.h"
 #include "integration/ManagerAbstract.h"
 #include "integration/MouseEventInterface.h"
 #include "integration/StopButtonInterface.h"
 #include "integration/intern/ApplicationEventMonitorAbstract.h"
-#include "integration/intern/GLDrawAreaStateObservable.h"
-#include "integration/intern/KeyEventObservable.h"
-#include "integration/intern/MouseEventObservable.h"
 #include "integration/services/ManagerMiscServiceAbstract.h"
 #include "integration/services/MessageBoxServiceAbstract.h"
 
@@ -47,58 +42,6 @@ private:
     int m_y;
 };
 
-// The OpenGL context of a window: the engine draws between makeCurrent and
-// releaseCurrent.
-class ConsoleContext : public integration::GLContextInterface
-{
-public:
-    ConsoleContext(BoundaryLog& log, std::string window);
-    void swapBuffers() override;
-    bool makeCurrent() override;
-    bool releaseCurrent() override;
-
-private:
-    BoundaryLog& m_log;
-    std::string m_window;
-};
-
-class ConsoleMonitor;
-
-// A window that shows one page; the user's input is played through the
-// user... operations. The application's event filter also reports each
-// button change to the monitor.
-class ConsoleDrawArea : public integration::GLDrawAreaInterface
-{
-public:
-    ConsoleDrawArea(BoundaryLog& log, ConsoleMonitor& monitor, std::string name);
-
-    bool canRender() override;
-    void getSize(int& width, int& height) override;
-    integration::GLContextInterface& getGLContext() override;
-    bool isValid() override;
-    void addStateListener(integration::GLDrawAreaListenerInterface* listener) override;
-    void removeStateListener(integration::GLDrawAreaListenerInterface* listener) override;
-    void setPageManager(integration::PageManagerInterface& manager) override;
-    void addMouseListener(integration::MouseEventListenerInterface* listener) override;
-    void removeMouseListener(integration::MouseEventListenerInterface* listener) override;
-    void addKeyboardListener(integration::KeyEventListenerInterface* listener) override;
-    void removeKeyboardListener(integration::KeyEventListenerInterface* listener) override;
-
-    void userPresses(MouseButton button, int x, int y);
-    void userMoves(int x, int y);
-    void userReleases(MouseButton button, int x, int y);
-    void userTypes(int key);
-
-private:
-    BoundaryLog& m_log;
-    ConsoleMonitor& m_monitor;
-    std::string m_name;
-    ConsoleContext m_context;
-    integration::intern::MouseEventObservable m_mouse;
-    integration::intern::KeyEventObservable m_keys;
-    integration::intern::GLDrawAreaStateObservable m_state;
-};
-
 // The host's application event monitor. Its GUI event queue holds host
 // actions; the engine's busy loop has them processed.
 class ConsoleMonitor : public integration::intern::ApplicationEventMonitorAbstract
@@ -108,8 +51,11 @@ public:
 
     // A GUI event arrives in the host's queue.
     void post(const std::string& what, std::function<void()> action);
-    // The host's event loop has nothing left to do.
+    // The host's event loop has nothing left to do: the library's idle
+    // actions run, then the monitor reports idle time.
     void idle();
+    // The application's event filter saw a mouse button go down or up.
+    void buttonChanged(MouseButton button, bool down);
     // The user presses a key / clicks somewhere in the application (not in
     // a drawing area).
     void userPressesKey(const void* widget, int key);

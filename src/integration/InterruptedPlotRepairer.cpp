@@ -13,6 +13,12 @@ namespace orvane {
 namespace sdk {
 namespace integration {
 
+namespace {
+
+void ignoreDrawAreaChange(GLDrawAreaInterface*) {}
+
+} // namespace
+
 // The waiting repair, and a watch on its page: a connection to one of the
 // page's signals ends when the page (and so its signal) is destroyed, which
 // tells the repair that its page is gone.
@@ -22,7 +28,7 @@ public:
     void scheduleRepair(PageInterface& page)
     {
         PageInterface* const target = &page;
-        boost::signals2::connection watch = page.connectDrawAreaChanged([](GLDrawAreaInterface*) {});
+        boost::signals2::connection watch = page.connectDrawAreaChanged(&ignoreDrawAreaChange);
         m_pendingRepair.reset(new ui::common::OnIdleActionPerformerSingleShot([target, watch] {
             if (watch.connected())
                 target->redraw();

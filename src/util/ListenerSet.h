@@ -25,9 +25,11 @@ enum class ListenerOrder
 // it waits for the next notification. An exception thrown by a listener ends
 // the notification and propagates.
 //
-// The snapshot lives in a small stack buffer when it fits, and the "still
-// registered?" lookup is skipped while nothing has been removed since the
-// snapshot, so a notification costs no allocation in the common case.
+// The snapshot lives in a small stack buffer when it fits, otherwise in a
+// buffer the set keeps for it (grown once, reused by every notification that
+// is not nested in another one of the same set); the "still registered?"
+// lookup is skipped while nothing has been removed since the snapshot. So a
+// notification costs no allocation once the set has settled.
 template <typename Listener, ListenerOrder Order = ListenerOrder::ByAddress>
 class ListenerSet
 {
@@ -70,7 +72,7 @@ public:
     template <typename Call>
     void notify(Call&& call) const
     {
-        const Snapshot snapshot(m_listeners);
+        const Snapshot snapshot(m_listeners, m_spare, m_spareInUse);
         const std::size_t removalsAtStart = m_removals;
         for (std::size_t i = 0; i < snapshot.size(); ++i)
         {
@@ -95,22 +97,35 @@ private:
         return std::find(m_listeners.begin(), m_listeners.end(), listener);
     }
 
-    // A copy of the listener pointers, on the stack for small sets.
+    // A copy of the listener pointers: on the stack for small sets, else in
+    // the set's spare buffer when no other notification holds it, else on
+    // the heap.
     class Snapshot
     {
     public:
-        explicit Snapshot(const std::vector<Listener*>& listeners) : m_size(listeners.size())
+        Snapshot(const std::vector<Listener*>& listeners, std::vector<Listener*>& spare, bool& spareInUse)
+            : m_size(listeners.size()), m_spareInUse(nullptr)
         {
             if (m_size <= InlineCapacity)
             {
                 std::copy(listeners.begin(), listeners.end(), m_inline);
                 m_data = m_inline;
+                return;
             }
-            else
+            std::vector<Listener*>* buffer = &m_heap;
+            if (!spareInUse)
             {
-                m_heap = listeners;
-                m_data = m_heap.data();
+                spareInUse = true;
+                m_spareInUse = &spareInUse;
+                buffer = &spare;
             }
+            buffer->assign(listeners.begin(), listeners.end());
+            m_data = buffer->data();
+        }
+        ~Snapshot()
+        {
+            if (m_spareInUse != nullptr)
+                *m_spareInUse = false;
         }
         Snapshot(const Snapshot&) = delete;
         Snapshot& operator=(const Snapshot&) = delete;
@@ -122,11 +137,14 @@ private:
         static constexpr std::size_t InlineCapacity = 16;
         Listener* m_inline[InlineCapacity];
         std::vector<Listener*> m_heap;
-        Listener* const* m_data;
         std::size_t m_size;
+        bool* m_spareInUse; // set when this snapshot holds the set's spare buffer
+        Listener* const* m_data;
     };
 
     std::vector<Listener*> m_listeners;
+    mutable std::vector<Listener*> m_spare; // see Snapshot
+    mutable bool m_spareInUse = false;
     std::size_t m_removals = 0;
 };
 

@@ -47,9 +47,12 @@ TEST_F(SimulatedEngineCoreTest, ShutdownAnnouncesTheQuitStateChangeFirst)
     OrvEngInitiateShutdown(TRUE);
     EXPECT_EQ((Lines{"state 15"}), trace());
     EXPECT_TRUE(sim::isShutdownInitiated());
+    OrvUtilOnIdleQueueAddCallback(recordBusyEvents, 0); // queued, never run
     OrvEngFinalizeShutdown();
     EXPECT_TRUE(sim::isShutdownFinished());
     EXPECT_FALSE(sim::isInitialized());
+    EXPECT_EQ(0u, sim::pendingIdleCallbacks());
+    EXPECT_FALSE(sim::processIdleTasks());
 }
 
 TEST_F(SimulatedEngineCoreTest, EngineTextsAreTrackedAndMisusedReleasesSurvive)

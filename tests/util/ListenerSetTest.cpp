@@ -143,6 +143,26 @@ TEST(ListenerSetTest, LargeSetsUseTheSameRule)
     EXPECT_EQ("38", f.log.back());
 }
 
+TEST(ListenerSetTest, NestedNotificationsOfALargeSetKeepTheirOwnSnapshots)
+{
+    Fixture<ListenerOrder::ByAddress> f(40);
+    for (auto& listener : f.listeners)
+        f.set.add(&listener);
+    bool nested = false;
+    // The first listener notifies the set again, once, from inside its call
+    // and removes the last listener there: the outer walk skips it too.
+    f.listeners[0].onCall = [&] {
+        if (nested)
+            return;
+        nested = true;
+        f.set.remove(&f.listeners[39]);
+        f.notify();
+    };
+    f.notify();
+    EXPECT_EQ(1u + 39u + 38u, f.log.size());
+    EXPECT_EQ("38", f.log.back());
+}
+
 TEST(ListenerSetTest, EmptySetNotifiesNobody)
 {
     Fixture<ListenerOrder::ByAddress> f(0);

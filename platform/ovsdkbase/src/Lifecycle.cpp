@@ -92,6 +92,9 @@ void OrvEngFinalizeShutdown(void)
 {
     logCall("OrvEngFinalizeShutdown");
     destroyAllPages();
+    // Idle work queued before the shutdown never runs: its callers are gone.
+    engine().idleQueue.clear();
+    engine().pendingRedraws.clear();
     Lifecycle& lifecycle = engine().lifecycle;
     lifecycle.shutdownFinished = true;
     lifecycle.started = false;

@@ -109,38 +109,6 @@ bool ApplicationEventMonitorAbstract::isStopButton(const void* widget) const
     return false;
 }
 
-// --- listeners ----------------------------------------------------------------
-
-void ApplicationEventMonitorAbstract::addMouseListener(MouseEventListenerInterface* listener)
-{
-    m_mouseEventObservable.addMouseListener(listener);
-}
-
-void ApplicationEventMonitorAbstract::removeMouseListener(MouseEventListenerInterface* listener)
-{
-    m_mouseEventObservable.removeMouseListener(listener);
-}
-
-void ApplicationEventMonitorAbstract::addKeyboardListener(KeyEventListenerInterface* listener)
-{
-    m_keyEventObservable.addKeyboardListener(listener);
-}
-
-void ApplicationEventMonitorAbstract::removeKeyboardListener(KeyEventListenerInterface* listener)
-{
-    m_keyEventObservable.removeKeyboardListener(listener);
-}
-
-void ApplicationEventMonitorAbstract::addOnIdleListener(OnIdleListenerInterface* listener)
-{
-    m_onIdleObservable.addOnIdleListener(listener);
-}
-
-void ApplicationEventMonitorAbstract::removeOnIdleListener(OnIdleListenerInterface* listener)
-{
-    m_onIdleObservable.removeOnIdleListener(listener);
-}
-
 // --- host input ---------------------------------------------------------------
 
 void ApplicationEventMonitorAbstract::notifyOfMouse(MouseNotification notification, MouseEventSignal& signal,

@@ -2,9 +2,7 @@
 #define ORVANE_INTEGRATION_INTERN_APPLICATIONEVENTMONITORABSTRACT_H
 
 #include "integration/ApplicationEventMonitorInterface.h"
-#include "integration/intern/KeyEventObservable.h"
-#include "integration/intern/MouseEventObservable.h"
-#include "integration/intern/OnIdleObservable.h"
+#include "integration/intern/InputListenerSets.h"
 #include "ovsignals/SignalConnectionCollection.h"
 
 #include <set>
@@ -31,7 +29,8 @@ namespace intern {
 // it must live as long as the engine runs (the busy callback stays
 // registered). From the manager's shutdown-initiated signal on, every
 // notification and the busy callback are ignored for good.
-class OVSDK_INTEGRATION_EXPORT ApplicationEventMonitorAbstract : public virtual ApplicationEventMonitorInterface
+class OVSDK_INTEGRATION_EXPORT ApplicationEventMonitorAbstract : public virtual ApplicationEventMonitorInterface,
+                                                                 public InputListenerSets
 {
 public:
     explicit ApplicationEventMonitorAbstract(ManagerInterface& manager);
@@ -46,13 +45,6 @@ public:
     bool isEngineInterruptible() const override;
     void registerStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) override;
     void unRegisterStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) override;
-
-    void addMouseListener(MouseEventListenerInterface* listener) override;
-    void removeMouseListener(MouseEventListenerInterface* listener) override;
-    void addKeyboardListener(KeyEventListenerInterface* listener) override;
-    void removeKeyboardListener(KeyEventListenerInterface* listener) override;
-    void addOnIdleListener(OnIdleListenerInterface* listener) override;
-    void removeOnIdleListener(OnIdleListenerInterface* listener) override;
 
     // The host handles its queued GUI events now, inside the engine's
     // operation. Must not throw: it returns into the engine's C code.
@@ -95,9 +87,6 @@ private:
     ManagerInterface* m_manager;
     bool m_interruptIssued;
     bool m_engineIsShuttingDown;
-    MouseEventObservable m_mouseEventObservable;
-    KeyEventObservable m_keyEventObservable;
-    OnIdleObservable m_onIdleObservable;
     SignalConnectionCollection m_signalConnections;
     bool m_processingBusyEvents;
     std::set<boost::shared_ptr<const StopButtonInterface> > m_stopButtons;

@@ -10,6 +10,13 @@ namespace sdk {
 namespace integration {
 namespace intern {
 
+namespace {
+
+// Focus alone does not make a page current.
+void ignoreFocusGain() {}
+
+} // namespace
+
 class CurrentPageSetterOnFocusGain::Impl
 {
 public:
@@ -32,9 +39,7 @@ private:
     void watchDrawArea(GLDrawAreaInterface* drawArea)
     {
         if (drawArea != nullptr)
-            m_connections.add(drawArea->connectDrawAreaFocusGained([] {
-                // Focus alone does not make a page current.
-            }));
+            m_connections.add(drawArea->connectDrawAreaFocusGained(&ignoreFocusGain));
     }
 
     SignalConnectionCollection m_connections;

@@ -71,33 +71,6 @@ void EventManager::unRegisterStopButton(const boost::shared_ptr<const StopButton
     m_monitor->unRegisterStopButton(stopButton);
 }
 
-void EventManager::addMouseListener(MouseEventListenerInterface* listener)
-{
-    m_mouseEventObservable.addMouseListener(listener);
-}
-
-void EventManager::removeMouseListener(MouseEventListenerInterface* listener)
-{
-    m_mouseEventObservable.removeMouseListener(listener);
-}
-
-void EventManager::addKeyboardListener(KeyEventListenerInterface* listener)
-{
-    m_keyEventObservable.addKeyboardListener(listener);
-}
-
-void EventManager::removeKeyboardListener(KeyEventListenerInterface* listener)
-{
-    m_keyEventObservable.removeKeyboardListener(listener);
-}
-
-void EventManager::addOnIdleListener(OnIdleListenerInterface* listener) { m_onIdleObservable.addOnIdleListener(listener); }
-
-void EventManager::removeOnIdleListener(OnIdleListenerInterface* listener)
-{
-    m_onIdleObservable.removeOnIdleListener(listener);
-}
-
 void EventManager::registerCallbacks() {}
 
 // --- work-area events ---------------------------------------------------------

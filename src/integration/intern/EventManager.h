@@ -4,9 +4,7 @@
 #include "integration/EventManagerInterface.h"
 #include "integration/OnIdleListenerInterface.h"
 #include "integration/intern/InterruptProcessor.h"
-#include "integration/intern/KeyEventObservable.h"
-#include "integration/intern/MouseEventObservable.h"
-#include "integration/intern/OnIdleObservable.h"
+#include "integration/intern/InputListenerSets.h"
 #include "integration/intern/SubManagerInterface.h"
 #include "integration/intern/WorkAreaEventDispatcher.h"
 #include "ovsignals/SignalConnectionCollection.h"
@@ -33,7 +31,9 @@ namespace intern {
 //   object whose source is the drawing area, to the mouse and key listeners
 //   and mouse signals, and a work-area press and release are reported to the
 //   interrupt processor.
-class EventManager : public virtual EventManagerInterface, public virtual SubManagerInterface
+class EventManager : public virtual EventManagerInterface,
+                     public virtual SubManagerInterface,
+                     public InputListenerSets
 {
 public:
     // Listens to the host's monitor for idle time.
@@ -72,13 +72,6 @@ public:
     void registerStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) override;
     void unRegisterStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) override;
 
-    void addMouseListener(MouseEventListenerInterface* listener) override;
-    void removeMouseListener(MouseEventListenerInterface* listener) override;
-    void addKeyboardListener(KeyEventListenerInterface* listener) override;
-    void removeKeyboardListener(KeyEventListenerInterface* listener) override;
-    void addOnIdleListener(OnIdleListenerInterface* listener) override;
-    void removeOnIdleListener(OnIdleListenerInterface* listener) override;
-
     // Registers nothing: the monitor registers the busy callback itself.
     void registerCallbacks() override;
 
@@ -90,9 +83,6 @@ private:
     void deliverWorkAreaEvent(GLDrawAreaInterface& drawArea, const EventInfo& info);
 
     ApplicationEventMonitorInterface* m_monitor;
-    OnIdleObservable m_onIdleObservable;
-    MouseEventObservable m_mouseEventObservable;
-    KeyEventObservable m_keyEventObservable;
     InterruptProcessor m_interruptProcessor;
     IdleEventNotifier m_idleEventNotifier;
     WorkAreaEventDispatcher m_workAreaEventDispatcher;

@@ -76,7 +76,9 @@ Page::~Page()
 {
     if (m_drawArea != nullptr && m_drawArea->isValid())
         m_drawArea->removeStateListener(&m_glDrawAreaListener);
-    StateChangeEventObservable::getInstance().removeListener(&m_stateChangeListener);
+    // (A page left at program exit may outlive the relay.)
+    if (StateChangeEventObservable::instanceExists())
+        StateChangeEventObservable::getInstance().removeListener(&m_stateChangeListener);
 }
 
 // --- operations -------------------------------------------------------------

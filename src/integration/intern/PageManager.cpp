@@ -37,7 +37,8 @@ PageManager::PageManager(ManagerInterface& manager)
       m_glDrawAreaFactory(nullptr),
       m_isCreatingPage(false),
       m_currentPage(nullptr),
-      m_pageCount(0)
+      m_pageCount(0),
+      m_deferredRequests(0)
 {
     m_pageCollection.reset(new PageCollection(*this));
     m_renderDestinationManager.reset(new RenderDestinationManager());
@@ -84,13 +85,19 @@ PageInterface& PageManager::addPage(GLDrawAreaInterface* drawArea) { return crea
 
 void PageManager::deletePage(PageInterface& page)
 {
+    const unsigned long deferredBefore = m_deferredRequests;
     setCurrentPage(page);
-    // While the engine is busy the deletion waits with the activation, so
-    // that the engine's current page is this one when it is deleted.
-    whenIdle([this, &page] {
+    if (m_deferredRequests == deferredBefore)
+    {
+        deleteEngineCurrentPage();
+        return;
+    }
+    // The engine is busy and the activation waits for idle time: the
+    // deletion waits with it, so that the page the engine deletes is this one.
+    m_pendingSetCurrent.reset(new ui::common::OnIdleActionPerformerSingleShot([this, &page] {
         activatePageInEngine(page);
         deleteEngineCurrentPage();
-    });
+    }));
 }
 
 PageInterface* PageManager::getCurrentPage()
@@ -243,9 +250,14 @@ bool PageManager::isEngineBusy()
 void PageManager::whenIdle(const boost::function<void()>& action)
 {
     if (isEngineBusy())
+    {
         m_pendingSetCurrent.reset(new ui::common::OnIdleActionPerformerSingleShot(action));
+        ++m_deferredRequests;
+    }
     else
+    {
         action();
+    }
 }
 
 void PageManager::activatePageInEngine(PageInterface& page)

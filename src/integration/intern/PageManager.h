@@ -76,7 +76,7 @@ private:
     void requireManaged(PageInterface& page);
     bool isEngineBusy();
     // Runs `action` now, or at the next idle time while the engine is busy,
-    // replacing any request waiting there.
+    // replacing any request waiting there (and counting the deferral).
     void whenIdle(const boost::function<void()>& action);
     void activatePageInEngine(PageInterface& page);
     void deleteEngineCurrentPage();
@@ -95,6 +95,7 @@ private:
     int m_pageCount;
     std::unique_ptr<RenderDestinationManager> m_renderDestinationManager;
     std::unique_ptr<ui::common::OnIdleActionPerformerSingleShot> m_pendingSetCurrent;
+    unsigned long m_deferredRequests; // requests whenIdle() has put off so far
     std::unique_ptr<CurrentPageSetterOnFocusGain> m_currentPageSetterOnFocusGain;
 };
 

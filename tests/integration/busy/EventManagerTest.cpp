@@ -4,22 +4,17 @@
 #include "integration/KeyEventInterface.h"
 #include "integration/PageInterface.h"
 #include "integration/PageManagerInterface.h"
-#include "integration/intern/KeyEvent.h"
 #include "integration/intern/MouseEvent.h"
 #include "integration/intern/MouseWheelEvent.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/RecordingListener.h"
 #include "support/RunningHost.h"
-#include "support/TestStopButton.h"
 
 #include <gtest/gtest.h>
-
-#include <boost/make_shared.hpp>
 
 namespace sim = orvane::sim;
 using namespace orvane::sdk::integration;
 using orvane::test::RecordingListener;
-using orvane::test::TestStopButton;
 
 namespace {
 
@@ -152,25 +147,6 @@ TEST_F(EventManagerTest, IdleListenersAndTheSignalRunAfterTheEnginesIdleTasks)
     EXPECT_EQ(2u, sim::countCalls("OrvUtilOnIdleQueueAddCallback"));
     EXPECT_EQ(0u, sim::pendingIdleCallbacks());
     events().removeOnIdleListener(&listener);
-}
-
-TEST_F(EventManagerTest, BusyStateAndStopButtonsAreTheMonitors)
-{
-    EXPECT_FALSE(events().isBusy());
-    sim::setBusy(true);
-    EXPECT_TRUE(events().isBusy());
-    sim::setBusy(false);
-
-    const auto stopButton = boost::make_shared<TestStopButton>();
-    events().registerStopButton(stopButton);
-    EXPECT_TRUE(monitor.isStopButton(stopButton.get()));
-    monitor.interrupt();
-    EXPECT_TRUE(monitor.interruptDeferred());
-    EXPECT_EQ(0u, sim::countCalls("OrvUtilInterrupt"));
-
-    events().unRegisterStopButton(stopButton);
-    monitor.interrupt();
-    EXPECT_EQ(1u, sim::countCalls("OrvUtilInterrupt"));
 }
 
 TEST_F(EventManagerTest, AWorkAreaButtonKeepsTheWheelFromInterruptingUntilItsRelease)

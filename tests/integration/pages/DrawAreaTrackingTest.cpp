@@ -82,17 +82,6 @@ TEST_F(DrawAreaTrackingTest, FollowsPagesMovingBetweenDrawingAreas)
     EXPECT_EQ(1, t2.tracker.pageCount());
 }
 
-TEST_F(DrawAreaTrackingTest, PagesShownBeforeTheManagerWasSetAreNotCounted)
-{
-    addPage(&d1);
-    GLDrawAreaPageTracker late(d1);
-    late.setPageManager(*manager);
-    EXPECT_EQ(0, late.pageCount());
-    PageInterface& second = addPage(&d2);
-    second.setDrawArea(&d1);
-    EXPECT_EQ(0, late.pageCount()); // the first page left, the second came
-}
-
 TEST_F(DrawAreaTrackingTest, ADestroyedTrackerNoLongerListens)
 {
     PageInterface& page = addPage(&d1);

@@ -18,14 +18,10 @@ class PageCollectionTest : public orvane::test::PageManagerFixture
 {
 };
 
-TEST_F(PageCollectionTest, AnEmptyCollectionYieldsNothing)
+TEST_F(PageCollectionTest, EmptyAndSinglePageWalks)
 {
     EXPECT_FALSE(manager->getPageIterator().hasNext());
     EXPECT_FALSE(manager->getReversePageIterator().hasNext());
-}
-
-TEST_F(PageCollectionTest, OnePageIsYieldedOnceEitherWay)
-{
     addPage(&d1);
     EXPECT_EQ("#1", walk(manager->getPageIterator()));
     EXPECT_EQ("#1", walk(manager->getReversePageIterator()));

@@ -93,6 +93,11 @@ TEST_F(PageManagerTest, EngineCallsRunInsideOrOutsideTheApplicationLockAsStated)
     manager->deletePage(first);
     EXPECT_TRUE(ranUnderAppLock("OrvUtilPageDelete", 0));
     EXPECT_TRUE(sim::misuses().empty());
+    // Not busy: the page is already current, so the engine deletes it at once.
+    const std::vector<std::string> pageCalls = sim::callTexts("OrvUtilPage");
+    ASSERT_GE(pageCalls.size(), 2u);
+    EXPECT_EQ("OrvUtilPageGetUniqueID()", pageCalls[0]);
+    EXPECT_EQ("OrvUtilPageDelete()", pageCalls[1]);
 }
 
 TEST_F(PageManagerTest, RefusedCreationThrowsAndLeavesNothingBehind)

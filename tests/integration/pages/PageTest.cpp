@@ -173,17 +173,6 @@ TEST_F(PageTest, RedrawCancelsTheWaitingDamageAndDrawsUnderTheLock)
     EXPECT_EQ(0u, sim::countCalls("OrvEngPageDamaged"));
 }
 
-TEST_F(PageTest, PrintPreviewGoesToTheEngineForThisPage)
-{
-    PageInterface& first = addPage(&d1);
-    addPage(&d2);
-    first.setPrintPreviewActive(true);
-    EXPECT_TRUE(first.isPrintPreviewActive());
-    EXPECT_TRUE(sim::findPage(1)->printPreview);
-    EXPECT_FALSE(sim::findPage(2)->printPreview);
-    EXPECT_TRUE(ranUnderAppLock("OrvEngPagePrintPreviewSetActive", 0));
-}
-
 TEST_F(PageTest, AListenerRemovedDuringANotificationIsNotCalled)
 {
     PageInterface& page = addPage(&d1);
@@ -210,23 +199,6 @@ TEST_F(PageTest, NullListenersAreReportedToTheEngine)
     EXPECT_EQ("Invalid page state change listener", sim::assertions()[0].message);
     EXPECT_EQ("Page::addChangeListener", sim::assertions()[0].function);
     EXPECT_EQ("Page::removeChangeListener", sim::assertions()[1].function);
-}
-
-TEST_F(PageTest, SizeComesFromAUsableDrawingAreaOnly)
-{
-    PageInterface& page = addPage(&d1);
-    d1.width = 320;
-    d1.height = 200;
-    int width = 0;
-    int height = 0;
-    page.getSize(width, height);
-    EXPECT_EQ(320, width);
-    EXPECT_EQ(200, height);
-    d1.valid = false;
-    page.getSize(width, height);
-    EXPECT_EQ(800, width);
-    EXPECT_EQ(600, height);
-    d1.valid = true;
 }
 
 TEST_F(PageTest, ADestroyedDrawingAreaDetachesOrDeletesThePage)

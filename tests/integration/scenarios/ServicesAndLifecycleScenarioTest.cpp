@@ -2,13 +2,11 @@
 // init, start, serve the engine's requests, stop.
 #include "integration/EventManagerInterface.h"
 #include "integration/services/ServiceRepositoryInterface.h"
-#include "integration/intern/KeyEvent.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/FakeManagerMiscService.h"
 #include "support/RecordingServices.h"
 #include "support/TestHostManager.h"
-#include "support/TestMouseEvent.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +17,6 @@ using namespace orvane::sdk::integration;
 using orvane::test::FakeManagerMiscService;
 using orvane::test::RecordingMessageBoxService;
 using orvane::test::TestHostManager;
-using orvane::test::TestMouseEvent;
 
 namespace {
 
@@ -82,36 +79,5 @@ TEST_F(ServicesAndLifecycleScenarioTest, AMonitorThatIsNotReadyFailsInitOutsideB
 
     // Batch mode does not ask the monitor.
     EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, init({"-b"}));
-    host->stop();
-}
-
-TEST_F(ServicesAndLifecycleScenarioTest, OnceShutdownBeginsTheMonitorIgnoresTheHostsInput)
-{
-    host->getServiceRepository().setService(&miscService);
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, init());
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, host->start());
-
-    // The engine begins to quit by itself.
-    sim::fireStateChange(15);
-    host->monitor.post([this] {
-        intern::KeyEvent key(nullptr, 65);
-        host->monitor.notifyOfKeyPressed(key);
-    });
-    EXPECT_TRUE(sim::runBusyOperation(2));
-    EXPECT_EQ(0, host->monitor.busyPasses);
-    EXPECT_EQ(0, host->monitor.interruptedCalls);
-    host->stop();
-}
-
-TEST_F(ServicesAndLifecycleScenarioTest, WithoutAMiscellaneousServiceTheHostStillRuns)
-{
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, init());
-    // A move with no service to ask about the buttons interrupts nothing.
-    host->monitor.post([this] {
-        TestMouseEvent move(MouseEventInterface::MouseButton_1, 1, 1);
-        host->monitor.notifyOfMouseMoved(move);
-    });
-    EXPECT_TRUE(sim::runBusyOperation(2));
-    EXPECT_EQ(2, host->monitor.busyPasses);
     host->stop();
 }

@@ -1,0 +1,125 @@
+#include "ConsoleDrawArea.h"
+
+#include "ConsoleHost.h"
+
+#include "integration/intern/KeyEvent.h"
+
+using namespace orvane::sdk::integration;
+
+ConsoleDrawArea::ConsoleDrawArea(BoundaryLog& log, std::string name, int width, int height)
+    : m_log(log),
+      m_name(std::move(name)),
+      m_width(width),
+      m_height(height),
+      m_valid(true),
+      m_context(*this),
+      m_stateObservable(*this)
+{
+}
+
+void ConsoleDrawArea::expose(bool fullDamage)
+{
+    m_stateObservable.notifyOfExposed(fullDamage);
+    signalDrawAreaExposed(fullDamage);
+}
+
+void ConsoleDrawArea::destroyWindow()
+{
+    m_stateObservable.notifyOfDestroyed();
+    signalDrawAreaDestroyed();
+    m_valid = false;
+}
+
+void ConsoleDrawArea::userPresses(MouseEventInterface::MouseButton_e button, int x, int y)
+{
+    m_log.host("the user presses button " + std::to_string(button) + " in " + m_name + " at (" + std::to_string(x) +
+               ", " + std::to_string(y) + ")");
+    demo::ConsoleMouseEvent event(button, x, y);
+    m_mouseObservable.notifyOfButtonPressed(event, *this);
+    signalButtonPressed(event);
+}
+
+void ConsoleDrawArea::userMoves(int x, int y)
+{
+    m_log.host("the user moves the mouse in " + m_name + " to (" + std::to_string(x) + ", " + std::to_string(y) + ")");
+    demo::ConsoleMouseEvent event(MouseEventInterface::MouseButton_None, x, y);
+    m_mouseObservable.notifyOfMouseMoved(event, *this);
+    signalMouseMoved(event);
+}
+
+void ConsoleDrawArea::userReleases(MouseEventInterface::MouseButton_e button, int x, int y)
+{
+    m_log.host("the user releases button " + std::to_string(button) + " in " + m_name);
+    demo::ConsoleMouseEvent event(button, x, y);
+    m_mouseObservable.notifyOfButtonReleased(event, *this);
+    signalButtonReleased(event);
+}
+
+void ConsoleDrawArea::userTypes(int key)
+{
+    m_log.host("the user types '" + std::string(1, static_cast<char>(key)) + "' in " + m_name);
+    intern::KeyEvent press(this, key);
+    m_keyObservable.notifyOfKeyPressed(press, *this);
+    intern::KeyEvent release(this, key);
+    m_keyObservable.notifyOfKeyReleased(release, *this);
+}
+
+bool ConsoleDrawArea::canRender() { return m_valid; }
+
+void ConsoleDrawArea::getSize(int& width, int& height)
+{
+    width = m_width;
+    height = m_height;
+}
+
+GLContextInterface& ConsoleDrawArea::getGLContext() { return m_context; }
+
+bool ConsoleDrawArea::isValid() { return m_valid; }
+
+void ConsoleDrawArea::addStateListener(GLDrawAreaListenerInterface* listener)
+{
+    m_stateObservable.addStateListener(listener);
+}
+
+void ConsoleDrawArea::removeStateListener(GLDrawAreaListenerInterface* listener)
+{
+    m_stateObservable.removeStateListener(listener);
+}
+
+void ConsoleDrawArea::setPageManager(PageManagerInterface&) { say("setPageManager() (a page is about to be made)"); }
+
+void ConsoleDrawArea::addMouseListener(MouseEventListenerInterface* listener)
+{
+    m_mouseObservable.addMouseListener(listener);
+}
+
+void ConsoleDrawArea::removeMouseListener(MouseEventListenerInterface* listener)
+{
+    m_mouseObservable.removeMouseListener(listener);
+}
+
+void ConsoleDrawArea::addKeyboardListener(KeyEventListenerInterface* listener)
+{
+    m_keyObservable.addKeyboardListener(listener);
+}
+
+void ConsoleDrawArea::removeKeyboardListener(KeyEventListenerInterface* listener)
+{
+    m_keyObservable.removeKeyboardListener(listener);
+}
+
+void ConsoleDrawArea::say(const std::string& what) const { m_log.library(m_name + ": " + what); }
+
+void ConsoleDrawArea::Context::swapBuffers() { m_owner.say("swapBuffers() - the picture is shown"); }
+
+bool ConsoleDrawArea::Context::makeCurrent()
+{
+    m_owner.say("makeCurrent()");
+    return true;
+}
+
+bool ConsoleDrawArea::Context::releaseCurrent()
+{
+    m_owner.say("releaseCurrent()");
+    return true;
+}

@@ -1,0 +1,46 @@
+#ifndef ORVANE_INTEGRATION_INTERN_INPUTLISTENERSETS_H
+#define ORVANE_INTEGRATION_INTERN_INPUTLISTENERSETS_H
+
+#include "integration/KeyEventObservableInterface.h"
+#include "integration/MouseEventObservableInterface.h"
+#include "integration/OnIdleObservableInterface.h"
+#include "integration/intern/KeyEventObservable.h"
+#include "integration/intern/MouseEventObservable.h"
+#include "integration/intern/OnIdleObservable.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+namespace intern {
+
+// The mouse, key and idle listeners of an object that is all three
+// observables (the application event monitor, the event manager): the add
+// and remove operations go to the ready-made sets below, which the object
+// notifies when it has something to report.
+class OVSDK_INTEGRATION_EXPORT InputListenerSets : public virtual MouseEventObservableInterface,
+                                                   public virtual KeyEventObservableInterface,
+                                                   public virtual OnIdleObservableInterface
+{
+public:
+    void addMouseListener(MouseEventListenerInterface* listener) override;
+    void removeMouseListener(MouseEventListenerInterface* listener) override;
+    void addKeyboardListener(KeyEventListenerInterface* listener) override;
+    void removeKeyboardListener(KeyEventListenerInterface* listener) override;
+    void addOnIdleListener(OnIdleListenerInterface* listener) override;
+    void removeOnIdleListener(OnIdleListenerInterface* listener) override;
+
+protected:
+    InputListenerSets();
+    ~InputListenerSets() override;
+
+    MouseEventObservable m_mouseEventObservable;
+    KeyEventObservable m_keyEventObservable;
+    OnIdleObservable m_onIdleObservable;
+};
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_INTERN_INPUTLISTENERSETS_H
