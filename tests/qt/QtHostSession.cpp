@@ -1,56 +1,23 @@
 #include "QtHostSession.h"
 
 #include "ovsdkqthost/QtGLContext.h"
-#include "ovsdkqthost/QtInputMapping.h"
 
 #include "integration/PageInterface.h"
 
-#include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
-
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 
 namespace qthosttest {
 
 namespace sim = orvane::sim;
-using integration::MouseEventInterface;
 
-TestMonitor::TestMonitor(integration::ManagerInterface& manager) : ApplicationEventMonitorAbstract(manager)
-{
-    QCoreApplication::instance()->installEventFilter(this);
-}
+TestManager::TestManager() : m_monitor(new qthost::QtApplicationEventMonitor(*this)) {}
 
-TestMonitor::~TestMonitor() { QCoreApplication::instance()->removeEventFilter(this); }
-
-void TestMonitor::idle() { notifyOfIdle(*this); }
-
-bool TestMonitor::isReady() { return true; }
-bool TestMonitor::stopMonitoring() { return true; }
-
-void TestMonitor::processPendingEvents()
-{
-    QCoreApplication::processEvents();
-    if (duringBusyPass)
-        duringBusyPass();
-}
-
-void TestMonitor::engineInterrupted() {}
-
-bool TestMonitor::eventFilter(QObject* watched, QEvent* event)
-{
-    // A press or release reaches its window first: report it there, once.
-    const bool pressed = event->type() == QEvent::MouseButtonPress;
-    if (watched->isWindowType() && (pressed || event->type() == QEvent::MouseButtonRelease))
-        signalMouseButtonStateChanged(qthost::toLibraryButton(static_cast<QMouseEvent*>(event)->button()), pressed);
-    return false;
-}
-
-TestManager::TestManager() : m_monitor(new TestMonitor(*this)) {}
-
-TestMonitor& TestManager::monitor() { return *m_monitor; }
+qthost::QtApplicationEventMonitor& TestManager::monitor() { return *m_monitor; }
 
 integration::ApplicationEventMonitorInterface& TestManager::getApplicationEventMonitor() { return *m_monitor; }
 
@@ -133,9 +100,9 @@ void QtHostTest::settle()
 {
     for (int round = 0; round < 3; ++round)
     {
-        QCoreApplication::processEvents();
-        orvane::sdk::ui::common::processIdleActions();
-        session.manager.monitor().idle();
+        QEventLoop loop;
+        QTimer::singleShot(2, &loop, &QEventLoop::quit);
+        loop.exec();
     }
 }
 

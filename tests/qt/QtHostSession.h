@@ -1,10 +1,11 @@
 // One engine session for all Qt host tests, as an application has it: the
-// kit's services current, a manager started with OpenGL drawing on, and a
-// small application event monitor. The test fixture shows drawing areas,
+// kit's services current, a manager started with OpenGL drawing on, and the
+// kit's application event monitor. The test fixture shows drawing areas,
 // lets the application idle and reads pixels back from the screen.
 #ifndef TESTS_QT_QTHOSTSESSION_H
 #define TESTS_QT_QTHOSTSESSION_H
 
+#include "ovsdkqthost/QtApplicationEventMonitor.h"
 #include "ovsdkqthost/QtDialogGetSimpleTextService.h"
 #include "ovsdkqthost/QtGLDrawArea.h"
 #include "ovsdkqthost/QtGLDrawAreaFactory.h"
@@ -15,7 +16,6 @@
 
 #include "integration/ManagerAbstract.h"
 #include "integration/PageManagerInterface.h"
-#include "integration/intern/ApplicationEventMonitorAbstract.h"
 
 #include "ovsdkbase/SimulatedEngine.h"
 
@@ -23,43 +23,21 @@
 
 #include <QImage>
 
-#include <functional>
 #include <memory>
 
 namespace qthosttest {
 
 using namespace orvane::sdk;
 
-// Processes Qt's events when the engine is busy and tells the library of
-// button changes and idle time; during a busy pass it runs `duringBusyPass`.
-class TestMonitor : public integration::intern::ApplicationEventMonitorAbstract, public QObject
-{
-public:
-    explicit TestMonitor(integration::ManagerInterface& manager);
-    ~TestMonitor() override;
-
-    std::function<void()> duringBusyPass;
-    // Idle time of the application, as the application reports it.
-    void idle();
-
-    bool isReady() override;
-    bool stopMonitoring() override;
-    void processPendingEvents() override;
-    void engineInterrupted() override;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-};
-
 class TestManager : public integration::ManagerAbstract
 {
 public:
     TestManager();
-    TestMonitor& monitor();
+    qthost::QtApplicationEventMonitor& monitor();
     integration::ApplicationEventMonitorInterface& getApplicationEventMonitor() override;
 
 private:
-    std::unique_ptr<TestMonitor> m_monitor;
+    std::unique_ptr<qthost::QtApplicationEventMonitor> m_monitor;
 };
 
 class QtHostSession
@@ -99,7 +77,8 @@ protected:
     // A drawing area shown on screen at `logicalSize` (at most 200 x 240) and
     // exposed.
     std::unique_ptr<qthost::QtGLDrawArea> showDrawArea(QSize logicalSize = QSize(200, 150));
-    // Qt events, idle actions and the application's idle time, a few times.
+    // The event loop runs and waits a few times: Qt events, idle actions and
+    // the application's idle time.
     void settle();
     // What the window shows on screen now, in device pixels (without
     // processing events first).

@@ -177,6 +177,9 @@ OVSDKBASE_API bool renamePage(UniqueID_t id, const std::string& name);
 // The frame road for the current page: render query, destination size,
 // destination 1, drawing, destination 0, swap. True when the frame was drawn
 // (the render query allowed it and the destination became current).
+// The interrupt flag is left as it is, so that a test can set it first; the
+// redraws the engine starts itself (OrvUtilRedraw, and damaged pages at idle
+// time) are new operations and clear it before they draw.
 OVSDKBASE_API bool drawCurrentPage();
 // OrvEngProcessTasksOnIdle without the log entry: pending redraws, then the
 // on-idle callbacks queued before the call. Answers whether anything ran.
