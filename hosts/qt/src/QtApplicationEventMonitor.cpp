@@ -112,10 +112,16 @@ bool QtApplicationEventMonitor::eventFilter(QObject* watched, QEvent* event)
 {
     if (!m_monitoring)
         return false;
-    if (event->type() == QEvent::Timer && watched->isWidgetType())
+    // The focus widget's own timer is its text cursor blinking.
+    if (event->type() == QEvent::Timer && watched->isWidgetType() && watched != QApplication::focusWidget())
     {
         signalWidgetChangeDuetoTimerEvent();
         return false;
+    }
+    if (event->type() == QEvent::Close && watched->isWindowType() && m_inBusyPass)
+    {
+        event->ignore();
+        return true;
     }
     // Input reaches its window first: reported there, once.
     if (!watched->isWindowType() || !isInput(event->type()))

@@ -11,15 +11,15 @@
 //   signalProcessingNewEvent names the receiver (the widget under the
 //   pointer or with the focus, a drawing area, or else the window), which
 //   allows interrupts unless it is a registered stop button.
-// - A timer event received by a widget fires
-//   signalWidgetChangeDuetoTimerEvent.
+// - A timer event received by a widget other than the focus widget (whose
+//   timer blinks its text cursor) fires signalWidgetChangeDuetoTimerEvent.
 // - Idle time: whenever the event loop is about to wait and the engine is
 //   not busy, the idle listeners hear it (notifyOfIdle); the first idle
 //   time after the engine was busy fires signalEngineIsNoLongerBusy first.
 // - The busy callback processes the pending Qt events. Meanwhile only
 //   drawing areas (whose input the library queues for the engine) and
 //   registered stop buttons receive input; all other input is reported
-//   but not delivered. A click on a stop button is reported as an Escape
+//   but not delivered, and windows refuse to close. A click on a stop button is reported as an Escape
 //   press as well, so that it interrupts the engine even while an active
 //   stop button holds other interrupts back.
 // - isReady() answers whether an OpenGL context can be created.

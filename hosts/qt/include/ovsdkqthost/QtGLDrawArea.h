@@ -20,8 +20,8 @@
 //   key listeners, which an engine zooms with.
 // - The pages shown here are counted by an intern::GLDrawAreaPageTracker.
 // Leaves to the application: where the window goes (a container widget, a
-// top-level window) and when it is deleted. Delete drawing areas before the
-// manager's page manager.
+// top-level window) and when it is deleted: before the manager object,
+// whose page manager its page tracker listens to.
 #ifndef OVSDKQTHOST_QTGLDRAWAREA_H
 #define OVSDKQTHOST_QTGLDRAWAREA_H
 
