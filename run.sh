@@ -15,6 +15,9 @@ cd "$(dirname "$0")"
 JOBS=${JOBS:-2}
 
 BASE_PACKAGES=(cmake g++ make pkg-config libboost-dev googletest libgtest-dev libgmock-dev libbenchmark-dev)
+# The Qt host kit and its tests: Qt 6 with OpenGL, and a virtual display with
+# Mesa's software OpenGL for machines without a screen.
+QT_PACKAGES=(qt6-base-dev libqt6opengl6-dev libgl-dev xvfb xauth libgl1-mesa-dri libegl-mesa0 libglx-mesa0)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -35,7 +38,7 @@ install_missing() {
 }
 
 setup() {
-    install_missing "${BASE_PACKAGES[@]}"
+    install_missing "${BASE_PACKAGES[@]}" "${QT_PACKAGES[@]}"
 }
 
 build() {

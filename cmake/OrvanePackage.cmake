@@ -1,5 +1,10 @@
 include(CMakePackageConfigHelpers)
 
+# The package config asks for Qt 6 only when the Qt host kit was built.
+if(NOT DEFINED ORVANE_QT_HOST_BUILT)
+  set(ORVANE_QT_HOST_BUILT FALSE)
+endif()
+
 set(ORVANE_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/OrvaneSDK)
 
 install(EXPORT OrvaneSDKTargets

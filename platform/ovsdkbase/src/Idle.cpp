@@ -22,6 +22,7 @@ bool processIdleTasks()
     damaged.clear();
     if (currentDamaged)
     {
+        state.interrupted = false;
         drawCurrentPage();
         ran = true;
     }

@@ -149,6 +149,7 @@ extern "C" {
 Boolean_t OrvUtilRedraw(Boolean_t doFullDrawing)
 {
     orvane::sim::detail::logCall("OrvUtilRedraw", doFullDrawing);
+    orvane::sim::detail::engine().interrupted = false;
     return orvane::sim::drawCurrentPage() ? TRUE : FALSE;
 }
 

@@ -177,6 +177,9 @@ OVSDKBASE_API bool renamePage(UniqueID_t id, const std::string& name);
 // The frame road for the current page: render query, destination size,
 // destination 1, drawing, destination 0, swap. True when the frame was drawn
 // (the render query allowed it and the destination became current).
+// The interrupt flag is left as it is, so that a test can set it first; the
+// redraws the engine starts itself (OrvUtilRedraw, and damaged pages at idle
+// time) are new operations and clear it before they draw.
 OVSDKBASE_API bool drawCurrentPage();
 // OrvEngProcessTasksOnIdle without the log entry: pending redraws, then the
 // on-idle callbacks queued before the call. Answers whether anything ran.
@@ -279,6 +282,40 @@ OVSDKBASE_API void freeStringList(StringList_pa list);
 // fake contexts leave it empty and nothing is drawn.
 using PageDrawer = std::function<void(const PageState& page, int width, int height, int destination)>;
 OVSDKBASE_API void setPageDrawer(PageDrawer drawer);
+
+// The engine's own plot drawing with OpenGL 1.x immediate-mode calls, made
+// into whatever context the host made current for the destination. The
+// engine links no OpenGL library: each drawing resolves the functions it
+// needs through `getProcAddress` (a host passes, for example, its context's
+// getProcAddress); when one is missing nothing is drawn and a misuse is
+// recorded. Enabling installs the engine's drawer in place of any page
+// drawer; disabling, reset() or setPageDrawer() removes it.
+//
+// What a page looks like, in the destination's pixels with y pointing down
+// (the work area's coordinates), at view pan (0, 0) and zoom 1:
+// - the whole destination cleared to the page's background colour;
+// - two axes in AxisColour: x along y = height - PlotMargin from x =
+//   PlotMargin to width - PlotMargin, y along x = PlotMargin from y =
+//   PlotMargin to height - PlotMargin;
+// - a sine curve in the page's curve colour, 2 pixels wide, across the same
+//   span, with as many periods as the page's id, around the middle height;
+// - the page's name in NameColour with a small stroke font at (8, 8),
+//   fixed on the destination (the view does not move it).
+// Axes and curve are drawn through the page's view: a point p of the plot
+// appears at zoom * p + pan.
+struct OVSDKBASE_API PlotColour
+{
+    unsigned char red, green, blue;
+};
+const int PlotMargin = 40;
+OVSDKBASE_API PlotColour backgroundColour(UniqueID_t pageId); // one of four, by id
+OVSDKBASE_API PlotColour curveColour(UniqueID_t pageId);      // one of four, by id
+const PlotColour AxisColour = {64, 64, 64};
+const PlotColour NameColour = {0, 0, 0};
+
+typedef void* (*GetProcAddress_pf)(const char* name);
+OVSDKBASE_API void enableOpenGLDrawing(GetProcAddress_pf getProcAddress);
+OVSDKBASE_API void disableOpenGLDrawing();
 
 } // namespace sim
 } // namespace orvane

@@ -1,0 +1,79 @@
+// The application event monitor of a Qt application.
+//
+// Implements: ApplicationEventMonitorAbstract with an event filter on the
+// application.
+// - Input: every key press and release (modifier keys alone excepted),
+//   mouse press, double press, release and move, and wheel rotation is
+//   reported once, when it reaches its window: through notifyOf... (key
+//   codes and buttons as QtInputMapping.h describes, positions in the
+//   window's device pixels), signalWheelRotated for the wheel, and
+//   signalMouseButtonStateChanged for presses and releases. Before it,
+//   signalProcessingNewEvent names the receiver (the widget under the
+//   pointer or with the focus, a drawing area, or else the window), which
+//   allows interrupts unless it is a registered stop button.
+// - A timer event received by a widget other than the focus widget (whose
+//   timer blinks its text cursor) fires signalWidgetChangeDuetoTimerEvent.
+// - Idle time: whenever the event loop is about to wait and the engine is
+//   not busy, the idle listeners hear it (notifyOfIdle); the first idle
+//   time after the engine was busy fires signalEngineIsNoLongerBusy first.
+// - The busy callback processes the pending Qt events. Meanwhile only
+//   drawing areas (whose input the library queues for the engine) and
+//   registered stop buttons receive input; all other input is reported
+//   but not delivered, and windows refuse to close. A click on a stop button is reported as an Escape
+//   press as well, so that it interrupts the engine even while an active
+//   stop button holds other interrupts back.
+// - isReady() answers whether an OpenGL context can be created.
+// Leaves to the application: registering stop buttons (QtStopButton) and,
+// in a subclass, engineInterrupted() (here it does nothing). Construct it
+// after the manager and before init(), after the QApplication.
+#ifndef OVSDKQTHOST_QTAPPLICATIONEVENTMONITOR_H
+#define OVSDKQTHOST_QTAPPLICATIONEVENTMONITOR_H
+
+#include "ovsdkqthost/Export.h"
+
+#include "integration/intern/ApplicationEventMonitorAbstract.h"
+
+#include <QObject>
+
+class QWindow;
+
+namespace orvane {
+namespace sdk {
+namespace qthost {
+
+class OVSDKQTHOST_EXPORT QtApplicationEventMonitor : public QObject,
+                                                     public integration::intern::ApplicationEventMonitorAbstract
+{
+public:
+    explicit QtApplicationEventMonitor(integration::ManagerInterface& manager);
+    ~QtApplicationEventMonitor() override;
+
+    bool isReady() override;
+    bool stopMonitoring() override;
+    void processPendingEvents() override;
+    void engineInterrupted() override;
+
+    // Whether an interrupt was held back by an active stop button.
+    bool interruptDeferred() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applicationIdle();
+    const void* receiverOf(QWindow& window, QEvent& event) const;
+    void report(QWindow& window, QEvent& event);
+    void reportStopButtonClick();
+
+    QMetaObject::Connection m_aboutToBlock;
+    bool m_monitoring;
+    bool m_inBusyPass;
+    bool m_reportingIdle;
+    bool m_engineWasBusy;
+};
+
+} // namespace qthost
+} // namespace sdk
+} // namespace orvane
+
+#endif // OVSDKQTHOST_QTAPPLICATIONEVENTMONITOR_H

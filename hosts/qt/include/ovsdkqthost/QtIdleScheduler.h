@@ -1,0 +1,43 @@
+// Idle-time actions from the Qt event loop.
+//
+// Implements: the IdleActionScheduler of OnIdleActionPerformerSingleShot:
+// when idle work appears, a zero-interval timer is posted that runs
+// processIdleActions() once the event loop has handled what is queued.
+// Installed for the lifetime of the object (the previous scheduler comes
+// back afterwards).
+// Leaves to the application: creating one after the QGuiApplication, for as
+// long as idle actions should run by themselves.
+#ifndef OVSDKQTHOST_QTIDLESCHEDULER_H
+#define OVSDKQTHOST_QTIDLESCHEDULER_H
+
+#include "ovsdkqthost/Export.h"
+
+#include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
+
+#include <QObject>
+
+namespace orvane {
+namespace sdk {
+namespace qthost {
+
+class OVSDKQTHOST_EXPORT QtIdleScheduler : public ui::common::IdleActionScheduler
+{
+public:
+    QtIdleScheduler();
+    ~QtIdleScheduler() override;
+    QtIdleScheduler(const QtIdleScheduler&) = delete;
+    QtIdleScheduler& operator=(const QtIdleScheduler&) = delete;
+
+    void scheduleIdleProcessing() override;
+
+private:
+    QObject m_timerContext; // posted timers die with it
+    bool m_posted;
+    ui::common::IdleActionScheduler* m_previous;
+};
+
+} // namespace qthost
+} // namespace sdk
+} // namespace orvane
+
+#endif // OVSDKQTHOST_QTIDLESCHEDULER_H

@@ -1,0 +1,47 @@
+// The engine's offscreen images (exports) with Qt's OpenGL.
+//
+// Implements: OffscreenImageService: each image is a QtOffscreenImage
+// owned by the service until the engine destroys it (or the service goes);
+// rows are read from the picture the engine last drew into it. A handle
+// the service did not hand out reads nothing and destroys nothing. Images
+// that cannot be made throw orvane::ExceptionBase with a readable message,
+// which the library reports to the engine.
+// Leaves to the application: nothing beyond making it current.
+#ifndef OVSDKQTHOST_QTOFFSCREENIMAGESERVICE_H
+#define OVSDKQTHOST_QTOFFSCREENIMAGESERVICE_H
+
+#include "ovsdkqthost/Export.h"
+
+#include "integration/services/OffscreenImageServiceAbstract.h"
+
+#include <map>
+#include <memory>
+
+namespace orvane {
+namespace sdk {
+namespace qthost {
+
+class QtOffscreenImage;
+
+class OVSDKQTHOST_EXPORT QtOffscreenImageService : public integration::services::OffscreenImageServiceAbstract
+{
+public:
+    QtOffscreenImageService();
+    ~QtOffscreenImageService() override;
+
+    integration::services::OffscreenImageInterface* createImage(int width, int height) override;
+    void destroyImage(long long imageHandle) override;
+    bool getRGBRow(long long imageHandle, int row, unsigned char* red, unsigned char* green,
+                   unsigned char* blue) override;
+
+    std::size_t imageCount() const;
+
+private:
+    std::map<long long, std::unique_ptr<QtOffscreenImage>> m_images; // by handle
+};
+
+} // namespace qthost
+} // namespace sdk
+} // namespace orvane
+
+#endif // OVSDKQTHOST_QTOFFSCREENIMAGESERVICE_H

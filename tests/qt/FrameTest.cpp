@@ -1,0 +1,127 @@
+// Frames, interrupted frames and exports drawn by the engine with real
+// OpenGL, checked by their pixels.
+#include "QtHostSession.h"
+
+#include "integration/InterruptedPlotRepairer.h"
+#include "integration/PageInterface.h"
+
+#include <boost/make_shared.hpp>
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace qthosttest {
+namespace {
+
+namespace sim = orvane::sim;
+
+class FrameTest : public QtHostTest
+{
+};
+
+TEST_F(FrameTest, AnExposedPageShowsItsPlotAtDevicePixelSize)
+{
+    std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea(QSize(200, 150));
+    integration::PageInterface& page = pages.addPage(drawArea.get());
+    settle(); // the expose's damage, then the engine's idle-time redraw
+
+    int width = 0, height = 0;
+    drawArea->getSize(width, height);
+    EXPECT_EQ(QSize(400, 300), QSize(width, height)); // scale factor 2
+    ASSERT_GT(enginePage(page).framesDrawn, 0);
+
+    const QImage shown = screenPixels(*drawArea);
+    ASSERT_EQ(QSize(400, 300), shown.size());
+    const sim::PlotColour background = sim::backgroundColour(page.getUniqueID());
+    EXPECT_TRUE(isColour(shown.pixel(395, 5), background));
+    EXPECT_TRUE(isColour(shown.pixel(200, 295), background));
+    // The y axis at x = 40, the x axis at y = height - 40, the curve.
+    EXPECT_TRUE(columnHasColour(shown, 40, 60, 60, sim::AxisColour) ||
+                columnHasColour(shown, 39, 60, 60, sim::AxisColour));
+    EXPECT_TRUE(columnHasColour(shown, 200, 258, 261, sim::AxisColour));
+    EXPECT_GT(countColour(shown, sim::curveColour(page.getUniqueID())), 300);
+    // The name in the top-left corner.
+    EXPECT_GT(countColour(shown.copy(0, 0, 100, 30), sim::NameColour), 20);
+}
+
+TEST_F(FrameTest, TwoPagesDrawDifferentPlots)
+{
+    std::unique_ptr<qthost::QtGLDrawArea> first = showDrawArea();
+    std::unique_ptr<qthost::QtGLDrawArea> second = showDrawArea();
+    integration::PageInterface& firstPage = pages.addPage(first.get());
+    integration::PageInterface& secondPage = pages.addPage(second.get());
+    firstPage.redraw();
+    secondPage.redraw();
+
+    const QImage one = screenPixels(*first);
+    const QImage two = screenPixels(*second);
+    EXPECT_TRUE(isColour(one.pixel(395, 5), sim::backgroundColour(firstPage.getUniqueID())));
+    EXPECT_TRUE(isColour(two.pixel(395, 5), sim::backgroundColour(secondPage.getUniqueID())));
+    EXPECT_EQ(0, countColour(one, sim::curveColour(secondPage.getUniqueID())));
+    EXPECT_GT(countColour(two, sim::curveColour(secondPage.getUniqueID())), 300);
+}
+
+TEST_F(FrameTest, AnInterruptedFrameLeavesThePreviousPictureUntilTheRepair)
+{
+    std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea();
+    integration::PageInterface& page = pages.addPage(drawArea.get());
+    pages.pushPageRenderDecider(boost::make_shared<integration::InterruptedPlotRepairer>());
+    page.redraw();
+    const QImage before = screenPixels(*drawArea);
+    ASSERT_TRUE(columnHasColour(before, 40, 60, 60, sim::AxisColour) ||
+                columnHasColour(before, 39, 60, 60, sim::AxisColour));
+
+    // A drag moves the plot 100 device pixels to the right; the user
+    // presses Escape while the next frame is drawn.
+    OrvUtilDispatchWorkAreaEvent(100, 100, 1, 0, FALSE, FALSE, FALSE);
+    OrvUtilDispatchWorkAreaEvent(200, 100, 1, 4, FALSE, FALSE, FALSE);
+    OrvUtilDispatchWorkAreaEvent(200, 100, 1, 1, FALSE, FALSE, FALSE);
+    sim::setFrameBusySteps(1);
+    QCoreApplication::postEvent(drawArea.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    const int framesBefore = enginePage(page).framesDrawn;
+    page.redraw();
+    sim::setFrameBusySteps(0);
+    EXPECT_TRUE(sim::interruptFlag());
+
+    EXPECT_EQ(framesBefore + 1, enginePage(page).framesDrawn);
+    EXPECT_EQ(before, screenPixels(*drawArea));
+
+    settle(); // the repair redraws the page at idle time
+    const QImage repaired = screenPixels(*drawArea);
+    EXPECT_GT(enginePage(page).framesDrawn, framesBefore + 1);
+    EXPECT_TRUE(columnHasColour(repaired, 140, 60, 60, sim::AxisColour) ||
+                columnHasColour(repaired, 139, 60, 60, sim::AxisColour));
+    EXPECT_FALSE(columnHasColour(repaired, 40, 60, 60, sim::AxisColour));
+    pages.popPageRenderDecider();
+}
+
+TEST_F(FrameTest, AnOffscreenExportReturnsThePlotsPixels)
+{
+    std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea();
+    integration::PageInterface& page = pages.addPage(drawArea.get());
+
+    const sim::ExportedImage image = sim::exportImage(240, 180, ExportRegion_CurrentFrame);
+    ASSERT_TRUE(image.ok);
+    ASSERT_EQ(240u * 180u * 3u, image.rgb.size());
+    const QImage exported(image.rgb.data(), 240, 180, 240 * 3, QImage::Format_RGB888);
+    EXPECT_TRUE(isColour(exported.pixel(235, 5), sim::backgroundColour(page.getUniqueID())));
+    // Row 0 is the top: the x axis lies 40 rows above the bottom.
+    EXPECT_TRUE(columnHasColour(exported, 120, 138, 141, sim::AxisColour));
+    EXPECT_FALSE(columnHasColour(exported, 120, 38, 41, sim::AxisColour));
+    EXPECT_GT(countColour(exported, sim::curveColour(page.getUniqueID())), 150);
+    EXPECT_EQ(0u, session.offscreen.imageCount());
+}
+
+TEST_F(FrameTest, AnImageThatCannotBeMadeIsReportedToTheEngine)
+{
+    std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea();
+    pages.addPage(drawArea.get());
+    const std::size_t reports = sim::errorMessages().size();
+    EXPECT_FALSE(sim::exportImage(100000, 100000, ExportRegion_CurrentFrame).ok);
+    ASSERT_EQ(reports + 1, sim::errorMessages().size());
+    EXPECT_FALSE(sim::errorMessages().back().empty());
+    EXPECT_EQ(0u, session.offscreen.imageCount());
+}
+
+} // namespace
+} // namespace qthosttest

@@ -1,0 +1,110 @@
+// The application event monitor while the engine runs a long operation:
+// the GUI goes on, input interrupts the engine, stop buttons take over.
+#include "QtHostSession.h"
+
+#include "ovsdkqthost/QtStopButton.h"
+
+#include "integration/EventManagerInterface.h"
+
+#include <boost/make_shared.hpp>
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace qthosttest {
+namespace {
+
+namespace sim = orvane::sim;
+
+class MonitorTest : public QtHostTest
+{
+protected:
+    // Runs `action` from the event loop once the engine is busy.
+    static void whileBusy(std::function<void()> action) { QTimer::singleShot(0, action); }
+
+    // A click as the window system delivers it: to the button's window first.
+    static void click(QPushButton& button)
+    {
+        QTest::mouseClick(button.windowHandle(), Qt::LeftButton, Qt::NoModifier, button.rect().center());
+    }
+
+    static void pressKey(QWindow& window, Qt::Key key, const QString& text)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(&window, &press);
+    }
+};
+
+TEST_F(MonitorTest, TheGuiGoesOnDuringALongOperationAndEscapeInterruptsIt)
+{
+    std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea();
+    int passes = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++passes; });
+    ticker.start(0);
+    EXPECT_TRUE(sim::runBusyOperation(5));
+    EXPECT_GE(passes, 4);
+
+    whileBusy([&] { pressKey(*drawArea, Qt::Key_Escape, "\x1b"); });
+    EXPECT_FALSE(sim::runBusyOperation(50));
+    EXPECT_TRUE(sim::interruptFlag());
+}
+
+TEST_F(MonitorTest, InputToOtherWidgetsInterruptsButIsNotDelivered)
+{
+    QPushButton other("Other");
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    int clicks = 0;
+    QObject::connect(&other, &QPushButton::clicked, [&] { ++clicks; });
+
+    whileBusy([&] { click(other); });
+    EXPECT_FALSE(sim::runBusyOperation(50));
+    EXPECT_EQ(0, clicks);
+    click(other); // idle again: delivered
+    EXPECT_EQ(1, clicks);
+}
+
+TEST_F(MonitorTest, AnActiveStopButtonDefersOtherInputUntilItIsClicked)
+{
+    std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea();
+    QPushButton stop("Stop");
+    stop.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&stop));
+    int stopClicks = 0;
+    QObject::connect(&stop, &QPushButton::clicked, [&] { ++stopClicks; });
+    const boost::shared_ptr<const integration::StopButtonInterface> stopButton =
+        boost::make_shared<qthost::QtStopButton>(stop);
+    integration::EventManagerInterface& events = session.manager.getEventManager();
+    events.registerStopButton(stopButton);
+
+    whileBusy([&] { pressKey(*drawArea, Qt::Key_A, "a"); });
+    EXPECT_TRUE(sim::runBusyOperation(5));
+    EXPECT_TRUE(session.manager.monitor().interruptDeferred());
+
+    whileBusy([&] { click(stop); });
+    EXPECT_FALSE(sim::runBusyOperation(50));
+    EXPECT_EQ(1, stopClicks);
+
+    stop.hide(); // an inactive stop button holds nothing back
+    whileBusy([&] { pressKey(*drawArea, Qt::Key_A, "a"); });
+    EXPECT_FALSE(sim::runBusyOperation(50));
+    events.unRegisterStopButton(stopButton);
+}
+
+TEST_F(MonitorTest, IdleTimeAfterALongOperationTellsThatTheEngineIsNoLongerBusy)
+{
+    int noLongerBusy = 0;
+    boost::signals2::scoped_connection connection =
+        session.manager.monitor().connectEngineIsNoLongerBusy([&] { ++noLongerBusy; });
+    settle();
+    EXPECT_EQ(0, noLongerBusy);
+    sim::runBusyOperation(2);
+    settle();
+    EXPECT_EQ(1, noLongerBusy);
+}
+
+} // namespace
+} // namespace qthosttest
