@@ -1,9 +1,11 @@
-// The notification rule shared by every listener set of the system.
+// What the listener set adds to the rules every observable's tests check
+// (order, duplicates, removal and addition during a notification, throwing
+// listeners): re-added listeners, registration order, large and nested
+// notifications.
 #include "util/ListenerSet.h"
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -46,16 +48,6 @@ struct Fixture
     }
 };
 
-TEST(ListenerSetTest, ByAddressCallsInAscendingAddressWhateverTheRegistrationOrder)
-{
-    Fixture<ListenerOrder::ByAddress> f(3);
-    f.set.add(&f.listeners[2]);
-    f.set.add(&f.listeners[0]);
-    f.set.add(&f.listeners[1]);
-    f.notify();
-    EXPECT_EQ(std::vector<std::string>({"0", "1", "2"}), f.log);
-}
-
 TEST(ListenerSetTest, ByRegistrationKeepsTheOrderOfAdding)
 {
     Fixture<ListenerOrder::ByRegistration> f(3);
@@ -66,46 +58,6 @@ TEST(ListenerSetTest, ByRegistrationKeepsTheOrderOfAdding)
     f.set.add(&f.listeners[0]);
     f.notify();
     EXPECT_EQ(std::vector<std::string>({"2", "1", "0"}), f.log);
-}
-
-TEST(ListenerSetTest, DuplicatesAreKeptOnceAndOneRemovalRemoves)
-{
-    Fixture<ListenerOrder::ByAddress> f(1);
-    EXPECT_TRUE(f.set.add(&f.listeners[0]));
-    EXPECT_FALSE(f.set.add(&f.listeners[0]));
-    f.notify();
-    EXPECT_EQ(1u, f.log.size());
-    EXPECT_TRUE(f.set.remove(&f.listeners[0]));
-    EXPECT_FALSE(f.set.remove(&f.listeners[0]));
-    f.notify();
-    EXPECT_EQ(1u, f.log.size());
-}
-
-template <typename F>
-void removalAndAdditionDuringNotification(F& f)
-{
-    // 0 removes 2 (not yet called) and adds 3; 1 removes itself.
-    f.listeners[0].onCall = [&f] {
-        f.set.remove(&f.listeners[2]);
-        f.set.add(&f.listeners[3]);
-    };
-    f.listeners[1].onCall = [&f] { f.set.remove(&f.listeners[1]); };
-    for (int i = 0; i < 3; ++i)
-        f.set.add(&f.listeners[i]);
-    f.notify();
-    EXPECT_EQ(std::vector<std::string>({"0", "1"}), f.log);
-    f.log.clear();
-    f.listeners[0].onCall = nullptr;
-    f.notify();
-    EXPECT_EQ(std::vector<std::string>({"0", "3"}), f.log);
-}
-
-TEST(ListenerSetTest, RemovedMeanwhileAreSkippedAndAddedMeanwhileWait)
-{
-    Fixture<ListenerOrder::ByAddress> byAddress(4);
-    removalAndAdditionDuringNotification(byAddress);
-    Fixture<ListenerOrder::ByRegistration> byRegistration(4);
-    removalAndAdditionDuringNotification(byRegistration);
 }
 
 TEST(ListenerSetTest, RemovedAndAddedAgainMeanwhileIsStillCalled)
@@ -119,17 +71,6 @@ TEST(ListenerSetTest, RemovedAndAddedAgainMeanwhileIsStillCalled)
     f.set.add(&f.listeners[1]);
     f.notify();
     EXPECT_EQ(std::vector<std::string>({"0", "1"}), f.log);
-}
-
-TEST(ListenerSetTest, ThrowingListenerEndsTheNotification)
-{
-    Fixture<ListenerOrder::ByAddress> f(3);
-    f.listeners[1].onCall = [] { throw std::runtime_error("listener failed"); };
-    for (int i = 0; i < 3; ++i)
-        f.set.add(&f.listeners[i]);
-    EXPECT_THROW(f.notify(), std::runtime_error);
-    EXPECT_EQ(std::vector<std::string>({"0", "1"}), f.log);
-    EXPECT_EQ(3u, f.set.size());
 }
 
 TEST(ListenerSetTest, LargeSetsUseTheSameRule)
@@ -161,14 +102,6 @@ TEST(ListenerSetTest, NestedNotificationsOfALargeSetKeepTheirOwnSnapshots)
     f.notify();
     EXPECT_EQ(1u + 39u + 38u, f.log.size());
     EXPECT_EQ("38", f.log.back());
-}
-
-TEST(ListenerSetTest, EmptySetNotifiesNobody)
-{
-    Fixture<ListenerOrder::ByAddress> f(0);
-    f.notify();
-    EXPECT_TRUE(f.log.empty());
-    EXPECT_TRUE(f.set.empty());
 }
 
 } // namespace
