@@ -11,7 +11,7 @@ AccountedPlotRepairer::AccountedPlotRepairer(BoundaryAccount& account) : m_accou
 bool AccountedPlotRepairer::shouldOpenGLBuffersBeSwapped(orvane::sdk::integration::PageInterface& page) const
 {
     const bool swap = InterruptedPlotRepairer::shouldOpenGLBuffersBeSwapped(page);
-    const std::string frame = "page #" + std::to_string(page.getUniqueID());
+    const std::string frame = describePage(page);
     if (swap)
         m_account.toHost("frame drawn and shown", frame);
     else

@@ -1,5 +1,7 @@
 #include "BoundaryAccount.h"
 
+#include "integration/PageInterface.h"
+
 #include "ovsdkbase/SimulatedEngine.h"
 
 #include <algorithm>
@@ -14,6 +16,12 @@ namespace {
 const std::size_t MaxPendingEngineCalls = 10000;
 
 } // namespace
+
+std::string describePage(orvane::sdk::integration::PageInterface& page)
+{
+    const std::string name = page.getName();
+    return "page #" + std::to_string(page.getUniqueID()) + (name.empty() ? "" : " \"" + name + "\"");
+}
 
 BoundaryAccount::BoundaryAccount(std::ostream& out) : m_out(out) {}
 

@@ -15,6 +15,17 @@
 #include <string>
 #include <vector>
 
+namespace orvane {
+namespace sdk {
+namespace integration {
+class PageInterface;
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+// A page as the account names it: its engine id, and its name when known.
+std::string describePage(orvane::sdk::integration::PageInterface& page);
+
 class BoundaryAccount
 {
 public:

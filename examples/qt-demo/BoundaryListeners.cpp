@@ -13,11 +13,6 @@ using namespace orvane::sdk::integration;
 
 namespace {
 
-std::string describe(PageInterface& page)
-{
-    return "page #" + std::to_string(page.getUniqueID()) + (page.getName().empty() ? "" : " \"" + page.getName() + "\"");
-}
-
 std::string describeKey(int key)
 {
     if (key == 27)
@@ -39,18 +34,18 @@ PageAccount::PageAccount(BoundaryAccount& account) : m_account(account) {}
 
 void PageAccount::pageCreated(PageInterface& page, PageManagerInterface& manager)
 {
-    m_account.toHost("pageCreated", describe(page) + ", " + std::to_string(manager.pageCount()) + " page(s)");
+    m_account.toHost("pageCreated", describePage(page) + ", " + std::to_string(manager.pageCount()) + " page(s)");
 }
 
 void PageAccount::pageDestroyed(PageInterface& page, PageManagerInterface&)
 {
-    m_account.toHost("pageDestroyed", describe(page));
+    m_account.toHost("pageDestroyed", describePage(page));
 }
 
 void PageAccount::currentPageChanged(PageInterface&, PageManagerInterface& manager)
 {
     PageInterface* current = manager.getCurrentPage();
-    m_account.toHost("currentPageChanged", current != nullptr ? describe(*current) : "no page");
+    m_account.toHost("currentPageChanged", current != nullptr ? describePage(*current) : "no page");
 }
 
 InputAccount::InputAccount(BoundaryAccount& account) : m_account(account), m_applicationWide(nullptr) {}

@@ -35,11 +35,6 @@ const int LongOperationSteps = 150;
 
 const char* const Layouts[] = {"sales.lay", "costs.lay", "forecast.lay"};
 
-std::string describe(integration::PageInterface& page)
-{
-    return "page #" + std::to_string(page.getUniqueID());
-}
-
 } // namespace
 
 DemoWindow::DemoWindow(DemoSession& session, BoundaryAccount& account)
@@ -197,7 +192,7 @@ void DemoWindow::deletePage()
     integration::PageInterface* page = pages.getCurrentPage();
     if (page == nullptr)
         return;
-    m_account.host("Delete page: deletePage(" + describe(*page) + ")");
+    m_account.host("Delete page: deletePage(" + describePage(*page) + ")");
     pages.deletePage(*page);
 }
 
@@ -226,7 +221,7 @@ void DemoWindow::exportTo(const QString& fileName)
     int width = 0;
     int height = 0;
     page->getSize(width, height);
-    m_account.host("Export image: the engine renders " + describe(*page) + " offscreen at " + std::to_string(width) +
+    m_account.host("Export image: the engine renders " + describePage(*page) + " offscreen at " + std::to_string(width) +
                    " x " + std::to_string(height));
     const sim::ExportedImage exported = sim::exportImage(width, height, ExportRegion_CurrentFrame);
     const bool saved = exported.ok && QImage(exported.rgb.data(), width, height, width * 3, QImage::Format_RGB888)

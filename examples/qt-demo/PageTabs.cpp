@@ -8,20 +8,9 @@
 #include "integration/PageIterator.h"
 #include "integration/PageManagerInterface.h"
 
+#include <QSignalBlocker>
+
 namespace {
-
-// Sets a flag for the lifetime of the object.
-class FlagScope
-{
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-};
 
 QString titleOf(PageTabs::Page& page)
 {
@@ -32,7 +21,7 @@ QString titleOf(PageTabs::Page& page)
 } // namespace
 
 PageTabs::PageTabs(PageManager& pages, BoundaryAccount& account, QWidget* parent)
-    : QTabWidget(parent), m_pages(pages), m_account(account), m_followingEngine(false)
+    : QTabWidget(parent), m_pages(pages), m_account(account)
 {
     setTabsClosable(true);
     setDocumentMode(true);
@@ -50,7 +39,7 @@ PageTabs::PageTabs(PageManager& pages, BoundaryAccount& account, QWidget* parent
 PageTabs::~PageTabs()
 {
     m_pages.removeListener(this);
-    const FlagScope following(m_followingEngine);
+    const QSignalBlocker quiet(this);
     while (count() > 0)
         delete widget(0);
 }
@@ -63,7 +52,7 @@ void PageTabs::addWindow(DrawArea* drawArea, const QString& title)
     connect(container, &QObject::destroyed, this, [this, container] { m_drawAreas.erase(container); });
     {
         // The page is not there yet: the engine makes it current next.
-        const FlagScope following(m_followingEngine);
+        const QSignalBlocker quiet(this);
         setCurrentIndex(addTab(container, title));
     }
     if (m_windowAdded)
@@ -114,7 +103,7 @@ void PageTabs::pageDestroyed(Page& page, PageManager&)
     QWidget* container = widget(index);
     {
         // The engine chooses the next current page itself.
-        const FlagScope following(m_followingEngine);
+        const QSignalBlocker quiet(this);
         removeTab(index);
     }
     // The window may be what is being destroyed: it goes once the page has.
@@ -127,14 +116,12 @@ void PageTabs::currentPageChanged(Page&, PageManager& manager)
     const int index = current != nullptr ? indexOf(*current) : -1;
     if (index < 0 || index == currentIndex())
         return;
-    const FlagScope following(m_followingEngine);
+    const QSignalBlocker quiet(this); // the engine's choice already
     setCurrentIndex(index);
 }
 
 void PageTabs::tabChosen(int index)
 {
-    if (m_followingEngine)
-        return;
     Page* page = pageAt(index);
     if (page == nullptr || page == m_pages.getCurrentPage())
         return;

@@ -1,7 +1,8 @@
 // The engine's pages as the tabs of the main window: each tab holds a kit
 // drawing area in a window container. The tabs follow the engine's current
-// page; choosing a tab has the engine make its page current; a page the
-// engine destroys takes its tab and window with it.
+// page; choosing a tab has the engine make its page current (tab changes
+// that follow the engine are made with the widget's signals blocked); a page
+// the engine destroys takes its tab and window with it.
 #ifndef QT_DEMO_PAGETABS_H
 #define QT_DEMO_PAGETABS_H
 
@@ -63,7 +64,6 @@ private:
     BoundaryAccount& m_account;
     std::function<void(DrawArea&)> m_windowAdded;
     std::map<const QWidget*, DrawArea*> m_drawAreas; // by container
-    bool m_followingEngine;
     SignalConnectionCollection m_nameConnections;
 };
 

@@ -74,6 +74,8 @@ int main(int argc, char** argv)
             script.reset(new DemoScript(window, session, account, options.outputDirectory));
             script->start(ScriptTimeLimitMilliseconds);
         }
+        else
+            window.actions().newPage->trigger(); // a page to start with
         result = application.exec();
         account.road("Stop");
         account.host("closes its main window: the drawing areas go before the engine stops");
