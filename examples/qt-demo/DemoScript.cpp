@@ -114,7 +114,8 @@ void DemoScript::addPageSteps()
              m_account.user("clicks \"New page\" in the tool bar");
              click(m_window.actions().newPage);
          });
-    then("the first page drawn", [&pages, this] { return pages.pageCount() == 1 && currentEnginePage().framesDrawn > 0; },
+    then("the first page drawn",
+         [&pages, this] { return pages.pageCount() == 1 && currentEnginePage().framesDrawn > 0; },
          [this] {
              m_firstPageId = currentEnginePage().id;
              screenshot("01-host-page.png");
@@ -191,7 +192,7 @@ void DemoScript::addBusySteps()
              m_account.user("clicks \"Long operation\"");
              click(m_window.actions().longOperation);
          });
-    then("the long operation under way", [this] { return sim::isBusyOperationRunning() && progress() >= InterruptAtPercent; },
+    then("the long operation under way", [this] { return operationPast(InterruptAtPercent); },
          [this] {
              screenshot("05-busy.png");
              m_account.user("presses Escape while the engine works");
@@ -204,7 +205,7 @@ void DemoScript::addBusySteps()
              m_account.user("clicks \"Long operation\"");
              click(m_window.actions().longOperation);
          });
-    then("the long operation under way", [this] { return sim::isBusyOperationRunning() && progress() >= InterruptAtPercent; },
+    then("the long operation under way", [this] { return operationPast(InterruptAtPercent); },
          [this] {
              m_tabBefore = m_window.tabs().currentIndex();
              m_account.user("clicks the other tab while the engine works");
@@ -212,7 +213,7 @@ void DemoScript::addBusySteps()
              check(m_session.manager().monitor().interruptDeferred(),
                    "the click's interrupt was held back while the Stop button shows");
          });
-    then("the long operation going on", [this] { return sim::isBusyOperationRunning() && progress() >= StopAtPercent; },
+    then("the long operation going on", [this] { return operationPast(StopAtPercent); },
          [this] {
              m_account.user("clicks Stop");
              QPushButton& stop = m_window.stopButton();
@@ -328,7 +329,10 @@ const sim::PageState& DemoScript::currentEnginePage()
     return page != nullptr ? *page : none;
 }
 
-int DemoScript::progress() { return m_window.progressBar().value(); }
+bool DemoScript::operationPast(int percent)
+{
+    return sim::isBusyOperationRunning() && m_window.progressBar().value() >= percent;
+}
 
 bool DemoScript::operationEnded()
 {

@@ -78,7 +78,8 @@ private:
 
     orvane::sdk::qthost::QtGLDrawArea& currentDrawArea();
     const orvane::sim::PageState& currentEnginePage();
-    int progress();
+    // A long operation runs and its progress shows `percent` or more.
+    bool operationPast(int percent);
     bool operationEnded();
 
     DemoWindow& m_window;

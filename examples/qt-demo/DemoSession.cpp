@@ -22,7 +22,8 @@ const int BusyStepMilliseconds = 20;
 
 } // namespace
 
-DemoSession::DemoSession(BoundaryAccount& account) : m_account(account), m_offscreen(account), m_manager(account), m_running(false)
+DemoSession::DemoSession(BoundaryAccount& account)
+    : m_account(account), m_offscreen(account), m_manager(account), m_running(false)
 {
 }
 

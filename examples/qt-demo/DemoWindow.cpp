@@ -221,8 +221,8 @@ void DemoWindow::exportTo(const QString& fileName)
     int width = 0;
     int height = 0;
     page->getSize(width, height);
-    m_account.host("Export image: the engine renders " + describePage(*page) + " offscreen at " + std::to_string(width) +
-                   " x " + std::to_string(height));
+    m_account.host("Export image: the engine renders " + describePage(*page) + " offscreen at " +
+                   std::to_string(width) + " x " + std::to_string(height));
     const sim::ExportedImage exported = sim::exportImage(width, height, ExportRegion_CurrentFrame);
     const bool saved = exported.ok && QImage(exported.rgb.data(), width, height, width * 3, QImage::Format_RGB888)
                                           .save(fileName, "PNG");
