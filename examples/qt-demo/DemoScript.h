@@ -63,6 +63,8 @@ private:
     void addBusySteps();
     void addExportSteps();
     void then(const std::string& waitingFor, Condition ready, Action action);
+    // Right after the step before.
+    void then(Action action);
     void poll();
     void finish();
     void check(bool ok, const std::string& what);

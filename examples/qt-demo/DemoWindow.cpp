@@ -24,6 +24,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <iterator>
+
 namespace integration = orvane::sdk::integration;
 namespace qthost = orvane::sdk::qthost;
 namespace sim = orvane::sim;
@@ -114,7 +116,7 @@ void DemoWindow::createActions()
     };
     m_actions.newPage = add(pageMenu, tr("&New page"), QKeySequence::New, [this] { newPage(); });
     m_actions.enginePage = add(pageMenu, tr("&Open layout"), QKeySequence::Open,
-                               [this] { engineOpensLayout(Layouts[m_layoutsOpened % 3]); });
+                               [this] { engineOpensLayout(Layouts[m_layoutsOpened % std::size(Layouts)]); });
     m_actions.deletePage = add(pageMenu, tr("&Delete page"), QKeySequence::Close, [this] { deletePage(); });
     m_actions.previousPage = add(pageMenu, tr("&Previous page"), QKeySequence::PreviousChild, [this] { stepPage(-1); });
     m_actions.nextPage = add(pageMenu, tr("Ne&xt page"), QKeySequence::NextChild, [this] { stepPage(1); });
@@ -168,6 +170,14 @@ qthost::QtScriptedAnswers<QString>& DemoWindow::exportFileNames() { return m_exp
 std::optional<bool> DemoWindow::lastOperationCompleted() const { return m_lastOperationCompleted; }
 
 QString DemoWindow::lastExport() const { return m_lastExport; }
+
+void DemoWindow::setActionsEnabled(bool enabled)
+{
+    for (QAction* action : {m_actions.newPage, m_actions.enginePage, m_actions.deletePage, m_actions.previousPage,
+                            m_actions.nextPage, m_actions.exportImage, m_actions.longOperation, m_actions.quit})
+        action->setEnabled(enabled);
+    m_recentLayouts->setEnabled(enabled);
+}
 
 void DemoWindow::newPage()
 {
@@ -238,7 +248,10 @@ void DemoWindow::runLongOperation()
                      " steps, calling the busy callback after each");
     m_session.manager().monitor().forgetDeferredInterrupt();
     m_lastOperationCompleted.reset();
+    // The commands rest while the engine works.
+    setActionsEnabled(false);
     const bool completed = sim::runBusyOperation(LongOperationSteps);
+    setActionsEnabled(true);
     m_lastOperationCompleted = completed;
     m_account.engine(completed ? "the long operation completed" : "the long operation stopped: it was interrupted");
 }

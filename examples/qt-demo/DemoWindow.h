@@ -71,6 +71,7 @@ private:
     void createActions();
     void createStatusBar();
     void connectAccount();
+    void setActionsEnabled(bool enabled);
 
     void newPage();
     void engineOpensLayout(const QString& layout);

@@ -40,8 +40,9 @@ PageTabs::~PageTabs()
 {
     m_pages.removeListener(this);
     const QSignalBlocker quiet(this);
-    while (count() > 0)
-        delete widget(0);
+    // Those of deleted pages too, whose deletion is still pending.
+    while (!m_drawAreas.empty())
+        delete m_drawAreas.begin()->first;
 }
 
 void PageTabs::addWindow(DrawArea* drawArea, const QString& title)

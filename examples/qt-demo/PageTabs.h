@@ -38,7 +38,7 @@ public:
     typedef orvane::sdk::qthost::QtGLDrawArea DrawArea;
 
     PageTabs(PageManager& pages, BoundaryAccount& account, QWidget* parent = nullptr);
-    // The windows go with the tabs, while the page manager still exists.
+    // The windows go first, while the page manager still exists.
     ~PageTabs() override;
 
     // A new tab showing `drawArea` (taken over), chosen at once.
@@ -63,7 +63,7 @@ private:
     PageManager& m_pages;
     BoundaryAccount& m_account;
     std::function<void(DrawArea&)> m_windowAdded;
-    std::map<const QWidget*, DrawArea*> m_drawAreas; // by container
+    std::map<QWidget*, DrawArea*> m_drawAreas; // by container (window container widget)
     SignalConnectionCollection m_nameConnections;
 };
 

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
@@ -77,10 +76,3 @@ TEST(ScriptedDemoTest, TheSessionEndsBySelfAndLeavesPicturesOfThePlots)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
