@@ -65,7 +65,8 @@ void DemoScript::start(int timeLimitMilliseconds)
         // Possibly deep inside a long operation: no way back to the event
         // loop is sure, so the process ends here.
         m_account.flush();
-        std::cout << "\nScripted session: gave up waiting for " << m_steps[m_next].waitingFor << std::endl;
+        std::cout << "\nScripted session: gave up waiting for "
+                  << (m_next < m_steps.size() ? m_steps[m_next].waitingFor : "the last step's end") << std::endl;
         std::_Exit(2);
     });
     m_timeLimit.start(timeLimitMilliseconds);
