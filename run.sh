@@ -4,7 +4,11 @@
 #   ./run.sh setup     install missing Debian packages (apt-get)
 #   ./run.sh build     configure and build (preset "default", build/)
 #   ./run.sh test      build, then run the whole ctest suite
-#   ./run.sh demo      build, then run the demo host (the main job)
+#   ./run.sh demo      build, then run the Qt demo (the main job): on the
+#                      display if there is a usable one, otherwise its scripted
+#                      session under xvfb-run, writing pictures to demo-out/;
+#                      "./run.sh demo --script" runs the scripted session anyway
+#   ./run.sh console-demo  build, then run the console demo (no window system)
 #   ./run.sh bench     build, then run the Google Benchmark programs
 #   ./run.sh sanitize  build with ASan + UBSan (build-sanitize/) and run the tests
 #
@@ -17,7 +21,8 @@ JOBS=${JOBS:-2}
 BASE_PACKAGES=(cmake g++ make pkg-config libboost-dev googletest libgtest-dev libgmock-dev libbenchmark-dev)
 # The Qt host kit and its tests: Qt 6 with OpenGL, and a virtual display with
 # Mesa's software OpenGL for machines without a screen.
-QT_PACKAGES=(qt6-base-dev libqt6opengl6-dev libgl-dev xvfb xauth libgl1-mesa-dri libegl-mesa0 libglx-mesa0)
+# xdpyinfo (x11-utils) tells whether a display is usable.
+QT_PACKAGES=(qt6-base-dev libqt6opengl6-dev libgl-dev xvfb xauth libgl1-mesa-dri libegl-mesa0 libglx-mesa0 x11-utils)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -61,6 +66,23 @@ sanitize() {
 
 demo() {
     build
+    local program=./build/examples/qt-demo/qt-demo
+    if [ ! -x "$program" ]; then
+        echo "run.sh: the Qt demo was not built (Qt 6 not found)" >&2
+        exit 1
+    fi
+    local options=()
+    if [ "${1:-}" = "--script" ]; then options=(--script --out demo-out); fi
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+        "$program" "${options[@]}"
+    else
+        echo "run.sh: no usable display: the demo's scripted session runs on a virtual one (xvfb-run)"
+        xvfb-run -a -s "-screen 0 1280x1024x24" "$program" --script --out demo-out
+    fi
+}
+
+console_demo() {
+    build
     ./build/examples/console-demo/console-demo
 }
 
@@ -79,11 +101,12 @@ case "${1:-}" in
     setup) setup ;;
     build) build ;;
     test) run_tests ;;
-    demo) demo ;;
+    demo) demo "${2:-}" ;;
+    console-demo) console_demo ;;
     bench) bench ;;
     sanitize) sanitize ;;
     *)
-        sed -n '2,12p' "$0"
+        sed -n '2,16p' "$0"
         exit 2
         ;;
 esac

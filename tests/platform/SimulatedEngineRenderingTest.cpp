@@ -1,5 +1,7 @@
 #include "EngineTrace.h"
 
+#include <chrono>
+
 namespace sim = orvane::sim;
 using namespace enginetest;
 
@@ -204,6 +206,20 @@ TEST_F(SimulatedEngineRenderingTest, ABusyOperationReportsProgressAndStopsWhenIn
     EXPECT_FALSE(sim::interruptFlag());
     sim::setBusy(true);
     EXPECT_EQ(TRUE, OrvUtilIsBusy());
+}
+
+TEST_F(SimulatedEngineRenderingTest, EachStepOfABusyOperationTakesItsTimeUntilReset)
+{
+    using Clock = std::chrono::steady_clock;
+    sim::setBusyStepMilliseconds(5);
+    Clock::time_point start = Clock::now();
+    EXPECT_TRUE(sim::runBusyOperation(4));
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(20));
+
+    sim::reset();
+    start = Clock::now();
+    EXPECT_TRUE(sim::runBusyOperation(4));
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(20));
 }
 
 void nestedOperation(ArbParam_t)

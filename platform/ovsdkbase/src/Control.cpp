@@ -28,6 +28,7 @@ void setStringAllocFails(bool fails) { detail::engine().knobs.stringAllocFails =
 void setBusy(bool busy) { detail::engine().knobs.busy = busy; }
 void setInterruptFlag(bool set) { detail::engine().interrupted = set; }
 void setFrameBusySteps(int steps) { detail::engine().knobs.frameBusySteps = steps; }
+void setBusyStepMilliseconds(int milliseconds) { detail::engine().knobs.busyStepMilliseconds = milliseconds; }
 
 const std::vector<Assertion>& assertions() { return detail::engine().assertions; }
 const std::vector<std::string>& errorMessages() { return detail::engine().errorMessages; }

@@ -36,6 +36,7 @@ struct Knobs
     bool stringAllocFails = false;
     bool busy = false;
     int frameBusySteps = 0;
+    int busyStepMilliseconds = 0;
     bool logCalls = true;
 };
 

@@ -2,7 +2,9 @@
 #include "CallLog.h"
 #include "EngineSteps.h"
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 namespace orvane {
 namespace sim {
@@ -102,8 +104,11 @@ bool runBusyOperation(int steps)
     const detail::ScopedCount busy(state.busyOperations);
     startProgress(true, false);
     bool completed = true;
+    const std::chrono::milliseconds stepDuration(state.knobs.busyStepMilliseconds);
     for (int step = 1; step <= steps; ++step)
     {
+        if (stepDuration.count() > 0)
+            std::this_thread::sleep_for(stepDuration);
         detail::processBusyEvents();
         if (state.interrupted)
         {

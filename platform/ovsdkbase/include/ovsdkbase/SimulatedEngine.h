@@ -86,6 +86,10 @@ OVSDKBASE_API void setInterruptFlag(bool set);
 // Number of busy-events callbacks made while a frame is drawn (between
 // destination begin and end), so that input can interrupt a frame.
 OVSDKBASE_API void setFrameBusySteps(int steps);               // default 0
+// Time the engine works on each step of a long operation (runBusyOperation)
+// before it calls the busy-events callback, so that a user can watch the
+// progress and interrupt it.
+OVSDKBASE_API void setBusyStepMilliseconds(int milliseconds);  // default 0
 
 // ---------------------------------------------------------------------------
 // Observation

@@ -1,0 +1,77 @@
+#include "DemoSession.h"
+
+#include "AccountedPlotRepairer.h"
+#include "BoundaryAccount.h"
+
+#include "ovsdkqthost/QtGLContext.h"
+
+#include "integration/PageManagerInterface.h"
+#include "integration/services/ServiceRepositoryInterface.h"
+
+#include "ovsdkbase/SimulatedEngine.h"
+
+#include <boost/make_shared.hpp>
+
+namespace integration = orvane::sdk::integration;
+namespace sim = orvane::sim;
+
+namespace {
+
+// How long the engine works on each step of a long operation.
+const int BusyStepMilliseconds = 20;
+
+} // namespace
+
+DemoSession::DemoSession(BoundaryAccount& account)
+    : m_account(account), m_offscreen(account), m_manager(account), m_running(false)
+{
+}
+
+DemoSession::~DemoSession() { stop(); }
+
+bool DemoSession::start(const std::string& program, const std::string& homeDirectory)
+{
+    m_manager.connectEngineStarted([this] { m_account.toHost("signalEngineStarted"); });
+    m_manager.connectEngineShutdownInitiated([this] { m_account.toHost("signalEngineShutdownInitiated"); });
+    m_manager.connectEngineShutdownFinished([this] { m_account.toHost("signalEngineShutdownFinished"); });
+
+    m_account.host("makes its miscellaneous-queries and offscreen-image services current (before init)");
+    m_manager.getServiceRepository().setService(&m_misc);
+    m_manager.getServiceRepository().setService(&m_offscreen);
+    m_manager.getPageManager().setGLDrawAreaFactory(m_drawAreaFactory);
+
+    m_account.host("init(\"" + program + "\", home directory \"" + homeDirectory + "\")");
+    std::string arguments = program;
+    char* argv[] = {&arguments[0]};
+    const integration::ManagerInterface::ManagerStartReturnCode_e init = m_manager.init(1, argv, homeDirectory);
+    m_account.toHost("init answers", std::to_string(init) + " \"" + m_manager.returnCodeString(init) + "\"");
+    if (init != integration::ManagerInterface::ManagerStartReturnCode_Ok)
+        return false;
+
+    m_account.host("start()");
+    m_running = true;
+    const integration::ManagerInterface::ManagerStartReturnCode_e start = m_manager.start();
+    m_account.toHost("start answers", std::to_string(start) + " \"" + m_manager.returnCodeString(start) + "\"");
+    if (start != integration::ManagerInterface::ManagerStartReturnCode_Ok)
+        return false;
+
+    m_account.host("lets the engine draw with the current context's OpenGL, pushes an interrupted-plot repairer");
+    sim::enableOpenGLDrawing(&orvane::sdk::qthost::currentContextProcAddress);
+    sim::setBusyStepMilliseconds(BusyStepMilliseconds);
+    m_manager.getPageManager().pushPageRenderDecider(boost::make_shared<AccountedPlotRepairer>(m_account));
+    return true;
+}
+
+void DemoSession::stop()
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    m_account.host("stop(): the engine shuts down and deletes the pages left");
+    m_manager.stop();
+    m_account.flush();
+}
+
+DemoManager& DemoSession::manager() { return m_manager; }
+
+orvane::sdk::qthost::QtGLDrawAreaFactory& DemoSession::drawAreaFactory() { return m_drawAreaFactory; }
