@@ -22,7 +22,7 @@ BASE_PACKAGES=(cmake g++ make pkg-config libboost-dev googletest libgtest-dev li
 # The Qt host kit and its tests: Qt 6 with OpenGL, and a virtual display with
 # Mesa's software OpenGL for machines without a screen.
 # xdpyinfo (x11-utils) tells whether a display is usable.
-QT_PACKAGES=(qt6-base-dev libqt6opengl6-dev libgl-dev xvfb xauth libgl1-mesa-dri libegl-mesa0 libglx-mesa0 x11-utils)
+QT_PACKAGES=(qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev xvfb xauth libgl1-mesa-dri libegl-mesa0 libglx-mesa0 x11-utils)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
