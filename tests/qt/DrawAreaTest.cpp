@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -57,10 +58,11 @@ TEST_F(DrawAreaTest, TheWindowsStateReachesListenersAndSignals)
     ASSERT_FALSE(recorder.heard.empty());
     EXPECT_EQ("exposed full", recorder.heard.front());
 
+    // A resize makes the next expose a full one (a late partial expose of
+    // the first showing may still come in before it).
     recorder.heard.clear();
     drawArea.resize(120, 90);
-    QTRY_VERIFY(!recorder.heard.empty());
-    EXPECT_EQ("exposed full", recorder.heard.front());
+    QTRY_VERIFY(std::find(recorder.heard.begin(), recorder.heard.end(), "exposed full") != recorder.heard.end());
 
     QFocusEvent focusIn(QEvent::FocusIn);
     QCoreApplication::sendEvent(&drawArea, &focusIn);
