@@ -34,9 +34,12 @@ template <typename Listener, ListenerOrder Order = ListenerOrder::ByAddress>
 class ListenerSet
 {
 public:
-    // False when the listener was already there.
+    // False when the listener was already there, or is null: a null
+    // listener is never stored, so a notification never calls through one.
     bool add(Listener* listener)
     {
+        if (listener == nullptr)
+            return false;
         if constexpr (Order == ListenerOrder::ByAddress)
         {
             auto position = std::lower_bound(m_listeners.begin(), m_listeners.end(), listener, Less());

@@ -104,4 +104,17 @@ TEST(ListenerSetTest, NestedNotificationsOfALargeSetKeepTheirOwnSnapshots)
     EXPECT_EQ("38", f.log.back());
 }
 
+TEST(ListenerSetTest, NullListenersAreNeverStored)
+{
+    Fixture<ListenerOrder::ByAddress> byAddress(1);
+    EXPECT_FALSE(byAddress.set.add(nullptr));
+    byAddress.set.add(&byAddress.listeners[0]);
+    byAddress.notify();
+    EXPECT_EQ(std::vector<std::string>({"0"}), byAddress.log);
+
+    Fixture<ListenerOrder::ByRegistration> byRegistration(0);
+    EXPECT_FALSE(byRegistration.set.add(nullptr));
+    EXPECT_TRUE(byRegistration.set.empty());
+}
+
 } // namespace
