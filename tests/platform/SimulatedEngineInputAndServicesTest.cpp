@@ -1,6 +1,5 @@
 #include "EngineTrace.h"
 
-#include <cstring>
 #include <sstream>
 
 namespace sim = orvane::sim;
@@ -60,55 +59,6 @@ TEST_F(SimulatedEngineInputAndServicesTest, WorkAreaInputMovesTheViewOfTheCurren
 }
 
 // --- Service requests ------------------------------------------------------
-
-bool acceptText = true;
-
-Boolean_t simpleText(const char* instructions, char** text, Boolean_t useText, ArbParam_t)
-{
-    record(std::string(instructions) + " " + std::to_string(useText) + " " + (*text != nullptr ? *text : "(null)"));
-    if (!acceptText)
-        return FALSE;
-    OrvUtilStringDealloc(text);
-    *text = OrvUtilStringAlloc(6, "result");
-    std::memcpy(*text, "typed", 6);
-    return TRUE;
-}
-
-TEST_F(SimulatedEngineInputAndServicesTest, SimpleTextHandsOutTheDefaultAndReleasesTheResult)
-{
-    std::string text = "default";
-    EXPECT_FALSE(sim::requestSimpleText("Name?", text, true)); // no callback
-    OrvEngDialogGetSimpleTextRegisterCallback(simpleText, 0);
-
-    acceptText = true;
-    EXPECT_TRUE(sim::requestSimpleText("Name?", text, true));
-    EXPECT_EQ("typed", text);
-    acceptText = false;
-    EXPECT_FALSE(sim::requestSimpleText("Again?", text, false));
-    EXPECT_EQ("typed", text);
-    EXPECT_EQ((Lines{"Name? 1 default", "Again? 0 (null)"}), trace());
-    EXPECT_EQ(0u, sim::outstandingTexts());
-    EXPECT_TRUE(sim::misuses().empty());
-}
-
-const char* versionText = nullptr;
-const char* version(ArbParam_t) { return versionText; }
-
-TEST_F(SimulatedEngineInputAndServicesTest, TheOpenGLVersionTextIsReleasedByTheEngine)
-{
-    bool wasNull = true;
-    OrvEngOpenGLVersionStringRegisterCallback(version, 0);
-    char* engineText = OrvUtilStringAlloc(4, "version");
-    std::memcpy(engineText, "4.6", 4);
-    versionText = engineText;
-    EXPECT_EQ("4.6", sim::requestOpenGLVersionString(&wasNull));
-    EXPECT_FALSE(wasNull);
-    EXPECT_EQ(0u, sim::outstandingTexts());
-
-    versionText = "literal"; // not the engine's: noticed, not freed
-    EXPECT_EQ("literal", sim::requestOpenGLVersionString());
-    EXPECT_EQ(1u, sim::misuses().size());
-}
 
 Boolean_t launchFirst(ArbParam_t client)
 {

@@ -57,44 +57,6 @@ TEST(GLDrawAreaStateObservable, DestroyedWithListenersRegisteredTellsNobody)
     EXPECT_TRUE(log.empty());
 }
 
-TEST(TestDrawArea, ReportsInputToListenersFirstThenSignalsWithItselfAsSource)
-{
-    FakeManagerMiscService keyboard;
-    keyboard.makeCurrent();
-    TestDrawArea drawArea;
-    RecordingListener::Log log;
-    RecordingListener listener(log);
-    drawArea.addMouseListener(&listener);
-    drawArea.addKeyboardListener(&listener);
-    std::vector<std::string> order;
-    listener.onCall = [&] { order.push_back("listener"); };
-    drawArea.connectButtonPressed([&](MouseEventInterface&) { order.push_back("signal"); });
-
-    drawArea.simulatePress(MouseEventInterface::MouseButton_2, 3, 4);
-    drawArea.simulateKeyPress('q');
-
-    EXPECT_EQ(order, (std::vector<std::string>{"listener", "signal", "listener"}));
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[0].source, static_cast<MouseEventObservableInterface*>(&drawArea));
-    EXPECT_EQ(log[1].source, static_cast<KeyEventObservableInterface*>(&drawArea));
-}
-
-TEST(TestDrawArea, IsStillValidWhileItsDestructionIsReported)
-{
-    TestDrawArea drawArea;
-    RecordingListener::Log log;
-    RecordingListener listener(log);
-    drawArea.addStateListener(&listener);
-    std::vector<bool> validWhenTold;
-    listener.onCall = [&] { validWhenTold.push_back(drawArea.isValid()); };
-    drawArea.connectDrawAreaDestroyed([&] { validWhenTold.push_back(drawArea.isValid()); });
-
-    drawArea.simulateDestroy();
-
-    EXPECT_EQ(validWhenTold, (std::vector<bool>{true, true}));
-    EXPECT_FALSE(drawArea.isValid());
-}
-
 TEST(RenderlessGLDrawAreaFactory, MakesNoDrawingAreaWhateverTheArguments)
 {
     intern::RenderlessGLDrawAreaFactory factory;

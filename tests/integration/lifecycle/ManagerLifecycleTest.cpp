@@ -174,6 +174,24 @@ TEST_F(ManagerLifecycleTest, FailedStartupFiresNothing)
     manager.stop();
 }
 
+TEST_F(ManagerLifecycleTest, AMonitorThatIsNotReadyFailsInitOutsideBatchMode)
+{
+    RecordingManager manager;
+    manager.monitor.ready = false;
+    CommandLine line{"host"};
+    EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_InternalInitializationError,
+              manager.init(line.argc(), line.argv(), "/opt/engine"));
+    // The engine stays initialised and the sub-managers in place until stop.
+    EXPECT_NO_THROW(manager.getEventManager());
+    manager.stop();
+    EXPECT_TRUE(sim::isShutdownFinished());
+
+    // Batch mode does not ask the monitor.
+    CommandLine batch{"host", "-b"};
+    EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(batch.argc(), batch.argv(), "/opt/engine"));
+    manager.stop();
+}
+
 TEST_F(ManagerLifecycleTest, HomeDirectoryRules)
 {
     {
@@ -388,8 +406,11 @@ TEST_F(ManagerLifecycleTest, SubManagersExistWhenTheyShould)
     CommandLine line{"host"};
     ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
     EXPECT_NO_THROW(manager.getDialogManager());
+    EXPECT_NO_THROW(manager.getEventManager());
     manager.stop();
     EXPECT_THROW(manager.getDialogManager(), orvane::ExceptionBase);
+    EXPECT_THROW(manager.getEventManager(), orvane::ExceptionBase);
+    EXPECT_TRUE(sim::isShutdownFinished());
 }
 
 } // namespace

@@ -12,7 +12,6 @@ namespace {
 
 using namespace orvane::sdk::integration;
 using orvane::sdk::ui::common::processIdleActions;
-using orvane::test::PageRecorder;
 using orvane::test::ranOutsideAppLock;
 using orvane::test::ranUnderAppLock;
 namespace sim = orvane::sim;
@@ -171,21 +170,6 @@ TEST_F(PageTest, RedrawCancelsTheWaitingDamageAndDrawsUnderTheLock)
     EXPECT_EQ(1, d1.context.count(orvane::test::TestGLContext::Call_SwapBuffers));
     processIdleActions();
     EXPECT_EQ(0u, sim::countCalls("OrvEngPageDamaged"));
-}
-
-TEST_F(PageTest, AListenerRemovedDuringANotificationIsNotCalled)
-{
-    PageInterface& page = addPage(&d1);
-    PageRecorder low(log, "low");
-    PageRecorder high(log, "high");
-    PageRecorder* first = &low < &high ? &low : &high;
-    PageRecorder* second = first == &low ? &high : &low;
-    page.addChangeListener(first);
-    page.addChangeListener(second);
-    first->onCall = [&page, second](PageInterface&) { page.removeChangeListener(second); };
-    page.setName("x");
-    EXPECT_EQ(1u, log.size());
-    page.removeChangeListener(first);
 }
 
 TEST_F(PageTest, NullListenersAreReportedToTheEngine)
