@@ -3,6 +3,7 @@
 
 #include "integration/GLContextInterface.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace orvane {
@@ -27,11 +28,19 @@ public:
     // What it was asked, in order.
     std::vector<Call> calls;
 
-    int count(Call call) const;
+    int count(Call call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
 
-    void swapBuffers() override;
-    bool makeCurrent() override;
-    bool releaseCurrent() override;
+    void swapBuffers() override { calls.push_back(Call_SwapBuffers); }
+    bool makeCurrent() override
+    {
+        calls.push_back(Call_MakeCurrent);
+        return makeCurrentSucceeds;
+    }
+    bool releaseCurrent() override
+    {
+        calls.push_back(Call_ReleaseCurrent);
+        return releaseCurrentSucceeds;
+    }
 };
 
 } // namespace test

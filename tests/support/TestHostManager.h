@@ -12,11 +12,11 @@ namespace test {
 class TestHostManager : public sdk::integration::ManagerAbstract
 {
 public:
-    TestHostManager();
+    TestHostManager() : monitor(*this) {}
 
     TestApplicationEventMonitor monitor;
 
-    sdk::integration::ApplicationEventMonitorInterface& getApplicationEventMonitor() override;
+    sdk::integration::ApplicationEventMonitorInterface& getApplicationEventMonitor() override { return monitor; }
 };
 
 } // namespace test

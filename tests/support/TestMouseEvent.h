@@ -12,16 +12,19 @@ namespace test {
 class TestMouseEvent : public virtual sdk::integration::MouseEventInterface
 {
 public:
-    TestMouseEvent(MouseButton_e button, int x, int y, int keyboardModifiers = 0);
+    TestMouseEvent(MouseButton_e button, int x, int y, int keyboardModifiers = 0)
+        : m_button(button), m_x(x), m_y(y), m_keyboardModifiers(keyboardModifiers)
+    {
+    }
 
-    int keyboardModifiers() const override;
-    bool isControlDown() const override;
-    bool isShiftDown() const override;
-    bool isAltDown() const override;
-    MouseButton_e button() const override;
-    int x() const override;
-    int y() const override;
-    MouseEventInterface* clone() const override;
+    int keyboardModifiers() const override { return m_keyboardModifiers; }
+    bool isControlDown() const override { return (m_keyboardModifiers & KeyboardModifier_Control) != 0; }
+    bool isShiftDown() const override { return (m_keyboardModifiers & KeyboardModifier_Shift) != 0; }
+    bool isAltDown() const override { return (m_keyboardModifiers & KeyboardModifier_Alt) != 0; }
+    MouseButton_e button() const override { return m_button; }
+    int x() const override { return m_x; }
+    int y() const override { return m_y; }
+    MouseEventInterface* clone() const override { return new TestMouseEvent(*this); }
 
 private:
     MouseButton_e m_button;

@@ -150,12 +150,6 @@ TEST(MouseButtonConversion, KeepsZeroToThreeAndMakesEverythingElseInvalid)
     EXPECT_EQ(MouseEventInterface::MouseButton_Invalid, 255);
 }
 
-TEST_F(EventObjectTest, AMoveMadeFromButtonNumberSevenReportsTheInvalidButton)
-{
-    intern::MouseEvent move(nullptr, MouseEventInterface::toMouseButton(7), 5, 6);
-    EXPECT_EQ(move.button(), 255);
-}
-
 TEST_F(EventObjectTest, WheelEventsReportOnlyTheThreeRealButtons)
 {
     const intern::MouseWheelEvent allHeld(7, 8, -240, true, true, true, MouseWheelEventInterface::Orientation_Horizontal);
