@@ -82,15 +82,6 @@ TEST_F(SimulatedEngineCoreTest, EngineTextsAreTrackedAndMisusedReleasesSurvive)
     EXPECT_EQ(nullptr, OrvUtilStringListGetString(list, 2));
     sim::freeStringList(list);
     EXPECT_EQ(3u, sim::misuses().size());
-
-    char* about = nullptr;
-    ASSERT_EQ(TRUE, OrvEngGetHelpAbout(&about));
-    EXPECT_STREQ("Orvane Simulated Engine 1.0", about);
-    OrvUtilStringDealloc(&about);
-    sim::setHelpAboutText(nullptr);
-    EXPECT_EQ(FALSE, OrvEngGetHelpAbout(&about));
-    EXPECT_EQ(nullptr, about);
-    EXPECT_EQ(0u, sim::outstandingTexts());
 }
 
 TEST_F(SimulatedEngineCoreTest, EveryCallIsLoggedWithTheLockItRanUnder)

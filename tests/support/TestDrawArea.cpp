@@ -9,29 +9,6 @@ namespace test {
 
 using namespace sdk::integration;
 
-TestDrawArea::TestDrawArea() : m_stateObservable(*this) {}
-
-bool TestDrawArea::canRender()
-{
-    return renderable;
-}
-
-void TestDrawArea::getSize(int& widthOut, int& heightOut)
-{
-    widthOut = width;
-    heightOut = height;
-}
-
-GLContextInterface& TestDrawArea::getGLContext()
-{
-    return context;
-}
-
-bool TestDrawArea::isValid()
-{
-    return valid;
-}
-
 void TestDrawArea::addStateListener(GLDrawAreaListenerInterface* listener)
 {
     m_stateObservable.addStateListener(listener);
@@ -42,11 +19,6 @@ void TestDrawArea::removeStateListener(GLDrawAreaListenerInterface* listener)
 {
     m_stateObservable.removeStateListener(listener);
     stateListeners.erase(listener);
-}
-
-void TestDrawArea::setPageManager(PageManagerInterface& manager)
-{
-    pageManagers.push_back(&manager);
 }
 
 void TestDrawArea::addMouseListener(MouseEventListenerInterface* listener)

@@ -40,15 +40,19 @@ public:
     std::set<sdk::integration::KeyEventListenerInterface*> keyListeners;
     std::set<sdk::integration::GLDrawAreaListenerInterface*> stateListeners;
 
-    TestDrawArea();
+    TestDrawArea() : m_stateObservable(*this) {}
 
-    bool canRender() override;
-    void getSize(int& width, int& height) override;
-    sdk::integration::GLContextInterface& getGLContext() override;
-    bool isValid() override;
+    bool canRender() override { return renderable; }
+    void getSize(int& widthOut, int& heightOut) override
+    {
+        widthOut = width;
+        heightOut = height;
+    }
+    sdk::integration::GLContextInterface& getGLContext() override { return context; }
+    bool isValid() override { return valid; }
     void addStateListener(sdk::integration::GLDrawAreaListenerInterface* listener) override;
     void removeStateListener(sdk::integration::GLDrawAreaListenerInterface* listener) override;
-    void setPageManager(sdk::integration::PageManagerInterface& manager) override;
+    void setPageManager(sdk::integration::PageManagerInterface& manager) override { pageManagers.push_back(&manager); }
     void addMouseListener(sdk::integration::MouseEventListenerInterface* listener) override;
     void removeMouseListener(sdk::integration::MouseEventListenerInterface* listener) override;
     void addKeyboardListener(sdk::integration::KeyEventListenerInterface* listener) override;

@@ -18,18 +18,13 @@ class PageCollectionTest : public orvane::test::PageManagerFixture
 {
 };
 
-TEST_F(PageCollectionTest, EmptyAndSinglePageWalks)
+TEST_F(PageCollectionTest, WalksStartAtTheCurrentPage)
 {
     EXPECT_FALSE(manager->getPageIterator().hasNext());
     EXPECT_FALSE(manager->getReversePageIterator().hasNext());
-    addPage(&d1);
+    PageInterface& a = addPage(&d1);
     EXPECT_EQ("#1", walk(manager->getPageIterator()));
     EXPECT_EQ("#1", walk(manager->getReversePageIterator()));
-}
-
-TEST_F(PageCollectionTest, WalksStartAtTheCurrentPage)
-{
-    PageInterface& a = addPage(&d1);
     addPage(&d2);
     addPage(&d3);
     EXPECT_EQ("#3 #1 #2", walk(manager->getPageIterator()));
