@@ -33,12 +33,15 @@ public:
 
     bool interruptDeferred() const { return m_interruptDeferred; }
 
-    // The host's side of the monitor, open to tests.
+    // The host's side of the monitor, open to tests and scenarios.
     using ApplicationEventMonitorAbstract::isStopButton;
+    using ApplicationEventMonitorAbstract::notifyOfButtonDoublePressed;
     using ApplicationEventMonitorAbstract::notifyOfButtonPressed;
+    using ApplicationEventMonitorAbstract::notifyOfButtonReleased;
     using ApplicationEventMonitorAbstract::notifyOfIdle;
     using ApplicationEventMonitorAbstract::notifyOfKeyPressed;
     using ApplicationEventMonitorAbstract::notifyOfKeyReleased;
+    using ApplicationEventMonitorAbstract::notifyOfMouseMoved;
 
     bool isReady() override;
     bool stopMonitoring() override;

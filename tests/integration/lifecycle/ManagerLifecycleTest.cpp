@@ -349,6 +349,12 @@ TEST_F(ManagerLifecycleTest, OffscreenCapabilitiesFollowTheRenderingQuery)
     EXPECT_FALSE(restricted.isOffscreenExportAvailable());
 }
 
+TEST_F(ManagerLifecycleTest, RelayIsOneInstance)
+{
+    EXPECT_EQ(&StateChangeEventObservable::getInstance(), &StateChangeEventObservable::getInstance());
+    EXPECT_TRUE(StateChangeEventObservable::instanceExists());
+}
+
 TEST_F(ManagerLifecycleTest, StateChangesAreDeliveredInsideTheParentLock)
 {
     struct LockProbe : orvane::toolbox::StateChangeListenerInterface
