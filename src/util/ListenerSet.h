@@ -1,6 +1,8 @@
 #ifndef ORVANE_UTIL_LISTENERSET_H
 #define ORVANE_UTIL_LISTENERSET_H
 
+#include "util/DestructionSentinel.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <functional>
@@ -24,6 +26,11 @@ enum class ListenerOrder
 // notification (by itself or another one) is skipped, a listener added during
 // it waits for the next notification. An exception thrown by a listener ends
 // the notification and propagates.
+//
+// A listener may destroy the set's owner (a one-shot timer deleting itself, a
+// window closing from its key listener): the notification then stops at once
+// and never touches the set again, and notify() answers false so that the
+// owner's code after it knows not to touch itself either.
 //
 // The snapshot lives in a small stack buffer when it fits, otherwise in a
 // buffer the set keeps for it (grown once, reused by every notification that
@@ -71,19 +78,22 @@ public:
     // The listeners in notification order.
     const std::vector<Listener*>& listeners() const { return m_listeners; }
 
-    // Calls `call(listener)` for each listener, by the rule above.
+    // Calls `call(listener)` for each listener, by the rule above. False when
+    // a listener destroyed the set.
     template <typename Call>
-    void notify(Call&& call) const
+    bool notify(Call&& call) const
     {
-        const Snapshot snapshot(m_listeners, m_spare, m_spareInUse);
-        const std::size_t removalsAtStart = m_removals;
-        for (std::size_t i = 0; i < snapshot.size(); ++i)
+        Notification notification(*this);
+        for (std::size_t i = 0; i < notification.size(); ++i)
         {
-            Listener* listener = snapshot[i];
-            if (m_removals != removalsAtStart && !contains(listener))
+            Listener* listener = notification[i];
+            if (m_removals != notification.removalsAtStart && !contains(listener))
                 continue;
             call(*listener);
+            if (notification.setDestroyed())
+                return false;
         }
+        return true;
     }
 
 private:
@@ -100,15 +110,18 @@ private:
         return std::find(m_listeners.begin(), m_listeners.end(), listener);
     }
 
-    // A copy of the listener pointers: on the stack for small sets, else in
-    // the set's spare buffer when no other notification holds it, else on
-    // the heap.
-    class Snapshot
+    // One notification in progress: the snapshot of the listener pointers
+    // (on the stack for small sets, else in the set's spare buffer when no
+    // other notification holds it, else on the heap) and a watch on the set,
+    // so that it leaves the set alone once the set is gone.
+    class Notification
     {
     public:
-        Snapshot(const std::vector<Listener*>& listeners, std::vector<Listener*>& spare, bool& spareInUse)
-            : m_size(listeners.size()), m_spareInUse(nullptr)
+        explicit Notification(const ListenerSet& set)
+            : removalsAtStart(set.m_removals), m_watch(set.m_sentinel), m_set(&set), m_size(set.m_listeners.size()),
+              m_holdsSpare(false)
         {
+            const std::vector<Listener*>& listeners = set.m_listeners;
             if (m_size <= InlineCapacity)
             {
                 std::copy(listeners.begin(), listeners.end(), m_inline);
@@ -116,39 +129,45 @@ private:
                 return;
             }
             std::vector<Listener*>* buffer = &m_heap;
-            if (!spareInUse)
+            if (!set.m_spareInUse)
             {
-                spareInUse = true;
-                m_spareInUse = &spareInUse;
-                buffer = &spare;
+                set.m_spareInUse = true;
+                m_holdsSpare = true;
+                buffer = &set.m_spare;
             }
             buffer->assign(listeners.begin(), listeners.end());
             m_data = buffer->data();
         }
-        ~Snapshot()
+        ~Notification()
         {
-            if (m_spareInUse != nullptr)
-                *m_spareInUse = false;
+            if (m_holdsSpare && !m_watch.destroyed())
+                m_set->m_spareInUse = false;
         }
-        Snapshot(const Snapshot&) = delete;
-        Snapshot& operator=(const Snapshot&) = delete;
+        Notification(const Notification&) = delete;
+        Notification& operator=(const Notification&) = delete;
 
         std::size_t size() const { return m_size; }
         Listener* operator[](std::size_t i) const { return m_data[i]; }
+        bool setDestroyed() const { return m_watch.destroyed(); }
+
+        const std::size_t removalsAtStart;
 
     private:
         static constexpr std::size_t InlineCapacity = 16;
+        const DestructionSentinel::Watch m_watch;
+        const ListenerSet* m_set;
         Listener* m_inline[InlineCapacity];
         std::vector<Listener*> m_heap;
         std::size_t m_size;
-        bool* m_spareInUse; // set when this snapshot holds the set's spare buffer
+        bool m_holdsSpare;
         Listener* const* m_data;
     };
 
     std::vector<Listener*> m_listeners;
-    mutable std::vector<Listener*> m_spare; // see Snapshot
+    mutable std::vector<Listener*> m_spare; // see Notification
     mutable bool m_spareInUse = false;
     std::size_t m_removals = 0;
+    DestructionSentinel m_sentinel; // last member: destroyed first
 };
 
 } // namespace util

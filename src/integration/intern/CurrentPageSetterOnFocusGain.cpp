@@ -5,6 +5,9 @@
 #include "integration/PageManagerInterface.h"
 #include "ovsignals/SignalConnectionCollection.h"
 
+#include <boost/signals2/connection.hpp>
+#include <unordered_map>
+
 namespace orvane {
 namespace sdk {
 namespace integration {
@@ -23,26 +26,51 @@ public:
     explicit Impl(PageManagerInterface& pageManager)
     {
         m_connections.add(pageManager.connectPageCreated([this](PageInterface& page) { onPageCreated(page); }));
+        m_connections.add(pageManager.connectPageDestroyed([this](PageInterface& page) { onPageDestroyed(page); }));
     }
 
 private:
+    // The connections made for one page: to its drawing-area changes, and to
+    // the focus of the drawing area it had when it was created.
+    struct PageWatch
+    {
+        boost::signals2::scoped_connection drawAreaChanged;
+        boost::signals2::scoped_connection focusGained;
+        bool watchingFocus = false;
+    };
+
     void onPageCreated(PageInterface& page)
     {
-        // When the page moves, the drawing area now showing it is watched: the
-        // one it had before may already be gone.
+        GLDrawAreaInterface* const creationDrawArea = page.getDrawArea();
         PageInterface* const watched = &page;
-        m_connections.add(
-            page.connectDrawAreaChanged([this, watched](GLDrawAreaInterface*) { watchDrawArea(watched->getDrawArea()); }));
-        watchDrawArea(page.getDrawArea());
+        m_watches[watched].drawAreaChanged = page.connectDrawAreaChanged(
+            [this, watched, creationDrawArea](GLDrawAreaInterface*) { watchDrawArea(*watched, creationDrawArea); });
+        watchDrawArea(page, creationDrawArea);
     }
 
-    void watchDrawArea(GLDrawAreaInterface* drawArea)
+    // Connects to the focus of `drawArea` on behalf of `page`, in place of
+    // the page's earlier connection there. A drawing area ends the
+    // connections to its signals when it is destroyed: a focus connection
+    // that has ended by itself means that the area is gone, and it is never
+    // touched again.
+    void watchDrawArea(PageInterface& page, GLDrawAreaInterface* drawArea)
     {
-        if (drawArea != nullptr)
-            m_connections.add(drawArea->connectDrawAreaFocusGained(&ignoreFocusGain));
+        if (drawArea == nullptr)
+            return;
+        PageWatch& watch = m_watches[&page];
+        if (watch.watchingFocus && !watch.focusGained.connected())
+        {
+            watch.drawAreaChanged.disconnect();
+            return;
+        }
+        watch.focusGained = drawArea->connectDrawAreaFocusGained(&ignoreFocusGain);
+        watch.watchingFocus = true;
     }
+
+    void onPageDestroyed(PageInterface& page) { m_watches.erase(&page); }
 
     SignalConnectionCollection m_connections;
+    std::unordered_map<PageInterface*, PageWatch> m_watches;
 };
 
 CurrentPageSetterOnFocusGain::CurrentPageSetterOnFocusGain(PageManagerInterface& pageManager)

@@ -11,14 +11,16 @@ class PageManagerInterface;
 
 namespace intern {
 
-// Watches the focus of the drawing areas that show the manager's pages: it
-// connects to the focus-gained signal of each page's drawing area when the
-// page is created, and again each time that page reports a drawing-area
-// change. Gaining focus does not change the current page by itself, so the
-// reaction is empty: the connections exist for the drawing areas' hooks
-// (signalDrawAreaFocusGainedConnected), which learn that someone listens.
-// A deferred reaction would have to be cancelled when its page is destroyed.
-// Every connection ends with this object.
+// Watches the focus of the drawing areas that show the manager's pages: when
+// a page is created it connects to the focus-gained signal of the drawing
+// area the page has then, and again each time that page reports a
+// drawing-area change (always to that same creation-time area, replacing its
+// earlier connection). Gaining focus does not change the current page by
+// itself, so the reaction is empty: the connections exist for the drawing
+// areas' hooks (signalDrawAreaFocusGainedConnected), which learn that someone
+// listens. A page's connections end when the page or that drawing area is
+// destroyed, so they do not pile up over a long session; all end with this
+// object.
 class CurrentPageSetterOnFocusGain
 {
 public:

@@ -215,18 +215,19 @@ void Page::detachOtherPageFrom(GLDrawAreaInterface* drawArea)
 
 void Page::notifyNameChanged(const std::string& oldName)
 {
-    m_changeListeners.notify([this, &oldName](PageChangeListenerInterface& listener) {
-        listener.pageNameChanged(oldName, *this);
-    });
-    signalNameChanged(oldName);
+    // A listener may have the page deleted (the engine deletes pages from
+    // inside host requests): then there is no signal left to fire.
+    if (m_changeListeners.notify(
+            [this, &oldName](PageChangeListenerInterface& listener) { listener.pageNameChanged(oldName, *this); }))
+        signalNameChanged(oldName);
 }
 
 void Page::notifyDrawAreaChanged(GLDrawAreaInterface* oldDrawArea)
 {
-    m_changeListeners.notify([this, oldDrawArea](PageChangeListenerInterface& listener) {
-        listener.pageDrawAreaChanged(oldDrawArea, *this);
-    });
-    signalDrawAreaChanged(oldDrawArea);
+    if (m_changeListeners.notify([this, oldDrawArea](PageChangeListenerInterface& listener) {
+            listener.pageDrawAreaChanged(oldDrawArea, *this);
+        }))
+        signalDrawAreaChanged(oldDrawArea);
 }
 
 void Page::changeName(const std::string& name)
@@ -263,6 +264,7 @@ void Page::drawAreaDestroyed()
         setDrawArea(nullptr);
         return;
     }
+    const util::DestructionSentinel::Watch watch(m_sentinel);
     try
     {
         // The engine's destroy callback may delete this page from inside.
@@ -272,6 +274,11 @@ void Page::drawAreaDestroyed()
     {
         // Not a managed page: nothing to delete.
     }
+    // The deletion waits for the engine (busy, or in the middle of an
+    // announcement) or was refused: the window goes now, so the page lets go
+    // of it at once.
+    if (!watch.destroyed())
+        setDrawArea(nullptr);
 }
 
 void Page::engineStateChanged(const orvane::toolbox::StateChangeEventInterface& event)

@@ -4,6 +4,7 @@
 #include "integration/GLDrawAreaListenerInterface.h"
 #include "integration/PageInterface.h"
 #include "ovtoolbox/StateChangeNotifier.h"
+#include "util/DestructionSentinel.h"
 #include "util/ListenerSet.h"
 
 #include <memory>
@@ -37,8 +38,8 @@ public:
         // Folded into one damage report at the next idle time; a waiting
         // full report is never downgraded to a partial one.
         void drawAreaExposed(GLDrawAreaInterface& drawArea, bool fullDamage) override;
-        // Deletes the page when it is to go with its drawing area, otherwise
-        // detaches it.
+        // Deletes the page when it is to go with its drawing area; the page
+        // lets go of the window at once whenever the deletion has to wait.
         void drawAreaDestroyed(GLDrawAreaInterface& drawArea) override;
         void drawAreaFocusGained(GLDrawAreaInterface& drawArea) override;
 
@@ -107,6 +108,7 @@ private:
     StateChangeListener m_stateChangeListener;
     std::unique_ptr<ui::common::OnIdleActionPerformerSingleShot> m_pendingDamage;
     bool m_pendingFullDamage;
+    util::DestructionSentinel m_sentinel;
 };
 
 } // namespace integration

@@ -35,10 +35,11 @@ T* fromHandle(ArbParam_t handle)
 PageManager::PageManager(ManagerInterface& manager)
     : m_manager(&manager),
       m_glDrawAreaFactory(nullptr),
-      m_isCreatingPage(false),
+      m_pageBeingCreated(nullptr),
       m_currentPage(nullptr),
       m_pageCount(0),
-      m_deferredRequests(0)
+      m_announcing(0),
+      m_deletingForHost(false)
 {
     m_pageCollection.reset(new PageCollection(*this));
     m_renderDestinationManager.reset(new RenderDestinationManager());
@@ -50,7 +51,7 @@ PageManager::~PageManager()
     m_renderDestinationManager.reset();
     m_pageCollection.reset();
     m_currentPageSetterOnFocusGain.reset();
-    m_pendingSetCurrent.reset();
+    m_pendingRequestRun.reset();
 }
 
 // --- listeners and configuration -------------------------------------------
@@ -81,23 +82,18 @@ void PageManager::registerCallbacks()
 
 int PageManager::pageCount() { return m_pageCount; }
 
-PageInterface& PageManager::addPage(GLDrawAreaInterface* drawArea) { return createPage(drawArea, nullptr); }
+PageInterface& PageManager::addPage(GLDrawAreaInterface* drawArea)
+{
+    PageInterface* page = createPage(drawArea, nullptr);
+    if (page == nullptr)
+        throw orvane::OutOfMemoryException("Failed to allocate memory for the new page.");
+    return *page;
+}
 
 void PageManager::deletePage(PageInterface& page)
 {
-    const unsigned long deferredBefore = m_deferredRequests;
-    setCurrentPage(page);
-    if (m_deferredRequests == deferredBefore)
-    {
-        deleteEngineCurrentPage();
-        return;
-    }
-    // The engine is busy and the activation waits for idle time: the
-    // deletion waits with it, so that the page the engine deletes is this one.
-    m_pendingSetCurrent.reset(new ui::common::OnIdleActionPerformerSingleShot([this, &page] {
-        activatePageInEngine(page);
-        deleteEngineCurrentPage();
-    }));
+    requireManaged(page);
+    request(Request::Kind_Delete, page);
 }
 
 PageInterface* PageManager::getCurrentPage()
@@ -117,10 +113,10 @@ PageInterface* PageManager::getCurrentPage()
 
 void PageManager::setCurrentPage(PageInterface& page)
 {
-    if (m_isCreatingPage)
+    if (m_pageBeingCreated != nullptr)
         return;
     requireManaged(page);
-    whenIdle([this, &page] { activatePageInEngine(page); });
+    request(Request::Kind_SetCurrent, page);
 }
 
 PageIterator PageManager::getPageIterator() { return m_pageCollection->getPageIterator(); }
@@ -129,32 +125,36 @@ PageIterator PageManager::getReversePageIterator() { return m_pageCollection->ge
 
 // --- creation ---------------------------------------------------------------
 
-PageInterface& PageManager::createPage(GLDrawAreaInterface* drawArea, StringList_pa arguments)
+PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList_pa arguments)
 {
     if (drawArea != nullptr)
         drawArea->setPageManager(*this);
     std::unique_ptr<Page> page(new Page(*this, drawArea));
     PageInterface* const oldCurrentPage = m_currentPage;
-    PageInterface* created = nullptr;
+    std::exception_ptr failure;
     {
         // The engine makes the new page current from inside its creation;
-        // the flag keeps that report silent until the page is announced.
-        m_isCreatingPage = true;
-        const ScopedExitAction endCreation([this] { m_isCreatingPage = false; });
+        // while the page is being created that report stays silent, switches
+        // are ignored and deletions wait.
+        PageInterface* const outerCreation = m_pageBeingCreated;
+        m_pageBeingCreated = page.get();
+        const ScopedExitAction endCreation([this, outerCreation] { m_pageBeingCreated = outerCreation; });
         m_currentPage = page.get();
         if (!createInEngine(*page, arguments))
         {
             // Never announced and in no collection: nothing else knows it.
             m_currentPage = oldCurrentPage;
-            page.reset();
-            throw orvane::OutOfMemoryException("Failed to allocate memory for the new page.");
+            return nullptr;
         }
-        created = page.release();
         ++m_pageCount;
-        announce(&PageManagerListenerInterface::pageCreated, signalPageCreated, *created);
+        failure = announce(&PageManagerListenerInterface::pageCreated, signalPageCreated, *page);
     }
-    announceCurrentPageChanged(oldCurrentPage != nullptr ? *oldCurrentPage : *m_currentPage);
-    return *created;
+    PageInterface* const created = page.release();
+    const std::exception_ptr currentFailure =
+        announceCurrentPageChanged(oldCurrentPage != nullptr ? *oldCurrentPage : *m_currentPage);
+    if (failure || currentFailure)
+        std::rethrow_exception(failure ? failure : currentFailure);
+    return created;
 }
 
 bool PageManager::createInEngine(PageInterface& page, StringList_pa arguments)
@@ -167,17 +167,10 @@ bool PageManager::createInEngine(PageInterface& page, StringList_pa arguments)
 
 Boolean_t PageManager::onEnginePageCreateCallback(StringList_pa arguments, ArbParam_t clientData)
 {
-    try
-    {
-        fromHandle<PageManager>(clientData)->onEnginePageCreate(arguments);
-        return TRUE;
-    }
-    catch (const orvane::ExceptionBase&)
-    {
-        // The engine learns of the failure from the answer; an exception
-        // must not travel through its C code.
-        return FALSE;
-    }
+    // Exceptions of host code (the factory, page-created listeners and
+    // slots) pass through to the engine; only a page the engine refused
+    // itself is answered FALSE.
+    return fromHandle<PageManager>(clientData)->onEnginePageCreate(arguments) ? TRUE : FALSE;
 }
 
 void PageManager::onEnginePageDestroyCallback(ArbParam_t pageHandle, ArbParam_t clientData)
@@ -192,7 +185,7 @@ void PageManager::onEnginePageNewCurrentCallback(ArbParam_t pageHandle, ArbParam
         fromHandle<PageManager>(clientData)->onEnginePageNewCurrent(*page);
 }
 
-void PageManager::onEnginePageCreate(StringList_pa arguments)
+bool PageManager::onEnginePageCreate(StringList_pa arguments)
 {
     GLDrawAreaInterface* drawArea = nullptr;
     if (m_glDrawAreaFactory != nullptr)
@@ -200,7 +193,7 @@ void PageManager::onEnginePageCreate(StringList_pa arguments)
         orvane::toolbox::StringList list(arguments);
         drawArea = m_glDrawAreaFactory->createGLDrawArea(list);
     }
-    createPage(drawArea, arguments);
+    return createPage(drawArea, arguments) != nullptr;
 }
 
 void PageManager::onEnginePageDestroy(PageInterface& page)
@@ -212,24 +205,39 @@ void PageManager::onEnginePageDestroy(PageInterface& page)
     // The engine reports the page that follows; until then none is current.
     if (m_pageCount == 0 || &page == m_currentPage)
         m_currentPage = nullptr;
-    announce(&PageManagerListenerInterface::pageDestroyed, signalPageDestroyed, page);
-    m_pendingSetCurrent.reset();
+    const std::exception_ptr failure =
+        announce(&PageManagerListenerInterface::pageDestroyed, signalPageDestroyed, page);
+    // Requests for the page go with it (also those its announcement made).
+    // A page the engine destroys by itself also cancels the waiting
+    // switches: the engine has chosen the page that follows.
+    const bool cancelSwitches = !m_deletingForHost;
+    for (auto waiting = m_waitingRequests.begin(); waiting != m_waitingRequests.end();)
+    {
+        if (waiting->page == &page || (cancelSwitches && waiting->kind == Request::Kind_SetCurrent))
+            waiting = m_waitingRequests.erase(waiting);
+        else
+            ++waiting;
+    }
     delete &page;
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void PageManager::onEnginePageNewCurrent(PageInterface& page)
 {
     PageInterface* const oldCurrentPage = m_currentPage;
     m_currentPage = &page;
-    if (!m_isCreatingPage)
-        announceCurrentPageChanged(oldCurrentPage != nullptr ? *oldCurrentPage : page);
+    if (m_pageBeingCreated != nullptr)
+        return;
+    if (const std::exception_ptr failure = announceCurrentPageChanged(oldCurrentPage != nullptr ? *oldCurrentPage : page))
+        std::rethrow_exception(failure);
 }
 
-// --- steps ------------------------------------------------------------------
+// --- host requests ----------------------------------------------------------
 
 void PageManager::requireManaged(PageInterface& page)
 {
-    if (!m_pageCollection->contains(page))
+    if (&page != m_pageBeingCreated && !m_pageCollection->contains(page))
         throw orvane::ExceptionBase(
             "The page passed to setCurrentPage() does not match any of the managed pages; see addPage().", false);
 }
@@ -247,25 +255,82 @@ bool PageManager::isEngineBusy()
     }
 }
 
-void PageManager::whenIdle(const boost::function<void()>& action)
+void PageManager::request(Request::Kind_e kind, PageInterface& page)
 {
-    if (isEngineBusy())
+    if (canCarryOutNow(kind))
     {
-        m_pendingSetCurrent.reset(new ui::common::OnIdleActionPerformerSingleShot(action));
-        ++m_deferredRequests;
+        carryOut(Request{kind, &page});
+        return;
     }
-    else
+    if (kind == Request::Kind_SetCurrent)
+        for (auto waiting = m_waitingRequests.begin(); waiting != m_waitingRequests.end();)
+            waiting = waiting->kind == Request::Kind_SetCurrent ? m_waitingRequests.erase(waiting) : waiting + 1;
+    m_waitingRequests.push_back(Request{kind, &page});
+    scheduleWaitingRequests();
+}
+
+bool PageManager::canCarryOutNow(Request::Kind_e kind)
+{
+    if (!m_waitingRequests.empty() || m_deletingForHost || isEngineBusy())
+        return false;
+    // A page must not die under its own announcement.
+    return kind != Request::Kind_Delete || (m_announcing == 0 && m_pageBeingCreated == nullptr);
+}
+
+bool PageManager::canCarryOutWaitingRequests()
+{
+    return !m_deletingForHost && m_announcing == 0 && m_pageBeingCreated == nullptr && !isEngineBusy();
+}
+
+void PageManager::carryOut(const Request& request)
+{
+    if (request.kind == Request::Kind_SetCurrent)
     {
-        action();
+        activatePageInEngine(*request.page);
+        return;
+    }
+    // Requests made meanwhile wait: none may switch pages between the
+    // activation and the deletion.
+    m_deletingForHost = true;
+    const ScopedExitAction endDeletion([this] { m_deletingForHost = false; });
+    if (activatePageInEngine(*request.page))
+        deleteEngineCurrentPage();
+}
+
+void PageManager::carryOutWaitingRequests()
+{
+    // What is left (the engine is busy again, or a listener threw) waits for
+    // the next idle time.
+    const ScopedExitAction rest([this] {
+        if (!m_waitingRequests.empty())
+            scheduleWaitingRequests();
+    });
+    while (!m_waitingRequests.empty() && canCarryOutWaitingRequests())
+    {
+        const Request next = m_waitingRequests.front();
+        m_waitingRequests.pop_front();
+        carryOut(next);
     }
 }
 
-void PageManager::activatePageInEngine(PageInterface& page)
+void PageManager::scheduleWaitingRequests()
 {
-    if (OrvUtilPageGetUniqueID() == page.getUniqueID())
-        return;
-    AppLock lock(AppLock::ImplicitMacroRecording_Off);
-    OrvUtilPageSetCurrentByUniqueID(page.getUniqueID());
+    if (m_pendingRequestRun == nullptr || !m_pendingRequestRun->isPending())
+        m_pendingRequestRun.reset(new ui::common::OnIdleActionPerformerSingleShot([this] { carryOutWaitingRequests(); }));
+}
+
+bool PageManager::activatePageInEngine(PageInterface& page)
+{
+    const UniqueID_t id = page.getUniqueID();
+    if (OrvUtilPageGetUniqueID() == id)
+        return id != 0 || m_currentPage == &page;
+    {
+        AppLock lock(AppLock::ImplicitMacroRecording_Off);
+        OrvUtilPageSetCurrentByUniqueID(id);
+    }
+    // The engine reports the switch from inside; without it the page is not
+    // the engine's current one.
+    return m_currentPage == &page;
 }
 
 void PageManager::deleteEngineCurrentPage()
@@ -274,16 +339,32 @@ void PageManager::deleteEngineCurrentPage()
     OrvUtilPageDelete();
 }
 
-void PageManager::announce(Announcement announcement, PageSignal& signal, PageInterface& page)
+std::exception_ptr PageManager::announce(Announcement announcement, PageSignal& signal, PageInterface& page)
 {
-    m_listeners.notify(
-        [this, announcement, &page](PageManagerListenerInterface& listener) { (listener.*announcement)(page, *this); });
-    signal(page);
+    ++m_announcing;
+    const ScopedExitAction end([this] { --m_announcing; });
+    std::exception_ptr failure;
+    const auto deliver = [&failure](auto&& call) {
+        try
+        {
+            call();
+        }
+        catch (...)
+        {
+            if (!failure)
+                failure = std::current_exception();
+        }
+    };
+    m_listeners.notify([&](PageManagerListenerInterface& listener) {
+        deliver([&] { (listener.*announcement)(page, *this); });
+    });
+    deliver([&] { signal(page); });
+    return failure;
 }
 
-void PageManager::announceCurrentPageChanged(PageInterface& page)
+std::exception_ptr PageManager::announceCurrentPageChanged(PageInterface& page)
 {
-    announce(&PageManagerListenerInterface::currentPageChanged, signalPageCurrentChanged, page);
+    return announce(&PageManagerListenerInterface::currentPageChanged, signalPageCurrentChanged, page);
 }
 
 } // namespace intern

@@ -6,8 +6,8 @@
 #include "ovsdkbase.h"
 #include "util/ListenerSet.h"
 
-#include <boost/function.hpp>
-
+#include <deque>
+#include <exception>
 #include <memory>
 
 namespace orvane {
@@ -34,9 +34,19 @@ class RenderDestinationManager;
 // never deletes pages itself, not even when it is destroyed.
 //
 // Engine calls that change pages run under the application lock (value 0).
-// While the engine is busy, setCurrentPage waits for the next idle time; the
-// latest request wins and a page destruction cancels it. A deletion asked
-// while busy waits with it, so that the page deleted is the one asked for.
+//
+// Host requests (setCurrentPage, deletePage) that the engine cannot take now
+// wait, in the order made, and are carried out at the next idle time when it
+// can: while the engine is busy, while earlier requests wait, and for a
+// deletion also while a page announcement is under way (so that no page dies
+// under its own announcement, and addPage returns a live page). Each is
+// carried out once, on the page it names; a request whose page is gone is
+// dropped. Of waiting switches only the latest counts, and a page the engine
+// destroys by itself cancels them; a waiting deletion is never cancelled.
+//
+// Announcements reach every listener and slot even when one of them throws,
+// so that the library's own listeners stay in step; the first exception is
+// passed on once the manager's state is complete.
 class PageManager : public virtual PageManagerInterface, public virtual SubManagerInterface
 {
 public:
@@ -61,41 +71,62 @@ public:
     void registerCallbacks() override;
 
 private:
+    // A host request waiting for the engine.
+    struct Request
+    {
+        enum Kind_e
+        {
+            Kind_SetCurrent,
+            Kind_Delete
+        };
+        Kind_e kind;
+        PageInterface* page;
+    };
+
     static Boolean_t onEnginePageCreateCallback(StringList_pa arguments, ArbParam_t clientData);
     static void onEnginePageDestroyCallback(ArbParam_t pageHandle, ArbParam_t clientData);
     static void onEnginePageNewCurrentCallback(ArbParam_t pageHandle, ArbParam_t clientData);
 
-    void onEnginePageCreate(StringList_pa arguments);
+    // False when the engine refused the page.
+    bool onEnginePageCreate(StringList_pa arguments);
     void onEnginePageDestroy(PageInterface& page);
     void onEnginePageNewCurrent(PageInterface& page);
 
-    // The common road of addPage and engine page requests.
-    PageInterface& createPage(GLDrawAreaInterface* drawArea, StringList_pa arguments);
+    // The common road of addPage and engine page requests; null when the
+    // engine refused the page.
+    PageInterface* createPage(GLDrawAreaInterface* drawArea, StringList_pa arguments);
     bool createInEngine(PageInterface& page, StringList_pa arguments);
     // Throws orvane::ExceptionBase for a page that is not managed.
     void requireManaged(PageInterface& page);
     bool isEngineBusy();
-    // Runs `action` now, or at the next idle time while the engine is busy,
-    // replacing any request waiting there (and counting the deferral).
-    void whenIdle(const boost::function<void()>& action);
-    void activatePageInEngine(PageInterface& page);
+
+    void request(Request::Kind_e kind, PageInterface& page);
+    bool canCarryOutNow(Request::Kind_e kind);
+    bool canCarryOutWaitingRequests();
+    void carryOut(const Request& request);
+    void carryOutWaitingRequests();
+    void scheduleWaitingRequests();
+    // True when the engine's current page is `page` afterwards.
+    bool activatePageInEngine(PageInterface& page);
     void deleteEngineCurrentPage();
 
     typedef void (PageManagerListenerInterface::*Announcement)(PageInterface&, PageManagerInterface&);
-    // The listeners, then the signal.
-    void announce(Announcement announcement, PageSignal& signal, PageInterface& page);
-    void announceCurrentPageChanged(PageInterface& page);
+    // The listeners, then the signal; the first exception thrown, if any.
+    std::exception_ptr announce(Announcement announcement, PageSignal& signal, PageInterface& page);
+    std::exception_ptr announceCurrentPageChanged(PageInterface& page);
 
     ManagerInterface* m_manager;
     util::ListenerSet<PageManagerListenerInterface> m_listeners;
     GLDrawAreaFactoryInterface* m_glDrawAreaFactory;
-    bool m_isCreatingPage;
+    PageInterface* m_pageBeingCreated; // while the engine creates it and it is announced
     PageInterface* m_currentPage;
     std::unique_ptr<PageCollection> m_pageCollection;
     int m_pageCount;
     std::unique_ptr<RenderDestinationManager> m_renderDestinationManager;
-    std::unique_ptr<ui::common::OnIdleActionPerformerSingleShot> m_pendingSetCurrent;
-    unsigned long m_deferredRequests; // requests whenIdle() has put off so far
+    std::deque<Request> m_waitingRequests;
+    std::unique_ptr<ui::common::OnIdleActionPerformerSingleShot> m_pendingRequestRun;
+    int m_announcing;       // announcements under way
+    bool m_deletingForHost; // a host deletion is being carried out
     std::unique_ptr<CurrentPageSetterOnFocusGain> m_currentPageSetterOnFocusGain;
 };
 
