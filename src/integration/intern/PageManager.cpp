@@ -150,8 +150,11 @@ PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList
         failure = announce(&PageManagerListenerInterface::pageCreated, signalPageCreated, *page);
     }
     PageInterface* const created = page.release();
-    const std::exception_ptr currentFailure =
-        announceCurrentPageChanged(oldCurrentPage != nullptr ? *oldCurrentPage : *m_currentPage);
+    // The page current before may have gone meanwhile (the engine deletes
+    // pages in its busy loop, which listeners' redraws run).
+    PageInterface* previous = oldCurrentPage != nullptr && m_pageCollection->contains(*oldCurrentPage) ? oldCurrentPage
+                                                                                                      : m_currentPage;
+    const std::exception_ptr currentFailure = announceCurrentPageChanged(previous != nullptr ? *previous : *created);
     if (failure || currentFailure)
         std::rethrow_exception(failure ? failure : currentFailure);
     return created;
@@ -282,19 +285,29 @@ bool PageManager::canCarryOutWaitingRequests()
     return !m_deletingForHost && m_announcing == 0 && m_pageBeingCreated == nullptr && !isEngineBusy();
 }
 
-void PageManager::carryOut(const Request& request)
+bool PageManager::carryOut(const Request& request)
 {
     if (request.kind == Request::Kind_SetCurrent)
     {
         activatePageInEngine(*request.page);
-        return;
+        return true;
     }
     // Requests made meanwhile wait: none may switch pages between the
     // activation and the deletion.
-    m_deletingForHost = true;
-    const ScopedExitAction endDeletion([this] { m_deletingForHost = false; });
-    if (activatePageInEngine(*request.page))
-        deleteEngineCurrentPage();
+    {
+        m_deletingForHost = true;
+        const ScopedExitAction endDeletion([this] { m_deletingForHost = false; });
+        if (activatePageInEngine(*request.page))
+        {
+            deleteEngineCurrentPage();
+            return true;
+        }
+    }
+    // Another page became current on the way (a page created from a
+    // listener): the deletion tries again at the next idle time.
+    m_waitingRequests.push_front(request);
+    scheduleWaitingRequests();
+    return false;
 }
 
 void PageManager::carryOutWaitingRequests()
@@ -309,7 +322,8 @@ void PageManager::carryOutWaitingRequests()
     {
         const Request next = m_waitingRequests.front();
         m_waitingRequests.pop_front();
-        carryOut(next);
+        if (!carryOut(next))
+            return;
     }
 }
 

@@ -103,7 +103,8 @@ private:
     void request(Request::Kind_e kind, PageInterface& page);
     bool canCarryOutNow(Request::Kind_e kind);
     bool canCarryOutWaitingRequests();
-    void carryOut(const Request& request);
+    // False when the request had to be put back to wait.
+    bool carryOut(const Request& request);
     void carryOutWaitingRequests();
     void scheduleWaitingRequests();
     // True when the engine's current page is `page` afterwards.

@@ -1,0 +1,428 @@
+// The model engine's C interface. Every engine function the library and its
+// sibling libraries call is defined here, so the simulated engine is never
+// reached; service and dialog registrations are accepted and unused.
+#include "model/ModelEngine.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <tuple>
+
+namespace model {
+namespace {
+
+template <typename Callback>
+struct Registration
+{
+    Callback callback = nullptr;
+    ArbParam_t clientData = 0;
+};
+
+struct StateChange
+{
+    int code;
+    std::vector<std::string> styleParams;
+    UniqueID_t uniqueId;
+};
+
+// What outlives reset(): the library registers its callbacks once per
+// manager, the state-change relay once per process.
+struct Registrations
+{
+    Registration<PageCreateCallback_pf> pageCreate;
+    Registration<PageDestroyCallback_pf> pageDestroy;
+    Registration<PageNewCurrentCallback_pf> pageNewCurrent;
+    Registration<RenderQueryCallback_pf> renderQuery;
+    Registration<RenderDestCallback_pf> renderDest;
+    Registration<RenderDestSizeCallback_pf> renderDestSize;
+    Registration<SwapBuffersCallback_pf> swapBuffers;
+    Registration<ProcessBusyEventsCallback_pf> busyEvents;
+    std::vector<Registration<StateChangeCallback_pf>> stateChanges;
+    const StateChange* firing = nullptr;
+};
+
+Registrations& registrations()
+{
+    static Registrations* const instance = new Registrations;
+    return *instance;
+}
+
+struct Private
+{
+    UniqueID_t nextId = 1;
+    std::vector<Registration<OnIdleCallback_pf>> idleQueue;
+    std::map<std::tuple<UniqueID_t, std::string, std::string>, std::string> styles;
+};
+
+Private& state()
+{
+    static Private* instance = new Private;
+    return *instance;
+}
+
+void misuse(const std::string& what)
+{
+    engine().misuses.push_back(what);
+    if (engine().onMisuse)
+        engine().onMisuse(what.c_str());
+}
+
+void requireAppLock(const char* function)
+{
+    if (engine().appLockDepth == 0)
+        misuse(std::string(function) + " outside the application lock");
+}
+
+void fireStateChange(const StateChange& change)
+{
+    Registrations& all = registrations();
+    const StateChange* const outer = all.firing;
+    all.firing = &change;
+    const std::vector<Registration<StateChangeCallback_pf>> snapshot = all.stateChanges;
+    for (const auto& registration : snapshot)
+        registration.callback(change.code, registration.clientData);
+    all.firing = outer;
+}
+
+void makeCurrentNow(const Page& page)
+{
+    engine().current = page.id;
+    const auto& newCurrent = registrations().pageNewCurrent;
+    if (newCurrent.callback != nullptr)
+        newCurrent.callback(page.handle, newCurrent.clientData);
+    fireStateChange(StateChange{50, {}, 0});
+}
+
+std::vector<Page>::iterator pageIterator(UniqueID_t id)
+{
+    std::vector<Page>& pages = engine().pages;
+    return std::find_if(pages.begin(), pages.end(), [id](const Page& page) { return page.id == id; });
+}
+
+bool destroyPage(UniqueID_t id)
+{
+    auto page = pageIterator(id);
+    if (page == engine().pages.end())
+        return false;
+    const Page gone = *page;
+    // The library hears of it while the page is still the engine's.
+    const auto& destroy = registrations().pageDestroy;
+    if (destroy.callback != nullptr)
+        destroy.callback(gone.handle, destroy.clientData);
+    engine().pages.erase(pageIterator(id));
+    if (engine().current == id)
+    {
+        engine().current = 0;
+        if (!engine().pages.empty())
+            makeCurrentNow(engine().pages.back());
+    }
+    return true;
+}
+
+char* copyText(const std::string& text)
+{
+    char* copy = static_cast<char*>(std::malloc(text.size() + 1));
+    std::memcpy(copy, text.c_str(), text.size() + 1);
+    return copy;
+}
+
+} // namespace
+
+Engine& engine()
+{
+    static Engine* const instance = new Engine;
+    return *instance;
+}
+
+void reset()
+{
+    Engine& e = engine();
+    e.pages.clear();
+    e.current = 0;
+    e.busyDepth = 0;
+    e.interrupted = false;
+    e.refuseNextPage = false;
+    e.misuses.clear();
+    state() = Private();
+}
+
+const Page* findPage(UniqueID_t id)
+{
+    auto page = pageIterator(id);
+    return page != engine().pages.end() ? &*page : nullptr;
+}
+
+const Page* currentPage() { return findPage(engine().current); }
+
+const Page* findHandle(ArbParam_t handle)
+{
+    for (const Page& page : engine().pages)
+        if (page.handle == handle)
+            return &page;
+    return nullptr;
+}
+
+bool requestPage()
+{
+    const auto& create = registrations().pageCreate;
+    return create.callback != nullptr && create.callback(nullptr, create.clientData) == TRUE;
+}
+
+bool deletePage(UniqueID_t id) { return destroyPage(id); }
+
+bool makeCurrent(UniqueID_t id)
+{
+    const Page* page = findPage(id);
+    if (page == nullptr)
+        return false;
+    if (engine().current != id)
+        makeCurrentNow(*page);
+    return true;
+}
+
+bool renderCurrentPage()
+{
+    const Page* page = currentPage();
+    const Registrations& all = registrations();
+    if (page == nullptr || all.renderQuery.callback == nullptr)
+        return false;
+    const ArbParam_t handle = page->handle;
+    if (all.renderQuery.callback(handle, all.renderQuery.clientData) != TRUE)
+        return false;
+    int width = 0;
+    int height = 0;
+    all.renderDestSize.callback(handle, all.renderDestSize.clientData, &width, &height);
+    if (width < 1 || height < 1)
+        misuse("a destination smaller than 1 x 1");
+    if (all.renderDest.callback(1, handle, all.renderDest.clientData) != TRUE)
+        return false;
+    // Drawing takes a while: the host stays responsive meanwhile.
+    runBusyOperation(1);
+    // A page deleted meanwhile is dropped: its handle is never passed again.
+    if (findHandle(handle) == nullptr)
+        return false;
+    all.renderDest.callback(0, handle, all.renderDest.clientData);
+    all.swapBuffers.callback(handle, all.swapBuffers.clientData);
+    return true;
+}
+
+bool runBusyOperation(int steps)
+{
+    Engine& e = engine();
+    ++e.busyDepth;
+    e.interrupted = false;
+    for (int step = 0; step < steps && !e.interrupted; ++step)
+    {
+        if (e.onBusyStep)
+            e.onBusyStep();
+        const auto& busy = registrations().busyEvents;
+        if (busy.callback != nullptr)
+            busy.callback(busy.clientData);
+    }
+    --e.busyDepth;
+    return !e.interrupted;
+}
+
+void changeCurrentPageName(const std::string& name)
+{
+    if (const Page* page = currentPage())
+    {
+        state().styles[std::make_tuple(page->id, std::string("PAGE"), std::string("NAME"))] = name;
+        fireStateChange(StateChange{7, {"PAGE", "NAME"}, page->id});
+    }
+}
+
+} // namespace model
+
+using model::engine;
+using model::registrations;
+
+extern "C" {
+
+int OrvEngInit(int, char**, StateModernizationLevel_e) { return 0; }
+Boolean_t OrvEngStartup(void) { return TRUE; }
+void OrvEngInitiateShutdown(Boolean_t) { model::fireStateChange(model::StateChange{15, {}, 0}); }
+void OrvEngFinalizeShutdown(void)
+{
+    while (!engine().pages.empty())
+        model::destroyPage(engine().pages.back().id);
+    engine().current = 0;
+}
+Boolean_t OrvEngGetHelpAbout(char** text)
+{
+    *text = model::copyText("Model engine");
+    return TRUE;
+}
+
+char* OrvUtilStringAlloc(int size, const char*) { return static_cast<char*>(std::calloc(size > 0 ? size : 1, 1)); }
+void OrvUtilStringDealloc(char** text)
+{
+    if (text != nullptr)
+    {
+        std::free(*text);
+        *text = nullptr;
+    }
+}
+
+void OrvUtilParentLockStart(Boolean_t) { ++engine().parentLockDepth; }
+void OrvUtilParentLockFinish(void)
+{
+    if (engine().parentLockDepth-- == 0)
+        model::misuse("parent lock finished without a start");
+}
+void OrvUtilAppLockStart(Boolean_t) { ++engine().appLockDepth; }
+void OrvUtilAppLockFinish(void)
+{
+    if (engine().appLockDepth-- == 0)
+        model::misuse("application lock finished without a start");
+}
+
+int OrvUtilPageGetCount(void) { return static_cast<int>(engine().pages.size()); }
+UniqueID_t OrvUtilPageGetUniqueID(void) { return engine().current; }
+Boolean_t OrvUtilPageSetCurrentByUniqueID(UniqueID_t id)
+{
+    model::requireAppLock("OrvUtilPageSetCurrentByUniqueID");
+    return model::makeCurrent(id) ? TRUE : FALSE;
+}
+Boolean_t OrvEngPageCreateNew(ArbParam_t clientHandle, StringList_pa)
+{
+    model::requireAppLock("OrvEngPageCreateNew");
+    if (engine().refuseNextPage)
+    {
+        engine().refuseNextPage = false;
+        return FALSE;
+    }
+    if (model::findHandle(clientHandle) != nullptr)
+        model::misuse("a page created twice with one handle");
+    engine().pages.push_back(model::Page{clientHandle, model::state().nextId++});
+    model::makeCurrentNow(engine().pages.back());
+    return TRUE;
+}
+Boolean_t OrvUtilPageDelete(void)
+{
+    model::requireAppLock("OrvUtilPageDelete");
+    return model::destroyPage(engine().current) ? TRUE : FALSE;
+}
+void OrvEngPageDamaged(Boolean_t, UniqueID_t pageID)
+{
+    if (model::findPage(pageID) == nullptr)
+        model::misuse("damage reported for a page the engine does not have");
+}
+void OrvEngPagePrintPreviewSetActive(Boolean_t) {}
+Boolean_t OrvUtilRedraw(Boolean_t) { return model::renderCurrentPage() ? TRUE : FALSE; }
+Boolean_t OrvUtilStateIsProcessingLayout(void) { return FALSE; }
+void OrvEngDoOUAssert(const char*, const char* expression, const char*, const char* function)
+{
+    model::misuse(std::string("assertion ") + expression + " in " + function);
+}
+
+Boolean_t OrvUtilDispatchWorkAreaEvent(int, int, int, int, Boolean_t, Boolean_t, Boolean_t) { return TRUE; }
+Boolean_t OrvUtilIsBusy(void) { return engine().busyDepth > 0 ? TRUE : FALSE; }
+void OrvUtilInterrupt(void) { engine().interrupted = true; }
+Boolean_t OrvUtilInterruptIsSet(void) { return engine().interrupted ? TRUE : FALSE; }
+Boolean_t OrvUtilInterruptCheck(void) { return engine().interrupted ? TRUE : FALSE; }
+Boolean_t OrvEngProcessTasksOnIdle(void)
+{
+    std::vector<model::Registration<OnIdleCallback_pf>> due;
+    due.swap(model::state().idleQueue);
+    for (const auto& task : due)
+        task.callback(task.clientData);
+    return TRUE;
+}
+void OrvUtilOnIdleQueueAddCallback(void (*callback)(ArbParam_t clientData), ArbParam_t clientData)
+{
+    model::state().idleQueue.push_back({callback, clientData});
+}
+
+void OrvUtilDialogErrMsg(const char*) {}
+Boolean_t OrvUtilMacroIsBatchModeActive(void) { return FALSE; }
+
+SetValueReturnCode_e OrvUtilStyleSetString(UniqueID_t objectID, const char* p1, const char* p2, const char* value)
+{
+    model::state().styles[std::make_tuple(objectID, std::string(p1), std::string(p2))] = value;
+    model::fireStateChange(model::StateChange{7, {p1, p2}, objectID});
+    return SetValueReturnCode_Ok;
+}
+int OrvUtilStyleGetString(UniqueID_t objectID, const char* p1, const char* p2, char** value)
+{
+    const auto& styles = model::state().styles;
+    const auto found = styles.find(std::make_tuple(objectID, std::string(p1), std::string(p2)));
+    if (found == styles.end())
+        return 1;
+    *value = model::copyText(found->second);
+    return 0;
+}
+
+Boolean_t OrvUtilStateChangeAddCallback(void (*callback)(int, ArbParam_t), ArbParam_t clientData)
+{
+    registrations().stateChanges.push_back({callback, clientData});
+    return TRUE;
+}
+Boolean_t OrvUtilStateChangeRemoveCallback(void (*callback)(int, ArbParam_t), ArbParam_t clientData)
+{
+    auto& all = registrations().stateChanges;
+    all.erase(std::remove_if(all.begin(), all.end(),
+                             [&](const auto& r) { return r.callback == callback && r.clientData == clientData; }),
+              all.end());
+    return TRUE;
+}
+Boolean_t OrvUtilStateChangeGetStyleParam(int param, const char** value)
+{
+    const model::StateChange* firing = registrations().firing;
+    if (firing == nullptr || param < 1 || param > static_cast<int>(firing->styleParams.size()))
+        return FALSE;
+    *value = firing->styleParams[param - 1].c_str();
+    return TRUE;
+}
+Boolean_t OrvUtilStateChangeGetUniqueID(UniqueID_t* id)
+{
+    if (registrations().firing == nullptr)
+        return FALSE;
+    *id = registrations().firing->uniqueId;
+    return TRUE;
+}
+
+int OrvUtilStringListGetCount(StringList_pa) { return 0; }
+char* OrvUtilStringListGetString(StringList_pa, int) { return nullptr; }
+
+#define MODEL_REGISTRATION(Name, Field)                                                                       \
+    void OrvEng##Name##RegisterCallback(Name##Callback_pf callback, ArbParam_t clientData)                    \
+    {                                                                                                         \
+        registrations().Field = {callback, clientData};                                                       \
+    }
+MODEL_REGISTRATION(PageCreate, pageCreate)
+MODEL_REGISTRATION(PageDestroy, pageDestroy)
+MODEL_REGISTRATION(PageNewCurrent, pageNewCurrent)
+MODEL_REGISTRATION(RenderQuery, renderQuery)
+MODEL_REGISTRATION(RenderDest, renderDest)
+MODEL_REGISTRATION(RenderDestSize, renderDestSize)
+MODEL_REGISTRATION(SwapBuffers, swapBuffers)
+MODEL_REGISTRATION(ProcessBusyEvents, busyEvents)
+
+#define MODEL_UNUSED_REGISTRATION(Name) \
+    void OrvEng##Name##RegisterCallback(Name##Callback_pf, ArbParam_t) {}
+MODEL_UNUSED_REGISTRATION(BaseCursorStyle)
+MODEL_UNUSED_REGISTRATION(WaitCursorState)
+MODEL_UNUSED_REGISTRATION(DialogGetSimpleText)
+MODEL_UNUSED_REGISTRATION(MRULayoutFilename)
+MODEL_UNUSED_REGISTRATION(DotPitch)
+MODEL_UNUSED_REGISTRATION(ScreenSize)
+MODEL_UNUSED_REGISTRATION(KeyState)
+MODEL_UNUSED_REGISTRATION(MouseButtonState)
+MODEL_UNUSED_REGISTRATION(OpenGLVersionString)
+MODEL_UNUSED_REGISTRATION(DialogMessageBox)
+MODEL_UNUSED_REGISTRATION(OffscreenImageCreate)
+MODEL_UNUSED_REGISTRATION(OffscreenImageDestroy)
+MODEL_UNUSED_REGISTRATION(OffscreenImageGetRGBRow)
+MODEL_UNUSED_REGISTRATION(StatusLine)
+MODEL_UNUSED_REGISTRATION(ShowRunningCoordinates)
+MODEL_UNUSED_REGISTRATION(SelectRegion)
+
+void OrvEngProgressMonitorRegisterCallback(void (*)(int, ArbParam_t), void (*)(Boolean_t, Boolean_t, ArbParam_t),
+                                           void (*)(ArbParam_t), ArbParam_t)
+{
+}
+void OrvEngDialogLaunchDropRegisterCallbacks(int, Boolean_t (*)(ArbParam_t), void (*)(ArbParam_t), ArbParam_t) {}
+
+} // extern "C"
