@@ -11,6 +11,10 @@
 #   ./run.sh console-demo  build, then run the console demo (no window system)
 #   ./run.sh bench     build, then run the Google Benchmark programs
 #   ./run.sh sanitize  build with ASan + UBSan (build-sanitize/) and run the tests
+#   ./run.sh soak [SEEDS] [STEPS]  build, then run the randomized model test
+#                      for a long time (default 200 seeds of 20000 steps)
+#   ./run.sh valgrind  build, then run the test programs under valgrind's
+#                      memcheck; fails on an error or a definite leak
 #
 # Each command runs the steps it needs first.
 set -euo pipefail
@@ -18,7 +22,7 @@ cd "$(dirname "$0")"
 
 JOBS=${JOBS:-2}
 
-BASE_PACKAGES=(cmake g++ make pkg-config libboost-dev googletest libgtest-dev libgmock-dev libbenchmark-dev)
+BASE_PACKAGES=(cmake g++ make pkg-config libboost-dev googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind)
 # The Qt host kit and its tests: Qt 6 with OpenGL, and a virtual display with
 # Mesa's software OpenGL for machines without a screen.
 # xdpyinfo (x11-utils) tells whether a display is usable.
@@ -81,6 +85,30 @@ demo() {
     fi
 }
 
+soak() {
+    build
+    ORVANE_MODEL_SEEDS=${1:-200} ORVANE_MODEL_STEPS=${2:-20000} ./build/tests/test_model
+}
+
+# Memcheck over every test program; the Qt ones run on a virtual display.
+# valgrind.supp holds the only suppressions: third-party driver noise.
+valgrind_tests() {
+    build
+    local memcheck=(valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite
+        --show-leak-kinds=definite --keep-debuginfo=yes --suppressions=valgrind.supp)
+    local program
+    for program in test_platform test_integration test_engine_interposition; do
+        echo "run.sh: memcheck $program"
+        "${memcheck[@]}" "./build/tests/$program" --gtest_brief=1
+    done
+    echo "run.sh: memcheck test_model"
+    ORVANE_MODEL_CYCLES=20000 ORVANE_MODEL_RSS_LIMIT_KB=0 "${memcheck[@]}" ./build/tests/test_model --gtest_brief=1
+    if [ -x ./build/tests/qt/test_qthost ]; then
+        echo "run.sh: memcheck test_qthost"
+        xvfb-run -a -s "-screen 0 1280x1024x24" "${memcheck[@]}" ./build/tests/qt/test_qthost --gtest_brief=1
+    fi
+}
+
 console_demo() {
     build
     ./build/examples/console-demo/console-demo
@@ -105,8 +133,10 @@ case "${1:-}" in
     console-demo) console_demo ;;
     bench) bench ;;
     sanitize) sanitize ;;
+    soak) soak "${2:-}" "${3:-}" ;;
+    valgrind) valgrind_tests ;;
     *)
-        sed -n '2,16p' "$0"
+        sed -n '2,20p' "$0"
         exit 2
         ;;
 esac

@@ -8,6 +8,7 @@
 #include "integration/intern/RenderlessGLDrawAreaFactory.h"
 #include "integration/services/ManagerMiscServiceAbstract.h"
 #include "integration/services/intern/ServiceRepository.h"
+#include "ovexception/ExceptionBase.h"
 #include "ovexception/OutOfMemoryException.h"
 
 #include <new>
@@ -310,6 +311,11 @@ void ManagerAbstract::stop()
 {
     if (m_engineShutdownFinished)
         return;
+    // From inside the engine's busy loop the shutdown would pull the engine
+    // and the event manager from under the operation that is running.
+    if (OrvUtilIsBusy() == TRUE)
+        throw orvane::ExceptionBase(
+            "stop() was called while the engine is busy; call it once the engine's operation has returned.", false);
     finalShutdown();
     subManagersDestroy();
 }

@@ -439,6 +439,8 @@ private:
             m_host->monitor.post([this] {
                 if (chance(1, 3))
                     input();
+                else if (chance(1, 20))
+                    stopWhileBusy();
                 else
                     hostRequest();
             });
@@ -446,6 +448,21 @@ private:
         m_engineOperationRuns = true;
         model::runBusyOperation(number(1, 3));
         m_engineOperationRuns = false;
+    }
+
+    void stopWhileBusy()
+    {
+        note("stop while busy");
+        try
+        {
+            m_host->stop();
+            fail("stop() went ahead inside the engine's busy loop");
+        }
+        catch (const orvane::ExceptionBase& refusal)
+        {
+            if (refusal.getMessage().empty())
+                fail("a refusal without a message");
+        }
     }
 
     // The engine changes pages on its own only in its own long operations,
@@ -654,9 +671,17 @@ TEST(ModelTest, LongSessionsStayFlat)
     }
     EXPECT_EQ(0u, reused.signalDrawAreaFocusGained.num_slots());
     EXPECT_TRUE(reused.stateListeners.empty());
-#if !defined(__SANITIZE_ADDRESS__)
-    EXPECT_LT(residentKilobytes() - before, 512) << "kB of growth over " << cycles << " page cycles";
+    // Memory tools keep memory of their own: valgrind's run sets the limit to
+    // 0, and AddressSanitizer's quarantine holds freed blocks.
+#if defined(__SANITIZE_ADDRESS__)
+    const long limit = 0;
+#else
+    const long limit = static_cast<long>(environmentNumber("ORVANE_MODEL_RSS_LIMIT_KB", 512));
 #endif
+    if (limit > 0)
+    {
+        EXPECT_LT(residentKilobytes() - before, limit) << "kB of growth over " << cycles << " page cycles";
+    }
     host.stop();
 }
 

@@ -3,6 +3,7 @@
 #include "EngineSteps.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace orvane {
 namespace sim {
@@ -113,7 +114,21 @@ bool deletePage(UniqueID_t id)
     const PageState* page = detail::pageById(id);
     if (page == nullptr || isBeingDeleted(id))
         return false;
-    announceDestruction(*page);
+    try
+    {
+        announceDestruction(*page);
+    }
+    catch (...)
+    {
+        // The host's exception passes on; the page is gone all the same.
+        const auto position = pagePosition(id);
+        if (position != detail::engine().pages.end())
+            detail::engine().pages.erase(position);
+        forgetPendingRedraw(id);
+        if (detail::engine().currentPageId == id)
+            detail::engine().currentPageId = 0;
+        throw;
+    }
 
     // The destroy callback may have deleted another page, or reset the engine.
     detail::EngineState& state = detail::engine();
@@ -141,10 +156,9 @@ bool requestPage(const std::vector<std::string>& arguments)
     const Registration<PageCreateCallback_pf> create = detail::engine().callbacks.pageCreate;
     if (!create)
         return false;
-    const StringList_pa list = makeStringList(arguments);
-    const Boolean_t created = create.callback(list, create.clientData);
-    freeStringList(list);
-    return created == TRUE;
+    // The list goes also when the host's exception passes through.
+    const std::unique_ptr<_StringList_s, void (*)(StringList_pa)> list(makeStringList(arguments), &freeStringList);
+    return create.callback(list.get(), create.clientData) == TRUE;
 }
 
 bool makePageCurrent(UniqueID_t id)

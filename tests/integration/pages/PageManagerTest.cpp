@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace {
 
 using namespace orvane::sdk::integration;
@@ -170,6 +172,36 @@ TEST_F(PageManagerTest, EngineDestructionAnnouncesWhileThePageLivesAndEmptiesThe
     const auto destroy = sim::callbacks().pageDestroy;
     destroy.callback(0, destroy.clientData);
     EXPECT_EQ(0, manager->pageCount());
+}
+
+TEST_F(PageManagerTest, HostExceptionsPassThroughOnceTheManagerIsInStep)
+{
+    addPage(&d1);
+    addPage(&d2);
+    // Every listener and slot still hears of the destruction, the page goes,
+    // and then the first exception reaches the engine.
+    int calls = 0;
+    recorder.onCall = [&calls](PageInterface&) {
+        ++calls;
+        throw std::runtime_error("host");
+    };
+    EXPECT_THROW(sim::deletePage(1), std::runtime_error);
+    recorder.onCall = nullptr;
+    EXPECT_EQ(2, calls);
+    EXPECT_EQ(1, manager->pageCount());
+    EXPECT_EQ("#2", walk(manager->getPageIterator()));
+
+    // The factory's exception passes through the engine's page request.
+    struct FailingFactory : GLDrawAreaFactoryInterface
+    {
+        GLDrawAreaInterface* createGLDrawArea(orvane::toolbox::StringList&) override
+        {
+            throw std::runtime_error("no window");
+        }
+    } factory;
+    manager->setGLDrawAreaFactory(factory);
+    EXPECT_THROW(sim::requestPage({}), std::runtime_error);
+    EXPECT_EQ(1, manager->pageCount());
 }
 
 TEST_F(PageManagerTest, SwitchingPagesGoesThroughTheEngine)
