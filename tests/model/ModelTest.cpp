@@ -207,6 +207,7 @@ private:
     TestDrawArea* newArea()
     {
         m_areas.emplace_back(new TestDrawArea);
+        m_closed.erase(m_areas.back().get()); // a new window may take a closed one's address
         return m_areas.back().get();
     }
 

@@ -4,6 +4,7 @@
 #include "integration/PageChangeListenerInterface.h"
 #include "integration/PageManagerInterface.h"
 #include "integration/StateChangeEventObservable.h"
+#include "integration/intern/PageIndex.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkcommon/AppLock.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
@@ -60,6 +61,7 @@ void Page::StateChangeListener::stateChanged(const orvane::toolbox::StateChangeE
 
 Page::Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea)
     : m_manager(&manager),
+      m_index(dynamic_cast<intern::PageIndex*>(&manager)),
       m_drawArea(nullptr),
       m_uniqueID(0),
       m_printPreviewActive(false),
@@ -74,6 +76,8 @@ Page::Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea)
 
 Page::~Page()
 {
+    if (m_index != nullptr)
+        m_index->pageGone(*this);
     if (m_drawArea != nullptr && m_drawArea->isValid())
         m_drawArea->removeStateListener(&m_glDrawAreaListener);
     // (A page left at program exit may outlive the relay.)
@@ -173,6 +177,8 @@ void Page::setDrawArea(GLDrawAreaInterface* drawArea)
         if (m_uniqueID != 0)
             OrvEngPageDamaged(TRUE, m_uniqueID);
     }
+    if (m_index != nullptr)
+        m_index->drawAreaChanged(*this, oldDrawArea);
     notifyDrawAreaChanged(oldDrawArea);
 }
 
@@ -202,6 +208,13 @@ void Page::cancelPendingDamage()
 
 void Page::detachOtherPageFrom(GLDrawAreaInterface* drawArea)
 {
+    if (m_index != nullptr)
+    {
+        PageInterface* other = m_index->pageShowing(drawArea);
+        if (other != nullptr && other != this)
+            other->setDrawArea(nullptr);
+        return;
+    }
     for (PageIterator pages = m_manager->getPageIterator(); pages.hasNext();)
     {
         PageInterface& page = pages.next();
@@ -292,7 +305,11 @@ void Page::engineStateChanged(const orvane::toolbox::StateChangeEventInterface& 
     }
     // The engine makes a page it has just created current and reports it.
     if (m_uniqueID == 0 && event.getStateChange() == StateChange_CurrentPage)
+    {
         m_uniqueID = OrvUtilPageGetUniqueID();
+        if (m_index != nullptr && m_uniqueID != 0)
+            m_index->uniqueIDLearnt(*this);
+    }
 }
 
 bool Page::isPageNameOrLayoutChange(const orvane::toolbox::StateChangeEventInterface& event) const

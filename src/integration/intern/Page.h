@@ -22,6 +22,10 @@ namespace integration {
 
 class PageManagerInterface;
 
+namespace intern {
+class PageIndex;
+} // namespace intern
+
 // The one implementation of PageInterface, created and deleted by the page
 // manager only. It follows its drawing area (exposes become one damage
 // report per idle time, a destroyed window detaches or deletes the page) and
@@ -98,6 +102,7 @@ private:
     void refreshNameFromEngine();
 
     PageManagerInterface* m_manager;
+    intern::PageIndex* m_index; // the manager's, when it keeps one
     GLDrawAreaInterface* m_drawArea;
     std::string m_name;
     long long m_uniqueID;

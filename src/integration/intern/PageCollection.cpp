@@ -45,21 +45,16 @@ PageIterator PageCollection::getReversePageIterator() { return PageIterator(*thi
 
 PageCollection::Node* PageCollection::find(const PageInterface* page) const
 {
-    if (m_head == nullptr)
-        return nullptr;
-    Node* node = m_head;
-    do
-    {
-        if (node->page == page)
-            return node;
-        node = node->nextNode;
-    } while (node != m_head);
-    return nullptr;
+    const auto node = m_nodes.find(page);
+    return node != m_nodes.end() ? node->second : nullptr;
 }
 
 void PageCollection::insert(PageInterface& page)
 {
+    if (find(&page) != nullptr)
+        return;
     Node* node = new Node{&page, nullptr, nullptr};
+    m_nodes.emplace(&page, node);
     if (m_head == nullptr)
     {
         node->nextNode = node;
@@ -86,6 +81,7 @@ void PageCollection::unlink(Node* node)
     m_head = node->nextNode != node ? node->nextNode : nullptr;
     node->previousNode->nextNode = node->nextNode;
     node->nextNode->previousNode = node->previousNode;
+    m_nodes.erase(node->page);
     delete node;
 }
 

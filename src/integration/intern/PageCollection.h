@@ -4,6 +4,8 @@
 #include "integration/PageIterator.h"
 #include "integration/PageManagerListenerInterface.h"
 
+#include <unordered_map>
+
 namespace orvane {
 namespace sdk {
 namespace integration {
@@ -17,7 +19,9 @@ namespace intern {
 // page. It is fed by the manager's announcements, as one of its listeners:
 // a created page becomes the head (linked in right after the old head), a
 // destroyed page's successor becomes the head, and a current-page change
-// moves the head to the manager's current page.
+// moves the head to the manager's current page. Each page's node is indexed,
+// so that finding, erasing and moving the head take constant time however
+// many pages there are.
 class PageCollection
 {
 public:
@@ -66,6 +70,7 @@ private:
 
     PageManagerInterface* m_manager;
     Node* m_head;
+    std::unordered_map<const PageInterface*, Node*> m_nodes;
     PageManagerListener m_pageManagerListener;
 };
 

@@ -30,6 +30,15 @@ T* fromHandle(ArbParam_t handle)
     return reinterpret_cast<T*>(static_cast<std::intptr_t>(handle));
 }
 
+// Erases the index entry under `key` when it names `page`.
+template <typename Index, typename Key>
+void eraseEntryOf(Index& index, const Key& key, const PageInterface& page)
+{
+    const auto entry = index.find(key);
+    if (entry != index.end() && entry->second == &page)
+        index.erase(entry);
+}
+
 } // namespace
 
 PageManager::PageManager(ManagerInterface& manager)
@@ -98,17 +107,13 @@ void PageManager::deletePage(PageInterface& page)
 
 PageInterface* PageManager::getCurrentPage()
 {
+    // The engine's current page, found by its unique id; a page that has not
+    // learnt its id yet is found through the engine's last report.
     const UniqueID_t id = OrvUtilPageGetUniqueID();
-    PageInterface* found = nullptr;
-    for (PageIterator pages = getPageIterator(); pages.hasNext();)
-    {
-        PageInterface& page = pages.next();
-        if (page.getUniqueID() == id)
-            found = &page;
-    }
-    // A page that has not learnt its unique id yet is found through the
-    // engine's last report.
-    return found != nullptr ? found : m_currentPage;
+    if (m_currentPage != nullptr && m_currentPage->getUniqueID() == id)
+        return m_currentPage;
+    const auto found = m_pagesByID.find(id);
+    return found != m_pagesByID.end() ? found->second : m_currentPage;
 }
 
 void PageManager::setCurrentPage(PageInterface& page)
@@ -234,6 +239,29 @@ void PageManager::onEnginePageNewCurrent(PageInterface& page)
         return;
     if (const std::exception_ptr failure = announceCurrentPageChanged(oldCurrentPage != nullptr ? *oldCurrentPage : page))
         std::rethrow_exception(failure);
+}
+
+// --- index --------------------------------------------------------------------
+
+PageInterface* PageManager::pageShowing(GLDrawAreaInterface* drawArea)
+{
+    const auto found = m_pagesByDrawArea.find(drawArea);
+    return found != m_pagesByDrawArea.end() ? found->second : nullptr;
+}
+
+void PageManager::uniqueIDLearnt(PageInterface& page) { m_pagesByID[page.getUniqueID()] = &page; }
+
+void PageManager::drawAreaChanged(PageInterface& page, GLDrawAreaInterface* oldDrawArea)
+{
+    eraseEntryOf(m_pagesByDrawArea, oldDrawArea, page);
+    if (GLDrawAreaInterface* drawArea = page.getDrawArea())
+        m_pagesByDrawArea[drawArea] = &page;
+}
+
+void PageManager::pageGone(PageInterface& page)
+{
+    eraseEntryOf(m_pagesByDrawArea, page.getDrawArea(), page);
+    eraseEntryOf(m_pagesByID, page.getUniqueID(), page);
 }
 
 // --- host requests ----------------------------------------------------------

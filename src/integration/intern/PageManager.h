@@ -2,6 +2,7 @@
 #define ORVANE_INTEGRATION_INTERN_PAGEMANAGER_H
 
 #include "integration/PageManagerInterface.h"
+#include "integration/intern/PageIndex.h"
 #include "integration/intern/SubManagerInterface.h"
 #include "ovsdkbase.h"
 #include "util/ListenerSet.h"
@@ -9,6 +10,7 @@
 #include <deque>
 #include <exception>
 #include <memory>
+#include <unordered_map>
 
 namespace orvane {
 namespace sdk {
@@ -47,7 +49,7 @@ class RenderDestinationManager;
 // Announcements reach every listener and slot even when one of them throws,
 // so that the library's own listeners stay in step; the first exception is
 // passed on once the manager's state is complete.
-class PageManager : public virtual PageManagerInterface, public virtual SubManagerInterface
+class PageManager : public virtual PageManagerInterface, public virtual SubManagerInterface, public PageIndex
 {
 public:
     // `manager` gives the event manager, asked whether the engine is busy.
@@ -69,6 +71,11 @@ public:
 
     // The three page callbacks, then the render callbacks.
     void registerCallbacks() override;
+
+    PageInterface* pageShowing(GLDrawAreaInterface* drawArea) override;
+    void uniqueIDLearnt(PageInterface& page) override;
+    void drawAreaChanged(PageInterface& page, GLDrawAreaInterface* oldDrawArea) override;
+    void pageGone(PageInterface& page) override;
 
 private:
     // A host request waiting for the engine.
@@ -124,6 +131,8 @@ private:
     std::unique_ptr<PageCollection> m_pageCollection;
     int m_pageCount;
     std::unique_ptr<RenderDestinationManager> m_renderDestinationManager;
+    std::unordered_map<UniqueID_t, PageInterface*> m_pagesByID;
+    std::unordered_map<GLDrawAreaInterface*, PageInterface*> m_pagesByDrawArea;
     std::deque<Request> m_waitingRequests;
     std::unique_ptr<ui::common::OnIdleActionPerformerSingleShot> m_pendingRequestRun;
     int m_announcing;       // announcements under way

@@ -1,0 +1,35 @@
+#ifndef ORVANE_INTEGRATION_INTERN_PAGEINDEX_H
+#define ORVANE_INTEGRATION_INTERN_PAGEINDEX_H
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+class GLDrawAreaInterface;
+class PageInterface;
+
+namespace intern {
+
+// Finds a manager's pages by engine id and by drawing area in constant
+// time, however many pages there are. The pages keep it up to date: they
+// tell it the id they learn, the drawing area they show, and when they go.
+class PageIndex
+{
+public:
+    virtual ~PageIndex() = default;
+
+    // The page showing `drawArea`, or null.
+    virtual PageInterface* pageShowing(GLDrawAreaInterface* drawArea) = 0;
+
+    virtual void uniqueIDLearnt(PageInterface& page) = 0;
+    // `page` shows another drawing area now (or none).
+    virtual void drawAreaChanged(PageInterface& page, GLDrawAreaInterface* oldDrawArea) = 0;
+    virtual void pageGone(PageInterface& page) = 0;
+};
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_INTERN_PAGEINDEX_H
