@@ -59,7 +59,7 @@ public:
 };
 
 // The engine's five render callbacks for the current page against 5
-// virtual calls.
+// virtual calls with the callbacks' arguments and results.
 class FramePath : public Path
 {
 public:
@@ -77,21 +77,40 @@ public:
         m_render.swap(page, m_render.clientData);
     }
 
+    // The five calls in the callbacks' shapes.
     void floor() override
     {
-        Target* target = &m_target;
-        benchmark::DoNotOptimize(target);
+        Callee* callee = &m_callee;
+        benchmark::DoNotOptimize(callee);
         const ArbParam_t page = m_page;
-        for (int call = 0; call < 5; ++call)
-            benchmark::DoNotOptimize(target->call(page));
+        int width = 0;
+        int height = 0;
+        benchmark::DoNotOptimize(callee->query(page, m_render.clientData));
+        callee->size(page, m_render.clientData, &width, &height);
+        benchmark::DoNotOptimize(callee->destination(1, page, m_render.clientData));
+        benchmark::DoNotOptimize(callee->destination(0, page, m_render.clientData));
+        callee->swap(page, m_render.clientData);
     }
 
 private:
+    struct Callee
+    {
+        virtual ~Callee() = default;
+        virtual bool query(ArbParam_t, ArbParam_t) { return true; }
+        virtual void size(ArbParam_t, ArbParam_t, int* width, int* height)
+        {
+            *width = 800;
+            *height = 600;
+        }
+        virtual bool destination(int, ArbParam_t, ArbParam_t) { return true; }
+        virtual void swap(ArbParam_t, ArbParam_t) { benchmark::ClobberMemory(); }
+    };
+
     BenchDrawArea m_area; // outlives the page
     BenchHost m_host;
     PageInterface& m_page;
     const stub::RenderCallbacks& m_render;
-    Target m_target;
+    Callee m_callee;
 };
 
 // A drag (3 events) queued by the drawing area's listener and handed to the

@@ -110,12 +110,19 @@ void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbPar
     manager(clientData).swapBuffers(pageHandle);
 }
 
-void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t, int* width, int* height)
+void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width,
+                                                      int* height)
 {
     PageInterface* page = fromHandle<PageInterface>(pageHandle);
     if (page == nullptr || width == nullptr || height == nullptr)
         return;
-    page->getSize(*width, *height);
+    // The page's size is its drawing area's while that is valid; the page
+    // itself knows its size without one.
+    GLDrawAreaInterface* drawArea = manager(clientData).drawArea(pageHandle);
+    if (drawArea != nullptr && drawArea->isValid())
+        drawArea->getSize(*width, *height);
+    else
+        page->getSize(*width, *height);
     // The engine never receives a zero or negative extent.
     *width = std::max(*width, 1);
     *height = std::max(*height, 1);
