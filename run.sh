@@ -9,7 +9,10 @@
 #                      session under xvfb-run, writing pictures to demo-out/;
 #                      "./run.sh demo --script" runs the scripted session anyway
 #   ./run.sh console-demo  build, then run the console demo (no window system)
-#   ./run.sh bench     build, then run the Google Benchmark programs
+#   ./run.sh bench     build, then run the hot-path benchmarks and print their
+#                      table of ratios to the plain-code floors;
+#                      "./run.sh bench --instructions" gives the table in
+#                      instructions per operation (callgrind)
 #   ./run.sh sanitize  build with ASan + UBSan (build-sanitize/) and run the tests
 #   ./run.sh soak [SEEDS] [STEPS]  build, then run the randomized model test
 #                      for a long time (default 200 seeds of 20000 steps)
@@ -116,13 +119,16 @@ console_demo() {
 
 bench() {
     build
-    local ran=0
-    for program in build/bench/bench_*; do
-        [ -x "$program" ] || continue
-        "$program" --benchmark_counters_tabular=true
-        ran=1
-    done
-    [ "$ran" -eq 1 ] || echo "run.sh: no benchmark programs built"
+    local program=build/bench/bench_paths
+    if [ "${1:-}" = "--instructions" ]; then
+        local dumps
+        dumps=$(mktemp -d)
+        valgrind --tool=callgrind --instr-atstart=no --callgrind-out-file="$dumps/callgrind.out" \
+            "$program" --instructions "$dumps" 2>/dev/null
+        rm -rf "$dumps"
+    else
+        "$program"
+    fi
 }
 
 case "${1:-}" in
@@ -131,12 +137,12 @@ case "${1:-}" in
     test) run_tests ;;
     demo) demo "${2:-}" ;;
     console-demo) console_demo ;;
-    bench) bench ;;
+    bench) bench "${2:-}" ;;
     sanitize) sanitize ;;
     soak) soak "${2:-}" "${3:-}" ;;
     valgrind) valgrind_tests ;;
     *)
-        sed -n '2,20p' "$0"
+        sed -n '2,21p' "$0"
         exit 2
         ;;
 esac

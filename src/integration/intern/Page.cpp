@@ -296,15 +296,20 @@ void Page::drawAreaDestroyed()
 
 void Page::engineStateChanged(const orvane::toolbox::StateChangeEventInterface& event)
 {
+    // Most state changes concern no page: they cost one read of the code.
+    const int code = event.getStateChange();
+    const bool learnsID = code == StateChange_CurrentPage && m_uniqueID == 0;
+    if (code != StateChange_Style && code != StateChange_PageLayout && !learnsID)
+        return;
     if (OrvUtilPageGetCount() < 1)
         return;
-    if (isPageNameOrLayoutChange(event))
+    if (code == StateChange_PageLayout || (code == StateChange_Style && isPageNameOrLayoutChange(event)))
     {
         refreshNameFromEngine();
         return;
     }
     // The engine makes a page it has just created current and reports it.
-    if (m_uniqueID == 0 && event.getStateChange() == StateChange_CurrentPage)
+    if (learnsID)
     {
         m_uniqueID = OrvUtilPageGetUniqueID();
         if (m_index != nullptr && m_uniqueID != 0)
@@ -312,23 +317,16 @@ void Page::engineStateChanged(const orvane::toolbox::StateChangeEventInterface& 
     }
 }
 
-bool Page::isPageNameOrLayoutChange(const orvane::toolbox::StateChangeEventInterface& event) const
+// A style change (code 7) names this page's name, or a plot type while the
+// engine lays out pages. Out of line: its strings would otherwise burden
+// every state change.
+__attribute__((noinline)) bool Page::isPageNameOrLayoutChange(const orvane::toolbox::StateChangeEventInterface& event) const
 {
-    switch (event.getStateChange())
-    {
-    case StateChange_PageLayout:
+    const std::string first = event.getStyleParameter(1);
+    const bool namesAPage = first == "PAGENAME" || (first == PageStyle && event.getStyleParameter(2) == NameStyle);
+    if (namesAPage && event.getStyleUniqueID() == m_uniqueID)
         return true;
-    case StateChange_Style:
-    {
-        const std::string first = event.getStyleParameter(1);
-        const bool namesAPage = first == "PAGENAME" || (first == PageStyle && event.getStyleParameter(2) == NameStyle);
-        if (namesAPage && event.getStyleUniqueID() == m_uniqueID)
-            return true;
-        return first == "PLOTTYPE" && OrvUtilStateIsProcessingLayout() == TRUE;
-    }
-    default:
-        return false;
-    }
+    return first == "PLOTTYPE" && OrvUtilStateIsProcessingLayout() == TRUE;
 }
 
 void Page::refreshNameFromEngine()

@@ -6,10 +6,9 @@
 #include "integration/PageRenderDeciderInterface.h"
 #include "integration/services/OffscreenImageInterface.h"
 
-#include <boost/make_shared.hpp>
-
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 
 namespace orvane {
 namespace sdk {
@@ -18,13 +17,6 @@ namespace intern {
 
 namespace {
 
-// Swaps every picture.
-class DefaultPageRenderDecider : public virtual PageRenderDeciderInterface
-{
-public:
-    bool shouldOpenGLBuffersBeSwapped(PageInterface&) const override { return true; }
-};
-
 template <typename T>
 T* fromHandle(ArbParam_t handle)
 {
@@ -32,14 +24,6 @@ T* fromHandle(ArbParam_t handle)
 }
 
 RenderDestinationManager& manager(ArbParam_t clientData) { return *fromHandle<RenderDestinationManager>(clientData); }
-
-// The context of a page's drawing area, or null without a drawing area.
-GLContextInterface* screenContext(ArbParam_t pageHandle)
-{
-    PageInterface* page = fromHandle<PageInterface>(pageHandle);
-    GLDrawAreaInterface* drawArea = page != nullptr ? page->getDrawArea() : nullptr;
-    return drawArea != nullptr ? &drawArea->getGLContext() : nullptr;
-}
 
 GLContextInterface* imageContext(ArbParam_t imageHandle)
 {
@@ -53,12 +37,39 @@ bool releaseCurrent(GLContextInterface* context) { return context != nullptr && 
 
 } // namespace
 
-RenderDestinationManager::RenderDestinationManager() : m_lastRenderDest(RenderDest_None)
+// Held by the slot the manager connects to the cached page's
+// signalDrawAreaChanged: the slot tells of a new drawing area, and its end
+// (the page, and with it its signal, destroyed) of the page's end. Either
+// makes the manager forget the page, unless it moved on to another one.
+class RenderDestinationManager::PageWatch
 {
-    m_pageRenderDeciders.push_back(boost::make_shared<DefaultPageRenderDecider>());
+public:
+    explicit PageWatch(RenderDestinationManager& owner) : m_owner(&owner) {}
+    ~PageWatch() { pageChanged(); }
+    PageWatch(const PageWatch&) = delete;
+    PageWatch& operator=(const PageWatch&) = delete;
+
+    void pageChanged()
+    {
+        if (m_owner != nullptr)
+            m_owner->forgetCachedPage();
+    }
+    void release() { m_owner = nullptr; }
+
+private:
+    RenderDestinationManager* m_owner;
+};
+
+RenderDestinationManager::RenderDestinationManager()
+    : m_lastRenderDest(RenderDest_None),
+      m_cachedPage(nullptr),
+      m_cachedDrawArea(nullptr),
+      m_cachedContext(nullptr),
+      m_pageWatch(nullptr)
+{
 }
 
-RenderDestinationManager::~RenderDestinationManager() = default;
+RenderDestinationManager::~RenderDestinationManager() { forgetCachedPage(); }
 
 void RenderDestinationManager::registerCallbacks()
 {
@@ -76,18 +87,16 @@ void RenderDestinationManager::pushPageRenderDecider(boost::shared_ptr<PageRende
 
 void RenderDestinationManager::popPageRenderDecider()
 {
+    // Popping the default decider leaves the stack as empty as before.
     if (!m_pageRenderDeciders.empty())
         m_pageRenderDeciders.pop_back();
 }
 
 // --- engine callbacks -------------------------------------------------------
 
-Boolean_t RenderDestinationManager::renderQueryCallback(ArbParam_t pageHandle, ArbParam_t)
+Boolean_t RenderDestinationManager::renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
-    PageInterface* page = fromHandle<PageInterface>(pageHandle);
-    if (page == nullptr)
-        return FALSE;
-    GLDrawAreaInterface* drawArea = page->getDrawArea();
+    GLDrawAreaInterface* drawArea = manager(clientData).drawArea(pageHandle);
     return drawArea != nullptr && drawArea->isValid() && drawArea->canRender() ? TRUE : FALSE;
 }
 
@@ -98,16 +107,22 @@ Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_
 
 void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
-    if (PageInterface* page = fromHandle<PageInterface>(pageHandle))
-        manager(clientData).swapBuffers(*page);
+    manager(clientData).swapBuffers(pageHandle);
 }
 
-void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t, int* width, int* height)
+void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width,
+                                                      int* height)
 {
     PageInterface* page = fromHandle<PageInterface>(pageHandle);
     if (page == nullptr || width == nullptr || height == nullptr)
         return;
-    page->getSize(*width, *height);
+    // The page's size is its drawing area's while that is valid; the page
+    // itself knows its size without one.
+    GLDrawAreaInterface* drawArea = manager(clientData).drawArea(pageHandle);
+    if (drawArea != nullptr && drawArea->isValid())
+        drawArea->getSize(*width, *height);
+    else
+        page->getSize(*width, *height);
     // The engine never receives a zero or negative extent.
     *width = std::max(*width, 1);
     *height = std::max(*height, 1);
@@ -144,13 +159,55 @@ bool RenderDestinationManager::beginOrEnd(int renderDest, ArbParam_t handle)
     }
 }
 
-void RenderDestinationManager::swapBuffers(PageInterface& page)
+void RenderDestinationManager::swapBuffers(ArbParam_t pageHandle)
 {
-    // With every decider popped, swap as the default decider does.
-    if (!m_pageRenderDeciders.empty() && !m_pageRenderDeciders.back()->shouldOpenGLBuffersBeSwapped(page))
+    PageInterface* page = fromHandle<PageInterface>(pageHandle);
+    if (page == nullptr)
         return;
-    if (GLDrawAreaInterface* drawArea = page.getDrawArea())
-        drawArea->getGLContext().swapBuffers();
+    if (!m_pageRenderDeciders.empty() && !m_pageRenderDeciders.back()->shouldOpenGLBuffersBeSwapped(*page))
+        return;
+    if (GLContextInterface* context = screenContext(pageHandle))
+        context->swapBuffers();
+}
+
+GLDrawAreaInterface* RenderDestinationManager::drawArea(ArbParam_t pageHandle)
+{
+    PageInterface* page = fromHandle<PageInterface>(pageHandle);
+    if (page == nullptr)
+        return nullptr;
+    if (page != m_cachedPage)
+        cache(*page);
+    return m_cachedDrawArea;
+}
+
+GLContextInterface* RenderDestinationManager::screenContext(ArbParam_t pageHandle)
+{
+    return drawArea(pageHandle) != nullptr ? m_cachedContext : nullptr;
+}
+
+void RenderDestinationManager::cache(PageInterface& page)
+{
+    forgetCachedPage();
+    const auto watch = std::make_shared<PageWatch>(*this);
+    m_pageConnection = page.connectDrawAreaChanged([watch](GLDrawAreaInterface*) { watch->pageChanged(); });
+    m_pageWatch = watch.get();
+    m_cachedPage = &page;
+    m_cachedDrawArea = page.getDrawArea();
+    m_cachedContext = m_cachedDrawArea != nullptr ? &m_cachedDrawArea->getGLContext() : nullptr;
+}
+
+void RenderDestinationManager::forgetCachedPage()
+{
+    m_cachedPage = nullptr;
+    m_cachedDrawArea = nullptr;
+    m_cachedContext = nullptr;
+    if (m_pageWatch == nullptr)
+        return;
+    // The watch may outlive the connection (its slot is freed later): it
+    // must no longer speak for this manager.
+    m_pageWatch->release();
+    m_pageWatch = nullptr;
+    m_pageConnection.disconnect();
 }
 
 } // namespace intern

@@ -5,6 +5,7 @@
 #include "ovsdkbase.h"
 
 #include <boost/shared_ptr.hpp>
+#include <boost/signals2/connection.hpp>
 
 #include <deque>
 
@@ -12,6 +13,8 @@ namespace orvane {
 namespace sdk {
 namespace integration {
 
+class GLContextInterface;
+class GLDrawAreaInterface;
 class PageInterface;
 class PageRenderDeciderInterface;
 
@@ -26,6 +29,10 @@ namespace intern {
 // A page whose drawing area is missing is never drawn: the render query
 // answers false, and the screen destination and swap requests for it answer
 // false and do nothing.
+//
+// Every frame names the same page five times: the page's drawing area and
+// its context are kept from one callback to the next, until the page gets
+// another drawing area or is destroyed.
 class RenderDestinationManager : public virtual SubManagerInterface
 {
 public:
@@ -54,16 +61,31 @@ public:
     void popPageRenderDecider();
 
 private:
+    class PageWatch;
+
     static Boolean_t renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData);
     static Boolean_t renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData);
     static void swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData);
     static void renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width, int* height);
 
     bool beginOrEnd(int renderDest, ArbParam_t handle);
-    void swapBuffers(PageInterface& page);
+    void swapBuffers(ArbParam_t pageHandle);
+    // The drawing area of the page named by `pageHandle` (null for none).
+    GLDrawAreaInterface* drawArea(ArbParam_t pageHandle);
+    // Its drawing area's context, or null without a drawing area.
+    GLContextInterface* screenContext(ArbParam_t pageHandle);
+    void cache(PageInterface& page);
+    void forgetCachedPage();
 
     int m_lastRenderDest;
+    // The host's deciders; the default one, which always swaps, is not
+    // stored: an empty stack decides as it does.
     std::deque<boost::shared_ptr<PageRenderDeciderInterface>> m_pageRenderDeciders;
+    PageInterface* m_cachedPage;
+    GLDrawAreaInterface* m_cachedDrawArea;
+    GLContextInterface* m_cachedContext;
+    PageWatch* m_pageWatch; // of the cached page
+    boost::signals2::scoped_connection m_pageConnection;
 };
 
 } // namespace intern
