@@ -77,6 +77,11 @@ function(orvane_add_library name)
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${component}
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${component}
     INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+  foreach(header IN LISTS ARG_PRIVATE_HEADERS)
+    if(NOT header IN_LIST headers)
+      message(FATAL_ERROR "${name}: private header ${header} is not under ${ARG_INCLUDE_DIR}")
+    endif()
+  endforeach()
   list(REMOVE_ITEM headers ${ARG_PRIVATE_HEADERS})
   set(installed_headers "")
   foreach(header IN LISTS headers)
