@@ -125,7 +125,7 @@ case "${1:-}" in
     package) package ;;
     docs) docs ;;
     *)
-        sed -n '2,20p' "$0"
+        sed -n '2,19p' "$0"
         exit 2
         ;;
 esac
