@@ -18,6 +18,10 @@
 #                      for a long time (default 200 seeds of 20000 steps)
 #   ./run.sh valgrind  build, then run the test programs under valgrind's
 #                      memcheck; fails on an error or a definite leak
+#   ./run.sh package   build, then make a .deb and a .tar.gz of each component
+#                      (the core, each host kit) with CPack in build/packages/
+#   ./run.sh docs      the API reference of the installed headers with Doxygen:
+#                      build/docs/html/index.html
 #
 # Each command runs the steps it needs first.
 set -euo pipefail
@@ -29,6 +33,8 @@ BASE_PACKAGES=(cmake g++ make pkg-config libboost-dev googletest libgtest-dev li
 # The Qt host kit and its tests: Qt 6 with OpenGL, and a virtual display with
 # Mesa's software OpenGL for machines without a screen.
 # xdpyinfo (x11-utils) tells whether a display is usable.
+# Packages (CPack's .deb: dpkg-shlibdeps and file) and the API reference.
+TOOL_PACKAGES=(dpkg-dev file doxygen)
 QT_PACKAGES=(qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev xvfb xauth libgl1-mesa-dri libegl-mesa0 libglx-mesa0 x11-utils)
 
 as_root() {
@@ -50,7 +56,7 @@ install_missing() {
 }
 
 setup() {
-    install_missing "${BASE_PACKAGES[@]}" "${QT_PACKAGES[@]}"
+    install_missing "${BASE_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${QT_PACKAGES[@]}"
 }
 
 build() {
@@ -112,6 +118,17 @@ valgrind_tests() {
     fi
 }
 
+package() {
+    build
+    cpack --preset default
+}
+
+docs() {
+    setup
+    cmake --preset default >/dev/null
+    cmake --build --preset default --target docs
+}
+
 console_demo() {
     build
     ./build/examples/console-demo/console-demo
@@ -141,8 +158,10 @@ case "${1:-}" in
     sanitize) sanitize ;;
     soak) soak "${2:-}" "${3:-}" ;;
     valgrind) valgrind_tests ;;
+    package) package ;;
+    docs) docs ;;
     *)
-        sed -n '2,21p' "$0"
+        sed -n '2,25p' "$0"
         exit 2
         ;;
 esac

@@ -1,6 +1,8 @@
 #ifndef ORVANE_UTIL_SCOPEDEXITACTION_H
 #define ORVANE_UTIL_SCOPEDEXITACTION_H
 
+#include "util/Export.h"
+
 #include <boost/function.hpp>
 
 // Runs an action when the scope that holds it is left, however it is left
@@ -8,7 +10,7 @@
 //
 //   m_isDispatching = true;
 //   const ScopedExitAction reset([this] { m_isDispatching = false; });
-class ScopedExitAction
+class OVSDK_INTEGRATION_EXPORT ScopedExitAction
 {
 public:
     explicit ScopedExitAction(const boost::function<void()>& action);

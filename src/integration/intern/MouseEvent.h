@@ -2,6 +2,7 @@
 #define ORVANE_INTEGRATION_INTERN_MOUSEEVENT_H
 
 #include "integration/MouseEventInterface.h"
+#include "util/Export.h"
 
 namespace orvane {
 namespace sdk {
@@ -11,10 +12,11 @@ class MouseEventObservableInterface;
 
 namespace intern {
 
-// A mouse event as a value, made by the library from drawing-area input.
+// A mouse event as a value, made by the library from drawing-area input;
+// exported, so that a host drawing area can report its own with it.
 // The modifiers are read from the current miscellaneous-queries service once,
 // at construction (no current service: no modifiers); a clone copies them.
-class MouseEvent : public virtual MouseEventInterface
+class OVSDK_INTEGRATION_EXPORT MouseEvent : public virtual MouseEventInterface
 {
 public:
     // `source` is the object that produced the event; not owned.

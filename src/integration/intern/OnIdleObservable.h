@@ -2,6 +2,7 @@
 #define ORVANE_INTEGRATION_INTERN_ONIDLEOBSERVABLE_H
 
 #include "integration/OnIdleObservableInterface.h"
+#include "util/Export.h"
 #include "util/ListenerSet.h"
 
 namespace orvane {
@@ -12,7 +13,7 @@ namespace intern {
 // The idle listeners of an observable, called in the order they were added.
 // The owner calls notifyOfIdle and then fires its own signal; the signal
 // inherited here is never fired.
-class OnIdleObservable : public virtual OnIdleObservableInterface
+class OVSDK_INTEGRATION_EXPORT OnIdleObservable : public virtual OnIdleObservableInterface
 {
 public:
     OnIdleObservable();
