@@ -6,15 +6,17 @@ function(orvane_warnings target)
   endif()
 endfunction()
 
-# orvane_add_library(<name> SOURCE_DIR <dir> INCLUDE_DIR <dir> [DEPENDS <targets>...])
+# orvane_add_library(<name> [STATIC] SOURCE_DIR <dir> INCLUDE_DIR <dir> [DEPENDS <targets>...])
 #
 # Builds the shared library <name> (alias OrvaneSDK::<name>) from every .cpp
 # under SOURCE_DIR, with hidden visibility; <NAME>_BUILDING is defined while
 # its own sources compile. The same objects form the object library
 # <name>_objects, which tests link to reach classes the shared library does
 # not export. Headers under INCLUDE_DIR are installed at the include root.
+# STATIC builds a static library instead, for libraries built on a static
+# one that their users link as well (GoogleTest).
 function(orvane_add_library name)
-  cmake_parse_arguments(ARG "" "SOURCE_DIR;INCLUDE_DIR" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "STATIC" "SOURCE_DIR;INCLUDE_DIR" "DEPENDS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${ARG_SOURCE_DIR}/*.cpp)
   file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${ARG_INCLUDE_DIR}/*.h)
   string(TOUPPER ${name} upper)
@@ -25,7 +27,11 @@ function(orvane_add_library name)
   target_link_libraries(${name}_objects PUBLIC ${ARG_DEPENDS})
   orvane_warnings(${name}_objects)
 
-  add_library(${name} SHARED $<TARGET_OBJECTS:${name}_objects>)
+  if(ARG_STATIC)
+    add_library(${name} STATIC $<TARGET_OBJECTS:${name}_objects>)
+  else()
+    add_library(${name} SHARED $<TARGET_OBJECTS:${name}_objects>)
+  endif()
   add_library(OrvaneSDK::${name} ALIAS ${name})
   target_include_directories(${name} PUBLIC
     $<BUILD_INTERFACE:${ARG_INCLUDE_DIR}>

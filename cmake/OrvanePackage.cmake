@@ -4,6 +4,10 @@ include(CMakePackageConfigHelpers)
 if(NOT DEFINED ORVANE_QT_HOST_BUILT)
   set(ORVANE_QT_HOST_BUILT FALSE)
 endif()
+# And for GoogleTest only when the host conformance suite was built.
+if(NOT DEFINED ORVANE_HOST_CONFORMANCE_BUILT)
+  set(ORVANE_HOST_CONFORMANCE_BUILT FALSE)
+endif()
 
 set(ORVANE_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/OrvaneSDK)
 
