@@ -26,3 +26,8 @@ message(STATUS "${output}")
 if(result)
   message(FATAL_ERROR "the consumer failed: ${result}")
 endif()
+
+execute_process(COMMAND ${WORK_DIR}/build/conformance RESULT_VARIABLE result OUTPUT_QUIET)
+if(result)
+  message(FATAL_ERROR "the conformance test program failed: ${result}")
+endif()
