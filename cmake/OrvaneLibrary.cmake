@@ -9,7 +9,7 @@ function(orvane_warnings target)
   endif()
 endfunction()
 
-# orvane_add_library(<name> SOURCE_DIR <dir> INCLUDE_DIR <dir>
+# orvane_add_library(<name> [STATIC] SOURCE_DIR <dir> INCLUDE_DIR <dir>
 #                    [DEPENDS <targets>...]
 #                    [PRIVATE_HEADERS <paths relative to INCLUDE_DIR>...]
 #                    [COMPONENT <Component>
@@ -21,7 +21,9 @@ endfunction()
 # under SOURCE_DIR, with hidden visibility; <NAME>_BUILDING is defined while
 # its own sources compile. The same objects form the object library
 # <name>_objects, which tests link to reach classes the shared library does
-# not export.
+# not export. STATIC builds a static library instead, for a library built on
+# a static one that its users link as well (GoogleTest); it has no export
+# check, as nothing is looked up across a shared library's boundary.
 #
 # Every header under INCLUDE_DIR except the PRIVATE_HEADERS is installed at
 # the include root; a class declared in an installed header must be exported
@@ -40,7 +42,7 @@ endfunction()
 # DEBIAN_DEPENDS (the -dev packages of the headers the kit's headers include;
 # the run-time libraries are found by dpkg-shlibdeps).
 function(orvane_add_library name)
-  cmake_parse_arguments(ARG "" "SOURCE_DIR;INCLUDE_DIR;COMPONENT"
+  cmake_parse_arguments(ARG "STATIC" "SOURCE_DIR;INCLUDE_DIR;COMPONENT"
     "DEPENDS;PRIVATE_HEADERS;FIND_DEPENDENCIES;PKGCONFIG_REQUIRES;DEBIAN_DEPENDS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${ARG_SOURCE_DIR}/*.cpp)
   file(GLOB_RECURSE headers CONFIGURE_DEPENDS RELATIVE ${ARG_INCLUDE_DIR} ${ARG_INCLUDE_DIR}/*.h)
@@ -60,7 +62,11 @@ function(orvane_add_library name)
   target_link_libraries(${name}_objects PUBLIC ${ARG_DEPENDS})
   orvane_warnings(${name}_objects)
 
-  add_library(${name} SHARED $<TARGET_OBJECTS:${name}_objects>)
+  if(ARG_STATIC)
+    add_library(${name} STATIC $<TARGET_OBJECTS:${name}_objects>)
+  else()
+    add_library(${name} SHARED $<TARGET_OBJECTS:${name}_objects>)
+  endif()
   add_library(OrvaneSDK::${name} ALIAS ${name})
   target_include_directories(${name} PUBLIC
     $<BUILD_INTERFACE:${ARG_INCLUDE_DIR}>
@@ -98,7 +104,7 @@ function(orvane_add_library name)
     set_property(GLOBAL PROPERTY ORVANE_DEBIAN_DEPENDS_${component} "${debian_depends}")
   endif()
 
-  if(ORVANE_BUILD_TESTS)
+  if(ORVANE_BUILD_TESTS AND NOT ARG_STATIC)
     list(JOIN installed_headers "\n" header_list)
     file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${name}-installed-headers.txt CONTENT "${header_list}\n")
     add_test(NAME exports_${name}

@@ -3,6 +3,7 @@
 #include "ConsoleHost.h"
 
 #include "integration/intern/KeyEvent.h"
+#include "integration/intern/MouseWheelEvent.h"
 
 using namespace orvane::sdk::integration;
 
@@ -28,6 +29,19 @@ void ConsoleDrawArea::destroyWindow()
     m_stateObservable.notifyOfDestroyed();
     signalDrawAreaDestroyed();
     m_valid = false;
+}
+
+void ConsoleDrawArea::gainFocus()
+{
+    m_stateObservable.notifyOfFocusGained();
+    signalDrawAreaFocusGained();
+}
+
+void ConsoleDrawArea::resize(int width, int height)
+{
+    m_width = width;
+    m_height = height;
+    expose(true);
 }
 
 void ConsoleDrawArea::userPresses(MouseEventInterface::MouseButton_e button, int x, int y)
@@ -58,10 +72,26 @@ void ConsoleDrawArea::userReleases(MouseEventInterface::MouseButton_e button, in
 void ConsoleDrawArea::userTypes(int key)
 {
     m_log.host("the user types '" + std::string(1, static_cast<char>(key)) + "' in " + m_name);
+    userPressesKey(key);
+    userReleasesKey(key);
+}
+
+void ConsoleDrawArea::userPressesKey(int key)
+{
     intern::KeyEvent press(this, key);
     m_keyObservable.notifyOfKeyPressed(press, *this);
+}
+
+void ConsoleDrawArea::userReleasesKey(int key)
+{
     intern::KeyEvent release(this, key);
     m_keyObservable.notifyOfKeyReleased(release, *this);
+}
+
+void ConsoleDrawArea::userTurnsWheel(int x, int y, int delta)
+{
+    intern::MouseWheelEvent wheel(x, y, delta, false, false, false, MouseWheelEventInterface::Orientation_Vertical);
+    signalWheelRotated(wheel);
 }
 
 bool ConsoleDrawArea::canRender() { return m_valid; }

@@ -23,11 +23,18 @@ public:
     // The window system, played by the demo.
     void expose(bool fullDamage);
     void destroyWindow();
+    void gainFocus();
+    // A new size, then an expose with full damage.
+    void resize(int width, int height);
     // The user's input in the window: listeners first, then the signal.
     void userPresses(orvane::sdk::integration::MouseEventInterface::MouseButton_e button, int x, int y);
     void userMoves(int x, int y);
     void userReleases(orvane::sdk::integration::MouseEventInterface::MouseButton_e button, int x, int y);
     void userTypes(int key);
+    void userPressesKey(int key);
+    void userReleasesKey(int key);
+    // A vertical wheel rotation: signalWheelRotated.
+    void userTurnsWheel(int x, int y, int delta);
 
     bool canRender() override;
     void getSize(int& width, int& height) override;

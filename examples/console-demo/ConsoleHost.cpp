@@ -1,6 +1,7 @@
 #include "ConsoleHost.h"
 
 #include "integration/intern/KeyEvent.h"
+#include "integration/intern/MouseWheelEvent.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 
 #include <utility>
@@ -9,11 +10,25 @@ namespace demo {
 
 // --- events -------------------------------------------------------------------
 
-ConsoleMouseEvent::ConsoleMouseEvent(MouseButton_e button, int x, int y) : m_button(button), m_x(x), m_y(y) {}
-int ConsoleMouseEvent::keyboardModifiers() const { return 0; }
-bool ConsoleMouseEvent::isControlDown() const { return false; }
-bool ConsoleMouseEvent::isShiftDown() const { return false; }
-bool ConsoleMouseEvent::isAltDown() const { return false; }
+namespace {
+
+int heldModifiers()
+{
+    integration::services::ManagerMiscServiceInterface* misc =
+        integration::services::ManagerMiscServiceAbstract::getCurrentInstance();
+    return misc != nullptr ? misc->getKeyboardModifiers() : 0;
+}
+
+} // namespace
+
+ConsoleMouseEvent::ConsoleMouseEvent(MouseButton_e button, int x, int y)
+    : m_button(button), m_x(x), m_y(y), m_keyboardModifiers(heldModifiers())
+{
+}
+int ConsoleMouseEvent::keyboardModifiers() const { return m_keyboardModifiers; }
+bool ConsoleMouseEvent::isControlDown() const { return (m_keyboardModifiers & 2) != 0; }
+bool ConsoleMouseEvent::isShiftDown() const { return (m_keyboardModifiers & 1) != 0; }
+bool ConsoleMouseEvent::isAltDown() const { return (m_keyboardModifiers & 4) != 0; }
 integration::MouseEventInterface::MouseButton_e ConsoleMouseEvent::button() const { return m_button; }
 int ConsoleMouseEvent::x() const { return m_x; }
 int ConsoleMouseEvent::y() const { return m_y; }
@@ -35,7 +50,18 @@ void ConsoleMonitor::idle()
 {
     m_log.host("is idle: runs the library's idle actions, then notifyOfIdle");
     orvane::sdk::ui::common::processIdleActions();
+    if (m_engineWasBusy)
+    {
+        m_engineWasBusy = false;
+        signalEngineIsNoLongerBusy();
+    }
     notifyOfIdle(*this);
+}
+
+void ConsoleMonitor::runEventLoopOnce()
+{
+    runQueued();
+    idle();
 }
 
 void ConsoleMonitor::buttonChanged(MouseButton button, bool down)
@@ -57,6 +83,56 @@ void ConsoleMonitor::userClicks(const void* widget)
     notifyOfButtonPressed(press);
 }
 
+void ConsoleMonitor::buttonIn(ConsoleDrawArea& window, MouseButton button, int x, int y, bool press)
+{
+    signalProcessingNewEvent({&window, true});
+    signalMouseButtonStateChanged(button, press);
+    ConsoleMouseEvent event(button, x, y);
+    if (press)
+    {
+        notifyOfButtonPressed(event);
+        window.userPresses(button, x, y);
+    }
+    else
+    {
+        notifyOfButtonReleased(event);
+        window.userReleases(button, x, y);
+    }
+}
+
+void ConsoleMonitor::moveIn(ConsoleDrawArea& window, int x, int y)
+{
+    signalProcessingNewEvent({&window, true});
+    ConsoleMouseEvent event(integration::MouseEventInterface::MouseButton_None, x, y);
+    notifyOfMouseMoved(event);
+    window.userMoves(x, y);
+}
+
+void ConsoleMonitor::wheelIn(ConsoleDrawArea& window, int x, int y, int delta)
+{
+    signalProcessingNewEvent({&window, true});
+    integration::intern::MouseWheelEvent event(x, y, delta, false, false, false,
+                                               integration::MouseWheelEventInterface::Orientation_Vertical);
+    signalWheelRotated(event);
+    window.userTurnsWheel(x, y, delta);
+}
+
+void ConsoleMonitor::keyIn(ConsoleDrawArea& window, int key, bool press)
+{
+    signalProcessingNewEvent({&window, true});
+    integration::intern::KeyEvent event(this, key);
+    if (press)
+    {
+        notifyOfKeyPressed(event);
+        window.userPressesKey(key);
+    }
+    else
+    {
+        notifyOfKeyReleased(event);
+        window.userReleasesKey(key);
+    }
+}
+
 bool ConsoleMonitor::isReady()
 {
     m_log.library("monitor: isReady() -> true");
@@ -73,12 +149,30 @@ void ConsoleMonitor::processPendingEvents()
 {
     m_log.library("monitor: processPendingEvents() (the engine is busy" +
                   std::string(isEngineInterruptible() ? ", interruptible)" : ")"));
+    m_engineWasBusy = true;
+    runQueued();
+}
+
+void ConsoleMonitor::runQueued()
+{
+    // Only the events queued now: those queued meanwhile wait for the next turn.
     for (std::size_t pending = m_pending.size(); pending > 0 && !m_pending.empty(); --pending)
     {
         const auto event = std::move(m_pending.front());
         m_pending.pop_front();
         m_log.host("processes its GUI event: " + event.first);
-        event.second();
+        try
+        {
+            event.second();
+        }
+        catch (const std::exception& failure)
+        {
+            m_log.host("its GUI event failed: " + std::string(failure.what()));
+        }
+        catch (...)
+        {
+            m_log.host("its GUI event failed");
+        }
     }
 }
 
@@ -92,7 +186,7 @@ integration::ApplicationEventMonitorInterface& ConsoleManager::getApplicationEve
 
 ConsoleMonitor& ConsoleManager::monitor() { return m_monitor; }
 
-int ConsoleMiscService::getKeyboardModifiers() { return 0; }
+int ConsoleMiscService::getKeyboardModifiers() { return heldModifiers; }
 short ConsoleMiscService::translateKeyCode(int keyCode) { return static_cast<short>(keyCode); }
 
 void ConsoleMiscService::getDotPitch(double* dotPitchX, double* dotPitchY)
@@ -107,7 +201,10 @@ void ConsoleMiscService::getScreenSize(int* width, int* height)
     *height = 1080;
 }
 
-bool ConsoleMiscService::isMouseButtonPressed(MouseButton) { return false; }
+bool ConsoleMiscService::isMouseButtonPressed(MouseButton button)
+{
+    return button >= 1 && button <= 3 && buttonsDown[button];
+}
 std::string ConsoleMiscService::getOpenGLVersionString() { return "4.6 (console)"; }
 double ConsoleMiscService::getDevicePixelRatio() { return 1.0; }
 

@@ -5,6 +5,7 @@
 #define CONSOLE_DEMO_CONSOLEHOST_H
 
 #include "BoundaryLog.h"
+#include "ConsoleDrawArea.h"
 
 #include "integration/ManagerAbstract.h"
 #include "integration/MouseEventInterface.h"
@@ -22,7 +23,8 @@ namespace demo {
 namespace integration = orvane::sdk::integration;
 typedef integration::MouseEventInterface::MouseButton_e MouseButton;
 
-// The host's own mouse event, with the modifiers its toolkit reported.
+// The host's own mouse event, with the modifiers held when it was made (as
+// the current miscellaneous-queries service tells them).
 class ConsoleMouseEvent : public integration::MouseEventInterface
 {
 public:
@@ -40,6 +42,7 @@ private:
     MouseButton_e m_button;
     int m_x;
     int m_y;
+    int m_keyboardModifiers;
 };
 
 // The host's application event monitor. Its GUI event queue holds host
@@ -52,14 +55,24 @@ public:
     // A GUI event arrives in the host's queue.
     void post(const std::string& what, std::function<void()> action);
     // The host's event loop has nothing left to do: the library's idle
-    // actions run, then the monitor reports idle time.
+    // actions run, then the monitor reports idle time (after a busy pass,
+    // first that the engine is no longer busy).
     void idle();
+    // One turn of the host's event loop: the queued GUI events, then idle().
+    void runEventLoopOnce();
     // The application's event filter saw a mouse button go down or up.
     void buttonChanged(MouseButton button, bool down);
     // The user presses a key / clicks somewhere in the application (not in
     // a drawing area).
     void userPressesKey(const void* widget, int key);
     void userClicks(const void* widget);
+    // Input in a drawing area, as the application's event filter sees it:
+    // reported application-wide (receiver, button change, the monitor's
+    // listeners and signal), then delivered to the window.
+    void buttonIn(ConsoleDrawArea& window, MouseButton button, int x, int y, bool press);
+    void moveIn(ConsoleDrawArea& window, int x, int y);
+    void wheelIn(ConsoleDrawArea& window, int x, int y, int delta);
+    void keyIn(ConsoleDrawArea& window, int key, bool press);
 
     bool isReady() override;
     bool stopMonitoring() override;
@@ -67,8 +80,12 @@ public:
     void engineInterrupted() override;
 
 private:
+    // Runs the queued GUI events; a failing one is logged, not passed on.
+    void runQueued();
+
     BoundaryLog& m_log;
     std::deque<std::pair<std::string, std::function<void()>>> m_pending;
+    bool m_engineWasBusy = false;
 };
 
 // The host's manager: ManagerAbstract plus the monitor it hands out.
@@ -84,9 +101,14 @@ private:
 };
 
 // The screen, keyboard and mouse as the engine and the library ask for them.
+// The keyboard's modifiers and the mouse buttons down are what the window
+// system (the demo) last set.
 class ConsoleMiscService : public integration::services::ManagerMiscServiceAbstract
 {
 public:
+    int heldModifiers = 0;
+    bool buttonsDown[4] = {false, false, false, false};
+
     int getKeyboardModifiers() override;
     short translateKeyCode(int keyCode) override;
     void getDotPitch(double* dotPitchX, double* dotPitchY) override;

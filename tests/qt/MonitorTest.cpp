@@ -94,17 +94,5 @@ TEST_F(MonitorTest, AnActiveStopButtonDefersOtherInputUntilItIsClicked)
     events.unRegisterStopButton(stopButton);
 }
 
-TEST_F(MonitorTest, IdleTimeAfterALongOperationTellsThatTheEngineIsNoLongerBusy)
-{
-    int noLongerBusy = 0;
-    boost::signals2::scoped_connection connection =
-        session.manager.monitor().connectEngineIsNoLongerBusy([&] { ++noLongerBusy; });
-    settle();
-    EXPECT_EQ(0, noLongerBusy);
-    sim::runBusyOperation(2);
-    settle();
-    EXPECT_EQ(1, noLongerBusy);
-}
-
 } // namespace
 } // namespace qthosttest

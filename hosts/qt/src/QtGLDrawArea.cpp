@@ -35,6 +35,7 @@ QtGLDrawArea::QtGLDrawArea(QWindow* parent)
       m_stateObservable(*this),
       m_pageTracker(*this),
       m_nativeWindowExists(false),
+      m_destroyReported(false),
       m_fullDamagePending(true)
 {
     setSurfaceType(QWindow::OpenGLSurface);
@@ -45,10 +46,9 @@ QtGLDrawArea::QtGLDrawArea(QWindow* parent)
 
 QtGLDrawArea::~QtGLDrawArea()
 {
-    const bool hadNativeWindow = m_nativeWindowExists;
     destroy();
     // A window that never had a native counterpart still lets its pages go.
-    if (!hadNativeWindow)
+    if (!m_destroyReported)
         reportDestroyed();
 }
 
@@ -115,6 +115,7 @@ bool QtGLDrawArea::event(QEvent* event)
         {
         case QPlatformSurfaceEvent::SurfaceCreated:
             m_nativeWindowExists = true;
+            m_destroyReported = false;
             m_fullDamagePending = true;
             break;
         case QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed:
@@ -130,6 +131,7 @@ bool QtGLDrawArea::event(QEvent* event)
 
 void QtGLDrawArea::reportDestroyed()
 {
+    m_destroyReported = true;
     m_stateObservable.notifyOfDestroyed();
     signalDrawAreaDestroyed();
     m_nativeWindowExists = false;

@@ -45,7 +45,8 @@ class OVSDKQTHOST_EXPORT QtGLDrawArea : public QWindow, public virtual integrati
 {
 public:
     explicit QtGLDrawArea(QWindow* parent = nullptr);
-    // Destroys the native window first, so that listeners hear of it.
+    // Destroys the native window first, so that listeners hear of it (once:
+    // not again when the native window was destroyed before).
     ~QtGLDrawArea() override;
 
     bool canRender() override;
@@ -95,6 +96,9 @@ private:
     integration::intern::GLDrawAreaStateObservable m_stateObservable;
     integration::intern::GLDrawAreaPageTracker m_pageTracker;
     bool m_nativeWindowExists;
+    // The last native window's destruction (or, without one, the object's)
+    // was reported: once only.
+    bool m_destroyReported;
     bool m_fullDamagePending;
 };
 

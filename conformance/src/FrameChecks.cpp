@@ -1,0 +1,171 @@
+// Frames: what the engine draws through the library reaches the screen, in
+// the right window, with the context calls answered as the engine needs.
+#include "Checks.h"
+#include "ContractText.h"
+#include "FramedDrawArea.h"
+
+#include "integration/GLContextInterface.h"
+#include "integration/PageInterface.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace orvane {
+namespace sdk {
+namespace hostconformance {
+
+using integration::GLDrawAreaInterface;
+
+namespace {
+
+const GLPainter::Colour Red{200, 30, 30};
+const GLPainter::Colour Blue{30, 40, 200};
+const GLPainter::Colour Green{30, 180, 60};
+
+bool contains(const std::vector<std::string>& entries, const std::string& entry)
+{
+    return std::find(entries.begin(), entries.end(), entry) != entries.end();
+}
+
+bool near(unsigned char a, unsigned char b) { return std::abs(int(a) - int(b)) <= 3; }
+
+// What the window shows, compared with the colour it should show.
+struct ScreenLook
+{
+    bool grabbed = false;
+    int width = 0;
+    int height = 0;
+    double share = 0.0; // of the pixels showing the colour
+    GLPainter::Colour centre{0, 0, 0};
+};
+
+ScreenLook look(HostDriver& driver, GLDrawAreaInterface& drawArea, GLPainter::Colour colour)
+{
+    ScreenLook result;
+    std::vector<unsigned char> rgb;
+    result.grabbed = driver.grabScreen(drawArea, result.width, result.height, rgb);
+    const std::size_t pixels = std::size_t(std::max(result.width, 0)) * std::size_t(std::max(result.height, 0));
+    if (!result.grabbed || pixels == 0 || rgb.size() < pixels * 3)
+        return result;
+    std::size_t matching = 0;
+    for (std::size_t pixel = 0; pixel < pixels; ++pixel)
+        matching += near(rgb[pixel * 3], colour.red) && near(rgb[pixel * 3 + 1], colour.green) &&
+                    near(rgb[pixel * 3 + 2], colour.blue);
+    result.share = double(matching) / double(pixels);
+    const std::size_t centre = (std::size_t(result.height / 2) * std::size_t(result.width) + std::size_t(result.width / 2)) * 3;
+    result.centre = GLPainter::Colour{rgb[centre], rgb[centre + 1], rgb[centre + 2]};
+    return result;
+}
+
+void expectShows(ConformanceTest& test, GLDrawAreaInterface& drawArea, GLPainter::Colour colour, const std::string& when)
+{
+    ScreenLook shown;
+    test.waitFor([&] {
+        shown = look(test.driver(), drawArea, colour);
+        return shown.share > 0.9;
+    });
+    ASSERT_TRUE(shown.grabbed) << hostClassOf(test.driver()) << ": grabScreen() gave pixels once, then no more";
+    int width = 0, height = 0;
+    drawArea.getSize(width, height);
+    EXPECT_TRUE(std::abs(shown.width - width) <= 1 && std::abs(shown.height - height) <= 1)
+        << contractText(hostClassOf(drawArea),
+                        "getSize() (" + std::to_string(width) + " x " + std::to_string(height) +
+                            ") to be the size of the window on the screen (" + std::to_string(shown.width) + " x " +
+                            std::to_string(shown.height) + " device pixels)",
+                        "report getSize() in device pixels: the logical size times the window's device pixel ratio");
+    EXPECT_GT(shown.share, 0.9) << contractText(
+        hostClassOf(drawArea.getGLContext()),
+        "the frame the engine drew into this window (" + colour.text() + ") on the screen " + when +
+            "; it shows " + shown.centre.text() + " at its centre (" + std::to_string(int(shown.share * 100)) +
+            "% of it right)",
+        "the engine calls swapBuffers() after releaseCurrent(), with no context current: swapBuffers() must still "
+        "show this window's back buffer (make the context current on this window's surface for the swap, or swap "
+        "through the window system); makeCurrent() must bind this window's own surface");
+}
+
+} // namespace
+
+void checkFramesReachTheScreen(ConformanceTest& test)
+{
+    HostDriver& driver = test.driver();
+    std::unique_ptr<GLDrawAreaInterface> first = test.makeDrawArea(240, 160);
+    std::unique_ptr<GLDrawAreaInterface> second = test.makeDrawArea(160, 120);
+    ASSERT_TRUE(first && second);
+    int width = 0, height = 0;
+    std::vector<unsigned char> rgb;
+    if (!driver.grabScreen(*first, width, height, rgb))
+        GTEST_SKIP() << hostClassOf(driver)
+                     << " gives no screen pixels (grabScreen() answers false): frames on the screen are not checked";
+    GLPainter painter(driver);
+    FramedDrawArea framedFirst(*first, painter);
+    FramedDrawArea framedSecond(*second, painter);
+    const ConformanceTest::PageScope pageScope(test);
+    integration::PageInterface& firstPage = test.pages().addPage(&framedFirst);
+    integration::PageInterface& secondPage = test.pages().addPage(&framedSecond);
+    framedFirst.setColour(Red);
+    framedSecond.setColour(Blue);
+    test.settle();
+    firstPage.redraw();
+    secondPage.redraw();
+    if (contains(framedFirst.frameCalls(), "not painted"))
+        GTEST_SKIP() << hostClassOf(driver)
+                     << " resolves no OpenGL functions (glProcAddress() answers null): frames on the screen are not "
+                        "checked";
+
+    expectShows(test, *first, Red, "after its page was drawn");
+    expectShows(test, *second, Blue, "after its page was drawn");
+    framedFirst.setColour(Green);
+    firstPage.redraw();
+    expectShows(test, *first, Green, "after its page was drawn again");
+    expectShows(test, *second, Blue, "while another window's page was drawn");
+}
+
+void checkFramesUseTheDrawAreasOwnContext(ConformanceTest& test)
+{
+    std::unique_ptr<GLDrawAreaInterface> first = test.makeDrawArea(200, 150);
+    std::unique_ptr<GLDrawAreaInterface> second = test.makeDrawArea(160, 120);
+    ASSERT_TRUE(first && second);
+    const std::string hostClass = hostClassOf(*first);
+    EXPECT_EQ(&first->getGLContext(), &first->getGLContext())
+        << contractText(hostClass, "getGLContext() to give the same context every time",
+                        "keep one GLContextInterface per window and return it");
+    EXPECT_NE(&first->getGLContext(), &second->getGLContext())
+        << contractText(hostClass, "each drawing area to have a context of its own",
+                        "give each window its own GLContextInterface, bound to that window's surface");
+    EXPECT_TRUE(first->isValid() && first->canRender())
+        << contractText(hostClass, "isValid() and canRender() to answer true for a window shown and exposed",
+                        "answer isValid() while the native window exists and canRender() while it is also exposed "
+                        "and has a context and a size");
+
+    GLPainter painter(test.driver());
+    FramedDrawArea framed(*first, painter);
+    const ConformanceTest::PageScope pageScope(test);
+    integration::PageInterface& page = test.pages().addPage(&framed);
+    test.settle();
+    framed.clearFrameCalls();
+    page.redraw();
+    std::vector<std::string> calls = framed.frameCalls();
+    calls.erase(std::remove_if(calls.begin(), calls.end(),
+                               [](const std::string& call) { return call.find("painted") != std::string::npos; }),
+                calls.end());
+    EXPECT_EQ((std::vector<std::string>{"makeCurrent true", "releaseCurrent true", "swapBuffers"}), calls)
+        << contractText(hostClassOf(first->getGLContext()),
+                        "makeCurrent() and releaseCurrent() to answer true for a shown window, so that a frame is "
+                        "drawn and swapped",
+                        "make the context current on the window's surface in makeCurrent() and release it in "
+                        "releaseCurrent(), answering whether it worked");
+
+    framed.clearFrameCalls();
+    test.driver().expose(*first);
+    EXPECT_TRUE(test.waitFor([&] {
+        const std::vector<std::string>& now = framed.frameCalls();
+        return std::find(now.begin(), now.end(), "swapBuffers") != now.end();
+    })) << contractText(hostClass, "an expose of the window to get its page redrawn at idle time",
+                        "report exposes to the state listeners (intern::GLDrawAreaStateObservable::notifyOfExposed), "
+                        "run the library's idle actions (processIdleActions() or an IdleActionScheduler) and report "
+                        "idle time to the monitor (notifyOfIdle) whenever the event loop goes idle");
+}
+
+} // namespace hostconformance
+} // namespace sdk
+} // namespace orvane
