@@ -39,7 +39,8 @@ void EventManager::IdleEventNotifier::staticOnIdleQueueCallback(long long client
     notifier.m_callbackQueued = false;
     EventManager& owner = *notifier.m_owner;
     owner.m_onIdleObservable.notifyOfIdle(owner);
-    owner.signalOnIdle();
+    if (!owner.signalOnIdle.empty())
+        owner.signalOnIdle();
 }
 
 // --- event manager ------------------------------------------------------------
@@ -49,12 +50,8 @@ EventManager::EventManager(PageManagerInterface& pageManager, ApplicationEventMo
     : m_monitor(&monitor),
       m_interruptProcessor(monitor, miscService),
       m_idleEventNotifier(*this, monitor),
-      m_workAreaEventDispatcher(pageManager, monitor)
+      m_workAreaEventDispatcher(pageManager, monitor, this)
 {
-    m_signalConnections.add(m_workAreaEventDispatcher.connectBeforeDispatch(
-        [this](GLDrawAreaInterface& drawArea, const EventInfo& info) { onWorkAreaEventBeforeDispatch(drawArea, info); }));
-    m_signalConnections.add(m_workAreaEventDispatcher.connectAfterDispatch(
-        [this](GLDrawAreaInterface& drawArea, const EventInfo& info) { onWorkAreaEventAfterDispatch(drawArea, info); }));
 }
 
 EventManager::~EventManager() = default;
@@ -75,14 +72,14 @@ void EventManager::registerCallbacks() {}
 
 // --- work-area events ---------------------------------------------------------
 
-void EventManager::onWorkAreaEventBeforeDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info)
+void EventManager::beforeDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info)
 {
     if (info.kind == EventInfo::Kind_ButtonPressed)
         m_interruptProcessor.workAreaButtonPressed(MouseEventInterface::toMouseButton(info.buttonOrKey));
     deliverWorkAreaEvent(drawArea, info);
 }
 
-void EventManager::onWorkAreaEventAfterDispatch(GLDrawAreaInterface&, const EventInfo& info)
+void EventManager::afterDispatch(GLDrawAreaInterface&, const EventInfo& info)
 {
     if (info.kind == EventInfo::Kind_ButtonReleased)
         m_interruptProcessor.workAreaButtonReleased(MouseEventInterface::toMouseButton(info.buttonOrKey));
@@ -131,7 +128,9 @@ void EventManager::deliverWorkAreaEvent(GLDrawAreaInterface& drawArea, const Eve
     }
     MouseEvent event(&drawArea, MouseEventInterface::toMouseButton(info.buttonOrKey), info.x, info.y);
     (m_mouseEventObservable.*notification)(event, *this);
-    (*signal)(event);
+    // Emitting costs a lock and a walk even without slots.
+    if (!signal->empty())
+        (*signal)(event);
 }
 
 } // namespace intern

@@ -7,7 +7,6 @@
 #include "integration/intern/InputListenerSets.h"
 #include "integration/intern/SubManagerInterface.h"
 #include "integration/intern/WorkAreaEventDispatcher.h"
-#include "ovsignals/SignalConnectionCollection.h"
 
 namespace orvane {
 namespace sdk {
@@ -33,7 +32,8 @@ namespace intern {
 //   interrupt processor.
 class EventManager : public virtual EventManagerInterface,
                      public virtual SubManagerInterface,
-                     public InputListenerSets
+                     public InputListenerSets,
+                     private WorkAreaEventDispatcher::Observer
 {
 public:
     // Listens to the host's monitor for idle time.
@@ -78,15 +78,15 @@ public:
 private:
     typedef WorkAreaEventDispatcher::EventInfo EventInfo;
 
-    void onWorkAreaEventBeforeDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info);
-    void onWorkAreaEventAfterDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info);
+    // The dispatcher tells each event it takes from a queue.
+    void beforeDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info) override;
+    void afterDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info) override;
     void deliverWorkAreaEvent(GLDrawAreaInterface& drawArea, const EventInfo& info);
 
     ApplicationEventMonitorInterface* m_monitor;
     InterruptProcessor m_interruptProcessor;
     IdleEventNotifier m_idleEventNotifier;
     WorkAreaEventDispatcher m_workAreaEventDispatcher;
-    SignalConnectionCollection m_signalConnections;
 };
 
 } // namespace intern

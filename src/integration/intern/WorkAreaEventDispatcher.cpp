@@ -35,12 +35,13 @@ Boolean_t toBoolean(bool value) { return value ? TRUE : FALSE; }
 
 } // namespace
 
-std::map<MouseEventInterface::MouseButton_e, bool> WorkAreaEventDispatcher::s_mouseButtonStates;
+std::array<bool, 4> WorkAreaEventDispatcher::s_mouseButtonStates = {};
 
 WorkAreaEventDispatcher::WorkAreaEventDispatcher(PageManagerInterface& pageManager,
-                                                 ApplicationEventMonitorInterface& monitor)
+                                                 ApplicationEventMonitorInterface& monitor, Observer* observer)
     : m_pageManager(&pageManager),
       m_applicationEventMonitor(&monitor),
+      m_observer(observer),
       m_isDispatching(false),
       m_heldButton(NoButton),
       m_lastDispatchedEvent{0, 0, 0, 0, false, false, false},
@@ -52,10 +53,10 @@ WorkAreaEventDispatcher::WorkAreaEventDispatcher(PageManagerInterface& pageManag
 
 WorkAreaEventDispatcher::~WorkAreaEventDispatcher()
 {
-    for (const auto& entry : m_eventQueues)
+    for (const auto& entry : m_registrations)
     {
-        entry.first->removeMouseListener(this);
-        entry.first->removeKeyboardListener(this);
+        entry.second->drawArea->removeMouseListener(this);
+        entry.second->drawArea->removeKeyboardListener(this);
     }
     for (PageIterator pages = m_pageManager->getPageIterator(); pages.hasNext();)
         pages.next().removeChangeListener(this);
@@ -77,41 +78,62 @@ void WorkAreaEventDispatcher::signalAfterDispatchConnected() const {}
 
 void WorkAreaEventDispatcher::recordMouseButtonState(MouseEventInterface::MouseButton_e button, bool pressed)
 {
-    s_mouseButtonStates[button] = pressed;
+    const std::size_t index = static_cast<std::size_t>(button);
+    if (index < s_mouseButtonStates.size())
+        s_mouseButtonStates[index] = pressed;
 }
 
 // --- drawing areas ------------------------------------------------------------
 
-void WorkAreaEventDispatcher::registerDrawArea(GLDrawAreaInterface& drawArea)
+void WorkAreaEventDispatcher::showsPage(GLDrawAreaInterface& drawArea)
 {
-    if (m_eventQueues.find(&drawArea) == m_eventQueues.end())
-        m_eventQueues.emplace(&drawArea, EventQueue(InitialQueueCapacity));
+    if (Registration* registration = findRegistration(&drawArea))
+    {
+        ++registration->pages;
+        return;
+    }
+    std::unique_ptr<Registration> registration(new Registration{&drawArea, EventQueue(InitialQueueCapacity), 1});
+    m_byMouseSource[&drawArea] = registration.get();
+    m_byKeySource[&drawArea] = registration.get();
+    m_registrations[&drawArea] = std::move(registration);
     drawArea.addMouseListener(this);
     drawArea.addKeyboardListener(this);
 }
 
-void WorkAreaEventDispatcher::unregisterDrawArea(GLDrawAreaInterface& drawArea)
+void WorkAreaEventDispatcher::showsPageNoMore(GLDrawAreaInterface& drawArea)
 {
-    m_eventQueues.erase(&drawArea);
+    Registration* registration = findRegistration(&drawArea);
+    if (registration == nullptr || --registration->pages > 0)
+        return;
+    m_byMouseSource.erase(&drawArea);
+    m_byKeySource.erase(&drawArea);
+    m_registrations.erase(&drawArea);
     drawArea.removeMouseListener(this);
     drawArea.removeKeyboardListener(this);
 }
 
-bool WorkAreaEventDispatcher::isDrawAreaInUse(GLDrawAreaInterface* drawArea, const PageInterface* leaving)
+WorkAreaEventDispatcher::Registration* WorkAreaEventDispatcher::findRegistration(GLDrawAreaInterface* drawArea)
 {
-    for (PageIterator pages = m_pageManager->getPageIterator(); pages.hasNext();)
-    {
-        PageInterface& page = pages.next();
-        if (&page != leaving && page.getDrawArea() == drawArea)
-            return true;
-    }
-    return false;
+    const auto entry = m_registrations.find(drawArea);
+    return entry != m_registrations.end() ? entry->second.get() : nullptr;
+}
+
+template <typename Source>
+WorkAreaEventDispatcher::Registration*
+WorkAreaEventDispatcher::registrationOf(Source& source, const std::unordered_map<const Source*, Registration*>& bySource)
+{
+    const auto entry = bySource.find(&source);
+    if (entry != bySource.end())
+        return entry->second;
+    // A source that is not the drawing area's own part: look it up by the
+    // drawing area it belongs to (and refuse one that is none).
+    return findRegistration(&dynamic_cast<GLDrawAreaInterface&>(source));
 }
 
 WorkAreaEventDispatcher::EventQueue* WorkAreaEventDispatcher::findQueue(GLDrawAreaInterface* drawArea)
 {
-    const auto entry = m_eventQueues.find(drawArea);
-    return entry != m_eventQueues.end() ? &entry->second : nullptr;
+    Registration* registration = findRegistration(drawArea);
+    return registration != nullptr ? &registration->queue : nullptr;
 }
 
 GLDrawAreaInterface* WorkAreaEventDispatcher::currentDrawArea() const
@@ -125,16 +147,13 @@ void WorkAreaEventDispatcher::pageCreated(PageInterface& page, PageManagerInterf
 {
     page.addChangeListener(this);
     if (GLDrawAreaInterface* drawArea = page.getDrawArea())
-        registerDrawArea(*drawArea);
+        showsPage(*drawArea);
 }
 
 void WorkAreaEventDispatcher::pageDestroyed(PageInterface& page, PageManagerInterface&)
 {
-    // The page may still be among the manager's pages: it must not keep its
-    // own drawing area registered.
-    GLDrawAreaInterface* drawArea = page.getDrawArea();
-    if (drawArea != nullptr && !isDrawAreaInUse(drawArea, &page))
-        unregisterDrawArea(*drawArea);
+    if (GLDrawAreaInterface* drawArea = page.getDrawArea())
+        showsPageNoMore(*drawArea);
     if (&page == m_currentPage)
         m_currentPage = nullptr;
 }
@@ -145,12 +164,12 @@ void WorkAreaEventDispatcher::currentPageChanged(PageInterface&, PageManagerInte
     // for it; every other queue is emptied (all of them without a current page).
     m_currentPage = manager.getCurrentPage();
     GLDrawAreaInterface* current = currentDrawArea();
-    for (auto& entry : m_eventQueues)
+    for (auto& entry : m_registrations)
     {
         if (entry.first == current)
             continue;
         m_heldButton = NoButton;
-        entry.second.clear();
+        entry.second->queue.clear();
     }
 }
 
@@ -158,10 +177,10 @@ void WorkAreaEventDispatcher::pageNameChanged(std::string, PageInterface&) {}
 
 void WorkAreaEventDispatcher::pageDrawAreaChanged(GLDrawAreaInterface* oldDrawArea, PageInterface& page)
 {
-    if (oldDrawArea != nullptr && !isDrawAreaInUse(oldDrawArea, nullptr))
-        unregisterDrawArea(*oldDrawArea);
+    if (oldDrawArea != nullptr)
+        showsPageNoMore(*oldDrawArea);
     if (GLDrawAreaInterface* drawArea = page.getDrawArea())
-        registerDrawArea(*drawArea);
+        showsPage(*drawArea);
 }
 
 // --- queuing input ------------------------------------------------------------
@@ -199,30 +218,29 @@ void WorkAreaEventDispatcher::keyReleased(KeyEventInterface& event, KeyEventObse
 void WorkAreaEventDispatcher::queueMouseEvent(MouseEventInterface& event, MouseEventObservableInterface& source,
                                               int kind)
 {
-    GLDrawAreaInterface& drawArea = dynamic_cast<GLDrawAreaInterface&>(source);
-    const EventInfo info{event.x(),          event.y(),          engineButton(event.button()),
-                         kind,               event.isShiftDown(), event.isAltDown(),
-                         event.isControlDown()};
+    Registration* registration = registrationOf(source, m_byMouseSource);
     // Moves are not collected while the engine is busy.
     if (kind == EventInfo::Kind_MouseMoved && m_applicationEventMonitor->isBusy())
         return;
-    queue(drawArea, info);
+    queue(registration, EventInfo{event.x(), event.y(), engineButton(event.button()), kind, event.isShiftDown(),
+                                  event.isAltDown(), event.isControlDown()});
 }
 
 void WorkAreaEventDispatcher::queueKeyEvent(KeyEventInterface& event, KeyEventObservableInterface& source, int kind)
 {
-    GLDrawAreaInterface& drawArea = dynamic_cast<GLDrawAreaInterface&>(source);
-    queue(drawArea, EventInfo{-1, -1, event.key(), kind, event.isShiftDown(), event.isAltDown(), event.isControlDown()});
+    Registration* registration = registrationOf(source, m_byKeySource);
+    queue(registration,
+          EventInfo{-1, -1, event.key(), kind, event.isShiftDown(), event.isAltDown(), event.isControlDown()});
 }
 
-void WorkAreaEventDispatcher::queue(GLDrawAreaInterface& drawArea, const EventInfo& info)
+void WorkAreaEventDispatcher::queue(Registration* registration, const EventInfo& info)
 {
-    EventQueue* queue = findQueue(&drawArea);
-    if (queue == nullptr)
+    if (registration == nullptr)
         return;
-    if (queue->full())
-        queue->set_capacity(2 * queue->capacity());
-    queue->push_back(info);
+    EventQueue& queue = registration->queue;
+    if (queue.full())
+        queue.set_capacity(2 * queue.capacity());
+    queue.push_back(info);
 }
 
 // --- dispatch -----------------------------------------------------------------
@@ -242,11 +260,11 @@ void WorkAreaEventDispatcher::dispatchQueuedEvents()
     {
         EventInfo info = queue->front();
         queue->pop_front();
-        signalBeforeDispatch(*drawArea, info);
+        beforeDispatch(*drawArea, info);
         bool interrupted = false;
         if (info.kind != EventInfo::Kind_KeyReleased && translateEvent(info))
             interrupted = dispatchToEngine(info);
-        signalAfterDispatch(*drawArea, info);
+        afterDispatch(*drawArea, info);
         if (interrupted)
         {
             m_heldButton = NoButton;
@@ -290,7 +308,8 @@ bool WorkAreaEventDispatcher::translateEvent(EventInfo& info)
 
 bool WorkAreaEventDispatcher::wasHeldButtonReleasedUnseen()
 {
-    if (m_heldButton == NoButton || s_mouseButtonStates[MouseEventInterface::toMouseButton(m_heldButton)])
+    const std::size_t held = static_cast<std::size_t>(m_heldButton);
+    if (m_heldButton == NoButton || (held < s_mouseButtonStates.size() && s_mouseButtonStates[held]))
         return false;
     // A release still queued will reach the engine by itself.
     if (const EventQueue* queue = findQueue(currentDrawArea()))
@@ -308,6 +327,23 @@ void WorkAreaEventDispatcher::releaseLostButton()
     OrvUtilDispatchWorkAreaEvent(last.x, last.y, m_heldButton, EventInfo::Kind_ButtonReleased, toBoolean(last.shift),
                                  toBoolean(last.alt), toBoolean(last.control));
     m_heldButton = NoButton;
+}
+
+void WorkAreaEventDispatcher::beforeDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info)
+{
+    if (m_observer != nullptr)
+        m_observer->beforeDispatch(drawArea, info);
+    // Emitting costs a lock and a walk even without slots.
+    if (!signalBeforeDispatch.empty())
+        signalBeforeDispatch(drawArea, info);
+}
+
+void WorkAreaEventDispatcher::afterDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info)
+{
+    if (m_observer != nullptr)
+        m_observer->afterDispatch(drawArea, info);
+    if (!signalAfterDispatch.empty())
+        signalAfterDispatch(drawArea, info);
 }
 
 bool WorkAreaEventDispatcher::dispatchToEngine(const EventInfo& info)

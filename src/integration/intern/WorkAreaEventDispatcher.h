@@ -11,7 +11,9 @@
 #include <boost/circular_buffer.hpp>
 #include <boost/signals2/signal.hpp>
 
-#include <map>
+#include <array>
+#include <memory>
+#include <unordered_map>
 
 namespace orvane {
 namespace sdk {
@@ -69,6 +71,15 @@ public:
 
     typedef boost::signals2::signal<void(GLDrawAreaInterface& drawArea, const EventInfo& info)> DispatchSignal;
 
+    // The dispatcher's owner, told of each event directly, before the signals.
+    class Observer
+    {
+    public:
+        virtual ~Observer() = default;
+        virtual void beforeDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info) = 0;
+        virtual void afterDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info) = 0;
+    };
+
     // Every event taken from a queue, as it was queued, before the engine
     // sees anything of it.
     DispatchSignal signalBeforeDispatch;
@@ -80,8 +91,10 @@ public:
     boost::signals2::connection connectAfterDispatch(const DispatchSignal::slot_type& slot);
 
     // Pages that exist already are not picked up: create the dispatcher
-    // before the engine has pages.
-    WorkAreaEventDispatcher(PageManagerInterface& pageManager, ApplicationEventMonitorInterface& monitor);
+    // before the engine has pages. `observer` (may be null) hears of each
+    // event before the signals do.
+    WorkAreaEventDispatcher(PageManagerInterface& pageManager, ApplicationEventMonitorInterface& monitor,
+                            Observer* observer = nullptr);
     ~WorkAreaEventDispatcher() override;
     WorkAreaEventDispatcher(const WorkAreaEventDispatcher&) = delete;
     WorkAreaEventDispatcher& operator=(const WorkAreaEventDispatcher&) = delete;
@@ -117,13 +130,26 @@ private:
     // allocation.
     typedef boost::circular_buffer<EventInfo> EventQueue;
 
-    void registerDrawArea(GLDrawAreaInterface& drawArea);
-    void unregisterDrawArea(GLDrawAreaInterface& drawArea);
-    // Whether a page other than `leaving` shows `drawArea`.
-    bool isDrawAreaInUse(GLDrawAreaInterface* drawArea, const PageInterface* leaving);
+    // A drawing area that shows pages: its queue, how many pages show it,
+    // and the observable parts its input arrives from (so that the queue is
+    // found by the source the listener receives, without a cast).
+    struct Registration
+    {
+        GLDrawAreaInterface* drawArea;
+        EventQueue queue;
+        int pages;
+    };
+
+    void showsPage(GLDrawAreaInterface& drawArea);
+    void showsPageNoMore(GLDrawAreaInterface& drawArea);
     void queueMouseEvent(MouseEventInterface& event, MouseEventObservableInterface& source, int kind);
     void queueKeyEvent(KeyEventInterface& event, KeyEventObservableInterface& source, int kind);
-    void queue(GLDrawAreaInterface& drawArea, const EventInfo& info);
+    void queue(Registration* registration, const EventInfo& info);
+    // Null for a drawing area that shows no page.
+    Registration* findRegistration(GLDrawAreaInterface* drawArea);
+    // Throws std::bad_cast when `source` is not a drawing area.
+    template <typename Source>
+    Registration* registrationOf(Source& source, const std::unordered_map<const Source*, Registration*>& bySource);
     EventQueue* findQueue(GLDrawAreaInterface* drawArea);
     GLDrawAreaInterface* currentDrawArea() const;
     // Decides whether `info` goes to the engine, turning a move with a held
@@ -133,11 +159,16 @@ private:
     bool wasHeldButtonReleasedUnseen();
     // Hands `info` to the engine; true when the engine reports an interrupt.
     bool dispatchToEngine(const EventInfo& info);
+    void beforeDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info);
+    void afterDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info);
 
     PageManagerInterface* m_pageManager;
     ApplicationEventMonitorInterface* m_applicationEventMonitor;
+    Observer* m_observer;
     bool m_isDispatching;
-    std::map<GLDrawAreaInterface*, EventQueue> m_eventQueues;
+    std::unordered_map<const GLDrawAreaInterface*, std::unique_ptr<Registration>> m_registrations;
+    std::unordered_map<const MouseEventObservableInterface*, Registration*> m_byMouseSource;
+    std::unordered_map<const KeyEventObservableInterface*, Registration*> m_byKeySource;
     // The button whose press the engine received and whose release it has
     // not; 0 for none.
     int m_heldButton;
@@ -147,7 +178,8 @@ private:
     EventInfo m_lastDispatchedEvent;
     PageInterface* m_currentPage;
 
-    static std::map<MouseEventInterface::MouseButton_e, bool> s_mouseButtonStates;
+    // Indexed by button number (0 to 3); other buttons are not followed.
+    static std::array<bool, 4> s_mouseButtonStates;
 };
 
 } // namespace intern
