@@ -289,25 +289,6 @@ TEST_F(PageManagerTest, APageDestructionCancelsTheWaitingSwitch)
     EXPECT_EQ(0u, sim::countCalls("OrvUtilPageSetCurrentByUniqueID"));
 }
 
-TEST_F(PageManagerTest, DeletePageDeletesThatPageAlsoWhenAskedWhileBusy)
-{
-    PageInterface& first = addPage(&d1);
-    addPage(&d2);
-    manager->deletePage(first);
-    EXPECT_EQ(nullptr, sim::findPage(1));
-    EXPECT_EQ(1, manager->pageCount());
-
-    PageInterface& third = addPage(&d3);
-    PageInterface& second = *pageWithId(2);
-    host.eventManager.busy = true;
-    manager->deletePage(second);
-    EXPECT_EQ(2, manager->pageCount());
-    host.eventManager.busy = false;
-    processIdleActions();
-    EXPECT_EQ(nullptr, sim::findPage(2));
-    EXPECT_EQ(&third, manager->getCurrentPage());
-}
-
 TEST_F(PageManagerTest, WithoutAnEventManagerTheEngineCountsAsIdle)
 {
     PageInterface& first = addPage(&d1);
