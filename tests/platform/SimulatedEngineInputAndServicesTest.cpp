@@ -58,28 +58,4 @@ TEST_F(SimulatedEngineInputAndServicesTest, WorkAreaInputMovesTheViewOfTheCurren
     EXPECT_EQ(43, events[4].buttonOrKey);
 }
 
-// --- Service requests ------------------------------------------------------
-
-Boolean_t launchFirst(ArbParam_t client)
-{
-    record("first " + std::to_string(client));
-    return TRUE;
-}
-Boolean_t launchSecond(ArbParam_t client)
-{
-    record("second " + std::to_string(client));
-    return FALSE;
-}
-
-TEST_F(SimulatedEngineInputAndServicesTest, ALaterDialogRegistrationReplacesTheEarlierOne)
-{
-    EXPECT_FALSE(sim::launchDialog(5));
-    OrvEngDialogLaunchDropRegisterCallbacks(5, launchFirst, nullptr, 7);
-    EXPECT_TRUE(sim::launchDialog(5));
-    OrvEngDialogLaunchDropRegisterCallbacks(5, launchSecond, nullptr, 8);
-    EXPECT_FALSE(sim::launchDialog(5));
-    EXPECT_EQ((Lines{"first 7", "second 8"}), trace());
-    EXPECT_EQ("OrvEngDialogLaunchDropRegisterCallbacks(5, 8)", sim::calls().back().text());
-}
-
 } // namespace
