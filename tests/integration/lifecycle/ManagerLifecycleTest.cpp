@@ -1,9 +1,12 @@
 // The manager's start-up, shutdown, signals and start-up codes, driven as a
 // host drives them, against the simulated engine.
 #include "integration/ManagerAbstract.h"
+#include "integration/PageInterface.h"
+#include "integration/PageManagerInterface.h"
 #include "integration/StateChangeEventObservable.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkbase/SimulatedEngine.h"
+#include "support/TestDrawArea.h"
 #include "support/TestHostManager.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +17,7 @@
 namespace sim = orvane::sim;
 using orvane::sdk::integration::ManagerAbstract;
 using orvane::sdk::integration::ManagerInterface;
+using orvane::sdk::integration::PageManagerInterface;
 using orvane::sdk::integration::StateChangeEventObservable;
 
 namespace {
@@ -369,6 +373,31 @@ TEST_F(ManagerLifecycleTest, DestroyedManagerIsDetachedFromTheRelay)
     // would crash under the sanitizers if the listener were still attached).
     sim::fireStateChange(15);
     EXPECT_TRUE(seen.empty());
+}
+
+// The page manager is there from construction, its callbacks registered by
+// init, its pages gone after stop.
+TEST_F(ManagerLifecycleTest, PagesLiveFromInitToStop)
+{
+    orvane::test::TestDrawArea drawArea;
+    RecordingManager manager;
+    PageManagerInterface& pages = manager.getPageManager();
+    EXPECT_FALSE(sim::callbacks().pageCreate); // nothing registered before init
+
+    CommandLine line{"host"};
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/opt/engine"));
+    const sim::Callbacks& callbacks = sim::callbacks();
+    EXPECT_TRUE(callbacks.pageCreate && callbacks.pageDestroy && callbacks.pageNewCurrent);
+    EXPECT_TRUE(callbacks.renderQuery && callbacks.renderDest && callbacks.swapBuffers && callbacks.renderDestSize);
+
+    pages.addPage(&drawArea);
+    ASSERT_TRUE(sim::requestPage({})); // the renderless factory: no drawing area
+    EXPECT_EQ(nullptr, pages.getCurrentPage()->getDrawArea());
+    EXPECT_EQ(2, pages.pageCount());
+
+    manager.stop(); // the engine's shutdown deletes every page
+    EXPECT_EQ(0, pages.pageCount());
+    EXPECT_TRUE(drawArea.stateListeners.empty());
 }
 
 TEST_F(ManagerLifecycleTest, SubManagersExistWhenTheyShould)

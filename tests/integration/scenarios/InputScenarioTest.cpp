@@ -1,6 +1,6 @@
 // A host's user works with the mouse and keyboard while the engine is busy:
-// the host stays responsive, drawing-area input waits for idle time, and the
-// user can interrupt the engine, also through a stop button.
+// the host stays responsive and the user can interrupt the engine, also
+// through a stop button.
 #include "integration/EventManagerInterface.h"
 #include "integration/PageInterface.h"
 #include "integration/PageManagerInterface.h"
@@ -73,24 +73,6 @@ TEST_F(InputScenarioTest, TheHostStaysResponsiveAndAKeyPressInterruptsTheEngine)
     // Outside the busy callback a key press interrupts nothing.
     userPressesKey(&toolbar, 66);
     EXPECT_EQ(1u, sim::countCalls("OrvUtilInterrupt"));
-}
-
-TEST_F(InputScenarioTest, DrawingAreaInputWhileBusyWaitsForIdleTimeAndMovesAreDropped)
-{
-    monitor.post([&] {
-        reportButtonState(Button1, true);
-        areaA.simulateMove(5, 5);
-        areaA.simulatePress(Button1, 5, 5);
-        areaA.simulateMove(6, 6);
-    });
-    // Drawing-area input goes to the work area, not to the interrupt.
-    EXPECT_TRUE(sim::runBusyOperation(2));
-    EXPECT_TRUE(sim::workAreaEvents().empty());
-
-    reportIdle();
-    ASSERT_EQ(1u, sim::workAreaEvents().size());
-    EXPECT_EQ(0, sim::workAreaEvents()[0].kind);
-    reportButtonState(Button1, false);
 }
 
 TEST_F(InputScenarioTest, AnActiveStopButtonHoldsBackOtherInputButEscapeAndTheButtonItselfInterrupt)
