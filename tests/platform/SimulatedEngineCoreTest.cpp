@@ -112,35 +112,4 @@ TEST_F(SimulatedEngineCoreTest, DeletingTheCurrentPageMakesThePreviousOrNextCurr
     EXPECT_EQ(FALSE, OrvUtilPageDelete());
 }
 
-// --- State changes ---------------------------------------------------------
-
-std::string paramsNow()
-{
-    std::string text;
-    const char* value = nullptr;
-    for (int index = 1; OrvUtilStateChangeGetStyleParam(index, &value) == TRUE; ++index)
-        text += std::string(value) + ";";
-    UniqueID_t id = 0;
-    return OrvUtilStateChangeGetUniqueID(&id) == TRUE ? text + std::to_string(id) : text + "none";
-}
-
-void nesting(int code, ArbParam_t)
-{
-    record(std::to_string(code) + " " + paramsNow());
-    if (code == 7)
-    {
-        sim::fireStateChange(50, {}, 9);
-        record("after " + paramsNow());
-    }
-}
-
-TEST_F(SimulatedEngineCoreTest, NestedFiringsEachSeeTheirOwnEvent)
-{
-    addStateChangeCallback(nesting, 0);
-    sim::fireStateChange(7, {"PAGE", "NAME"}, 4);
-    sim::fireStateChange(8, {"B"}, 0);
-    EXPECT_EQ((Lines{"7 PAGE;NAME;4", "50 9", "after PAGE;NAME;4", "8 B;0"}), trace());
-    EXPECT_EQ("none", paramsNow()); // outside any firing
-}
-
 } // namespace

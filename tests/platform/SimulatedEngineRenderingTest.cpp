@@ -150,20 +150,4 @@ TEST_F(SimulatedEngineRenderingTest, ABusyOperationReportsProgressAndStopsWhenIn
     EXPECT_EQ(TRUE, OrvUtilIsBusy());
 }
 
-void nestedOperation(ArbParam_t)
-{
-    record("outer step");
-    if (trace().size() == 1)
-        sim::runBusyOperation(2);
-}
-
-TEST_F(SimulatedEngineRenderingTest, NestedBusyOperationsComplete)
-{
-    OrvEngProcessBusyEventsRegisterCallback(nestedOperation, 0);
-    trace().clear();
-    EXPECT_TRUE(sim::runBusyOperation(2));
-    EXPECT_EQ(4u, trace().size());
-    EXPECT_FALSE(sim::isBusyOperationRunning());
-}
-
 } // namespace

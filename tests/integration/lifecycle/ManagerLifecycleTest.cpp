@@ -28,7 +28,6 @@ class RecordingManager : public orvane::test::TestHostManager
 {
 public:
     std::vector<std::string> steps;
-    int startedHookCalls = 0;
     StateModernizationLevel_e lastLevel = StateModernizationLevel_Invalid;
 
     // The monitor registers its busy callback as it is made; the tests look
@@ -66,9 +65,6 @@ protected:
         steps.push_back("destroy");
         ManagerAbstract::subManagersDestroy();
     }
-
-private:
-    void signalEngineStartedConnected() const override { ++const_cast<RecordingManager*>(this)->startedHookCalls; }
 };
 
 // A command line as a host gets it from main().
@@ -298,18 +294,6 @@ TEST_F(ManagerLifecycleTest, EngineQuitStateFiresShutdownInitiatedOnceAndEarly)
     manager.stop();
     EXPECT_EQ(std::vector<std::string>({"initiated", "finished"}), signals);
     EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
-}
-
-TEST_F(ManagerLifecycleTest, HookIsCalledAfterEveryConnection)
-{
-    RecordingManager manager;
-    int calls = 0;
-    manager.connectEngineStarted([&calls] { ++calls; });
-    EXPECT_EQ(1, manager.startedHookCalls);
-    manager.connectEngineStarted([&calls] { calls += 10; });
-    EXPECT_EQ(2, manager.startedHookCalls);
-    manager.signalEngineStarted();
-    EXPECT_EQ(11, calls);
 }
 
 TEST_F(ManagerLifecycleTest, HelpAboutTextIsCopiedAndReleased)
