@@ -66,16 +66,6 @@ TEST_F(SimulatedEngineRenderingTest, AFrameRunsTheWholeRoadInOrder)
     EXPECT_EQ(FALSE, OrvUtilIsBusy());
 }
 
-TEST_F(SimulatedEngineRenderingTest, AnInterruptDuringAFrameStaysSetForTheSwapDecision)
-{
-    sim::setFrameBusySteps(2);
-    busyEventsBeforeInterrupt = 1;
-    EXPECT_EQ(TRUE, OrvUtilRedraw(TRUE));
-    EXPECT_EQ("swap 11", trace().back());
-    EXPECT_EQ(TRUE, OrvUtilInterruptCheck());
-    EXPECT_EQ(TRUE, OrvUtilInterruptIsSet());
-}
-
 // --- Offscreen export ------------------------------------------------------
 
 bool rowReadsFail = false;

@@ -257,7 +257,7 @@ TEST_F(PageManagerTest, SetCurrentPageDuringCreationIsIgnored)
     EXPECT_NE(&first, &second);
 }
 
-TEST_F(PageManagerTest, WhileBusyTheLastSwitchWaitsForIdleTime)
+TEST_F(PageManagerTest, WhileBusyTheLastSwitchWaitsForIdleTimeUnlessTheEngineDestroysAPage)
 {
     PageInterface& first = addPage(&d1);
     PageInterface& second = addPage(&d2);
@@ -273,16 +273,11 @@ TEST_F(PageManagerTest, WhileBusyTheLastSwitchWaitsForIdleTime)
     processIdleActions();
     EXPECT_EQ((Lines{"OrvUtilPageSetCurrentByUniqueID(2)"}), sim::callTexts("OrvUtilPageSetCurrentByUniqueID"));
     EXPECT_EQ(&second, manager->getCurrentPage());
-}
 
-TEST_F(PageManagerTest, APageDestructionCancelsTheWaitingSwitch)
-{
-    PageInterface& first = addPage(&d1);
-    addPage(&d2);
-    addPage(&d3);
+    // An engine page destruction cancels the waiting switch.
     host.eventManager.busy = true;
     manager->setCurrentPage(first);
-    sim::deletePage(2);
+    sim::deletePage(3);
     host.eventManager.busy = false;
     sim::clearCalls();
     processIdleActions();
