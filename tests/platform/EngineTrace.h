@@ -46,12 +46,8 @@ protected:
     // when it ends.
     static Boolean_t addStateChangeCallback(StateChangeCallback_pf callback, ArbParam_t clientData)
     {
-        removeAtTearDown(callback, clientData);
-        return OrvUtilStateChangeAddCallback(callback, clientData);
-    }
-    static void removeAtTearDown(StateChangeCallback_pf callback, ArbParam_t clientData)
-    {
         registrations().push_back({callback, clientData});
+        return OrvUtilStateChangeAddCallback(callback, clientData);
     }
 
     // Registers the page callbacks and a state-change callback that trace.

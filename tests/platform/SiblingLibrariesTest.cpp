@@ -1,20 +1,13 @@
 #include "EngineTrace.h"
 
-#include "ovsdkcommon/AppLock.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
-#include "ovsignals/SignalConnectionCollection.h"
 #include "ovtoolbox/StateChangeNotifier.h"
-#include "ovtoolbox/StringList.h"
-#include "ovtoolbox/StyleValue.h"
-
-#include <boost/signals2/signal.hpp>
 
 #include <memory>
 #include <stdexcept>
 
 namespace sim = orvane::sim;
 namespace toolbox = orvane::toolbox;
-using orvane::sdk::AppLock;
 using orvane::sdk::ui::common::OnIdleActionPerformerSingleShot;
 using orvane::sdk::ui::common::processIdleActions;
 using namespace enginetest;
@@ -24,19 +17,6 @@ namespace {
 class SiblingLibrariesTest : public EngineTest
 {
 };
-
-TEST_F(SiblingLibrariesTest, AppLockBracketsEngineCallsWithItsValue)
-{
-    {
-        const AppLock outer(AppLock::ImplicitMacroRecording_On);
-        const AppLock inner(AppLock::ImplicitMacroRecording_Off);
-        OrvUtilPageGetCount();
-    }
-    EXPECT_EQ((Lines{"OrvUtilAppLockStart(1)", "OrvUtilAppLockStart(0)", "OrvUtilPageGetCount()",
-                     "OrvUtilAppLockFinish()", "OrvUtilAppLockFinish()"}),
-              sim::callTexts());
-    EXPECT_EQ(0, sim::appLockDepth());
-}
 
 // --- Idle actions ----------------------------------------------------------
 
@@ -148,26 +128,6 @@ protected:
     void lockFinish() override { record("lockFinish"); }
 };
 
-TEST_F(SiblingLibrariesTest, TheNotifierDeliversEngineStateChangesSynchronously)
-{
-    toolbox::StateChangeNotifier notifier(toolbox::StateChangeMode_Deliver);
-    RecordingListener listener;
-    listener.name = "listener";
-    notifier.addListener(&listener);
-    notifier.addListener(nullptr);
-    notifier.connectStateChanged([](const toolbox::StateChangeEventInterface& event) {
-        record("signal " + std::to_string(event.getStateChange()));
-    });
-
-    sim::fireStateChange(7, {"PAGE", "NAME"}, 3);
-    EXPECT_EQ((Lines{"listener 7 PAGE/NAME/ 3", "signal 7"}), trace());
-
-    EXPECT_FALSE(notifier.setMode(static_cast<toolbox::StateChangeMode_e>(9)));
-    EXPECT_TRUE(notifier.setMode(toolbox::StateChangeMode_Off));
-    sim::fireStateChange(50);
-    EXPECT_EQ(2u, trace().size());
-}
-
 TEST_F(SiblingLibrariesTest, ListenersRemovedDuringADeliveryAreSkippedAndAddedOnesWait)
 {
     toolbox::StateChangeNotifier notifier(toolbox::StateChangeMode_Deliver);
@@ -208,58 +168,6 @@ TEST_F(SiblingLibrariesTest, ADestroyedNotifierHearsNothingMore)
     }
     EXPECT_EQ(1u, sim::countCalls("OrvUtilStateChangeRemoveCallback"));
     sim::fireStateChange(15); // would reach freed memory if still registered
-}
-
-// --- Style values and string lists -----------------------------------------
-
-TEST_F(SiblingLibrariesTest, StyleValueReadsAndWritesThroughTheEngine)
-{
-    OrvEngPageCreateNew(11, nullptr);
-    const toolbox::StyleValue name(1, "PAGE", "NAME");
-    EXPECT_EQ(SetValueReturnCode_Ok, name.set("Summary"));
-    std::string value;
-    EXPECT_EQ(0, name.get(value));
-    EXPECT_EQ("Summary", value);
-    EXPECT_EQ(0u, sim::outstandingTexts());
-
-    std::string untouched = "before";
-    EXPECT_NE(0, toolbox::StyleValue(2, "PAGE", "NAME").get(untouched));
-    EXPECT_EQ("before", untouched);
-    EXPECT_EQ(SetValueReturnCode_InvalidValue, toolbox::StyleValue(1, "PAGE").set("x"));
-    EXPECT_EQ("OrvUtilStyleSetString(1, PAGE, (null), x)", sim::calls().back().text());
-}
-
-TEST_F(SiblingLibrariesTest, StringListReadsTheEngineListOneBased)
-{
-    const StringList_pa handle = sim::makeStringList({"one", "two"});
-    {
-        const toolbox::StringList list(handle);
-        EXPECT_EQ(2, list.count());
-        EXPECT_EQ("two", list.get(2));
-        EXPECT_EQ("", list.get(3));
-        EXPECT_EQ((Lines{"one", "two"}), list.toVector());
-    }
-    sim::freeStringList(handle);
-    const toolbox::StringList empty(nullptr);
-    EXPECT_EQ(0, empty.count());
-    EXPECT_TRUE(empty.toVector().empty());
-    EXPECT_EQ(0u, sim::outstandingTexts());
-    EXPECT_TRUE(sim::misuses().empty());
-}
-
-TEST(SignalConnectionCollectionTest, EndsItsConnectionsWhenDestroyed)
-{
-    boost::signals2::signal<void()> signal;
-    int calls = 0;
-    {
-        SignalConnectionCollection connections;
-        connections.add(signal.connect([&] { ++calls; }));
-        connections.add(signal.connect([&] { ++calls; }));
-        EXPECT_EQ(2u, connections.size());
-        signal();
-    }
-    signal();
-    EXPECT_EQ(2, calls);
 }
 
 } // namespace

@@ -9,31 +9,6 @@ class SimulatedEngineCoreTest : public EngineTest
 {
 };
 
-TEST_F(SimulatedEngineCoreTest, InitReadsExactlyArgcArgumentsAndItsOwnOptions)
-{
-    // No terminating null entry: the engine must stop at argc.
-    char program[] = "host";
-    char batch[] = "-B";
-    char home[] = "-h";
-    char directory[] = "/opt/engine";
-    char* argv[] = {program, batch, home, directory};
-    EXPECT_EQ(0, OrvEngInit(4, argv, StateModernizationLevel_Latest));
-    EXPECT_TRUE(sim::isInitialized());
-    EXPECT_EQ((Lines{"host", "-B", "-h", "/opt/engine"}), sim::initArguments());
-    EXPECT_EQ("/opt/engine", sim::homeDirectory());
-    EXPECT_EQ(TRUE, OrvUtilMacroIsBatchModeActive());
-    EXPECT_EQ(StateModernizationLevel_Latest, sim::initLevel());
-    EXPECT_EQ("OrvEngInit(4, host, -B, -h, /opt/engine, 2)", sim::calls()[0].text());
-
-    char longer[] = "-bx";
-    char* notBatch[] = {program, longer, home};
-    sim::setInitResult(3);
-    EXPECT_EQ(3, OrvEngInit(3, notBatch, StateModernizationLevel_Legacy));
-    EXPECT_FALSE(sim::isInitialized());
-    EXPECT_FALSE(sim::isBatchMode());
-    EXPECT_EQ("", sim::homeDirectory()); // "-h" without a directory
-}
-
 TEST_F(SimulatedEngineCoreTest, ShutdownAnnouncesTheQuitStateChangeFirst)
 {
     addStateChangeCallback(recordStateChange, 0);
@@ -113,91 +88,28 @@ TEST_F(SimulatedEngineCoreTest, EveryCallIsLoggedWithTheLockItRanUnder)
     EXPECT_EQ(0u, sim::countCalls("OrvUtilPageGetCount"));
 }
 
-// --- State changes ---------------------------------------------------------
+// --- Pages ---------------------------------------------------------------
 
-void removeSecond(int code, ArbParam_t);
-void second(int code, ArbParam_t) { record("second " + std::to_string(code)); }
-void third(int code, ArbParam_t) { record("third " + std::to_string(code)); }
-
-void removeSecond(int code, ArbParam_t)
+TEST_F(SimulatedEngineCoreTest, DeletingTheCurrentPageMakesThePreviousOrNextCurrent)
 {
-    record("first " + std::to_string(code));
-    OrvUtilStateChangeRemoveCallback(second, 0);
-    OrvUtilStateChangeAddCallback(third, 0);
-}
-
-TEST_F(SimulatedEngineCoreTest, RemovedCallbacksAreSkippedAndAddedOnesWait)
-{
-    removeAtTearDown(third, 0);
-    EXPECT_EQ(TRUE, addStateChangeCallback(removeSecond, 0));
-    EXPECT_EQ(TRUE, addStateChangeCallback(second, 0));
-    EXPECT_EQ(FALSE, addStateChangeCallback(second, 0));
-    EXPECT_EQ(TRUE, addStateChangeCallback(second, 1)); // another client value
-    sim::fireStateChange(31);
-    EXPECT_EQ((Lines{"first 31", "second 31"}), trace()); // only client 1 remained
-
-    EXPECT_EQ(FALSE, OrvUtilStateChangeRemoveCallback(second, 0));
-    trace().clear();
-    sim::fireStateChange(32);
-    EXPECT_EQ((Lines{"first 32", "second 32", "third 32"}), trace());
-}
-
-std::string paramsNow()
-{
-    std::string text;
-    const char* value = nullptr;
-    for (int index = 1; OrvUtilStateChangeGetStyleParam(index, &value) == TRUE; ++index)
-        text += std::string(value) + ";";
-    UniqueID_t id = 0;
-    return OrvUtilStateChangeGetUniqueID(&id) == TRUE ? text + std::to_string(id) : text + "none";
-}
-
-void nesting(int code, ArbParam_t)
-{
-    record(std::to_string(code) + " " + paramsNow());
-    if (code == 7)
-    {
-        sim::fireStateChange(50, {}, 9);
-        record("after " + paramsNow());
-    }
-}
-
-TEST_F(SimulatedEngineCoreTest, NestedFiringsEachSeeTheirOwnEvent)
-{
-    addStateChangeCallback(nesting, 0);
-    sim::fireStateChange(7, {"PAGE", "NAME"}, 4);
-    sim::fireStateChange(8, {"B"}, 0);
-    EXPECT_EQ((Lines{"7 PAGE;NAME;4", "50 9", "after PAGE;NAME;4", "8 B;0"}), trace());
-    EXPECT_EQ("none", paramsNow()); // outside any firing
-}
-
-// --- Reset -----------------------------------------------------------------
-
-TEST_F(SimulatedEngineCoreTest, ResetForgetsEverythingButStateChangeCallbacks)
-{
-    tracePages();
     OrvEngPageCreateNew(11, nullptr);
-    OrvUtilAppLockStart(1);
-    OrvUtilOnIdleQueueAddCallback(recordBusyEvents, 0);
-    OrvUtilStringAlloc(4, "left over");
-    OrvUtilInterrupt();
-    sim::setPageCreateResult(false);
-    OrvUtilDialogErrMsg("failed");
+    OrvEngPageCreateNew(22, nullptr);
+    OrvEngPageCreateNew(33, nullptr);
+    tracePages();
 
-    sim::reset();
-    EXPECT_TRUE(sim::calls().empty());
-    EXPECT_EQ(0u, sim::outstandingTexts());
-    EXPECT_EQ(0, sim::appLockDepth());
-    EXPECT_EQ(0u, sim::pendingIdleCallbacks());
-    EXPECT_FALSE(sim::interruptFlag());
-    EXPECT_TRUE(sim::errorMessages().empty());
-    EXPECT_FALSE(sim::callbacks().pageNewCurrent);
+    EXPECT_EQ(TRUE, OrvUtilPageDelete()); // page 3: page 2 precedes it
+    EXPECT_EQ((Lines{"destroy 33", "new-current 22", "state 50"}), trace());
 
     trace().clear();
-    EXPECT_EQ(TRUE, OrvEngPageCreateNew(12, nullptr));
-    EXPECT_EQ(1, OrvUtilPageGetUniqueID()); // ids start again
-    // Their owners still live, so state-change callbacks are still told.
-    EXPECT_EQ((Lines{"state 50"}), trace());
+    OrvUtilPageSetCurrentByUniqueID(1);
+    EXPECT_EQ(TRUE, OrvUtilPageDelete()); // the first page: the next one follows
+    EXPECT_EQ((Lines{"new-current 11", "state 50", "destroy 11", "new-current 22", "state 50"}), trace());
+
+    trace().clear();
+    EXPECT_EQ(TRUE, OrvUtilPageDelete()); // the last page: nothing follows
+    EXPECT_EQ((Lines{"destroy 22"}), trace());
+    EXPECT_EQ(0, OrvUtilPageGetUniqueID());
+    EXPECT_EQ(FALSE, OrvUtilPageDelete());
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "EngineTrace.h"
 
-#include <chrono>
-
 namespace sim = orvane::sim;
 using namespace enginetest;
 
@@ -66,54 +64,6 @@ TEST_F(SimulatedEngineRenderingTest, AFrameRunsTheWholeRoadInOrder)
               trace());
     EXPECT_EQ(1, sim::findPage(1)->framesDrawn);
     EXPECT_EQ(FALSE, OrvUtilIsBusy());
-}
-
-TEST_F(SimulatedEngineRenderingTest, AnInterruptDuringAFrameStaysSetForTheSwapDecision)
-{
-    sim::setFrameBusySteps(2);
-    busyEventsBeforeInterrupt = 1;
-    EXPECT_EQ(TRUE, OrvUtilRedraw(TRUE));
-    EXPECT_EQ("swap 11", trace().back());
-    EXPECT_EQ(TRUE, OrvUtilInterruptCheck());
-    EXPECT_EQ(TRUE, OrvUtilInterruptIsSet());
-}
-
-TEST_F(SimulatedEngineRenderingTest, DamageIsRedrawnAtIdleTimeForTheCurrentPageOnly)
-{
-    OrvEngPageCreateNew(22, nullptr);
-    OrvEngPageDamaged(TRUE, 1);
-    OrvEngPageDamaged(FALSE, 2);
-    OrvEngPageDamaged(TRUE, 2);
-    OrvEngPageDamaged(TRUE, 9);
-    EXPECT_EQ((std::vector<UniqueID_t>{1, 2}), sim::pendingRedraws());
-    EXPECT_EQ(1u, sim::misuses().size());
-    trace().clear();
-
-    EXPECT_EQ(TRUE, OrvEngProcessTasksOnIdle());
-    EXPECT_EQ(1u, sim::countCalls("OrvEngProcessTasksOnIdle"));
-    EXPECT_EQ(Lines({"query 22", "size", "dest 1 22", "draw 2 4x3 1", "dest 0 22", "swap 22"}), trace());
-    EXPECT_TRUE(sim::pendingRedraws().empty());
-    EXPECT_FALSE(sim::processIdleTasks());
-}
-
-void queueAnother(ArbParam_t clientData);
-void idleTask(ArbParam_t clientData) { record("idle " + std::to_string(clientData)); }
-void queueAnother(ArbParam_t clientData)
-{
-    record("idle " + std::to_string(clientData));
-    OrvUtilOnIdleQueueAddCallback(idleTask, clientData + 1);
-}
-
-TEST_F(SimulatedEngineRenderingTest, IdleCallbacksQueuedMeanwhileWaitForTheNextIdleTime)
-{
-    OrvUtilOnIdleQueueAddCallback(queueAnother, 1);
-    OrvUtilOnIdleQueueAddCallback(idleTask, 5);
-    EXPECT_TRUE(sim::processIdleTasks());
-    EXPECT_EQ((Lines{"idle 1", "idle 5"}), trace());
-    EXPECT_EQ(1u, sim::pendingIdleCallbacks());
-    EXPECT_TRUE(sim::processIdleTasks());
-    EXPECT_EQ("idle 2", trace().back());
-    EXPECT_EQ(0u, sim::pendingIdleCallbacks());
 }
 
 // --- Offscreen export ------------------------------------------------------
@@ -188,36 +138,6 @@ TEST_F(SimulatedEngineRenderingTest, ABusyOperationReportsProgressAndStopsWhenIn
     EXPECT_FALSE(sim::interruptFlag());
     sim::setBusy(true);
     EXPECT_EQ(TRUE, OrvUtilIsBusy());
-}
-
-TEST_F(SimulatedEngineRenderingTest, EachStepOfABusyOperationTakesItsTimeUntilReset)
-{
-    using Clock = std::chrono::steady_clock;
-    sim::setBusyStepMilliseconds(5);
-    Clock::time_point start = Clock::now();
-    EXPECT_TRUE(sim::runBusyOperation(4));
-    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(20));
-
-    sim::reset();
-    start = Clock::now();
-    EXPECT_TRUE(sim::runBusyOperation(4));
-    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(20));
-}
-
-void nestedOperation(ArbParam_t)
-{
-    record("outer step");
-    if (trace().size() == 1)
-        sim::runBusyOperation(2);
-}
-
-TEST_F(SimulatedEngineRenderingTest, NestedBusyOperationsComplete)
-{
-    OrvEngProcessBusyEventsRegisterCallback(nestedOperation, 0);
-    trace().clear();
-    EXPECT_TRUE(sim::runBusyOperation(2));
-    EXPECT_EQ(4u, trace().size());
-    EXPECT_FALSE(sim::isBusyOperationRunning());
 }
 
 } // namespace

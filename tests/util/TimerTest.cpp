@@ -45,34 +45,25 @@ struct Listener : TimerListenerInterface
     }
 };
 
-TEST(TimerTest, RestartStopsTheNativeTimerFirst)
+TEST(TimerTest, StartStopAndRestartReachTheNativeTimer)
 {
     HostTimer timer;
+    EXPECT_FALSE(timer.isRunning());
+    EXPECT_EQ(-1, timer.getInterval());
+    timer.stop(); // always reaches the native timer
+    EXPECT_EQ(-1, timer.getInterval());
+
     EXPECT_TRUE(timer.start(100));
     EXPECT_TRUE(timer.isRunning());
     EXPECT_EQ(100, timer.getInterval());
-    EXPECT_TRUE(timer.start(250));
+    EXPECT_TRUE(timer.start(250)); // a restart stops the native timer first
     EXPECT_EQ(250, timer.getInterval());
-    EXPECT_EQ(std::vector<std::string>({"start 100", "stop", "start 250"}), timer.log);
-}
+    EXPECT_EQ(std::vector<std::string>({"stop", "start 100", "stop", "start 250"}), timer.log);
 
-TEST(TimerTest, FailedRestartLeavesTheTimerStopped)
-{
-    HostTimer timer;
-    timer.start(100);
+    // A failed restart leaves the timer stopped.
     timer.nativeStartSucceeds = false;
     EXPECT_FALSE(timer.start(200));
     EXPECT_FALSE(timer.isRunning());
-    EXPECT_EQ(-1, timer.getInterval());
-}
-
-TEST(TimerTest, ANewTimerIsStoppedAndStopAlwaysReachesTheNativeTimer)
-{
-    HostTimer timer;
-    EXPECT_FALSE(timer.isRunning());
-    EXPECT_EQ(-1, timer.getInterval());
-    timer.stop();
-    EXPECT_EQ(std::vector<std::string>({"stop"}), timer.log);
     EXPECT_EQ(-1, timer.getInterval());
 }
 

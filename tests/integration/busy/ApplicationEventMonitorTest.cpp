@@ -144,23 +144,6 @@ TEST_F(ApplicationEventMonitorTest, StopButtonsAreHeldOnceAndRecognisedByTheirWi
     EXPECT_EQ(1, stopButton.use_count());
 }
 
-TEST_F(ApplicationEventMonitorTest, EngineIsInterruptibleOnlyInsideTheBusyCallback)
-{
-    EXPECT_FALSE(monitor.isEngineInterruptible());
-    bool inside = false;
-    bool busyInside = false;
-    monitor.post([&] {
-        inside = monitor.isEngineInterruptible();
-        busyInside = monitor.isBusy();
-    });
-    busyPass();
-    EXPECT_TRUE(inside);
-    EXPECT_TRUE(busyInside);
-    EXPECT_FALSE(monitor.isEngineInterruptible());
-    EXPECT_FALSE(monitor.isBusy());
-    EXPECT_EQ(1, monitor.busyPasses);
-}
-
 TEST_F(ApplicationEventMonitorTest, AnExceptionOutOfTheBusyPassStillEndsTheInterruptibleWindow)
 {
     monitor.interrupt();

@@ -1,9 +1,12 @@
 // The manager's start-up, shutdown, signals and start-up codes, driven as a
 // host drives them, against the simulated engine.
 #include "integration/ManagerAbstract.h"
+#include "integration/PageInterface.h"
+#include "integration/PageManagerInterface.h"
 #include "integration/StateChangeEventObservable.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkbase/SimulatedEngine.h"
+#include "support/TestDrawArea.h"
 #include "support/TestHostManager.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +17,7 @@
 namespace sim = orvane::sim;
 using orvane::sdk::integration::ManagerAbstract;
 using orvane::sdk::integration::ManagerInterface;
+using orvane::sdk::integration::PageManagerInterface;
 using orvane::sdk::integration::StateChangeEventObservable;
 
 namespace {
@@ -24,7 +28,6 @@ class RecordingManager : public orvane::test::TestHostManager
 {
 public:
     std::vector<std::string> steps;
-    int startedHookCalls = 0;
     StateModernizationLevel_e lastLevel = StateModernizationLevel_Invalid;
 
     // The monitor registers its busy callback as it is made; the tests look
@@ -62,9 +65,6 @@ protected:
         steps.push_back("destroy");
         ManagerAbstract::subManagersDestroy();
     }
-
-private:
-    void signalEngineStartedConnected() const override { ++const_cast<RecordingManager*>(this)->startedHookCalls; }
 };
 
 // A command line as a host gets it from main().
@@ -131,6 +131,9 @@ TEST_F(ManagerLifecycleTest, FullLifecycleFiresEachSignalOnceInOrder)
 
     ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/opt/engine"));
     EXPECT_EQ(std::vector<std::string>({"instantiate", "register"}), manager.steps);
+    // The three-argument init goes through the virtual one with level 0.
+    EXPECT_EQ(static_cast<StateModernizationLevel_e>(0), manager.lastLevel);
+    EXPECT_EQ(static_cast<StateModernizationLevel_e>(0), sim::initLevel());
 
     ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.start());
     manager.stop();
@@ -143,20 +146,13 @@ TEST_F(ManagerLifecycleTest, FullLifecycleFiresEachSignalOnceInOrder)
     EXPECT_EQ(std::vector<std::string>({"OrvEngInitiateShutdown(1)"}), sim::callTexts("OrvEngInitiateShutdown"));
 }
 
-TEST_F(ManagerLifecycleTest, StopBeforeInitDoesNothing)
+TEST_F(ManagerLifecycleTest, BeforeInitStopDoesNothingAndStartAnswersNotInitialized)
 {
     RecordingManager manager;
     recordSignals(manager);
     manager.stop();
     EXPECT_TRUE(sim::calls().empty());
-    EXPECT_TRUE(signals.empty());
     EXPECT_TRUE(manager.steps.empty());
-}
-
-TEST_F(ManagerLifecycleTest, StartBeforeInitAnswersNotInitializedWithoutTheEngine)
-{
-    RecordingManager manager;
-    recordSignals(manager);
     EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_EngineNotInitialized, manager.start());
     EXPECT_EQ(0u, sim::countCalls("OrvEngStartup"));
     EXPECT_TRUE(signals.empty());
@@ -278,16 +274,6 @@ TEST_F(ManagerLifecycleTest, EngineInitResultsTranslate)
     }
 }
 
-TEST_F(ManagerLifecycleTest, ThreeArgumentInitUsesLevelZeroThroughTheVirtualCall)
-{
-    RecordingManager manager;
-    CommandLine line{"host"};
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
-    EXPECT_EQ(static_cast<StateModernizationLevel_e>(0), manager.lastLevel);
-    EXPECT_EQ(static_cast<StateModernizationLevel_e>(0), sim::initLevel());
-    manager.stop();
-}
-
 TEST_F(ManagerLifecycleTest, EngineQuitStateFiresShutdownInitiatedOnceAndEarly)
 {
     RecordingManager manager;
@@ -308,18 +294,6 @@ TEST_F(ManagerLifecycleTest, EngineQuitStateFiresShutdownInitiatedOnceAndEarly)
     manager.stop();
     EXPECT_EQ(std::vector<std::string>({"initiated", "finished"}), signals);
     EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
-}
-
-TEST_F(ManagerLifecycleTest, HookIsCalledAfterEveryConnection)
-{
-    RecordingManager manager;
-    int calls = 0;
-    manager.connectEngineStarted([&calls] { ++calls; });
-    EXPECT_EQ(1, manager.startedHookCalls);
-    manager.connectEngineStarted([&calls] { calls += 10; });
-    EXPECT_EQ(2, manager.startedHookCalls);
-    manager.signalEngineStarted();
-    EXPECT_EQ(11, calls);
 }
 
 TEST_F(ManagerLifecycleTest, HelpAboutTextIsCopiedAndReleased)
@@ -347,12 +321,6 @@ TEST_F(ManagerLifecycleTest, OffscreenCapabilitiesFollowTheRenderingQuery)
         bool isOffscreenRenderingAvailable() override { return false; }
     } restricted(manager);
     EXPECT_FALSE(restricted.isOffscreenExportAvailable());
-}
-
-TEST_F(ManagerLifecycleTest, RelayIsOneInstance)
-{
-    EXPECT_EQ(&StateChangeEventObservable::getInstance(), &StateChangeEventObservable::getInstance());
-    EXPECT_TRUE(StateChangeEventObservable::instanceExists());
 }
 
 TEST_F(ManagerLifecycleTest, StateChangesAreDeliveredInsideTheParentLock)
@@ -391,9 +359,30 @@ TEST_F(ManagerLifecycleTest, DestroyedManagerIsDetachedFromTheRelay)
     EXPECT_TRUE(seen.empty());
 }
 
-} // namespace
+// The page manager is there from construction, its callbacks registered by
+// init, its pages gone after stop.
+TEST_F(ManagerLifecycleTest, PagesLiveFromInitToStop)
+{
+    orvane::test::TestDrawArea drawArea;
+    RecordingManager manager;
+    PageManagerInterface& pages = manager.getPageManager();
+    EXPECT_FALSE(sim::callbacks().pageCreate); // nothing registered before init
 
-namespace {
+    CommandLine line{"host"};
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/opt/engine"));
+    const sim::Callbacks& callbacks = sim::callbacks();
+    EXPECT_TRUE(callbacks.pageCreate && callbacks.pageDestroy && callbacks.pageNewCurrent);
+    EXPECT_TRUE(callbacks.renderQuery && callbacks.renderDest && callbacks.swapBuffers && callbacks.renderDestSize);
+
+    pages.addPage(&drawArea);
+    ASSERT_TRUE(sim::requestPage({})); // the renderless factory: no drawing area
+    EXPECT_EQ(nullptr, pages.getCurrentPage()->getDrawArea());
+    EXPECT_EQ(2, pages.pageCount());
+
+    manager.stop(); // the engine's shutdown deletes every page
+    EXPECT_EQ(0, pages.pageCount());
+    EXPECT_TRUE(drawArea.stateListeners.empty());
+}
 
 TEST_F(ManagerLifecycleTest, SubManagersExistWhenTheyShould)
 {

@@ -57,18 +57,11 @@ protected:
     TrackedDrawArea& t2 = areas->t2;
 };
 
-TEST_F(DrawAreaTrackingTest, CountsThePageCreatedOnItUntilTheEngineDestroysIt)
-{
-    addPage(&t1);
-    EXPECT_EQ(1, t1.tracker.pageCount());
-    EXPECT_EQ(0, t2.tracker.pageCount());
-    sim::deletePage(1);
-    EXPECT_EQ(0, t1.tracker.pageCount());
-}
-
-TEST_F(DrawAreaTrackingTest, FollowsPagesMovingBetweenDrawingAreas)
+TEST_F(DrawAreaTrackingTest, CountsThePagesShownAsTheyComeMoveAndGo)
 {
     PageInterface& a = addPage(&t1);
+    EXPECT_EQ(1, t1.tracker.pageCount());
+    EXPECT_EQ(0, t2.tracker.pageCount());
     PageInterface& b = addPage(&t2);
     a.setDrawArea(&t2); // detaches b from t2 first: -1, then +1
     EXPECT_EQ(0, t1.tracker.pageCount());
@@ -80,6 +73,9 @@ TEST_F(DrawAreaTrackingTest, FollowsPagesMovingBetweenDrawingAreas)
     b.setDrawArea(nullptr); // detaching lowers only the old one
     EXPECT_EQ(0, t1.tracker.pageCount());
     EXPECT_EQ(1, t2.tracker.pageCount());
+
+    sim::deletePage(1); // the engine destroys the page
+    EXPECT_EQ(0, t2.tracker.pageCount());
 }
 
 TEST_F(DrawAreaTrackingTest, ADestroyedTrackerNoLongerListens)

@@ -257,7 +257,7 @@ TEST_F(PageManagerTest, SetCurrentPageDuringCreationIsIgnored)
     EXPECT_NE(&first, &second);
 }
 
-TEST_F(PageManagerTest, WhileBusyTheLastSwitchWaitsForIdleTime)
+TEST_F(PageManagerTest, WhileBusyTheLastSwitchWaitsForIdleTimeUnlessTheEngineDestroysAPage)
 {
     PageInterface& first = addPage(&d1);
     PageInterface& second = addPage(&d2);
@@ -273,39 +273,15 @@ TEST_F(PageManagerTest, WhileBusyTheLastSwitchWaitsForIdleTime)
     processIdleActions();
     EXPECT_EQ((Lines{"OrvUtilPageSetCurrentByUniqueID(2)"}), sim::callTexts("OrvUtilPageSetCurrentByUniqueID"));
     EXPECT_EQ(&second, manager->getCurrentPage());
-}
 
-TEST_F(PageManagerTest, APageDestructionCancelsTheWaitingSwitch)
-{
-    PageInterface& first = addPage(&d1);
-    addPage(&d2);
-    addPage(&d3);
+    // An engine page destruction cancels the waiting switch.
     host.eventManager.busy = true;
     manager->setCurrentPage(first);
-    sim::deletePage(2);
+    sim::deletePage(3);
     host.eventManager.busy = false;
     sim::clearCalls();
     processIdleActions();
     EXPECT_EQ(0u, sim::countCalls("OrvUtilPageSetCurrentByUniqueID"));
-}
-
-TEST_F(PageManagerTest, DeletePageDeletesThatPageAlsoWhenAskedWhileBusy)
-{
-    PageInterface& first = addPage(&d1);
-    addPage(&d2);
-    manager->deletePage(first);
-    EXPECT_EQ(nullptr, sim::findPage(1));
-    EXPECT_EQ(1, manager->pageCount());
-
-    PageInterface& third = addPage(&d3);
-    PageInterface& second = *pageWithId(2);
-    host.eventManager.busy = true;
-    manager->deletePage(second);
-    EXPECT_EQ(2, manager->pageCount());
-    host.eventManager.busy = false;
-    processIdleActions();
-    EXPECT_EQ(nullptr, sim::findPage(2));
-    EXPECT_EQ(&third, manager->getCurrentPage());
 }
 
 TEST_F(PageManagerTest, WithoutAnEventManagerTheEngineCountsAsIdle)

@@ -36,6 +36,10 @@ TEST_F(PageTest, LearnsItsUniqueIdFromTheFirstCurrentPageChange)
     Page page(*manager, nullptr);
     sim::fireStateChange(50);
     EXPECT_EQ(0, page.getUniqueID());
+    // Without an id, attaching a drawing area reports no damage.
+    page.setDrawArea(&d3);
+    EXPECT_EQ(0u, sim::countCalls("OrvEngPageDamaged"));
+    page.setDrawArea(nullptr);
 
     OrvEngPageCreateNew(12345, nullptr); // the engine's page 1, made current
     EXPECT_EQ(1, page.getUniqueID());
@@ -128,14 +132,6 @@ TEST_F(PageTest, MovingADrawingAreaDetachesTheOtherPageFirst)
     b.setDrawArea(&d1); // the same drawing area: nothing
     EXPECT_TRUE(log.empty());
     EXPECT_TRUE(sim::calls().empty());
-}
-
-TEST_F(PageTest, APageWithoutUniqueIdReportsNoDamageWhenAttached)
-{
-    Page page(*manager, nullptr);
-    page.setDrawArea(&d3);
-    EXPECT_EQ(0u, sim::countCalls("OrvEngPageDamaged"));
-    page.setDrawArea(nullptr);
 }
 
 TEST_F(PageTest, ExposesFoldIntoOneDamageReportPerIdleTime)

@@ -1,13 +1,7 @@
-// What each observable passes to its listeners, and how clients connect to
-// the observables' signals.
+// How clients connect to a drawing area's signals: at the back, with the
+// signal's own hook called after every connection.
 
-#include "integration/intern/KeyEvent.h"
-#include "integration/intern/KeyEventObservable.h"
-#include "integration/intern/MouseEventObservable.h"
-#include "integration/intern/OnIdleObservable.h"
-#include "support/RecordingListener.h"
 #include "support/TestDrawArea.h"
-#include "support/TestMouseEvent.h"
 
 #include <gtest/gtest.h>
 
@@ -21,71 +15,6 @@ namespace test {
 namespace {
 
 using namespace sdk::integration;
-
-TEST(MouseEventObservable, EachNotificationCallsItsOwnOperationWithTheEventAndSource)
-{
-    typedef void (intern::MouseEventObservable::*Notification)(MouseEventInterface&, MouseEventObservableInterface&);
-    const std::vector<std::pair<Notification, std::string>> cases = {
-        {&intern::MouseEventObservable::notifyOfMouseMoved, "mouseMoved"},
-        {&intern::MouseEventObservable::notifyOfButtonPressed, "buttonPressed"},
-        {&intern::MouseEventObservable::notifyOfButtonDoublePressed, "buttonDoublePressed"},
-        {&intern::MouseEventObservable::notifyOfButtonReleased, "buttonReleased"},
-    };
-    for (const auto& [notification, operation] : cases)
-    {
-        RecordingListener::Log log;
-        RecordingListener listener(log);
-        intern::MouseEventObservable observable;
-        intern::MouseEventObservable onBehalfOf; // the source need not be the set itself
-        observable.addMouseListener(&listener);
-        TestMouseEvent event(MouseEventInterface::MouseButton_3, 4, 5);
-
-        (observable.*notification)(event, onBehalfOf);
-
-        ASSERT_EQ(log.size(), 1u) << operation;
-        EXPECT_EQ(log[0].operation, operation);
-        EXPECT_EQ(log[0].source, static_cast<MouseEventObservableInterface*>(&onBehalfOf)) << operation;
-        EXPECT_EQ(log[0].value, MouseEventInterface::MouseButton_3) << operation;
-    }
-}
-
-TEST(KeyEventObservable, PressAndReleaseCallTheirOwnOperationWithTheEventAndSource)
-{
-    RecordingListener::Log log;
-    RecordingListener listener(log);
-    intern::KeyEventObservable observable;
-    intern::KeyEventObservable onBehalfOf;
-    observable.addKeyboardListener(&listener);
-    intern::KeyEvent pressed(nullptr, 'p');
-    intern::KeyEvent released(nullptr, 'r');
-
-    observable.notifyOfKeyPressed(pressed, onBehalfOf);
-    observable.notifyOfKeyReleased(released, onBehalfOf);
-
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[0].operation, "keyPressed");
-    EXPECT_EQ(log[0].value, 'p');
-    EXPECT_EQ(log[1].operation, "keyReleased");
-    EXPECT_EQ(log[1].value, 'r');
-    EXPECT_EQ(log[1].source, static_cast<KeyEventObservableInterface*>(&onBehalfOf));
-}
-
-TEST(OnIdleObservable, PassesTheSourceItIsGivenAndNeverFiresItsSignal)
-{
-    RecordingListener::Log log;
-    RecordingListener listener(log);
-    intern::OnIdleObservable observable;
-    intern::OnIdleObservable onBehalfOf;
-    observable.addOnIdleListener(&listener);
-    int slotCalls = 0;
-    observable.connectOnIdle([&] { ++slotCalls; });
-
-    observable.notifyOfIdle(onBehalfOf);
-
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0].source, static_cast<OnIdleObservableInterface*>(&onBehalfOf));
-    EXPECT_EQ(slotCalls, 0);
-}
 
 // A host drawing area that wants to know when someone connects.
 class HookRecordingDrawArea : public TestDrawArea
@@ -187,28 +116,6 @@ TEST(SignalConnection, ConnectsAtTheBackAndCallsTheHookAfterEveryConnection)
         signal.fire(area);
         EXPECT_EQ(slotOrder, std::vector<int>{1}) << signal.name << ": the connection returned is the slot's";
     }
-}
-
-class HookRecordingIdleObservable : public intern::OnIdleObservable
-{
-public:
-    mutable std::vector<std::size_t> slotsAtHook;
-
-private:
-    void signalOnIdleConnected() const override { slotsAtHook.push_back(signalOnIdle.num_slots()); }
-};
-
-TEST(SignalConnection, ConnectOnIdleCallsTheHookAfterEveryConnection)
-{
-    HookRecordingIdleObservable observable;
-    std::vector<int> slotOrder;
-
-    observable.connectOnIdle([&] { slotOrder.push_back(1); });
-    observable.connectOnIdle([&] { slotOrder.push_back(2); });
-    observable.signalOnIdle();
-
-    EXPECT_EQ(observable.slotsAtHook, (std::vector<std::size_t>{1, 2}));
-    EXPECT_EQ(slotOrder, (std::vector<int>{1, 2}));
 }
 
 } // namespace
