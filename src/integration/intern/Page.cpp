@@ -3,7 +3,6 @@
 #include "integration/GLDrawAreaInterface.h"
 #include "integration/PageChangeListenerInterface.h"
 #include "integration/PageManagerInterface.h"
-#include "integration/StateChangeEventObservable.h"
 #include "integration/intern/PageIndex.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkcommon/AppLock.h"
@@ -49,14 +48,6 @@ void Page::GLDrawAreaListener::drawAreaDestroyed(GLDrawAreaInterface&) { m_page-
 
 void Page::GLDrawAreaListener::drawAreaFocusGained(GLDrawAreaInterface&) {}
 
-Page::StateChangeListener::StateChangeListener(Page& page) : m_page(&page) {}
-
-void Page::StateChangeListener::stateChanged(const orvane::toolbox::StateChangeEventInterface& event,
-                                             orvane::toolbox::StateChangeNotifier&)
-{
-    m_page->engineStateChanged(event);
-}
-
 // --- construction -----------------------------------------------------------
 
 Page::Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea)
@@ -67,11 +58,11 @@ Page::Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea)
       m_printPreviewActive(false),
       m_deleteWithDrawArea(false),
       m_glDrawAreaListener(*this),
-      m_stateChangeListener(*this),
       m_pendingFullDamage(false)
 {
     setDrawArea(drawArea);
-    StateChangeEventObservable::getInstance().addListener(&m_stateChangeListener);
+    if (m_index != nullptr)
+        m_index->pageBorn(*this);
 }
 
 Page::~Page()
@@ -80,9 +71,6 @@ Page::~Page()
         m_index->pageGone(*this);
     if (m_drawArea != nullptr && m_drawArea->isValid())
         m_drawArea->removeStateListener(&m_glDrawAreaListener);
-    // (A page left at program exit may outlive the relay.)
-    if (StateChangeEventObservable::instanceExists())
-        StateChangeEventObservable::getInstance().removeListener(&m_stateChangeListener);
 }
 
 // --- operations -------------------------------------------------------------

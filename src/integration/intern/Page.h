@@ -51,20 +51,9 @@ public:
         Page* m_page;
     };
 
-    // Hears the engine's state changes through the process-wide relay.
-    class StateChangeListener : public virtual orvane::toolbox::StateChangeListenerInterface
-    {
-    public:
-        explicit StateChangeListener(Page& page);
-        void stateChanged(const orvane::toolbox::StateChangeEventInterface& event,
-                          orvane::toolbox::StateChangeNotifier& notifier) override;
-
-    private:
-        Page* m_page;
-    };
-
     // Attaches the page to `drawArea` (may be null), detaching any other page
-    // of `manager` shown there, and starts listening to engine state changes.
+    // of `manager` shown there. A manager that keeps a page index (the page
+    // manager) is told of the page, and hands it the engine's state changes.
     Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea);
     // Tells nobody: the page manager announces the destruction.
     ~Page() override;
@@ -83,6 +72,11 @@ public:
     void setDeleteWithDrawArea(bool deleteWithDrawArea) override;
     bool getDeleteWithDrawArea() override;
 
+    // An engine state change: the page learns its unique id from the first
+    // current-page change after its creation, and its name from style and
+    // layout changes.
+    void engineStateChanged(const orvane::toolbox::StateChangeEventInterface& event);
+
 private:
     // Asks the manager to make this page current; a refusal is ignored.
     void becomeCurrentPage();
@@ -97,7 +91,6 @@ private:
     void drawAreaExposed(bool fullDamage);
     void damageOnIdle(bool fullDamage);
     void drawAreaDestroyed();
-    void engineStateChanged(const orvane::toolbox::StateChangeEventInterface& event);
     bool isPageNameOrLayoutChange(const orvane::toolbox::StateChangeEventInterface& event) const;
     void refreshNameFromEngine();
 
@@ -110,7 +103,6 @@ private:
     bool m_deleteWithDrawArea;
     util::ListenerSet<PageChangeListenerInterface> m_changeListeners;
     GLDrawAreaListener m_glDrawAreaListener;
-    StateChangeListener m_stateChangeListener;
     std::unique_ptr<ui::common::OnIdleActionPerformerSingleShot> m_pendingDamage;
     bool m_pendingFullDamage;
     util::DestructionSentinel m_sentinel;

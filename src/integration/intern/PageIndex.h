@@ -6,13 +6,15 @@ namespace sdk {
 namespace integration {
 
 class GLDrawAreaInterface;
+class Page;
 class PageInterface;
 
 namespace intern {
 
 // Finds a manager's pages by engine id and by drawing area in constant
-// time, however many pages there are. The pages keep it up to date: they
-// tell it the id they learn, the drawing area they show, and when they go.
+// time, however many pages there are, and hands them the engine's state
+// changes. The pages keep it up to date: they tell it when they come, the id
+// they learn, the drawing area they show, and when they go.
 class PageIndex
 {
 public:
@@ -21,10 +23,11 @@ public:
     // The page showing `drawArea`, or null.
     virtual PageInterface* pageShowing(GLDrawAreaInterface* drawArea) = 0;
 
-    virtual void uniqueIDLearnt(PageInterface& page) = 0;
+    virtual void pageBorn(Page& page) = 0;
+    virtual void uniqueIDLearnt(Page& page) = 0;
     // `page` shows another drawing area now (or none).
-    virtual void drawAreaChanged(PageInterface& page, GLDrawAreaInterface* oldDrawArea) = 0;
-    virtual void pageGone(PageInterface& page) = 0;
+    virtual void drawAreaChanged(Page& page, GLDrawAreaInterface* oldDrawArea) = 0;
+    virtual void pageGone(Page& page) = 0;
 };
 
 } // namespace intern

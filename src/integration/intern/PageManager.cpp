@@ -8,6 +8,7 @@
 #include "integration/intern/CurrentPageSetterOnFocusGain.h"
 #include "integration/intern/Page.h"
 #include "integration/intern/PageCollection.h"
+#include "integration/intern/PageStateChanges.h"
 #include "integration/intern/RenderDestinationManager.h"
 #include "ovexception/OutOfMemoryException.h"
 #include "ovsdkcommon/AppLock.h"
@@ -51,6 +52,7 @@ PageManager::PageManager(ManagerInterface& manager)
       m_deletingForHost(false)
 {
     m_pageCollection.reset(new PageCollection(*this));
+    m_pageStateChanges.reset(new PageStateChanges());
     m_renderDestinationManager.reset(new RenderDestinationManager());
     m_currentPageSetterOnFocusGain.reset(new CurrentPageSetterOnFocusGain(*this));
 }
@@ -59,6 +61,7 @@ PageManager::~PageManager()
 {
     m_renderDestinationManager.reset();
     m_pageCollection.reset();
+    m_pageStateChanges.reset();
     m_currentPageSetterOnFocusGain.reset();
     m_pendingRequestRun.reset();
 }
@@ -249,19 +252,26 @@ PageInterface* PageManager::pageShowing(GLDrawAreaInterface* drawArea)
     return found != m_pagesByDrawArea.end() ? found->second : nullptr;
 }
 
-void PageManager::uniqueIDLearnt(PageInterface& page) { m_pagesByID[page.getUniqueID()] = &page; }
+void PageManager::pageBorn(Page& page) { m_pageStateChanges->add(page); }
 
-void PageManager::drawAreaChanged(PageInterface& page, GLDrawAreaInterface* oldDrawArea)
+void PageManager::uniqueIDLearnt(Page& page)
+{
+    m_pagesByID[page.getUniqueID()] = &page;
+    m_pageStateChanges->uniqueIDLearnt(page);
+}
+
+void PageManager::drawAreaChanged(Page& page, GLDrawAreaInterface* oldDrawArea)
 {
     eraseEntryOf(m_pagesByDrawArea, oldDrawArea, page);
     if (GLDrawAreaInterface* drawArea = page.getDrawArea())
         m_pagesByDrawArea[drawArea] = &page;
 }
 
-void PageManager::pageGone(PageInterface& page)
+void PageManager::pageGone(Page& page)
 {
     eraseEntryOf(m_pagesByDrawArea, page.getDrawArea(), page);
     eraseEntryOf(m_pagesByID, page.getUniqueID(), page);
+    m_pageStateChanges->remove(page);
 }
 
 // --- host requests ----------------------------------------------------------

@@ -28,6 +28,7 @@ namespace intern {
 
 class CurrentPageSetterOnFocusGain;
 class PageCollection;
+class PageStateChanges;
 class RenderDestinationManager;
 
 // The page manager of ManagerAbstract. It creates every Page (for the host's
@@ -73,9 +74,10 @@ public:
     void registerCallbacks() override;
 
     PageInterface* pageShowing(GLDrawAreaInterface* drawArea) override;
-    void uniqueIDLearnt(PageInterface& page) override;
-    void drawAreaChanged(PageInterface& page, GLDrawAreaInterface* oldDrawArea) override;
-    void pageGone(PageInterface& page) override;
+    void pageBorn(Page& page) override;
+    void uniqueIDLearnt(Page& page) override;
+    void drawAreaChanged(Page& page, GLDrawAreaInterface* oldDrawArea) override;
+    void pageGone(Page& page) override;
 
 private:
     // A host request waiting for the engine.
@@ -131,6 +133,7 @@ private:
     std::unique_ptr<PageCollection> m_pageCollection;
     int m_pageCount;
     std::unique_ptr<RenderDestinationManager> m_renderDestinationManager;
+    std::unique_ptr<PageStateChanges> m_pageStateChanges;
     std::unordered_map<UniqueID_t, PageInterface*> m_pagesByID;
     std::unordered_map<GLDrawAreaInterface*, PageInterface*> m_pagesByDrawArea;
     std::deque<Request> m_waitingRequests;

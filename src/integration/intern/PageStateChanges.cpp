@@ -1,0 +1,93 @@
+#include "integration/intern/PageStateChanges.h"
+
+#include "integration/StateChangeEventObservable.h"
+#include "integration/intern/Page.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+namespace intern {
+
+namespace {
+
+// Engine state-change codes pages read.
+const int StateChange_Style = 7;
+const int StateChange_PageLayout = 31;
+const int StateChange_CurrentPage = 50;
+
+} // namespace
+
+PageStateChanges::PageStateChanges() : m_snapshotInUse(false)
+{
+    StateChangeEventObservable::getInstance().addListener(this);
+}
+
+PageStateChanges::~PageStateChanges()
+{
+    // (A manager left at program exit may outlive the relay.)
+    if (StateChangeEventObservable::instanceExists())
+        StateChangeEventObservable::getInstance().removeListener(this);
+}
+
+void PageStateChanges::add(Page& page)
+{
+    m_pages.insert(&page);
+    if (page.getUniqueID() == 0)
+        m_pagesWithoutID.insert(&page);
+}
+
+void PageStateChanges::uniqueIDLearnt(Page& page) { m_pagesWithoutID.erase(&page); }
+
+void PageStateChanges::remove(Page& page)
+{
+    m_pages.erase(&page);
+    m_pagesWithoutID.erase(&page);
+}
+
+void PageStateChanges::stateChanged(const orvane::toolbox::StateChangeEventInterface& event,
+                                    orvane::toolbox::StateChangeNotifier&)
+{
+    switch (event.getStateChange())
+    {
+    case StateChange_CurrentPage:
+        tell(m_pagesWithoutID, event);
+        return;
+    case StateChange_Style:
+    case StateChange_PageLayout:
+        tell(m_pages, event);
+        return;
+    default:
+        return;
+    }
+}
+
+void PageStateChanges::tell(const std::unordered_set<Page*>& pages,
+                            const orvane::toolbox::StateChangeEventInterface& event)
+{
+    if (pages.empty())
+        return;
+    // The snapshot buffer is reused, unless a page's reaction brings a
+    // nested state change while it is in use.
+    struct Lease
+    {
+        bool& inUse;
+        const bool held;
+        ~Lease()
+        {
+            if (held)
+                inUse = false;
+        }
+    } lease{m_snapshotInUse, !m_snapshotInUse};
+    m_snapshotInUse = true;
+    std::vector<Page*> nested;
+    std::vector<Page*>& snapshot = lease.held ? m_snapshot : nested;
+    snapshot.assign(pages.begin(), pages.end());
+    for (Page* page : snapshot)
+        if (m_pages.count(page) != 0)
+            page->engineStateChanged(event);
+}
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
