@@ -18,6 +18,7 @@
 #include <benchmark/benchmark.h>
 #include <valgrind/callgrind.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -58,52 +59,51 @@ public:
     virtual int operations() const { return 1; }
 };
 
-// The engine's five render callbacks for the current page against 5
-// virtual calls with the callbacks' arguments and results.
+// The engine's five render callbacks for the current page, against the
+// same five callbacks made the same way (through the engine's function
+// pointers, with the same arguments) each into one virtual call.
 class FramePath : public Path
 {
 public:
-    FramePath() : m_page(m_host.getPageManager().addPage(&m_area)), m_render(stub::renderCallbacks()) {}
-
-    void library() override
+    FramePath()
+        : m_page(m_host.getPageManager().addPage(&m_area)),
+          m_render(stub::renderCallbacks()),
+          m_floor{&Callee::query, &Callee::size, &Callee::destination, &Callee::swap,
+                  static_cast<ArbParam_t>(reinterpret_cast<std::intptr_t>(&m_callee))}
     {
-        const ArbParam_t page = m_page;
-        int width = 0;
-        int height = 0;
-        benchmark::DoNotOptimize(m_render.query(page, m_render.clientData));
-        m_render.size(page, m_render.clientData, &width, &height);
-        benchmark::DoNotOptimize(m_render.destination(1, page, m_render.clientData));
-        benchmark::DoNotOptimize(m_render.destination(0, page, m_render.clientData));
-        m_render.swap(page, m_render.clientData);
     }
 
-    // The five calls in the callbacks' shapes.
-    void floor() override
-    {
-        Callee* callee = &m_callee;
-        benchmark::DoNotOptimize(callee);
-        const ArbParam_t page = m_page;
-        int width = 0;
-        int height = 0;
-        benchmark::DoNotOptimize(callee->query(page, m_render.clientData));
-        callee->size(page, m_render.clientData, &width, &height);
-        benchmark::DoNotOptimize(callee->destination(1, page, m_render.clientData));
-        benchmark::DoNotOptimize(callee->destination(0, page, m_render.clientData));
-        callee->swap(page, m_render.clientData);
-    }
+    void library() override { frame(m_render); }
+    void floor() override { frame(m_floor); }
 
 private:
-    struct Callee
+    void frame(const stub::RenderCallbacks& render)
     {
-        virtual ~Callee() = default;
-        virtual bool query(ArbParam_t, ArbParam_t) { return true; }
-        virtual void size(ArbParam_t, ArbParam_t, int* width, int* height)
+        const ArbParam_t page = m_page;
+        int width = 0;
+        int height = 0;
+        benchmark::DoNotOptimize(render.query(page, render.clientData));
+        render.size(page, render.clientData, &width, &height);
+        benchmark::DoNotOptimize(render.destination(1, page, render.clientData));
+        benchmark::DoNotOptimize(render.destination(0, page, render.clientData));
+        render.swap(page, render.clientData);
+    }
+
+    // The least a callback does: one virtual call on what its client value
+    // names.
+    struct Callee : Target
+    {
+        static Target& of(ArbParam_t clientData)
         {
-            *width = 800;
-            *height = 600;
+            return *reinterpret_cast<Target*>(static_cast<std::intptr_t>(clientData));
         }
-        virtual bool destination(int, ArbParam_t, ArbParam_t) { return true; }
-        virtual void swap(ArbParam_t, ArbParam_t) { benchmark::ClobberMemory(); }
+        static Boolean_t query(ArbParam_t page, ArbParam_t clientData) { return of(clientData).call(page); }
+        static void size(ArbParam_t page, ArbParam_t clientData, int* width, int* height)
+        {
+            *width = *height = of(clientData).call(page) ? 600 : 1;
+        }
+        static Boolean_t destination(int, ArbParam_t page, ArbParam_t clientData) { return of(clientData).call(page); }
+        static void swap(ArbParam_t page, ArbParam_t clientData) { of(clientData).call(page); }
     };
 
     BenchDrawArea m_area; // outlives the page
@@ -111,6 +111,7 @@ private:
     PageInterface& m_page;
     const stub::RenderCallbacks& m_render;
     Callee m_callee;
+    const stub::RenderCallbacks m_floor;
 };
 
 // A drag (3 events) queued by the drawing area's listener and handed to the
@@ -233,15 +234,22 @@ private:
 };
 
 // A page made with addPage and destroyed by the engine while `pages` others
-// live, against one heap allocation and two engine calls.
+// live, against one heap allocation and two engine calls, plus what the
+// page's public signal types cost whatever the library does: the page's two
+// signals made and destroyed, the four page announcements emitted (created
+// and destroyed each with the one slot that watches focus, two current-page
+// changes without one), and that slot's two connections per page (to the
+// page's drawing-area changes and to its drawing area's focus).
 class ChurnPath : public Path
 {
 public:
     explicit ChurnPath(int pages)
     {
         for (int page = 0; page < pages; ++page)
-            m_host.getPageManager().addPage(nullptr);
+            m_anyPage = &m_host.getPageManager().addPage(nullptr);
         m_previousPage = stub::lastCreatedPage();
+        m_floorCreated.connect([this](PageInterface&) { watch(); });
+        m_floorDestroyed.connect([this](PageInterface&) { unwatch(); });
     }
 
     void library() override
@@ -252,16 +260,45 @@ public:
 
     void floor() override
     {
-        std::unique_ptr<Target> page(new Target);
-        benchmark::DoNotOptimize(page.get());
+        m_floorPage.reset(new FloorPage);
         benchmark::DoNotOptimize(OrvUtilPageGetCount());
+        PageInterface& page = *m_anyPage;
+        m_floorCreated(page);
+        m_floorCurrent(page);
+        m_floorDestroyed(page);
+        m_floorCurrent(page);
         benchmark::DoNotOptimize(OrvUtilPageGetUniqueID());
+        m_floorPage.reset();
     }
 
 private:
+    struct FloorPage
+    {
+        PageInterface::NameChangedSignal nameChanged;
+        PageInterface::DrawAreaChangedSignal drawAreaChanged;
+    };
+
+    void watch()
+    {
+        m_floorConnections[0] = m_floorPage->drawAreaChanged.connect([](GLDrawAreaInterface*) {});
+        m_floorConnections[1] = m_area.connectDrawAreaFocusGained([] {});
+    }
+
+    void unwatch()
+    {
+        m_floorConnections[0].disconnect();
+        m_floorConnections[1].disconnect();
+    }
+
     BenchDrawArea m_area;
     BenchHost m_host;
     UniqueID_t m_previousPage = 0;
+    PageInterface* m_anyPage = nullptr;
+    std::unique_ptr<FloorPage> m_floorPage;
+    PageManagerInterface::PageSignal m_floorCreated;
+    PageManagerInterface::PageSignal m_floorCurrent;
+    PageManagerInterface::PageSignal m_floorDestroyed;
+    boost::signals2::connection m_floorConnections[2];
 };
 
 struct PathRow

@@ -6,7 +6,6 @@
 #include "integration/PageRenderDeciderInterface.h"
 #include "integration/services/OffscreenImageInterface.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 
@@ -62,7 +61,7 @@ private:
 
 RenderDestinationManager::RenderDestinationManager()
     : m_lastRenderDest(RenderDest_None),
-      m_cachedPage(nullptr),
+      m_cachedHandle(0),
       m_cachedDrawArea(nullptr),
       m_cachedContext(nullptr),
       m_pageWatch(nullptr)
@@ -113,8 +112,7 @@ void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbPar
 void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width,
                                                       int* height)
 {
-    PageInterface* page = fromHandle<PageInterface>(pageHandle);
-    if (page == nullptr || width == nullptr || height == nullptr)
+    if (pageHandle == 0 || width == nullptr || height == nullptr)
         return;
     // The page's size is its drawing area's while that is valid; the page
     // itself knows its size without one.
@@ -122,10 +120,12 @@ void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, Arb
     if (drawArea != nullptr && drawArea->isValid())
         drawArea->getSize(*width, *height);
     else
-        page->getSize(*width, *height);
+        fromHandle<PageInterface>(pageHandle)->getSize(*width, *height);
     // The engine never receives a zero or negative extent.
-    *width = std::max(*width, 1);
-    *height = std::max(*height, 1);
+    if (*width < 1)
+        *width = 1;
+    if (*height < 1)
+        *height = 1;
 }
 
 // --- steps ------------------------------------------------------------------
@@ -161,44 +161,33 @@ bool RenderDestinationManager::beginOrEnd(int renderDest, ArbParam_t handle)
 
 void RenderDestinationManager::swapBuffers(ArbParam_t pageHandle)
 {
-    PageInterface* page = fromHandle<PageInterface>(pageHandle);
-    if (page == nullptr)
+    if (pageHandle == 0)
         return;
-    if (!m_pageRenderDeciders.empty() && !m_pageRenderDeciders.back()->shouldOpenGLBuffersBeSwapped(*page))
+    if (!m_pageRenderDeciders.empty() &&
+        !m_pageRenderDeciders.back()->shouldOpenGLBuffersBeSwapped(*fromHandle<PageInterface>(pageHandle)))
         return;
     if (GLContextInterface* context = screenContext(pageHandle))
         context->swapBuffers();
 }
 
-GLDrawAreaInterface* RenderDestinationManager::drawArea(ArbParam_t pageHandle)
+GLDrawAreaInterface* RenderDestinationManager::cache(ArbParam_t pageHandle)
 {
+    forgetCachedPage();
     PageInterface* page = fromHandle<PageInterface>(pageHandle);
     if (page == nullptr)
         return nullptr;
-    if (page != m_cachedPage)
-        cache(*page);
-    return m_cachedDrawArea;
-}
-
-GLContextInterface* RenderDestinationManager::screenContext(ArbParam_t pageHandle)
-{
-    return drawArea(pageHandle) != nullptr ? m_cachedContext : nullptr;
-}
-
-void RenderDestinationManager::cache(PageInterface& page)
-{
-    forgetCachedPage();
     const auto watch = std::make_shared<PageWatch>(*this);
-    m_pageConnection = page.connectDrawAreaChanged([watch](GLDrawAreaInterface*) { watch->pageChanged(); });
+    m_pageConnection = page->connectDrawAreaChanged([watch](GLDrawAreaInterface*) { watch->pageChanged(); });
     m_pageWatch = watch.get();
-    m_cachedPage = &page;
-    m_cachedDrawArea = page.getDrawArea();
+    m_cachedHandle = pageHandle;
+    m_cachedDrawArea = page->getDrawArea();
     m_cachedContext = m_cachedDrawArea != nullptr ? &m_cachedDrawArea->getGLContext() : nullptr;
+    return m_cachedDrawArea;
 }
 
 void RenderDestinationManager::forgetCachedPage()
 {
-    m_cachedPage = nullptr;
+    m_cachedHandle = 0;
     m_cachedDrawArea = nullptr;
     m_cachedContext = nullptr;
     if (m_pageWatch == nullptr)

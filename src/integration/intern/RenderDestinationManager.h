@@ -70,18 +70,26 @@ private:
 
     bool beginOrEnd(int renderDest, ArbParam_t handle);
     void swapBuffers(ArbParam_t pageHandle);
-    // The drawing area of the page named by `pageHandle` (null for none).
-    GLDrawAreaInterface* drawArea(ArbParam_t pageHandle);
+    // The drawing area of the page named by `pageHandle` (null for none):
+    // the cached one for the page of the last frame, without a call.
+    GLDrawAreaInterface* drawArea(ArbParam_t pageHandle)
+    {
+        return pageHandle == m_cachedHandle ? m_cachedDrawArea : cache(pageHandle);
+    }
     // Its drawing area's context, or null without a drawing area.
-    GLContextInterface* screenContext(ArbParam_t pageHandle);
-    void cache(PageInterface& page);
+    GLContextInterface* screenContext(ArbParam_t pageHandle)
+    {
+        return drawArea(pageHandle) != nullptr ? m_cachedContext : nullptr;
+    }
+    // Caches the page named by `pageHandle` (none for 0); its drawing area.
+    GLDrawAreaInterface* cache(ArbParam_t pageHandle);
     void forgetCachedPage();
 
     int m_lastRenderDest;
     // The host's deciders; the default one, which always swaps, is not
     // stored: an empty stack decides as it does.
     std::deque<boost::shared_ptr<PageRenderDeciderInterface>> m_pageRenderDeciders;
-    PageInterface* m_cachedPage;
+    ArbParam_t m_cachedHandle; // 0: none
     GLDrawAreaInterface* m_cachedDrawArea;
     GLContextInterface* m_cachedContext;
     PageWatch* m_pageWatch; // of the cached page
