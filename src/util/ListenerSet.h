@@ -83,6 +83,8 @@ public:
     template <typename Call>
     bool notify(Call&& call) const
     {
+        if (m_listeners.empty())
+            return true;
         Notification notification(*this);
         for (std::size_t i = 0; i < notification.size(); ++i)
         {

@@ -42,6 +42,7 @@ WorkAreaEventDispatcher::WorkAreaEventDispatcher(PageManagerInterface& pageManag
     : m_pageManager(&pageManager),
       m_applicationEventMonitor(&monitor),
       m_observer(observer),
+      m_signalsConnected(false),
       m_isDispatching(false),
       m_heldButton(NoButton),
       m_lastDispatchedEvent{0, 0, 0, 0, false, false, false},
@@ -65,11 +66,13 @@ WorkAreaEventDispatcher::~WorkAreaEventDispatcher()
 
 boost::signals2::connection WorkAreaEventDispatcher::connectBeforeDispatch(const DispatchSignal::slot_type& slot)
 {
+    m_signalsConnected = true;
     return util::connectAtBack(signalBeforeDispatch, slot, [this] { signalBeforeDispatchConnected(); });
 }
 
 boost::signals2::connection WorkAreaEventDispatcher::connectAfterDispatch(const DispatchSignal::slot_type& slot)
 {
+    m_signalsConnected = true;
     return util::connectAtBack(signalAfterDispatch, slot, [this] { signalAfterDispatchConnected(); });
 }
 
@@ -334,7 +337,7 @@ void WorkAreaEventDispatcher::beforeDispatch(GLDrawAreaInterface& drawArea, cons
     if (m_observer != nullptr)
         m_observer->beforeDispatch(drawArea, info);
     // Emitting costs a lock and a walk even without slots.
-    if (!signalBeforeDispatch.empty())
+    if (m_signalsConnected)
         signalBeforeDispatch(drawArea, info);
 }
 
@@ -342,7 +345,7 @@ void WorkAreaEventDispatcher::afterDispatch(GLDrawAreaInterface& drawArea, const
 {
     if (m_observer != nullptr)
         m_observer->afterDispatch(drawArea, info);
-    if (!signalAfterDispatch.empty())
+    if (m_signalsConnected)
         signalAfterDispatch(drawArea, info);
 }
 

@@ -81,7 +81,8 @@ public:
     };
 
     // Every event taken from a queue, as it was queued, before the engine
-    // sees anything of it.
+    // sees anything of it. Both signals are emitted only once a slot was
+    // connected through connectBeforeDispatch or connectAfterDispatch.
     DispatchSignal signalBeforeDispatch;
     // The same event once handled, as translated (a drag with the held
     // button), whether or not it reached the engine.
@@ -165,6 +166,7 @@ private:
     PageManagerInterface* m_pageManager;
     ApplicationEventMonitorInterface* m_applicationEventMonitor;
     Observer* m_observer;
+    bool m_signalsConnected; // through connectBeforeDispatch or connectAfterDispatch
     bool m_isDispatching;
     std::unordered_map<const GLDrawAreaInterface*, std::unique_ptr<Registration>> m_registrations;
     std::unordered_map<const MouseEventObservableInterface*, Registration*> m_byMouseSource;
