@@ -101,12 +101,28 @@ Boolean_t RenderDestinationManager::renderQueryCallback(ArbParam_t pageHandle, A
 
 Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData)
 {
-    return manager(clientData).beginOrEnd(renderDest, handle) ? TRUE : FALSE;
+    RenderDestinationManager& self = manager(clientData);
+    const int previous = self.m_lastRenderDest;
+    self.m_lastRenderDest = renderDest;
+    // A page's frame begins and ends on the screen: those two first.
+    if (renderDest == RenderDest_Screen)
+        return makeCurrent(self.screenContext(handle)) ? TRUE : FALSE;
+    if (renderDest == RenderDest_End && previous == RenderDest_Screen)
+        return releaseCurrent(self.screenContext(handle)) ? TRUE : FALSE;
+    return otherDestination(renderDest, previous, handle) ? TRUE : FALSE;
 }
 
 void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
-    manager(clientData).swapBuffers(pageHandle);
+    if (pageHandle == 0)
+        return;
+    RenderDestinationManager& self = manager(clientData);
+    // Without a decider of the host's, the buffers are swapped.
+    const auto& deciders = self.m_pageRenderDeciders;
+    if (!deciders.empty() && !deciders.back()->shouldOpenGLBuffersBeSwapped(*fromHandle<PageInterface>(pageHandle)))
+        return;
+    if (GLContextInterface* context = self.screenContext(pageHandle))
+        context->swapBuffers();
 }
 
 void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width,
@@ -130,14 +146,10 @@ void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, Arb
 
 // --- steps ------------------------------------------------------------------
 
-bool RenderDestinationManager::beginOrEnd(int renderDest, ArbParam_t handle)
+bool RenderDestinationManager::otherDestination(int renderDest, int previous, ArbParam_t handle)
 {
-    const int previous = m_lastRenderDest;
-    m_lastRenderDest = renderDest;
     switch (renderDest)
     {
-    case RenderDest_Screen:
-        return makeCurrent(screenContext(handle));
     case RenderDest_OffscreenImage:
         return makeCurrent(imageContext(handle));
     case RenderDest_NoContext:
@@ -145,8 +157,6 @@ bool RenderDestinationManager::beginOrEnd(int renderDest, ArbParam_t handle)
     case RenderDest_End:
         switch (previous)
         {
-        case RenderDest_Screen:
-            return releaseCurrent(screenContext(handle));
         case RenderDest_OffscreenImage:
             return releaseCurrent(imageContext(handle));
         case RenderDest_NoContext:
@@ -157,17 +167,6 @@ bool RenderDestinationManager::beginOrEnd(int renderDest, ArbParam_t handle)
     default:
         return false;
     }
-}
-
-void RenderDestinationManager::swapBuffers(ArbParam_t pageHandle)
-{
-    if (pageHandle == 0)
-        return;
-    if (!m_pageRenderDeciders.empty() &&
-        !m_pageRenderDeciders.back()->shouldOpenGLBuffersBeSwapped(*fromHandle<PageInterface>(pageHandle)))
-        return;
-    if (GLContextInterface* context = screenContext(pageHandle))
-        context->swapBuffers();
 }
 
 GLDrawAreaInterface* RenderDestinationManager::cache(ArbParam_t pageHandle)

@@ -68,8 +68,9 @@ private:
     static void swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData);
     static void renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width, int* height);
 
-    bool beginOrEnd(int renderDest, ArbParam_t handle);
-    void swapBuffers(ArbParam_t pageHandle);
+    // The destinations other than a page's screen (the offscreen image, no
+    // context, the end of those), and codes that are none.
+    static bool otherDestination(int renderDest, int previous, ArbParam_t handle);
     // The drawing area of the page named by `pageHandle` (null for none):
     // the cached one for the page of the last frame, without a call.
     GLDrawAreaInterface* drawArea(ArbParam_t pageHandle)
