@@ -420,9 +420,13 @@ int timeTable(int argc, char** argv)
     bench::PathTable table("ns");
     for (const PathRow& row : rows())
     {
+        // Rows a --benchmark_filter left out are not shown.
+        const auto library = reporter.medians.find(row.name + " [library]");
+        const auto floor = reporter.medians.find(row.name + " [floor]");
+        if (library == reporter.medians.end() || floor == reporter.medians.end())
+            continue;
         const int operations = row.make()->operations();
-        table.addRatio(row.name, row.floor, reporter.medians[row.name + " [library]"] / operations,
-                       reporter.medians[row.name + " [floor]"] / operations, row.goal);
+        table.addRatio(row.name, row.floor, library->second / operations, floor->second / operations, row.goal);
     }
     addMemoryRow(table);
     table.print();
