@@ -15,11 +15,6 @@ namespace integration {
 
 namespace {
 
-// Engine state-change codes the page reads.
-const int StateChange_Style = 7;
-const int StateChange_PageLayout = 31;
-const int StateChange_CurrentPage = 50;
-
 // The page name is the style value "PAGE" "NAME" of the page's unique id.
 const char* const PageStyle = "PAGE";
 const char* const NameStyle = "NAME";

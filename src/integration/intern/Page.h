@@ -34,6 +34,11 @@ class PageIndex;
 class Page : public virtual PageInterface
 {
 public:
+    // The engine's state-change codes a page reads.
+    static constexpr int StateChange_Style = 7;
+    static constexpr int StateChange_PageLayout = 31;
+    static constexpr int StateChange_CurrentPage = 50;
+
     // Hears the drawing area that shows the page.
     class GLDrawAreaListener : public virtual GLDrawAreaListenerInterface
     {

@@ -8,15 +8,6 @@ namespace sdk {
 namespace integration {
 namespace intern {
 
-namespace {
-
-// Engine state-change codes pages read.
-const int StateChange_Style = 7;
-const int StateChange_PageLayout = 31;
-const int StateChange_CurrentPage = 50;
-
-} // namespace
-
 PageStateChanges::PageStateChanges() : m_snapshotInUse(false)
 {
     StateChangeEventObservable::getInstance().addListener(this);
@@ -49,11 +40,11 @@ void PageStateChanges::stateChanged(const orvane::toolbox::StateChangeEventInter
 {
     switch (event.getStateChange())
     {
-    case StateChange_CurrentPage:
+    case Page::StateChange_CurrentPage:
         tell(m_pagesWithoutID, event);
         return;
-    case StateChange_Style:
-    case StateChange_PageLayout:
+    case Page::StateChange_Style:
+    case Page::StateChange_PageLayout:
         tell(m_pages, event);
         return;
     default:
