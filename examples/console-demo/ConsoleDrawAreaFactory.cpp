@@ -13,3 +13,9 @@ orvane::sdk::integration::GLDrawAreaInterface* ConsoleDrawAreaFactory::createGLD
     m_drawAreas.emplace_back(new ConsoleDrawArea(m_log, name, 1024, 768));
     return m_drawAreas.back().get();
 }
+
+void ConsoleDrawAreaFactory::closeWindows()
+{
+    for (const std::unique_ptr<ConsoleDrawArea>& drawArea : m_drawAreas)
+        drawArea->destroyWindow();
+}

@@ -15,6 +15,8 @@ public:
     explicit ConsoleDrawAreaFactory(BoundaryLog& log) : m_log(log) {}
 
     orvane::sdk::integration::GLDrawAreaInterface* createGLDrawArea(orvane::toolbox::StringList& arguments) override;
+    // The native windows of every drawing area made here are destroyed.
+    void closeWindows();
 
 private:
     BoundaryLog& m_log;

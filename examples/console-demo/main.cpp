@@ -176,7 +176,8 @@ int run()
     BoundaryLog log;
     std::cout << "Orvane integration manager - console demo against the simulated engine\n";
 
-    // The host's windows outlive the manager's pages.
+    // The window objects outlive the manager; their native windows close
+    // before stop().
     ConsoleDrawArea windowA(log, "Window A", 800, 600);
     ConsoleDrawArea windowB(log, "Window B", 640, 480);
     ConsoleDrawAreaFactory factory(log);
@@ -224,6 +225,10 @@ int run()
     serviceRequest(log);
 
     log.road("Stop");
+    log.host("closes its windows: each drawing area reports its native window destroyed");
+    windowA.destroyWindow();
+    windowB.destroyWindow();
+    factory.closeWindows();
     log.host("stop() - the engine's shutdown deletes the pages left");
     manager.stop();
     manager.getPageManager().removeListener(&announcer);

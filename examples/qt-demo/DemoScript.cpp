@@ -29,6 +29,8 @@
 namespace sim = orvane::sim;
 using orvane::sdk::qthost::QtGLDrawArea;
 
+const QSize DemoScript::GrowBy(160, 100);
+
 namespace {
 
 const int PollMilliseconds = 10;
@@ -148,13 +150,15 @@ void DemoScript::addPageSteps()
              currentDrawArea().getSize(m_widthBefore, height);
              m_framesBefore = currentEnginePage().framesDrawn;
              m_account.user("makes the main window larger");
-             m_window.resize(m_window.width() + 160, m_window.height() + 100);
+             m_window.resize(m_window.size() + GrowBy);
          });
     then("the page drawn at its new size",
          [this] {
              int width = 0, height = 0;
              currentDrawArea().getSize(width, height);
-             return width == m_widthBefore + 160 && currentEnginePage().framesDrawn > m_framesBefore;
+             // getSize() is in device pixels; the window grew by logical ones.
+             return width == m_widthBefore + devicePixels(GrowBy.width()) &&
+                    currentEnginePage().framesDrawn > m_framesBefore;
          },
          [this] { screenshot("03-resized.png"); });
 }
@@ -170,7 +174,7 @@ void DemoScript::addInputSteps()
     then("the plot panned and drawn again",
          [this] { return currentEnginePage().view.panX != 0.0 && currentEnginePage().framesDrawn > m_framesBefore; },
          [this] {
-             check(currentEnginePage().view.panX == 60.0 && currentEnginePage().view.panY == 40.0,
+             check(currentEnginePage().view.panX == devicePixels(60) && currentEnginePage().view.panY == devicePixels(40),
                    "the drag panned the plot by its distance in device pixels");
              screenshot("04-dragged.png");
              m_account.road("The wheel zooms, a shift-drag selects");
@@ -188,8 +192,16 @@ void DemoScript::addInputSteps()
     then("the selection reported",
          [this] { return m_window.statusBar()->currentMessage().startsWith(QStringLiteral("Selected")); },
          [this] {
-             // From (120, 100) to (320, 260) on screen, in the view panned by (60, 40) and zoomed by 1.25.
-             check(m_window.statusBar()->currentMessage() == QStringLiteral("Selected x 48 to 208, y 48 to 176"),
+             // From (120, 100) to (320, 260) on screen, in the view panned by (60, 40) and zoomed by 1.25,
+             // all in logical pixels; the engine sees device pixels (x 48 to 208, y 48 to 176 at a
+             // pixel ratio of 1).
+             const auto plotUnits = [this](int logical, int pan) {
+                 return QString::number((devicePixels(logical) - devicePixels(pan)) / 1.25, 'g', 4);
+             };
+             const QString expected = QStringLiteral("Selected x %1 to %2, y %3 to %4")
+                                          .arg(plotUnits(120, 60), plotUnits(320, 60), plotUnits(100, 40),
+                                               plotUnits(260, 40));
+             check(m_window.statusBar()->currentMessage() == expected,
                    "the shift-drag selected the region under it, in plot units");
          });
 }
@@ -297,8 +309,9 @@ void DemoScript::click(QWidget& widget, QPoint position)
 
 void DemoScript::click(QAction* action)
 {
-    QWidget* button = m_window.findChild<QToolBar*>()->widgetForAction(action);
-    click(*button, button->rect().center());
+    for (QToolBar* toolBar : m_window.findChildren<QToolBar*>())
+        if (QWidget* button = toolBar->widgetForAction(action))
+            return click(*button, button->rect().center());
 }
 
 void DemoScript::clickTab(int index)
@@ -330,6 +343,8 @@ void DemoScript::wheel(QPoint at, int delta)
 }
 
 QtGLDrawArea& DemoScript::currentDrawArea() { return *m_window.tabs().drawAreaAt(m_window.tabs().currentIndex()); }
+
+int DemoScript::devicePixels(int logical) { return qRound(logical * currentDrawArea().devicePixelRatio()); }
 
 const sim::PageState& DemoScript::currentEnginePage()
 {

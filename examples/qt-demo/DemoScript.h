@@ -11,6 +11,7 @@
 #define QT_DEMO_DEMOSCRIPT_H
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QTimer>
 
@@ -39,6 +40,11 @@ class DemoScript
 {
 public:
     DemoScript(DemoWindow& window, DemoSession& session, BoundaryAccount& account, const QString& outputDirectory);
+
+    // How much the session makes the main window larger, in logical pixels:
+    // room the window needs on the screen (a window that grows off the
+    // screen is not exposed, and its page is not drawn again).
+    static const QSize GrowBy;
 
     // Runs the steps from the event loop; the whole session gives up after
     // `timeLimitMilliseconds`.
@@ -79,6 +85,9 @@ private:
     void wheel(QPoint at, int delta);
 
     orvane::sdk::qthost::QtGLDrawArea& currentDrawArea();
+    // A distance in the current drawing area's device pixels, which the
+    // library and the engine see, from the logical pixels the script uses.
+    int devicePixels(int logical);
     const orvane::sim::PageState& currentEnginePage();
     // A long operation runs and its progress shows `percent` or more.
     bool operationPast(int percent);

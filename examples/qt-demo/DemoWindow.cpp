@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -36,6 +37,9 @@ namespace {
 const int LongOperationSteps = 150;
 
 const char* const Layouts[] = {"sales.lay", "costs.lay", "forecast.lay"};
+
+// Logical pixels below which both tool bars do not fit side by side.
+const int NarrowScreenWidth = 1000;
 
 } // namespace
 
@@ -107,7 +111,8 @@ void DemoWindow::createActions()
     QMenu* engineMenu = menuBar()->addMenu(tr("&Engine"));
     QToolBar* toolBar = addToolBar(tr("Pages"));
     toolBar->setObjectName("pages");
-    const auto add = [&](QMenu* menu, const QString& text, QKeySequence shortcut, std::function<void()> handler) {
+    const auto add = [&toolBar, this](QMenu* menu, const QString& text, QKeySequence shortcut,
+                                      std::function<void()> handler) {
         QAction* action = menu->addAction(text);
         action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this, handler);
@@ -123,7 +128,13 @@ void DemoWindow::createActions()
     pageMenu->addSeparator();
     pageMenu->addMenu(m_recentLayouts);
     pageMenu->addSeparator();
-    toolBar->addSeparator();
+    // The engine's actions have a tool bar of their own, on a row of its own
+    // where the screen is narrow (a HiDPI screen at a high pixel ratio has
+    // few logical pixels), so that every action stays visible.
+    if (screen()->availableGeometry().width() < NarrowScreenWidth)
+        addToolBarBreak();
+    toolBar = addToolBar(tr("Engine"));
+    toolBar->setObjectName("engine");
     m_actions.exportImage = add(engineMenu, tr("&Export image..."), QKeySequence::Save, [this] { exportImage(); });
     m_actions.longOperation =
         add(engineMenu, tr("&Long operation"), QKeySequence(tr("Ctrl+L")), [this] { runLongOperation(); });

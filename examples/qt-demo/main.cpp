@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 
 #include <iostream>
 #include <memory>
@@ -22,6 +23,18 @@ namespace {
 
 // The scripted session gives up after this long.
 const int ScriptTimeLimitMilliseconds = 50000;
+
+// 900 x 640 logical pixels at (40, 40), smaller where the screen is: the
+// window, made larger by the scripted session, stays on the screen at any
+// pixel ratio (a HiDPI screen of 1280 x 1024 device pixels at ratio 2 has
+// 640 x 512 logical ones).
+QRect initialGeometry(const QScreen& screen)
+{
+    const QRect available = screen.availableGeometry();
+    const QPoint offset(40, 40);
+    const QSize room = available.size() - QSize(offset.x(), offset.y()) - DemoScript::GrowBy;
+    return QRect(available.topLeft() + offset, QSize(900, 640).boundedTo(room));
+}
 
 struct Options
 {
@@ -66,7 +79,7 @@ int main(int argc, char** argv)
     int result = 0;
     {
         DemoWindow window(session, account);
-        window.setGeometry(40, 40, 900, 640);
+        window.setGeometry(initialGeometry(*window.screen()));
         window.show();
         std::unique_ptr<DemoScript> script;
         if (options.script)

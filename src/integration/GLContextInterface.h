@@ -10,6 +10,27 @@ namespace integration {
 // The OpenGL context of a drawing area or of an offscreen image, implemented
 // by the host. The results of makeCurrent() and releaseCurrent() go back to
 // the engine unchanged.
+//
+// What is current at each call. The engine draws a page on the screen in
+// this order, all on the GUI thread, from inside an engine call:
+//   makeCurrent()     the engine is about to draw: when it returns true,
+//                     this context must be current on its window; the
+//                     engine then draws into it.
+//   (busy passes)     a long frame may run the monitor's busy pass between
+//                     the two: this context is current when the pass
+//                     begins and must be current again when it returns.
+//   releaseCurrent()  the engine has finished drawing; this context is
+//                     still current when it is called. Release it (the Qt
+//                     kit calls doneCurrent, which leaves none current).
+//   swapBuffers()     comes AFTER releaseCurrent(), when the top page render
+//                     decider agrees, with no context of the engine's
+//                     current. A window system that swaps only a current
+//                     context (Mesa's GLX, every EGL platform) shows nothing
+//                     then: make this context current first, swap, and
+//                     release it again (the Qt kit does).
+// An offscreen image's context gets makeCurrent() and releaseCurrent() around
+// the engine's drawing into the image, never swapBuffers(). getGLContext()
+// of a drawing area must return the same object every time.
 class OVSDK_INTEGRATION_EXPORT GLContextInterface
 {
 public:
@@ -17,11 +38,16 @@ public:
     GLContextInterface(const GLContextInterface&) {}
     GLContextInterface& operator=(const GLContextInterface&) { return *this; }
 
-    // Show what the engine drew.
+    // Show what the engine drew: swap the front and back buffers of this
+    // context's window. Called after releaseCurrent(), with no context
+    // current: make this one current for the swap if the window system
+    // needs it.
     virtual void swapBuffers() = 0;
-    // Make this context the thread's current one; true on success.
+    // Make this context the thread's current one, on its window or image,
+    // before the engine draws; true on success.
     virtual bool makeCurrent() = 0;
-    // The engine has finished drawing into this context; true on success.
+    // The engine has finished drawing into this context, which is current
+    // now; true on success.
     virtual bool releaseCurrent() = 0;
     virtual ~GLContextInterface();
 };

@@ -18,7 +18,14 @@ class OVSDK_INTEGRATION_EXPORT ManagerMiscServiceInterface
 public:
     // Modifier bits held now: 1 Shift, 2 Control, 4 Alt.
     virtual int getKeyboardModifiers() = 0;
-    // The engine's key code for a host key code outside 32..127.
+    // The engine's key code for a host key code outside 32..127 (codes in
+    // 32..127 are kept without asking). Escape must stay 27: the monitor
+    // recognises Escape by the event's key(), which intern::KeyEvent has
+    // translated here, and only an Escape press interrupts the engine while
+    // a stop button is active; translated to anything else, Escape no
+    // longer gets past a stop button. The event manager's key listeners
+    // hear a code translated once more, so the engine's own codes should
+    // translate to themselves.
     virtual short translateKeyCode(int keyCode) = 0;
     virtual void getDotPitch(double* dotPitchX, double* dotPitchY) = 0;
     virtual void getScreenSize(int* width, int* height) = 0;
