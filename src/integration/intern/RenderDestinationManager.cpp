@@ -4,6 +4,8 @@
 #include "integration/GLDrawAreaInterface.h"
 #include "integration/PageInterface.h"
 #include "integration/PageRenderDeciderInterface.h"
+#include "integration/intern/DiagnosticReporter.h"
+#include "integration/intern/PageIndex.h"
 #include "integration/services/OffscreenImageInterface.h"
 
 #include <algorithm>
@@ -33,6 +35,14 @@ GLContextInterface* imageContext(ArbParam_t imageHandle)
 
 bool makeCurrent(GLContextInterface* context) { return context != nullptr && context->makeCurrent(); }
 
+void reportNoDrawArea(const char* request)
+{
+    DiagnosticReporter::report(DiagnosticReporter::Kind_RenderNoDrawArea,
+                               std::string("The engine asked ") + request +
+                                   " of a page that has no drawing area: nothing is drawn. Give the page a drawing "
+                                   "area (PageInterface::setDrawArea) or delete it.");
+}
+
 bool releaseCurrent(GLContextInterface* context) { return context != nullptr && context->releaseCurrent(); }
 
 } // namespace
@@ -60,8 +70,9 @@ private:
     RenderDestinationManager* m_owner;
 };
 
-RenderDestinationManager::RenderDestinationManager()
-    : m_lastRenderDest(RenderDest_None),
+RenderDestinationManager::RenderDestinationManager(PageIndex& pages)
+    : m_pages(&pages),
+      m_lastRenderDest(RenderDest_None),
       m_cachedPage(nullptr),
       m_cachedDrawArea(nullptr),
       m_cachedContext(nullptr),
@@ -96,8 +107,16 @@ void RenderDestinationManager::popPageRenderDecider()
 
 Boolean_t RenderDestinationManager::renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
-    GLDrawAreaInterface* drawArea = manager(clientData).drawArea(pageHandle);
-    return drawArea != nullptr && drawArea->isValid() && drawArea->canRender() ? TRUE : FALSE;
+    RenderDestinationManager& self = manager(clientData);
+    if (self.page(pageHandle) == nullptr)
+        return FALSE;
+    GLDrawAreaInterface* drawArea = self.m_cachedDrawArea;
+    if (drawArea == nullptr)
+    {
+        reportNoDrawArea("whether it may draw");
+        return FALSE;
+    }
+    return drawArea->isValid() && drawArea->canRender() ? TRUE : FALSE;
 }
 
 Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData)
@@ -113,12 +132,13 @@ void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbPar
 void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width,
                                                       int* height)
 {
-    PageInterface* page = fromHandle<PageInterface>(pageHandle);
+    RenderDestinationManager& self = manager(clientData);
+    PageInterface* page = self.page(pageHandle);
     if (page == nullptr || width == nullptr || height == nullptr)
         return;
     // The page's size is its drawing area's while that is valid; the page
     // itself knows its size without one.
-    GLDrawAreaInterface* drawArea = manager(clientData).drawArea(pageHandle);
+    GLDrawAreaInterface* drawArea = self.m_cachedDrawArea;
     if (drawArea != nullptr && drawArea->isValid())
         drawArea->getSize(*width, *height);
     else
@@ -137,6 +157,9 @@ bool RenderDestinationManager::beginOrEnd(int renderDest, ArbParam_t handle)
     switch (renderDest)
     {
     case RenderDest_Screen:
+        // The checks need the answer: out of the path when checked mode is off.
+        if (DiagnosticReporter::isCheckedMode())
+            return makeScreenCurrentChecked(handle);
         return makeCurrent(screenContext(handle));
     case RenderDest_OffscreenImage:
         return makeCurrent(imageContext(handle));
@@ -159,9 +182,28 @@ bool RenderDestinationManager::beginOrEnd(int renderDest, ArbParam_t handle)
     }
 }
 
+bool RenderDestinationManager::makeScreenCurrentChecked(ArbParam_t pageHandle)
+{
+    DiagnosticReporter::checkThread("The engine's render-destination callback");
+    if (page(pageHandle) == nullptr)
+        return false; // no page, or a stale handle (reported)
+    if (m_cachedContext == nullptr)
+    {
+        reportNoDrawArea("to draw to the screen");
+        return false;
+    }
+    if (m_cachedContext->makeCurrent())
+        return true;
+    DiagnosticReporter::report(DiagnosticReporter::Kind_RenderMakeCurrentFailed,
+                               "GLContextInterface::makeCurrent() answered false for the drawing area of the page "
+                               "the engine draws: the frame is lost. The drawing area's context must be usable "
+                               "whenever its canRender() answers true.");
+    return false;
+}
+
 void RenderDestinationManager::swapBuffers(ArbParam_t pageHandle)
 {
-    PageInterface* page = fromHandle<PageInterface>(pageHandle);
+    PageInterface* page = this->page(pageHandle);
     if (page == nullptr)
         return;
     if (!m_pageRenderDeciders.empty() && !m_pageRenderDeciders.back()->shouldOpenGLBuffersBeSwapped(*page))
@@ -170,19 +212,33 @@ void RenderDestinationManager::swapBuffers(ArbParam_t pageHandle)
         context->swapBuffers();
 }
 
-GLDrawAreaInterface* RenderDestinationManager::drawArea(ArbParam_t pageHandle)
+PageInterface* RenderDestinationManager::page(ArbParam_t pageHandle)
 {
+    // The cached page is alive: it is forgotten when it is destroyed.
     PageInterface* page = fromHandle<PageInterface>(pageHandle);
-    if (page == nullptr)
-        return nullptr;
-    if (page != m_cachedPage)
+    return page == m_cachedPage ? page : checkedPage(page);
+}
+
+PageInterface* RenderDestinationManager::checkedPage(PageInterface* page)
+{
+    if (DiagnosticReporter::isCheckedMode())
+    {
+        if (page != nullptr && !m_pages->isLivePage(page))
+        {
+            DiagnosticReporter::report(DiagnosticReporter::Kind_StalePageHandle,
+                                       "An engine render callback named a page handle that is no live page; the "
+                                       "callback ignored it.");
+            return nullptr;
+        }
+    }
+    if (page != nullptr)
         cache(*page);
-    return m_cachedDrawArea;
+    return page;
 }
 
 GLContextInterface* RenderDestinationManager::screenContext(ArbParam_t pageHandle)
 {
-    return drawArea(pageHandle) != nullptr ? m_cachedContext : nullptr;
+    return page(pageHandle) != nullptr ? m_cachedContext : nullptr;
 }
 
 void RenderDestinationManager::cache(PageInterface& page)

@@ -20,6 +20,8 @@ class PageRenderDeciderInterface;
 
 namespace intern {
 
+class PageIndex;
+
 // Answers the engine's four render callbacks: may a page be drawn now, how
 // large is its destination, make the destination's OpenGL context current
 // (or release it), and swap the buffers when the top page render decider
@@ -33,6 +35,12 @@ namespace intern {
 // Every frame names the same page five times: the page's drawing area and
 // its context are kept from one callback to the next, until the page gets
 // another drawing area or is destroyed.
+//
+// In checked mode a page handle other than the cached page's is first looked
+// up among the live pages of the page manager, and a stale one is reported
+// and treated as null (the cached page is alive: it is forgotten when it is
+// destroyed); the screen destination also reports a call from another thread
+// and a context that cannot be made current.
 class RenderDestinationManager : public virtual SubManagerInterface
 {
 public:
@@ -46,8 +54,9 @@ public:
         RenderDest_None = 255
     };
 
-    // The stack starts with a decider that always swaps.
-    RenderDestinationManager();
+    // The stack starts with a decider that always swaps. `pages` are the
+    // page manager's, which owns this manager.
+    explicit RenderDestinationManager(PageIndex& pages);
     RenderDestinationManager(const RenderDestinationManager&) = delete;
     RenderDestinationManager& operator=(const RenderDestinationManager&) = delete;
     // The engine callbacks stay registered.
@@ -69,14 +78,22 @@ private:
     static void renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width, int* height);
 
     bool beginOrEnd(int renderDest, ArbParam_t handle);
+    // Makes the page's screen context current, reporting a call from
+    // another thread, a page without drawing area and a context that cannot
+    // be made current.
+    bool makeScreenCurrentChecked(ArbParam_t pageHandle);
     void swapBuffers(ArbParam_t pageHandle);
-    // The drawing area of the page named by `pageHandle` (null for none).
-    GLDrawAreaInterface* drawArea(ArbParam_t pageHandle);
+    // The page named by `pageHandle`, cached; null for none (and, in checked
+    // mode, for a stale handle).
+    PageInterface* page(ArbParam_t pageHandle);
+    // The same for a page that is not the cached one.
+    PageInterface* checkedPage(PageInterface* page);
     // Its drawing area's context, or null without a drawing area.
     GLContextInterface* screenContext(ArbParam_t pageHandle);
     void cache(PageInterface& page);
     void forgetCachedPage();
 
+    PageIndex* m_pages;
     int m_lastRenderDest;
     // The host's deciders; the default one, which always swaps, is not
     // stored: an empty stack decides as it does.
