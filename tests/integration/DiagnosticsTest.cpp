@@ -111,6 +111,7 @@ const Mistake Mistakes[] = {
      }},
     {"render.make-current-failed", Diagnostics::Severity_Error,
      [](DiagnosticsTest& h) {
+         Diagnostics::setCheckedMode(true);
          h.pages().addPage(&h.areaA);
          h.areaA.context.makeCurrentSucceeds = false;
          sim::drawCurrentPage();
