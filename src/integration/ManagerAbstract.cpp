@@ -2,6 +2,7 @@
 
 #include "integration/ApplicationEventMonitorInterface.h"
 #include "integration/StateChangeEventObservable.h"
+#include "integration/intern/DiagnosticReporter.h"
 #include "integration/intern/DialogManager.h"
 #include "integration/intern/EventManager.h"
 #include "integration/intern/PageManager.h"
@@ -239,6 +240,7 @@ ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::init(int argc, char*
                                                                  std::string homeDirectory,
                                                                  StateModernizationLevel_e level)
 {
+    intern::DiagnosticReporter::recordInitThread();
     std::string home(homeDirectory);
     ManagerStartReturnCode_e result = preScanCommandLine(argc, argv, home);
     if (result != ManagerStartReturnCode_Ok)
@@ -254,6 +256,12 @@ ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::init(int argc, char*
     m_engineInitialized = true;
     m_engineShutdownFinished = false;
 
+    if (services::ManagerMiscServiceAbstract::getCurrentInstance() == nullptr)
+        intern::DiagnosticReporter::report(
+            intern::DiagnosticReporter::Kind_InitNoMiscService,
+            "init() found no miscellaneous-queries service current: events carry no keyboard modifiers and moves "
+            "with a button down never interrupt the engine. Make a ManagerMiscServiceAbstract object current "
+            "before init().");
     subManagersInstantiate();
     subManagersRegisterCallbacks();
 
@@ -309,13 +317,18 @@ void ManagerAbstract::finalShutdown()
 
 void ManagerAbstract::stop()
 {
+    intern::DiagnosticReporter::checkThread("ManagerAbstract::stop()");
     if (m_engineShutdownFinished)
         return;
     // From inside the engine's busy loop the shutdown would pull the engine
     // and the event manager from under the operation that is running.
     if (OrvUtilIsBusy() == TRUE)
-        throw orvane::ExceptionBase(
-            "stop() was called while the engine is busy; call it once the engine's operation has returned.", false);
+    {
+        const char* const refusal =
+            "stop() was called while the engine is busy; call it once the engine's operation has returned.";
+        intern::DiagnosticReporter::report(intern::DiagnosticReporter::Kind_StopWhileBusy, refusal);
+        throw orvane::ExceptionBase(refusal, false);
+    }
     finalShutdown();
     subManagersDestroy();
 }

@@ -12,6 +12,7 @@
 // last operations.
 #include "model/ModelEngine.h"
 
+#include "integration/Diagnostics.h"
 #include "integration/GLDrawAreaFactoryInterface.h"
 #include "integration/PageManagerInterface.h"
 #include "integration/PageInterface.h"
@@ -130,6 +131,16 @@ public:
         model::reset();
         model::engine().onBusyStep = [this] { engineActsWhileBusy(); };
         model::engine().onMisuse = [this](const char* what) { fail(std::string("engine misuse: ") + what); };
+        // Pages not current get input and exposes here, as they may in a
+        // host: warnings. Of the errors only the refused stop, which the
+        // session asks for on purpose, is expected.
+        m_checkedMode = Diagnostics::isCheckedMode();
+        Diagnostics::setCheckedMode(true);
+        m_previousHandler = Diagnostics::setHandler(
+            [this](Diagnostics::Severity_e severity, const std::string& identifier, const std::string& message) {
+                if (severity == Diagnostics::Severity_Error && identifier != "reentry.stop-while-busy")
+                    fail("diagnostic " + identifier + ": " + message);
+            });
         m_misc.makeCurrent();
         char program[] = "model";
         char* argv[] = {program};
@@ -147,6 +158,8 @@ public:
         m_host.reset();
         model::engine().onBusyStep = nullptr;
         model::engine().onMisuse = nullptr;
+        Diagnostics::setHandler(m_previousHandler);
+        Diagnostics::setCheckedMode(m_checkedMode);
     }
 
     void run(unsigned long steps)
@@ -572,6 +585,8 @@ private:
     std::vector<std::unique_ptr<TestDrawArea>> m_areas;
     std::set<const void*> m_closed; // addresses only, never followed
     std::set<PageInterface*> m_deletionsAsked;
+    bool m_checkedMode;
+    Diagnostics::Handler m_previousHandler;
     PageWatcher m_watcher;
     Bystander m_bystander;
     Factory m_factory;

@@ -3,6 +3,7 @@
 #include "integration/KeyEventInterface.h"
 #include "integration/ManagerInterface.h"
 #include "integration/StopButtonInterface.h"
+#include "integration/intern/DiagnosticReporter.h"
 #include "ovsdkbase.h"
 #include "ovsdkcommon/AppLock.h"
 #include "util/ScopedExitAction.h"
@@ -69,6 +70,7 @@ void ApplicationEventMonitorAbstract::staticProcessBusyEventsCallback(long long 
 
 void ApplicationEventMonitorAbstract::processWhileBusyCallback()
 {
+    DiagnosticReporter::checkThreadIfChecked("The engine's busy-events callback");
     if (m_engineIsShuttingDown)
         return;
     m_processingBusyEvents = true;
@@ -159,6 +161,7 @@ void ApplicationEventMonitorAbstract::notifyOfKeyReleased(KeyEventInterface& eve
 
 void ApplicationEventMonitorAbstract::notifyOfIdle(OnIdleObservableInterface& source)
 {
+    DiagnosticReporter::checkThreadIfChecked("ApplicationEventMonitorAbstract::notifyOfIdle()");
     if (m_engineIsShuttingDown)
         return;
     m_onIdleObservable.notifyOfIdle(source);

@@ -2,6 +2,7 @@
 
 #include "integration/ApplicationEventMonitorInterface.h"
 #include "integration/GLDrawAreaInterface.h"
+#include "integration/intern/DiagnosticReporter.h"
 #include "integration/intern/KeyEvent.h"
 #include "integration/intern/MouseEvent.h"
 #include "ovsdkbase.h"
@@ -35,6 +36,7 @@ void EventManager::IdleEventNotifier::onIdle(OnIdleObservableInterface&)
 
 void EventManager::IdleEventNotifier::staticOnIdleQueueCallback(long long clientData)
 {
+    DiagnosticReporter::checkThreadIfChecked("The engine's on-idle callback");
     IdleEventNotifier& notifier = *reinterpret_cast<IdleEventNotifier*>(clientData);
     notifier.m_callbackQueued = false;
     EventManager& owner = *notifier.m_owner;

@@ -3,6 +3,7 @@
 #include "integration/GLDrawAreaInterface.h"
 #include "integration/PageChangeListenerInterface.h"
 #include "integration/PageManagerInterface.h"
+#include "integration/intern/DiagnosticReporter.h"
 #include "integration/intern/PageIndex.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkcommon/AppLock.h"
@@ -249,6 +250,12 @@ void Page::drawAreaExposed(bool fullDamage)
 void Page::damageOnIdle(bool fullDamage)
 {
     m_pendingFullDamage = false;
+    if (m_index != nullptr && !m_index->isCurrentPage(*this))
+        intern::DiagnosticReporter::report(
+            intern::DiagnosticReporter::Kind_DamageNotCurrentPage,
+            "A drawing area whose page is not current was exposed: the engine redraws only the current page, so "
+            "its damage is dropped. Make the page current (PageManagerInterface::setCurrentPage) to have it "
+            "redrawn.");
     AppLock lock(AppLock::ImplicitMacroRecording_Off);
     OrvEngPageDamaged(fullDamage ? TRUE : FALSE, m_uniqueID);
 }

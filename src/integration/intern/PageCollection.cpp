@@ -37,7 +37,7 @@ PageCollection::~PageCollection()
         unlink(m_head);
 }
 
-bool PageCollection::contains(PageInterface& page) const { return find(&page) != nullptr; }
+bool PageCollection::contains(const PageInterface& page) const { return find(&page) != nullptr; }
 
 PageIterator PageCollection::getPageIterator() { return PageIterator(*this, true); }
 

@@ -40,7 +40,7 @@ public:
     virtual ~PageCollection();
 
     // Compared by address.
-    virtual bool contains(PageInterface& page) const;
+    virtual bool contains(const PageInterface& page) const;
     virtual PageIterator getPageIterator();
     virtual PageIterator getReversePageIterator();
 

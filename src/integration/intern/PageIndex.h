@@ -22,6 +22,12 @@ public:
 
     // The page showing `drawArea`, or null.
     virtual PageInterface* pageShowing(GLDrawAreaInterface* drawArea) = 0;
+    // Whether `page` (compared by address, never followed) is one of the
+    // manager's pages: created, or being created, and not yet destroyed.
+    virtual bool isLivePage(const PageInterface* page) const = 0;
+    // Whether `page` is the current page as the engine last reported it
+    // (without asking the engine).
+    virtual bool isCurrentPage(const PageInterface& page) const = 0;
 
     virtual void pageBorn(Page& page) = 0;
     virtual void uniqueIDLearnt(Page& page) = 0;

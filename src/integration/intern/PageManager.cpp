@@ -6,6 +6,7 @@
 #include "integration/ManagerInterface.h"
 #include "integration/PageManagerListenerInterface.h"
 #include "integration/intern/CurrentPageSetterOnFocusGain.h"
+#include "integration/intern/DiagnosticReporter.h"
 #include "integration/intern/Page.h"
 #include "integration/intern/PageCollection.h"
 #include "integration/intern/PageStateChanges.h"
@@ -46,6 +47,7 @@ PageManager::PageManager(ManagerInterface& manager)
     : m_manager(&manager),
       m_glDrawAreaFactory(nullptr),
       m_pageBeingCreated(nullptr),
+      m_pageBeingDestroyed(nullptr),
       m_currentPage(nullptr),
       m_pageCount(0),
       m_announcing(0),
@@ -53,7 +55,7 @@ PageManager::PageManager(ManagerInterface& manager)
 {
     m_pageCollection.reset(new PageCollection(*this));
     m_pageStateChanges.reset(new PageStateChanges());
-    m_renderDestinationManager.reset(new RenderDestinationManager());
+    m_renderDestinationManager.reset(new RenderDestinationManager(*this));
     m_currentPageSetterOnFocusGain.reset(new CurrentPageSetterOnFocusGain(*this));
 }
 
@@ -96,6 +98,7 @@ int PageManager::pageCount() { return m_pageCount; }
 
 PageInterface& PageManager::addPage(GLDrawAreaInterface* drawArea)
 {
+    DiagnosticReporter::checkThread("PageManager::addPage()");
     PageInterface* page = createPage(drawArea, nullptr);
     if (page == nullptr)
         throw orvane::OutOfMemoryException("Failed to allocate memory for the new page.");
@@ -104,6 +107,7 @@ PageInterface& PageManager::addPage(GLDrawAreaInterface* drawArea)
 
 void PageManager::deletePage(PageInterface& page)
 {
+    DiagnosticReporter::checkThread("PageManager::deletePage()");
     requireManaged(page);
     request(Request::Kind_Delete, page);
 }
@@ -121,6 +125,7 @@ PageInterface* PageManager::getCurrentPage()
 
 void PageManager::setCurrentPage(PageInterface& page)
 {
+    DiagnosticReporter::checkThread("PageManager::setCurrentPage()");
     if (m_pageBeingCreated != nullptr)
         return;
     requireManaged(page);
@@ -178,6 +183,7 @@ bool PageManager::createInEngine(PageInterface& page, StringList_pa arguments)
 
 Boolean_t PageManager::onEnginePageCreateCallback(StringList_pa arguments, ArbParam_t clientData)
 {
+    DiagnosticReporter::checkThreadIfChecked("The engine's page-create callback");
     // Exceptions of host code (the factory, page-created listeners and
     // slots) pass through to the engine; only a page the engine refused
     // itself is answered FALSE.
@@ -186,14 +192,30 @@ Boolean_t PageManager::onEnginePageCreateCallback(StringList_pa arguments, ArbPa
 
 void PageManager::onEnginePageDestroyCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
-    if (PageInterface* page = fromHandle<PageInterface>(pageHandle))
-        fromHandle<PageManager>(clientData)->onEnginePageDestroy(*page);
+    PageManager* manager = fromHandle<PageManager>(clientData);
+    if (PageInterface* page = manager->checkedPage(pageHandle, "page-destroy"))
+        manager->onEnginePageDestroy(*page);
 }
 
 void PageManager::onEnginePageNewCurrentCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
-    if (PageInterface* page = fromHandle<PageInterface>(pageHandle))
-        fromHandle<PageManager>(clientData)->onEnginePageNewCurrent(*page);
+    PageManager* manager = fromHandle<PageManager>(clientData);
+    if (PageInterface* page = manager->checkedPage(pageHandle, "new-current-page"))
+        manager->onEnginePageNewCurrent(*page);
+}
+
+PageInterface* PageManager::checkedPage(ArbParam_t pageHandle, const char* callback)
+{
+    PageInterface* page = fromHandle<PageInterface>(pageHandle);
+    if (!DiagnosticReporter::isCheckedMode())
+        return page;
+    const std::string name = std::string("The engine's ") + callback + " callback";
+    DiagnosticReporter::checkThread(name.c_str());
+    if (page == nullptr || isLivePage(page))
+        return page;
+    DiagnosticReporter::report(DiagnosticReporter::Kind_StalePageHandle,
+                               name + " named a page handle that is no live page; the callback ignored it.");
+    return nullptr;
 }
 
 bool PageManager::onEnginePageCreate(StringList_pa arguments)
@@ -212,6 +234,10 @@ void PageManager::onEnginePageDestroy(PageInterface& page)
     // A drawing area destroyed during the announcement must not ask to
     // delete the page again.
     page.setDeleteWithDrawArea(false);
+    // Alive, for the engine's callbacks, until it is deleted below (the
+    // announcement passes on no exception).
+    PageInterface* const outerDestruction = m_pageBeingDestroyed;
+    m_pageBeingDestroyed = &page;
     --m_pageCount;
     // The engine reports the page that follows; until then none is current.
     if (m_pageCount == 0 || &page == m_currentPage)
@@ -229,6 +255,7 @@ void PageManager::onEnginePageDestroy(PageInterface& page)
         else
             ++waiting;
     }
+    m_pageBeingDestroyed = outerDestruction;
     delete &page;
     if (failure)
         std::rethrow_exception(failure);
@@ -251,6 +278,14 @@ PageInterface* PageManager::pageShowing(GLDrawAreaInterface* drawArea)
     const auto found = m_pagesByDrawArea.find(drawArea);
     return found != m_pagesByDrawArea.end() ? found->second : nullptr;
 }
+
+bool PageManager::isLivePage(const PageInterface* page) const
+{
+    return page != nullptr &&
+           (page == m_pageBeingCreated || page == m_pageBeingDestroyed || m_pageCollection->contains(*page));
+}
+
+bool PageManager::isCurrentPage(const PageInterface& page) const { return &page == m_currentPage; }
 
 void PageManager::pageBorn(Page& page) { m_pageStateChanges->add(page); }
 

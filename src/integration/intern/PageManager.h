@@ -74,6 +74,8 @@ public:
     void registerCallbacks() override;
 
     PageInterface* pageShowing(GLDrawAreaInterface* drawArea) override;
+    bool isLivePage(const PageInterface* page) const override;
+    bool isCurrentPage(const PageInterface& page) const override;
     void pageBorn(Page& page) override;
     void uniqueIDLearnt(Page& page) override;
     void drawAreaChanged(Page& page, GLDrawAreaInterface* oldDrawArea) override;
@@ -96,6 +98,9 @@ private:
     static void onEnginePageDestroyCallback(ArbParam_t pageHandle, ArbParam_t clientData);
     static void onEnginePageNewCurrentCallback(ArbParam_t pageHandle, ArbParam_t clientData);
 
+    // In checked mode, reports a call from another thread than init()'s and
+    // a handle that names no live page; null for that handle.
+    PageInterface* checkedPage(ArbParam_t pageHandle, const char* callback);
     // False when the engine refused the page.
     bool onEnginePageCreate(StringList_pa arguments);
     void onEnginePageDestroy(PageInterface& page);
@@ -129,6 +134,7 @@ private:
     util::ListenerSet<PageManagerListenerInterface> m_listeners;
     GLDrawAreaFactoryInterface* m_glDrawAreaFactory;
     PageInterface* m_pageBeingCreated; // while the engine creates it and it is announced
+    PageInterface* m_pageBeingDestroyed; // while its destruction is announced
     PageInterface* m_currentPage;
     std::unique_ptr<PageCollection> m_pageCollection;
     int m_pageCount;

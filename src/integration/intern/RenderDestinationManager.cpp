@@ -4,6 +4,8 @@
 #include "integration/GLDrawAreaInterface.h"
 #include "integration/PageInterface.h"
 #include "integration/PageRenderDeciderInterface.h"
+#include "integration/intern/DiagnosticReporter.h"
+#include "integration/intern/PageIndex.h"
 #include "integration/services/OffscreenImageInterface.h"
 
 #include <cstdint>
@@ -32,6 +34,14 @@ GLContextInterface* imageContext(ArbParam_t imageHandle)
 
 bool makeCurrent(GLContextInterface* context) { return context != nullptr && context->makeCurrent(); }
 
+void reportNoDrawArea(const char* request)
+{
+    DiagnosticReporter::report(DiagnosticReporter::Kind_RenderNoDrawArea,
+                               std::string("The engine asked ") + request +
+                                   " of a page that has no drawing area: nothing is drawn. Give the page a drawing "
+                                   "area (PageInterface::setDrawArea) or delete it.");
+}
+
 bool releaseCurrent(GLContextInterface* context) { return context != nullptr && context->releaseCurrent(); }
 
 } // namespace
@@ -59,8 +69,9 @@ private:
     RenderDestinationManager* m_owner;
 };
 
-RenderDestinationManager::RenderDestinationManager()
-    : m_lastRenderDest(RenderDest_None),
+RenderDestinationManager::RenderDestinationManager(PageIndex& pages)
+    : m_pages(&pages),
+      m_lastRenderDest(RenderDest_None),
       m_cachedHandle(0),
       m_cachedDrawArea(nullptr),
       m_cachedContext(nullptr),
@@ -95,8 +106,16 @@ void RenderDestinationManager::popPageRenderDecider()
 
 Boolean_t RenderDestinationManager::renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
-    GLDrawAreaInterface* drawArea = manager(clientData).drawArea(pageHandle);
-    return drawArea != nullptr && drawArea->isValid() && drawArea->canRender() ? TRUE : FALSE;
+    RenderDestinationManager& self = manager(clientData);
+    if (!self.select(pageHandle))
+        return FALSE;
+    GLDrawAreaInterface* drawArea = self.m_cachedDrawArea;
+    if (drawArea == nullptr)
+    {
+        reportNoDrawArea("whether it may draw");
+        return FALSE;
+    }
+    return drawArea->isValid() && drawArea->canRender() ? TRUE : FALSE;
 }
 
 Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData)
@@ -106,7 +125,12 @@ Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_
     self.m_lastRenderDest = renderDest;
     // A page's frame begins and ends on the screen: those two first.
     if (renderDest == RenderDest_Screen)
+    {
+        // The checks need the answer: out of the path when checked mode is off.
+        if (DiagnosticReporter::isCheckedMode())
+            return self.makeScreenCurrentChecked(handle) ? TRUE : FALSE;
         return makeCurrent(self.screenContext(handle)) ? TRUE : FALSE;
+    }
     if (renderDest == RenderDest_End && previous == RenderDest_Screen)
         return releaseCurrent(self.screenContext(handle)) ? TRUE : FALSE;
     return otherDestination(renderDest, previous, handle) ? TRUE : FALSE;
@@ -114,25 +138,26 @@ Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_
 
 void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
-    if (pageHandle == 0)
-        return;
     RenderDestinationManager& self = manager(clientData);
+    if (!self.select(pageHandle))
+        return;
     // Without a decider of the host's, the buffers are swapped.
     const auto& deciders = self.m_pageRenderDeciders;
     if (!deciders.empty() && !deciders.back()->shouldOpenGLBuffersBeSwapped(*fromHandle<PageInterface>(pageHandle)))
         return;
-    if (GLContextInterface* context = self.screenContext(pageHandle))
+    if (GLContextInterface* context = self.m_cachedContext)
         context->swapBuffers();
 }
 
 void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width,
                                                       int* height)
 {
-    if (pageHandle == 0 || width == nullptr || height == nullptr)
+    RenderDestinationManager& self = manager(clientData);
+    if (!self.select(pageHandle) || width == nullptr || height == nullptr)
         return;
     // The page's size is its drawing area's while that is valid; the page
     // itself knows its size without one.
-    GLDrawAreaInterface* drawArea = manager(clientData).drawArea(pageHandle);
+    GLDrawAreaInterface* drawArea = self.m_cachedDrawArea;
     if (drawArea != nullptr && drawArea->isValid())
         drawArea->getSize(*width, *height);
     else
@@ -169,19 +194,47 @@ bool RenderDestinationManager::otherDestination(int renderDest, int previous, Ar
     }
 }
 
-GLDrawAreaInterface* RenderDestinationManager::cache(ArbParam_t pageHandle)
+bool RenderDestinationManager::makeScreenCurrentChecked(ArbParam_t pageHandle)
 {
-    forgetCachedPage();
+    DiagnosticReporter::checkThread("The engine's render-destination callback");
+    if (!select(pageHandle))
+        return false; // no page, or a stale handle (reported)
+    if (m_cachedContext == nullptr)
+    {
+        reportNoDrawArea("to draw to the screen");
+        return false;
+    }
+    if (m_cachedContext->makeCurrent())
+        return true;
+    DiagnosticReporter::report(DiagnosticReporter::Kind_RenderMakeCurrentFailed,
+                               "GLContextInterface::makeCurrent() answered false for the drawing area of the page "
+                               "the engine draws: the frame is lost. The drawing area's context must be usable "
+                               "whenever its canRender() answers true.");
+    return false;
+}
+
+bool RenderDestinationManager::cache(ArbParam_t pageHandle)
+{
     PageInterface* page = fromHandle<PageInterface>(pageHandle);
     if (page == nullptr)
-        return nullptr;
+        return false;
+    // The cached page is alive (it is forgotten when it is destroyed); any
+    // other is checked in checked mode.
+    if (DiagnosticReporter::isCheckedMode() && !m_pages->isLivePage(page))
+    {
+        DiagnosticReporter::report(DiagnosticReporter::Kind_StalePageHandle,
+                                   "An engine render callback named a page handle that is no live page; the "
+                                   "callback ignored it.");
+        return false;
+    }
+    forgetCachedPage();
     const auto watch = std::make_shared<PageWatch>(*this);
     m_pageConnection = page->connectDrawAreaChanged([watch](GLDrawAreaInterface*) { watch->pageChanged(); });
     m_pageWatch = watch.get();
     m_cachedHandle = pageHandle;
     m_cachedDrawArea = page->getDrawArea();
     m_cachedContext = m_cachedDrawArea != nullptr ? &m_cachedDrawArea->getGLContext() : nullptr;
-    return m_cachedDrawArea;
+    return true;
 }
 
 void RenderDestinationManager::forgetCachedPage()

@@ -20,6 +20,8 @@ class PageRenderDeciderInterface;
 
 namespace intern {
 
+class PageIndex;
+
 // Answers the engine's four render callbacks: may a page be drawn now, how
 // large is its destination, make the destination's OpenGL context current
 // (or release it), and swap the buffers when the top page render decider
@@ -33,6 +35,12 @@ namespace intern {
 // Every frame names the same page five times: the page's drawing area and
 // its context are kept from one callback to the next, until the page gets
 // another drawing area or is destroyed.
+//
+// In checked mode a page handle other than the cached page's is first looked
+// up among the live pages of the page manager, and a stale one is reported
+// and treated as null (the cached page is alive: it is forgotten when it is
+// destroyed); the screen destination also reports a call from another thread
+// and a context that cannot be made current.
 class RenderDestinationManager : public virtual SubManagerInterface
 {
 public:
@@ -46,8 +54,9 @@ public:
         RenderDest_None = 255
     };
 
-    // The stack starts with a decider that always swaps.
-    RenderDestinationManager();
+    // The stack starts with a decider that always swaps. `pages` are the
+    // page manager's, which owns this manager.
+    explicit RenderDestinationManager(PageIndex& pages);
     RenderDestinationManager(const RenderDestinationManager&) = delete;
     RenderDestinationManager& operator=(const RenderDestinationManager&) = delete;
     // The engine callbacks stay registered.
@@ -71,21 +80,20 @@ private:
     // The destinations other than a page's screen (the offscreen image, no
     // context, the end of those), and codes that are none.
     static bool otherDestination(int renderDest, int previous, ArbParam_t handle);
-    // The drawing area of the page named by `pageHandle` (null for none):
-    // the cached one for the page of the last frame, without a call.
-    GLDrawAreaInterface* drawArea(ArbParam_t pageHandle)
-    {
-        return pageHandle == m_cachedHandle ? m_cachedDrawArea : cache(pageHandle);
-    }
-    // Its drawing area's context, or null without a drawing area.
-    GLContextInterface* screenContext(ArbParam_t pageHandle)
-    {
-        return drawArea(pageHandle) != nullptr ? m_cachedContext : nullptr;
-    }
-    // Caches the page named by `pageHandle` (none for 0); its drawing area.
-    GLDrawAreaInterface* cache(ArbParam_t pageHandle);
+    // Makes the page's screen context current, reporting a call from
+    // another thread, a page without drawing area and a context that cannot
+    // be made current.
+    bool makeScreenCurrentChecked(ArbParam_t pageHandle);
+    // Whether `pageHandle` names a page, which is then the cached one (its
+    // drawing area and context cached with it): at once for the page of the
+    // last frame; false for 0 and, in checked mode, for a stale handle.
+    bool select(ArbParam_t pageHandle) { return (pageHandle == m_cachedHandle && pageHandle != 0) || cache(pageHandle); }
+    // The selected page's drawing area's context, or null.
+    GLContextInterface* screenContext(ArbParam_t pageHandle) { return select(pageHandle) ? m_cachedContext : nullptr; }
+    bool cache(ArbParam_t pageHandle);
     void forgetCachedPage();
 
+    PageIndex* m_pages;
     int m_lastRenderDest;
     // The host's deciders; the default one, which always swaps, is not
     // stored: an empty stack decides as it does.

@@ -6,6 +6,7 @@
 #include "integration/PageInterface.h"
 #include "integration/PageIterator.h"
 #include "integration/PageManagerInterface.h"
+#include "integration/intern/DiagnosticReporter.h"
 #include "ovsdkbase.h"
 #include "ovsdkcommon/AppLock.h"
 #include "util/ConnectAtBack.h"
@@ -167,13 +168,25 @@ void WorkAreaEventDispatcher::currentPageChanged(PageInterface&, PageManagerInte
     // for it; every other queue is emptied (all of them without a current page).
     m_currentPage = manager.getCurrentPage();
     GLDrawAreaInterface* current = currentDrawArea();
+    std::size_t dropped = 0;
     for (auto& entry : m_registrations)
     {
         if (entry.first == current)
             continue;
         m_heldButton = NoButton;
-        entry.second->queue.clear();
+        EventQueue& queue = entry.second->queue;
+        if (queue.empty())
+            continue;
+        dropped += queue.size();
+        queue.clear();
     }
+    if (dropped > 0)
+        DiagnosticReporter::report(
+            DiagnosticReporter::Kind_InputNotCurrentPage,
+            std::to_string(dropped) +
+                " input event(s) of drawing areas whose page is not current were dropped: only the current page's "
+                "drawing area gets input. Make a page current (PageManagerInterface::setCurrentPage) when its "
+                "drawing area gains focus, before its input.");
 }
 
 void WorkAreaEventDispatcher::pageNameChanged(std::string, PageInterface&) {}

@@ -1,0 +1,192 @@
+// The diagnostics channel: each kind of host mistake, provoked on a running
+// host, reaches the handler with its identifier and severity; the default
+// handler prints each kind once; checked mode ignores stale page handles.
+#include "integration/Diagnostics.h"
+#include "integration/PageInterface.h"
+#include "integration/PageManagerInterface.h"
+#include "ovexception/ExceptionBase.h"
+#include "ovsdkbase/SimulatedEngine.h"
+#include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
+#include "support/RunningHost.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace orvane::sdk::integration;
+namespace sim = orvane::sim;
+using orvane::test::RunningHost;
+
+typedef std::pair<Diagnostics::Severity_e, std::string> Report;
+
+class DiagnosticsTest : public RunningHost
+{
+public:
+    // The host, open to the table's functions.
+    using RunningHost::areaA;
+    using RunningHost::areaB;
+    using RunningHost::host;
+    using RunningHost::monitor;
+    using RunningHost::pages;
+    using RunningHost::reportIdle;
+
+protected:
+    DiagnosticsTest()
+        : m_checkedMode(Diagnostics::isCheckedMode()),
+          m_previous(Diagnostics::setHandler(
+              [this](Diagnostics::Severity_e severity, const std::string& identifier, const std::string& message) {
+                  EXPECT_FALSE(message.empty()) << identifier;
+                  reports.emplace_back(severity, identifier);
+              }))
+    {
+        Diagnostics::setCheckedMode(false);
+    }
+    ~DiagnosticsTest() override
+    {
+        Diagnostics::setCheckedMode(m_checkedMode);
+        Diagnostics::setHandler(m_previous);
+    }
+
+    bool reported(const std::string& identifier) const
+    {
+        return std::any_of(reports.begin(), reports.end(),
+                           [&identifier](const Report& report) { return report.second == identifier; });
+    }
+
+    std::vector<Report> reports;
+
+private:
+    bool m_checkedMode;
+    Diagnostics::Handler m_previous;
+};
+
+struct Mistake
+{
+    const char* identifier;
+    Diagnostics::Severity_e severity;
+    std::function<void(DiagnosticsTest&)> provoke;
+};
+
+class Kinds : public DiagnosticsTest, public ::testing::WithParamInterface<Mistake>
+{
+};
+
+ArbParam_t handleOf(PageInterface& page) { return page; }
+
+const Mistake Mistakes[] = {
+    {"init.no-misc-service", Diagnostics::Severity_Warning,
+     [](DiagnosticsTest& h) {
+         h.host->stop();
+         { orvane::test::FakeManagerMiscService gone; } // leaves no service current
+         char program[] = "host";
+         char* argv[] = {program};
+         h.host->init(1, argv, "/opt/engine");
+     }},
+    {"input.not-current-page", Diagnostics::Severity_Warning,
+     [](DiagnosticsTest& h) {
+         h.pages().addPage(&h.areaA);
+         h.pages().addPage(&h.areaB);
+         h.areaA.simulatePress(MouseEventInterface::MouseButton_1, 3, 4);
+         h.pages().addPage(nullptr); // another page becomes current
+     }},
+    {"damage.not-current-page", Diagnostics::Severity_Warning,
+     [](DiagnosticsTest& h) {
+         h.pages().addPage(&h.areaA);
+         h.pages().addPage(&h.areaB);
+         h.areaA.simulateExpose(true);
+         orvane::sdk::ui::common::processIdleActions();
+     }},
+    {"render.no-draw-area", Diagnostics::Severity_Warning,
+     [](DiagnosticsTest& h) {
+         h.pages().addPage(nullptr);
+         sim::drawCurrentPage();
+     }},
+    {"render.make-current-failed", Diagnostics::Severity_Error,
+     [](DiagnosticsTest& h) {
+         Diagnostics::setCheckedMode(true);
+         h.pages().addPage(&h.areaA);
+         h.areaA.context.makeCurrentSucceeds = false;
+         sim::drawCurrentPage();
+     }},
+    {"thread.not-init-thread", Diagnostics::Severity_Error,
+     [](DiagnosticsTest& h) {
+         PageInterface& page = h.pages().addPage(&h.areaA);
+         std::thread([&h, &page] { h.pages().setCurrentPage(page); }).join();
+     }},
+    {"reentry.stop-while-busy", Diagnostics::Severity_Error,
+     [](DiagnosticsTest& h) {
+         h.monitor.post([&h] { EXPECT_THROW(h.host->stop(), orvane::ExceptionBase); });
+         sim::runBusyOperation(2);
+     }},
+    {"engine.stale-page-handle", Diagnostics::Severity_Error,
+     [](DiagnosticsTest& h) {
+         Diagnostics::setCheckedMode(true);
+         PageInterface& kept = h.pages().addPage(&h.areaA);
+         PageInterface& gone = h.pages().addPage(&h.areaB);
+         const ArbParam_t stale = handleOf(gone);
+         h.pages().deletePage(gone);
+         // Each callback ignores the handle: nothing is followed (the
+         // sanitizers would see it), drawn, counted or made current.
+         const sim::Callbacks& engine = sim::callbacks();
+         EXPECT_FALSE(engine.renderQuery.callback(stale, engine.renderQuery.clientData));
+         EXPECT_FALSE(engine.renderDest.callback(1, stale, engine.renderDest.clientData));
+         int width = -1;
+         int height = -1;
+         engine.renderDestSize.callback(stale, engine.renderDestSize.clientData, &width, &height);
+         engine.swapBuffers.callback(stale, engine.swapBuffers.clientData);
+         engine.pageNewCurrent.callback(stale, engine.pageNewCurrent.clientData);
+         engine.pageDestroy.callback(stale, engine.pageDestroy.clientData);
+         EXPECT_EQ(-1, width);
+         EXPECT_TRUE(h.areaB.context.calls.empty());
+         EXPECT_EQ(1, h.pages().pageCount());
+         EXPECT_EQ(&kept, h.pages().getCurrentPage());
+     }},
+};
+
+TEST_P(Kinds, AreReportedWithTheirIdentifierAndSeverity)
+{
+    GetParam().provoke(*this);
+    const auto found = std::find_if(reports.begin(), reports.end(),
+                                    [](const Report& report) { return report.second == GetParam().identifier; });
+    ASSERT_NE(reports.end(), found) << GetParam().identifier << " was not reported";
+    EXPECT_EQ(GetParam().severity, found->first);
+}
+
+INSTANTIATE_TEST_SUITE_P(Diagnostics, Kinds, ::testing::ValuesIn(Mistakes),
+                         [](const ::testing::TestParamInfo<Mistake>& info) {
+                             std::string name = info.param.identifier;
+                             std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+                             return name;
+                         });
+
+TEST_F(DiagnosticsTest, TheDefaultHandlerPrintsEachKindOnceAndNormalUseReportsNothing)
+{
+    pages().addPage(&areaA);
+    pages().addPage(&areaB);
+    areaB.simulateExpose(true);
+    sim::drawCurrentPage();
+    reportIdle();
+    orvane::sdk::ui::common::processIdleActions();
+    EXPECT_TRUE(reports.empty());
+
+    Diagnostics::setHandler(Diagnostics::Handler());
+    ::testing::internal::CaptureStderr();
+    for (int time = 0; time < 3; ++time)
+    {
+        areaA.simulateExpose(true);
+        orvane::sdk::ui::common::processIdleActions();
+    }
+    const std::string printed = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(printed.find("[damage.not-current-page]"), printed.rfind("[damage.not-current-page]")) << printed;
+    EXPECT_NE(std::string::npos, printed.find("warning [damage.not-current-page]")) << printed;
+}
+
+} // namespace
