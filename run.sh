@@ -36,6 +36,9 @@ BASE_PACKAGES=(cmake g++ make pkg-config libboost-dev googletest libgtest-dev li
 # Packages (CPack's .deb: dpkg-shlibdeps and file) and the API reference.
 TOOL_PACKAGES=(dpkg-dev file doxygen)
 QT_PACKAGES=(qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev xvfb xauth libgl1-mesa-dri libegl-mesa0 libglx-mesa0 x11-utils)
+# The GLFW host kit: GLFW 3 (its OpenGL and the virtual display are above);
+# its tests read the screen through Xlib.
+GLFW_PACKAGES=(libglfw3-dev libx11-dev)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -56,7 +59,7 @@ install_missing() {
 }
 
 setup() {
-    install_missing "${BASE_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${QT_PACKAGES[@]}"
+    install_missing "${BASE_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${QT_PACKAGES[@]}" "${GLFW_PACKAGES[@]}"
 }
 
 build() {
