@@ -1,16 +1,12 @@
 #include "GlfwConformanceDriver.h"
 
+#include "X11WindowGrab.h"
+
 #include "ovsdkglfwhost/GlfwEventLoop.h"
 #include "ovsdkglfwhost/GlfwGLDrawArea.h"
 #include "ovsdkglfwhost/GlfwInputMapping.h"
 
 #include <GLFW/glfw3.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
-// GLFW's native access on X11 (glfw3native.h would need the XRandR headers).
-extern "C" Display* glfwGetX11Display(void);
-extern "C" Window glfwGetX11Window(GLFWwindow* window);
 
 #include <cctype>
 #include <cmath>
@@ -135,24 +131,8 @@ void* GlfwConformanceDriver::glProcAddress(const char* name)
 bool GlfwConformanceDriver::grabScreen(DrawArea& drawArea, int& width, int& height, std::vector<unsigned char>& rgb)
 {
     GlfwGLDrawArea& shown = area(drawArea);
-    if (shown.window() == nullptr || !shown.isExposed())
-        return false;
     shown.getSize(width, height);
-    XImage* image = XGetImage(glfwGetX11Display(), glfwGetX11Window(shown.window()), 0, 0, unsigned(width),
-                              unsigned(height), AllPlanes, ZPixmap);
-    if (image == nullptr)
-        return false;
-    rgb.clear();
-    for (int row = 0; row < height; ++row)
-        for (int column = 0; column < width; ++column)
-        {
-            const unsigned long pixel = XGetPixel(image, column, row);
-            rgb.push_back(static_cast<unsigned char>((pixel & image->red_mask) >> 16));
-            rgb.push_back(static_cast<unsigned char>((pixel & image->green_mask) >> 8));
-            rgb.push_back(static_cast<unsigned char>(pixel & image->blue_mask));
-        }
-    XDestroyImage(image);
-    return true;
+    return shown.isExposed() && X11WindowGrab::grab(shown.window(), width, height, rgb);
 }
 
 GlfwGLDrawArea& GlfwConformanceDriver::area(DrawArea& drawArea) { return dynamic_cast<GlfwGLDrawArea&>(drawArea); }

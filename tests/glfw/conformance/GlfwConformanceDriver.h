@@ -2,8 +2,8 @@
 // the window system by queueing GLFW's events in the kit's event loop, as
 // the kit's GLFW callbacks do (keys by their GLFW key code followed by the
 // character they type, as GLFW reports them on X11), and resizes windows
-// through GLFW. Pixels come from the window's front buffer, OpenGL
-// functions from the current GLFW context.
+// through GLFW. Pixels come from the X server (the GLFW demo's screen grab),
+// OpenGL functions from the current GLFW context.
 #ifndef TESTS_GLFW_CONFORMANCE_GLFWCONFORMANCEDRIVER_H
 #define TESTS_GLFW_CONFORMANCE_GLFWCONFORMANCEDRIVER_H
 
