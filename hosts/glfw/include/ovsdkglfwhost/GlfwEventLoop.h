@@ -22,7 +22,7 @@
 // - What the library's queries need: the keyboard modifiers of the input
 //   being (or last) delivered, the mouse buttons down after the input
 //   delivered so far, and the device pixel ratio of the focused drawing
-//   area (else of the first one).
+//   area (else of any drawing area; 1 without one).
 // Leaves to the application: calling runOnce() (or run()) from its main
 // loop, and quitting. Make it before any GLFW window and delete it after
 // the last (it terminates GLFW).
