@@ -14,8 +14,7 @@
 
 #include <GLFW/glfw3.h>
 
-#include <sys/stat.h>
-
+#include <filesystem>
 #include <iostream>
 
 namespace sim = orvane::sim;
@@ -81,7 +80,8 @@ DemoScript::~DemoScript()
 
 void DemoScript::start(double timeLimitSeconds)
 {
-    mkdir(m_outputDirectory.c_str(), 0755);
+    std::error_code ignored;
+    std::filesystem::create_directories(m_outputDirectory, ignored);
     m_deadline = glfwGetTime() + timeLimitSeconds;
     m_stepDeadline = glfwGetTime() + StepWaitSeconds;
     m_pollTimer = m_loop.startTimer(PollMilliseconds, [this] { poll(); });
@@ -129,9 +129,9 @@ void DemoScript::addSteps()
         m_account.road("Export");
         m_account.user("exports the current page");
         const sim::ExportedImage image = sim::exportImage(320, 240, ExportRegion_CurrentFrame);
-        check(image.ok && picturesPlot(image.rgb, m_hostPage), "the export (an offscreen image) shows the plot");
-        if (image.ok)
-            X11WindowGrab::writePpm(m_outputDirectory + "/export.ppm", image.width, image.height, image.rgb);
+        check(image.ok && picturesPlot(image.rgb, m_hostPage) &&
+                  X11WindowGrab::writePpm(m_outputDirectory + "/export.ppm", image.width, image.height, image.rgb),
+              "the export (an offscreen image) shows the plot");
         m_account.road("Close");
         m_account.user("closes the engine page's window");
         glfwSetWindowShouldClose(m_session.engineWindow()->window(), GLFW_TRUE);
@@ -269,8 +269,8 @@ bool DemoScript::showsPlot(GlfwGLDrawArea* window, UniqueID_t page, const std::s
     std::vector<unsigned char> rgb;
     if (!X11WindowGrab::grab(window->window(), width, height, rgb))
         return false;
-    X11WindowGrab::writePpm(m_outputDirectory + "/" + fileName, width, height, rgb);
-    return picturesPlot(rgb, page);
+    return X11WindowGrab::writePpm(m_outputDirectory + "/" + fileName, width, height, rgb) &&
+           picturesPlot(rgb, page);
 }
 
 void DemoScript::click(GlfwGLDrawArea& window, double x, double y)
