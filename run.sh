@@ -8,6 +8,11 @@
 #                      display if there is a usable one, otherwise its scripted
 #                      session under xvfb-run, writing pictures to demo-out/;
 #                      "./run.sh demo --script" runs the scripted session anyway
+#   ./run.sh glfw-demo build, then run the GLFW demo: on the display if there
+#                      is a usable one, otherwise its scripted session under
+#                      xvfb-run, writing pictures to demo-out/glfw/;
+#                      "./run.sh glfw-demo --script" runs the scripted session
+#                      anyway
 #   ./run.sh console-demo  build, then run the console demo (no window system)
 #   ./run.sh bench     build, then run the hot-path benchmarks and print their
 #                      table of ratios to the plain-code floors;
@@ -36,6 +41,9 @@ BASE_PACKAGES=(cmake g++ make pkg-config libboost-dev googletest libgtest-dev li
 # Packages (CPack's .deb: dpkg-shlibdeps and file) and the API reference.
 TOOL_PACKAGES=(dpkg-dev file doxygen)
 QT_PACKAGES=(qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev xvfb xauth libgl1-mesa-dri libegl-mesa0 libglx-mesa0 x11-utils)
+# The GLFW host kit: GLFW 3 (its OpenGL and the virtual display are above);
+# its tests read the screen through Xlib.
+GLFW_PACKAGES=(libglfw3-dev libx11-dev)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -56,7 +64,7 @@ install_missing() {
 }
 
 setup() {
-    install_missing "${BASE_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${QT_PACKAGES[@]}"
+    install_missing "${BASE_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${QT_PACKAGES[@]}" "${GLFW_PACKAGES[@]}"
 }
 
 build() {
@@ -77,20 +85,22 @@ sanitize() {
     ctest --preset sanitize -j "$JOBS" -E package_consumer
 }
 
-demo() {
+# run_demo NAME PROGRAM OUTPUT [--script]: a demo on the display when there
+# is a usable one, otherwise its scripted session on a virtual one.
+run_demo() {
+    local name=$1 program=$2 output=$3
     build
-    local program=./build/examples/qt-demo/qt-demo
     if [ ! -x "$program" ]; then
-        echo "run.sh: the Qt demo was not built (Qt 6 not found)" >&2
+        echo "run.sh: the $name was not built (its toolkit was not found)" >&2
         exit 1
     fi
     local options=()
-    if [ "${1:-}" = "--script" ]; then options=(--script --out demo-out); fi
+    if [ "${4:-}" = "--script" ]; then options=(--script --out "$output"); fi
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
         "$program" "${options[@]}"
     else
-        echo "run.sh: no usable display: the demo's scripted session runs on a virtual one (xvfb-run)"
-        xvfb-run -a -s "-screen 0 1280x1024x24" "$program" --script --out demo-out
+        echo "run.sh: no usable display: the $name's scripted session runs on a virtual one (xvfb-run)"
+        xvfb-run -a -s "-screen 0 1280x1024x24" "$program" --script --out "$output"
     fi
 }
 
@@ -152,7 +162,8 @@ case "${1:-}" in
     setup) setup ;;
     build) build ;;
     test) run_tests ;;
-    demo) demo "${2:-}" ;;
+    demo) run_demo "Qt demo" ./build/examples/qt-demo/qt-demo demo-out "${2:-}" ;;
+    glfw-demo) run_demo "GLFW demo" ./build/examples/glfw-demo/glfw-demo demo-out/glfw "${2:-}" ;;
     console-demo) console_demo ;;
     bench) bench "${2:-}" ;;
     sanitize) sanitize ;;
@@ -161,7 +172,7 @@ case "${1:-}" in
     package) package ;;
     docs) docs ;;
     *)
-        sed -n '2,25p' "$0"
+        sed -n '2,31p' "$0"
         exit 2
         ;;
 esac

@@ -1,6 +1,7 @@
 #include "DemoSession.h"
 
 #include "AccountedPlotRepairer.h"
+#include "AccountedStart.h"
 #include "BoundaryAccount.h"
 
 #include "ovsdkqthost/QtGLContext.h"
@@ -31,28 +32,14 @@ DemoSession::~DemoSession() { stop(); }
 
 bool DemoSession::start(const std::string& program, const std::string& homeDirectory)
 {
-    m_manager.connectEngineStarted([this] { m_account.toHost("signalEngineStarted"); });
-    m_manager.connectEngineShutdownInitiated([this] { m_account.toHost("signalEngineShutdownInitiated"); });
-    m_manager.connectEngineShutdownFinished([this] { m_account.toHost("signalEngineShutdownFinished"); });
-
     m_account.host("makes its miscellaneous-queries and offscreen-image services current (before init)");
     m_manager.getServiceRepository().setService(&m_misc);
     m_manager.getServiceRepository().setService(&m_offscreen);
     m_manager.getPageManager().setGLDrawAreaFactory(m_drawAreaFactory);
 
-    m_account.host("init(\"" + program + "\", home directory \"" + homeDirectory + "\")");
-    std::string arguments = program;
-    char* argv[] = {&arguments[0]};
-    const integration::ManagerInterface::ManagerStartReturnCode_e init = m_manager.init(1, argv, homeDirectory);
-    m_account.toHost("init answers", std::to_string(init) + " \"" + m_manager.returnCodeString(init) + "\"");
-    if (init != integration::ManagerInterface::ManagerStartReturnCode_Ok)
-        return false;
-
-    m_account.host("start()");
-    m_running = true;
-    const integration::ManagerInterface::ManagerStartReturnCode_e start = m_manager.start();
-    m_account.toHost("start answers", std::to_string(start) + " \"" + m_manager.returnCodeString(start) + "\"");
-    if (start != integration::ManagerInterface::ManagerStartReturnCode_Ok)
+    const StartReached reached = initAndStart(m_manager, m_account, program, homeDirectory);
+    m_running = reached != StartReached::InitFailed;
+    if (reached != StartReached::Started)
         return false;
 
     m_account.host("lets the engine draw with the current context's OpenGL, pushes an interrupted-plot repairer");

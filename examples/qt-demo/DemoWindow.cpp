@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include <iterator>
@@ -59,7 +60,8 @@ DemoWindow::DemoWindow(DemoSession& session, BoundaryAccount& account)
       m_recentLayoutsService(m_recentLayouts, 8, [this](const QString& layout) { engineOpensLayout(layout); }),
       m_pageAccount(account),
       m_inputAccount(account),
-      m_viewRedrawer(session.manager().getEventManager(), session.manager().getPageManager()),
+      m_viewRedrawer(session.manager().getEventManager(), session.manager().getPageManager(),
+                     [this](std::function<void()> redraw) { QTimer::singleShot(0, this, std::move(redraw)); }),
       m_stopButton(boost::make_shared<qthost::QtStopButton>(*m_stop)),
       m_layoutsOpened(0)
 {

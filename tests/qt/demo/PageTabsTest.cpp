@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 namespace qtdemotest {
 namespace {
@@ -98,7 +99,10 @@ TEST_F(PageTabsTest, APageGoingTakesItsTabAndWindowAlongWhicheverSideDeletesIt)
 
 TEST_F(PageTabsTest, APannedPageIsDrawnAgainOnceAtIdleTime)
 {
-    ViewChangeRedrawer redrawer(demo.manager().getEventManager(), pages);
+    QObject redrawContext;
+    ViewChangeRedrawer redrawer(demo.manager().getEventManager(), pages, [&redrawContext](std::function<void()> redraw) {
+        QTimer::singleShot(0, &redrawContext, std::move(redraw));
+    });
     const long long id = hostPage().getUniqueID();
     settle();
     const int framesBefore = sim::findPage(id)->framesDrawn;

@@ -14,8 +14,12 @@ public:
 
     bool shouldOpenGLBuffersBeSwapped(orvane::sdk::integration::PageInterface& page) const override;
 
+    // Frames it kept off the screen so far.
+    int framesKeptOff() const;
+
 private:
     BoundaryAccount& m_account;
+    mutable int m_framesKeptOff;
 };
 
 #endif // QT_DEMO_ACCOUNTEDPLOTREPAIRER_H

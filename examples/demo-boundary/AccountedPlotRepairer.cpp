@@ -6,7 +6,7 @@
 
 #include <string>
 
-AccountedPlotRepairer::AccountedPlotRepairer(BoundaryAccount& account) : m_account(account) {}
+AccountedPlotRepairer::AccountedPlotRepairer(BoundaryAccount& account) : m_account(account), m_framesKeptOff(0) {}
 
 bool AccountedPlotRepairer::shouldOpenGLBuffersBeSwapped(orvane::sdk::integration::PageInterface& page) const
 {
@@ -15,6 +15,11 @@ bool AccountedPlotRepairer::shouldOpenGLBuffersBeSwapped(orvane::sdk::integratio
     if (swap)
         m_account.toHost("frame drawn and shown", frame);
     else
+    {
+        ++m_framesKeptOff;
         m_account.toHost("frame interrupted", frame + ": not shown, redrawn at idle time");
+    }
     return swap;
 }
+
+int AccountedPlotRepairer::framesKeptOff() const { return m_framesKeptOff; }

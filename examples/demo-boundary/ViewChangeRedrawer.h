@@ -1,6 +1,7 @@
 // The simulated engine moves a page's view on drags and zoom keys but,
 // unlike a real engine, leaves the redraw to its host. After each idle pass
-// of the engine this redraws the current page when its view moved.
+// of the engine this redraws the current page when its view moved, from the
+// host's event loop (not from inside the engine's idle pass).
 #ifndef QT_DEMO_VIEWCHANGEREDRAWER_H
 #define QT_DEMO_VIEWCHANGEREDRAWER_H
 
@@ -8,8 +9,7 @@
 
 #include <boost/signals2/connection.hpp>
 
-#include <QObject>
-
+#include <functional>
 #include <map>
 
 namespace orvane {
@@ -24,15 +24,18 @@ class PageManagerInterface;
 class ViewChangeRedrawer
 {
 public:
+    // Runs an action from the host's event loop, once it gets to it.
+    typedef std::function<void(std::function<void()> action)> Later;
+
     ViewChangeRedrawer(orvane::sdk::integration::EventManagerInterface& events,
-                       orvane::sdk::integration::PageManagerInterface& pages);
+                       orvane::sdk::integration::PageManagerInterface& pages, Later later);
 
 private:
     void engineIdle();
 
     orvane::sdk::integration::PageManagerInterface& m_pages;
     std::map<long long, orvane::sim::PageView> m_views; // by page id, as last seen
-    QObject m_redrawContext; // a posted redraw dies with it
+    Later m_later;
     boost::signals2::scoped_connection m_idleConnection;
 };
 

@@ -4,8 +4,6 @@
 #include "integration/PageInterface.h"
 #include "integration/PageManagerInterface.h"
 
-#include <QTimer>
-
 namespace {
 
 bool sameView(const orvane::sim::PageView& a, const orvane::sim::PageView& b)
@@ -16,8 +14,8 @@ bool sameView(const orvane::sim::PageView& a, const orvane::sim::PageView& b)
 } // namespace
 
 ViewChangeRedrawer::ViewChangeRedrawer(orvane::sdk::integration::EventManagerInterface& events,
-                                       orvane::sdk::integration::PageManagerInterface& pages)
-    : m_pages(pages), m_idleConnection(events.connectOnIdle([this] { engineIdle(); }))
+                                       orvane::sdk::integration::PageManagerInterface& pages, Later later)
+    : m_pages(pages), m_later(std::move(later)), m_idleConnection(events.connectOnIdle([this] { engineIdle(); }))
 {
 }
 
@@ -31,8 +29,7 @@ void ViewChangeRedrawer::engineIdle()
     if (seen.second || sameView(seen.first->second, state->view))
         return;
     seen.first->second = state->view;
-    // Not from inside the engine's idle pass.
-    QTimer::singleShot(0, &m_redrawContext, [this] {
+    m_later([this] {
         if (orvane::sdk::integration::PageInterface* current = m_pages.getCurrentPage())
             current->redraw();
     });

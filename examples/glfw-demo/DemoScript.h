@@ -1,0 +1,105 @@
+// The scripted session: the demo driven like a user would, by input that
+// takes the window system's road (GLFW events queued in the kit's loop, as
+// its callbacks queue them, so the application event monitor sees them),
+// from a timer of the loop, which also runs while the engine is busy. Two
+// windows with a page each (one the host makes, one the engine asks for),
+// focus making a page current, a drag, the wheel and a key in the plot, a
+// long operation interrupted by a key press and one interrupted by a click,
+// a frame cut short by an interrupt kept off the screen and redrawn, an
+// export and the close of a window. Each outcome is checked, the frames on
+// the screen by their pixels; pictures go to the output directory.
+#ifndef GLFW_DEMO_DEMOSCRIPT_H
+#define GLFW_DEMO_DEMOSCRIPT_H
+
+#include "ovsdkbase.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class BoundaryAccount;
+class DemoSession;
+
+namespace orvane {
+namespace sdk {
+namespace glfwhost {
+class GlfwEventLoop;
+class GlfwGLDrawArea;
+} // namespace glfwhost
+} // namespace sdk
+} // namespace orvane
+
+class DemoScript
+{
+public:
+    DemoScript(orvane::sdk::glfwhost::GlfwEventLoop& loop, DemoSession& session, BoundaryAccount& account,
+               const std::string& outputDirectory);
+    ~DemoScript();
+    DemoScript(const DemoScript&) = delete;
+    DemoScript& operator=(const DemoScript&) = delete;
+
+    // Runs the steps from the loop; the whole session gives up after
+    // `timeLimitSeconds`.
+    void start(double timeLimitSeconds);
+    bool finished() const;
+    // Whether every check passed.
+    bool passed() const;
+    // The checks of the end, after the session stopped.
+    void checkShutdown();
+
+private:
+    typedef std::function<bool()> Condition;
+    typedef std::function<void()> Action;
+
+    // Once `ready` holds (or gives up waiting), `action` runs from the loop's
+    // timer (it may start a long operation and return when it ends).
+    struct Step
+    {
+        std::string waitingFor;
+        Condition ready;
+        Action action;
+    };
+
+    void addSteps();
+    void addInputSteps();
+    void addBusySteps();
+    void then(const std::string& waitingFor, Condition ready, Action action);
+    void poll();
+    void finish();
+    void check(bool ok, const std::string& what);
+    // The window shows the plot of `page` on the screen; the picture goes to
+    // `fileName` in the output directory.
+    bool showsPlot(orvane::sdk::glfwhost::GlfwGLDrawArea* window, UniqueID_t page, const std::string& fileName);
+    // A long operation, interrupted by what `interrupt` does while it runs.
+    bool interruptedOperation(const std::string& how, const Action& interrupt);
+
+    // The user's input, queued as GLFW's callbacks queue it.
+    void click(orvane::sdk::glfwhost::GlfwGLDrawArea& window, double x, double y);
+    void drag(orvane::sdk::glfwhost::GlfwGLDrawArea& window, double fromX, double fromY, double toX, double toY);
+    void pressKey(orvane::sdk::glfwhost::GlfwGLDrawArea& window, int glfwKey, char character);
+
+    // The engine's page made last.
+    static UniqueID_t newestPage();
+    static int framesOf(UniqueID_t page);
+
+    orvane::sdk::glfwhost::GlfwEventLoop& m_loop;
+    DemoSession& m_session;
+    BoundaryAccount& m_account;
+    std::string m_outputDirectory;
+    int m_pollTimer;
+    double m_deadline;
+    double m_stepDeadline;
+    std::vector<Step> m_steps;
+    std::size_t m_next;
+    bool m_actionRunning;
+    bool m_finished;
+    int m_checks;
+    std::vector<std::string> m_failures;
+
+    // What a step remembers for the checks of the next ones.
+    UniqueID_t m_hostPage;
+    UniqueID_t m_enginePage;
+    int m_framesBefore;
+};
+
+#endif // GLFW_DEMO_DEMOSCRIPT_H

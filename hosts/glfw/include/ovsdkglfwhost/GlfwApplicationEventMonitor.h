@@ -1,0 +1,75 @@
+// The application event monitor of a GLFW application.
+//
+// Implements: ApplicationEventMonitorAbstract as an observer of the
+// GlfwEventLoop.
+// - Input: every key press and release (modifier keys alone excepted),
+//   mouse press, double press, release and move, and scroll in a drawing
+//   area's window is reported once, as the loop delivers it, before the
+//   drawing area hears it: through notifyOf... (key codes and buttons as
+//   GlfwInputMapping.h describes, positions in device pixels),
+//   signalWheelRotated for the scroll, and signalMouseButtonStateChanged for
+//   presses and releases. Before it, signalProcessingNewEvent names the
+//   receiver, the event's GLFWwindow, which allows interrupts unless a
+//   registered stop button claims it (isWidget of the GLFWwindow*): a
+//   release there is reported as an Escape press as well, so that it
+//   interrupts the engine even while an active stop button holds other
+//   interrupts back.
+// - Idle time: whenever the loop is about to wait and the engine is not
+//   busy, the idle listeners hear it (notifyOfIdle); the first idle time
+//   after the engine was busy fires signalEngineIsNoLongerBusy first.
+// - The busy callback runs the loop's processEvents(): queued window events,
+//   posted tasks and timers. It polls GLFW only when the engine's operation
+//   was not started from inside GLFW's event processing (the kit's
+//   callbacks only queue, so this holds unless a callback of the
+//   application's own starts one); either way the queued events are
+//   delivered, each once, and no exception gets out.
+// - isReady() answers whether GLFW can make a window with an OpenGL context.
+// Leaves to the application: registering stop buttons and, in a subclass,
+// engineInterrupted() (here it does nothing); the windows' should-close
+// flags, which it reads in its own loop, after the engine's operation.
+// Construct it after the manager and before init(), after the loop.
+#ifndef OVSDKGLFWHOST_GLFWAPPLICATIONEVENTMONITOR_H
+#define OVSDKGLFWHOST_GLFWAPPLICATIONEVENTMONITOR_H
+
+#include "ovsdkglfwhost/Export.h"
+#include "ovsdkglfwhost/GlfwEventLoop.h"
+
+#include "integration/intern/ApplicationEventMonitorAbstract.h"
+
+namespace orvane {
+namespace sdk {
+namespace glfwhost {
+
+class OVSDKGLFWHOST_EXPORT GlfwApplicationEventMonitor : public integration::intern::ApplicationEventMonitorAbstract,
+                                                         private GlfwEventLoop::Observer
+{
+public:
+    GlfwApplicationEventMonitor(integration::ManagerInterface& manager, GlfwEventLoop& loop);
+    ~GlfwApplicationEventMonitor() override;
+
+    bool isReady() override;
+    bool stopMonitoring() override;
+    void processPendingEvents() override;
+    void engineInterrupted() override;
+
+    // Whether an interrupt was held back by an active stop button.
+    bool interruptDeferred() const;
+
+private:
+    void inputArriving(const GlfwWindowEvent& event, GlfwGLDrawArea& drawArea) override;
+    void loopIdle() override;
+    void reportKey(const GlfwWindowEvent& event);
+    void reportMouse(const GlfwWindowEvent& event, GlfwGLDrawArea& drawArea);
+
+    GlfwEventLoop& m_loop;
+    bool m_monitoring;
+    bool m_inBusyPass;
+    bool m_reportingIdle;
+    bool m_engineWasBusy;
+};
+
+} // namespace glfwhost
+} // namespace sdk
+} // namespace orvane
+
+#endif // OVSDKGLFWHOST_GLFWAPPLICATIONEVENTMONITOR_H

@@ -1,0 +1,47 @@
+// The engine's offscreen images (exports) with GLFW's OpenGL.
+//
+// Implements: OffscreenImageService: each image is a GlfwOffscreenImage
+// owned by the service until the engine destroys it (or the service goes);
+// rows are read from the picture the engine last drew into it. A handle
+// the service did not hand out reads nothing and destroys nothing. Images
+// that cannot be made throw orvane::ExceptionBase with a readable message,
+// which the library reports to the engine.
+// Leaves to the application: nothing beyond making it current.
+#ifndef OVSDKGLFWHOST_GLFWOFFSCREENIMAGESERVICE_H
+#define OVSDKGLFWHOST_GLFWOFFSCREENIMAGESERVICE_H
+
+#include "ovsdkglfwhost/Export.h"
+
+#include "integration/services/OffscreenImageServiceAbstract.h"
+
+#include <map>
+#include <memory>
+
+namespace orvane {
+namespace sdk {
+namespace glfwhost {
+
+class GlfwOffscreenImage;
+
+class OVSDKGLFWHOST_EXPORT GlfwOffscreenImageService : public integration::services::OffscreenImageServiceAbstract
+{
+public:
+    GlfwOffscreenImageService();
+    ~GlfwOffscreenImageService() override;
+
+    integration::services::OffscreenImageInterface* createImage(int width, int height) override;
+    void destroyImage(long long imageHandle) override;
+    bool getRGBRow(long long imageHandle, int row, unsigned char* red, unsigned char* green,
+                   unsigned char* blue) override;
+
+    std::size_t imageCount() const;
+
+private:
+    std::map<long long, std::unique_ptr<GlfwOffscreenImage>> m_images; // by handle
+};
+
+} // namespace glfwhost
+} // namespace sdk
+} // namespace orvane
+
+#endif // OVSDKGLFWHOST_GLFWOFFSCREENIMAGESERVICE_H
