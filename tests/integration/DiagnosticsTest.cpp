@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cctype>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <utility>
@@ -74,6 +75,9 @@ struct Mistake
     Diagnostics::Severity_e severity;
     std::function<void(DiagnosticsTest&)> provoke;
 };
+
+// Printed by its identifier (the struct's padding is never read).
+void PrintTo(const Mistake& mistake, std::ostream* out) { *out << mistake.identifier; }
 
 class Kinds : public DiagnosticsTest, public ::testing::WithParamInterface<Mistake>
 {
