@@ -110,22 +110,23 @@ soak() {
 }
 
 # Memcheck over every test program; the Qt ones run on a virtual display.
-# valgrind.supp holds the only suppressions: third-party driver noise.
+# valgrind.supp holds the only suppressions: third-party driver and toolkit noise.
 valgrind_tests() {
     build
     local memcheck=(valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite
         --show-leak-kinds=definite --keep-debuginfo=yes --suppressions=valgrind.supp)
     local program
-    for program in test_platform test_integration test_engine_interposition; do
+    for program in test_platform test_integration test_engine_interposition test_console_conformance; do
         echo "run.sh: memcheck $program"
         "${memcheck[@]}" "./build/tests/$program" --gtest_brief=1
     done
     echo "run.sh: memcheck test_model"
     ORVANE_MODEL_CYCLES=20000 ORVANE_MODEL_RSS_LIMIT_KB=0 "${memcheck[@]}" ./build/tests/test_model --gtest_brief=1
-    if [ -x ./build/tests/qt/test_qthost ]; then
-        echo "run.sh: memcheck test_qthost"
-        xvfb-run -a -s "-screen 0 1280x1024x24" "${memcheck[@]}" ./build/tests/qt/test_qthost --gtest_brief=1
-    fi
+    for program in ./build/tests/qt/test_qthost ./build/tests/glfw/test_glfwhost_conformance; do
+        [ -x "$program" ] || continue
+        echo "run.sh: memcheck $(basename "$program")"
+        xvfb-run -a -s "-screen 0 1280x1024x24" "${memcheck[@]}" "$program" --gtest_brief=1
+    done
 }
 
 package() {
