@@ -17,6 +17,7 @@
 #include "ovtoolbox/StringList.h"
 #include "util/ScopedExitAction.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace orvane {
@@ -248,13 +249,9 @@ void PageManager::onEnginePageDestroy(PageInterface& page)
     // A page the engine destroys by itself also cancels the waiting
     // switches: the engine has chosen the page that follows.
     const bool cancelSwitches = !m_deletingForHost;
-    for (auto waiting = m_waitingRequests.begin(); waiting != m_waitingRequests.end();)
-    {
-        if (waiting->page == &page || (cancelSwitches && waiting->kind == Request::Kind_SetCurrent))
-            waiting = m_waitingRequests.erase(waiting);
-        else
-            ++waiting;
-    }
+    dropWaitingRequests([&page, cancelSwitches](const Request& waiting) {
+        return waiting.page == &page || (cancelSwitches && waiting.kind == Request::Kind_SetCurrent);
+    });
     m_pageBeingDestroyed = outerDestruction;
     delete &page;
     if (failure)
@@ -339,10 +336,16 @@ void PageManager::request(Request::Kind_e kind, PageInterface& page)
         return;
     }
     if (kind == Request::Kind_SetCurrent)
-        for (auto waiting = m_waitingRequests.begin(); waiting != m_waitingRequests.end();)
-            waiting = waiting->kind == Request::Kind_SetCurrent ? m_waitingRequests.erase(waiting) : waiting + 1;
+        dropWaitingRequests([](const Request& waiting) { return waiting.kind == Request::Kind_SetCurrent; });
     m_waitingRequests.push_back(Request{kind, &page});
     scheduleWaitingRequests();
+}
+
+template <typename Predicate>
+void PageManager::dropWaitingRequests(Predicate drop)
+{
+    m_waitingRequests.erase(std::remove_if(m_waitingRequests.begin(), m_waitingRequests.end(), drop),
+                            m_waitingRequests.end());
 }
 
 bool PageManager::canCarryOutNow(Request::Kind_e kind)

@@ -115,6 +115,10 @@ private:
     bool isEngineBusy();
 
     void request(Request::Kind_e kind, PageInterface& page);
+    // Removes the waiting requests `drop` answers true for, keeping the
+    // order of the others.
+    template <typename Predicate>
+    void dropWaitingRequests(Predicate drop);
     bool canCarryOutNow(Request::Kind_e kind);
     bool canCarryOutWaitingRequests();
     // False when the request had to be put back to wait.
