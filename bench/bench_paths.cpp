@@ -10,6 +10,7 @@
 #include "BenchHost.h"
 #include "EngineStub.h"
 #include "PathTable.h"
+#include "Target.h"
 
 #include "integration/GLDrawAreaListenerInterface.h"
 #include "integration/PageInterface.h"
@@ -35,19 +36,7 @@ namespace {
 using namespace orvane::sdk::integration;
 using bench::BenchDrawArea;
 using bench::BenchHost;
-
-// What every floor calls: an object behind a pointer the compiler cannot
-// see through, called with an argument and answering, as a callback or a
-// listener is.
-struct Target
-{
-    virtual ~Target() = default;
-    virtual bool call(long long argument)
-    {
-        benchmark::DoNotOptimize(argument);
-        return true;
-    }
-};
+using bench::Target;
 
 // One path: `library()` and `floor()` each do `operations` operations.
 class Path

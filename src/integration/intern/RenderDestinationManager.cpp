@@ -46,7 +46,7 @@ bool releaseCurrent(GLContextInterface* context) { return context != nullptr && 
 
 } // namespace
 
-// Held by the slot the manager connects to the cached page's
+// Held by the slot the manager connects to the kept page's
 // signalDrawAreaChanged: the slot tells of a new drawing area, and its end
 // (the page, and with it its signal, destroyed) of the page's end. Either
 // makes the manager forget the page, unless it moved on to another one.
@@ -61,7 +61,7 @@ public:
     void pageChanged()
     {
         if (m_owner != nullptr)
-            m_owner->forgetCachedPage();
+            m_owner->forgetKeptPage();
     }
     void release() { m_owner = nullptr; }
 
@@ -72,14 +72,14 @@ private:
 RenderDestinationManager::RenderDestinationManager(PageIndex& pages)
     : m_pages(&pages),
       m_lastRenderDest(RenderDest_None),
-      m_cachedHandle(0),
-      m_cachedDrawArea(nullptr),
-      m_cachedContext(nullptr),
+      m_keptHandle(NoPage),
+      m_keptDrawArea(nullptr),
+      m_keptContext(nullptr),
       m_pageWatch(nullptr)
 {
 }
 
-RenderDestinationManager::~RenderDestinationManager() { forgetCachedPage(); }
+RenderDestinationManager::~RenderDestinationManager() { forgetKeptPage(); }
 
 void RenderDestinationManager::registerCallbacks()
 {
@@ -103,19 +103,17 @@ void RenderDestinationManager::popPageRenderDecider()
 }
 
 // --- engine callbacks -------------------------------------------------------
+//
+// Each serves the kept page in a few instructions and leaves the rest to its
+// general path.
 
 Boolean_t RenderDestinationManager::renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
     RenderDestinationManager& self = manager(clientData);
-    if (!self.select(pageHandle))
-        return FALSE;
-    GLDrawAreaInterface* drawArea = self.m_cachedDrawArea;
-    if (drawArea == nullptr)
-    {
-        reportNoDrawArea("whether it may draw");
-        return FALSE;
-    }
-    return drawArea->isValid() && drawArea->canRender() ? TRUE : FALSE;
+    if (pageHandle != self.m_keptHandle)
+        return query(pageHandle, self);
+    GLDrawAreaInterface& drawArea = *self.m_keptDrawArea;
+    return drawArea.isValid() && drawArea.canRender() ? TRUE : FALSE;
 }
 
 Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData)
@@ -123,45 +121,42 @@ Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_
     RenderDestinationManager& self = manager(clientData);
     const int previous = self.m_lastRenderDest;
     self.m_lastRenderDest = renderDest;
-    // A page's frame begins and ends on the screen: those two first.
-    if (renderDest == RenderDest_Screen)
+    if (handle == self.m_keptHandle)
     {
-        // The checks need the answer: out of the path when checked mode is off.
-        if (DiagnosticReporter::isCheckedMode())
-            return self.makeScreenCurrentChecked(handle) ? TRUE : FALSE;
-        return makeCurrent(self.screenContext(handle)) ? TRUE : FALSE;
+        // The checks of checked mode need the answer: they take the general path.
+        if (renderDest == RenderDest_Screen && !DiagnosticReporter::isCheckedMode())
+            return self.m_keptContext->makeCurrent() ? TRUE : FALSE;
+        if (renderDest == RenderDest_End && previous == RenderDest_Screen)
+            return self.m_keptContext->releaseCurrent() ? TRUE : FALSE;
     }
-    if (renderDest == RenderDest_End && previous == RenderDest_Screen)
-        return releaseCurrent(self.screenContext(handle)) ? TRUE : FALSE;
-    return otherDestination(renderDest, previous, handle) ? TRUE : FALSE;
+    return destination(renderDest, handle, self, previous);
 }
 
 void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
     RenderDestinationManager& self = manager(clientData);
-    if (!self.select(pageHandle))
-        return;
     // Without a decider of the host's, the buffers are swapped.
-    const auto& deciders = self.m_pageRenderDeciders;
-    if (!deciders.empty() && !deciders.back()->shouldOpenGLBuffersBeSwapped(*fromHandle<PageInterface>(pageHandle)))
-        return;
-    if (GLContextInterface* context = self.m_cachedContext)
-        context->swapBuffers();
+    if (pageHandle == self.m_keptHandle && self.m_pageRenderDeciders.empty())
+        self.m_keptContext->swapBuffers();
+    else
+        swap(pageHandle, self);
 }
 
 void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width,
                                                       int* height)
 {
     RenderDestinationManager& self = manager(clientData);
-    if (!self.select(pageHandle) || width == nullptr || height == nullptr)
+    if (width == nullptr || height == nullptr)
         return;
-    // The page's size is its drawing area's while that is valid; the page
-    // itself knows its size without one.
-    GLDrawAreaInterface* drawArea = self.m_cachedDrawArea;
-    if (drawArea != nullptr && drawArea->isValid())
-        drawArea->getSize(*width, *height);
+    if (pageHandle != self.m_keptHandle)
+    {
+        if (!size(pageHandle, self, *width, *height))
+            return;
+    }
+    else if (self.m_keptDrawArea->isValid())
+        self.m_keptDrawArea->getSize(*width, *height);
     else
-        fromHandle<PageInterface>(pageHandle)->getSize(*width, *height);
+        self.keptPageSize(*width, *height);
     // The engine never receives a zero or negative extent.
     if (*width < 1)
         *width = 1;
@@ -169,42 +164,101 @@ void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, Arb
         *height = 1;
 }
 
-// --- steps ------------------------------------------------------------------
+// --- general paths ----------------------------------------------------------
 
-bool RenderDestinationManager::otherDestination(int renderDest, int previous, ArbParam_t handle)
+Boolean_t RenderDestinationManager::query(ArbParam_t pageHandle, RenderDestinationManager& self)
 {
+    if (self.select(pageHandle) == nullptr)
+        return FALSE;
+    if (pageHandle != self.m_keptHandle)
+    {
+        reportNoDrawArea("whether it may draw");
+        return FALSE;
+    }
+    return self.m_keptDrawArea->isValid() && self.m_keptDrawArea->canRender() ? TRUE : FALSE;
+}
+
+Boolean_t RenderDestinationManager::destination(int renderDest, ArbParam_t handle, RenderDestinationManager& self,
+                                                int previous)
+{
+    bool ready = false;
     switch (renderDest)
     {
+    case RenderDest_Screen:
+        ready = DiagnosticReporter::isCheckedMode() ? self.makeScreenCurrentChecked(handle)
+                                                    : makeCurrent(self.screenContext(handle));
+        break;
     case RenderDest_OffscreenImage:
-        return makeCurrent(imageContext(handle));
+        ready = makeCurrent(imageContext(handle));
+        break;
     case RenderDest_NoContext:
-        return true;
+        ready = true;
+        break;
     case RenderDest_End:
         switch (previous)
         {
+        case RenderDest_Screen:
+            ready = releaseCurrent(self.screenContext(handle));
+            break;
         case RenderDest_OffscreenImage:
-            return releaseCurrent(imageContext(handle));
+            ready = releaseCurrent(imageContext(handle));
+            break;
         case RenderDest_NoContext:
-            return true;
+            ready = true;
+            break;
         default:
-            return false; // nothing began since the last end
+            break; // nothing began since the last end
         }
+        break;
     default:
-        return false;
+        break;
     }
+    return ready ? TRUE : FALSE;
+}
+
+void RenderDestinationManager::swap(ArbParam_t pageHandle, RenderDestinationManager& self)
+{
+    PageInterface* page = self.select(pageHandle);
+    if (page == nullptr)
+        return;
+    const auto& deciders = self.m_pageRenderDeciders;
+    if (!deciders.empty() && !deciders.back()->shouldOpenGLBuffersBeSwapped(*page))
+        return;
+    // The decider may have given the page another drawing area.
+    if (GLContextInterface* context = self.screenContext(pageHandle))
+        context->swapBuffers();
+}
+
+bool RenderDestinationManager::size(ArbParam_t pageHandle, RenderDestinationManager& self, int& width, int& height)
+{
+    PageInterface* page = self.select(pageHandle);
+    if (page == nullptr)
+        return false;
+    // The page's size is its drawing area's while that is valid; the page
+    // itself knows its size without one.
+    if (pageHandle == self.m_keptHandle && self.m_keptDrawArea->isValid())
+        self.m_keptDrawArea->getSize(width, height);
+    else
+        page->getSize(width, height);
+    return true;
+}
+
+void RenderDestinationManager::keptPageSize(int& width, int& height)
+{
+    fromHandle<PageInterface>(m_keptHandle)->getSize(width, height);
 }
 
 bool RenderDestinationManager::makeScreenCurrentChecked(ArbParam_t pageHandle)
 {
     DiagnosticReporter::checkThread("The engine's render-destination callback");
-    if (!select(pageHandle))
+    if (select(pageHandle) == nullptr)
         return false; // no page, or a stale handle (reported)
-    if (m_cachedContext == nullptr)
+    if (pageHandle != m_keptHandle)
     {
         reportNoDrawArea("to draw to the screen");
         return false;
     }
-    if (m_cachedContext->makeCurrent())
+    if (m_keptContext->makeCurrent())
         return true;
     DiagnosticReporter::report(DiagnosticReporter::Kind_RenderMakeCurrentFailed,
                                "GLContextInterface::makeCurrent() answered false for the drawing area of the page "
@@ -213,35 +267,46 @@ bool RenderDestinationManager::makeScreenCurrentChecked(ArbParam_t pageHandle)
     return false;
 }
 
-bool RenderDestinationManager::cache(ArbParam_t pageHandle)
+PageInterface* RenderDestinationManager::select(ArbParam_t pageHandle)
 {
     PageInterface* page = fromHandle<PageInterface>(pageHandle);
-    if (page == nullptr)
-        return false;
-    // The cached page is alive (it is forgotten when it is destroyed); any
+    if (pageHandle == m_keptHandle || page == nullptr)
+        return page;
+    // The kept page is alive (it is forgotten when it is destroyed); any
     // other is checked in checked mode.
     if (DiagnosticReporter::isCheckedMode() && !m_pages->isLivePage(page))
     {
         DiagnosticReporter::report(DiagnosticReporter::Kind_StalePageHandle,
                                    "An engine render callback named a page handle that is no live page; the "
                                    "callback ignored it.");
-        return false;
+        return nullptr;
     }
-    forgetCachedPage();
-    const auto watch = std::make_shared<PageWatch>(*this);
-    m_pageConnection = page->connectDrawAreaChanged([watch](GLDrawAreaInterface*) { watch->pageChanged(); });
-    m_pageWatch = watch.get();
-    m_cachedHandle = pageHandle;
-    m_cachedDrawArea = page->getDrawArea();
-    m_cachedContext = m_cachedDrawArea != nullptr ? &m_cachedDrawArea->getGLContext() : nullptr;
-    return true;
+    if (page->getDrawArea() != nullptr)
+        keep(*page);
+    return page;
 }
 
-void RenderDestinationManager::forgetCachedPage()
+GLContextInterface* RenderDestinationManager::screenContext(ArbParam_t pageHandle)
 {
-    m_cachedHandle = 0;
-    m_cachedDrawArea = nullptr;
-    m_cachedContext = nullptr;
+    return select(pageHandle) != nullptr && pageHandle == m_keptHandle ? m_keptContext : nullptr;
+}
+
+void RenderDestinationManager::keep(PageInterface& page)
+{
+    forgetKeptPage();
+    const auto watch = std::make_shared<PageWatch>(*this);
+    m_pageConnection = page.connectDrawAreaChanged([watch](GLDrawAreaInterface*) { watch->pageChanged(); });
+    m_pageWatch = watch.get();
+    m_keptHandle = static_cast<ArbParam_t>(reinterpret_cast<std::intptr_t>(&page));
+    m_keptDrawArea = page.getDrawArea();
+    m_keptContext = &m_keptDrawArea->getGLContext();
+}
+
+void RenderDestinationManager::forgetKeptPage()
+{
+    m_keptHandle = NoPage;
+    m_keptDrawArea = nullptr;
+    m_keptContext = nullptr;
     if (m_pageWatch == nullptr)
         return;
     // The watch may outlive the connection (its slot is freed later): it

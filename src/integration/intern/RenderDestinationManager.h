@@ -32,13 +32,16 @@ class PageIndex;
 // answers false, and the screen destination and swap requests for it answer
 // false and do nothing.
 //
-// Every frame names the same page five times: the page's drawing area and
-// its context are kept from one callback to the next, until the page gets
-// another drawing area or is destroyed.
+// Every frame names the same page five times: the page of the last frame
+// is kept with its drawing area and that area's context, until the page
+// gets another drawing area or is destroyed. Each callback first serves
+// that page on a short path (only a page with a drawing area is kept, and
+// the swap takes the short path only while no decider of the host's is on
+// the stack); everything else takes the general path.
 //
-// In checked mode a page handle other than the cached page's is first looked
+// In checked mode a page handle other than the kept page's is first looked
 // up among the live pages of the page manager, and a stale one is reported
-// and treated as null (the cached page is alive: it is forgotten when it is
+// and treated as null (the kept page is alive: it is forgotten when it is
 // destroyed); the screen destination also reports a call from another thread
 // and a context that cannot be made current.
 class RenderDestinationManager : public virtual SubManagerInterface
@@ -72,36 +75,47 @@ public:
 private:
     class PageWatch;
 
+    // No page's address: the handle kept when no page is.
+    static constexpr ArbParam_t NoPage = -1;
+
     static Boolean_t renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData);
     static Boolean_t renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData);
     static void swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData);
     static void renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width, int* height);
 
-    // The destinations other than a page's screen (the offscreen image, no
-    // context, the end of those), and codes that are none.
-    static bool otherDestination(int renderDest, int previous, ArbParam_t handle);
+    // The general paths: any handle, any destination, any decider. Their
+    // leading arguments are the callback's own, so that the callback hands
+    // over without moving them.
+    static Boolean_t query(ArbParam_t pageHandle, RenderDestinationManager& self);
+    static Boolean_t destination(int renderDest, ArbParam_t handle, RenderDestinationManager& self, int previous);
+    static void swap(ArbParam_t pageHandle, RenderDestinationManager& self);
+    static bool size(ArbParam_t pageHandle, RenderDestinationManager& self, int& width, int& height);
+    // The kept page's size when its drawing area is not valid.
+    void keptPageSize(int& width, int& height);
     // Makes the page's screen context current, reporting a call from
     // another thread, a page without drawing area and a context that cannot
     // be made current.
     bool makeScreenCurrentChecked(ArbParam_t pageHandle);
-    // Whether `pageHandle` names a page, which is then the cached one (its
-    // drawing area and context cached with it): at once for the page of the
-    // last frame; false for 0 and, in checked mode, for a stale handle.
-    bool select(ArbParam_t pageHandle) { return (pageHandle == m_cachedHandle && pageHandle != 0) || cache(pageHandle); }
-    // The selected page's drawing area's context, or null.
-    GLContextInterface* screenContext(ArbParam_t pageHandle) { return select(pageHandle) ? m_cachedContext : nullptr; }
-    bool cache(ArbParam_t pageHandle);
-    void forgetCachedPage();
+    // The page `pageHandle` names, which becomes the kept page when it has a
+    // drawing area; null for 0 and, in checked mode, for a stale handle
+    // (reported).
+    PageInterface* select(ArbParam_t pageHandle);
+    // The context of the drawing area of the page `pageHandle` names, or null.
+    GLContextInterface* screenContext(ArbParam_t pageHandle);
+    void keep(PageInterface& page);
+    void forgetKeptPage();
 
     PageIndex* m_pages;
     int m_lastRenderDest;
     // The host's deciders; the default one, which always swaps, is not
     // stored: an empty stack decides as it does.
     std::deque<boost::shared_ptr<PageRenderDeciderInterface>> m_pageRenderDeciders;
-    ArbParam_t m_cachedHandle; // 0: none
-    GLDrawAreaInterface* m_cachedDrawArea;
-    GLContextInterface* m_cachedContext;
-    PageWatch* m_pageWatch; // of the cached page
+    // The kept page (NoPage: none), its drawing area and that area's context,
+    // none of them null while a page is kept.
+    ArbParam_t m_keptHandle;
+    GLDrawAreaInterface* m_keptDrawArea;
+    GLContextInterface* m_keptContext;
+    PageWatch* m_pageWatch; // of the kept page
     boost::signals2::scoped_connection m_pageConnection;
 };
 

@@ -1,5 +1,6 @@
 // The four render callbacks, as the engine calls them for every destination
 // code, and the stack of page render deciders.
+#include "integration/Diagnostics.h"
 #include "integration/PageInterface.h"
 #include "integration/PageRenderDeciderInterface.h"
 #include "integration/services/OffscreenImageInterface.h"
@@ -10,10 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 
 namespace {
 
 using namespace orvane::sdk::integration;
+using orvane::test::TestDrawArea;
 using orvane::test::TestGLContext;
 namespace sim = orvane::sim;
 typedef std::vector<TestGLContext::Call> Calls;
@@ -74,34 +77,6 @@ TEST_F(RenderDestinationTest, AFrameMakesTheContextCurrentReleasesItAndSwaps)
     EXPECT_EQ(1, sim::findPage(1)->framesDrawn);
 }
 
-TEST_F(RenderDestinationTest, TheRenderQueryAsksForAUsableDrawingArea)
-{
-    PageInterface& page = addPage(&d1);
-    EXPECT_TRUE(query(page));
-    d1.renderable = false;
-    EXPECT_FALSE(query(page));
-    d1.renderable = true;
-    d1.valid = false;
-    EXPECT_FALSE(query(page));
-    d1.valid = true;
-    EXPECT_FALSE(query(0));
-}
-
-TEST_F(RenderDestinationTest, ScreenDestinationAnswersWithTheContextsResults)
-{
-    PageInterface& page = addPage(&d1);
-    EXPECT_FALSE(destination(0, page)); // nothing began yet
-    EXPECT_TRUE(destination(1, page));
-    d1.context.releaseCurrentSucceeds = false;
-    EXPECT_FALSE(destination(0, page));
-    EXPECT_FALSE(destination(0, page)); // a second end has nothing to end
-    d1.context.makeCurrentSucceeds = false;
-    EXPECT_FALSE(destination(1, page));
-    EXPECT_EQ((Calls{TestGLContext::Call_MakeCurrent, TestGLContext::Call_ReleaseCurrent,
-                     TestGLContext::Call_MakeCurrent}),
-              d1.context.calls);
-}
-
 TEST_F(RenderDestinationTest, OffscreenImagesUseTheirOwnContext)
 {
     addPage(&d1);
@@ -111,39 +86,6 @@ TEST_F(RenderDestinationTest, OffscreenImagesUseTheirOwnContext)
     EXPECT_EQ((Calls{TestGLContext::Call_MakeCurrent, TestGLContext::Call_ReleaseCurrent}), image.context.calls);
     EXPECT_TRUE(d1.context.calls.empty());
     EXPECT_FALSE(destination(2, 0));
-}
-
-TEST_F(RenderDestinationTest, DestinationsWithoutAContextAndUnknownCodes)
-{
-    PageInterface& page = addPage(&d1);
-    EXPECT_TRUE(destination(3, 0));
-    EXPECT_TRUE(destination(0, 0));
-    EXPECT_FALSE(destination(7, page));
-    EXPECT_FALSE(destination(0, page)); // the unknown code was the last one
-    EXPECT_FALSE(destination(-1, page));
-    EXPECT_TRUE(d1.context.calls.empty());
-}
-
-TEST_F(RenderDestinationTest, TheEngineNeverGetsAnEmptyExtent)
-{
-    PageInterface& page = addPage(&d1);
-    d1.width = 0;
-    d1.height = 0;
-    EXPECT_EQ(std::make_pair(1, 1), size(page));
-    d1.width = -5;
-    d1.height = 20;
-    EXPECT_EQ(std::make_pair(1, 20), size(page));
-}
-
-TEST_F(RenderDestinationTest, APageWithoutDrawingAreaIsNeverDrawnToTheScreen)
-{
-    PageInterface& page = addPage(nullptr);
-    EXPECT_FALSE(query(page));
-    EXPECT_EQ(std::make_pair(800, 600), size(page));
-    EXPECT_FALSE(destination(1, page));
-    EXPECT_FALSE(destination(0, page));
-    swap(page); // nothing to swap, and no crash
-    EXPECT_FALSE(sim::drawCurrentPage());
 }
 
 TEST_F(RenderDestinationTest, TheTopDeciderDecidesTheSwap)
@@ -161,6 +103,119 @@ TEST_F(RenderDestinationTest, TheTopDeciderDecidesTheSwap)
     manager->popPageRenderDecider();
     sim::drawCurrentPage();
     EXPECT_EQ(2, d1.context.count(TestGLContext::Call_SwapBuffers));
+}
+
+// The library keeps the page of the last frame, its drawing area and its
+// context from one callback to the next. Whatever changes in between (the
+// page's drawing area, the area's answers, the deciders, checked mode), each
+// callback answers as one that looks the page up afresh, and each context
+// call reaches the context of the page's drawing area of now.
+TEST_F(RenderDestinationTest, EveryCallbackAnswersForThePagesDrawingAreaOfNow)
+{
+    TestDrawArea* const areas[] = {&d1, &d2, &d3};
+    d2.width = 100;
+    d2.height = 50;
+    d3.width = 0;
+    d3.height = 7;
+    PageInterface* const pages[] = {&addPage(&d1), &addPage(&d2), &addPage(nullptr)};
+    const Diagnostics::Handler previousHandler = Diagnostics::setHandler(
+        [](Diagnostics::Severity_e, const std::string& identifier, const std::string&) {
+            EXPECT_EQ("render.", identifier.substr(0, 7)); // no stale page handle, no wrong thread
+        });
+    const bool checked = Diagnostics::isCheckedMode();
+    std::mt19937 random(11);
+    const auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    int lastCode = 255;
+    bool refusing = false;
+    for (int step = 0; step < 20000; ++step)
+    {
+        const int pageIndex = pick(4);
+        PageInterface* page = pageIndex < 3 ? pages[pageIndex] : nullptr;
+        const ArbParam_t handle = page != nullptr ? static_cast<ArbParam_t>(*page) : 0;
+        TestDrawArea* area = nullptr;
+        for (TestDrawArea* candidate : areas)
+            if (page != nullptr && page->getDrawArea() == candidate)
+                area = candidate;
+        const bool valid = area != nullptr && area->valid;
+        std::size_t before[3];
+        for (int i = 0; i < 3; ++i)
+            before[i] = areas[i]->context.calls.size();
+        // The call the step expects of the area's context, if any.
+        int expectedCall = -1;
+        switch (pick(9))
+        {
+        case 0:
+            if (page != nullptr)
+                page->setDrawArea(pick(4) < 3 ? areas[pick(3)] : nullptr);
+            break;
+        case 1:
+        {
+            TestDrawArea& changed = *areas[pick(3)];
+            bool* const flags[] = {&changed.valid, &changed.renderable, &changed.context.makeCurrentSucceeds,
+                                   &changed.context.releaseCurrentSucceeds};
+            bool& flag = *flags[pick(4)];
+            flag = !flag;
+            break;
+        }
+        case 2:
+            if (refusing)
+                manager->popPageRenderDecider();
+            else
+                manager->pushPageRenderDecider(boost::make_shared<RefusingDecider>());
+            refusing = !refusing;
+            break;
+        case 3:
+            Diagnostics::setCheckedMode(pick(2) == 0);
+            break;
+        case 4:
+            EXPECT_EQ(valid && area->renderable, query(handle)) << "step " << step;
+            break;
+        case 5:
+        {
+            const std::pair<int, int> expected =
+                page == nullptr ? std::make_pair(-1, -1)
+                : valid         ? std::make_pair(std::max(area->width, 1), std::max(area->height, 1))
+                                : std::make_pair(800, 600);
+            EXPECT_EQ(expected, size(handle)) << "step " << step;
+            break;
+        }
+        case 6:
+        case 7:
+        {
+            const int codes[] = {0, 1, 3, 7};
+            const int code = codes[pick(4)];
+            bool expected = code == 3 || (code == 0 && lastCode == 3);
+            if (area != nullptr && code == 1)
+            {
+                expectedCall = TestGLContext::Call_MakeCurrent;
+                expected = area->context.makeCurrentSucceeds;
+            }
+            if (area != nullptr && code == 0 && lastCode == 1)
+            {
+                expectedCall = TestGLContext::Call_ReleaseCurrent;
+                expected = area->context.releaseCurrentSucceeds;
+            }
+            lastCode = code;
+            EXPECT_EQ(expected, destination(code, handle)) << "step " << step << ", code " << code;
+            break;
+        }
+        case 8:
+            if (area != nullptr && !refusing)
+                expectedCall = TestGLContext::Call_SwapBuffers;
+            swap(handle);
+            break;
+        }
+        for (int i = 0; i < 3; ++i)
+        {
+            const std::vector<TestGLContext::Call>& calls = areas[i]->context.calls;
+            if (areas[i] == area && expectedCall >= 0)
+                ASSERT_TRUE(calls.size() == before[i] + 1 && calls.back() == expectedCall) << "step " << step;
+            else
+                ASSERT_EQ(before[i], calls.size()) << "step " << step;
+        }
+    }
+    Diagnostics::setCheckedMode(checked);
+    Diagnostics::setHandler(previousHandler);
 }
 
 } // namespace
