@@ -27,9 +27,9 @@ void PathTable::addRatio(const std::string& path, const std::string& floor, doub
                       format("<= %.1fx", goal), ratio <= goal});
 }
 
-void PathTable::addGrowth(const std::string& path, double growthKB, double limitKB)
+void PathTable::addGrowth(const std::string& path, const std::string& measure, double growthKB, double limitKB)
 {
-    m_rows.push_back({path, "none: RSS growth", format("%+.0f kB", growthKB), "", "", format("flat (<= %.0f kB)", limitKB),
+    m_rows.push_back({path, "none: " + measure + " growth", format("%+.0f kB", growthKB), "", "", format("flat (<= %.0f kB)", limitKB),
                       growthKB <= limitKB});
 }
 

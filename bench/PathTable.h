@@ -18,8 +18,8 @@ public:
     // Per-operation costs of a path and of its floor.
     void addRatio(const std::string& path, const std::string& floor, double library, double floorCost,
                   double goal);
-    // Memory growth in kB; met while within `limitKB`.
-    void addGrowth(const std::string& path, double growthKB, double limitKB);
+    // Memory growth in kB, of what `measure` names; met while within `limitKB`.
+    void addGrowth(const std::string& path, const std::string& measure, double growthKB, double limitKB);
 
     void print() const;
 
