@@ -1,6 +1,7 @@
 #include "ovsdkglfwhost/GlfwApplicationEventMonitor.h"
 
 #include "GlfwHiddenWindow.h"
+#include "GlfwLiveWindows.h"
 #include "GlfwWheelEvent.h"
 #include "ovsdkglfwhost/GlfwGLDrawArea.h"
 #include "ovsdkglfwhost/GlfwInputMapping.h"
@@ -57,6 +58,9 @@ void GlfwApplicationEventMonitor::processPendingEvents()
     m_engineWasBusy = true;
     m_inBusyPass = true;
     const ScopedExitAction endOfPass([this] { m_inBusyPass = false; });
+    // The engine draws on into whatever is current when the pass returns;
+    // the events may make another context current meanwhile.
+    GLFWwindow* const entryContext = glfwGetCurrentContext();
     // Nothing may leave towards the engine's C code.
     try
     {
@@ -65,6 +69,8 @@ void GlfwApplicationEventMonitor::processPendingEvents()
     catch (...)
     {
     }
+    if (entryContext != nullptr && glfwGetCurrentContext() != entryContext && GlfwLiveWindows::contains(entryContext))
+        glfwMakeContextCurrent(entryContext);
 }
 
 void GlfwApplicationEventMonitor::engineInterrupted() {}

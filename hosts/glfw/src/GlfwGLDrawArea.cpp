@@ -1,5 +1,6 @@
 #include "ovsdkglfwhost/GlfwGLDrawArea.h"
 
+#include "GlfwLiveWindows.h"
 #include "GlfwWheelEvent.h"
 #include "ovsdkglfwhost/GlfwEventLoop.h"
 #include "ovsdkglfwhost/GlfwInputMapping.h"
@@ -95,7 +96,7 @@ GlfwGLDrawArea::GlfwGLDrawArea(GlfwEventLoop& loop, int width, int height, const
     glfwDefaultWindowHints();
     glfwWindowHint(GLFW_DOUBLEBUFFER, GLFW_TRUE);
     glfwWindowHint(GLFW_VISIBLE, visible ? GLFW_TRUE : GLFW_FALSE);
-    m_window = glfwCreateWindow(width, height, title.c_str(), nullptr, nullptr);
+    m_window = GlfwLiveWindows::create(width, height, title.c_str());
     glfwDefaultWindowHints();
     if (m_window == nullptr)
         throw ExceptionBase("GLFW made no window with an OpenGL context for the drawing area \"" + title + "\".");
@@ -203,7 +204,7 @@ void GlfwGLDrawArea::destroyNativeWindow()
     m_exposed = false;
     m_glContext.setWindow(nullptr);
     m_loop.removeWindow(window);
-    glfwDestroyWindow(window);
+    GlfwLiveWindows::destroy(window);
 }
 
 double GlfwGLDrawArea::devicePixelRatio() const

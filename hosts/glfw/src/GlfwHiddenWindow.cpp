@@ -1,5 +1,7 @@
 #include "GlfwHiddenWindow.h"
 
+#include "GlfwLiveWindows.h"
+
 #include <GLFW/glfw3.h>
 
 namespace orvane {
@@ -10,14 +12,14 @@ GlfwHiddenWindow::GlfwHiddenWindow() : m_window(nullptr)
 {
     glfwDefaultWindowHints();
     glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    m_window = glfwCreateWindow(1, 1, "OpenGL", nullptr, nullptr);
+    m_window = GlfwLiveWindows::create(1, 1, "OpenGL");
     glfwDefaultWindowHints();
 }
 
 GlfwHiddenWindow::~GlfwHiddenWindow()
 {
     if (m_window != nullptr)
-        glfwDestroyWindow(m_window);
+        GlfwLiveWindows::destroy(m_window);
 }
 
 GLFWwindow* GlfwHiddenWindow::window() const { return m_window; }

@@ -10,6 +10,8 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QOpenGLContext>
+#include <QPointer>
+#include <QSurface>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -49,6 +51,38 @@ public:
 
 private:
     bool& m_flag;
+};
+
+// Keeps the OpenGL context current at its construction, with its surface:
+// the events processed meanwhile may make another one current (a widget
+// repainting itself does), and the engine, in the middle of a frame, goes
+// on drawing into whatever is current when the busy pass returns. A context
+// or surface destroyed meanwhile is not brought back.
+class CurrentContextKeeper
+{
+public:
+    CurrentContextKeeper() : m_context(QOpenGLContext::currentContext()), m_surface(nullptr)
+    {
+        if (m_context != nullptr)
+        {
+            m_surface = m_context->surface();
+            m_surfaceObject = dynamic_cast<QObject*>(m_surface);
+        }
+    }
+    ~CurrentContextKeeper()
+    {
+        if (m_context.isNull() || m_surfaceObject.isNull() || m_surface->surfaceHandle() == nullptr)
+            return;
+        if (QOpenGLContext::currentContext() != m_context || m_context->surface() != m_surface)
+            m_context->makeCurrent(m_surface);
+    }
+    CurrentContextKeeper(const CurrentContextKeeper&) = delete;
+    CurrentContextKeeper& operator=(const CurrentContextKeeper&) = delete;
+
+private:
+    QPointer<QOpenGLContext> m_context;
+    QSurface* m_surface;
+    QPointer<QObject> m_surfaceObject; // m_surface as the object it is, to know it still exists
 };
 
 QPoint devicePixels(const QWindow& window, const QPointF& position)
@@ -94,6 +128,7 @@ void QtApplicationEventMonitor::processPendingEvents()
 {
     m_engineWasBusy = true;
     const FlagScope busyPass(m_inBusyPass);
+    const CurrentContextKeeper currentContext;
     // Nothing may leave towards the engine's C code.
     try
     {

@@ -22,7 +22,9 @@
 //   was not started from inside GLFW's event processing (the kit's
 //   callbacks only queue, so this holds unless a callback of the
 //   application's own starts one); either way the queued events are
-//   delivered, each once, and no exception gets out.
+//   delivered, each once, and no exception gets out. The OpenGL context
+//   current on entry (the engine may be in the middle of a frame) is
+//   current again on return, unless its window was destroyed meanwhile.
 // - isReady() answers whether GLFW can make a window with an OpenGL context.
 // Leaves to the application: registering stop buttons and, in a subclass,
 // engineInterrupted() (here it does nothing); the windows' should-close

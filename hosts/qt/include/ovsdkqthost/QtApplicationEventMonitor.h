@@ -16,7 +16,9 @@
 // - Idle time: whenever the event loop is about to wait and the engine is
 //   not busy, the idle listeners hear it (notifyOfIdle); the first idle
 //   time after the engine was busy fires signalEngineIsNoLongerBusy first.
-// - The busy callback processes the pending Qt events. Meanwhile only
+// - The busy callback processes the pending Qt events, and leaves the
+//   OpenGL context that was current on entry (the engine may be in the
+//   middle of a frame) current again on return. Meanwhile only
 //   drawing areas (whose input the library queues for the engine) and
 //   registered stop buttons receive input; all other input is reported
 //   but not delivered, and windows refuse to close. A click on a stop button is reported as an Escape
