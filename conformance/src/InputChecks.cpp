@@ -171,6 +171,27 @@ void checkKeyTranslation(ConformanceTest& test)
         << contractText(hostClassOf(misc), "translateKeyCode() to keep the codes 32..127 and Escape (27)",
                         "translate only the toolkit's codes of other keys (arrows, function keys...) into the "
                         "engine's; an Escape that stays 27 is what lets it interrupt past an active stop button");
+
+    // The library translates a drawing area's key for the engine, and
+    // translates that code again when the event manager reports the key to
+    // its own listeners. Codes of the toolkits' ranges, and a few negative.
+    std::vector<std::string> retranslated;
+    const std::pair<int, int> ranges[] = {{-256, 0x2ffff}, {0x01000000, 0x01001fff}};
+    for (const std::pair<int, int>& range : ranges)
+        for (int key = range.first; key <= range.second && retranslated.size() < 5; ++key)
+        {
+            const int translated = misc.translateKeyCode(key);
+            const int again = misc.translateKeyCode(translated);
+            if (again != translated)
+                retranslated.push_back(std::to_string(key) + " -> " + std::to_string(translated) + " -> " +
+                                       std::to_string(again));
+        }
+    EXPECT_EQ(std::vector<std::string>{}, retranslated)
+        << contractText(hostClassOf(misc),
+                        "translateKeyCode() to answer a code it gives with that code again: the event manager's key "
+                        "listeners get a drawing area's key translated twice",
+                        "answer the engine's codes with themselves, and have drawing areas report a key whose "
+                        "toolkit code is also an engine code by a code that is none");
 }
 
 } // namespace hostconformance

@@ -57,6 +57,8 @@ TEST_F(ServicesTest, KeysButtonsAndModifiersMapToTheLibrarysNumbers)
     EXPECT_EQ(43, qthost::hostKeyCode(QKeyEvent(QEvent::KeyPress, Qt::Key_Plus, Qt::NoModifier, "+")));
     EXPECT_EQ(27, qthost::hostKeyCode(QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, "\x1b")));
     EXPECT_EQ(int(Qt::Key_Up), qthost::hostKeyCode(QKeyEvent(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier)));
+    // C with acute is U+0106, 262 like the engine's Insert.
+    EXPECT_EQ(0, qthost::hostKeyCode(QKeyEvent(QEvent::KeyPress, 0x106, Qt::NoModifier, QString(QChar(0x107)))));
     EXPECT_EQ(27, qthost::engineKeyCode(27));
     EXPECT_EQ(13, qthost::engineKeyCode(Qt::Key_Enter));
     EXPECT_EQ(127, qthost::engineKeyCode(Qt::Key_Delete));

@@ -38,7 +38,8 @@
 //   Escape) the key listeners with their codes and modifiers. The monitor
 //   hears the same input application-wide (and the button changes), and
 //   the miscellaneous service knows which buttons are down.
-// - Keys: the miscellaneous service's translateKeyCode keeps 32..127 and 27.
+// - Keys: the miscellaneous service's translateKeyCode keeps 32..127 and 27,
+//   and answers a code it gives with that code again.
 // - Monitor: isReady(); idle time is reported, and with it drawing-area input
 //   reaches the engine; processPendingEvents() delivers queued input,
 //   survives a throwing listener, can be re-entered from inside, and the

@@ -31,6 +31,21 @@ const KeyCode EngineKeys[] = {
 };
 const short EngineF1 = 304;
 
+// Insert 262, Home 272 to Page Down 279, F1 304 to F35 338.
+bool isEngineSpecialKey(int code) { return code == 262 || (code >= 272 && code <= 279) || (code >= 304 && code <= 338); }
+
+// The engine's code of a GLFW key that is neither printable nor Escape; 0
+// for none.
+short engineCodeOfGlfwKey(int glfwKey)
+{
+    for (const KeyCode& code : EngineKeys)
+        if (code.glfwKey == glfwKey)
+            return code.engineKey;
+    if (glfwKey >= GLFW_KEY_F1 && glfwKey <= GLFW_KEY_F25)
+        return static_cast<short>(EngineF1 + glfwKey - GLFW_KEY_F1);
+    return 0;
+}
+
 } // namespace
 
 MouseEventInterface::MouseButton_e toLibraryButton(int glfwButton)
@@ -71,21 +86,20 @@ int hostKeyCode(const GlfwWindowEvent& keyEvent)
         const int named = static_cast<unsigned char>(name[0]);
         return (keyEvent.mods & GLFW_MOD_SHIFT) != 0 ? std::toupper(named) : named;
     }
-    return keyEvent.key;
+    // Already the engine's code: GLFW's codes of these keys are also codes
+    // the engine has for others (GLFW's Right is the engine's Insert).
+    return engineCodeOfGlfwKey(keyEvent.key);
 }
 
 bool isModifierKey(int glfwKey) { return glfwKey >= GLFW_KEY_LEFT_SHIFT && glfwKey <= GLFW_KEY_RIGHT_SUPER; }
 
 short engineKeyCode(int hostKeyCode)
 {
-    if (hostKeyCode >= 0 && hostKeyCode < 256)
+    // The engine's own codes stay: the library translates a drawing area's
+    // key again when the event manager reports it.
+    if ((hostKeyCode >= 0 && hostKeyCode < 256) || isEngineSpecialKey(hostKeyCode))
         return static_cast<short>(hostKeyCode);
-    for (const KeyCode& code : EngineKeys)
-        if (code.glfwKey == hostKeyCode)
-            return code.engineKey;
-    if (hostKeyCode >= GLFW_KEY_F1 && hostKeyCode <= GLFW_KEY_F25)
-        return static_cast<short>(EngineF1 + hostKeyCode - GLFW_KEY_F1);
-    return 0;
+    return engineCodeOfGlfwKey(hostKeyCode);
 }
 
 } // namespace glfwhost

@@ -8,6 +8,13 @@ namespace qthost {
 
 using integration::MouseEventInterface;
 
+namespace {
+
+// Insert 262, Home 272 to Page Down 279, F1 304 to F35 338.
+bool isEngineSpecialKey(int code) { return code == 262 || (code >= 272 && code <= 279) || (code >= 304 && code <= 338); }
+
+} // namespace
+
 MouseEventInterface::MouseButton_e toLibraryButton(Qt::MouseButton button)
 {
     switch (button)
@@ -50,6 +57,10 @@ int hostKeyCode(const QKeyEvent& event)
     const QString text = event.text();
     if (text.size() == 1 && text.at(0).unicode() >= 32 && text.at(0).unicode() <= 126)
         return text.at(0).unicode();
+    // A character beyond Latin-1 has no engine code, and its Qt code (its
+    // Unicode value) could be taken for one.
+    if (event.key() >= 256 && event.key() < Qt::Key_Escape)
+        return 0;
     return event.key();
 }
 
@@ -68,7 +79,9 @@ bool isModifierKey(const QKeyEvent& event)
 
 short engineKeyCode(int hostKeyCode)
 {
-    if (hostKeyCode >= 0 && hostKeyCode < 256)
+    // The engine's own codes stay: the library translates a drawing area's
+    // key again when the event manager reports it.
+    if ((hostKeyCode >= 0 && hostKeyCode < 256) || isEngineSpecialKey(hostKeyCode))
         return static_cast<short>(hostKeyCode);
     switch (hostKeyCode)
     {
@@ -80,11 +93,9 @@ short engineKeyCode(int hostKeyCode)
     case Qt::Key_Delete: return 127;
     default: break;
     }
-    const bool navigation = hostKeyCode >= Qt::Key_Insert && hostKeyCode <= Qt::Key_PageDown &&
-                            hostKeyCode != Qt::Key_Pause && hostKeyCode != Qt::Key_Print &&
-                            hostKeyCode != Qt::Key_SysReq && hostKeyCode != Qt::Key_Clear;
-    const bool functionKey = hostKeyCode >= Qt::Key_F1 && hostKeyCode <= Qt::Key_F35;
-    if (navigation || functionKey)
+    // Insert, the cursor and paging keys and the function keys are 256 plus
+    // the low byte of their Qt code.
+    if (hostKeyCode >= Qt::Key_Escape && hostKeyCode <= Qt::Key_F35 && isEngineSpecialKey(256 + (hostKeyCode & 0xFF)))
         return static_cast<short>(256 + (hostKeyCode & 0xFF));
     return 0;
 }

@@ -4,8 +4,8 @@
 // 255), keyboard modifiers (Shift 1, Control 2, Alt 4) and key codes.
 // Key codes travel in two steps. A drawing area reports a key with its host
 // key code: the character for printable ASCII (32..126, as typed, so 'a' is
-// 97 and '+' is 43), 27 for Escape, and Qt's own key code (Qt::Key) for
-// every other key. The library keeps codes 32..127 as they are and passes
+// 97 and '+' is 43), 27 for Escape, 0 for a character beyond Latin-1, and
+// Qt's own key code (Qt::Key) for every other key. The library keeps codes 32..127 as they are and passes
 // the others through the miscellaneous-queries service's translateKeyCode,
 // which the kit answers with engineKeyCode() below.
 // Leaves to the application: nothing.
@@ -37,7 +37,8 @@ OVSDKQTHOST_EXPORT bool isModifierKey(const QKeyEvent& event);
 // Backtab 9, Backspace 8, Return and Enter 13, Delete 127; the cursor and
 // paging keys, Insert and the function keys 256 plus the low byte of their
 // Qt code (Left 274, Up 275, Right 276, Down 277, Home 272, End 273,
-// PageUp 278, PageDown 279, F1 304...); every other key 0.
+// PageUp 278, PageDown 279, F1 304...); every other key 0. An engine code
+// stays as it is, so that a code translated twice is translated once.
 OVSDKQTHOST_EXPORT short engineKeyCode(int hostKeyCode);
 
 } // namespace qthost
