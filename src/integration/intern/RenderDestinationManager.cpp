@@ -236,10 +236,7 @@ bool RenderDestinationManager::size(ArbParam_t pageHandle, RenderDestinationMana
         return false;
     // The page's size is its drawing area's while that is valid; the page
     // itself knows its size without one.
-    if (pageHandle == self.m_keptHandle && self.m_keptDrawArea->isValid())
-        self.m_keptDrawArea->getSize(width, height);
-    else
-        page->getSize(width, height);
+    page->getSize(width, height);
     return true;
 }
 
