@@ -220,9 +220,11 @@ private:
     TestDrawArea* newArea()
     {
         m_areas.emplace_back(new TestDrawArea);
-        m_closed.erase(m_areas.back().get()); // a new window may take a closed one's address
+        m_closed.erase(asDrawArea(m_areas.back().get())); // a new window may take a closed one's address
         return m_areas.back().get();
     }
+
+    static const GLDrawAreaInterface* asDrawArea(const TestDrawArea* area) { return area; }
 
     TestDrawArea* randomArea()
     {
@@ -368,7 +370,7 @@ private:
                 m_deletionsAsked.insert(page);
         note("close window");
         area->simulateDestroy();
-        m_closed.insert(area.get());
+        m_closed.insert(asDrawArea(area.get()));
         // The host frees the window now; the library must not touch it again.
     }
 
@@ -583,7 +585,9 @@ private:
     std::deque<std::string> m_recent;
     orvane::test::FakeManagerMiscService m_misc;
     std::vector<std::unique_ptr<TestDrawArea>> m_areas;
-    std::set<const void*> m_closed; // addresses only, never followed
+    // Addresses only, never followed; of the interface the pages hold, which
+    // a virtual base puts elsewhere in the object.
+    std::set<const GLDrawAreaInterface*> m_closed;
     std::set<PageInterface*> m_deletionsAsked;
     bool m_checkedMode;
     Diagnostics::Handler m_previousHandler;
