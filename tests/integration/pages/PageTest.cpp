@@ -181,18 +181,4 @@ TEST_F(PageTest, NullListenersAreReportedToTheEngine)
     EXPECT_EQ("Page::removeChangeListener", sim::assertions()[1].function);
 }
 
-TEST_F(PageTest, ADestroyedDrawingAreaDetachesOrDeletesThePage)
-{
-    PageInterface& kept = addPage(&d1);
-    d1.simulateDestroy();
-    EXPECT_EQ(nullptr, kept.getDrawArea());
-    EXPECT_EQ(1, manager->pageCount());
-
-    PageInterface& dropped = addPage(&d2);
-    dropped.setDeleteWithDrawArea(true);
-    d2.simulateDestroy();
-    EXPECT_EQ(1, manager->pageCount());
-    EXPECT_EQ(nullptr, sim::findPage(2));
-}
-
 } // namespace
