@@ -113,11 +113,18 @@ TYPED_TEST(ListenerSetRules, RegistrationIsASetNotACount)
 
     this->set.add(&listener[0]);
     this->set.add(&listener[0]);
+    this->set.add(&listener[2]);
     this->set.remove(&listener[0]);
     this->set.remove(&listener[1]); // never added
-    this->set.add(&listener[2]);
 
     EXPECT_EQ(this->notifyAndTakeCallers(), typename TestFixture::Callers{&listener[2]});
+
+    // Added again, a listener takes the place the set's order gives a new one.
+    this->set.add(&listener[0]);
+    const auto expected = TypeParam::InRegistrationOrder
+                              ? typename TestFixture::Callers{&listener[2], &listener[0]}
+                              : typename TestFixture::Callers{&listener[0], &listener[2]};
+    EXPECT_EQ(this->notifyAndTakeCallers(), expected);
 }
 
 TYPED_TEST(ListenerSetRules, ListenersRemovedDuringANotificationAreNotCalledAgain)
