@@ -77,26 +77,9 @@ TEST_F(EventObjectTest, EveryKindReportsTheModifierBitsHeldWhenItWasMade)
     EXPECT_EQ(keyboard.modifierQueries, 6) << "each event asks once, at construction";
 }
 
-// Opens the current-object slot of the miscellaneous-queries service.
-struct MiscServiceSlot : services::ManagerMiscServiceAbstract
+TEST_F(EventObjectTest, WithoutAMiscServiceEventsHaveNoModifiersAndKeepTheirKeyCode)
 {
-    using ManagerMiscServiceAbstract::m_currentInstance;
-};
-
-// Takes the current miscellaneous-queries service away for its lifetime.
-class NoCurrentMiscService
-{
-public:
-    NoCurrentMiscService() : m_previous(std::exchange(MiscServiceSlot::m_currentInstance, nullptr)) {}
-    ~NoCurrentMiscService() { MiscServiceSlot::m_currentInstance = m_previous; }
-
-private:
-    services::ManagerMiscServiceInterface* m_previous;
-};
-
-TEST(EventWithoutMiscService, HasNoModifiersAndKeepsItsKeyCode)
-{
-    NoCurrentMiscService noService;
+    { FakeManagerMiscService gone; } // destroying any object of the class leaves none current
 
     for (const auto& event : oneEventOfEachKind())
         EXPECT_EQ(event->keyboardModifiers(), 0);
