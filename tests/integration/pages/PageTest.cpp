@@ -74,17 +74,15 @@ TEST_F(PageTest, FollowsNameChangesOfItsOwnPage)
     EXPECT_EQ("Overview", first.getName());
     EXPECT_EQ("Details", second.getName());
     EXPECT_TRUE(ranOutsideAppLock("OrvUtilStyleGetString"));
-}
 
-TEST_F(PageTest, PlotTypeChangeRefreshesOnlyWhileALayoutIsProcessed)
-{
-    PageInterface& page = addPage(&d1);
-    sim::pages(); // the engine named it "Page 1"; the page has not read it
-    sim::fireStateChange(7, {"PLOTTYPE"}, 1);
-    EXPECT_EQ("", page.getName());
+    // A plot-type change refreshes the name only while a layout is processed
+    // (the engine named the new page "Page 3"; it has not read it).
+    PageInterface& third = addPage(&d3);
+    sim::fireStateChange(7, {"PLOTTYPE"}, 3);
+    EXPECT_EQ("", third.getName());
     sim::setProcessingLayout(true);
-    sim::fireStateChange(7, {"PLOTTYPE"}, 1);
-    EXPECT_EQ("Page 1", page.getName());
+    sim::fireStateChange(7, {"PLOTTYPE"}, 3);
+    EXPECT_EQ("Page 3", third.getName());
 }
 
 TEST_F(PageTest, SetNameWritesThroughTheEngineAndNotifiesOnce)
