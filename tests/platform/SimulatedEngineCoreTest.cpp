@@ -59,35 +59,6 @@ TEST_F(SimulatedEngineCoreTest, EngineTextsAreTrackedAndMisusedReleasesSurvive)
     EXPECT_EQ(3u, sim::misuses().size());
 }
 
-TEST_F(SimulatedEngineCoreTest, EveryCallIsLoggedWithTheLockItRanUnder)
-{
-    OrvUtilAppLockStart(1);
-    OrvUtilAppLockStart(0);
-    OrvUtilRedraw(TRUE);
-    OrvUtilAppLockFinish();
-    OrvUtilDialogErrMsg(nullptr);
-    OrvUtilAppLockFinish();
-    OrvUtilAppLockFinish(); // one finish too many
-
-    const std::vector<sim::EngineCall>& calls = sim::calls();
-    ASSERT_EQ(7u, calls.size());
-    EXPECT_EQ(0, calls[0].lockDepth);
-    EXPECT_EQ(-1, calls[0].lockValue);
-    EXPECT_EQ("OrvUtilRedraw(1)", calls[2].text());
-    EXPECT_EQ(2, calls[2].lockDepth);
-    EXPECT_EQ(0, calls[2].lockValue);
-    EXPECT_EQ("OrvUtilDialogErrMsg((null))", calls[4].text());
-    EXPECT_EQ(1, calls[4].lockValue);
-    EXPECT_EQ(0, sim::appLockDepth());
-    EXPECT_EQ(1u, sim::misuses().size());
-    EXPECT_EQ((Lines{"OrvUtilAppLockStart(1)", "OrvUtilAppLockStart(0)"}), sim::callTexts("OrvUtilAppLockStart"));
-    EXPECT_EQ(3u, sim::countCalls("OrvUtilAppLockFinish"));
-
-    sim::setCallLogging(false);
-    OrvUtilPageGetCount();
-    EXPECT_EQ(0u, sim::countCalls("OrvUtilPageGetCount"));
-}
-
 // --- Pages ---------------------------------------------------------------
 
 TEST_F(SimulatedEngineCoreTest, DeletingTheCurrentPageMakesThePreviousOrNextCurrent)

@@ -66,51 +66,6 @@ TEST_F(SimulatedEngineRenderingTest, AFrameRunsTheWholeRoadInOrder)
     EXPECT_EQ(FALSE, OrvUtilIsBusy());
 }
 
-// --- Offscreen export ------------------------------------------------------
-
-bool rowReadsFail = false;
-
-Boolean_t createImage(int width, int height, ExportRegion_e region, ArbParam_t, ArbParam_t* imageHandle)
-{
-    record("create " + std::to_string(width) + "x" + std::to_string(height) + " " + std::to_string(region));
-    *imageHandle = 77;
-    return TRUE;
-}
-
-Boolean_t readRow(ArbParam_t image, int row, ArbParam_t, unsigned char* red, unsigned char* green, unsigned char* blue)
-{
-    record("row " + std::to_string(image) + " " + std::to_string(row));
-    for (int column = 0; column < 2; ++column)
-    {
-        red[column] = static_cast<unsigned char>(row);
-        green[column] = static_cast<unsigned char>(column);
-        blue[column] = 200;
-    }
-    return rowReadsFail ? FALSE : TRUE;
-}
-
-void destroyImage(ArbParam_t image, ArbParam_t) { record("destroy " + std::to_string(image)); }
-
-TEST_F(SimulatedEngineRenderingTest, AnExportRunsTheOffscreenRoadAndCollectsTheRows)
-{
-    rowReadsFail = false;
-    OrvEngOffscreenImageCreateRegisterCallback(createImage, 0);
-    OrvEngOffscreenImageGetRGBRowRegisterCallback(readRow, 0);
-    OrvEngOffscreenImageDestroyRegisterCallback(destroyImage, 0);
-    trace().clear();
-
-    const sim::ExportedImage image = sim::exportImage(2, 2, ExportRegion_WorkArea);
-    EXPECT_TRUE(image.ok);
-    EXPECT_EQ((Lines{"create 2x2 2", "dest 2 77", "draw 1 2x2 2", "dest 0 77", "row 77 0", "row 77 1", "destroy 77"}),
-              trace());
-    EXPECT_EQ((std::vector<unsigned char>{0, 0, 200, 0, 1, 200, 1, 0, 200, 1, 1, 200}), image.rgb);
-
-    rowReadsFail = true;
-    trace().clear();
-    EXPECT_FALSE(sim::exportImage(2, 2, ExportRegion_WorkArea).ok);
-    EXPECT_EQ("destroy 77", trace().back()); // the image is released anyway
-}
-
 // --- Busy operations -------------------------------------------------------
 
 void progressStart(Boolean_t first, Boolean_t second, ArbParam_t)

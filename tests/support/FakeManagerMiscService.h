@@ -37,13 +37,34 @@ public:
     std::vector<int> translatedKeyCodes;
     std::vector<MouseButton> buttonQueries;
 
-    int getKeyboardModifiers() override;
-    short translateKeyCode(int keyCode) override;
-    void getDotPitch(double* x, double* y) override;
-    void getScreenSize(int* width, int* height) override;
-    bool isMouseButtonPressed(MouseButton button) override;
-    std::string getOpenGLVersionString() override;
-    double getDevicePixelRatio() override;
+    int getKeyboardModifiers() override
+    {
+        ++modifierQueries;
+        return modifiers;
+    }
+    short translateKeyCode(int keyCode) override
+    {
+        translatedKeyCodes.push_back(keyCode);
+        const auto translation = keyTranslations.find(keyCode);
+        return translation != keyTranslations.end() ? translation->second : static_cast<short>(keyCode);
+    }
+    void getDotPitch(double* x, double* y) override
+    {
+        *x = dotPitchX;
+        *y = dotPitchY;
+    }
+    void getScreenSize(int* width, int* height) override
+    {
+        *width = screenWidth;
+        *height = screenHeight;
+    }
+    bool isMouseButtonPressed(MouseButton button) override
+    {
+        buttonQueries.push_back(button);
+        return pressedButtons.count(button) != 0;
+    }
+    std::string getOpenGLVersionString() override { return openGLVersion; }
+    double getDevicePixelRatio() override { return devicePixelRatio; }
 };
 
 } // namespace test

@@ -1,7 +1,10 @@
 #ifndef ORVANE_TESTS_SUPPORT_PAGEMANAGERFIXTURE_H
 #define ORVANE_TESTS_SUPPORT_PAGEMANAGERFIXTURE_H
 
+#include "integration/PageInterface.h"
 #include "integration/intern/PageManager.h"
+#include "ovsdkbase/SimulatedEngine.h"
+#include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "support/FakeHostManager.h"
 #include "support/PageRecorder.h"
 #include "support/TestDrawArea.h"
@@ -10,6 +13,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace orvane {
 namespace test {
@@ -20,15 +24,40 @@ namespace test {
 class PageManagerFixture : public ::testing::Test
 {
 protected:
-    PageManagerFixture();
-    void SetUp() override;
-    void TearDown() override;
+    PageManagerFixture() : recorder(log, "listener") { recorder.areaNames = {{&d1, "D1"}, {&d2, "D2"}, {&d3, "D3"}}; }
+    void SetUp() override
+    {
+        sim::reset();
+        manager.reset(new sdk::integration::intern::PageManager(host));
+        static_cast<sdk::integration::intern::SubManagerInterface&>(*manager).registerCallbacks();
+    }
+    void TearDown() override
+    {
+        OrvEngFinalizeShutdown();
+        manager.reset();
+        sdk::ui::common::processIdleActions();
+    }
 
-    sdk::integration::PageInterface& addPage(TestDrawArea* drawArea = nullptr);
+    sdk::integration::PageInterface& addPage(TestDrawArea* drawArea = nullptr) { return manager->addPage(drawArea); }
     // The page the engine has under `uniqueId`, as the manager knows it.
-    sdk::integration::PageInterface* pageWithId(long long uniqueId);
+    sdk::integration::PageInterface* pageWithId(long long uniqueId)
+    {
+        for (sdk::integration::PageIterator pages = manager->getPageIterator(); pages.hasNext();)
+        {
+            sdk::integration::PageInterface& page = pages.next();
+            if (page.getUniqueID() == uniqueId)
+                return &page;
+        }
+        return nullptr;
+    }
     // Unique ids of a walk, "#3 #1 #2".
-    std::string walk(sdk::integration::PageIterator pages);
+    static std::string walk(sdk::integration::PageIterator pages)
+    {
+        std::string ids;
+        while (pages.hasNext())
+            ids += (ids.empty() ? "" : " ") + pageLabel(pages.next());
+        return ids;
+    }
 
     FakeHostManager host;
     TestDrawArea d1;
@@ -39,12 +68,31 @@ protected:
     PageRecorder recorder;
 };
 
+// Every logged engine call named `name` (at least one) ran at lock depth
+// `depth` with `value` (-1 for outside the application lock).
+inline ::testing::AssertionResult ranWithLock(const std::string& name, int depth, int value)
+{
+    const std::vector<sim::EngineCall> calls = sim::callsNamed(name);
+    if (calls.empty())
+        return ::testing::AssertionFailure() << name << " was not called";
+    for (const sim::EngineCall& call : calls)
+    {
+        if (call.lockDepth != depth || call.lockValue != value)
+            return ::testing::AssertionFailure() << call.text() << " ran at lock depth " << call.lockDepth
+                                                 << " with value " << call.lockValue;
+    }
+    return ::testing::AssertionSuccess();
+}
+
 // Every logged engine call named `name` (at least one) ran inside exactly one
 // application-lock bracket taken with `value`.
-::testing::AssertionResult ranUnderAppLock(const std::string& name, int value);
+inline ::testing::AssertionResult ranUnderAppLock(const std::string& name, int value)
+{
+    return ranWithLock(name, 1, value);
+}
 // Every logged engine call named `name` (at least one) ran outside the
 // application lock.
-::testing::AssertionResult ranOutsideAppLock(const std::string& name);
+inline ::testing::AssertionResult ranOutsideAppLock(const std::string& name) { return ranWithLock(name, 0, -1); }
 
 } // namespace test
 } // namespace orvane

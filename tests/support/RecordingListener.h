@@ -2,7 +2,9 @@
 #define ORVANE_TESTS_SUPPORT_RECORDINGLISTENER_H
 
 #include "integration/GLDrawAreaListenerInterface.h"
+#include "integration/KeyEventInterface.h"
 #include "integration/KeyEventListenerInterface.h"
+#include "integration/MouseEventInterface.h"
 #include "integration/MouseEventListenerInterface.h"
 #include "integration/OnIdleListenerInterface.h"
 
@@ -32,35 +34,73 @@ public:
     };
     typedef std::vector<Call> Log;
 
-    explicit RecordingListener(Log& log);
+    explicit RecordingListener(Log& log) : m_log(log) {}
 
     std::function<void()> onCall;
 
     void keyPressed(sdk::integration::KeyEventInterface& event,
-                    sdk::integration::KeyEventObservableInterface& source) override;
+                    sdk::integration::KeyEventObservableInterface& source) override
+    {
+        record("keyPressed", &source, event.key());
+    }
     void keyReleased(sdk::integration::KeyEventInterface& event,
-                     sdk::integration::KeyEventObservableInterface& source) override;
+                     sdk::integration::KeyEventObservableInterface& source) override
+    {
+        record("keyReleased", &source, event.key());
+    }
     void mouseMoved(sdk::integration::MouseEventInterface& event,
-                    sdk::integration::MouseEventObservableInterface& source) override;
+                    sdk::integration::MouseEventObservableInterface& source) override
+    {
+        record("mouseMoved", &source, event.button());
+    }
     void buttonPressed(sdk::integration::MouseEventInterface& event,
-                       sdk::integration::MouseEventObservableInterface& source) override;
+                       sdk::integration::MouseEventObservableInterface& source) override
+    {
+        record("buttonPressed", &source, event.button());
+    }
     void buttonDoublePressed(sdk::integration::MouseEventInterface& event,
-                             sdk::integration::MouseEventObservableInterface& source) override;
+                             sdk::integration::MouseEventObservableInterface& source) override
+    {
+        record("buttonDoublePressed", &source, event.button());
+    }
     void buttonReleased(sdk::integration::MouseEventInterface& event,
-                        sdk::integration::MouseEventObservableInterface& source) override;
-    void onIdle(sdk::integration::OnIdleObservableInterface& source) override;
-    void drawAreaExposed(sdk::integration::GLDrawAreaInterface& drawArea, bool fullDamage) override;
-    void drawAreaDestroyed(sdk::integration::GLDrawAreaInterface& drawArea) override;
-    void drawAreaFocusGained(sdk::integration::GLDrawAreaInterface& drawArea) override;
+                        sdk::integration::MouseEventObservableInterface& source) override
+    {
+        record("buttonReleased", &source, event.button());
+    }
+    void onIdle(sdk::integration::OnIdleObservableInterface& source) override { record("onIdle", &source, 0); }
+    void drawAreaExposed(sdk::integration::GLDrawAreaInterface& drawArea, bool fullDamage) override
+    {
+        record("drawAreaExposed", &drawArea, fullDamage ? 1 : 0);
+    }
+    void drawAreaDestroyed(sdk::integration::GLDrawAreaInterface& drawArea) override
+    {
+        record("drawAreaDestroyed", &drawArea, 0);
+    }
+    void drawAreaFocusGained(sdk::integration::GLDrawAreaInterface& drawArea) override
+    {
+        record("drawAreaFocusGained", &drawArea, 0);
+    }
 
 private:
-    void record(const char* operation, const void* source, int value);
+    void record(const char* operation, const void* source, int value)
+    {
+        m_log.push_back(Call{this, operation, source, value});
+        if (onCall)
+            onCall();
+    }
 
     Log& m_log;
 };
 
 // The listeners of `log`, in call order.
-std::vector<const RecordingListener*> callers(const RecordingListener::Log& log);
+inline std::vector<const RecordingListener*> callers(const RecordingListener::Log& log)
+{
+    std::vector<const RecordingListener*> result;
+    for (const RecordingListener::Call& call : log)
+        result.push_back(call.listener);
+    return result;
+}
 
 } // namespace test
 } // namespace orvane

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <utility>
 
 namespace orvane {
 namespace test {
@@ -17,7 +18,10 @@ namespace test {
 class TestApplicationEventMonitor : public sdk::integration::intern::ApplicationEventMonitorAbstract
 {
 public:
-    explicit TestApplicationEventMonitor(sdk::integration::ManagerInterface& manager);
+    explicit TestApplicationEventMonitor(sdk::integration::ManagerInterface& manager)
+        : ApplicationEventMonitorAbstract(manager)
+    {
+    }
 
     // What the host answers.
     bool ready = true;
@@ -28,8 +32,8 @@ public:
     int stopMonitoringCalls = 0;
 
     // Queues a GUI event for the next busy-event pass.
-    void post(std::function<void()> action);
-    std::size_t pendingActions() const;
+    void post(std::function<void()> action) { m_pendingActions.push_back(std::move(action)); }
+    std::size_t pendingActions() const { return m_pendingActions.size(); }
 
     bool interruptDeferred() const { return m_interruptDeferred; }
 
@@ -43,10 +47,23 @@ public:
     using ApplicationEventMonitorAbstract::notifyOfKeyReleased;
     using ApplicationEventMonitorAbstract::notifyOfMouseMoved;
 
-    bool isReady() override;
-    bool stopMonitoring() override;
-    void processPendingEvents() override;
-    void engineInterrupted() override;
+    bool isReady() override { return ready; }
+    bool stopMonitoring() override
+    {
+        ++stopMonitoringCalls;
+        return true;
+    }
+    void processPendingEvents() override
+    {
+        ++busyPasses;
+        for (std::size_t pending = m_pendingActions.size(); pending > 0 && !m_pendingActions.empty(); --pending)
+        {
+            const std::function<void()> action = std::move(m_pendingActions.front());
+            m_pendingActions.pop_front();
+            action();
+        }
+    }
+    void engineInterrupted() override { ++interruptedCalls; }
 
 private:
     std::deque<std::function<void()>> m_pendingActions;

@@ -4,9 +4,12 @@
 #include "integration/GLDrawAreaInterface.h"
 #include "integration/MouseWheelEventInterface.h"
 #include "integration/intern/GLDrawAreaStateObservable.h"
+#include "integration/intern/KeyEvent.h"
 #include "integration/intern/KeyEventObservable.h"
 #include "integration/intern/MouseEventObservable.h"
+#include "integration/intern/MouseWheelEvent.h"
 #include "support/TestGLContext.h"
+#include "support/TestMouseEvent.h"
 
 #include <set>
 #include <vector>
@@ -50,36 +53,103 @@ public:
     }
     sdk::integration::GLContextInterface& getGLContext() override { return context; }
     bool isValid() override { return valid; }
-    void addStateListener(sdk::integration::GLDrawAreaListenerInterface* listener) override;
-    void removeStateListener(sdk::integration::GLDrawAreaListenerInterface* listener) override;
+    void addStateListener(sdk::integration::GLDrawAreaListenerInterface* listener) override
+    {
+        m_stateObservable.addStateListener(listener);
+        stateListeners.insert(listener);
+    }
+    void removeStateListener(sdk::integration::GLDrawAreaListenerInterface* listener) override
+    {
+        m_stateObservable.removeStateListener(listener);
+        stateListeners.erase(listener);
+    }
     void setPageManager(sdk::integration::PageManagerInterface& manager) override { pageManagers.push_back(&manager); }
-    void addMouseListener(sdk::integration::MouseEventListenerInterface* listener) override;
-    void removeMouseListener(sdk::integration::MouseEventListenerInterface* listener) override;
-    void addKeyboardListener(sdk::integration::KeyEventListenerInterface* listener) override;
-    void removeKeyboardListener(sdk::integration::KeyEventListenerInterface* listener) override;
+    void addMouseListener(sdk::integration::MouseEventListenerInterface* listener) override
+    {
+        m_mouseObservable.addMouseListener(listener);
+        mouseListeners.insert(listener);
+    }
+    void removeMouseListener(sdk::integration::MouseEventListenerInterface* listener) override
+    {
+        m_mouseObservable.removeMouseListener(listener);
+        mouseListeners.erase(listener);
+    }
+    void addKeyboardListener(sdk::integration::KeyEventListenerInterface* listener) override
+    {
+        m_keyObservable.addKeyboardListener(listener);
+        keyListeners.insert(listener);
+    }
+    void removeKeyboardListener(sdk::integration::KeyEventListenerInterface* listener) override
+    {
+        m_keyObservable.removeKeyboardListener(listener);
+        keyListeners.erase(listener);
+    }
 
     // The window system, simulated.
-    void simulateMove(int x, int y, MouseButton button = sdk::integration::MouseEventInterface::MouseButton_None);
-    void simulatePress(MouseButton button, int x, int y);
-    void simulateDoublePress(MouseButton button, int x, int y);
-    void simulateRelease(MouseButton button, int x, int y);
-    void simulateWheel(int delta, Orientation orientation, int x = 0, int y = 0);
+    void simulateMove(int x, int y, MouseButton button = sdk::integration::MouseEventInterface::MouseButton_None)
+    {
+        reportMouse(&MouseObservable::notifyOfMouseMoved, signalMouseMoved, button, x, y);
+    }
+    void simulatePress(MouseButton button, int x, int y)
+    {
+        reportMouse(&MouseObservable::notifyOfButtonPressed, signalButtonPressed, button, x, y);
+    }
+    void simulateDoublePress(MouseButton button, int x, int y)
+    {
+        reportMouse(&MouseObservable::notifyOfButtonDoublePressed, signalButtonDoublePressed, button, x, y);
+    }
+    void simulateRelease(MouseButton button, int x, int y)
+    {
+        reportMouse(&MouseObservable::notifyOfButtonReleased, signalButtonReleased, button, x, y);
+    }
+    void simulateWheel(int delta, Orientation orientation, int x = 0, int y = 0)
+    {
+        sdk::integration::intern::MouseWheelEvent event(x, y, delta, false, false, false, orientation);
+        signalWheelRotated(event);
+    }
     // Key events take their modifiers and translation from the current
     // miscellaneous-queries service.
-    void simulateKeyPress(int key);
-    void simulateKeyRelease(int key);
-    void simulateExpose(bool fullDamage);
+    void simulateKeyPress(int key)
+    {
+        sdk::integration::intern::KeyEvent event(this, key);
+        m_keyObservable.notifyOfKeyPressed(event, *this);
+    }
+    void simulateKeyRelease(int key)
+    {
+        sdk::integration::intern::KeyEvent event(this, key);
+        m_keyObservable.notifyOfKeyReleased(event, *this);
+    }
+    void simulateExpose(bool fullDamage)
+    {
+        m_stateObservable.notifyOfExposed(fullDamage);
+        signalDrawAreaExposed(fullDamage);
+    }
     // Tells the listeners and the signal while the window still exists, then
     // the drawing area turns invalid.
-    void simulateDestroy();
-    void simulateFocusGained();
+    void simulateDestroy()
+    {
+        m_stateObservable.notifyOfDestroyed();
+        signalDrawAreaDestroyed();
+        valid = false;
+    }
+    void simulateFocusGained()
+    {
+        m_stateObservable.notifyOfFocusGained();
+        signalDrawAreaFocusGained();
+    }
 
 private:
-    typedef void (sdk::integration::intern::MouseEventObservable::*MouseNotification)(
-        sdk::integration::MouseEventInterface&, sdk::integration::MouseEventObservableInterface&);
+    typedef sdk::integration::intern::MouseEventObservable MouseObservable;
+    typedef void (MouseObservable::*MouseNotification)(sdk::integration::MouseEventInterface&,
+                                                       sdk::integration::MouseEventObservableInterface&);
 
     // Listeners first, then the signal, with a host mouse event.
-    void reportMouse(MouseNotification notification, MouseEventSignal& signal, MouseButton button, int x, int y);
+    void reportMouse(MouseNotification notification, MouseEventSignal& signal, MouseButton button, int x, int y)
+    {
+        TestMouseEvent event(button, x, y, mouseModifiers);
+        (m_mouseObservable.*notification)(event, *this);
+        signal(event);
+    }
 
     sdk::integration::intern::MouseEventObservable m_mouseObservable;
     sdk::integration::intern::KeyEventObservable m_keyObservable;

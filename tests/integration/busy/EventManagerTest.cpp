@@ -165,4 +165,6 @@ TEST_F(EventManagerTest, AWorkAreaButtonKeepsTheWheelFromInterruptingUntilItsRel
     monitor.post([this] { wheelAnywhere(); });
     EXPECT_FALSE(busyOperation(2));
     EXPECT_EQ(1, monitor.interruptedCalls);
+    // The interruptible window closed with the busy pass.
+    EXPECT_FALSE(monitor.isEngineInterruptible());
 }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 
 using namespace orvane::sdk::integration;
 using orvane::test::FakeManagerMiscService;
@@ -39,40 +40,11 @@ public:
     bool isEngineInterruptible() const override { return interruptible; }
     void registerStopButton(const boost::shared_ptr<const StopButtonInterface>&) override {}
     void unRegisterStopButton(const boost::shared_ptr<const StopButtonInterface>&) override {}
-
-    // The host's input, as the monitor's listeners hear it.
-    void press(Button button) { mouse(&intern::MouseEventObservable::notifyOfButtonPressed, button); }
-    void doublePress(Button button) { mouse(&intern::MouseEventObservable::notifyOfButtonDoublePressed, button); }
-    void release(Button button) { mouse(&intern::MouseEventObservable::notifyOfButtonReleased, button); }
-    void move() { mouse(&intern::MouseEventObservable::notifyOfMouseMoved, MouseEventInterface::MouseButton_None); }
-    void key(int code)
-    {
-        intern::KeyEvent event(nullptr, code);
-        notifyOfKeyPressed(event, *this);
-    }
-    void keyUp(int code)
-    {
-        intern::KeyEvent event(nullptr, code);
-        notifyOfKeyReleased(event, *this);
-    }
-    void wheel()
-    {
-        intern::MouseWheelEvent event(0, 0, 120, false, false, false, MouseWheelEventInterface::Orientation_Vertical);
-        signalWheelRotated(event);
-    }
-    void processing(const void* receiver, bool allowsInterrupt)
-    {
-        signalProcessingNewEvent(EventReceiverInfo{receiver, allowsInterrupt});
-    }
-
-private:
-    typedef void (intern::MouseEventObservable::*Notification)(MouseEventInterface&, MouseEventObservableInterface&);
-    void mouse(Notification notification, Button button)
-    {
-        intern::MouseEvent event(nullptr, button, 10, 20);
-        (this->*notification)(event, *this);
-    }
 };
+
+// Two widgets of the host, by identity.
+const int ReceiverA = 1;
+const int ReceiverB = 2;
 
 class InterruptProcessorTest : public ::testing::Test
 {
@@ -81,194 +53,137 @@ protected:
     FakeManagerMiscService service;
     std::unique_ptr<intern::InterruptProcessor> processor{new intern::InterruptProcessor(monitor, &service)};
 
-    // Inside the engine's busy callback.
-    void busyAndInterruptible()
+    // Plays a script of words, each one step of the host or the engine:
+    //   inside     in the engine's busy callback (busy and interruptible)
+    //   busy, interruptible, calm (not interruptible), done (no longer busy)
+    //   A+ A- B+   the host processes an event for widget A or B, which
+    //              allows interrupts (+) or not (-)
+    //   key keyUp move wheel timer, press<n> dbl<n> rel<n>   input heard
+    //   down<n>    the service reports button n down
+    //   wa<n> wa-<n>  a work-area button pressed or released
+    //   noservice  a processor without a service
+    //   =<n>       the interrupts asked so far
+    void restart(FakeManagerMiscService* withService)
     {
-        monitor.busy = true;
-        monitor.interruptible = true;
+        processor.reset();
+        processor.reset(new intern::InterruptProcessor(monitor, withService));
+    }
+
+    void play(const std::string& script)
+    {
+        std::istringstream words(script);
+        for (std::string word; words >> word;)
+        {
+            const Button button = static_cast<Button>(word.back() - '0');
+            intern::MouseEvent mouse(nullptr, button, 10, 20);
+            intern::KeyEvent key(nullptr, 65);
+            if (word == "inside")
+                monitor.busy = monitor.interruptible = true;
+            else if (word == "busy")
+                monitor.busy = true;
+            else if (word == "interruptible" || word == "calm")
+                monitor.interruptible = word == "interruptible";
+            else if (word == "done")
+                monitor.signalEngineIsNoLongerBusy();
+            else if (word[0] == 'A' || word[0] == 'B')
+                monitor.signalProcessingNewEvent(
+                    ApplicationEventMonitorInterface::EventReceiverInfo{word[0] == 'A' ? &ReceiverA : &ReceiverB, word[1] == '+'});
+            else if (word == "key" || word == "keyUp")
+                word == "key" ? monitor.notifyOfKeyPressed(key, monitor) : monitor.notifyOfKeyReleased(key, monitor);
+            else if (word == "move")
+            {
+                intern::MouseEvent moved(nullptr, MouseEventInterface::MouseButton_None, 10, 20);
+                monitor.notifyOfMouseMoved(moved, monitor);
+            }
+            else if (word == "wheel")
+            {
+                intern::MouseWheelEvent wheel(0, 0, 120, false, false, false,
+                                              MouseWheelEventInterface::Orientation_Vertical);
+                monitor.signalWheelRotated(wheel);
+            }
+            else if (word == "timer")
+                monitor.signalWidgetChangeDuetoTimerEvent();
+            else if (word.rfind("press", 0) == 0)
+                monitor.notifyOfButtonPressed(mouse, monitor);
+            else if (word.rfind("dbl", 0) == 0)
+                monitor.notifyOfButtonDoublePressed(mouse, monitor);
+            else if (word.rfind("rel", 0) == 0)
+                monitor.notifyOfButtonReleased(mouse, monitor);
+            else if (word.rfind("down", 0) == 0)
+                service.pressedButtons.insert(button);
+            else if (word.rfind("wa-", 0) == 0)
+                processor->workAreaButtonReleased(button);
+            else if (word.rfind("wa", 0) == 0)
+                processor->workAreaButtonPressed(button);
+            else if (word == "noservice")
+                restart(nullptr);
+            else if (word[0] == '=')
+                EXPECT_EQ(std::stoi(word.substr(1)), monitor.interrupts) << "at " << word << " of: " << script;
+            else
+                FAIL() << "unknown step " << word;
+        }
     }
 };
 
-// Two widgets of the host, by identity.
-const int ReceiverA = 1;
-const int ReceiverB = 2;
-
 } // namespace
 
-TEST_F(InterruptProcessorTest, NoInputInterruptsOutsideTheBusyCallback)
+TEST_F(InterruptProcessorTest, EachInputKindInterruptsByItsRule)
 {
-    monitor.busy = true;
-    service.pressedButtons.insert(MouseEventInterface::MouseButton_1);
-    monitor.processing(&ReceiverA, true);
-    monitor.key(27);
-    monitor.press(MouseEventInterface::MouseButton_1);
-    monitor.doublePress(MouseEventInterface::MouseButton_1);
-    monitor.release(MouseEventInterface::MouseButton_2);
-    monitor.move();
-    monitor.wheel();
-    monitor.signalWidgetChangeDuetoTimerEvent();
-    EXPECT_EQ(0, monitor.interrupts);
-}
-
-TEST_F(InterruptProcessorTest, InsideTheBusyCallbackKeysPressesWheelAndTimerInterrupt)
-{
-    busyAndInterruptible();
-    monitor.keyUp(65);
-    EXPECT_EQ(0, monitor.interrupts);
-    monitor.key(65);
-    EXPECT_EQ(1, monitor.interrupts);
-    monitor.press(MouseEventInterface::MouseButton_3);
-    EXPECT_EQ(2, monitor.interrupts);
-    monitor.doublePress(MouseEventInterface::MouseButton_3);
-    EXPECT_EQ(3, monitor.interrupts);
-    monitor.wheel();
-    EXPECT_EQ(4, monitor.interrupts);
-    monitor.signalWidgetChangeDuetoTimerEvent();
-    EXPECT_EQ(5, monitor.interrupts);
+    const char* const scripts[] = {
+        // Outside the busy callback no input interrupts.
+        "busy down1 A+ key press1 dbl1 rel2 move wheel timer =0",
+        // Inside it, key presses, presses, double presses, the wheel and the timer do.
+        "inside keyUp =0 key =1 press3 =2 dbl3 =3 wheel =4 timer =5",
+        // Without a service no button counts as down: a move does not interrupt.
+        "noservice inside move =0",
+        // The first work-area button stays tracked until its own release.
+        "inside wa1 wa3 wa-3 wheel =0 wa-1 wheel =1",
+        // A release interrupts only at a receiver that allows it (nothing
+        // processed yet: none does); a button nobody followed interrupts at once.
+        "inside rel2 =0 A- rel2 =0 A+ rel2 =1",
+        // Pressed while idle, the next processed event finds the engine busy:
+        // the press is pending and its release (no idle release recorded a
+        // receiver) does not interrupt; the press is forgotten with it.
+        "A+ press1 inside B+ rel1 =0 rel1 =1",
+        // A release made while idle; the first event processed while busy
+        // records the receiver of the last processed event, and a work-area
+        // button's release compares the receivers.
+        "A+ rel2 busy A+ inside wa1 rel1 =1 B+ rel1 =1",
+        // An idle press not seen busy interrupts at its release like any other;
+        // one reported no longer busy is pending even though nothing is busy.
+        "A+ press1 interruptible rel1 =1 calm press1 done inside rel1 =1",
+        // An interrupt clears the pending press.
+        "A+ press1 done inside key =1 rel1 =2",
+    };
+    for (const char* script : scripts)
+    {
+        monitor.busy = monitor.interruptible = false;
+        monitor.interrupts = 0;
+        service.pressedButtons.clear();
+        restart(&service);
+        play(script);
+    }
 }
 
 TEST_F(InterruptProcessorTest, MoveInterruptsOnlyWithAButtonDownAndNoWorkAreaButton)
 {
-    busyAndInterruptible();
-    monitor.move();
-    EXPECT_EQ(0, monitor.interrupts);
+    play("inside move =0");
     EXPECT_EQ(3u, service.buttonQueries.size());
 
     // The service is asked button by button and the first pressed one ends it.
     service.buttonQueries.clear();
-    service.pressedButtons.insert(MouseEventInterface::MouseButton_2);
-    monitor.move();
-    EXPECT_EQ(1, monitor.interrupts);
+    play("down2 move =1");
     EXPECT_EQ(std::vector<Button>({MouseEventInterface::MouseButton_1, MouseEventInterface::MouseButton_2}),
               service.buttonQueries);
 
-    processor->workAreaButtonPressed(MouseEventInterface::MouseButton_1);
-    monitor.move();
-    monitor.wheel();
-    monitor.doublePress(MouseEventInterface::MouseButton_1);
-    EXPECT_EQ(1, monitor.interrupts);
     // A press still interrupts while the work area holds a button.
-    monitor.press(MouseEventInterface::MouseButton_2);
-    EXPECT_EQ(2, monitor.interrupts);
-}
-
-TEST_F(InterruptProcessorTest, WithoutAServiceNoButtonCountsAsDown)
-{
-    processor.reset();
-    processor.reset(new intern::InterruptProcessor(monitor, nullptr));
-    busyAndInterruptible();
-    monitor.move();
-    EXPECT_EQ(0, monitor.interrupts);
-}
-
-TEST_F(InterruptProcessorTest, TheFirstWorkAreaButtonStaysTrackedUntilItsOwnRelease)
-{
-    busyAndInterruptible();
-    processor->workAreaButtonPressed(MouseEventInterface::MouseButton_1);
-    processor->workAreaButtonPressed(MouseEventInterface::MouseButton_3);
-    processor->workAreaButtonReleased(MouseEventInterface::MouseButton_3);
-    monitor.wheel();
-    EXPECT_EQ(0, monitor.interrupts);
-
-    processor->workAreaButtonReleased(MouseEventInterface::MouseButton_1);
-    monitor.wheel();
-    EXPECT_EQ(1, monitor.interrupts);
-}
-
-TEST_F(InterruptProcessorTest, ReleaseInterruptsOnlyAtAReceiverThatAllowsIt)
-{
-    busyAndInterruptible();
-    // Nothing processed yet: no receiver allows interrupts.
-    monitor.release(MouseEventInterface::MouseButton_2);
-    EXPECT_EQ(0, monitor.interrupts);
-
-    monitor.processing(&ReceiverA, false);
-    monitor.release(MouseEventInterface::MouseButton_2);
-    EXPECT_EQ(0, monitor.interrupts);
-
-    // A button nobody followed: interrupts at once.
-    monitor.processing(&ReceiverA, true);
-    monitor.release(MouseEventInterface::MouseButton_2);
-    EXPECT_EQ(1, monitor.interrupts);
-}
-
-TEST_F(InterruptProcessorTest, ReleaseOfAPressPendingSinceTheEngineBecameBusyDoesNotInterrupt)
-{
-    // Pressed while idle; the next processed event finds the engine busy:
-    // the press is pending.
-    monitor.processing(&ReceiverA, true);
-    monitor.press(MouseEventInterface::MouseButton_1);
-    busyAndInterruptible();
-    monitor.processing(&ReceiverB, true);
-
-    // No idle release recorded a receiver, so this release does not match.
-    monitor.release(MouseEventInterface::MouseButton_1);
-    EXPECT_EQ(0, monitor.interrupts);
-
-    // The press is forgotten with its release: the next release interrupts.
-    monitor.release(MouseEventInterface::MouseButton_1);
-    EXPECT_EQ(1, monitor.interrupts);
-}
-
-TEST_F(InterruptProcessorTest, ReleaseOfAWorkAreaButtonComparesTheReceivers)
-{
-    // A release made while idle; the first event processed while busy
-    // records the receiver of the last processed event.
-    monitor.processing(&ReceiverA, true);
-    monitor.release(MouseEventInterface::MouseButton_2);
-    monitor.busy = true;
-    monitor.processing(&ReceiverA, true);
-
-    busyAndInterruptible();
-    processor->workAreaButtonPressed(MouseEventInterface::MouseButton_1);
-    monitor.release(MouseEventInterface::MouseButton_1);
-    EXPECT_EQ(1, monitor.interrupts);
-
-    monitor.processing(&ReceiverB, true);
-    monitor.release(MouseEventInterface::MouseButton_1);
-    EXPECT_EQ(1, monitor.interrupts);
-}
-
-TEST_F(InterruptProcessorTest, IdlePressBecomesPendingOnlyWhenTheEngineIsSeenBusyOrReportedNoLongerBusy)
-{
-    // Not seen busy: the release of the idle press interrupts like any other.
-    monitor.processing(&ReceiverA, true);
-    monitor.press(MouseEventInterface::MouseButton_1);
-    monitor.interruptible = true;
-    monitor.release(MouseEventInterface::MouseButton_1);
-    EXPECT_EQ(1, monitor.interrupts);
-
-    // Reported no longer busy: pending, even though the engine is not busy.
-    monitor.interruptible = false;
-    monitor.press(MouseEventInterface::MouseButton_1);
-    monitor.signalEngineIsNoLongerBusy();
-    busyAndInterruptible();
-    monitor.release(MouseEventInterface::MouseButton_1);
-    EXPECT_EQ(1, monitor.interrupts);
-}
-
-TEST_F(InterruptProcessorTest, AnInterruptClearsThePendingPress)
-{
-    monitor.processing(&ReceiverA, true);
-    monitor.press(MouseEventInterface::MouseButton_1);
-    monitor.signalEngineIsNoLongerBusy();
-    busyAndInterruptible();
-    monitor.key(65);
-    EXPECT_EQ(1, monitor.interrupts);
-    monitor.release(MouseEventInterface::MouseButton_1);
-    EXPECT_EQ(2, monitor.interrupts);
+    play("wa1 move wheel dbl1 =1 press2 =2");
 }
 
 TEST_F(InterruptProcessorTest, DestructionLeavesTheMonitorClean)
 {
     processor.reset();
-    busyAndInterruptible();
-    monitor.key(65);
-    monitor.wheel();
-    monitor.signalWidgetChangeDuetoTimerEvent();
-    monitor.processing(&ReceiverA, true);
-    monitor.signalEngineIsNoLongerBusy();
-    EXPECT_EQ(0, monitor.interrupts);
+    play("inside key wheel timer A+ done =0");
     EXPECT_TRUE(monitor.signalWheelRotated.empty());
     EXPECT_TRUE(monitor.signalProcessingNewEvent.empty());
 }

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <stdexcept>
 #include <typeinfo>
 
@@ -52,6 +53,55 @@ protected:
     intern::WorkAreaEventDispatcher dispatcher{pages(), monitor};
     std::vector<std::string> before;
     std::vector<std::string> after;
+
+    // Plays a script of words, each one step of the host, the engine or the
+    // window system:
+    //   A B 0      a new page showing areaA, areaB or no drawing area
+    //   cur<n> del<n>   the n-th page made becomes current or is deleted
+    //   @A @B      the drawing area the next input happens in (areaA at first)
+    //   hold<n> free<n>   the application reports button n down or up
+    //   press<n> dbl<n> rel<n> move key<code>   input in the drawing area
+    //   busy idle  the engine's busy state; int noint  its interrupt flag
+    //   go         the queued events are dispatched
+    void play(const std::string& script)
+    {
+        std::vector<PageInterface*> made;
+        TestDrawArea* area = &areaA;
+        std::istringstream words(script);
+        for (std::string word; words >> word;)
+        {
+            const auto number = [&word](std::size_t at) { return std::stoi(word.substr(at)); };
+            const auto button = [&](std::size_t at) { return static_cast<MouseEventInterface::MouseButton_e>(number(at)); };
+            if (word == "A" || word == "B" || word == "0")
+                made.push_back(&pages().addPage(word == "A" ? &areaA : word == "B" ? &areaB : nullptr));
+            else if (word.rfind("cur", 0) == 0)
+                pages().setCurrentPage(*made.at(number(3) - 1));
+            else if (word.rfind("del", 0) == 0)
+                pages().deletePage(*made.at(number(3) - 1));
+            else if (word[0] == '@')
+                area = word == "@A" ? &areaA : &areaB;
+            else if (word.rfind("hold", 0) == 0 || word.rfind("free", 0) == 0)
+                reportButtonState(button(4), word[0] == 'h');
+            else if (word.rfind("press", 0) == 0)
+                area->simulatePress(button(5), 1, 1);
+            else if (word.rfind("dbl", 0) == 0)
+                area->simulateDoublePress(button(3), 1, 1);
+            else if (word.rfind("rel", 0) == 0)
+                area->simulateRelease(button(3), 1, 1);
+            else if (word == "move")
+                area->simulateMove(2, 2);
+            else if (word.rfind("key", 0) == 0)
+                area->simulateKeyPress(number(3));
+            else if (word == "busy" || word == "idle")
+                sim::setBusy(word == "busy");
+            else if (word == "int" || word == "noint")
+                sim::setInterruptFlag(word == "int");
+            else if (word == "go")
+                dispatcher.dispatchQueuedEvents();
+            else
+                FAIL() << "unknown step " << word;
+        }
+    }
 };
 
 } // namespace
@@ -80,24 +130,55 @@ TEST_F(WorkAreaEventDispatcherTest, PressDragReleaseReachTheEngineAsPressDragsAn
     EXPECT_EQ(0u, sim::callsNamed("OrvUtilDispatchWorkAreaEvent")[0].lockDepth);
 }
 
-TEST_F(WorkAreaEventDispatcherTest, OnlyTheHeldButtonsReleaseGetsThroughWhileItIsHeld)
+// A script of steps (see play()) and what reached the engine.
+struct Script
 {
-    pages().addPage(&areaA);
-    reportButtonState(Button1, true);
-    areaA.simulatePress(Button1, 1, 1);
-    areaA.simulatePress(Button3, 1, 1);
-    areaA.simulateRelease(Button2, 1, 1);
-    areaA.simulateDoublePress(Button1, 1, 1);
-    areaA.simulateRelease(Button1, 1, 1);
-    // Without a held button a double press goes through and holds nothing.
-    areaA.simulateDoublePress(Button2, 1, 1);
-    areaA.simulateMove(2, 2);
-    dispatcher.dispatchQueuedEvents();
+    const char* steps;
+    std::vector<std::string> engine; // the events the engine received
+    std::vector<std::string> after;  // the after-dispatch signals
+};
 
-    EXPECT_EQ(std::vector<std::string>({"0:1", "1:1", "2:2", "3:0"}), engineEvents());
-    EXPECT_EQ(7u, before.size());
-    EXPECT_EQ(7u, after.size());
+// Printed by its steps (the struct's padding is never read).
+void PrintTo(const Script& script, std::ostream* out) { *out << script.steps; }
+
+class Scripts : public WorkAreaEventDispatcherTest, public ::testing::WithParamInterface<Script>
+{
+};
+
+TEST_P(Scripts, ReachTheEngineAsTheRulesSay)
+{
+    play(GetParam().steps);
+    EXPECT_EQ(GetParam().engine, engineEvents());
+    EXPECT_EQ(GetParam().after, after);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Dispatch, Scripts,
+    ::testing::Values(
+        // Only the held button's release gets through while it is held;
+        // without a held button a double press goes through and holds
+        // nothing. Every event still passes the signals, as it was.
+        Script{"A hold1 press1 press3 rel2 dbl1 rel1 dbl2 move go",
+               {"0:1", "1:1", "2:2", "3:0"},
+               {"0:1", "0:3", "1:2", "2:1", "1:1", "2:2", "3:0"}},
+        // While the engine is busy moves are dropped and the rest waits.
+        Script{"A busy hold1 move press1 move key66 idle go", {"0:1", "5:66"}, {"0:1", "5:66"}},
+        // An interrupt drops the rest of the queue and the held button: a
+        // new press goes through.
+        Script{"A hold1 press1 move key67 int go noint press2 go", {"0:1", "0:2"}, {"0:1", "0:2"}},
+        // A queued release is not made up.
+        Script{"A hold1 press1 free1 move rel1 go", {"0:1", "4:1", "1:1"}, {"0:1", "4:1", "1:1"}},
+        // Only the current page's queue is served; the others are emptied
+        // on a switch.
+        Script{"A B @A key65 @B key66 cur1 go", {"5:65"}, {"5:65"}},
+        // A switch of pages forgets the held button.
+        Script{"A B hold1 @B press1 go cur1 cur2 press2 go", {"0:1", "0:2"}, {"0:1", "0:2"}},
+        // A drawing area stays served while another page shows it: the
+        // second page took it from the first, which goes.
+        Script{"A A del1 key65 go", {"5:65"}, {"5:65"}},
+        // A current page without a drawing area has nothing to dispatch:
+        // not even the signals hear of it.
+        Script{"A key65 0 go", {}, {}}));
 
 TEST_F(WorkAreaEventDispatcherTest, KeysCarryNoPositionAndReleasesOnlyPassTheSignals)
 {
@@ -116,39 +197,6 @@ TEST_F(WorkAreaEventDispatcherTest, KeysCarryNoPositionAndReleasesOnlyPassTheSig
     EXPECT_TRUE(key.control);
     EXPECT_EQ(std::vector<std::string>({"5:65", "255:65"}), after);
     EXPECT_EQ(1u, sim::countCalls("OrvUtilInterruptIsSet"));
-}
-
-TEST_F(WorkAreaEventDispatcherTest, WhileTheEngineIsBusyMovesAreDroppedAndTheRestWaits)
-{
-    pages().addPage(&areaA);
-    sim::setBusy(true);
-    reportButtonState(Button1, true);
-    areaA.simulateMove(5, 5);
-    areaA.simulatePress(Button1, 5, 5);
-    areaA.simulateMove(6, 6);
-    areaA.simulateKeyPress(66);
-    sim::setBusy(false);
-    dispatcher.dispatchQueuedEvents();
-    EXPECT_EQ(std::vector<std::string>({"0:1", "5:66"}), engineEvents());
-}
-
-TEST_F(WorkAreaEventDispatcherTest, AnInterruptDropsTheRestOfTheQueueAndTheHeldButton)
-{
-    pages().addPage(&areaA);
-    reportButtonState(Button1, true);
-    areaA.simulatePress(Button1, 1, 1);
-    areaA.simulateMove(2, 2);
-    areaA.simulateKeyPress(67);
-    sim::setInterruptFlag(true);
-    dispatcher.dispatchQueuedEvents();
-    EXPECT_EQ(std::vector<std::string>({"0:1"}), engineEvents());
-    EXPECT_EQ(std::vector<std::string>({"0:1"}), after);
-
-    // Nothing is held any more: a new press goes through.
-    sim::setInterruptFlag(false);
-    areaA.simulatePress(Button2, 1, 1);
-    dispatcher.dispatchQueuedEvents();
-    EXPECT_EQ(std::vector<std::string>({"0:1", "0:2"}), engineEvents());
 }
 
 TEST_F(WorkAreaEventDispatcherTest, AReleaseTheHostLostIsMadeUpAtTheLastPosition)
@@ -173,18 +221,6 @@ TEST_F(WorkAreaEventDispatcherTest, AReleaseTheHostLostIsMadeUpAtTheLastPosition
     // Neither signalled nor followed by an interrupt query.
     EXPECT_EQ(std::vector<std::string>({"0:1", "3:0"}), after);
     EXPECT_EQ(2u, sim::countCalls("OrvUtilInterruptIsSet"));
-}
-
-TEST_F(WorkAreaEventDispatcherTest, AQueuedReleaseIsNotMadeUp)
-{
-    pages().addPage(&areaA);
-    reportButtonState(Button1, true);
-    areaA.simulatePress(Button1, 1, 1);
-    reportButtonState(Button1, false);
-    areaA.simulateMove(2, 2);
-    areaA.simulateRelease(Button1, 2, 2);
-    dispatcher.dispatchQueuedEvents();
-    EXPECT_EQ(std::vector<std::string>({"0:1", "4:1", "1:1"}), engineEvents());
 }
 
 TEST_F(WorkAreaEventDispatcherTest, ANestedDispatchDoesNothing)
@@ -220,34 +256,6 @@ TEST_F(WorkAreaEventDispatcherTest, ASlotThatThrowsLosesItsEventAndLeavesTheRest
     EXPECT_EQ(std::vector<std::string>({"5:66"}), engineEvents());
 }
 
-TEST_F(WorkAreaEventDispatcherTest, OnlyTheCurrentPagesQueueIsServedAndTheOthersAreEmptiedOnASwitch)
-{
-    PageInterface& first = pages().addPage(&areaA);
-    pages().addPage(&areaB); // now current
-    areaA.simulateKeyPress(65); // waits for its page to become current
-    areaB.simulateKeyPress(66);
-
-    pages().setCurrentPage(first);
-    ASSERT_EQ(&first, pages().getCurrentPage());
-    dispatcher.dispatchQueuedEvents();
-    EXPECT_EQ(std::vector<std::string>({"5:65"}), engineEvents());
-}
-
-TEST_F(WorkAreaEventDispatcherTest, ASwitchOfPagesForgetsTheHeldButton)
-{
-    PageInterface& first = pages().addPage(&areaA);
-    PageInterface& second = pages().addPage(&areaB);
-    reportButtonState(Button1, true);
-    areaB.simulatePress(Button1, 1, 1);
-    dispatcher.dispatchQueuedEvents();
-
-    pages().setCurrentPage(first);
-    pages().setCurrentPage(second);
-    areaB.simulatePress(Button2, 1, 1);
-    dispatcher.dispatchQueuedEvents();
-    EXPECT_EQ(std::vector<std::string>({"0:1", "0:2"}), engineEvents());
-}
-
 TEST_F(WorkAreaEventDispatcherTest, DrawingAreasAreFollowedAsPagesComeGoAndMove)
 {
     PageInterface& page = pages().addPage(&areaA);
@@ -265,29 +273,6 @@ TEST_F(WorkAreaEventDispatcherTest, DrawingAreasAreFollowedAsPagesComeGoAndMove)
     pages().deletePage(page);
     EXPECT_EQ(0u, areaB.mouseListeners.count(&dispatcher));
     EXPECT_EQ(0, pages().pageCount());
-}
-
-TEST_F(WorkAreaEventDispatcherTest, ADrawingAreaStaysServedWhileAnotherPageShowsIt)
-{
-    PageInterface& first = pages().addPage(&areaA);
-    pages().addPage(&areaA); // takes the drawing area from the first page
-    EXPECT_EQ(nullptr, first.getDrawArea());
-
-    pages().deletePage(first);
-    EXPECT_EQ(1u, areaA.keyListeners.count(&dispatcher));
-    areaA.simulateKeyPress(65);
-    dispatcher.dispatchQueuedEvents();
-    EXPECT_EQ(std::vector<std::string>({"5:65"}), engineEvents());
-}
-
-TEST_F(WorkAreaEventDispatcherTest, ACurrentPageWithoutDrawingAreaHasNothingToDispatch)
-{
-    pages().addPage(&areaA);
-    areaA.simulateKeyPress(65);
-    pages().addPage(nullptr);
-    dispatcher.dispatchQueuedEvents();
-    EXPECT_TRUE(sim::workAreaEvents().empty());
-    EXPECT_TRUE(before.empty());
 }
 
 TEST_F(WorkAreaEventDispatcherTest, InputFromSomethingOtherThanADrawingAreaIsRefused)

@@ -44,11 +44,6 @@ public:
         return ManagerAbstract::init(argc, argv, homeDirectory, level);
     }
 
-    orvane::sdk::integration::services::OffscreenImageRenderCapabilitiesInterface& capabilities()
-    {
-        return getOffscreenImageRenderCapabilities();
-    }
-
 protected:
     void subManagersInstantiate() override
     {
@@ -128,8 +123,12 @@ TEST_F(ManagerLifecycleTest, FullLifecycleFiresEachSignalOnceInOrder)
     RecordingManager manager;
     recordSignals(manager);
     CommandLine line{"host"};
+    // The dialog and event managers exist only from a successful init to
+    // stop; outside that window asking for one is a clear error, not a crash.
+    EXPECT_THROW(manager.getDialogManager(), orvane::ExceptionBase);
 
     ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/opt/engine"));
+    EXPECT_NO_THROW(manager.getDialogManager());
     EXPECT_EQ(std::vector<std::string>({"instantiate", "register"}), manager.steps);
     // The three-argument init goes through the virtual one with level 0.
     EXPECT_EQ(static_cast<StateModernizationLevel_e>(0), manager.lastLevel);
@@ -144,9 +143,11 @@ TEST_F(ManagerLifecycleTest, FullLifecycleFiresEachSignalOnceInOrder)
     EXPECT_EQ(1u, sim::countCalls("OrvEngInitiateShutdown"));
     EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
     EXPECT_EQ(std::vector<std::string>({"OrvEngInitiateShutdown(1)"}), sim::callTexts("OrvEngInitiateShutdown"));
+    EXPECT_THROW(manager.getDialogManager(), orvane::ExceptionBase);
+    EXPECT_THROW(manager.getEventManager(), orvane::ExceptionBase);
 }
 
-TEST_F(ManagerLifecycleTest, BeforeInitStopDoesNothingAndStartAnswersNotInitialized)
+TEST_F(ManagerLifecycleTest, BeforeInitStopDoesNothingAndAFailedStartFiresNothing)
 {
     RecordingManager manager;
     recordSignals(manager);
@@ -155,13 +156,7 @@ TEST_F(ManagerLifecycleTest, BeforeInitStopDoesNothingAndStartAnswersNotInitiali
     EXPECT_TRUE(manager.steps.empty());
     EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_EngineNotInitialized, manager.start());
     EXPECT_EQ(0u, sim::countCalls("OrvEngStartup"));
-    EXPECT_TRUE(signals.empty());
-}
 
-TEST_F(ManagerLifecycleTest, FailedStartupFiresNothing)
-{
-    RecordingManager manager;
-    recordSignals(manager);
     CommandLine line{"host"};
     ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/opt/engine"));
     sim::setStartupResult(false);
@@ -308,21 +303,6 @@ TEST_F(ManagerLifecycleTest, HelpAboutTextIsCopiedAndReleased)
     EXPECT_TRUE(sim::misuses().empty());
 }
 
-TEST_F(ManagerLifecycleTest, OffscreenCapabilitiesFollowTheRenderingQuery)
-{
-    RecordingManager manager;
-    EXPECT_TRUE(manager.capabilities().isOffscreenRenderingAvailable());
-    EXPECT_TRUE(manager.capabilities().isOffscreenExportAvailable());
-
-    class NoOffscreen : public ManagerAbstract::OffscreenImageRenderCapabilities
-    {
-    public:
-        using OffscreenImageRenderCapabilities::OffscreenImageRenderCapabilities;
-        bool isOffscreenRenderingAvailable() override { return false; }
-    } restricted(manager);
-    EXPECT_FALSE(restricted.isOffscreenExportAvailable());
-}
-
 TEST_F(ManagerLifecycleTest, StateChangesAreDeliveredInsideTheParentLock)
 {
     struct LockProbe : orvane::toolbox::StateChangeListenerInterface
@@ -382,25 +362,6 @@ TEST_F(ManagerLifecycleTest, PagesLiveFromInitToStop)
     manager.stop(); // the engine's shutdown deletes every page
     EXPECT_EQ(0, pages.pageCount());
     EXPECT_TRUE(drawArea.stateListeners.empty());
-}
-
-TEST_F(ManagerLifecycleTest, SubManagersExistWhenTheyShould)
-{
-    RecordingManager manager;
-    // The service repository exists from construction on.
-    EXPECT_NO_THROW(manager.getServiceRepository());
-    // The dialog manager only between a successful init and stop; outside
-    // that window asking for it is a clear error, not a crash.
-    EXPECT_THROW(manager.getDialogManager(), orvane::ExceptionBase);
-
-    CommandLine line{"host"};
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
-    EXPECT_NO_THROW(manager.getDialogManager());
-    EXPECT_NO_THROW(manager.getEventManager());
-    manager.stop();
-    EXPECT_THROW(manager.getDialogManager(), orvane::ExceptionBase);
-    EXPECT_THROW(manager.getEventManager(), orvane::ExceptionBase);
-    EXPECT_TRUE(sim::isShutdownFinished());
 }
 
 } // namespace

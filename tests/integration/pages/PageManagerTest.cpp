@@ -39,23 +39,6 @@ protected:
     }
 };
 
-// Hands out the drawing areas it is given, and remembers the arguments.
-class QueueFactory : public GLDrawAreaFactoryInterface
-{
-public:
-    std::vector<GLDrawAreaInterface*> drawAreas;
-    std::vector<std::vector<std::string>> arguments;
-
-    GLDrawAreaInterface* createGLDrawArea(orvane::toolbox::StringList& list) override
-    {
-        arguments.push_back(list.toVector());
-        GLDrawAreaInterface* next = drawAreas.empty() ? nullptr : drawAreas.front();
-        if (!drawAreas.empty())
-            drawAreas.erase(drawAreas.begin());
-        return next;
-    }
-};
-
 TEST_F(PageManagerTest, AddPageAnnouncesCreationThenTheCurrentChangeListenersFirst)
 {
     PageInterface& first = addPage(&d1);
@@ -128,26 +111,6 @@ TEST_F(PageManagerTest, RefusedCreationThrowsAndLeavesNothingBehind)
     manager->setCurrentPage(first);
     EXPECT_EQ(&first, manager->getCurrentPage());
     EXPECT_NE(&first, &second);
-}
-
-TEST_F(PageManagerTest, EnginePageRequestsGetTheirDrawingAreaFromTheFactory)
-{
-    QueueFactory factory;
-    factory.drawAreas = {&d3};
-    manager->setGLDrawAreaFactory(factory);
-
-    ASSERT_TRUE(sim::requestPage({"-layout", "a.lay"}));
-    ASSERT_TRUE(sim::requestPage({}));
-    EXPECT_EQ((std::vector<Lines>{{"-layout", "a.lay"}, {}}), factory.arguments);
-    EXPECT_EQ(&d3, pageWithId(1)->getDrawArea());
-    EXPECT_EQ(nullptr, pageWithId(2)->getDrawArea());
-    EXPECT_EQ((Lines{"-layout", "a.lay"}), sim::findPage(1)->arguments);
-    EXPECT_EQ(2, manager->pageCount());
-
-    // A creation the engine itself refuses is answered FALSE; nothing escapes.
-    sim::setPageCreateResult(false);
-    EXPECT_FALSE(sim::requestPage({}));
-    EXPECT_EQ(2, manager->pageCount());
 }
 
 TEST_F(PageManagerTest, EngineDestructionAnnouncesWhileThePageLivesAndEmptiesTheCurrentPage)

@@ -234,32 +234,24 @@ TEST_F(ServicesTest, EngineBooleansAreTrueOnlyForOne)
 
 // --- Text entry and recently used layouts -----------------------------------
 
-TEST_F(ServicesTest, AcceptedTextReplacesTheEnginesText)
-{
-    RecordingSimpleTextService textService;
-    textService.makeCurrent();
-    textService.answer = "Pressure";
-    std::string text = "Default";
-
-    EXPECT_TRUE(sim::requestSimpleText("Axis title:", text, true));
-    EXPECT_EQ(text, "Pressure");
-    EXPECT_EQ(textService.log, Texts{"text(Axis title:, Default)"});
-    EXPECT_EQ(sim::callTexts("OrvUtilStringAlloc"),
-              Texts{"OrvUtilStringAlloc(9, Result of EnterTextStringDialog)"});
-}
-
 TEST_F(ServicesTest, TextEntryOffersTheDefaultOnlyWhenAskedAndCopesWithMissingTextsAndMemory)
 {
     RecordingSimpleTextService textService;
     textService.makeCurrent();
+    textService.answer = "Pressure";
+    std::string accepted = "Default";
+    EXPECT_TRUE(sim::requestSimpleText("Axis title:", accepted, true));
+    EXPECT_EQ(accepted, "Pressure"); // the accepted text replaces the engine's
+    EXPECT_EQ(sim::callTexts("OrvUtilStringAlloc"),
+              Texts{"OrvUtilStringAlloc(9, Result of EnterTextStringDialog)"});
+
+    textService.answer = "typed";
     for (Boolean_t useText : {Boolean_t(FALSE), Boolean_t(2)})
     {
         char* text = engineDefault();
         askText("Title:", &text, useText);
         OrvUtilStringDealloc(&text);
     }
-    EXPECT_EQ(textService.log, (Texts{"text(Title:, )", "text(Title:, Default)"}));
-
     // Null instructions are empty ones; a null default is no default.
     char* text = nullptr;
     EXPECT_EQ(askText(nullptr, &text, TRUE), TRUE);
@@ -268,26 +260,23 @@ TEST_F(ServicesTest, TextEntryOffersTheDefaultOnlyWhenAskedAndCopesWithMissingTe
 
     // Without a place for the result the host is not asked.
     EXPECT_EQ(askText("Name:", nullptr, FALSE), FALSE);
-    EXPECT_EQ(textService.log, (Texts{"text(Title:, )", "text(Title:, Default)", "text(, )"}));
+    EXPECT_EQ(textService.log, (Texts{"text(Axis title:, Default)", "text(Title:, )", "text(Title:, Default)",
+                                      "text(, )"}));
 
-    // A result the engine cannot allocate reaches it as null, still accepted.
-    sim::setStringAllocFails(true);
-    EXPECT_EQ(askText("Name:", &text, FALSE), TRUE);
-    EXPECT_EQ(text, nullptr);
-}
-
-TEST_F(ServicesTest, CancelledTextLeavesTheEnginesTextAlone)
-{
-    RecordingSimpleTextService textService;
-    textService.makeCurrent();
+    // A cancelled text leaves the engine's text alone.
     textService.accept = false;
     char* const original = engineDefault();
-    char* text = original;
-
+    text = original;
     EXPECT_EQ(askText("Title:", &text, TRUE), FALSE);
     EXPECT_EQ(text, original);
     EXPECT_STREQ(text, "Default");
     OrvUtilStringDealloc(&text);
+
+    // A result the engine cannot allocate reaches it as null, still accepted.
+    textService.accept = true;
+    sim::setStringAllocFails(true);
+    EXPECT_EQ(askText("Name:", &text, FALSE), TRUE);
+    EXPECT_EQ(text, nullptr);
 }
 
 TEST_F(ServicesTest, LayoutNamesReachTheHostUnlessNull)
@@ -377,49 +366,40 @@ TEST_F(ServicesTest, OffscreenImageIsNamedByItsImageInterfaceAndRendered)
     EXPECT_EQ(handle, 0);
 }
 
+// Failures reach the engine's error messages with the result as it stood;
+// in batch mode a failure without a message is explained. Other exceptions
+// pass through to the engine unreported.
 TEST_F(ServicesTest, OffscreenFailuresAreReportedWithTheResultAsItStood)
 {
-    RecordingOffscreenImageService service;
-    service.makeCurrent();
-    initEngine({"host", "-h", "/opt/engine"});
-    service.createThrows = "No pixel format";
-    EXPECT_EQ(createImage(), FALSE);
-    EXPECT_EQ(handle, -1);
+    for (const bool batch : {false, true})
+    {
+        sim::reset();
+        RecordingOffscreenImageService::forgetRegistration();
+        RecordingOffscreenImageService service;
+        service.makeCurrent();
+        initEngine(batch ? Texts{"host", "-b", "-h", "/opt/engine"} : Texts{"host", "-h", "/opt/engine"});
+        service.createThrows = "No pixel format";
+        EXPECT_EQ(createImage(), FALSE);
+        EXPECT_EQ(handle, -1);
 
-    service.createThrows.reset();
-    service.imageTemplate.renderThrows = "";
-    EXPECT_EQ(createImage(), TRUE); // the image was made before rendering failed
-    EXPECT_EQ(handle, service.images.back()->handle());
+        service.createThrows.reset();
+        service.imageTemplate.renderThrows = "";
+        EXPECT_EQ(createImage(), TRUE); // the image was made before rendering failed
+        EXPECT_EQ(handle, service.images.back()->handle());
 
-    EXPECT_EQ(sim::errorMessages(), (Texts{"No pixel format", ""}));
-}
+        const std::string explained = "Please confirm that your graphics drivers are up to date. "
+                                      "Try exporting without the batch mode flag (-b).";
+        EXPECT_EQ(sim::errorMessages(), (Texts{"No pixel format", batch ? explained : ""}));
+    }
 
-TEST_F(ServicesTest, OffscreenFailuresInBatchModeAreExplainedWithoutAMessage)
-{
-    RecordingOffscreenImageService service;
-    service.makeCurrent();
-    initEngine({"host", "-b", "-h", "/opt/engine"});
-    service.createThrows = "";
-    createImage();
-    service.createThrows = "Context lost";
-    createImage();
-
-    EXPECT_EQ(sim::errorMessages(),
-              (Texts{"Please confirm that your graphics drivers are up to date. "
-                     "Try exporting without the batch mode flag (-b).",
-                     "Context lost"}));
-}
-
-TEST_F(ServicesTest, OtherOffscreenExceptionsReachTheEngine)
-{
     struct Throwing : RecordingOffscreenImageService
     {
         services::OffscreenImageInterface* createImage(int, int) override { throw std::runtime_error("bad"); }
     } throwing;
     throwing.makeCurrent();
-
+    const std::size_t reports = sim::errorMessages().size();
     EXPECT_THROW(createImage(), std::runtime_error);
-    EXPECT_TRUE(sim::errorMessages().empty());
+    EXPECT_EQ(reports, sim::errorMessages().size());
 }
 
 } // namespace
