@@ -24,6 +24,11 @@ T* fromHandle(ArbParam_t handle)
     return reinterpret_cast<T*>(static_cast<std::intptr_t>(handle));
 }
 
+// The handle kept when no page is: the address of this object, which no
+// page has and no engine passes by chance (as it might 0 or -1).
+const char NoPageMark = 0;
+ArbParam_t noPage() { return static_cast<ArbParam_t>(reinterpret_cast<std::intptr_t>(&NoPageMark)); }
+
 RenderDestinationManager& manager(ArbParam_t clientData) { return *fromHandle<RenderDestinationManager>(clientData); }
 
 GLContextInterface* imageContext(ArbParam_t imageHandle)
@@ -72,7 +77,7 @@ private:
 RenderDestinationManager::RenderDestinationManager(PageIndex& pages)
     : m_pages(&pages),
       m_lastRenderDest(RenderDest_None),
-      m_keptHandle(NoPage),
+      m_keptHandle(noPage()),
       m_keptDrawArea(nullptr),
       m_keptContext(nullptr),
       m_pageWatch(nullptr)
@@ -301,7 +306,7 @@ void RenderDestinationManager::keep(PageInterface& page)
 
 void RenderDestinationManager::forgetKeptPage()
 {
-    m_keptHandle = NoPage;
+    m_keptHandle = noPage();
     m_keptDrawArea = nullptr;
     m_keptContext = nullptr;
     if (m_pageWatch == nullptr)

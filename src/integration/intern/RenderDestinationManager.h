@@ -75,9 +75,6 @@ public:
 private:
     class PageWatch;
 
-    // No page's address: the handle kept when no page is.
-    static constexpr ArbParam_t NoPage = -1;
-
     static Boolean_t renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData);
     static Boolean_t renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData);
     static void swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData);
@@ -110,7 +107,7 @@ private:
     // The host's deciders; the default one, which always swaps, is not
     // stored: an empty stack decides as it does.
     std::deque<boost::shared_ptr<PageRenderDeciderInterface>> m_pageRenderDeciders;
-    // The kept page (NoPage: none), its drawing area and that area's context,
+    // The kept page (noPage() when none), its drawing area and that area's context,
     // none of them null while a page is kept.
     ArbParam_t m_keptHandle;
     GLDrawAreaInterface* m_keptDrawArea;
