@@ -122,7 +122,7 @@ valgrind_tests() {
     done
     echo "run.sh: memcheck test_model"
     ORVANE_MODEL_CYCLES=20000 ORVANE_MODEL_RSS_LIMIT_KB=0 "${memcheck[@]}" ./build/tests/test_model --gtest_brief=1
-    for program in ./build/tests/qt/test_qthost ./build/tests/glfw/test_glfwhost_conformance; do
+    for program in ./build/tests/qt/test_qthost ./build/tests/glfw/test_glfwhost ./build/tests/glfw/test_glfwhost_conformance; do
         [ -x "$program" ] || continue
         echo "run.sh: memcheck $(basename "$program")"
         xvfb-run -a -s "-screen 0 1280x1024x24" "${memcheck[@]}" "$program" --gtest_brief=1
