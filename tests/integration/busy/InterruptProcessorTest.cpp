@@ -74,7 +74,7 @@ protected:
         std::istringstream words(script);
         for (std::string word; words >> word;)
         {
-            const Button button = static_cast<Button>(word.back() - '0');
+            const Button button = MouseEventInterface::toMouseButton(word.back() - '0'); // invalid for words without one
             intern::MouseEvent mouse(nullptr, button, 10, 20);
             intern::KeyEvent key(nullptr, 65);
             if (word == "inside")
