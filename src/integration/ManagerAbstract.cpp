@@ -321,8 +321,9 @@ void ManagerAbstract::stop()
     if (m_engineShutdownFinished)
         return;
     // From inside the engine's busy loop the shutdown would pull the engine
-    // and the event manager from under the operation that is running.
-    if (OrvUtilIsBusy() == TRUE)
+    // and the event manager from under the operation that is running. The
+    // host's monitor knows that without asking the engine.
+    if (m_eventManager && getApplicationEventMonitor().isEngineInterruptible())
     {
         const char* const refusal =
             "stop() was called while the engine is busy; call it once the engine's operation has returned.";

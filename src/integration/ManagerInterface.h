@@ -48,6 +48,20 @@ public:
                                           StateModernizationLevel_e level) = 0;
     virtual ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory) = 0;
     virtual ManagerStartReturnCode_e start() = 0;
+    // Shuts the engine down: signalEngineShutdownInitiated (unless the
+    // engine's quit state change fired it already), OrvEngInitiateShutdown,
+    // OrvEngFinalizeShutdown, signalEngineShutdownFinished, then the event
+    // and dialog managers go. Does nothing before init() and after an
+    // earlier stop().
+    //
+    // Thread: the GUI thread only; from another it is reported
+    // ("thread.not-init-thread") and goes on. Re-entrancy: refused inside a
+    // busy pass (from the host's processPendingEvents, or anything it
+    // calls), as the shutdown would pull the engine and the event manager
+    // from under the operation that runs: it is reported
+    // ("reentry.stop-while-busy") and throws orvane::ExceptionBase, with no
+    // engine call; call it once the operation has returned. Exceptions of
+    // the signals' slots pass on.
     virtual void stop() = 0;
     virtual std::string getHelpAbout() const = 0;
     virtual bool isInBatchMode() const = 0;

@@ -65,15 +65,41 @@ public:
     // Creates a page shown in `drawArea` (may be null) and makes it current.
     // Throws orvane::OutOfMemoryException when the engine cannot create it.
     virtual PageInterface& addPage(GLDrawAreaInterface* drawArea) = 0;
-    // Has the engine delete the page; the page object goes when the engine
-    // reports it destroyed. Throws orvane::ExceptionBase for a page that is
-    // not managed here.
+    // Has the engine delete the page: makes it the engine's current page,
+    // then has the engine delete its current page (both under the
+    // application lock, value 0). The page object goes when the engine
+    // reports it destroyed, inside this call or later.
+    //
+    // Waits, and is carried out at the next idle time when the engine can
+    // take it: while the engine is busy, while another host request waits
+    // (requests are carried out in the order made), while a page is being
+    // created (from a listener of its announcements), and when the page
+    // itself is being announced (created, destroyed, or named by a
+    // current-page change). When a page other than this one becomes current
+    // while it is being made current (a listener created a page), the
+    // deletion waits instead of deleting that page; when that happens again
+    // at idle time, the deletion is dropped and reported ("request.dropped").
+    // A waiting deletion goes with its page when the engine destroys it.
+    //
+    // Throws orvane::ExceptionBase for a page that is not managed here, and
+    // passes on the first exception of a listener of the announcements it
+    // causes once the deletion has been asked of the engine.
     virtual void deletePage(PageInterface& page) = 0;
     // The engine's current page, or null when there is none.
     virtual PageInterface* getCurrentPage() = 0;
-    // Has the engine make `page` current (at the next idle time while the
-    // engine is busy). Throws orvane::ExceptionBase for a page that is not
-    // managed here.
+    // Has the engine make `page` current, unless it is already: under the
+    // application lock (value 0). The engine reports the new current page,
+    // inside this call or later; until then getCurrentPage() answers as
+    // before. Ignored while a page is being created (from a listener of its
+    // announcements).
+    //
+    // Waits, and is carried out at the next idle time when the engine can
+    // take it: while the engine is busy, or while another host request
+    // waits. Of waiting switches only the latest counts; one waiting is
+    // cancelled when the engine destroys a page by itself (not at the
+    // host's request), as the engine has then chosen the current page.
+    //
+    // Throws orvane::ExceptionBase for a page that is not managed here.
     virtual void setCurrentPage(PageInterface& page) = 0;
     // Walks every page once, starting at the current page.
     virtual PageIterator getPageIterator() = 0;

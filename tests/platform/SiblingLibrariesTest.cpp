@@ -159,12 +159,27 @@ TEST_F(SiblingLibrariesTest, ParentLockModeBracketsEachDeliveryEvenWhenAListener
               trace());
 }
 
-TEST_F(SiblingLibrariesTest, ADestroyedNotifierHearsNothingMore)
+// The notifier registers with the engine when it is first listened to, so
+// that an engine initialised or reset after its construction reaches it.
+TEST_F(SiblingLibrariesTest, TheEngineIsAskedWhenTheFirstListenerComesAndToldWhenTheNotifierGoes)
 {
+    RecordingListener listener;
+    listener.name = "listener";
     {
         toolbox::StateChangeNotifier notifier(toolbox::StateChangeMode_Deliver);
+        EXPECT_TRUE(sim::calls().empty());
+        notifier.addListener(&listener);
+        sim::fireStateChange(50);
+        notifier.removeListener(&listener); // no engine call
+        sim::reset();                      // a fresh engine knows no callback
+        notifier.addListener(&listener);
+        sim::fireStateChange(51);
+        notifier.removeListener(&listener);
+        notifier.addListener(&listener); // the engine kept it: still heard once
+        sim::fireStateChange(52);
+        EXPECT_EQ((Lines{"listener 50 // 0", "listener 51 // 0", "listener 52 // 0"}), trace());
     }
-    EXPECT_EQ(1u, sim::countCalls("OrvUtilStateChangeRemoveCallback"));
+    EXPECT_EQ(3u, sim::countCalls("OrvUtilStateChangeRemoveCallback"));
     sim::fireStateChange(15); // would reach freed memory if still registered
 }
 

@@ -36,6 +36,9 @@ public:
     // The modifier bits the window system reports with mouse input.
     int mouseModifiers = 0;
     TestGLContext context;
+    // When set, the context the area answers with instead (a toolkit that
+    // recreated the area's context).
+    TestGLContext* recreatedContext = nullptr;
 
     // What the library did to it.
     std::vector<sdk::integration::PageManagerInterface*> pageManagers;
@@ -51,7 +54,10 @@ public:
         widthOut = width;
         heightOut = height;
     }
-    sdk::integration::GLContextInterface& getGLContext() override { return context; }
+    sdk::integration::GLContextInterface& getGLContext() override
+    {
+        return recreatedContext != nullptr ? *recreatedContext : context;
+    }
     bool isValid() override { return valid; }
     void addStateListener(sdk::integration::GLDrawAreaListenerInterface* listener) override
     {

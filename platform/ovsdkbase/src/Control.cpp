@@ -7,6 +7,7 @@ namespace sim {
 void reset()
 {
     detail::forgetTexts();
+    detail::forgetStateChangeCallbacks();
     detail::engine() = detail::EngineState();
 }
 
@@ -29,6 +30,7 @@ void setBusy(bool busy) { detail::engine().knobs.busy = busy; }
 void setInterruptFlag(bool set) { detail::engine().interrupted = set; }
 void setFrameBusySteps(int steps) { detail::engine().knobs.frameBusySteps = steps; }
 void setBusyStepMilliseconds(int milliseconds) { detail::engine().knobs.busyStepMilliseconds = milliseconds; }
+void setMinimalCallbacks(bool minimal) { detail::engine().knobs.minimalCallbacks = minimal; }
 
 const std::vector<Assertion>& assertions() { return detail::engine().assertions; }
 const std::vector<std::string>& errorMessages() { return detail::engine().errorMessages; }

@@ -9,6 +9,7 @@
 #include "ovsdkbase/SimulatedEngine.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <unordered_set>
@@ -38,6 +39,7 @@ struct Knobs
     int frameBusySteps = 0;
     int busyStepMilliseconds = 0;
     bool logCalls = true;
+    bool minimalCallbacks = false;
 };
 
 struct Lifecycle
@@ -94,6 +96,8 @@ struct EngineState
     UniqueID_t nextPageId = 1;
     UniqueID_t currentPageId = 0;
     std::vector<UniqueID_t> pagesBeingDeleted; // inside their destroy callback
+    int hostCallDepth = 0;                      // inside the host's page calls
+    std::deque<std::function<void()>> pendingCallbacks; // minimal callbacks
     std::vector<UniqueID_t> pendingRedraws;
     PageDrawer drawer;
 

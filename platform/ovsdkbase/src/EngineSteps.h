@@ -19,6 +19,7 @@ char* copyText(const std::string& text);
 // out) is recorded as a misuse and left alone. True when it was freed.
 bool releaseText(char* text, const char* caller);
 void forgetTexts();
+void forgetStateChangeCallbacks();
 
 PageState* pageById(UniqueID_t id);
 // The engine deletes every page at shutdown: the destroy callback of each,

@@ -29,15 +29,38 @@ std::vector<PageState>::iterator pagePosition(UniqueID_t id)
     return std::find_if(pages.begin(), pages.end(), [id](const PageState& page) { return page.id == id; });
 }
 
+// Counts a host's page call for the lifetime of the object: with minimal
+// callbacks, the page callbacks it causes wait.
+class HostCall
+{
+public:
+    HostCall() { ++detail::engine().hostCallDepth; }
+    ~HostCall() { --detail::engine().hostCallDepth; }
+    HostCall(const HostCall&) = delete;
+    HostCall& operator=(const HostCall&) = delete;
+};
+
+bool callbacksWait()
+{
+    const detail::EngineState& state = detail::engine();
+    return state.knobs.minimalCallbacks && state.hostCallDepth > 0;
+}
+
 // `id` becomes the current page: the new-current callback with its client
-// handle, then state change 50.
+// handle (later, with minimal callbacks), then state change 50.
 void announceCurrentPage(UniqueID_t id)
 {
     detail::EngineState& state = detail::engine();
     state.currentPageId = id;
     const Registration<PageNewCurrentCallback_pf> newCurrent = state.callbacks.pageNewCurrent;
-    if (newCurrent)
-        newCurrent.callback(detail::pageById(id)->clientHandle, newCurrent.clientData);
+    const ArbParam_t handle = detail::pageById(id)->clientHandle;
+    if (callbacksWait())
+        state.pendingCallbacks.push_back([newCurrent, handle] {
+            if (newCurrent)
+                newCurrent.callback(handle, newCurrent.clientData);
+        });
+    else if (newCurrent)
+        newCurrent.callback(handle, newCurrent.clientData);
     fireStateChange(StateChange_CurrentPage);
 }
 
@@ -61,6 +84,12 @@ void announceDestruction(const PageState& page)
     const Registration<PageDestroyCallback_pf> destroy = state.callbacks.pageDestroy;
     if (!destroy)
         return;
+    if (callbacksWait())
+    {
+        const ArbParam_t handle = page.clientHandle;
+        state.pendingCallbacks.push_back([destroy, handle] { destroy.callback(handle, destroy.clientData); });
+        return;
+    }
     const UniqueID_t id = page.id;
     state.pagesBeingDeleted.push_back(id);
     struct Done
@@ -170,6 +199,20 @@ bool makePageCurrent(UniqueID_t id)
     return true;
 }
 
+int deliverPendingCallbacks()
+{
+    int made = 0;
+    std::deque<std::function<void()>>& pending = detail::engine().pendingCallbacks;
+    while (!pending.empty())
+    {
+        const std::function<void()> callback = std::move(pending.front());
+        pending.pop_front();
+        callback();
+        ++made;
+    }
+    return made;
+}
+
 bool renamePage(UniqueID_t id, const std::string& name)
 {
     PageState* page = detail::pageById(id);
@@ -203,12 +246,14 @@ UniqueID_t OrvUtilPageGetUniqueID(void)
 Boolean_t OrvUtilPageSetCurrentByUniqueID(UniqueID_t id)
 {
     logCall("OrvUtilPageSetCurrentByUniqueID", id);
+    const HostCall call;
     return makePageCurrent(id) ? TRUE : FALSE;
 }
 
 Boolean_t OrvEngPageCreateNew(ArbParam_t clientHandle, StringList_pa arguments)
 {
     logCall("OrvEngPageCreateNew", clientHandle, arguments);
+    const HostCall call;
     EngineState& state = engine();
     if (!state.knobs.pageCreateOk)
         return FALSE;
@@ -226,6 +271,7 @@ Boolean_t OrvEngPageCreateNew(ArbParam_t clientHandle, StringList_pa arguments)
 Boolean_t OrvUtilPageDelete(void)
 {
     logCall("OrvUtilPageDelete");
+    const HostCall call;
     return deletePage(engine().currentPageId) ? TRUE : FALSE;
 }
 

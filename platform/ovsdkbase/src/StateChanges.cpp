@@ -27,9 +27,9 @@ struct StateChangeEvent
     UniqueID_t uniqueId;
 };
 
-// Kept apart from the engine state that reset() renews: the registrations
-// belong to objects that outlive a reset, and a reset() made from inside a
-// callback must not pull the snapshot from under the firing that runs it.
+// Kept apart from the engine state that reset() renews: a reset() made from
+// inside a callback must not pull the snapshot from under the firing that
+// runs it (reset() forgets the registrations, not the snapshots).
 struct StateChangeRegistry
 {
     std::vector<StateChangeRegistration> callbacks;
@@ -81,6 +81,16 @@ private:
 };
 
 } // namespace
+
+namespace detail {
+
+void forgetStateChangeCallbacks()
+{
+    registry().callbacks.clear();
+    ++registry().removals;
+}
+
+} // namespace detail
 
 void fireStateChange(int code, const std::vector<std::string>& styleParams, UniqueID_t uniqueId)
 {

@@ -91,16 +91,28 @@ StateChangeEventInterface::~StateChangeEventInterface() = default;
 StateChangeListenerInterface::~StateChangeListenerInterface() = default;
 
 StateChangeNotifier::StateChangeNotifier(StateChangeMode_e mode)
-    : m_mode(isValidMode(mode) ? mode : StateChangeMode_Deliver), m_removals(0)
+    : m_mode(isValidMode(mode) ? mode : StateChangeMode_Deliver), m_registered(false), m_removals(0)
 {
-    OrvUtilStateChangeAddCallback(&StateChangeNotifier::engineStateChangeCallback,
-                                  reinterpret_cast<ArbParam_t>(this));
 }
 
 StateChangeNotifier::~StateChangeNotifier()
 {
-    OrvUtilStateChangeRemoveCallback(&StateChangeNotifier::engineStateChangeCallback,
-                                     reinterpret_cast<ArbParam_t>(this));
+    if (m_registered)
+        OrvUtilStateChangeRemoveCallback(&StateChangeNotifier::engineStateChangeCallback,
+                                         reinterpret_cast<ArbParam_t>(this));
+}
+
+bool StateChangeNotifier::isHeard() const { return !m_listeners.empty() || !signalStateChanged.empty(); }
+
+void StateChangeNotifier::registerWithEngine()
+{
+    const ArbParam_t self = reinterpret_cast<ArbParam_t>(this);
+    // An engine reset since the last registration has forgotten it; one
+    // that was not keeps it, and must not deliver twice.
+    if (m_registered)
+        OrvUtilStateChangeRemoveCallback(&StateChangeNotifier::engineStateChangeCallback, self);
+    OrvUtilStateChangeAddCallback(&StateChangeNotifier::engineStateChangeCallback, self);
+    m_registered = true;
 }
 
 void StateChangeNotifier::addListener(StateChangeListenerInterface* listener)
@@ -111,6 +123,7 @@ void StateChangeNotifier::addListener(StateChangeListenerInterface* listener)
                                      std::less<StateChangeListenerInterface*>());
     if (position != m_listeners.end() && *position == listener)
         return;
+    const bool first = !isHeard();
     try
     {
         m_listeners.insert(position, listener);
@@ -119,6 +132,8 @@ void StateChangeNotifier::addListener(StateChangeListenerInterface* listener)
     {
         throw OutOfMemoryException("Failed to allocate memory for the state change listener.");
     }
+    if (first)
+        registerWithEngine();
 }
 
 void StateChangeNotifier::signalStateChangedConnected() const {}
@@ -151,7 +166,10 @@ StateChangeMode_e StateChangeNotifier::mode() const { return m_mode; }
 
 boost::signals2::connection StateChangeNotifier::connectStateChanged(const StateChangedSignal::slot_type& slot)
 {
+    const bool first = !isHeard();
     boost::signals2::connection connection = signalStateChanged.connect(slot, boost::signals2::at_back);
+    if (first)
+        registerWithEngine();
     signalStateChangedConnected();
     return connection;
 }

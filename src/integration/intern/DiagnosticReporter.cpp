@@ -29,6 +29,7 @@ const std::array<KindInfo, DiagnosticReporter::Kind_Count> Kinds = {{
     {"thread.not-init-thread", Diagnostics::Severity_Error},
     {"reentry.stop-while-busy", Diagnostics::Severity_Error},
     {"engine.stale-page-handle", Diagnostics::Severity_Error},
+    {"request.dropped", Diagnostics::Severity_Warning},
 }};
 
 bool checkedModeAtLoad()

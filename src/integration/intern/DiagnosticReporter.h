@@ -28,6 +28,7 @@ public:
         Kind_WrongThread,
         Kind_StopWhileBusy,
         Kind_StalePageHandle,
+        Kind_RequestDropped,
         Kind_Count
     };
 

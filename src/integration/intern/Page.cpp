@@ -10,6 +10,8 @@
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "ovtoolbox/StyleValue.h"
 
+#include <exception>
+
 namespace orvane {
 namespace sdk {
 namespace integration {
@@ -154,16 +156,39 @@ void Page::setDrawArea(GLDrawAreaInterface* drawArea)
     cancelPendingDamage();
     GLDrawAreaInterface* const oldDrawArea = m_drawArea;
     m_drawArea = drawArea;
+    // The page that showed the area lets go of it first; an exception of its
+    // listeners waits until this page has moved as well.
+    std::exception_ptr failure;
     if (drawArea != nullptr)
     {
-        detachOtherPageFrom(drawArea);
+        try
+        {
+            detachOtherPageFrom(drawArea);
+        }
+        catch (...)
+        {
+            failure = std::current_exception();
+        }
         drawArea->addStateListener(&m_glDrawAreaListener);
         if (m_uniqueID != 0)
             OrvEngPageDamaged(TRUE, m_uniqueID);
     }
     if (m_index != nullptr)
         m_index->drawAreaChanged(*this, oldDrawArea);
-    notifyDrawAreaChanged(oldDrawArea);
+    if (!failure)
+    {
+        notifyDrawAreaChanged(oldDrawArea);
+        return;
+    }
+    try
+    {
+        notifyDrawAreaChanged(oldDrawArea);
+    }
+    catch (...)
+    {
+        // The first exception passes on.
+    }
+    std::rethrow_exception(failure);
 }
 
 void Page::setDeleteWithDrawArea(bool deleteWithDrawArea) { m_deleteWithDrawArea = deleteWithDrawArea; }

@@ -33,6 +33,28 @@ T* fromHandle(ArbParam_t handle)
     return reinterpret_cast<T*>(static_cast<std::intptr_t>(handle));
 }
 
+// Puts `page` on a stack for the lifetime of the object.
+class StackedPage
+{
+public:
+    StackedPage(std::vector<PageInterface*>& stack, PageInterface& page) : m_stack(stack)
+    {
+        m_stack.push_back(&page);
+    }
+    ~StackedPage() { m_stack.pop_back(); }
+    StackedPage(const StackedPage&) = delete;
+    StackedPage& operator=(const StackedPage&) = delete;
+
+private:
+    std::vector<PageInterface*>& m_stack;
+};
+
+template <typename T>
+void eraseValue(std::vector<T>& values, const T& value)
+{
+    values.erase(std::remove(values.begin(), values.end(), value), values.end());
+}
+
 // Erases the index entry under `key` when it names `page`.
 template <typename Index, typename Key>
 void eraseEntryOf(Index& index, const Key& key, const PageInterface& page)
@@ -48,11 +70,8 @@ PageManager::PageManager(ManagerInterface& manager)
     : m_manager(&manager),
       m_glDrawAreaFactory(nullptr),
       m_pageBeingCreated(nullptr),
-      m_pageBeingDestroyed(nullptr),
       m_currentPage(nullptr),
-      m_pageCount(0),
-      m_announcing(0),
-      m_deletingForHost(false)
+      m_pageCount(0)
 {
     m_pageCollection.reset(new PageCollection(*this));
     m_pageStateChanges.reset(new PageStateChanges());
@@ -127,7 +146,8 @@ PageInterface* PageManager::getCurrentPage()
 void PageManager::setCurrentPage(PageInterface& page)
 {
     DiagnosticReporter::checkThread("PageManager::setCurrentPage()");
-    if (m_pageBeingCreated != nullptr)
+    // A page the engine is destroying cannot become current again.
+    if (m_pageBeingCreated != nullptr || isBeingDestroyed(page))
         return;
     requireManaged(page);
     request(Request::Kind_SetCurrent, page);
@@ -154,6 +174,7 @@ PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList
         m_pageBeingCreated = page.get();
         const ScopedExitAction endCreation([this, outerCreation] { m_pageBeingCreated = outerCreation; });
         m_currentPage = page.get();
+        divertActivations(nullptr);
         if (!createInEngine(*page, arguments))
         {
             // Never announced and in no collection: nothing else knows it.
@@ -168,7 +189,12 @@ PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList
     // pages in its busy loop, which listeners' redraws run).
     PageInterface* previous = oldCurrentPage != nullptr && m_pageCollection->contains(*oldCurrentPage) ? oldCurrentPage
                                                                                                       : m_currentPage;
-    const std::exception_ptr currentFailure = announceCurrentPageChanged(previous != nullptr ? *previous : *created);
+    std::exception_ptr currentFailure;
+    {
+        // addPage returns a live page: its deletion waits until then.
+        const StackedPage returned(m_pagesAnnounced, *created);
+        currentFailure = announceCurrentPageChanged(previous != nullptr ? *previous : *created);
+    }
     if (failure || currentFailure)
         std::rethrow_exception(failure ? failure : currentFailure);
     return created;
@@ -232,13 +258,26 @@ bool PageManager::onEnginePageCreate(StringList_pa arguments)
 
 void PageManager::onEnginePageDestroy(PageInterface& page)
 {
+    // (An engine that reports again the destruction under way.)
+    if (isBeingDestroyed(page))
+        return;
     // A drawing area destroyed during the announcement must not ask to
     // delete the page again.
     page.setDeleteWithDrawArea(false);
-    // Alive, for the engine's callbacks, until it is deleted below (the
-    // announcement passes on no exception).
-    PageInterface* const outerDestruction = m_pageBeingDestroyed;
-    m_pageBeingDestroyed = &page;
+    std::exception_ptr failure;
+    {
+        // Alive, for the engine's callbacks, until it is deleted below (the
+        // announcement passes on no exception).
+        const StackedPage destroyed(m_pagesBeingDestroyed, page);
+        failure = announceDestruction(page);
+    }
+    delete &page;
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+std::exception_ptr PageManager::announceDestruction(PageInterface& page)
+{
     --m_pageCount;
     // The engine reports the page that follows; until then none is current.
     if (m_pageCount == 0 || &page == m_currentPage)
@@ -248,22 +287,26 @@ void PageManager::onEnginePageDestroy(PageInterface& page)
     // Requests for the page go with it (also those its announcement made).
     // A page the engine destroys by itself also cancels the waiting
     // switches: the engine has chosen the page that follows.
-    const bool cancelSwitches = !m_deletingForHost;
+    const bool cancelSwitches = std::find(m_hostDeletions.begin(), m_hostDeletions.end(), &page) == m_hostDeletions.end();
     dropWaitingRequests([&page, cancelSwitches](const Request& waiting) {
         return waiting.page == &page || (cancelSwitches && waiting.kind == Request::Kind_SetCurrent);
     });
-    m_pageBeingDestroyed = outerDestruction;
-    delete &page;
-    if (failure)
-        std::rethrow_exception(failure);
+    return failure;
 }
 
 void PageManager::onEnginePageNewCurrent(PageInterface& page)
 {
+    // A page the engine is destroying cannot become current again.
+    if (isBeingDestroyed(page))
+        return;
     PageInterface* const oldCurrentPage = m_currentPage;
     m_currentPage = &page;
+    divertActivations(&page);
     if (m_pageBeingCreated != nullptr)
         return;
+    // The announcement names the page current before; it is about this one
+    // too (the host that made it current may still be using it).
+    const StackedPage announced(m_pagesAnnounced, page);
     if (const std::exception_ptr failure = announceCurrentPageChanged(oldCurrentPage != nullptr ? *oldCurrentPage : page))
         std::rethrow_exception(failure);
 }
@@ -279,7 +322,13 @@ PageInterface* PageManager::pageShowing(GLDrawAreaInterface* drawArea)
 bool PageManager::isLivePage(const PageInterface* page) const
 {
     return page != nullptr &&
-           (page == m_pageBeingCreated || page == m_pageBeingDestroyed || m_pageCollection->contains(*page));
+           (page == m_pageBeingCreated || isBeingDestroyed(*page) || m_pageCollection->contains(*page));
+}
+
+bool PageManager::isBeingDestroyed(const PageInterface& page) const
+{
+    return std::find(m_pagesBeingDestroyed.begin(), m_pagesBeingDestroyed.end(), &page) !=
+           m_pagesBeingDestroyed.end();
 }
 
 bool PageManager::isCurrentPage(const PageInterface& page) const { return &page == m_currentPage; }
@@ -297,6 +346,8 @@ void PageManager::drawAreaChanged(Page& page, GLDrawAreaInterface* oldDrawArea)
     eraseEntryOf(m_pagesByDrawArea, oldDrawArea, page);
     if (GLDrawAreaInterface* drawArea = page.getDrawArea())
         m_pagesByDrawArea[drawArea] = &page;
+    // Before any listener hears of it, whatever they do.
+    m_renderDestinationManager->pageChanged(page);
 }
 
 void PageManager::pageGone(Page& page)
@@ -304,6 +355,8 @@ void PageManager::pageGone(Page& page)
     eraseEntryOf(m_pagesByDrawArea, page.getDrawArea(), page);
     eraseEntryOf(m_pagesByID, page.getUniqueID(), page);
     m_pageStateChanges->remove(page);
+    m_renderDestinationManager->pageChanged(page);
+    eraseValue<PageInterface*>(m_hostDeletions, &page);
 }
 
 // --- host requests ----------------------------------------------------------
@@ -330,14 +383,15 @@ bool PageManager::isEngineBusy()
 
 void PageManager::request(Request::Kind_e kind, PageInterface& page)
 {
-    if (canCarryOutNow(kind))
+    const Request request{kind, &page, false};
+    if (m_waitingRequests.empty() && canCarryOut(request))
     {
-        carryOut(Request{kind, &page});
+        carryOut(request);
         return;
     }
     if (kind == Request::Kind_SetCurrent)
         dropWaitingRequests([](const Request& waiting) { return waiting.kind == Request::Kind_SetCurrent; });
-    m_waitingRequests.push_back(Request{kind, &page});
+    m_waitingRequests.push_back(request);
     scheduleWaitingRequests();
 }
 
@@ -348,42 +402,73 @@ void PageManager::dropWaitingRequests(Predicate drop)
                             m_waitingRequests.end());
 }
 
-bool PageManager::canCarryOutNow(Request::Kind_e kind)
+bool PageManager::canCarryOut(const Request& request)
 {
-    if (!m_waitingRequests.empty() || m_deletingForHost || isEngineBusy())
+    if (isEngineBusy())
         return false;
-    // A page must not die under its own announcement.
-    return kind != Request::Kind_Delete || (m_announcing == 0 && m_pageBeingCreated == nullptr);
+    // A page must not die under its own announcement; and while a page is
+    // being created the engine's current page is that one.
+    return request.kind != Request::Kind_Delete ||
+           (m_pageBeingCreated == nullptr && !isBeingAnnounced(*request.page));
 }
 
-bool PageManager::canCarryOutWaitingRequests()
+bool PageManager::isBeingAnnounced(const PageInterface& page) const
 {
-    return !m_deletingForHost && m_announcing == 0 && m_pageBeingCreated == nullptr && !isEngineBusy();
+    return std::find(m_pagesAnnounced.begin(), m_pagesAnnounced.end(), &page) != m_pagesAnnounced.end();
 }
 
 bool PageManager::carryOut(const Request& request)
 {
-    if (request.kind == Request::Kind_SetCurrent)
+    if (request.kind == Request::Kind_Delete)
+        return carryOutDeletion(request);
+    activatePageInEngine(*request.page);
+    return true;
+}
+
+bool PageManager::carryOutDeletion(const Request& request)
+{
+    PageInterface& page = *request.page;
+    Activation activation{&page, false};
+    std::exception_ptr failure;
     {
-        activatePageInEngine(*request.page);
-        return true;
-    }
-    // Requests made meanwhile wait: none may switch pages between the
-    // activation and the deletion.
-    {
-        m_deletingForHost = true;
-        const ScopedExitAction endDeletion([this] { m_deletingForHost = false; });
-        if (activatePageInEngine(*request.page))
+        m_activations.push_back(&activation);
+        const ScopedExitAction done([this] { m_activations.pop_back(); });
+        try
         {
-            deleteEngineCurrentPage();
-            return true;
+            activatePageInEngine(page);
+        }
+        catch (...)
+        {
+            // A listener of the switch threw: the deletion goes on all the same.
+            failure = std::current_exception();
         }
     }
-    // Another page became current on the way (a page created from a
-    // listener): the deletion tries again at the next idle time.
-    m_waitingRequests.push_front(request);
-    scheduleWaitingRequests();
-    return false;
+    const bool waits = activation.diverted && !request.retried;
+    if (!activation.diverted)
+    {
+        // Known before the engine reports the destruction, from inside or later.
+        m_hostDeletions.push_back(&page);
+        deleteEngineCurrentPage();
+    }
+    else if (waits)
+    {
+        // Another page became current on the way (a page created from a
+        // listener): deleting the current page would delete that one. The
+        // deletion waits, first in line.
+        m_waitingRequests.push_front(Request{Request::Kind_Delete, &page, true});
+        scheduleWaitingRequests();
+    }
+    else
+    {
+        DiagnosticReporter::report(
+            DiagnosticReporter::Kind_RequestDropped,
+            "A deletePage() that waited was dropped: each time its page was made current, another page became "
+            "current on the way (a listener created or switched pages), so the engine's current page was not the "
+            "one to delete. Call deletePage() again once the listeners are done.");
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+    return !waits;
 }
 
 void PageManager::carryOutWaitingRequests()
@@ -394,7 +479,7 @@ void PageManager::carryOutWaitingRequests()
         if (!m_waitingRequests.empty())
             scheduleWaitingRequests();
     });
-    while (!m_waitingRequests.empty() && canCarryOutWaitingRequests())
+    while (!m_waitingRequests.empty() && canCarryOut(m_waitingRequests.front()))
     {
         const Request next = m_waitingRequests.front();
         m_waitingRequests.pop_front();
@@ -409,18 +494,13 @@ void PageManager::scheduleWaitingRequests()
         m_pendingRequestRun.reset(new ui::common::OnIdleActionPerformerSingleShot([this] { carryOutWaitingRequests(); }));
 }
 
-bool PageManager::activatePageInEngine(PageInterface& page)
+void PageManager::activatePageInEngine(PageInterface& page)
 {
     const UniqueID_t id = page.getUniqueID();
     if (OrvUtilPageGetUniqueID() == id)
-        return id != 0 || m_currentPage == &page;
-    {
-        AppLock lock(AppLock::ImplicitMacroRecording_Off);
-        OrvUtilPageSetCurrentByUniqueID(id);
-    }
-    // The engine reports the switch from inside; without it the page is not
-    // the engine's current one.
-    return m_currentPage == &page;
+        return;
+    AppLock lock(AppLock::ImplicitMacroRecording_Off);
+    OrvUtilPageSetCurrentByUniqueID(id);
 }
 
 void PageManager::deleteEngineCurrentPage()
@@ -429,10 +509,16 @@ void PageManager::deleteEngineCurrentPage()
     OrvUtilPageDelete();
 }
 
+void PageManager::divertActivations(const PageInterface* page)
+{
+    for (Activation* activation : m_activations)
+        if (activation->page != page)
+            activation->diverted = true;
+}
+
 std::exception_ptr PageManager::announce(Announcement announcement, PageSignal& signal, PageInterface& page)
 {
-    ++m_announcing;
-    const ScopedExitAction end([this] { --m_announcing; });
+    const StackedPage announced(m_pagesAnnounced, page);
     std::exception_ptr failure;
     const auto deliver = [&failure](auto&& call) {
         try

@@ -11,6 +11,7 @@
 #include <exception>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 namespace orvane {
 namespace sdk {
@@ -38,14 +39,17 @@ class RenderDestinationManager;
 //
 // Engine calls that change pages run under the application lock (value 0).
 //
-// Host requests (setCurrentPage, deletePage) that the engine cannot take now
-// wait, in the order made, and are carried out at the next idle time when it
-// can: while the engine is busy, while earlier requests wait, and for a
-// deletion also while a page announcement is under way (so that no page dies
-// under its own announcement, and addPage returns a live page). Each is
-// carried out once, on the page it names; a request whose page is gone is
-// dropped. Of waiting switches only the latest counts, and a page the engine
-// destroys by itself cancels them; a waiting deletion is never cancelled.
+// Host requests (setCurrentPage, deletePage) are carried out at once when
+// the engine can take them. One waits, in the order made, for the next idle
+// time when it can: while the engine is busy, behind an earlier waiting
+// request, and for a deletion also while a page is being created or the
+// page is being announced (so that no page dies under its own announcement,
+// and addPage returns a live page). Each is carried out once, on the page it
+// names; a request whose page is gone is dropped. Of waiting switches only
+// the latest counts, and a page the engine destroys by itself cancels them.
+// A deletion whose activation saw another page become current waits at the
+// front; when that happens to it again it is reported and dropped, so that
+// no request blocks the others.
 //
 // Announcements reach every listener and slot even when one of them throws,
 // so that the library's own listeners stay in step; the first exception is
@@ -92,6 +96,14 @@ private:
         };
         Kind_e kind;
         PageInterface* page;
+        bool retried; // a deletion refused once already
+    };
+    // A page made current for a deletion; diverted when the engine made
+    // another page current meanwhile.
+    struct Activation
+    {
+        PageInterface* page;
+        bool diverted;
     };
 
     static Boolean_t onEnginePageCreateCallback(StringList_pa arguments, ArbParam_t clientData);
@@ -104,6 +116,10 @@ private:
     // False when the engine refused the page.
     bool onEnginePageCreate(StringList_pa arguments);
     void onEnginePageDestroy(PageInterface& page);
+    // Announces the destruction and drops the requests it ends; the first
+    // exception of a listener, if any.
+    std::exception_ptr announceDestruction(PageInterface& page);
+    bool isBeingDestroyed(const PageInterface& page) const;
     void onEnginePageNewCurrent(PageInterface& page);
 
     // The common road of addPage and engine page requests; null when the
@@ -119,15 +135,18 @@ private:
     // order of the others.
     template <typename Predicate>
     void dropWaitingRequests(Predicate drop);
-    bool canCarryOutNow(Request::Kind_e kind);
-    bool canCarryOutWaitingRequests();
-    // False when the request had to be put back to wait.
+    bool canCarryOut(const Request& request);
+    bool isBeingAnnounced(const PageInterface& page) const;
+    // False when the request waits again.
     bool carryOut(const Request& request);
+    bool carryOutDeletion(const Request& request);
     void carryOutWaitingRequests();
     void scheduleWaitingRequests();
-    // True when the engine's current page is `page` afterwards.
-    bool activatePageInEngine(PageInterface& page);
+    void activatePageInEngine(PageInterface& page);
     void deleteEngineCurrentPage();
+    // Every activation for a deletion under way is diverted unless `page`
+    // is its own.
+    void divertActivations(const PageInterface* page);
 
     typedef void (PageManagerListenerInterface::*Announcement)(PageInterface&, PageManagerInterface&);
     // The listeners, then the signal; the first exception thrown, if any.
@@ -138,7 +157,6 @@ private:
     util::ListenerSet<PageManagerListenerInterface> m_listeners;
     GLDrawAreaFactoryInterface* m_glDrawAreaFactory;
     PageInterface* m_pageBeingCreated; // while the engine creates it and it is announced
-    PageInterface* m_pageBeingDestroyed; // while its destruction is announced
     PageInterface* m_currentPage;
     std::unique_ptr<PageCollection> m_pageCollection;
     int m_pageCount;
@@ -148,8 +166,10 @@ private:
     std::unordered_map<GLDrawAreaInterface*, PageInterface*> m_pagesByDrawArea;
     std::deque<Request> m_waitingRequests;
     std::unique_ptr<ui::common::OnIdleActionPerformerSingleShot> m_pendingRequestRun;
-    int m_announcing;       // announcements under way
-    bool m_deletingForHost; // a host deletion is being carried out
+    std::vector<PageInterface*> m_pagesBeingDestroyed; // while their destruction is announced
+    std::vector<PageInterface*> m_pagesAnnounced; // innermost last
+    std::vector<Activation*> m_activations;       // for deletions under way
+    std::vector<PageInterface*> m_hostDeletions;  // asked of the engine, not yet destroyed
     std::unique_ptr<CurrentPageSetterOnFocusGain> m_currentPageSetterOnFocusGain;
 };
 

@@ -8,20 +8,16 @@ namespace sdk {
 namespace integration {
 namespace intern {
 
-PageStateChanges::PageStateChanges() : m_snapshotInUse(false)
-{
-    StateChangeEventObservable::getInstance().addListener(this);
-}
+PageStateChanges::PageStateChanges() : m_snapshotInUse(false) {}
 
-PageStateChanges::~PageStateChanges()
-{
-    // (A manager left at program exit may outlive the relay.)
-    if (StateChangeEventObservable::instanceExists())
-        StateChangeEventObservable::getInstance().removeListener(this);
-}
+PageStateChanges::~PageStateChanges() { stopListening(); }
 
 void PageStateChanges::add(Page& page)
 {
+    // Listening begins with the first page: a manager constructed before
+    // the engine is initialised makes no engine call.
+    if (m_pages.empty())
+        StateChangeEventObservable::getInstance().addListener(this);
     m_pages.insert(&page);
     if (page.getUniqueID() == 0)
         m_pagesWithoutID.insert(&page);
@@ -33,6 +29,15 @@ void PageStateChanges::remove(Page& page)
 {
     m_pages.erase(&page);
     m_pagesWithoutID.erase(&page);
+    if (m_pages.empty())
+        stopListening();
+}
+
+void PageStateChanges::stopListening()
+{
+    // (A manager left at program exit may outlive the relay.)
+    if (StateChangeEventObservable::instanceExists())
+        StateChangeEventObservable::getInstance().removeListener(this);
 }
 
 void PageStateChanges::stateChanged(const orvane::toolbox::StateChangeEventInterface& event,

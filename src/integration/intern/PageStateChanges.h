@@ -19,11 +19,11 @@ namespace intern {
 // current-page change (code 50) to the pages that have not learnt their
 // unique id yet, a style change (7) and a layout change (31) to every page,
 // any other change to none. So a state change no page reads costs nothing
-// per page, however many pages there are.
+// per page, however many pages there are. It listens to the relay while
+// the manager has pages.
 class PageStateChanges : public virtual orvane::toolbox::StateChangeListenerInterface
 {
 public:
-    // Listens to the relay from now on.
     PageStateChanges();
     ~PageStateChanges() override;
     PageStateChanges(const PageStateChanges&) = delete;
@@ -40,6 +40,7 @@ private:
     // Tells each of `pages` that is still there: a page's reaction may have
     // pages deleted (a name listener's deletePage).
     void tell(const std::unordered_set<Page*>& pages, const orvane::toolbox::StateChangeEventInterface& event);
+    void stopListening();
 
     std::unordered_set<Page*> m_pages;
     std::unordered_set<Page*> m_pagesWithoutID;

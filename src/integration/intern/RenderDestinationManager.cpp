@@ -9,7 +9,6 @@
 #include "integration/services/OffscreenImageInterface.h"
 
 #include <cstdint>
-#include <memory>
 
 namespace orvane {
 namespace sdk {
@@ -51,40 +50,15 @@ bool releaseCurrent(GLContextInterface* context) { return context != nullptr && 
 
 } // namespace
 
-// Held by the slot the manager connects to the kept page's
-// signalDrawAreaChanged: the slot tells of a new drawing area, and its end
-// (the page, and with it its signal, destroyed) of the page's end. Either
-// makes the manager forget the page, unless it moved on to another one.
-class RenderDestinationManager::PageWatch
-{
-public:
-    explicit PageWatch(RenderDestinationManager& owner) : m_owner(&owner) {}
-    ~PageWatch() { pageChanged(); }
-    PageWatch(const PageWatch&) = delete;
-    PageWatch& operator=(const PageWatch&) = delete;
-
-    void pageChanged()
-    {
-        if (m_owner != nullptr)
-            m_owner->forgetKeptPage();
-    }
-    void release() { m_owner = nullptr; }
-
-private:
-    RenderDestinationManager* m_owner;
-};
-
 RenderDestinationManager::RenderDestinationManager(PageIndex& pages)
     : m_pages(&pages),
       m_lastRenderDest(RenderDest_None),
       m_keptHandle(noPage()),
-      m_keptDrawArea(nullptr),
-      m_keptContext(nullptr),
-      m_pageWatch(nullptr)
+      m_keptDrawArea(nullptr)
 {
 }
 
-RenderDestinationManager::~RenderDestinationManager() { forgetKeptPage(); }
+RenderDestinationManager::~RenderDestinationManager() = default;
 
 void RenderDestinationManager::registerCallbacks()
 {
@@ -130,9 +104,9 @@ Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_
     {
         // The checks of checked mode need the answer: they take the general path.
         if (renderDest == RenderDest_Screen && !DiagnosticReporter::isCheckedMode())
-            return self.m_keptContext->makeCurrent() ? TRUE : FALSE;
+            return self.m_keptDrawArea->getGLContext().makeCurrent() ? TRUE : FALSE;
         if (renderDest == RenderDest_End && previous == RenderDest_Screen)
-            return self.m_keptContext->releaseCurrent() ? TRUE : FALSE;
+            return self.m_keptDrawArea->getGLContext().releaseCurrent() ? TRUE : FALSE;
     }
     return destination(renderDest, handle, self, previous);
 }
@@ -142,7 +116,7 @@ void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbPar
     RenderDestinationManager& self = manager(clientData);
     // Without a decider of the host's, the buffers are swapped.
     if (pageHandle == self.m_keptHandle && self.m_pageRenderDeciders.empty())
-        self.m_keptContext->swapBuffers();
+        self.m_keptDrawArea->getGLContext().swapBuffers();
     else
         swap(pageHandle, self);
 }
@@ -260,7 +234,7 @@ bool RenderDestinationManager::makeScreenCurrentChecked(ArbParam_t pageHandle)
         reportNoDrawArea("to draw to the screen");
         return false;
     }
-    if (m_keptContext->makeCurrent())
+    if (m_keptDrawArea->getGLContext().makeCurrent())
         return true;
     DiagnosticReporter::report(DiagnosticReporter::Kind_RenderMakeCurrentFailed,
                                "GLContextInterface::makeCurrent() answered false for the drawing area of the page "
@@ -290,32 +264,21 @@ PageInterface* RenderDestinationManager::select(ArbParam_t pageHandle)
 
 GLContextInterface* RenderDestinationManager::screenContext(ArbParam_t pageHandle)
 {
-    return select(pageHandle) != nullptr && pageHandle == m_keptHandle ? m_keptContext : nullptr;
+    return select(pageHandle) != nullptr && pageHandle == m_keptHandle ? &m_keptDrawArea->getGLContext() : nullptr;
 }
 
 void RenderDestinationManager::keep(PageInterface& page)
 {
-    forgetKeptPage();
-    const auto watch = std::make_shared<PageWatch>(*this);
-    m_pageConnection = page.connectDrawAreaChanged([watch](GLDrawAreaInterface*) { watch->pageChanged(); });
-    m_pageWatch = watch.get();
     m_keptHandle = static_cast<ArbParam_t>(reinterpret_cast<std::intptr_t>(&page));
     m_keptDrawArea = page.getDrawArea();
-    m_keptContext = &m_keptDrawArea->getGLContext();
 }
 
-void RenderDestinationManager::forgetKeptPage()
+void RenderDestinationManager::pageChanged(const PageInterface& page)
 {
+    if (static_cast<ArbParam_t>(reinterpret_cast<std::intptr_t>(&page)) != m_keptHandle)
+        return;
     m_keptHandle = noPage();
     m_keptDrawArea = nullptr;
-    m_keptContext = nullptr;
-    if (m_pageWatch == nullptr)
-        return;
-    // The watch may outlive the connection (its slot is freed later): it
-    // must no longer speak for this manager.
-    m_pageWatch->release();
-    m_pageWatch = nullptr;
-    m_pageConnection.disconnect();
 }
 
 } // namespace intern

@@ -5,7 +5,6 @@
 #include "ovsdkbase.h"
 
 #include <boost/shared_ptr.hpp>
-#include <boost/signals2/connection.hpp>
 
 #include <deque>
 
@@ -33,11 +32,13 @@ class PageIndex;
 // false and do nothing.
 //
 // Every frame names the same page five times: the page of the last frame
-// is kept with its drawing area and that area's context, until the page
-// gets another drawing area or is destroyed. Each callback first serves
-// that page on a short path (only a page with a drawing area is kept, and
-// the swap takes the short path only while no decider of the host's is on
-// the stack); everything else takes the general path.
+// is kept with its drawing area, until the page gets another drawing area
+// or goes (the page manager tells). Each callback first serves that page on
+// a short path (only a page with a drawing area is kept, and the swap takes
+// the short path only while no decider of the host's is on the stack);
+// everything else takes the general path. Either way the drawing area is
+// asked for its context at each callback: a host may replace a drawing
+// area's context between frames.
 //
 // In checked mode a page handle other than the kept page's is first looked
 // up among the live pages of the page manager, and a stale one is reported
@@ -71,10 +72,10 @@ public:
     void pushPageRenderDecider(boost::shared_ptr<PageRenderDeciderInterface> decider);
     // Does nothing on an empty stack; an empty stack swaps always.
     void popPageRenderDecider();
+    // `page` shows another drawing area now, or is being destroyed.
+    void pageChanged(const PageInterface& page);
 
 private:
-    class PageWatch;
-
     static Boolean_t renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData);
     static Boolean_t renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData);
     static void swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData);
@@ -100,20 +101,16 @@ private:
     // The context of the drawing area of the page `pageHandle` names, or null.
     GLContextInterface* screenContext(ArbParam_t pageHandle);
     void keep(PageInterface& page);
-    void forgetKeptPage();
 
     PageIndex* m_pages;
     int m_lastRenderDest;
     // The host's deciders; the default one, which always swaps, is not
     // stored: an empty stack decides as it does.
     std::deque<boost::shared_ptr<PageRenderDeciderInterface>> m_pageRenderDeciders;
-    // The kept page (noPage() when none), its drawing area and that area's context,
-    // none of them null while a page is kept.
+    // The kept page (noPage() when none) and its drawing area, not null
+    // while a page is kept.
     ArbParam_t m_keptHandle;
     GLDrawAreaInterface* m_keptDrawArea;
-    GLContextInterface* m_keptContext;
-    PageWatch* m_pageWatch; // of the kept page
-    boost::signals2::scoped_connection m_pageConnection;
 };
 
 } // namespace intern

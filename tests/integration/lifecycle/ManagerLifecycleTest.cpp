@@ -1,5 +1,6 @@
 // The manager's start-up, shutdown, signals and start-up codes, driven as a
 // host drives them, against the simulated engine.
+#include "integration/Diagnostics.h"
 #include "integration/ManagerAbstract.h"
 #include "integration/PageInterface.h"
 #include "integration/PageManagerInterface.h"
@@ -15,6 +16,7 @@
 #include <vector>
 
 namespace sim = orvane::sim;
+using orvane::sdk::integration::Diagnostics;
 using orvane::sdk::integration::ManagerAbstract;
 using orvane::sdk::integration::ManagerInterface;
 using orvane::sdk::integration::PageManagerInterface;
@@ -337,6 +339,57 @@ TEST_F(ManagerLifecycleTest, DestroyedManagerIsDetachedFromTheRelay)
     // would crash under the sanitizers if the listener were still attached).
     sim::fireStateChange(15);
     EXPECT_TRUE(seen.empty());
+}
+
+// A host may construct its manager before the engine is loaded or set up:
+// construction asks the engine nothing, and an engine that starts afresh
+// afterwards, calling back only where it must, still serves the session.
+TEST_F(ManagerLifecycleTest, AFreshEngineAfterConstructionServesTheWholeSession)
+{
+    orvane::test::TestDrawArea first;
+    orvane::test::TestDrawArea second;
+    orvane::test::TestHostManager manager;
+    // Only the host's monitor registered its busy callback as it was made.
+    ASSERT_EQ(1u, sim::calls().size());
+    EXPECT_EQ("OrvEngProcessBusyEventsRegisterCallback", sim::calls().front().name);
+    sim::reset();
+    sim::setMinimalCallbacks(true);
+    recordSignals(manager);
+    CommandLine line{"host"};
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.start());
+
+    PageManagerInterface& pages = manager.getPageManager();
+    orvane::sdk::integration::PageInterface& firstPage = pages.addPage(&first);
+    pages.addPage(&second);
+    EXPECT_EQ(1, firstPage.getUniqueID()); // from the state change of its creation
+    pages.deletePage(firstPage);
+    EXPECT_EQ(1u, sim::countCalls("OrvUtilPageDelete"));
+    sim::deliverPendingCallbacks();
+    EXPECT_EQ(1, pages.pageCount());
+
+    sim::fireStateChange(15);
+    EXPECT_EQ((std::vector<std::string>{"started", "initiated"}), signals);
+    manager.stop();
+    EXPECT_EQ((std::vector<std::string>{"started", "initiated", "finished"}), signals);
+}
+
+TEST_F(ManagerLifecycleTest, StopInsideABusyPassIsRefusedWithoutAskingTheEngine)
+{
+    RecordingManager manager;
+    CommandLine line{"host"};
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+    const Diagnostics::Handler previous =
+        Diagnostics::setHandler([](Diagnostics::Severity_e, const std::string&, const std::string&) {});
+    manager.monitor.post([&manager] {
+        const std::size_t calls = sim::calls().size();
+        EXPECT_THROW(manager.stop(), orvane::ExceptionBase);
+        EXPECT_EQ(calls, sim::calls().size());
+    });
+    sim::runBusyOperation(1);
+    Diagnostics::setHandler(previous);
+    manager.stop();
+    EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
 }
 
 // The page manager is there from construction, its callbacks registered by

@@ -1,12 +1,16 @@
 // A page's own behaviour: identity and name learnt from the engine, drawing
 // areas, damage folding, listeners and the application-lock brackets.
 #include "integration/intern/Page.h"
+#include "integration/PageChangeListenerInterface.h"
 #include "integration/PageInterface.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "support/PageManagerFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -83,6 +87,56 @@ TEST_F(PageTest, FollowsNameChangesOfItsOwnPage)
     sim::setProcessingLayout(true);
     sim::fireStateChange(7, {"PLOTTYPE"}, 3);
     EXPECT_EQ("Page 3", third.getName());
+}
+
+// Name listeners that delete or create pages while a state change is
+// handed out: a deleted page is not told, every page alive is told once.
+TEST_F(PageTest, AStateChangeReachesEveryLivePageWhateverTheNameListenersDo)
+{
+    struct NameListener : PageChangeListenerInterface
+    {
+        std::function<void()> reaction;
+        void pageNameChanged(std::string, PageInterface&) override
+        {
+            if (reaction)
+                std::exchange(reaction, nullptr)();
+        }
+        void pageDrawAreaChanged(GLDrawAreaInterface*, PageInterface&) override {}
+    } listener;
+    PageInterface& first = addPage(&d1);
+    PageInterface* others[] = {&addPage(&d2), &addPage(&d3)};
+    first.addChangeListener(&listener);
+    std::size_t mark = 0;
+    listener.reaction = [&] {
+        for (PageInterface* other : others)
+            manager->deletePage(*other);
+        mark = sim::calls().size();
+    };
+    sim::renamePage(1, "Overview"); // every page hears the style change
+    ASSERT_EQ(1, manager->pageCount());
+    for (std::size_t call = mark; call < sim::calls().size(); ++call)
+        EXPECT_NE("OrvUtilStateChangeGetStyleParam", sim::calls()[call].name) << "a deleted page was told";
+
+    // The first page told creates one, which learns its id from a nested
+    // state change: the others are still told of the layout change.
+    PageInterface* pages[] = {&first, &addPage(&d2), &addPage(&d3)};
+    NameListener creators[3];
+    for (int i = 0; i < 3; ++i)
+    {
+        pages[i]->addChangeListener(&creators[i]);
+        creators[i].reaction = [this, &creators] {
+            for (NameListener& creator : creators)
+                creator.reaction = nullptr;
+            addPage(nullptr);
+        };
+    }
+    sim::fireStateChange(31);
+    for (PageInterface* page : pages)
+        EXPECT_EQ(sim::findPage(page->getUniqueID())->name, page->getName());
+    EXPECT_EQ(4, manager->pageCount());
+    first.removeChangeListener(&listener);
+    for (int i = 0; i < 3; ++i)
+        pages[i]->removeChangeListener(&creators[i]);
 }
 
 TEST_F(PageTest, SetNameWritesThroughTheEngineAndNotifiesOnce)

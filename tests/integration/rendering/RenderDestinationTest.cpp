@@ -1,6 +1,7 @@
 // The four render callbacks, as the engine calls them for every destination
 // code, and the stack of page render deciders.
 #include "integration/Diagnostics.h"
+#include "integration/PageChangeListenerInterface.h"
 #include "integration/PageInterface.h"
 #include "integration/PageRenderDeciderInterface.h"
 #include "integration/services/OffscreenImageInterface.h"
@@ -12,6 +13,7 @@
 
 #include <cstdint>
 #include <random>
+#include <stdexcept>
 
 namespace {
 
@@ -110,14 +112,35 @@ TEST_F(RenderDestinationTest, TheTopDeciderDecidesTheSwap)
 // page's drawing area, the area's answers, the deciders, checked mode), each
 // callback answers as one that looks the page up afresh, and each context
 // call reaches the context of the page's drawing area of now.
+// A page change listener that throws at every move while `throwing`.
+struct ThrowingListener : PageChangeListenerInterface
+{
+    bool throwing = false;
+    void pageNameChanged(std::string, PageInterface&) override {}
+    void pageDrawAreaChanged(GLDrawAreaInterface*, PageInterface&) override
+    {
+        if (throwing)
+            throw std::runtime_error("listener");
+    }
+};
+
+// Whatever moves, whatever the listeners of a move do, and whichever
+// context the drawing area has now.
 TEST_F(RenderDestinationTest, EveryCallbackAnswersForThePagesDrawingAreaOfNow)
 {
     TestDrawArea* const areas[] = {&d1, &d2, &d3};
+    TestGLContext recreated[3];
+    ThrowingListener listener;
     d2.width = 100;
     d2.height = 50;
     d3.width = 0;
     d3.height = 7;
     PageInterface* const pages[] = {&addPage(&d1), &addPage(&d2), &addPage(nullptr)};
+    for (PageInterface* page : pages)
+        page->addChangeListener(&listener);
+    const auto contextOf = [](TestDrawArea* area) -> TestGLContext& {
+        return area->recreatedContext != nullptr ? *area->recreatedContext : area->context;
+    };
     const Diagnostics::Handler previousHandler = Diagnostics::setHandler(
         [](Diagnostics::Severity_e, const std::string& identifier, const std::string&) {
             EXPECT_EQ("render.", identifier.substr(0, 7)); // no stale page handle, no wrong thread
@@ -139,20 +162,37 @@ TEST_F(RenderDestinationTest, EveryCallbackAnswersForThePagesDrawingAreaOfNow)
         const bool valid = area != nullptr && area->valid;
         std::size_t before[3];
         for (int i = 0; i < 3; ++i)
-            before[i] = areas[i]->context.calls.size();
+            before[i] = areas[i]->context.calls.size() + recreated[i].calls.size();
         // The call the step expects of the area's context, if any.
         int expectedCall = -1;
         switch (pick(9))
         {
         case 0:
+            listener.throwing = pick(3) == 0;
             if (page != nullptr)
-                page->setDrawArea(pick(4) < 3 ? areas[pick(3)] : nullptr);
+            {
+                try
+                {
+                    page->setDrawArea(pick(4) < 3 ? areas[pick(3)] : nullptr);
+                }
+                catch (const std::runtime_error&)
+                {
+                }
+            }
             break;
         case 1:
         {
-            TestDrawArea& changed = *areas[pick(3)];
-            bool* const flags[] = {&changed.valid, &changed.renderable, &changed.context.makeCurrentSucceeds,
-                                   &changed.context.releaseCurrentSucceeds};
+            const int index = pick(3);
+            TestDrawArea& changed = *areas[index];
+            if (pick(4) == 0)
+            {
+                changed.recreatedContext = changed.recreatedContext != nullptr ? nullptr : &recreated[index];
+                contextOf(&changed).makeCurrentSucceeds = true;
+                contextOf(&changed).releaseCurrentSucceeds = true;
+                break;
+            }
+            bool* const flags[] = {&changed.valid, &changed.renderable, &contextOf(&changed).makeCurrentSucceeds,
+                                   &contextOf(&changed).releaseCurrentSucceeds};
             bool& flag = *flags[pick(4)];
             flag = !flag;
             break;
@@ -188,12 +228,12 @@ TEST_F(RenderDestinationTest, EveryCallbackAnswersForThePagesDrawingAreaOfNow)
             if (area != nullptr && code == 1)
             {
                 expectedCall = TestGLContext::Call_MakeCurrent;
-                expected = area->context.makeCurrentSucceeds;
+                expected = contextOf(area).makeCurrentSucceeds;
             }
             if (area != nullptr && code == 0 && lastCode == 1)
             {
                 expectedCall = TestGLContext::Call_ReleaseCurrent;
-                expected = area->context.releaseCurrentSucceeds;
+                expected = contextOf(area).releaseCurrentSucceeds;
             }
             lastCode = code;
             EXPECT_EQ(expected, destination(code, handle)) << "step " << step << ", code " << code;
@@ -207,13 +247,17 @@ TEST_F(RenderDestinationTest, EveryCallbackAnswersForThePagesDrawingAreaOfNow)
         }
         for (int i = 0; i < 3; ++i)
         {
-            const std::vector<TestGLContext::Call>& calls = areas[i]->context.calls;
+            // Only the context the area has now is called.
+            const std::vector<TestGLContext::Call>& calls = contextOf(areas[i]).calls;
+            const std::size_t now = areas[i]->context.calls.size() + recreated[i].calls.size();
             if (areas[i] == area && expectedCall >= 0)
-                ASSERT_TRUE(calls.size() == before[i] + 1 && calls.back() == expectedCall) << "step " << step;
+                ASSERT_TRUE(now == before[i] + 1 && calls.back() == expectedCall) << "step " << step;
             else
-                ASSERT_EQ(before[i], calls.size()) << "step " << step;
+                ASSERT_EQ(before[i], now) << "step " << step;
         }
     }
+    for (PageInterface* page : pages)
+        page->removeChangeListener(&listener);
     Diagnostics::setCheckedMode(checked);
     Diagnostics::setHandler(previousHandler);
 }

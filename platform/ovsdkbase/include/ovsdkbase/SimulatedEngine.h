@@ -45,10 +45,8 @@ struct OVSDKBASE_API EngineCall
 
 // Back to a freshly loaded engine: not initialised, no pages, no registered
 // callbacks, empty log, every knob at its default, no pending idle work.
-// Engine texts still allocated are forgotten (see outstandingTexts()).
-// State-change callbacks stay registered: they belong to objects that live
-// on (the process-wide state-change relay registers once, when it is made),
-// and each is removed by its owner with OrvUtilStateChangeRemoveCallback.
+// Engine texts still allocated are forgotten (see outstandingTexts()), and
+// so are the state-change callbacks, as a freshly loaded engine knows none.
 OVSDKBASE_API void reset();
 
 OVSDKBASE_API const std::vector<EngineCall>& calls();
@@ -90,6 +88,18 @@ OVSDKBASE_API void setFrameBusySteps(int steps);               // default 0
 // before it calls the busy-events callback, so that a user can watch the
 // progress and interrupt it.
 OVSDKBASE_API void setBusyStepMilliseconds(int milliseconds);  // default 0
+// Minimal callbacks (default off): the page callbacks that the host's calls
+// cause (new current page from OrvEngPageCreateNew and
+// OrvUtilPageSetCurrentByUniqueID, page destroyed and the page that follows
+// from OrvUtilPageDelete) are not made inside those calls but wait, in
+// order, for deliverPendingCallbacks(), as an engine that reports them
+// later does. The engine's own state changes at once (a page that is
+// current is current before its callback comes); state changes are still
+// fired inside the calls, so that a new page learns its unique id.
+OVSDKBASE_API void setMinimalCallbacks(bool minimal);
+// Makes the page callbacks that wait, including those they cause; answers
+// how many were made.
+OVSDKBASE_API int deliverPendingCallbacks();
 
 // ---------------------------------------------------------------------------
 // Observation

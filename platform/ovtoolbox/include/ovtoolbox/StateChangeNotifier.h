@@ -51,6 +51,14 @@ public:
 // synchronously, inside the engine's callback. Listeners are kept in an
 // ordered set (by pointer, no duplicates); a listener removed during a
 // delivery is skipped, one added during it waits for the next.
+//
+// Constructing a notifier makes no engine call: it registers its engine
+// callback when the first listener is added (or the first slot connected
+// through connectStateChanged) after a time without any, so that an engine
+// initialised or reset meanwhile hears of it. A slot connected to
+// signalStateChanged directly hears changes only while the notifier is
+// registered. Removing listeners makes no engine call; the registration
+// stays until the next first listener renews it, or the notifier goes.
 class OVTOOLBOX_EXPORT StateChangeNotifier
 {
 public:
@@ -90,8 +98,12 @@ private:
 
     static void engineStateChangeCallback(int stateChange, ArbParam_t clientData);
     void deliver(int stateChange);
+    bool isHeard() const;
+    // (Re-)registers the engine callback, once.
+    void registerWithEngine();
 
     StateChangeMode_e m_mode;
+    bool m_registered;
     std::vector<StateChangeListenerInterface*> m_listeners; // sorted by pointer
     std::size_t m_removals;
 };
