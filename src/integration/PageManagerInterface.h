@@ -73,12 +73,16 @@ public:
     // Waits, and is carried out at the next idle time when the engine can
     // take it: while the engine is busy, while another host request waits
     // (requests are carried out in the order made), while a page is being
-    // created (from a listener of its announcements), and when the page
+    // created or destroyed (from a listener of its announcements), and when the page
     // itself is being announced (created, destroyed, or named by a
     // current-page change). When a page other than this one becomes current
-    // while it is being made current (a listener created a page), the
-    // deletion waits instead of deleting that page; when that happens again
-    // at idle time, the deletion is dropped and reported ("request.dropped").
+    // while it is being made current (a listener created a page), or the
+    // engine has not reported the switch and the page it reported last is
+    // being announced, the deletion waits instead of having the engine
+    // delete that page; when that happens again at idle time, the deletion
+    // is dropped and reported ("request.dropped"). A page that has not
+    // learnt its unique id cannot be made current: the engine then deletes
+    // its current page.
     // A waiting deletion goes with its page when the engine destroys it.
     //
     // Throws orvane::ExceptionBase for a page that is not managed here, and

@@ -91,7 +91,8 @@ void makeCurrentNow(const Page& page)
     const auto& newCurrent = registrations().pageNewCurrent;
     if (newCurrent.callback != nullptr)
         newCurrent.callback(page.handle, newCurrent.clientData);
-    fireStateChange(StateChange{50, {}, 0});
+    if (engine().reportsCurrentPage)
+        fireStateChange(StateChange{50, {}, 0});
 }
 
 std::vector<Page>::iterator pageIterator(UniqueID_t id)
@@ -110,7 +111,10 @@ bool destroyPage(UniqueID_t id)
     const auto& destroy = registrations().pageDestroy;
     if (destroy.callback != nullptr)
         destroy.callback(gone.handle, destroy.clientData);
-    engine().pages.erase(pageIterator(id));
+    // (Gone already when the library deleted the page again meanwhile.)
+    const auto position = pageIterator(id);
+    if (position != engine().pages.end())
+        engine().pages.erase(position);
     if (engine().current == id)
     {
         engine().current = 0;
@@ -143,6 +147,9 @@ void reset()
     e.busyDepth = 0;
     e.interrupted = false;
     e.refuseNextPage = false;
+    e.reportsCurrentPage = true;
+    e.refusesSwitches = false;
+    e.switchesAsked = 0;
     e.misuses.clear();
     state() = Private();
 }
@@ -283,6 +290,10 @@ UniqueID_t OrvUtilPageGetUniqueID(void) { return engine().current; }
 Boolean_t OrvUtilPageSetCurrentByUniqueID(UniqueID_t id)
 {
     model::requireAppLock("OrvUtilPageSetCurrentByUniqueID");
+    const bool refused = engine().refusesSwitches && engine().switchesAsked % 2 == 1;
+    ++engine().switchesAsked;
+    if (refused)
+        return FALSE;
     return model::makeCurrent(id) ? TRUE : FALSE;
 }
 Boolean_t OrvEngPageCreateNew(ArbParam_t clientHandle, StringList_pa)
@@ -306,7 +317,8 @@ Boolean_t OrvUtilPageDelete(void)
 }
 void OrvEngPageDamaged(Boolean_t, UniqueID_t pageID)
 {
-    if (model::findPage(pageID) == nullptr)
+    // (A page that has not learnt its id can only say 0.)
+    if (pageID != 0 && model::findPage(pageID) == nullptr)
         model::misuse("damage reported for a page the engine does not have");
 }
 void OrvEngPagePrintPreviewSetActive(Boolean_t) {}

@@ -30,6 +30,12 @@ struct Engine
     int appLockDepth = 0;
     int parentLockDepth = 0;
     bool refuseNextPage = false;
+    // An engine that never reports its current page with state change 50
+    // (so pages never learn their unique id), and one that refuses every
+    // other switch the host asks for.
+    bool reportsCurrentPage = true;
+    bool refusesSwitches = false;
+    int switchesAsked = 0; // OrvUtilPageSetCurrentByUniqueID calls
     // Called before each busy-loop step, and when work-area input arrives:
     // the test decides there what the engine does.
     std::function<void()> onBusyStep;
@@ -38,7 +44,8 @@ struct Engine
 };
 
 Engine& engine();
-// Forgets pages and flags; registrations stay.
+// Forgets pages and flags (back to an engine that reports and switches);
+// registrations stay.
 void reset();
 
 const Page* currentPage();

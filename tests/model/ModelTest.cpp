@@ -129,6 +129,10 @@ public:
     explicit Session(unsigned seed) : m_seed(seed), m_random(seed), m_watcher(*this), m_factory(*this)
     {
         model::reset();
+        // One session in four on an engine whose pages never learn their
+        // id, one in four on an engine that refuses switches.
+        model::engine().reportsCurrentPage = seed % 4 != 0;
+        model::engine().refusesSwitches = seed % 4 == 1;
         model::engine().onBusyStep = [this] { engineActsWhileBusy(); };
         model::engine().onMisuse = [this](const char* what) { fail(std::string("engine misuse: ") + what); };
         // Pages not current get input and exposes here, as they may in a
@@ -502,9 +506,23 @@ private:
             if (orvane::sdk::ui::common::pendingIdleActions() == 0)
                 break;
         }
-        for (PageInterface* page : m_deletionsAsked)
-            fail("the deletion of " + describe(page) + " was lost");
+        // Where pages know their id and switches are taken, the page asked
+        // for is the one deleted.
+        if (model::engine().reportsCurrentPage && !model::engine().refusesSwitches)
+            for (PageInterface* page : m_deletionsAsked)
+                fail("the deletion of " + describe(page) + " was lost");
         m_deletionsAsked.clear();
+        // Nothing waits any more: a switch now reaches the engine at once.
+        const model::Page* current = model::currentPage();
+        for (PageInterface* page : managedPages())
+            if (current != nullptr && static_cast<long long>(*page) != current->handle)
+            {
+                const int asked = model::engine().switchesAsked;
+                pages().setCurrentPage(*page);
+                if (model::engine().switchesAsked != asked + 1)
+                    fail("a switch to " + describe(page) + " waited behind requests that can never be carried out");
+                break;
+            }
         m_reentrant = true;
     }
 

@@ -75,7 +75,8 @@ Page::~Page()
 
 bool Page::redraw()
 {
-    becomeCurrentPage();
+    if (!becomeCurrentPage())
+        return false;
     cancelPendingDamage();
     AppLock lock(AppLock::ImplicitMacroRecording_Off);
     return OrvUtilRedraw(TRUE) == TRUE;
@@ -135,7 +136,8 @@ void Page::removeChangeListener(PageChangeListenerInterface* listener)
 
 void Page::setPrintPreviewActive(bool active)
 {
-    becomeCurrentPage();
+    if (!becomeCurrentPage())
+        return;
     {
         AppLock lock(AppLock::ImplicitMacroRecording_Off);
         OrvEngPagePrintPreviewSetActive(active ? TRUE : FALSE);
@@ -197,8 +199,10 @@ bool Page::getDeleteWithDrawArea() { return m_deleteWithDrawArea; }
 
 // --- private steps ----------------------------------------------------------
 
-void Page::becomeCurrentPage()
+bool Page::becomeCurrentPage()
 {
+    // A listener of the switch may have the page deleted.
+    const util::DestructionSentinel::Watch watch(m_sentinel);
     try
     {
         m_manager->setCurrentPage(*this);
@@ -207,6 +211,7 @@ void Page::becomeCurrentPage()
     {
         // Not (or no longer) a managed page: nothing to make current.
     }
+    return !watch.destroyed();
 }
 
 void Page::cancelPendingDamage()

@@ -84,7 +84,8 @@ public:
 
 private:
     // Asks the manager to make this page current; a refusal is ignored.
-    void becomeCurrentPage();
+    // False when the page was deleted meanwhile (by a listener).
+    bool becomeCurrentPage();
     void cancelPendingDamage();
     // Detaches the first other page of the manager that shows `drawArea`.
     void detachOtherPageFrom(GLDrawAreaInterface* drawArea);

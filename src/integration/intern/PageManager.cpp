@@ -406,10 +406,10 @@ bool PageManager::canCarryOut(const Request& request)
 {
     if (isEngineBusy())
         return false;
-    // A page must not die under its own announcement; and while a page is
-    // being created the engine's current page is that one.
+    // A page must not die under its own announcement. While a page is being
+    // created or destroyed, the engine's current page may be that one.
     return request.kind != Request::Kind_Delete ||
-           (m_pageBeingCreated == nullptr && !isBeingAnnounced(*request.page));
+           (m_pageBeingCreated == nullptr && m_pagesBeingDestroyed.empty() && !isBeingAnnounced(*request.page));
 }
 
 bool PageManager::isBeingAnnounced(const PageInterface& page) const
@@ -443,8 +443,13 @@ bool PageManager::carryOutDeletion(const Request& request)
             failure = std::current_exception();
         }
     }
-    const bool waits = activation.diverted && !request.retried;
-    if (!activation.diverted)
+    // The engine deletes its current page: not when another page became
+    // current on the way, nor when the engine has not reported this one and
+    // the page it reported last is being announced.
+    const bool overtaken = activation.diverted || (m_currentPage != &page && m_currentPage != nullptr &&
+                                                   isBeingAnnounced(*m_currentPage));
+    const bool waits = overtaken && !request.retried;
+    if (!overtaken)
     {
         // Known before the engine reports the destruction, from inside or later.
         m_hostDeletions.push_back(&page);
@@ -463,8 +468,9 @@ bool PageManager::carryOutDeletion(const Request& request)
         DiagnosticReporter::report(
             DiagnosticReporter::Kind_RequestDropped,
             "A deletePage() that waited was dropped: each time its page was made current, another page became "
-            "current on the way (a listener created or switched pages), so the engine's current page was not the "
-            "one to delete. Call deletePage() again once the listeners are done.");
+            "current on the way (a listener created or switched pages) or the engine did not report the switch "
+            "while a page being announced was current, so the engine's current page was not the one to delete. "
+            "Call deletePage() again once the listeners are done.");
     }
     if (failure)
         std::rethrow_exception(failure);

@@ -42,9 +42,10 @@ class RenderDestinationManager;
 // Host requests (setCurrentPage, deletePage) are carried out at once when
 // the engine can take them. One waits, in the order made, for the next idle
 // time when it can: while the engine is busy, behind an earlier waiting
-// request, and for a deletion also while a page is being created or the
-// page is being announced (so that no page dies under its own announcement,
-// and addPage returns a live page). Each is carried out once, on the page it
+// request, and for a deletion also while a page is being created or
+// destroyed (the engine's current page may be that one) or the page is
+// being announced (so that no page dies under its own announcement, and
+// addPage returns a live page). Each is carried out once, on the page it
 // names; a request whose page is gone is dropped. Of waiting switches only
 // the latest counts, and a page the engine destroys by itself cancels them.
 // A deletion whose activation saw another page become current waits at the
