@@ -6,6 +6,7 @@
 #include "ovsdkbase/SimulatedEngine.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "support/FakeHostManager.h"
+#include "support/FreshEngine.h"
 #include "support/PageRecorder.h"
 #include "support/TestDrawArea.h"
 
@@ -27,7 +28,7 @@ protected:
     PageManagerFixture() : recorder(log, "listener") { recorder.areaNames = {{&d1, "D1"}, {&d2, "D2"}, {&d3, "D3"}}; }
     void SetUp() override
     {
-        sim::reset();
+        freshEngine();
         manager.reset(new sdk::integration::intern::PageManager(host));
         static_cast<sdk::integration::intern::SubManagerInterface&>(*manager).registerCallbacks();
     }
@@ -38,7 +39,14 @@ protected:
         sdk::ui::common::processIdleActions();
     }
 
-    sdk::integration::PageInterface& addPage(TestDrawArea* drawArea = nullptr) { return manager->addPage(drawArea); }
+    // The host's addPage; an engine that reports the new current page later
+    // has reported it when this returns.
+    sdk::integration::PageInterface& addPage(TestDrawArea* drawArea = nullptr)
+    {
+        sdk::integration::PageInterface& page = manager->addPage(drawArea);
+        sim::deliverPendingCallbacks();
+        return page;
+    }
     // The page the engine has under `uniqueId`, as the manager knows it.
     sdk::integration::PageInterface* pageWithId(long long uniqueId)
     {

@@ -18,9 +18,12 @@ namespace intern {
 // earlier connection). Gaining focus does not change the current page by
 // itself, so the reaction is empty: the connections exist for the drawing
 // areas' hooks (signalDrawAreaFocusGainedConnected), which learn that someone
-// listens. A page's connections end when the page or that drawing area is
-// destroyed, so they do not pile up over a long session; all end with this
-// object.
+// listens. It disconnects nothing else itself before it goes, with two
+// exceptions that keep memory flat over a long session: a page's new focus
+// connection replaces its earlier one (the hook is still told of each), and
+// a page's connections end when the page is destroyed, although its
+// creation-time drawing area may live on. A connection also ends when that
+// drawing area is destroyed; all end with this object.
 class CurrentPageSetterOnFocusGain
 {
 public:

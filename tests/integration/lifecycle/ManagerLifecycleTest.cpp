@@ -7,6 +7,7 @@
 #include "integration/StateChangeEventObservable.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkbase/SimulatedEngine.h"
+#include "support/FreshEngine.h"
 #include "support/TestDrawArea.h"
 #include "support/TestHostManager.h"
 
@@ -92,7 +93,7 @@ std::vector<std::string> operator+(std::vector<std::string> first, const std::ve
 class ManagerLifecycleTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { sim::reset(); }
+    void SetUp() override { orvane::test::freshEngine(); }
 
     // Records the order in which the three engine signals fire.
     void recordSignals(ManagerInterface& manager)

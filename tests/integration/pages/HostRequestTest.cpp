@@ -211,6 +211,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, HostRequests, ::testing::ValuesIn(Cases),
 // listener of its announcement threw, waits for the next idle time.
 TEST_F(HostRequestTest, TheRestWaitsWhenTheFirstMakesTheEngineBusyOrThrows)
 {
+    sim::setMinimalCallbacks(false); // the switch is announced inside the call
     for (const bool throws : {false, true})
     {
         PageInterface& added = addPage(&d2);

@@ -30,6 +30,7 @@ TEST_F(PageCollectionTest, WalksStartAtTheCurrentPage)
     EXPECT_EQ("#3 #2 #1", walk(manager->getReversePageIterator()));
 
     manager->setCurrentPage(a);
+    sim::deliverPendingCallbacks(); // (an engine that reports the switch later)
     EXPECT_EQ("#1 #2 #3", walk(manager->getPageIterator()));
     EXPECT_EQ("#1 #3 #2", walk(manager->getReversePageIterator()));
 
