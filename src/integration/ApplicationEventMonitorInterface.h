@@ -68,7 +68,8 @@ public:
     virtual void interrupt() = 0;
     // True while the engine lets the host process events from its busy loop.
     virtual bool isEngineInterruptible() const = 0;
-    // Stop buttons are shared, never null; registering one twice keeps it once.
+    // Stop buttons are shared; registering one twice keeps it once. An empty
+    // pointer is refused: reported through OrvEngDoOUAssert, nothing kept.
     virtual void registerStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) = 0;
     virtual void unRegisterStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) = 0;
 

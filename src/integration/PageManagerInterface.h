@@ -57,7 +57,8 @@ private:
 public:
     // Makes the drawing areas of the pages the engine asks for; not owned.
     virtual void setGLDrawAreaFactory(GLDrawAreaFactoryInterface& factory) = 0;
-    // The top render decider answers every swap-buffers request.
+    // The top render decider answers every swap-buffers request. An empty
+    // pointer is refused: reported through OrvEngDoOUAssert, nothing pushed.
     virtual void pushPageRenderDecider(boost::shared_ptr<PageRenderDeciderInterface> decider) = 0;
     // Does nothing on an empty stack.
     virtual void popPageRenderDecider() = 0;

@@ -4,6 +4,7 @@
 #include "integration/ManagerInterface.h"
 #include "integration/StopButtonInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
+#include "integration/intern/Precondition.h"
 #include "ovsdkbase.h"
 #include "ovsdkcommon/AppLock.h"
 #include "util/ScopedExitAction.h"
@@ -86,6 +87,9 @@ void ApplicationEventMonitorAbstract::setEngineIsShuttingDown() { m_engineIsShut
 
 void ApplicationEventMonitorAbstract::registerStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton)
 {
+    if (refuseNull(stopButton, "((stopButton) != 0)", "Invalid stop button",
+                   "ApplicationEventMonitorAbstract::registerStopButton"))
+        return;
     m_stopButtons.insert(stopButton);
 }
 

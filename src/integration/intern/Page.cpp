@@ -5,6 +5,7 @@
 #include "integration/PageManagerInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
 #include "integration/intern/PageIndex.h"
+#include "integration/intern/Precondition.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkcommon/AppLock.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
@@ -25,11 +26,6 @@ const char* const NameStyle = "NAME";
 // Size reported without a usable drawing area.
 const int DefaultWidth = 800;
 const int DefaultHeight = 600;
-
-void reportNullListener(const char* function)
-{
-    OrvEngDoOUAssert("Pre-condition", "((listener) != 0)", "Invalid page state change listener", function);
-}
 
 } // namespace
 
@@ -67,7 +63,8 @@ Page::~Page()
 {
     if (m_index != nullptr)
         m_index->pageGone(*this);
-    if (m_drawArea != nullptr && m_drawArea->isValid())
+    // Also from an area that is not valid now: it may be exposed again.
+    if (m_drawArea != nullptr)
         m_drawArea->removeStateListener(&m_glDrawAreaListener);
 }
 
@@ -116,21 +113,17 @@ void Page::getSize(int& width, int& height)
 
 void Page::addChangeListener(PageChangeListenerInterface* listener)
 {
-    if (listener == nullptr)
-    {
-        reportNullListener("Page::addChangeListener");
+    if (intern::refuseNull(listener, "((listener) != 0)", "Invalid page state change listener",
+                           "Page::addChangeListener"))
         return;
-    }
     m_changeListeners.add(listener);
 }
 
 void Page::removeChangeListener(PageChangeListenerInterface* listener)
 {
-    if (listener == nullptr)
-    {
-        reportNullListener("Page::removeChangeListener");
+    if (intern::refuseNull(listener, "((listener) != 0)", "Invalid page state change listener",
+                           "Page::removeChangeListener"))
         return;
-    }
     m_changeListeners.remove(listener);
 }
 

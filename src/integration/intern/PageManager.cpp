@@ -10,6 +10,7 @@
 #include "integration/intern/Page.h"
 #include "integration/intern/PageCollection.h"
 #include "integration/intern/PageStateChanges.h"
+#include "integration/intern/Precondition.h"
 #include "integration/intern/RenderDestinationManager.h"
 #include "ovexception/OutOfMemoryException.h"
 #include "ovsdkcommon/AppLock.h"
@@ -98,6 +99,8 @@ void PageManager::setGLDrawAreaFactory(GLDrawAreaFactoryInterface& factory) { m_
 
 void PageManager::pushPageRenderDecider(boost::shared_ptr<PageRenderDeciderInterface> decider)
 {
+    if (refuseNull(decider, "((decider) != 0)", "Invalid page render decider", "PageManager::pushPageRenderDecider"))
+        return;
     m_renderDestinationManager->pushPageRenderDecider(decider);
 }
 

@@ -88,6 +88,7 @@ void RenderDestinationManager::popPageRenderDecider()
 
 Boolean_t RenderDestinationManager::renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
+    DiagnosticReporter::checkThreadIfChecked("The engine's render-query callback");
     RenderDestinationManager& self = manager(clientData);
     if (pageHandle != self.m_keptHandle)
         return query(pageHandle, self);
@@ -97,6 +98,7 @@ Boolean_t RenderDestinationManager::renderQueryCallback(ArbParam_t pageHandle, A
 
 Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData)
 {
+    DiagnosticReporter::checkThreadIfChecked("The engine's render-destination callback");
     RenderDestinationManager& self = manager(clientData);
     const int previous = self.m_lastRenderDest;
     self.m_lastRenderDest = renderDest;
@@ -113,6 +115,7 @@ Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_
 
 void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
+    DiagnosticReporter::checkThreadIfChecked("The engine's swap-buffers callback");
     RenderDestinationManager& self = manager(clientData);
     // Without a decider of the host's, the buffers are swapped.
     if (pageHandle == self.m_keptHandle && self.m_pageRenderDeciders.empty())
@@ -124,6 +127,7 @@ void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbPar
 void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width,
                                                       int* height)
 {
+    DiagnosticReporter::checkThreadIfChecked("The engine's render-destination-size callback");
     RenderDestinationManager& self = manager(clientData);
     if (width == nullptr || height == nullptr)
         return;
@@ -200,9 +204,16 @@ void RenderDestinationManager::swap(ArbParam_t pageHandle, RenderDestinationMana
     PageInterface* page = self.select(pageHandle);
     if (page == nullptr)
         return;
-    const auto& deciders = self.m_pageRenderDeciders;
-    if (!deciders.empty() && !deciders.back()->shouldOpenGLBuffersBeSwapped(*page))
-        return;
+    if (!self.m_pageRenderDeciders.empty())
+    {
+        // Held for the call: the decider may pop itself.
+        const boost::shared_ptr<PageRenderDeciderInterface> decider = self.m_pageRenderDeciders.back();
+        if (!decider->shouldOpenGLBuffersBeSwapped(*page))
+            return;
+        // It may have had the page deleted: nothing left to show.
+        if (!self.m_pages->isLivePage(page))
+            return;
+    }
     // The decider may have given the page another drawing area.
     if (GLContextInterface* context = self.screenContext(pageHandle))
         context->swapBuffers();
@@ -226,7 +237,6 @@ void RenderDestinationManager::keptPageSize(int& width, int& height)
 
 bool RenderDestinationManager::makeScreenCurrentChecked(ArbParam_t pageHandle)
 {
-    DiagnosticReporter::checkThread("The engine's render-destination callback");
     if (select(pageHandle) == nullptr)
         return false; // no page, or a stale handle (reported)
     if (pageHandle != m_keptHandle)

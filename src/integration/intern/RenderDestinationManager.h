@@ -40,11 +40,14 @@ class PageIndex;
 // asked for its context at each callback: a host may replace a drawing
 // area's context between frames.
 //
-// In checked mode a page handle other than the kept page's is first looked
-// up among the live pages of the page manager, and a stale one is reported
-// and treated as null (the kept page is alive: it is forgotten when it is
-// destroyed); the screen destination also reports a call from another thread
-// and a context that cannot be made current.
+// In checked mode every callback reports a call from another thread, a page
+// handle other than the kept page's is first looked up among the live pages
+// of the page manager, and a stale one is reported and treated as null (the
+// kept page is alive: it is forgotten when it is destroyed); the screen
+// destination also reports a context that cannot be made current.
+//
+// A decider may have the page deleted or moved while it decides: the swap
+// then goes to the page's drawing area of now, or nowhere.
 class RenderDestinationManager : public virtual SubManagerInterface
 {
 public:
@@ -90,9 +93,8 @@ private:
     static bool size(ArbParam_t pageHandle, RenderDestinationManager& self, int& width, int& height);
     // The kept page's size when its drawing area is not valid.
     void keptPageSize(int& width, int& height);
-    // Makes the page's screen context current, reporting a call from
-    // another thread, a page without drawing area and a context that cannot
-    // be made current.
+    // Makes the page's screen context current, reporting a page without
+    // drawing area and a context that cannot be made current.
     bool makeScreenCurrentChecked(ArbParam_t pageHandle);
     // The page `pageHandle` names, which becomes the kept page when it has a
     // drawing area; null for 0 and, in checked mode, for a stale handle
