@@ -18,7 +18,9 @@
 #                      table of ratios to the plain-code floors;
 #                      "./run.sh bench --instructions" gives the table in
 #                      instructions per operation (callgrind)
-#   ./run.sh sanitize  build with ASan + UBSan (build-sanitize/) and run the tests
+#   ./run.sh sanitize  build with ASan + UBSan (build-sanitize/) and run the tests;
+#                      then build the diagnostics test alone with ThreadSanitizer
+#                      (preset "tsan", build-tsan/) and run it
 #   ./run.sh soak [SEEDS] [STEPS]  build, then run the randomized model test
 #                      for a long time (default 200 seeds of 20000 steps)
 #   ./run.sh valgrind  build, then run the test programs under valgrind's
@@ -83,6 +85,10 @@ sanitize() {
     cmake --preset sanitize >/dev/null
     cmake --build --preset sanitize -j "$JOBS"
     ctest --preset sanitize -j "$JOBS" -E package_consumer
+    # Reports from another thread than the GUI thread, under ThreadSanitizer.
+    cmake --preset tsan >/dev/null
+    cmake --build --preset tsan -j "$JOBS"
+    ctest --preset tsan
 }
 
 # run_demo NAME PROGRAM OUTPUT [--script]: a demo on the display when there
@@ -116,7 +122,7 @@ valgrind_tests() {
     local memcheck=(valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite
         --show-leak-kinds=definite --keep-debuginfo=yes --suppressions=valgrind.supp)
     local program
-    for program in test_platform test_integration test_engine_interposition test_console_conformance; do
+    for program in test_platform test_integration test_diagnostics test_engine_interposition test_console_conformance; do
         echo "run.sh: memcheck $program"
         "${memcheck[@]}" "./build/tests/$program" --gtest_brief=1
     done
@@ -173,7 +179,7 @@ case "${1:-}" in
     package) package ;;
     docs) docs ;;
     *)
-        sed -n '2,31p' "$0"
+        sed -n '2,33p' "$0"
         exit 2
         ;;
 esac

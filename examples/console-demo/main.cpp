@@ -4,11 +4,13 @@
 // engine creates, draws and deletes pages, an interrupted frame is repaired
 // at idle time, a drag in a drawing area reaches the engine, the host stays
 // responsive while the engine is busy and the user interrupts it (also past
-// a stop button), and the engine asks the host a question.
+// a stop button), and the engine asks the host a question. Like the host
+// kits, it prints the library's diagnostics and reads ORVANE_CHECKED.
 #include "BoundaryLog.h"
 #include "ConsoleDrawArea.h"
 #include "ConsoleDrawAreaFactory.h"
 #include "ConsoleHost.h"
+#include "HostDiagnostics.h"
 
 #include "integration/EventManagerInterface.h"
 #include "integration/InterruptedPlotRepairer.h"
@@ -243,5 +245,6 @@ int run()
 
 int main()
 {
+    orvane::sdk::hostcommon::setUpHostDiagnostics();
     return run();
 }

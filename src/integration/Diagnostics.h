@@ -18,13 +18,19 @@ namespace integration {
 // English naming what happened and what to change. A report never changes
 // what the library does.
 //
+// By default every report is dropped: the library itself writes nothing,
+// reads no environment variable and takes no lock for this channel. A host
+// that wants to see the reports installs a handler (setHandler); the host
+// kits install one that prints to standard error (their application event
+// monitors say when).
+//
 // Checked mode adds the checks that cost something on the frame and input
 // paths: every page handle the engine passes is looked up among the live
 // pages (a stale one is reported and the callback ignores it instead of
 // following it), and every engine callback, notifyOfIdle and the busy
-// callback check their thread. It is on when the environment variable
-// ORVANE_CHECKED is 1, off when it is 0, and otherwise on in builds of the
-// library without NDEBUG.
+// callback check their thread. It starts off, in every build of the
+// library; a host switches it on with setCheckedMode(true), in its debug
+// builds say.
 class OVSDK_INTEGRATION_EXPORT Diagnostics
 {
 public:
@@ -35,29 +41,47 @@ public:
     };
 
     // Called for each report, on the thread that made it (a call from the
-    // wrong thread is reported on that thread).
+    // wrong thread is reported on that thread), with a copy of the handler
+    // made for that report. Reports made on several threads at once call
+    // their copies at once: a handler of a host that calls the library from
+    // more than one thread must be safe to copy and call concurrently.
     typedef boost::function<void(Severity_e severity, const std::string& identifier, const std::string& message)>
         Handler;
 
     Diagnostics() = delete;
 
     // Makes `handler` receive every report from now on and returns the one
-    // that did before. An empty handler stands for the default one, which
-    // prints the first report of each identifier to standard error (with its
-    // severity and identifier) and drops the others; setting it starts it
-    // afresh. Exceptions thrown by a handler pass to the caller of the
-    // library call that reported.
+    // that did before, empty if that was the default. An empty handler
+    // stands for the default one, which drops every report.
     //
-    // Errors: none. Thread safety: may be called from any thread; a report
-    // made meanwhile reaches either handler.
+    // Errors: none of its own (copying `handler` may throw what its copy
+    // throws, std::bad_alloc say; nothing changes then). An exception thrown
+    // by a handler passes to the caller of the library call that reported.
+    // Thread safety: call it on the GUI thread (the one that calls init())
+    // while no other thread may report: the library reads the handler
+    // without a lock, so every report made on another thread must be ordered
+    // against the call, before or after it, by a happens-before relation of
+    // the C++ memory model. Call it before starting the threads that use the
+    // library, or order it against them with a synchronization of your own
+    // (joining them, a mutex both sides take, a queued task).
+    // Reports may come from any thread; each runs the handler on its own.
+    // Re-entrancy: a handler running on the GUI thread may call it; the
+    // report being handled completes with the handler it started with.
     static Handler setHandler(const Handler& handler);
 
-    // Switches checked mode on or off, for every later call.
+    // Switches checked mode on or off, for every later call on this thread;
+    // other threads see the change at some point after it.
     //
-    // Errors: none. Thread safety: may be called from any thread.
+    // Errors: none.
+    // Thread safety: may be called from any thread.
+    // Re-entrancy: may be called from a handler.
     static void setCheckedMode(bool checked);
 
-    // Errors: none. Thread safety: may be called from any thread.
+    // Whether checked mode is on; false until the host switches it on.
+    //
+    // Errors: none.
+    // Thread safety: may be called from any thread.
+    // Re-entrancy: may be called from a handler.
     static bool isCheckedMode();
 };
 

@@ -1,9 +1,10 @@
 // The GLFW kit's application event monitor when the engine runs a busy pass
-// in the middle of a frame.
+// in the middle of a frame, and the diagnostics it sets up.
 #include "ovsdkglfwhost/GlfwApplicationEventMonitor.h"
 #include "ovsdkglfwhost/GlfwEventLoop.h"
 #include "ovsdkglfwhost/GlfwGLDrawArea.h"
 
+#include "integration/Diagnostics.h"
 #include "integration/ManagerAbstract.h"
 
 #include <GLFW/glfw3.h>
@@ -42,6 +43,16 @@ TEST(GlfwMonitorTest, ABusyPassLeavesTheContextOfTheFrameCurrent)
     manager.monitor.processPendingEvents();
     EXPECT_EQ(other.window(), glfwGetCurrentContext());
     other.getGLContext().releaseCurrent();
+}
+
+// With no handler installed, constructing the monitor installs the kit's
+// printing one (hosts/common; tested with test_diagnostics).
+TEST(GlfwMonitorTest, ItsConstructionInstallsADiagnosticsHandler)
+{
+    integration::Diagnostics::setHandler({});
+    glfwhost::GlfwEventLoop loop;
+    Manager manager(loop);
+    EXPECT_FALSE(integration::Diagnostics::setHandler({}).empty());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "ovsdkqthost/QtStopButton.h"
 
+#include "integration/Diagnostics.h"
 #include "integration/EventManagerInterface.h"
 
 #include <boost/make_shared.hpp>
@@ -117,6 +118,15 @@ TEST_F(MonitorTest, AnActiveStopButtonDefersOtherInputUntilItIsClicked)
     whileBusy([&] { pressKey(*drawArea, Qt::Key_A, "a"); });
     EXPECT_FALSE(sim::runBusyOperation(50));
     events.unRegisterStopButton(stopButton);
+}
+
+// The session's monitor, constructed with no handler installed, installed
+// the kit's printing one (hosts/common; tested with test_diagnostics).
+TEST_F(MonitorTest, ItsConstructionInstalledADiagnosticsHandler)
+{
+    const integration::Diagnostics::Handler installed = integration::Diagnostics::setHandler({});
+    integration::Diagnostics::setHandler(installed);
+    EXPECT_FALSE(installed.empty());
 }
 
 } // namespace

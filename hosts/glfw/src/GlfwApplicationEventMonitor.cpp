@@ -3,6 +3,7 @@
 #include "GlfwHiddenWindow.h"
 #include "GlfwLiveWindows.h"
 #include "GlfwWheelEvent.h"
+#include "HostDiagnostics.h"
 #include "ovsdkglfwhost/GlfwGLDrawArea.h"
 #include "ovsdkglfwhost/GlfwInputMapping.h"
 
@@ -32,6 +33,7 @@ GlfwApplicationEventMonitor::GlfwApplicationEventMonitor(ManagerInterface& manag
       m_reportingIdle(false),
       m_engineWasBusy(false)
 {
+    hostcommon::setUpHostDiagnostics();
     m_loop.addObserver(this);
 }
 

@@ -1,5 +1,6 @@
 #include "ovsdkqthost/QtApplicationEventMonitor.h"
 
+#include "HostDiagnostics.h"
 #include "QtMouseEvent.h"
 #include "ovsdkqthost/QtGLDrawArea.h"
 #include "ovsdkqthost/QtInputMapping.h"
@@ -99,6 +100,7 @@ QtApplicationEventMonitor::QtApplicationEventMonitor(ManagerInterface& manager)
       m_reportingIdle(false),
       m_engineWasBusy(false)
 {
+    hostcommon::setUpHostDiagnostics();
     QCoreApplication::instance()->installEventFilter(this);
     m_aboutToBlock = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                                       this, [this] { applicationIdle(); });

@@ -1,10 +1,6 @@
 #include "integration/intern/DiagnosticReporter.h"
 
 #include <array>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <mutex>
 #include <thread>
 
 namespace orvane {
@@ -32,70 +28,32 @@ const std::array<KindInfo, DiagnosticReporter::Kind_Count> Kinds = {{
     {"request.dropped", Diagnostics::Severity_Warning},
 }};
 
-bool checkedModeAtLoad()
-{
-    const char* setting = std::getenv("ORVANE_CHECKED");
-    if (setting != nullptr && (std::strcmp(setting, "1") == 0 || std::strcmp(setting, "0") == 0))
-        return setting[0] == '1';
-#ifdef NDEBUG
-    return false;
-#else
-    return true;
-#endif
-}
-
-// The default handler's memory and the handler, under one lock: reports
-// may come from any thread.
-struct Channel
-{
-    std::mutex mutex;
-    Diagnostics::Handler handler;
-    std::array<bool, DiagnosticReporter::Kind_Count> printed{};
-};
-
-Channel& channel()
-{
-    static Channel instance;
-    return instance;
-}
+// Written only by setHandler(), which the host orders before every report
+// made on another thread (Diagnostics.h): reports only read it, so none
+// needs a lock. Empty: the default, which drops every report.
+Diagnostics::Handler s_handler;
 
 std::atomic<std::thread::id> s_initThread{std::thread::id()};
 
 } // namespace
 
-std::atomic<bool> DiagnosticReporter::s_checkedMode{checkedModeAtLoad()};
+std::atomic<bool> DiagnosticReporter::s_checkedMode{false};
 
 void DiagnosticReporter::report(Kind_e kind, const std::string& message)
 {
+    if (s_handler.empty())
+        return;
+    // A copy: the handler may install another one, which destroys this one.
+    const Diagnostics::Handler handler = s_handler;
     const KindInfo& info = Kinds[kind];
-    Diagnostics::Handler handler;
-    {
-        Channel& state = channel();
-        const std::lock_guard<std::mutex> lock(state.mutex);
-        handler = state.handler;
-        if (!handler)
-        {
-            if (state.printed[kind])
-                return;
-            state.printed[kind] = true;
-            std::fprintf(stderr, "orvane: %s [%s]: %s\n",
-                         info.severity == Diagnostics::Severity_Error ? "error" : "warning", info.identifier,
-                         message.c_str());
-            return;
-        }
-    }
-    // Outside the lock: the handler may set another one.
     handler(info.severity, info.identifier, message);
 }
 
 Diagnostics::Handler DiagnosticReporter::setHandler(const Diagnostics::Handler& handler)
 {
-    Channel& state = channel();
-    const std::lock_guard<std::mutex> lock(state.mutex);
-    Diagnostics::Handler previous = state.handler;
-    state.handler = handler;
-    if (!handler)
-        state.printed.fill(false);
+    Diagnostics::Handler previous = s_handler;
+    Diagnostics::Handler next = handler; // what may throw, before anything changes
+    s_handler.swap(next);
     return previous;
 }
 

@@ -26,6 +26,11 @@
 //   current on entry (the engine may be in the middle of a frame) is
 //   current again on return, unless its window was destroyed meanwhile.
 // - isReady() answers whether GLFW can make a window with an OpenGL context.
+// - Diagnostics (integration/Diagnostics.h), on construction: checked mode
+//   as the environment variable ORVANE_CHECKED says (1 on, 0 off; unset, it
+//   stays as it is) and, unless the application installed a handler of its
+//   own before, a handler that prints the first report of each identifier
+//   to standard error and drops the later ones.
 // Leaves to the application: registering stop buttons and, in a subclass,
 // engineInterrupted() (here it does nothing); the windows' should-close
 // flags, which it reads in its own loop, after the engine's operation.

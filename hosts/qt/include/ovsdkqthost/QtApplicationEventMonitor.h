@@ -25,6 +25,11 @@
 //   press as well, so that it interrupts the engine even while an active
 //   stop button holds other interrupts back.
 // - isReady() answers whether an OpenGL context can be created.
+// - Diagnostics (integration/Diagnostics.h), on construction: checked mode
+//   as the environment variable ORVANE_CHECKED says (1 on, 0 off; unset, it
+//   stays as it is) and, unless the application installed a handler of its
+//   own before, a handler that prints the first report of each identifier
+//   to standard error and drops the later ones.
 // Leaves to the application: registering stop buttons (QtStopButton) and,
 // in a subclass, engineInterrupted() (here it does nothing). Construct it
 // after the manager and before init(), after the QApplication.
