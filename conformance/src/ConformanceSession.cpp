@@ -25,8 +25,10 @@ ConformanceSession::ConformanceSession(HostFactory& factory)
       m_misc(factory.createMiscService()),
       m_offscreen(factory.createOffscreenImageService()),
       m_manager(factory),
-      m_startResult(ManagerInterface::ManagerStartReturnCode_Ok)
+      m_startResult(ManagerInterface::ManagerStartReturnCode_InternalInitializationError)
 {
+    if (!m_manager.hasMonitor())
+        return; // every check fails, saying so
     m_manager.getServiceRepository().setService(m_misc.get());
     if (m_offscreen)
         m_manager.getServiceRepository().setService(m_offscreen.get());
@@ -40,6 +42,8 @@ ConformanceSession::ConformanceSession(HostFactory& factory)
 ConformanceSession::~ConformanceSession() { m_manager.stop(); }
 
 ManagerInterface::ManagerStartReturnCode_e ConformanceSession::startResult() const { return m_startResult; }
+
+bool ConformanceSession::hasMonitor() const { return m_manager.hasMonitor(); }
 
 HostFactory& ConformanceSession::factory() { return m_factory; }
 

@@ -22,8 +22,10 @@ public:
     ConformanceSession(const ConformanceSession&) = delete;
     ConformanceSession& operator=(const ConformanceSession&) = delete;
 
-    // The result of init(), then of start() when init() succeeded.
+    // The result of init(), then of start() when init() succeeded; with no
+    // monitor from the factory neither is tried.
     integration::ManagerInterface::ManagerStartReturnCode_e startResult() const;
+    bool hasMonitor() const;
 
     HostFactory& factory();
     HostDriver& driver();
@@ -41,6 +43,7 @@ private:
         ~Manager() override;
         integration::ApplicationEventMonitorInterface& getApplicationEventMonitor() override;
         integration::intern::ApplicationEventMonitorAbstract& monitor();
+        bool hasMonitor() const { return m_monitor != nullptr; }
 
     private:
         std::unique_ptr<integration::intern::ApplicationEventMonitorAbstract> m_monitor;

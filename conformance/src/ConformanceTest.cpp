@@ -57,6 +57,10 @@ bool ConformanceTest::waitFor(const std::function<bool()>& condition)
 void ConformanceTest::SetUp()
 {
     ASSERT_NE(nullptr, currentSession) << "HostConformance::registerTests() was not called for this test program";
+    ASSERT_TRUE(session().hasMonitor()) << contractText(hostClassOf(session().factory()),
+                                                        "createMonitor() to make an application event monitor",
+                                                        "return the host's monitor for the manager it is given, "
+                                                        "never null");
     ASSERT_EQ(integration::ManagerInterface::ManagerStartReturnCode_Ok, session().startResult())
         << contractText(hostClassOf(session().monitor()), "the engine to start with the host's monitor and services",
                         "isReady() must answer true when the host can render: " +
@@ -68,7 +72,7 @@ void ConformanceTest::TestBody() { m_check(*this); }
 // Pages a check left go, so that the next check starts without any.
 void ConformanceTest::TearDown()
 {
-    if (currentSession != nullptr)
+    if (currentSession != nullptr && currentSession->startResult() == integration::ManagerInterface::ManagerStartReturnCode_Ok)
         deletePages();
 }
 

@@ -257,11 +257,21 @@ ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::init(int argc, char*
     m_engineShutdownFinished = false;
 
     if (services::ManagerMiscServiceAbstract::getCurrentInstance() == nullptr)
-        intern::DiagnosticReporter::report(
-            intern::DiagnosticReporter::Kind_InitNoMiscService,
-            "init() found no miscellaneous-queries service current: events carry no keyboard modifiers and moves "
-            "with a button down never interrupt the engine. Make a ManagerMiscServiceAbstract object current "
-            "before init().");
+    {
+        // The engine is initialised: a diagnostics handler's exception must
+        // not leave it without its event manager.
+        try
+        {
+            intern::DiagnosticReporter::report(
+                intern::DiagnosticReporter::Kind_InitNoMiscService,
+                "init() found no miscellaneous-queries service current: events carry no keyboard modifiers and "
+                "moves with a button down never interrupt the engine. Make a ManagerMiscServiceAbstract object "
+                "current before init().");
+        }
+        catch (...)
+        {
+        }
+    }
     subManagersInstantiate();
     subManagersRegisterCallbacks();
 
@@ -315,6 +325,12 @@ void ManagerAbstract::finalShutdown()
     fireShutdownFinished();
 }
 
+void ManagerAbstract::refuseStop(int kind, const char* refusal)
+{
+    intern::DiagnosticReporter::report(static_cast<intern::DiagnosticReporter::Kind_e>(kind), refusal);
+    throw orvane::ExceptionBase(refusal, false);
+}
+
 void ManagerAbstract::stop()
 {
     intern::DiagnosticReporter::checkThread("ManagerAbstract::stop()");
@@ -324,12 +340,14 @@ void ManagerAbstract::stop()
     // and the event manager from under the operation that is running. The
     // host's monitor knows that without asking the engine.
     if (m_eventManager && getApplicationEventMonitor().isEngineInterruptible())
-    {
-        const char* const refusal =
-            "stop() was called while the engine is busy; call it once the engine's operation has returned.";
-        intern::DiagnosticReporter::report(intern::DiagnosticReporter::Kind_StopWhileBusy, refusal);
-        throw orvane::ExceptionBase(refusal, false);
-    }
+        refuseStop(intern::DiagnosticReporter::Kind_StopWhileBusy,
+                   "stop() was called while the engine is busy; call it once the engine's operation has returned.");
+    // Inside a page announcement the engine is in the middle of a page
+    // operation, and the shutdown would destroy the page being announced.
+    if (m_pageManager->isAnnouncing())
+        refuseStop(intern::DiagnosticReporter::Kind_StopInAnnouncement,
+                   "stop() was called from a listener or slot of a page announcement; call it once the "
+                   "announcement has returned (for example at the next idle time).");
     finalShutdown();
     subManagersDestroy();
 }

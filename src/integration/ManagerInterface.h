@@ -44,6 +44,13 @@ public:
     virtual services::ServiceRepositoryInterface& getServiceRepository() = 0;
     // The text of a start-up result; empty for 255 and unknown values.
     virtual std::string returnCodeString(ManagerStartReturnCode_e code) = 0;
+    // Initialises the engine with the host's command line followed by "-h"
+    // and the home directory ("-h DIR" on the command line overrides it;
+    // "-b" or "-B" is batch mode), then creates the event and dialog
+    // managers and registers the engine callbacks. Failures are returned as
+    // codes, never thrown. The "init.no-misc-service" report is made once
+    // the engine is initialised: an exception of the diagnostics handler
+    // there is not passed on, and init goes on.
     virtual ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory,
                                           StateModernizationLevel_e level) = 0;
     virtual ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory) = 0;
@@ -60,8 +67,10 @@ public:
     // calls), as the shutdown would pull the engine and the event manager
     // from under the operation that runs: it is reported
     // ("reentry.stop-while-busy") and throws orvane::ExceptionBase, with no
-    // engine call; call it once the operation has returned. Exceptions of
-    // the signals' slots pass on.
+    // engine call; call it once the operation has returned. Refused the same
+    // way from a listener or slot of a page announcement
+    // ("reentry.stop-in-announcement"). Exceptions of the signals' slots pass
+    // on.
     virtual void stop() = 0;
     virtual std::string getHelpAbout() const = 0;
     virtual bool isInBatchMode() const = 0;

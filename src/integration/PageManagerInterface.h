@@ -95,8 +95,10 @@ public:
     // Has the engine make `page` current, unless it is already: under the
     // application lock (value 0). The engine reports the new current page,
     // inside this call or later; until then getCurrentPage() answers as
-    // before. Ignored while a page is being created (from a listener of its
-    // announcements).
+    // before. Ignored while a page is being created (from a listener or slot
+    // of its creation announcement), as the engine makes the new page
+    // current: reported ("request.ignored"). Ignored for a page the engine is
+    // destroying.
     //
     // Waits, and is carried out at the next idle time when the engine can
     // take it: while the engine is busy, or while another host request

@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -110,12 +111,15 @@ class FakeOffscreenImage : public sdk::integration::GLContextInterface,
 public:
     bool renderResult = true;
     std::optional<std::string> renderThrows; // message of an orvane::ExceptionBase
+    bool renderThrowsOther = false;          // a std::runtime_error("bad render")
 
     bool render(ExportRegion_e region) override
     {
         record("render", region);
         if (renderThrows)
             throw ExceptionBase(*renderThrows);
+        if (renderThrowsOther)
+            throw std::runtime_error("bad render");
         return renderResult;
     }
     sdk::integration::GLContextInterface& getGLContext() override { return *this; }

@@ -27,8 +27,10 @@ public:
         Kind_RenderMakeCurrentFailed,
         Kind_WrongThread,
         Kind_StopWhileBusy,
+        Kind_StopInAnnouncement,
         Kind_StalePageHandle,
         Kind_RequestDropped,
+        Kind_RequestIgnored,
         Kind_Count
     };
 

@@ -10,8 +10,8 @@
 #include "ovsdkcommon/AppLock.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "ovtoolbox/StyleValue.h"
+#include "util/FirstException.h"
 
-#include <exception>
 
 namespace orvane {
 namespace sdk {
@@ -153,37 +153,18 @@ void Page::setDrawArea(GLDrawAreaInterface* drawArea)
     m_drawArea = drawArea;
     // The page that showed the area lets go of it first; an exception of its
     // listeners waits until this page has moved as well.
-    std::exception_ptr failure;
+    util::FirstException failure;
     if (drawArea != nullptr)
     {
-        try
-        {
-            detachOtherPageFrom(drawArea);
-        }
-        catch (...)
-        {
-            failure = std::current_exception();
-        }
+        failure.run([this, drawArea] { detachOtherPageFrom(drawArea); });
         drawArea->addStateListener(&m_glDrawAreaListener);
         if (m_uniqueID != 0)
             OrvEngPageDamaged(TRUE, m_uniqueID);
     }
     if (m_index != nullptr)
         m_index->drawAreaChanged(*this, oldDrawArea);
-    if (!failure)
-    {
-        notifyDrawAreaChanged(oldDrawArea);
-        return;
-    }
-    try
-    {
-        notifyDrawAreaChanged(oldDrawArea);
-    }
-    catch (...)
-    {
-        // The first exception passes on.
-    }
-    std::rethrow_exception(failure);
+    failure.run([this, oldDrawArea] { notifyDrawAreaChanged(oldDrawArea); });
+    failure.rethrow();
 }
 
 void Page::setDeleteWithDrawArea(bool deleteWithDrawArea) { m_deleteWithDrawArea = deleteWithDrawArea; }
@@ -233,21 +214,28 @@ void Page::detachOtherPageFrom(GLDrawAreaInterface* drawArea)
     }
 }
 
+// Every listener and the signal hear of the change before the first
+// exception passes on. A listener may have the page deleted (the engine
+// deletes pages from inside host requests): then there is no signal left
+// to fire.
 void Page::notifyNameChanged(const std::string& oldName)
 {
-    // A listener may have the page deleted (the engine deletes pages from
-    // inside host requests): then there is no signal left to fire.
-    if (m_changeListeners.notify(
-            [this, &oldName](PageChangeListenerInterface& listener) { listener.pageNameChanged(oldName, *this); }))
-        signalNameChanged(oldName);
+    util::FirstException failure;
+    if (m_changeListeners.notify([this, &oldName, &failure](PageChangeListenerInterface& listener) {
+            failure.run([&] { listener.pageNameChanged(oldName, *this); });
+        }))
+        failure.run([this, &oldName] { signalNameChanged(oldName); });
+    failure.rethrow();
 }
 
 void Page::notifyDrawAreaChanged(GLDrawAreaInterface* oldDrawArea)
 {
-    if (m_changeListeners.notify([this, oldDrawArea](PageChangeListenerInterface& listener) {
-            listener.pageDrawAreaChanged(oldDrawArea, *this);
+    util::FirstException failure;
+    if (m_changeListeners.notify([this, oldDrawArea, &failure](PageChangeListenerInterface& listener) {
+            failure.run([&] { listener.pageDrawAreaChanged(oldDrawArea, *this); });
         }))
-        signalDrawAreaChanged(oldDrawArea);
+        failure.run([this, oldDrawArea] { signalDrawAreaChanged(oldDrawArea); });
+    failure.rethrow();
 }
 
 void Page::changeName(const std::string& name)

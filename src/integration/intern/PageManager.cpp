@@ -16,6 +16,7 @@
 #include "ovsdkcommon/AppLock.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "ovtoolbox/StringList.h"
+#include "util/FirstException.h"
 #include "util/ScopedExitAction.h"
 
 #include <algorithm>
@@ -150,8 +151,17 @@ void PageManager::setCurrentPage(PageInterface& page)
 {
     DiagnosticReporter::checkThread("PageManager::setCurrentPage()");
     // A page the engine is destroying cannot become current again.
-    if (m_pageBeingCreated != nullptr || isBeingDestroyed(page))
+    if (isBeingDestroyed(page))
         return;
+    // While a page is created the engine makes it current.
+    if (m_pageBeingCreated != nullptr)
+    {
+        DiagnosticReporter::report(DiagnosticReporter::Kind_RequestIgnored,
+                                   "setCurrentPage() was called while a page is being created (from a listener or "
+                                   "slot of its creation): it is ignored, as the engine makes the new page current. "
+                                   "Call it from the current-page announcement that follows, or later.");
+        return;
+    }
     requireManaged(page);
     request(Request::Kind_SetCurrent, page);
 }
@@ -328,6 +338,11 @@ bool PageManager::isLivePage(const PageInterface* page) const
            (page == m_pageBeingCreated || isBeingDestroyed(*page) || m_pageCollection->contains(*page));
 }
 
+bool PageManager::isAnnouncing() const
+{
+    return m_pageBeingCreated != nullptr || !m_pagesBeingDestroyed.empty() || !m_pagesAnnounced.empty();
+}
+
 bool PageManager::isBeingDestroyed(const PageInterface& page) const
 {
     return std::find(m_pagesBeingDestroyed.begin(), m_pagesBeingDestroyed.end(), &page) !=
@@ -432,19 +447,12 @@ bool PageManager::carryOutDeletion(const Request& request)
 {
     PageInterface& page = *request.page;
     Activation activation{&page, false};
-    std::exception_ptr failure;
+    // A listener of the switch may throw: the deletion goes on all the same.
+    util::FirstException failure;
     {
         m_activations.push_back(&activation);
         const ScopedExitAction done([this] { m_activations.pop_back(); });
-        try
-        {
-            activatePageInEngine(page);
-        }
-        catch (...)
-        {
-            // A listener of the switch threw: the deletion goes on all the same.
-            failure = std::current_exception();
-        }
+        failure.run([this, &page] { activatePageInEngine(page); });
     }
     // The engine deletes its current page: not when another page became
     // current on the way, nor when the engine has not reported this one and
@@ -475,8 +483,7 @@ bool PageManager::carryOutDeletion(const Request& request)
             "while a page being announced was current, so the engine's current page was not the one to delete. "
             "Call deletePage() again once the listeners are done.");
     }
-    if (failure)
-        std::rethrow_exception(failure);
+    failure.rethrow();
     return !waits;
 }
 
@@ -528,23 +535,12 @@ void PageManager::divertActivations(const PageInterface* page)
 std::exception_ptr PageManager::announce(Announcement announcement, PageSignal& signal, PageInterface& page)
 {
     const StackedPage announced(m_pagesAnnounced, page);
-    std::exception_ptr failure;
-    const auto deliver = [&failure](auto&& call) {
-        try
-        {
-            call();
-        }
-        catch (...)
-        {
-            if (!failure)
-                failure = std::current_exception();
-        }
-    };
+    util::FirstException failure;
     m_listeners.notify([&](PageManagerListenerInterface& listener) {
-        deliver([&] { (listener.*announcement)(page, *this); });
+        failure.run([&] { (listener.*announcement)(page, *this); });
     });
-    deliver([&] { signal(page); });
-    return failure;
+    failure.run([&] { signal(page); });
+    return failure.get();
 }
 
 std::exception_ptr PageManager::announceCurrentPageChanged(PageInterface& page)

@@ -86,6 +86,10 @@ public:
     void drawAreaChanged(Page& page, GLDrawAreaInterface* oldDrawArea) override;
     void pageGone(Page& page) override;
 
+    // True while a page is created, destroyed or announced: the engine is in
+    // the middle of a page operation.
+    bool isAnnouncing() const;
+
 private:
     // A host request waiting for the engine.
     struct Request

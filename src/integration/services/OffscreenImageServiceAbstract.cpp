@@ -3,6 +3,7 @@
 #include "integration/services/intern/MakeServiceCurrent.h"
 #include "ovexception/ExceptionBase.h"
 
+#include <exception>
 #include <string>
 
 namespace orvane {
@@ -17,10 +18,10 @@ namespace {
 
 // In batch mode nobody sees the graphics fail, so a failure without a message
 // still says what to try.
-void reportImageFailure(const orvane::ExceptionBase& exception)
+void reportImageFailure(const std::string& message)
 {
     const bool batchMode = OrvUtilMacroIsBatchModeActive() == TRUE;
-    std::string report = exception.getMessage();
+    std::string report = message;
     if (batchMode && report.empty())
         report = "Please confirm that your graphics drivers are up to date. "
                  "Try exporting without the batch mode flag (-b).";
@@ -49,8 +50,10 @@ void OffscreenImageServiceAbstract::makeCurrent()
 }
 
 // Makes the image and renders the plot into it. A failure of the host's
-// graphics is reported to the user here rather than passed to the engine;
-// the engine then gets the result as far as it got. Without a place for the
+// graphics is reported to the user here rather than passed to the engine:
+// after an orvane::ExceptionBase the engine gets the result as far as it
+// got (and destroys an image it got); after any other exception the image
+// is released here and the engine gets none. Without a place for the
 // handle no image is made, since the engine could never destroy it.
 Boolean_t OffscreenImageServiceAbstract::static_ImageCreateCallback(int width, int height, ExportRegion_e region,
                                                                    ArbParam_t, ArbParam_t* imageHandle)
@@ -58,9 +61,10 @@ Boolean_t OffscreenImageServiceAbstract::static_ImageCreateCallback(int width, i
     if (!m_currentInstance || !imageHandle)
         return FALSE;
     bool result = false;
+    OffscreenImageInterface* image = nullptr;
     try
     {
-        OffscreenImageInterface* const image = m_currentInstance->createImage(width, height);
+        image = m_currentInstance->createImage(width, height);
         *imageHandle = reinterpret_cast<ArbParam_t>(image);
         result = image != nullptr;
         if (image)
@@ -68,7 +72,30 @@ Boolean_t OffscreenImageServiceAbstract::static_ImageCreateCallback(int width, i
     }
     catch (const orvane::ExceptionBase& exception)
     {
-        reportImageFailure(exception);
+        reportImageFailure(exception.getMessage());
+    }
+    catch (...)
+    {
+        // Not an exception the engine can be handed through its C call.
+        std::string message;
+        try
+        {
+            throw;
+        }
+        catch (const std::exception& exception)
+        {
+            message = exception.what();
+        }
+        catch (...)
+        {
+        }
+        reportImageFailure(message);
+        if (image != nullptr)
+        {
+            *imageHandle = 0;
+            m_currentInstance->destroyImage(reinterpret_cast<ArbParam_t>(image));
+        }
+        result = false;
     }
     return result ? TRUE : FALSE;
 }

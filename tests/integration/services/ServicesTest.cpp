@@ -368,7 +368,8 @@ TEST_F(ServicesTest, OffscreenImageIsNamedByItsImageInterfaceAndRendered)
 
 // Failures reach the engine's error messages with the result as it stood;
 // in batch mode a failure without a message is explained. Other exceptions
-// pass through to the engine unreported.
+// are reported too, and an image already made is released: the engine gets
+// none.
 TEST_F(ServicesTest, OffscreenFailuresAreReportedWithTheResultAsItStood)
 {
     for (const bool batch : {false, true})
@@ -394,12 +395,25 @@ TEST_F(ServicesTest, OffscreenFailuresAreReportedWithTheResultAsItStood)
 
     struct Throwing : RecordingOffscreenImageService
     {
-        services::OffscreenImageInterface* createImage(int, int) override { throw std::runtime_error("bad"); }
+        bool createThrowsOther = true;
+        services::OffscreenImageInterface* createImage(int width, int height) override
+        {
+            if (createThrowsOther)
+                throw std::runtime_error("bad create");
+            return RecordingOffscreenImageService::createImage(width, height);
+        }
     } throwing;
     throwing.makeCurrent();
+    throwing.imageTemplate.renderThrowsOther = true;
     const std::size_t reports = sim::errorMessages().size();
-    EXPECT_THROW(createImage(), std::runtime_error);
-    EXPECT_EQ(reports, sim::errorMessages().size());
+    EXPECT_EQ(createImage(), FALSE);
+    EXPECT_EQ(handle, -1);
+    throwing.createThrowsOther = false;
+    EXPECT_EQ(createImage(), FALSE);
+    EXPECT_EQ(handle, 0);
+    EXPECT_EQ("destroy(" + std::to_string(throwing.images.back()->handle()) + ")", throwing.log.back());
+    const std::vector<std::string>& messages = sim::errorMessages();
+    EXPECT_EQ((Texts{"bad create", "bad render"}), Texts(messages.begin() + static_cast<long>(reports), messages.end()));
 }
 
 } // namespace

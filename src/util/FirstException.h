@@ -1,0 +1,46 @@
+#ifndef ORVANE_UTIL_FIRSTEXCEPTION_H
+#define ORVANE_UTIL_FIRSTEXCEPTION_H
+
+#include <exception>
+
+namespace orvane {
+namespace sdk {
+namespace util {
+
+// Runs host code one call after another and keeps the first exception any
+// of them throws, so that every listener and slot hears of a change before
+// that exception passes on.
+class FirstException
+{
+public:
+    template <typename Call>
+    void run(Call&& call)
+    {
+        try
+        {
+            call();
+        }
+        catch (...)
+        {
+            if (!m_first)
+                m_first = std::current_exception();
+        }
+    }
+
+    explicit operator bool() const { return static_cast<bool>(m_first); }
+    std::exception_ptr get() const { return m_first; }
+    void rethrow() const
+    {
+        if (m_first)
+            std::rethrow_exception(m_first);
+    }
+
+private:
+    std::exception_ptr m_first;
+};
+
+} // namespace util
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_UTIL_FIRSTEXCEPTION_H
