@@ -42,6 +42,8 @@ public:
     using RunningHost::pages;
     using RunningHost::reportIdle;
 
+    std::vector<Report> reports;
+
 protected:
     DiagnosticsTest()
         : m_checkedMode(Diagnostics::isCheckedMode()),
@@ -59,13 +61,6 @@ protected:
         Diagnostics::setHandler(m_previous);
     }
 
-    bool reported(const std::string& identifier) const
-    {
-        return std::any_of(reports.begin(), reports.end(),
-                           [&identifier](const Report& report) { return report.second == identifier; });
-    }
-
-    std::vector<Report> reports;
 
 private:
     bool m_checkedMode;
@@ -125,13 +120,48 @@ const Mistake Mistakes[] = {
      }},
     {"thread.not-init-thread", Diagnostics::Severity_Error,
      [](DiagnosticsTest& h) {
-         PageInterface& page = h.pages().addPage(&h.areaA);
-         std::thread([&h, &page] { h.pages().setCurrentPage(page); }).join();
+         // In checked mode every render callback checks its thread too.
+         Diagnostics::setCheckedMode(true);
+         const ArbParam_t page = handleOf(h.pages().addPage(&h.areaA));
+         std::thread([page] {
+             const sim::Callbacks& engine = sim::callbacks();
+             engine.renderQuery.callback(page, engine.renderQuery.clientData);
+             int width = 0;
+             int height = 0;
+             engine.renderDestSize.callback(page, engine.renderDestSize.clientData, &width, &height);
+             engine.renderDest.callback(1, page, engine.renderDest.clientData);
+             engine.renderDest.callback(0, page, engine.renderDest.clientData);
+             engine.swapBuffers.callback(page, engine.swapBuffers.clientData);
+         }).join();
+         EXPECT_EQ(5, std::count(h.reports.begin(), h.reports.end(),
+                                 Report(Diagnostics::Severity_Error, "thread.not-init-thread")));
      }},
     {"reentry.stop-while-busy", Diagnostics::Severity_Error,
      [](DiagnosticsTest& h) {
          h.monitor.post([&h] { EXPECT_THROW(h.host->stop(), orvane::ExceptionBase); });
          sim::runBusyOperation(2);
+     }},
+    {"reentry.stop-in-announcement", Diagnostics::Severity_Error,
+     [](DiagnosticsTest& h) {
+         // Also when the engine reports the page again as it destroys it.
+         PageInterface& page = h.pages().addPage(&h.areaA);
+         const boost::signals2::scoped_connection stopping = h.pages().connectPageDestroyed([&h](PageInterface& gone) {
+             EXPECT_THROW(h.host->stop(), orvane::ExceptionBase);
+             const sim::Callbacks& engine = sim::callbacks();
+             engine.pageDestroy.callback(handleOf(gone), engine.pageDestroy.clientData);
+             engine.pageNewCurrent.callback(handleOf(gone), engine.pageNewCurrent.clientData);
+         });
+         h.pages().deletePage(page);
+         EXPECT_EQ(0, h.pages().pageCount());
+         EXPECT_EQ(nullptr, h.pages().getCurrentPage());
+     }},
+    {"request.ignored", Diagnostics::Severity_Warning,
+     [](DiagnosticsTest& h) {
+         PageInterface& first = h.pages().addPage(&h.areaA);
+         const boost::signals2::scoped_connection switching =
+             h.pages().connectPageCreated([&h, &first](PageInterface&) { h.pages().setCurrentPage(first); });
+         PageInterface& second = h.pages().addPage(&h.areaB);
+         EXPECT_EQ(&second, h.pages().getCurrentPage());
      }},
     {"engine.stale-page-handle", Diagnostics::Severity_Error,
      [](DiagnosticsTest& h) {

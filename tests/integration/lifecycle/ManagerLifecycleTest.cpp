@@ -7,12 +7,14 @@
 #include "integration/StateChangeEventObservable.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkbase/SimulatedEngine.h"
+#include "support/FakeManagerMiscService.h"
 #include "support/FreshEngine.h"
 #include "support/TestDrawArea.h"
 #include "support/TestHostManager.h"
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -373,6 +375,22 @@ TEST_F(ManagerLifecycleTest, AFreshEngineAfterConstructionServesTheWholeSession)
     EXPECT_EQ((std::vector<std::string>{"started", "initiated"}), signals);
     manager.stop();
     EXPECT_EQ((std::vector<std::string>{"started", "initiated", "finished"}), signals);
+}
+
+// init reports a missing miscellaneous service once the engine is
+// initialised; a handler that throws there does not leave it half-way.
+TEST_F(ManagerLifecycleTest, AThrowingDiagnosticsHandlerDoesNotCutInitShort)
+{
+    { orvane::test::FakeManagerMiscService gone; } // leaves no service current
+    RecordingManager manager;
+    const Diagnostics::Handler previous = Diagnostics::setHandler(
+        [](Diagnostics::Severity_e, const std::string&, const std::string&) { throw std::runtime_error("handler"); });
+    CommandLine line{"host"};
+    const ManagerInterface::ManagerStartReturnCode_e result = manager.init(line.argc(), line.argv(), "/home");
+    Diagnostics::setHandler(previous);
+    EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, result);
+    EXPECT_EQ((std::vector<std::string>{"instantiate", "register"}), manager.steps);
+    manager.stop();
 }
 
 TEST_F(ManagerLifecycleTest, StopInsideABusyPassIsRefusedWithoutAskingTheEngine)

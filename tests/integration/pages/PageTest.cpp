@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <limits>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -234,17 +235,52 @@ TEST_F(PageTest, RedrawCancelsTheWaitingDamageAndDrawsUnderTheLock)
     EXPECT_EQ(0u, sim::countCalls("OrvEngPageDamaged"));
 }
 
-TEST_F(PageTest, NullListenersAreReportedToTheEngine)
+// Null arguments are refused at the call, through the engine's assertion
+// report; nothing is kept that could crash later.
+TEST_F(PageTest, NullArgumentsAreReportedToTheEngine)
 {
     PageInterface& page = addPage(&d1);
     page.addChangeListener(nullptr);
     page.removeChangeListener(nullptr);
-    ASSERT_EQ(2u, sim::assertions().size());
+    manager->pushPageRenderDecider(nullptr);
+    host.monitor.registerStopButton(nullptr);
+    ASSERT_EQ(4u, sim::assertions().size());
     EXPECT_EQ("Pre-condition", sim::assertions()[0].kind);
     EXPECT_EQ("((listener) != 0)", sim::assertions()[0].expression);
     EXPECT_EQ("Invalid page state change listener", sim::assertions()[0].message);
     EXPECT_EQ("Page::addChangeListener", sim::assertions()[0].function);
     EXPECT_EQ("Page::removeChangeListener", sim::assertions()[1].function);
+    EXPECT_EQ("PageManager::pushPageRenderDecider", sim::assertions()[2].function);
+    EXPECT_EQ("ApplicationEventMonitorAbstract::registerStopButton", sim::assertions()[3].function);
+    sim::drawCurrentPage(); // swapped as ever
+    EXPECT_EQ(1, d1.context.count(orvane::test::TestGLContext::Call_SwapBuffers));
+    EXPECT_FALSE(host.monitor.isEngineInterruptible());
+}
+
+// A listener that throws at a move: every listener and the signal still
+// hear of it before the exception passes on. A page that goes while its
+// drawing area is not valid stops listening to the area all the same.
+TEST_F(PageTest, AThrowingListenerOrAnInvalidAreaLeavesThePageInStep)
+{
+    PageInterface& page = addPage(&d1);
+    struct Throwing : PageChangeListenerInterface
+    {
+        void pageNameChanged(std::string, PageInterface&) override {}
+        void pageDrawAreaChanged(GLDrawAreaInterface*, PageInterface&) override { throw std::runtime_error("host"); }
+    } throwing[2];
+    page.addChangeListener(&throwing[0]);
+    page.addChangeListener(&throwing[1]);
+    watch(page);
+    EXPECT_THROW(page.setDrawArea(&d2), std::runtime_error);
+    EXPECT_EQ((Lines{"listener area #1 D1", "signal area #1 D1"}), log);
+    EXPECT_EQ(&d2, page.getDrawArea());
+    page.removeChangeListener(&throwing[0]);
+    page.removeChangeListener(&throwing[1]);
+
+    d2.valid = false;
+    sim::deletePage(1);
+    EXPECT_TRUE(d2.stateListeners.empty());
+    d2.simulateExpose(true); // reaches no freed page
 }
 
 } // namespace

@@ -105,6 +105,30 @@ TEST_F(RenderDestinationTest, TheTopDeciderDecidesTheSwap)
     manager->popPageRenderDecider();
     sim::drawCurrentPage();
     EXPECT_EQ(2, d1.context.count(TestGLContext::Call_SwapBuffers));
+
+    // A decider that has the page deleted and pops itself: nothing is
+    // swapped, nothing freed is touched, and the engine is not blamed.
+    struct Deleting : PageRenderDeciderInterface
+    {
+        PageManagerInterface* pages = nullptr;
+        bool shouldOpenGLBuffersBeSwapped(PageInterface& page) const override
+        {
+            pages->deletePage(page);
+            pages->popPageRenderDecider();
+            return true;
+        }
+    };
+    const auto deleting = boost::make_shared<Deleting>();
+    deleting->pages = manager.get();
+    manager->pushPageRenderDecider(deleting);
+    Diagnostics::setCheckedMode(true);
+    const Diagnostics::Handler previous = Diagnostics::setHandler(
+        [](Diagnostics::Severity_e, const std::string& identifier, const std::string&) { ADD_FAILURE() << identifier; });
+    sim::drawCurrentPage();
+    Diagnostics::setHandler(previous);
+    Diagnostics::setCheckedMode(false);
+    EXPECT_EQ(2, d1.context.count(TestGLContext::Call_SwapBuffers));
+    EXPECT_EQ(0, manager->pageCount());
 }
 
 // The library keeps the page of the last frame, its drawing area and its
