@@ -56,7 +56,9 @@ public:
     }
     sdk::integration::GLContextInterface& getGLContext() override
     {
-        return recreatedContext != nullptr ? *recreatedContext : context;
+        if (recreatedContext != nullptr)
+            return *recreatedContext;
+        return context;
     }
     bool isValid() override { return valid; }
     void addStateListener(sdk::integration::GLDrawAreaListenerInterface* listener) override

@@ -365,7 +365,7 @@ void PageManager::drawAreaChanged(Page& page, GLDrawAreaInterface* oldDrawArea)
     if (GLDrawAreaInterface* drawArea = page.getDrawArea())
         m_pagesByDrawArea[drawArea] = &page;
     // Before any listener hears of it, whatever they do.
-    m_renderDestinationManager->pageChanged(page);
+    m_renderDestinationManager->pageChanged(page, oldDrawArea, false);
 }
 
 void PageManager::pageGone(Page& page)
@@ -373,7 +373,7 @@ void PageManager::pageGone(Page& page)
     eraseEntryOf(m_pagesByDrawArea, page.getDrawArea(), page);
     eraseEntryOf(m_pagesByID, page.getUniqueID(), page);
     m_pageStateChanges->remove(page);
-    m_renderDestinationManager->pageChanged(page);
+    m_renderDestinationManager->pageChanged(page, page.getDrawArea(), true);
     eraseValue<PageInterface*>(m_hostDeletions, &page);
 }
 

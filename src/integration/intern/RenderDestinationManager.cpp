@@ -2,6 +2,7 @@
 
 #include "integration/GLContextInterface.h"
 #include "integration/GLDrawAreaInterface.h"
+#include "integration/GLDrawAreaListenerInterface.h"
 #include "integration/PageInterface.h"
 #include "integration/PageRenderDeciderInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
@@ -50,15 +51,39 @@ bool releaseCurrent(GLContextInterface* context) { return context != nullptr && 
 
 } // namespace
 
+// Told when the drawing area of the frame under way is destroyed, while the
+// frame's page no longer shows it (no page would tell of it then).
+class RenderDestinationManager::FrameAreaWatch : public GLDrawAreaListenerInterface
+{
+public:
+    explicit FrameAreaWatch(RenderDestinationManager& owner) : m_owner(&owner) {}
+    void drawAreaExposed(GLDrawAreaInterface&, bool) override {}
+    void drawAreaFocusGained(GLDrawAreaInterface&) override {}
+    void drawAreaDestroyed(GLDrawAreaInterface&) override
+    {
+        // The area lets go of its listeners itself.
+        m_owner->m_frameAreaWatched = false;
+        m_owner->m_frameDrawArea = nullptr;
+    }
+
+private:
+    RenderDestinationManager* m_owner;
+};
+
 RenderDestinationManager::RenderDestinationManager(PageIndex& pages)
     : m_pages(&pages),
       m_lastRenderDest(RenderDest_None),
       m_keptHandle(noPage()),
-      m_keptDrawArea(nullptr)
+      m_keptDrawArea(nullptr),
+      m_frameHandle(noPage()),
+      m_frameDrawArea(nullptr),
+      m_framePageAlive(false),
+      m_frameAreaWatched(false),
+      m_frameAreaWatch(new FrameAreaWatch(*this))
 {
 }
 
-RenderDestinationManager::~RenderDestinationManager() = default;
+RenderDestinationManager::~RenderDestinationManager() { endFrame(); }
 
 void RenderDestinationManager::registerCallbacks()
 {
@@ -105,11 +130,18 @@ Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_
     if (handle == self.m_keptHandle)
     {
         // The checks of checked mode need the answer: they take the general path.
-        if (renderDest == RenderDest_Screen && !DiagnosticReporter::isCheckedMode())
+        if (renderDest == RenderDest_Screen && !DiagnosticReporter::isCheckedMode() && !self.m_frameAreaWatched)
+        {
+            self.m_frameHandle = handle;
+            self.m_frameDrawArea = self.m_keptDrawArea;
+            self.m_framePageAlive = true;
             return self.m_keptDrawArea->getGLContext().makeCurrent() ? TRUE : FALSE;
-        if (renderDest == RenderDest_End && previous == RenderDest_Screen)
-            return self.m_keptDrawArea->getGLContext().releaseCurrent() ? TRUE : FALSE;
+        }
     }
+    // The end acts on the drawing area the screen begin made current.
+    if (handle == self.m_frameHandle && renderDest == RenderDest_End && previous == RenderDest_Screen)
+        return self.m_frameDrawArea != nullptr && self.m_frameDrawArea->getGLContext().releaseCurrent() ? TRUE
+                                                                                                          : FALSE;
     return destination(renderDest, handle, self, previous);
 }
 
@@ -117,9 +149,13 @@ void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbPar
 {
     DiagnosticReporter::checkThreadIfChecked("The engine's swap-buffers callback");
     RenderDestinationManager& self = manager(clientData);
-    // Without a decider of the host's, the buffers are swapped.
-    if (pageHandle == self.m_keptHandle && self.m_pageRenderDeciders.empty())
+    // Without a decider of the host's, the frame's buffers are swapped.
+    if (pageHandle == self.m_frameHandle && pageHandle == self.m_keptHandle && self.m_pageRenderDeciders.empty() &&
+        !self.m_frameAreaWatched)
+    {
+        self.m_frameHandle = noPage();
         self.m_keptDrawArea->getGLContext().swapBuffers();
+    }
     else
         swap(pageHandle, self);
 }
@@ -168,6 +204,7 @@ Boolean_t RenderDestinationManager::destination(int renderDest, ArbParam_t handl
     switch (renderDest)
     {
     case RenderDest_Screen:
+        self.beginFrame(handle);
         ready = DiagnosticReporter::isCheckedMode() ? self.makeScreenCurrentChecked(handle)
                                                     : makeCurrent(self.screenContext(handle));
         break;
@@ -201,22 +238,30 @@ Boolean_t RenderDestinationManager::destination(int renderDest, ArbParam_t handl
 
 void RenderDestinationManager::swap(ArbParam_t pageHandle, RenderDestinationManager& self)
 {
-    PageInterface* page = self.select(pageHandle);
-    if (page == nullptr)
-        return;
-    if (!self.m_pageRenderDeciders.empty())
+    const bool ofFrame = pageHandle == self.m_frameHandle;
+    // The frame's page may be gone: its handle is not followed then.
+    PageInterface* page = ofFrame && !self.m_framePageAlive ? nullptr : self.select(pageHandle);
+    bool swaps = page != nullptr;
+    if (swaps && !self.m_pageRenderDeciders.empty())
     {
-        // Held for the call: the decider may pop itself.
+        // Held for the call: the decider may pop itself. It may also have
+        // the page deleted: nothing is left to show then.
         const boost::shared_ptr<PageRenderDeciderInterface> decider = self.m_pageRenderDeciders.back();
-        if (!decider->shouldOpenGLBuffersBeSwapped(*page))
-            return;
-        // It may have had the page deleted: nothing left to show.
-        if (!self.m_pages->isLivePage(page))
-            return;
+        swaps = decider->shouldOpenGLBuffersBeSwapped(*page) && self.m_pages->isLivePage(page);
     }
-    // The decider may have given the page another drawing area.
-    if (GLContextInterface* context = self.screenContext(pageHandle))
-        context->swapBuffers();
+    if (!ofFrame)
+    {
+        GLContextInterface* context = swaps ? self.screenContext(pageHandle) : nullptr;
+        if (context != nullptr)
+            context->swapBuffers();
+        return;
+    }
+    // The frame's picture is in the drawing area its begin made current,
+    // whatever the page shows now.
+    GLDrawAreaInterface* const drawArea = self.m_frameDrawArea;
+    self.endFrame();
+    if (swaps && drawArea != nullptr)
+        drawArea->getGLContext().swapBuffers();
 }
 
 bool RenderDestinationManager::size(ArbParam_t pageHandle, RenderDestinationManager& self, int& width, int& height)
@@ -283,12 +328,45 @@ void RenderDestinationManager::keep(PageInterface& page)
     m_keptDrawArea = page.getDrawArea();
 }
 
-void RenderDestinationManager::pageChanged(const PageInterface& page)
+void RenderDestinationManager::pageChanged(const PageInterface& page, GLDrawAreaInterface* oldDrawArea, bool gone)
 {
-    if (static_cast<ArbParam_t>(reinterpret_cast<std::intptr_t>(&page)) != m_keptHandle)
+    const ArbParam_t handle = static_cast<ArbParam_t>(reinterpret_cast<std::intptr_t>(&page));
+    if (handle == m_keptHandle)
+    {
+        m_keptHandle = noPage();
+        m_keptDrawArea = nullptr;
+    }
+    if (handle != m_frameHandle)
         return;
-    m_keptHandle = noPage();
-    m_keptDrawArea = nullptr;
+    if (gone)
+        m_framePageAlive = false;
+    // No page tells of the frame's drawing area any more: it is watched
+    // until the frame ends.
+    if (oldDrawArea == m_frameDrawArea && m_frameDrawArea != nullptr && !m_frameAreaWatched)
+    {
+        m_frameDrawArea->addStateListener(m_frameAreaWatch.get());
+        m_frameAreaWatched = true;
+    }
+}
+
+void RenderDestinationManager::beginFrame(ArbParam_t pageHandle)
+{
+    endFrame();
+    PageInterface* page = select(pageHandle);
+    if (page == nullptr || pageHandle != m_keptHandle)
+        return;
+    m_frameHandle = pageHandle;
+    m_frameDrawArea = m_keptDrawArea;
+    m_framePageAlive = true;
+}
+
+void RenderDestinationManager::endFrame()
+{
+    if (m_frameAreaWatched)
+        m_frameDrawArea->removeStateListener(m_frameAreaWatch.get());
+    m_frameAreaWatched = false;
+    m_frameHandle = noPage();
+    m_frameDrawArea = nullptr;
 }
 
 } // namespace intern

@@ -7,6 +7,7 @@
 #include <boost/shared_ptr.hpp>
 
 #include <deque>
+#include <memory>
 
 namespace orvane {
 namespace sdk {
@@ -75,10 +76,13 @@ public:
     void pushPageRenderDecider(boost::shared_ptr<PageRenderDeciderInterface> decider);
     // Does nothing on an empty stack; an empty stack swaps always.
     void popPageRenderDecider();
-    // `page` shows another drawing area now, or is being destroyed.
-    void pageChanged(const PageInterface& page);
+    // `page` showed `oldDrawArea` and shows another drawing area now, or
+    // is being destroyed (`gone`, showing `oldDrawArea`).
+    void pageChanged(const PageInterface& page, GLDrawAreaInterface* oldDrawArea, bool gone);
 
 private:
+    class FrameAreaWatch;
+
     static Boolean_t renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData);
     static Boolean_t renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData);
     static void swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData);
@@ -103,6 +107,10 @@ private:
     // The context of the drawing area of the page `pageHandle` names, or null.
     GLContextInterface* screenContext(ArbParam_t pageHandle);
     void keep(PageInterface& page);
+    // A screen begin for `pageHandle` starts a frame when its page has a
+    // drawing area; the frame ends with its swap or the next begin.
+    void beginFrame(ArbParam_t pageHandle);
+    void endFrame();
 
     PageIndex* m_pages;
     int m_lastRenderDest;
@@ -113,6 +121,15 @@ private:
     // while a page is kept.
     ArbParam_t m_keptHandle;
     GLDrawAreaInterface* m_keptDrawArea;
+    // The frame under way, from a screen begin to its swap: its page
+    // (noPage() when none), the drawing area the begin made current (null
+    // once destroyed) and whether the page still lives. The end and the
+    // swap act on that area, also when the page moved or went meanwhile.
+    ArbParam_t m_frameHandle;
+    GLDrawAreaInterface* m_frameDrawArea;
+    bool m_framePageAlive;
+    bool m_frameAreaWatched;
+    std::unique_ptr<FrameAreaWatch> m_frameAreaWatch;
 };
 
 } // namespace intern

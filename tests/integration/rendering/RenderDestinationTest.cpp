@@ -7,6 +7,7 @@
 #include "integration/services/OffscreenImageInterface.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/PageManagerFixture.h"
+#include "util/ScopedExitAction.h"
 
 #include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
@@ -163,17 +164,29 @@ TEST_F(RenderDestinationTest, EveryCallbackAnswersForThePagesDrawingAreaOfNow)
     for (PageInterface* page : pages)
         page->addChangeListener(&listener);
     const auto contextOf = [](TestDrawArea* area) -> TestGLContext& {
-        return area->recreatedContext != nullptr ? *area->recreatedContext : area->context;
+        if (area->recreatedContext != nullptr)
+            return *area->recreatedContext;
+        return area->context;
     };
     const Diagnostics::Handler previousHandler = Diagnostics::setHandler(
         [](Diagnostics::Severity_e, const std::string& identifier, const std::string&) {
             EXPECT_EQ("render.", identifier.substr(0, 7)); // no stale page handle, no wrong thread
         });
     const bool checked = Diagnostics::isCheckedMode();
+    const ScopedExitAction restore([&] {
+        for (PageInterface* page : pages)
+            page->removeChangeListener(&listener);
+        Diagnostics::setCheckedMode(checked);
+        Diagnostics::setHandler(previousHandler);
+    });
     std::mt19937 random(11);
     const auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
     int lastCode = 255;
     bool refusing = false;
+    // The frame under way: the page of the last screen begin and the
+    // drawing area it made current, until the page's swap.
+    PageInterface* framePage = nullptr;
+    TestDrawArea* frameArea = nullptr;
     for (int step = 0; step < 20000; ++step)
     {
         const int pageIndex = pick(4);
@@ -249,6 +262,14 @@ TEST_F(RenderDestinationTest, EveryCallbackAnswersForThePagesDrawingAreaOfNow)
             const int codes[] = {0, 1, 3, 7};
             const int code = codes[pick(4)];
             bool expected = code == 3 || (code == 0 && lastCode == 3);
+            if (code == 1)
+            {
+                framePage = area != nullptr ? page : nullptr;
+                frameArea = area;
+            }
+            // The end acts on the area its frame's begin made current.
+            if (code == 0 && lastCode == 1 && page != nullptr && page == framePage)
+                area = frameArea;
             if (area != nullptr && code == 1)
             {
                 expectedCall = TestGLContext::Call_MakeCurrent;
@@ -264,6 +285,12 @@ TEST_F(RenderDestinationTest, EveryCallbackAnswersForThePagesDrawingAreaOfNow)
             break;
         }
         case 8:
+            // The frame's swap goes to its area and ends it.
+            if (page != nullptr && page == framePage)
+            {
+                area = frameArea;
+                framePage = nullptr;
+            }
             if (area != nullptr && !refusing)
                 expectedCall = TestGLContext::Call_SwapBuffers;
             swap(handle);
@@ -280,10 +307,6 @@ TEST_F(RenderDestinationTest, EveryCallbackAnswersForThePagesDrawingAreaOfNow)
                 ASSERT_EQ(before[i], now) << "step " << step;
         }
     }
-    for (PageInterface* page : pages)
-        page->removeChangeListener(&listener);
-    Diagnostics::setCheckedMode(checked);
-    Diagnostics::setHandler(previousHandler);
 }
 
 } // namespace
