@@ -127,6 +127,13 @@ const Case Cases[] = {
          t.manager->setCurrentPage(t.page(2));
      },
      {"OrvUtilPageSetCurrentByUniqueID(2) lock 0"}, 2},
+    {"AWaitingSwitchGoesWhenTheEngineDestroysAPageByItself", false,
+     [](HostRequestTest& t) {
+         t.host.eventManager.busy = true;
+         t.manager->setCurrentPage(t.page(1));
+         sim::deletePage(2);
+     },
+     {}, 3},
     {"ARequestMadeBeforeTheIdleRunWaitsBehindTheWaitingOnes", true,
      [](HostRequestTest& t) {
          t.host.eventManager.busy = true;

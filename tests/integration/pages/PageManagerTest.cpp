@@ -17,7 +17,6 @@ namespace {
 using namespace orvane::sdk::integration;
 using orvane::sdk::ui::common::processIdleActions;
 using orvane::test::PageRecorder;
-using orvane::test::ranOutsideAppLock;
 using orvane::test::ranUnderAppLock;
 using orvane::test::TestDrawArea;
 namespace sim = orvane::sim;
@@ -47,6 +46,7 @@ TEST_F(PageManagerTest, AddPageAnnouncesCreationThenTheCurrentChangeListenersFir
     sim::deliverPendingCallbacks(); // (an engine that reports the new page later announces it again)
     EXPECT_EQ(1, manager->pageCount());
     EXPECT_EQ(&first, manager->getCurrentPage());
+    EXPECT_TRUE(ranUnderAppLock("OrvEngPageCreateNew", 0));
     EXPECT_EQ(&d1, first.getDrawArea());
     // The drawing area heard of the manager before the page existed.
     EXPECT_EQ(1u, d1.pageManagers.size());
@@ -58,32 +58,6 @@ TEST_F(PageManagerTest, AddPageAnnouncesCreationThenTheCurrentChangeListenersFir
               log);
     EXPECT_EQ(&second, manager->getCurrentPage());
     EXPECT_EQ(2, manager->pageCount());
-}
-
-TEST_F(PageManagerTest, EngineCallsRunInsideOrOutsideTheApplicationLockAsStated)
-{
-    PageInterface& first = addPage(&d1);
-    addPage(&d2);
-    EXPECT_TRUE(ranUnderAppLock("OrvEngPageCreateNew", 0));
-
-    sim::clearCalls();
-    manager->setCurrentPage(first);
-    EXPECT_TRUE(ranUnderAppLock("OrvUtilPageSetCurrentByUniqueID", 0));
-    // The manager asks the engine's current page outside the lock (the
-    // pages read it inside, from the state change the switch causes).
-    ASSERT_FALSE(sim::calls().empty());
-    EXPECT_EQ("OrvUtilPageGetUniqueID", sim::calls().front().name);
-    EXPECT_EQ(0, sim::calls().front().lockDepth);
-
-    sim::clearCalls();
-    manager->deletePage(first);
-    EXPECT_TRUE(ranUnderAppLock("OrvUtilPageDelete", 0));
-    EXPECT_TRUE(sim::misuses().empty());
-    // Not busy: the page is already current, so the engine deletes it at once.
-    const std::vector<std::string> pageCalls = sim::callTexts("OrvUtilPage");
-    ASSERT_GE(pageCalls.size(), 2u);
-    EXPECT_EQ("OrvUtilPageGetUniqueID()", pageCalls[0]);
-    EXPECT_EQ("OrvUtilPageDelete()", pageCalls[1]);
 }
 
 TEST_F(PageManagerTest, RefusedCreationThrowsAndLeavesNothingBehind)
@@ -168,29 +142,6 @@ TEST_F(PageManagerTest, HostExceptionsPassThroughOnceTheManagerIsInStep)
     EXPECT_EQ(1, manager->pageCount());
 }
 
-TEST_F(PageManagerTest, SwitchingPagesGoesThroughTheEngine)
-{
-    PageInterface& first = addPage(&d1);
-    PageInterface& second = addPage(&d2);
-    log.clear();
-    sim::clearCalls();
-
-    manager->setCurrentPage(second); // already current: the engine is not asked
-    EXPECT_EQ(0u, sim::countCalls("OrvUtilPageSetCurrentByUniqueID"));
-    EXPECT_TRUE(log.empty());
-
-    manager->setCurrentPage(first);
-    sim::deliverPendingCallbacks(); // (an engine that reports the switch later)
-    EXPECT_EQ(1u, sim::countCalls("OrvUtilPageSetCurrentByUniqueID"));
-    EXPECT_EQ((Lines{"listener current #1 was #2", "signal current #2"}), log);
-    EXPECT_EQ(&first, manager->getCurrentPage());
-
-    // The engine switching by itself is announced the same way.
-    log.clear();
-    sim::makePageCurrent(2);
-    EXPECT_EQ((Lines{"listener current #2 was #1", "signal current #1"}), log);
-}
-
 TEST_F(PageManagerTest, PagesOfAnotherManagerAreRefused)
 {
     orvane::sdk::integration::intern::PageManager otherManager(host);
@@ -207,46 +158,6 @@ TEST_F(PageManagerTest, PagesOfAnotherManagerAreRefused)
                   failure.getMessage());
     }
     EXPECT_EQ(0u, sim::countCalls("OrvUtilPageDelete"));
-}
-
-TEST_F(PageManagerTest, SetCurrentPageDuringCreationIsIgnored)
-{
-    PageInterface& first = addPage(&d1);
-    recorder.onCall = [this, &first](PageInterface&) { manager->setCurrentPage(first); };
-    sim::clearCalls();
-    PageInterface& second = addPage(&d2);
-    recorder.onCall = nullptr;
-    // Only the listener of the current-page change switched back.
-    EXPECT_EQ(1u, sim::countCalls("OrvUtilPageSetCurrentByUniqueID"));
-    EXPECT_EQ(&first, manager->getCurrentPage());
-    EXPECT_NE(&first, &second);
-}
-
-TEST_F(PageManagerTest, WhileBusyTheLastSwitchWaitsForIdleTimeUnlessTheEngineDestroysAPage)
-{
-    PageInterface& first = addPage(&d1);
-    PageInterface& second = addPage(&d2);
-    addPage(&d3);
-    sim::clearCalls();
-
-    host.eventManager.busy = true;
-    manager->setCurrentPage(first);
-    manager->setCurrentPage(second);
-    EXPECT_EQ(0u, sim::countCalls("OrvUtilPageSetCurrentByUniqueID"));
-
-    host.eventManager.busy = false;
-    processIdleActions();
-    EXPECT_EQ((Lines{"OrvUtilPageSetCurrentByUniqueID(2)"}), sim::callTexts("OrvUtilPageSetCurrentByUniqueID"));
-    EXPECT_EQ(&second, manager->getCurrentPage());
-
-    // An engine page destruction cancels the waiting switch.
-    host.eventManager.busy = true;
-    manager->setCurrentPage(first);
-    sim::deletePage(3);
-    host.eventManager.busy = false;
-    sim::clearCalls();
-    processIdleActions();
-    EXPECT_EQ(0u, sim::countCalls("OrvUtilPageSetCurrentByUniqueID"));
 }
 
 TEST_F(PageManagerTest, WithoutAnEventManagerTheEngineCountsAsIdle)

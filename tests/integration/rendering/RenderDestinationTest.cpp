@@ -119,6 +119,7 @@ TEST_F(RenderDestinationTest, TheTopDeciderDecidesTheSwap)
             return true;
         }
     };
+    sim::setMinimalCallbacks(false); // the page goes inside the decider
     const auto deleting = boost::make_shared<Deleting>();
     deleting->pages = manager.get();
     manager->pushPageRenderDecider(deleting);
