@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <map>
 #include <tuple>
 
@@ -74,25 +75,52 @@ void requireAppLock(const char* function)
         misuse(std::string(function) + " outside the application lock");
 }
 
+// Runs a callback into the library; the host's exception that comes out of
+// it is kept, the first one, so that the engine finishes what it was doing
+// before it passes the exception on (its state stays whole).
+template <typename Call>
+void callBack(std::exception_ptr& first, Call call)
+{
+    try
+    {
+        call();
+    }
+    catch (...)
+    {
+        if (!first)
+            first = std::current_exception();
+    }
+}
+
+void rethrow(const std::exception_ptr& first)
+{
+    if (first)
+        std::rethrow_exception(first);
+}
+
 void fireStateChange(const StateChange& change)
 {
     Registrations& all = registrations();
     const StateChange* const outer = all.firing;
     all.firing = &change;
+    std::exception_ptr failure;
     const std::vector<Registration<StateChangeCallback_pf>> snapshot = all.stateChanges;
     for (const auto& registration : snapshot)
-        registration.callback(change.code, registration.clientData);
+        callBack(failure, [&] { registration.callback(change.code, registration.clientData); });
     all.firing = outer;
+    rethrow(failure);
 }
 
 void makeCurrentNow(const Page& page)
 {
     engine().current = page.id;
+    std::exception_ptr failure;
     const auto& newCurrent = registrations().pageNewCurrent;
     if (newCurrent.callback != nullptr)
-        newCurrent.callback(page.handle, newCurrent.clientData);
+        callBack(failure, [&] { newCurrent.callback(page.handle, newCurrent.clientData); });
     if (engine().reportsCurrentPage)
-        fireStateChange(StateChange{50, {}, 0});
+        callBack(failure, [] { fireStateChange(StateChange{50, {}, 0}); });
+    rethrow(failure);
 }
 
 std::vector<Page>::iterator pageIterator(UniqueID_t id)
@@ -108,9 +136,10 @@ bool destroyPage(UniqueID_t id)
         return false;
     const Page gone = *page;
     // The library hears of it while the page is still the engine's.
+    std::exception_ptr failure;
     const auto& destroy = registrations().pageDestroy;
     if (destroy.callback != nullptr)
-        destroy.callback(gone.handle, destroy.clientData);
+        callBack(failure, [&] { destroy.callback(gone.handle, destroy.clientData); });
     // (Gone already when the library deleted the page again meanwhile.)
     const auto position = pageIterator(id);
     if (position != engine().pages.end())
@@ -119,8 +148,9 @@ bool destroyPage(UniqueID_t id)
     {
         engine().current = 0;
         if (!engine().pages.empty())
-            makeCurrentNow(engine().pages.back());
+            callBack(failure, [] { makeCurrentNow(engine().pages.back()); });
     }
+    rethrow(failure);
     return true;
 }
 
@@ -217,17 +247,21 @@ bool renderCurrentPage()
 bool runBusyOperation(int steps)
 {
     Engine& e = engine();
-    ++e.busyDepth;
+    // Busy until the end, also when the host's exception ends the operation.
+    struct Busy
+    {
+        int& depth;
+        ~Busy() { --depth; }
+    } busy{++e.busyDepth};
     e.interrupted = false;
     for (int step = 0; step < steps && !e.interrupted; ++step)
     {
         if (e.onBusyStep)
             e.onBusyStep();
-        const auto& busy = registrations().busyEvents;
-        if (busy.callback != nullptr)
-            busy.callback(busy.clientData);
+        const auto& busyEvents = registrations().busyEvents;
+        if (busyEvents.callback != nullptr)
+            busyEvents.callback(busyEvents.clientData);
     }
-    --e.busyDepth;
     return !e.interrupted;
 }
 

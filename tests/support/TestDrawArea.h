@@ -12,6 +12,7 @@
 #include "support/TestMouseEvent.h"
 
 #include <set>
+#include <stdexcept>
 #include <vector>
 
 namespace orvane {
@@ -39,6 +40,8 @@ public:
     // When set, the context the area answers with instead (a toolkit that
     // recreated the area's context).
     TestGLContext* recreatedContext = nullptr;
+    // When set, getGLContext() throws a std::runtime_error.
+    bool contextThrows = false;
 
     // What the library did to it.
     std::vector<sdk::integration::PageManagerInterface*> pageManagers;
@@ -56,6 +59,8 @@ public:
     }
     sdk::integration::GLContextInterface& getGLContext() override
     {
+        if (contextThrows)
+            throw std::runtime_error("no context");
         if (recreatedContext != nullptr)
             return *recreatedContext;
         return context;

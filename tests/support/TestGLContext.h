@@ -4,6 +4,7 @@
 #include "integration/GLContextInterface.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 namespace orvane {
@@ -21,25 +22,35 @@ public:
         Call_SwapBuffers
     };
 
-    // What the context answers.
+    // What the context answers; with `throws`, each call throws a
+    // std::runtime_error after it is recorded.
     bool makeCurrentSucceeds = true;
     bool releaseCurrentSucceeds = true;
+    bool throws = false;
 
     // What it was asked, in order.
     std::vector<Call> calls;
 
     int count(Call call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
 
-    void swapBuffers() override { calls.push_back(Call_SwapBuffers); }
+    void swapBuffers() override { record(Call_SwapBuffers); }
     bool makeCurrent() override
     {
-        calls.push_back(Call_MakeCurrent);
+        record(Call_MakeCurrent);
         return makeCurrentSucceeds;
     }
     bool releaseCurrent() override
     {
-        calls.push_back(Call_ReleaseCurrent);
+        record(Call_ReleaseCurrent);
         return releaseCurrentSucceeds;
+    }
+
+private:
+    void record(Call call)
+    {
+        calls.push_back(call);
+        if (throws)
+            throw std::runtime_error("context call failed");
     }
 };
 

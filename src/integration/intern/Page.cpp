@@ -150,19 +150,26 @@ void Page::setDrawArea(GLDrawAreaInterface* drawArea)
         m_drawArea->removeStateListener(&m_glDrawAreaListener);
     cancelPendingDamage();
     GLDrawAreaInterface* const oldDrawArea = m_drawArea;
-    m_drawArea = drawArea;
-    // The page that showed the area lets go of it first; an exception of its
-    // listeners waits until this page has moved as well.
+    // The page shows nothing while the page that shows the new area lets go
+    // of it (whose listeners may do anything, even delete this page); an
+    // exception of theirs waits until this page has moved as well.
+    m_drawArea = nullptr;
+    if (m_index != nullptr && oldDrawArea != nullptr)
+        m_index->drawAreaChanged(*this, oldDrawArea);
     util::FirstException failure;
     if (drawArea != nullptr)
     {
+        const util::DestructionSentinel::Watch watch(m_sentinel);
         failure.run([this, drawArea] { detachOtherPageFrom(drawArea); });
+        if (watch.destroyed())
+            return failure.rethrow();
+        m_drawArea = drawArea;
         drawArea->addStateListener(&m_glDrawAreaListener);
         if (m_uniqueID != 0)
             OrvEngPageDamaged(TRUE, m_uniqueID);
+        if (m_index != nullptr)
+            m_index->drawAreaChanged(*this, nullptr);
     }
-    if (m_index != nullptr)
-        m_index->drawAreaChanged(*this, oldDrawArea);
     failure.run([this, oldDrawArea] { notifyDrawAreaChanged(oldDrawArea); });
     failure.rethrow();
 }

@@ -2,7 +2,6 @@
 
 #include "integration/GLContextInterface.h"
 #include "integration/GLDrawAreaInterface.h"
-#include "integration/GLDrawAreaListenerInterface.h"
 #include "integration/PageInterface.h"
 #include "integration/PageRenderDeciderInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
@@ -51,25 +50,6 @@ bool releaseCurrent(GLContextInterface* context) { return context != nullptr && 
 
 } // namespace
 
-// Told when the drawing area of the frame under way is destroyed, while the
-// frame's page no longer shows it (no page would tell of it then).
-class RenderDestinationManager::FrameAreaWatch : public GLDrawAreaListenerInterface
-{
-public:
-    explicit FrameAreaWatch(RenderDestinationManager& owner) : m_owner(&owner) {}
-    void drawAreaExposed(GLDrawAreaInterface&, bool) override {}
-    void drawAreaFocusGained(GLDrawAreaInterface&) override {}
-    void drawAreaDestroyed(GLDrawAreaInterface&) override
-    {
-        // The area lets go of its listeners itself.
-        m_owner->m_frameAreaWatched = false;
-        m_owner->m_frameDrawArea = nullptr;
-    }
-
-private:
-    RenderDestinationManager* m_owner;
-};
-
 RenderDestinationManager::RenderDestinationManager(PageIndex& pages)
     : m_pages(&pages),
       m_lastRenderDest(RenderDest_None),
@@ -78,12 +58,11 @@ RenderDestinationManager::RenderDestinationManager(PageIndex& pages)
       m_frameHandle(noPage()),
       m_frameDrawArea(nullptr),
       m_framePageAlive(false),
-      m_frameAreaWatched(false),
-      m_frameAreaWatch(new FrameAreaWatch(*this))
+      m_frameReleased(false)
 {
 }
 
-RenderDestinationManager::~RenderDestinationManager() { endFrame(); }
+RenderDestinationManager::~RenderDestinationManager() = default;
 
 void RenderDestinationManager::registerCallbacks()
 {
@@ -130,7 +109,7 @@ Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_
     if (handle == self.m_keptHandle)
     {
         // The checks of checked mode need the answer: they take the general path.
-        if (renderDest == RenderDest_Screen && !DiagnosticReporter::isCheckedMode() && !self.m_frameAreaWatched)
+        if (renderDest == RenderDest_Screen && !DiagnosticReporter::isCheckedMode())
         {
             self.m_frameHandle = handle;
             self.m_frameDrawArea = self.m_keptDrawArea;
@@ -138,10 +117,14 @@ Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_
             return self.m_keptDrawArea->getGLContext().makeCurrent() ? TRUE : FALSE;
         }
     }
-    // The end acts on the drawing area the screen begin made current.
+    // The end acts on the drawing area the screen begin made current; a
+    // page that left it meanwhile has released its context already.
     if (handle == self.m_frameHandle && renderDest == RenderDest_End && previous == RenderDest_Screen)
-        return self.m_frameDrawArea != nullptr && self.m_frameDrawArea->getGLContext().releaseCurrent() ? TRUE
-                                                                                                          : FALSE;
+    {
+        if (self.m_frameDrawArea == nullptr)
+            return self.m_frameReleased ? TRUE : FALSE;
+        return self.m_frameDrawArea->getGLContext().releaseCurrent() ? TRUE : FALSE;
+    }
     return destination(renderDest, handle, self, previous);
 }
 
@@ -150,11 +133,10 @@ void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbPar
     DiagnosticReporter::checkThreadIfChecked("The engine's swap-buffers callback");
     RenderDestinationManager& self = manager(clientData);
     // Without a decider of the host's, the frame's buffers are swapped.
-    if (pageHandle == self.m_frameHandle && pageHandle == self.m_keptHandle && self.m_pageRenderDeciders.empty() &&
-        !self.m_frameAreaWatched)
+    if (pageHandle == self.m_frameHandle && self.m_frameDrawArea != nullptr && self.m_pageRenderDeciders.empty())
     {
         self.m_frameHandle = noPage();
-        self.m_keptDrawArea->getGLContext().swapBuffers();
+        self.m_frameDrawArea->getGLContext().swapBuffers();
     }
     else
         swap(pageHandle, self);
@@ -256,8 +238,8 @@ void RenderDestinationManager::swap(ArbParam_t pageHandle, RenderDestinationMana
             context->swapBuffers();
         return;
     }
-    // The frame's picture is in the drawing area its begin made current,
-    // whatever the page shows now.
+    // The frame's picture is in the drawing area its begin made current; a
+    // page that left it meanwhile has nothing to show.
     GLDrawAreaInterface* const drawArea = self.m_frameDrawArea;
     self.endFrame();
     if (swaps && drawArea != nullptr)
@@ -340,12 +322,22 @@ void RenderDestinationManager::pageChanged(const PageInterface& page, GLDrawArea
         return;
     if (gone)
         m_framePageAlive = false;
-    // No page tells of the frame's drawing area any more: it is watched
-    // until the frame ends.
-    if (oldDrawArea == m_frameDrawArea && m_frameDrawArea != nullptr && !m_frameAreaWatched)
+    if (oldDrawArea == nullptr || oldDrawArea != m_frameDrawArea)
+        return;
+    // The page leaves the drawing area of its frame (the area may be about
+    // to go): the context the frame's begin made current is released now,
+    // while the area is there, unless the frame has ended already.
+    m_frameDrawArea = nullptr;
+    m_frameReleased = false;
+    if (m_lastRenderDest != RenderDest_Screen)
+        return;
+    try
     {
-        m_frameDrawArea->addStateListener(m_frameAreaWatch.get());
-        m_frameAreaWatched = true;
+        m_frameReleased = oldDrawArea->getGLContext().releaseCurrent();
+    }
+    catch (...)
+    {
+        // The page's move goes on; the frame's end answers false.
     }
 }
 
@@ -362,9 +354,6 @@ void RenderDestinationManager::beginFrame(ArbParam_t pageHandle)
 
 void RenderDestinationManager::endFrame()
 {
-    if (m_frameAreaWatched)
-        m_frameDrawArea->removeStateListener(m_frameAreaWatch.get());
-    m_frameAreaWatched = false;
     m_frameHandle = noPage();
     m_frameDrawArea = nullptr;
 }

@@ -7,7 +7,6 @@
 #include <boost/shared_ptr.hpp>
 
 #include <deque>
-#include <memory>
 
 namespace orvane {
 namespace sdk {
@@ -47,8 +46,12 @@ class PageIndex;
 // kept page is alive: it is forgotten when it is destroyed); the screen
 // destination also reports a context that cannot be made current.
 //
-// A decider may have the page deleted or moved while it decides: the swap
-// then goes to the page's drawing area of now, or nowhere.
+// A frame runs from a screen begin to its swap. Its end and swap act on the
+// drawing area the begin made current; a page that leaves that area during
+// the frame (moved, detached, or destroyed with it) releases the area's
+// context at once, while the area is surely there, and its swap shows
+// nothing. A decider may have the page deleted while it decides: nothing
+// is swapped then.
 class RenderDestinationManager : public virtual SubManagerInterface
 {
 public:
@@ -81,8 +84,6 @@ public:
     void pageChanged(const PageInterface& page, GLDrawAreaInterface* oldDrawArea, bool gone);
 
 private:
-    class FrameAreaWatch;
-
     static Boolean_t renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData);
     static Boolean_t renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData);
     static void swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData);
@@ -123,13 +124,13 @@ private:
     GLDrawAreaInterface* m_keptDrawArea;
     // The frame under way, from a screen begin to its swap: its page
     // (noPage() when none), the drawing area the begin made current (null
-    // once destroyed) and whether the page still lives. The end and the
-    // swap act on that area, also when the page moved or went meanwhile.
+    // once the page left it: its context was released then, with the
+    // answer kept for the frame's end) and whether the page still lives.
+    // The end and the swap act on that area, whatever the page shows now.
     ArbParam_t m_frameHandle;
     GLDrawAreaInterface* m_frameDrawArea;
     bool m_framePageAlive;
-    bool m_frameAreaWatched;
-    std::unique_ptr<FrameAreaWatch> m_frameAreaWatch;
+    bool m_frameReleased;
 };
 
 } // namespace intern

@@ -150,14 +150,19 @@ GLDrawAreaInterface* WorkAreaEventDispatcher::currentDrawArea() const
 void WorkAreaEventDispatcher::pageCreated(PageInterface& page, PageManagerInterface&)
 {
     page.addChangeListener(this);
-    if (GLDrawAreaInterface* drawArea = page.getDrawArea())
-        showsPage(*drawArea);
+    m_drawAreaOfPage[&page] = nullptr;
+    pageDrawAreaChanged(nullptr, page);
 }
 
 void WorkAreaEventDispatcher::pageDestroyed(PageInterface& page, PageManagerInterface&)
 {
-    if (GLDrawAreaInterface* drawArea = page.getDrawArea())
-        showsPageNoMore(*drawArea);
+    const auto counted = m_drawAreaOfPage.find(&page);
+    if (counted != m_drawAreaOfPage.end())
+    {
+        if (counted->second != nullptr)
+            showsPageNoMore(*counted->second);
+        m_drawAreaOfPage.erase(counted);
+    }
     if (&page == m_currentPage)
         m_currentPage = nullptr;
 }
@@ -191,11 +196,21 @@ void WorkAreaEventDispatcher::currentPageChanged(PageInterface&, PageManagerInte
 
 void WorkAreaEventDispatcher::pageNameChanged(std::string, PageInterface&) {}
 
-void WorkAreaEventDispatcher::pageDrawAreaChanged(GLDrawAreaInterface* oldDrawArea, PageInterface& page)
+void WorkAreaEventDispatcher::pageDrawAreaChanged(GLDrawAreaInterface*, PageInterface& page)
 {
-    if (oldDrawArea != nullptr)
-        showsPageNoMore(*oldDrawArea);
-    if (GLDrawAreaInterface* drawArea = page.getDrawArea())
+    // Counted from what the page shows now, not from the notification's old
+    // area: a listener that moves the page again makes the notifications of
+    // the two moves arrive out of order.
+    const auto counted = m_drawAreaOfPage.find(&page);
+    if (counted == m_drawAreaOfPage.end())
+        return;
+    GLDrawAreaInterface* const drawArea = page.getDrawArea();
+    if (counted->second == drawArea)
+        return;
+    if (counted->second != nullptr)
+        showsPageNoMore(*counted->second);
+    counted->second = drawArea;
+    if (drawArea != nullptr)
         showsPage(*drawArea);
 }
 

@@ -169,6 +169,8 @@ private:
     bool m_signalsConnected; // through connectBeforeDispatch or connectAfterDispatch
     bool m_isDispatching;
     std::unordered_map<const GLDrawAreaInterface*, std::unique_ptr<Registration>> m_registrations;
+    // The drawing area each page is counted for.
+    std::unordered_map<const PageInterface*, GLDrawAreaInterface*> m_drawAreaOfPage;
     std::unordered_map<const MouseEventObservableInterface*, Registration*> m_byMouseSource;
     std::unordered_map<const KeyEventObservableInterface*, Registration*> m_byKeySource;
     // The button whose press the engine received and whose release it has

@@ -185,9 +185,12 @@ TEST_F(RenderDestinationTest, EveryCallbackAnswersForThePagesDrawingAreaOfNow)
     int lastCode = 255;
     bool refusing = false;
     // The frame under way: the page of the last screen begin and the
-    // drawing area it made current, until the page's swap.
+    // drawing area it made current, until the page's swap; when the page
+    // left that area meanwhile, the answer of the release made then.
     PageInterface* framePage = nullptr;
     TestDrawArea* frameArea = nullptr;
+    bool frameLeft = false;
+    bool frameReleased = false;
     for (int step = 0; step < 20000; ++step)
     {
         const int pageIndex = pick(4);
@@ -206,18 +209,33 @@ TEST_F(RenderDestinationTest, EveryCallbackAnswersForThePagesDrawingAreaOfNow)
         switch (pick(9))
         {
         case 0:
+        {
             listener.throwing = pick(3) == 0;
-            if (page != nullptr)
+            if (page == nullptr)
+                break;
+            TestDrawArea* const target = pick(4) < 3 ? areas[pick(3)] : nullptr;
+            // The frame's page leaves its area when it moves away from it,
+            // or when another page takes the area from it.
+            const bool leaves = framePage != nullptr && !frameLeft && target != area &&
+                                ((page == framePage && area == frameArea) ||
+                                 (page != framePage && target == frameArea && target != nullptr));
+            if (leaves)
             {
-                try
-                {
-                    page->setDrawArea(pick(4) < 3 ? areas[pick(3)] : nullptr);
-                }
-                catch (const std::runtime_error&)
-                {
-                }
+                frameLeft = true;
+                frameReleased = lastCode == 1 && contextOf(frameArea).releaseCurrentSucceeds;
+                if (lastCode == 1)
+                    expectedCall = TestGLContext::Call_ReleaseCurrent;
+            }
+            area = leaves ? frameArea : nullptr;
+            try
+            {
+                page->setDrawArea(target);
+            }
+            catch (const std::runtime_error&)
+            {
             }
             break;
+        }
         case 1:
         {
             const int index = pick(3);
@@ -267,10 +285,20 @@ TEST_F(RenderDestinationTest, EveryCallbackAnswersForThePagesDrawingAreaOfNow)
             {
                 framePage = area != nullptr ? page : nullptr;
                 frameArea = area;
+                frameLeft = false;
             }
-            // The end acts on the area its frame's begin made current.
+            // The end acts on the area its frame's begin made current, or
+            // answers the release made when the page left it.
             if (code == 0 && lastCode == 1 && page != nullptr && page == framePage)
-                area = frameArea;
+            {
+                area = frameLeft ? nullptr : frameArea;
+                if (frameLeft)
+                {
+                    lastCode = code;
+                    EXPECT_EQ(frameReleased, destination(code, handle)) << "step " << step;
+                    break;
+                }
+            }
             if (area != nullptr && code == 1)
             {
                 expectedCall = TestGLContext::Call_MakeCurrent;
@@ -289,7 +317,7 @@ TEST_F(RenderDestinationTest, EveryCallbackAnswersForThePagesDrawingAreaOfNow)
             // The frame's swap goes to its area and ends it.
             if (page != nullptr && page == framePage)
             {
-                area = frameArea;
+                area = frameLeft ? nullptr : frameArea;
                 framePage = nullptr;
             }
             if (area != nullptr && !refusing)
