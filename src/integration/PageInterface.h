@@ -67,7 +67,10 @@ public:
     // The drawing area showing the page, or null.
     virtual GLDrawAreaInterface* getDrawArea() = 0;
     // Attaches the page to a drawing area (detaching any other page shown
-    // there first), or detaches it (null).
+    // there first), or detaches it (null). Every change listener and the
+    // signal hear of it before the first exception of theirs passes on.
+    // Throws orvane::ExceptionBase when called on this page by a listener of
+    // the page it takes the area from, while it does.
     virtual void setDrawArea(GLDrawAreaInterface* drawArea) = 0;
     // Whether the destruction of the drawing area deletes the page.
     virtual void setDeleteWithDrawArea(bool deleteWithDrawArea) = 0;

@@ -27,6 +27,13 @@ public:
         }
     }
 
+    // Keeps `exception` unless an earlier one is kept.
+    void add(const std::exception_ptr& exception)
+    {
+        if (!m_first)
+            m_first = exception;
+    }
+
     explicit operator bool() const { return static_cast<bool>(m_first); }
     std::exception_ptr get() const { return m_first; }
     void rethrow() const

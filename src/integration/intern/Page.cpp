@@ -12,6 +12,8 @@
 #include "ovtoolbox/StyleValue.h"
 #include "util/FirstException.h"
 
+#include <utility>
+
 
 namespace orvane {
 namespace sdk {
@@ -52,9 +54,18 @@ Page::Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea)
       m_printPreviewActive(false),
       m_deleteWithDrawArea(false),
       m_glDrawAreaListener(*this),
-      m_pendingFullDamage(false)
+      m_pendingFullDamage(false),
+      m_takingDrawArea(false)
 {
-    setDrawArea(drawArea);
+    // A constructor that throws would leave the page's registrations behind.
+    try
+    {
+        setDrawArea(drawArea);
+    }
+    catch (...)
+    {
+        m_attachFailure = std::current_exception();
+    }
     if (m_index != nullptr)
         m_index->pageBorn(*this);
 }
@@ -67,6 +78,8 @@ Page::~Page()
     if (m_drawArea != nullptr)
         m_drawArea->removeStateListener(&m_glDrawAreaListener);
 }
+
+std::exception_ptr Page::takeAttachFailure() { return std::exchange(m_attachFailure, nullptr); }
 
 // --- operations -------------------------------------------------------------
 
@@ -146,6 +159,10 @@ void Page::setDrawArea(GLDrawAreaInterface* drawArea)
 {
     if (drawArea == m_drawArea)
         return;
+    if (m_takingDrawArea)
+        throw orvane::ExceptionBase("setDrawArea() was called on a page from inside its own move (by a listener of "
+                                    "the page whose drawing area it takes); move it once that move has returned.",
+                                    false);
     if (m_drawArea != nullptr)
         m_drawArea->removeStateListener(&m_glDrawAreaListener);
     cancelPendingDamage();
@@ -160,9 +177,11 @@ void Page::setDrawArea(GLDrawAreaInterface* drawArea)
     if (drawArea != nullptr)
     {
         const util::DestructionSentinel::Watch watch(m_sentinel);
+        m_takingDrawArea = true;
         failure.run([this, drawArea] { detachOtherPageFrom(drawArea); });
         if (watch.destroyed())
             return failure.rethrow();
+        m_takingDrawArea = false;
         m_drawArea = drawArea;
         drawArea->addStateListener(&m_glDrawAreaListener);
         if (m_uniqueID != 0)

@@ -7,6 +7,7 @@
 #include "util/DestructionSentinel.h"
 #include "util/ListenerSet.h"
 
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -59,9 +60,14 @@ public:
     // Attaches the page to `drawArea` (may be null), detaching any other page
     // of `manager` shown there. A manager that keeps a page index (the page
     // manager) is told of the page, and hands it the engine's state changes.
+    // An exception of the other page's listeners does not undo the page: it
+    // is kept for takeAttachFailure().
     Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea);
     // Tells nobody: the page manager announces the destruction.
     ~Page() override;
+
+    // The exception kept by the constructor, once.
+    std::exception_ptr takeAttachFailure();
 
     bool redraw() override;
     long long getUniqueID() override;
@@ -111,6 +117,8 @@ private:
     GLDrawAreaListener m_glDrawAreaListener;
     std::unique_ptr<ui::common::OnIdleActionPerformerSingleShot> m_pendingDamage;
     bool m_pendingFullDamage;
+    bool m_takingDrawArea; // while the page that shows the new area lets go of it
+    std::exception_ptr m_attachFailure;
     util::DestructionSentinel m_sentinel;
 };
 

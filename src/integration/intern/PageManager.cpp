@@ -178,7 +178,9 @@ PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList
         drawArea->setPageManager(*this);
     std::unique_ptr<Page> page(new Page(*this, drawArea));
     PageInterface* const oldCurrentPage = m_currentPage;
-    std::exception_ptr failure;
+    // Exceptions of host code pass on once the page is created and announced.
+    util::FirstException failure;
+    failure.add(page->takeAttachFailure());
     {
         // The engine makes the new page current from inside its creation;
         // while the page is being created that report stays silent, switches
@@ -195,21 +197,19 @@ PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList
             return nullptr;
         }
         ++m_pageCount;
-        failure = announce(&PageManagerListenerInterface::pageCreated, signalPageCreated, *page);
+        failure.add(announce(&PageManagerListenerInterface::pageCreated, signalPageCreated, *page));
     }
     PageInterface* const created = page.release();
     // The page current before may have gone meanwhile (the engine deletes
     // pages in its busy loop, which listeners' redraws run).
     PageInterface* previous = oldCurrentPage != nullptr && m_pageCollection->contains(*oldCurrentPage) ? oldCurrentPage
                                                                                                       : m_currentPage;
-    std::exception_ptr currentFailure;
     {
         // addPage returns a live page: its deletion waits until then.
         const StackedPage returned(m_pagesAnnounced, *created);
-        currentFailure = announceCurrentPageChanged(previous != nullptr ? *previous : *created);
+        failure.add(announceCurrentPageChanged(previous != nullptr ? *previous : *created));
     }
-    if (failure || currentFailure)
-        std::rethrow_exception(failure ? failure : currentFailure);
+    failure.rethrow();
     return created;
 }
 
@@ -361,16 +361,24 @@ void PageManager::uniqueIDLearnt(Page& page)
 
 void PageManager::drawAreaChanged(Page& page, GLDrawAreaInterface* oldDrawArea)
 {
-    eraseEntryOf(m_pagesByDrawArea, oldDrawArea, page);
-    if (GLDrawAreaInterface* drawArea = page.getDrawArea())
-        m_pagesByDrawArea[drawArea] = &page;
+    // Indexed by what the page shows now, whatever the moves in between.
+    GLDrawAreaInterface*& indexed = m_drawAreaOfPage[&page];
+    eraseEntryOf(m_pagesByDrawArea, indexed, page);
+    indexed = page.getDrawArea();
+    if (indexed != nullptr)
+        m_pagesByDrawArea[indexed] = &page;
     // Before any listener hears of it, whatever they do.
     m_renderDestinationManager->pageChanged(page, oldDrawArea, false);
 }
 
 void PageManager::pageGone(Page& page)
 {
-    eraseEntryOf(m_pagesByDrawArea, page.getDrawArea(), page);
+    const auto indexed = m_drawAreaOfPage.find(&page);
+    if (indexed != m_drawAreaOfPage.end())
+    {
+        eraseEntryOf(m_pagesByDrawArea, indexed->second, page);
+        m_drawAreaOfPage.erase(indexed);
+    }
     eraseEntryOf(m_pagesByID, page.getUniqueID(), page);
     m_pageStateChanges->remove(page);
     m_renderDestinationManager->pageChanged(page, page.getDrawArea(), true);

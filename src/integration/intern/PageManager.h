@@ -169,6 +169,7 @@ private:
     std::unique_ptr<PageStateChanges> m_pageStateChanges;
     std::unordered_map<UniqueID_t, PageInterface*> m_pagesByID;
     std::unordered_map<GLDrawAreaInterface*, PageInterface*> m_pagesByDrawArea;
+    std::unordered_map<const PageInterface*, GLDrawAreaInterface*> m_drawAreaOfPage; // its entry there
     std::deque<Request> m_waitingRequests;
     std::unique_ptr<ui::common::OnIdleActionPerformerSingleShot> m_pendingRequestRun;
     std::vector<PageInterface*> m_pagesBeingDestroyed; // while their destruction is announced

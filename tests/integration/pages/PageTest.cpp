@@ -3,6 +3,7 @@
 #include "integration/intern/Page.h"
 #include "integration/PageChangeListenerInterface.h"
 #include "integration/PageInterface.h"
+#include "ovexception/ExceptionBase.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "support/PageManagerFixture.h"
@@ -274,6 +275,35 @@ TEST_F(PageTest, AThrowingListenerOrAnInvalidAreaLeavesThePageInStep)
     EXPECT_THROW(page.setDrawArea(&d2), std::runtime_error);
     EXPECT_EQ((Lines{"listener area #1 D1", "signal area #1 D1"}), log);
     EXPECT_EQ(&d2, page.getDrawArea());
+
+    // A page created on that area takes it all the same; the exception
+    // reaches addPage's caller once the page is there. Moving the page
+    // from inside that is refused.
+    struct Mover : PageChangeListenerInterface
+    {
+        PageInterface* moved = nullptr;
+        orvane::test::TestDrawArea elsewhere;
+        void pageNameChanged(std::string, PageInterface&) override {}
+        void pageDrawAreaChanged(GLDrawAreaInterface*, PageInterface&) override
+        {
+            if (moved != nullptr)
+            {
+                EXPECT_THROW(std::exchange(moved, nullptr)->setDrawArea(&elsewhere), orvane::ExceptionBase);
+            }
+        }
+    } mover;
+    page.addChangeListener(&mover);
+    EXPECT_THROW(addPage(&d2), std::runtime_error);
+    ASSERT_EQ(2, manager->pageCount());
+    EXPECT_EQ(&d2, manager->getCurrentPage()->getDrawArea());
+    EXPECT_EQ(nullptr, page.getDrawArea());
+    EXPECT_THROW(page.setDrawArea(&d1), std::runtime_error); // its own listeners
+    PageInterface& taker = *manager->getCurrentPage();
+    mover.moved = &taker;
+    EXPECT_THROW(taker.setDrawArea(&d1), std::runtime_error);
+    EXPECT_EQ(&d1, taker.getDrawArea());
+    EXPECT_EQ(nullptr, mover.moved);
+    page.removeChangeListener(&mover);
     page.removeChangeListener(&throwing[0]);
     page.removeChangeListener(&throwing[1]);
 
