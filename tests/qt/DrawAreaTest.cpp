@@ -1,14 +1,19 @@
 // The Qt drawing area beyond what the host conformance suite checks: the
-// wheel zooming through zoom keys, pages when the window goes, windows for
-// the engine's pages. (State, input, sizes: test_qthost_conformance.)
+// wheel zooming through zoom keys, pages when the window goes and when Qt
+// makes its native window again, windows for the engine's pages. (State,
+// input, sizes: test_qthost_conformance.)
 #include "QtHostSession.h"
 
 #include "integration/PageInterface.h"
 
 #include "ovsdkqthost/QtGLDrawAreaFactory.h"
 
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QScreen>
 #include <QTest>
 #include <QWheelEvent>
+#include <QWidget>
 
 #include <vector>
 
@@ -19,6 +24,13 @@ namespace sim = orvane::sim;
 
 class DrawAreaTest : public QtHostTest
 {
+protected:
+    // Whether `shown` holds the page's plot: its background and its curve.
+    static void expectPlot(integration::PageInterface& page, const QImage& shown)
+    {
+        EXPECT_GT(countColour(shown, sim::backgroundColour(page.getUniqueID())), shown.width() * shown.height() / 4);
+        EXPECT_GT(countColour(shown, sim::curveColour(page.getUniqueID())), 200);
+    }
 };
 
 TEST_F(DrawAreaTest, TheWheelIsReportedAndZoomsThroughZoomKeys)
@@ -58,10 +70,93 @@ TEST_F(DrawAreaTest, ClosingAWindowDetachesItsPageOrDeletesIt)
     EXPECT_EQ(nullptr, keptPage.getDrawArea());
     EXPECT_EQ(2, pages.pageCount());
 
-    deleting->close(); // closing destroys the native window
+    deleting->close(); // closing destroys the native window, for good once the loop runs
+    settle();
     EXPECT_EQ(1, pages.pageCount());
     EXPECT_EQ(nullptr, sim::findPage(deletingId));
     EXPECT_EQ(0, deleting->pageCount());
+}
+
+TEST_F(DrawAreaTest, ANativeWindowMadeAgainBeforeTheLoopRunsKeepsItsPage)
+{
+    for (const bool madeAgain : {true, false})
+    {
+        SCOPED_TRACE(madeAgain ? "destroy(), show()" : "destroy()");
+        std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea();
+        integration::PageInterface& page = pages.addPage(drawArea.get());
+        int destroyed = 0;
+        drawArea->connectDrawAreaDestroyed([&] { ++destroyed; });
+        settle();
+
+        drawArea->destroy();
+        EXPECT_FALSE(drawArea->isValid() || drawArea->canRender());
+        if (madeAgain)
+        {
+            drawArea->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(drawArea.get()));
+        }
+        settle();
+        EXPECT_EQ(madeAgain ? 0 : 1, destroyed);
+        EXPECT_EQ(madeAgain ? drawArea.get() : nullptr, page.getDrawArea());
+        EXPECT_EQ(madeAgain, drawArea->isValid() && drawArea->canRender());
+        if (madeAgain)
+            expectPlot(page, screenPixels(*drawArea));
+    }
+}
+
+TEST_F(DrawAreaTest, AWindowMovedToAnotherScreenKeepsItsPageAndDrawsThere)
+{
+    if (QGuiApplication::screens().size() < 2)
+        GTEST_SKIP() << "needs a second X screen (ctest runs this program on Xvfb with -screen 0 and -screen 1)";
+    QScreen* const other = QGuiApplication::screens().at(1);
+    std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea();
+    integration::PageInterface& page = pages.addPage(drawArea.get());
+    int destroyed = 0;
+    drawArea->connectDrawAreaDestroyed([&] { ++destroyed; });
+    settle();
+    const int framesBefore = enginePage(page).framesDrawn;
+
+    drawArea->setScreen(other); // another X screen: Qt makes the native window again
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(drawArea.get()));
+    settle();
+    EXPECT_EQ(0, destroyed);
+    EXPECT_EQ(drawArea.get(), page.getDrawArea());
+    EXPECT_EQ(other, drawArea->screen());
+    EXPECT_EQ(other, dynamic_cast<qthost::QtGLContext&>(drawArea->getGLContext()).context().screen());
+    EXPECT_GT(enginePage(page).framesDrawn, framesBefore);
+    expectPlot(page, screenPixels(*drawArea));
+}
+
+TEST_F(DrawAreaTest, AnAreaInAContainerDrawsAgainAfterTheTopLevelsFlagsChange)
+{
+    QWidget topLevel;
+    qthost::QtGLDrawArea* drawArea = new qthost::QtGLDrawArea;
+    QWidget* container = QWidget::createWindowContainer(drawArea);
+    (new QHBoxLayout(&topLevel))->addWidget(container);
+    topLevel.setGeometry(10, 10, 200, 150);
+    topLevel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&topLevel));
+    integration::PageInterface& page = pages.addPage(drawArea);
+    settle();
+    // What the user sees where the container is.
+    const auto shown = [&] {
+        const qreal ratio = topLevel.devicePixelRatio();
+        const QRect area(container->mapTo(&topLevel, QPoint()) * ratio, container->size() * ratio);
+        return topLevel.screen()
+            ->grabWindow(topLevel.windowHandle()->winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32)
+            .copy(area);
+    };
+    expectPlot(page, shown());
+
+    topLevel.setWindowFlags(topLevel.windowFlags() | Qt::WindowStaysOnTopHint); // a new native window
+    topLevel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&topLevel));
+    settle();
+    EXPECT_EQ(drawArea, page.getDrawArea());
+    EXPECT_TRUE(drawArea->isValid() && drawArea->canRender());
+    expectPlot(page, shown());
 }
 
 TEST_F(DrawAreaTest, EngineRequestedPagesGetAWindowFromTheFactory)
