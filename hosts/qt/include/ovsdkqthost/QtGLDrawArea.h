@@ -40,7 +40,11 @@
 // top-level window) and when it is deleted: before the manager object,
 // whose page manager its page tracker listens to. A window reported
 // destroyed and shown again later is a new window to the library: give it
-// a page again.
+// a page again. A top-level widget moved with windowHandle()->setScreen()
+// to another X screen is not repainted there by Qt 6.4's widgets (black,
+// around the area and in it): give a widget window its screen with
+// QWidget::setScreen() before it is shown; a QtGLDrawArea moved on its own
+// draws there.
 #ifndef OVSDKQTHOST_QTGLDRAWAREA_H
 #define OVSDKQTHOST_QTGLDRAWAREA_H
 
