@@ -15,6 +15,7 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace qthosttest {
@@ -127,36 +128,58 @@ TEST_F(DrawAreaTest, AWindowMovedToAnotherScreenKeepsItsPageAndDrawsThere)
     expectPlot(page, screenPixels(*drawArea));
 }
 
-TEST_F(DrawAreaTest, AnAreaInAContainerDrawsAgainAfterTheTopLevelsFlagsChange)
+TEST_F(DrawAreaTest, AnAreaInAContainerKeepsDrawingWhenItsTopLevelChanges)
 {
-    QWidget topLevel;
-    qthost::QtGLDrawArea* drawArea = new qthost::QtGLDrawArea;
-    QWidget* container = QWidget::createWindowContainer(drawArea);
-    (new QHBoxLayout(&topLevel))->addWidget(container);
-    topLevel.setGeometry(10, 10, 200, 150);
-    topLevel.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&topLevel));
-    integration::PageInterface& page = pages.addPage(drawArea);
-    settle();
-    // What the user sees where the container is.
-    const auto shown = [&] {
-        const qreal ratio = topLevel.devicePixelRatio();
-        const QRect area(container->mapTo(&topLevel, QPoint()) * ratio, container->size() * ratio);
-        return topLevel.screen()
-            ->grabWindow(topLevel.windowHandle()->winId())
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32)
-            .copy(area);
+    struct Change
+    {
+        const char* what;
+        // Changes the top-level holding the container; returns the one that holds it then.
+        std::function<QWidget&(QWidget& topLevel, QWidget& other, QWidget& container)> apply;
     };
-    expectPlot(page, shown());
+    const Change changes[] = {
+        {"new window flags (Qt makes a new top-level native window)",
+         [](QWidget& topLevel, QWidget&, QWidget&) -> QWidget& {
+             topLevel.setWindowFlags(topLevel.windowFlags() | Qt::WindowStaysOnTopHint);
+             return topLevel;
+         }},
+        {"the container moved to another top-level",
+         [](QWidget&, QWidget& other, QWidget& container) -> QWidget& {
+             other.layout()->addWidget(&container);
+             return other;
+         }},
+    };
+    for (const Change& change : changes)
+    {
+        SCOPED_TRACE(change.what);
+        QWidget topLevel;
+        QWidget other;
+        qthost::QtGLDrawArea* drawArea = new qthost::QtGLDrawArea;
+        QWidget* container = QWidget::createWindowContainer(drawArea);
+        (new QHBoxLayout(&topLevel))->addWidget(container);
+        new QHBoxLayout(&other);
+        topLevel.setGeometry(10, 10, 200, 150);
+        other.setGeometry(220, 10, 200, 150);
+        topLevel.show();
+        other.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&topLevel) && QTest::qWaitForWindowExposed(&other));
+        integration::PageInterface& page = pages.addPage(drawArea);
+        settle();
 
-    topLevel.setWindowFlags(topLevel.windowFlags() | Qt::WindowStaysOnTopHint); // a new native window
-    topLevel.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&topLevel));
-    settle();
-    EXPECT_EQ(drawArea, page.getDrawArea());
-    EXPECT_TRUE(drawArea->isValid() && drawArea->canRender());
-    expectPlot(page, shown());
+        QWidget& holder = change.apply(topLevel, other, *container);
+        holder.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&holder));
+        settle();
+        EXPECT_EQ(drawArea, page.getDrawArea());
+        EXPECT_TRUE(drawArea->isValid() && drawArea->canRender());
+        // What the user sees where the container is.
+        const qreal ratio = holder.devicePixelRatio();
+        const QRect area(container->mapTo(&holder, QPoint()) * ratio, container->size() * ratio);
+        expectPlot(page, holder.screen()
+                             ->grabWindow(holder.windowHandle()->winId())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32)
+                             .copy(area));
+    }
 }
 
 TEST_F(DrawAreaTest, EngineRequestedPagesGetAWindowFromTheFactory)

@@ -40,6 +40,7 @@ QtGLDrawArea::QtGLDrawArea(QWindow* parent)
       m_hiddenThisTurn(false),
       m_shownBeforeLoss(false),
       m_screenBeforeLoss(nullptr),
+      m_parentWhenMade(nullptr),
       m_parentNativeWindow(0)
 {
     setSurfaceType(QWindow::OpenGLSurface);
@@ -130,11 +131,6 @@ bool QtGLDrawArea::event(QEvent* event)
             QMetaObject::invokeMethod(this, [this] { m_hiddenThisTurn = false; }, Qt::QueuedConnection);
         }
         break;
-    case QEvent::ParentChange:
-        // Re-parented by the application: the native window moved with it.
-        if (m_nativeWindowExists)
-            m_parentNativeWindow = parentNativeWindow();
-        break;
     case QEvent::Show:
         // Shown again: the parent's native window may have been re-created
         // without this one (a top-level widget whose window flags changed).
@@ -151,6 +147,7 @@ void QtGLDrawArea::nativeWindowCreated()
     m_nativeWindowExists = true;
     m_destroyReported = false;
     m_fullDamagePending = true;
+    m_parentWhenMade = parent();
     m_parentNativeWindow = parentNativeWindow();
     // A context made for another screen cannot draw here: make a new one.
     if (!m_context.isValid() || m_context.screen() != screen())
@@ -193,8 +190,16 @@ void QtGLDrawArea::recreateIfOrphaned()
 {
     if (!m_nativeWindowExists || !isVisible() || parentNativeWindow() == m_parentNativeWindow)
         return;
-    // The native window went with its parent's old one: make a new one in
-    // the parent's new window, in one go, so that it is no destruction.
+    if (parent() != m_parentWhenMade)
+    {
+        // Given another parent (QWindow::setParent, a container moved to
+        // another top-level): Qt moved the native window with it.
+        m_parentWhenMade = parent();
+        m_parentNativeWindow = parentNativeWindow();
+        return;
+    }
+    // The same parent with a new native window: this one went with the old
+    // one. Make a new one in it, in one go, so that it is no destruction.
     destroy();
     setVisible(true);
 }

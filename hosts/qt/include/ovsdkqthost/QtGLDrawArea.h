@@ -133,7 +133,9 @@ private:
     // When the native window went: whether the window was shown, its screen.
     bool m_shownBeforeLoss;
     QScreen* m_screenBeforeLoss;
-    // The parent's native window when this native window was made in it.
+    // The parent, and its native window, when this native window was made
+    // in it (the parent is only compared, never followed).
+    const QWindow* m_parentWhenMade;
     WId m_parentNativeWindow;
 };
 
