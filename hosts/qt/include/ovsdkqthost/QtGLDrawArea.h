@@ -22,9 +22,11 @@
 //   its native window with its parent's: when the application changes the
 //   window flags of the top-level widget holding the area's container
 //   (setWindowFlags, then show()), Qt makes a new top-level native window
-//   and the old one takes the area's with it; when shown again in a parent
-//   whose native window is not the one it was made in, the area makes its
-//   native window again in the new one (once the event loop runs).
+//   and the old one takes the area's with it; when shown again in the same
+//   parent window, whose native window is no longer the one it was made
+//   in, the area makes its native window again in the new one (once the
+//   event loop runs). Given another parent window (a container moved to
+//   another top-level), Qt moves the native window along, and it is kept.
 // - isValid() while the native window exists; canRender() while it is also
 //   exposed, has a context and a non-empty size.
 // - Sizes and mouse positions in device pixels (logical * devicePixelRatio).
