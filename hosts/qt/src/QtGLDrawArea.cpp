@@ -36,7 +36,12 @@ QtGLDrawArea::QtGLDrawArea(QWindow* parent)
       m_pageTracker(*this),
       m_nativeWindowExists(false),
       m_destroyReported(false),
-      m_fullDamagePending(true)
+      m_fullDamagePending(true),
+      m_hiddenThisTurn(false),
+      m_shownBeforeLoss(false),
+      m_screenBeforeLoss(nullptr),
+      m_parentWhenMade(nullptr),
+      m_parentNativeWindow(0)
 {
     setSurfaceType(QWindow::OpenGLSurface);
     setFormat(drawAreaFormat());
@@ -109,32 +114,108 @@ QPoint QtGLDrawArea::toDevicePixels(const QPointF& logical) const { return (logi
 
 bool QtGLDrawArea::event(QEvent* event)
 {
-    if (event->type() == QEvent::PlatformSurface)
+    switch (event->type())
     {
-        switch (static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType())
+    case QEvent::PlatformSurface:
+        if (static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() == QPlatformSurfaceEvent::SurfaceCreated)
+            nativeWindowCreated();
+        else
+            nativeWindowGoing();
+        break;
+    case QEvent::Hide:
+        // Qt hides a window before it destroys its native window to re-create
+        // it elsewhere: remember that it was shown, until the event loop runs.
+        if (!m_hiddenThisTurn)
         {
-        case QPlatformSurfaceEvent::SurfaceCreated:
-            m_nativeWindowExists = true;
-            m_destroyReported = false;
-            m_fullDamagePending = true;
-            break;
-        case QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed:
-            // Listeners hear it while the window still exists, so that they
-            // can still unregister themselves.
-            if (m_nativeWindowExists)
-                reportDestroyed();
-            break;
+            m_hiddenThisTurn = true;
+            QMetaObject::invokeMethod(this, [this] { m_hiddenThisTurn = false; }, Qt::QueuedConnection);
         }
+        break;
+    case QEvent::Show:
+        // Shown again: the parent's native window may have been re-created
+        // without this one (a top-level widget whose window flags changed).
+        QMetaObject::invokeMethod(this, [this] { recreateIfOrphaned(); }, Qt::QueuedConnection);
+        break;
+    default:
+        break;
     }
     return QWindow::event(event);
+}
+
+void QtGLDrawArea::nativeWindowCreated()
+{
+    m_nativeWindowExists = true;
+    m_destroyReported = false;
+    m_fullDamagePending = true;
+    m_parentWhenMade = parent();
+    m_parentNativeWindow = parentNativeWindow();
+    // A context made for another screen cannot draw here: make a new one.
+    if (!m_context.isValid() || m_context.screen() != screen())
+    {
+        if (QOpenGLContext::currentContext() == &m_context)
+            m_context.doneCurrent();
+        m_context.setScreen(screen());
+        m_context.create();
+    }
+}
+
+void QtGLDrawArea::nativeWindowGoing()
+{
+    if (!m_nativeWindowExists)
+        return;
+    // Invalid from now on; whether the drawing area is destroyed is decided
+    // once the event loop runs again: Qt re-creates a native window (another
+    // screen, another parent) before it returns to the event loop.
+    m_nativeWindowExists = false;
+    m_shownBeforeLoss = m_hiddenThisTurn || isVisible();
+    m_screenBeforeLoss = screen();
+    QMetaObject::invokeMethod(this, [this] { settleNativeWindow(); }, Qt::QueuedConnection);
+}
+
+void QtGLDrawArea::settleNativeWindow()
+{
+    if (!m_nativeWindowExists)
+    {
+        if (!m_destroyReported)
+            reportDestroyed();
+        return;
+    }
+    // Moved to another screen, Qt leaves the new native window hidden.
+    if (m_shownBeforeLoss && !isVisible() && screen() != m_screenBeforeLoss)
+        setVisible(true);
+    m_shownBeforeLoss = false;
+}
+
+void QtGLDrawArea::recreateIfOrphaned()
+{
+    if (!m_nativeWindowExists || !isVisible() || parentNativeWindow() == m_parentNativeWindow)
+        return;
+    if (parent() != m_parentWhenMade)
+    {
+        // Given another parent (QWindow::setParent, a container moved to
+        // another top-level): Qt moved the native window with it.
+        m_parentWhenMade = parent();
+        m_parentNativeWindow = parentNativeWindow();
+        return;
+    }
+    // The same parent with a new native window: this one went with the old
+    // one. Make a new one in it, in one go, so that it is no destruction.
+    destroy();
+    setVisible(true);
+}
+
+WId QtGLDrawArea::parentNativeWindow() const
+{
+    const QWindow* const parentWindow = parent();
+    return parentWindow != nullptr && parentWindow->handle() != nullptr ? parentWindow->winId() : 0;
 }
 
 void QtGLDrawArea::reportDestroyed()
 {
     m_destroyReported = true;
+    m_nativeWindowExists = false;
     m_stateObservable.notifyOfDestroyed();
     signalDrawAreaDestroyed();
-    m_nativeWindowExists = false;
 }
 
 void QtGLDrawArea::exposeEvent(QExposeEvent*)

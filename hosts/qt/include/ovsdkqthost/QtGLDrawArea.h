@@ -5,9 +5,28 @@
 // QWidget::createWindowContainer.
 // - State: expose (full damage on the first expose and after a resize, and
 //   once more, shortly after a page was added, while the window is on
-//   screen), the native window's destruction and focus-in reach the state
+//   screen), the drawing area's destruction and focus-in reach the state
 //   listeners first, then the signals. The window never paints by itself: it reports
 //   damage and the engine draws on its next frame.
+// - Destroyed, once, means: this object is deleted (reported from its
+//   destructor, unless already reported), or its native window went and
+//   was not made again before the event loop ran again (QWindow::destroy()
+//   or close() by the application): reported from the event loop then,
+//   with isValid() already false. A native window Qt makes again before
+//   returning to the event loop is no destruction: the page stays on the
+//   area, which is not valid while the native window is gone and is drawn
+//   in full at its first expose afterwards. This covers a window moved to
+//   another screen (QWindow::setScreen to another X screen: a new OpenGL
+//   context is made for that screen, and the window, which Qt leaves
+//   hidden there, is shown again if it was shown) and a window that lost
+//   its native window with its parent's: when the application changes the
+//   window flags of the top-level widget holding the area's container
+//   (setWindowFlags, then show()), Qt makes a new top-level native window
+//   and the old one takes the area's with it; when shown again in the same
+//   parent window, whose native window is no longer the one it was made
+//   in, the area makes its native window again in the new one (once the
+//   event loop runs). Given another parent window (a container moved to
+//   another top-level), Qt moves the native window along, and it is kept.
 // - isValid() while the native window exists; canRender() while it is also
 //   exposed, has a context and a non-empty size.
 // - Sizes and mouse positions in device pixels (logical * devicePixelRatio).
@@ -21,7 +40,13 @@
 // - The pages shown here are counted by an intern::GLDrawAreaPageTracker.
 // Leaves to the application: where the window goes (a container widget, a
 // top-level window) and when it is deleted: before the manager object,
-// whose page manager its page tracker listens to.
+// whose page manager its page tracker listens to. A window reported
+// destroyed and shown again later is a new window to the library: give it
+// a page again. A top-level widget moved with windowHandle()->setScreen()
+// to another X screen is not repainted there by Qt 6.4's widgets (black,
+// around the area and in it): give a widget window its screen with
+// QWidget::setScreen() before it is shown; a QtGLDrawArea moved on its own
+// draws there.
 #ifndef OVSDKQTHOST_QTGLDRAWAREA_H
 #define OVSDKQTHOST_QTGLDRAWAREA_H
 
@@ -45,8 +70,8 @@ class OVSDKQTHOST_EXPORT QtGLDrawArea : public QWindow, public virtual integrati
 {
 public:
     explicit QtGLDrawArea(QWindow* parent = nullptr);
-    // Destroys the native window first, so that listeners hear of it (once:
-    // not again when the native window was destroyed before).
+    // Destroys the native window first; listeners hear of the destruction
+    // (once: not again when it was reported before).
     ~QtGLDrawArea() override;
 
     bool canRender() override;
@@ -84,6 +109,11 @@ private:
         integration::MouseEventInterface&, integration::MouseEventObservableInterface&);
 
     void reportExposed(bool fullDamage);
+    void nativeWindowCreated();
+    void nativeWindowGoing();
+    void settleNativeWindow();
+    void recreateIfOrphaned();
+    WId parentNativeWindow() const;
     void reportDestroyed();
     void reportMouse(MouseNotification notification, MouseEventSignal& signal, Qt::MouseButton button,
                      const QMouseEvent& event);
@@ -96,10 +126,19 @@ private:
     integration::intern::GLDrawAreaStateObservable m_stateObservable;
     integration::intern::GLDrawAreaPageTracker m_pageTracker;
     bool m_nativeWindowExists;
-    // The last native window's destruction (or, without one, the object's)
-    // was reported: once only.
+    // The destruction was reported (once per native window, or for the
+    // object without one).
     bool m_destroyReported;
     bool m_fullDamagePending;
+    // A Hide event came since the event loop last ran.
+    bool m_hiddenThisTurn;
+    // When the native window went: whether the window was shown, its screen.
+    bool m_shownBeforeLoss;
+    QScreen* m_screenBeforeLoss;
+    // The parent, and its native window, when this native window was made
+    // in it (the parent is only compared, never followed).
+    const QWindow* m_parentWhenMade;
+    WId m_parentNativeWindow;
 };
 
 } // namespace qthost
