@@ -133,11 +133,12 @@ TEST_F(RenderDestinationTest, TheTopDeciderDecidesTheSwap)
     EXPECT_EQ(0, manager->pageCount());
 }
 
-// The library keeps the page of the last frame, its drawing area and its
-// context from one callback to the next. Whatever changes in between (the
-// page's drawing area, the area's answers, the deciders, checked mode), each
+// The library keeps the page of the last frame and its drawing area from
+// one callback to the next. Whatever changes in between (the page's drawing
+// area, the area's answers and context, the deciders, checked mode), each
 // callback answers as one that looks the page up afresh, and each context
-// call reaches the context of the page's drawing area of now.
+// call reaches the context the drawing area has now: the page's, or for a
+// frame's end and swap the one its begin made current.
 // A page change listener that throws at every move while `throwing`.
 struct ThrowingListener : PageChangeListenerInterface
 {
