@@ -49,9 +49,11 @@ public:
     virtual void getSize(int& width, int& height) = 0;
     virtual GLContextInterface& getGLContext() = 0;
     // True while the native window exists. While false the library neither
-    // renders into the window, nor asks its size, nor removes listeners.
+    // renders into the window nor asks its size; it still removes its
+    // listeners (a page that goes), since the window may come back.
     virtual bool isValid() = 0;
-    // State listeners are not owned and must not be null.
+    // State listeners are not owned and must not be null. Once the area has
+    // reported itself destroyed, the library never calls it again.
     virtual void addStateListener(GLDrawAreaListenerInterface* listener) = 0;
     virtual void removeStateListener(GLDrawAreaListenerInterface* listener) = 0;
 
