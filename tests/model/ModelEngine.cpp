@@ -3,10 +3,11 @@
 // reached; service and dialog registrations are accepted and unused.
 #include "model/ModelEngine.h"
 
+#include "util/FirstException.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <exception>
 #include <map>
 #include <tuple>
 
@@ -75,52 +76,34 @@ void requireAppLock(const char* function)
         misuse(std::string(function) + " outside the application lock");
 }
 
-// Runs a callback into the library; the host's exception that comes out of
-// it is kept, the first one, so that the engine finishes what it was doing
+// The engine's callbacks into the library keep the host's first exception
+// (util::FirstException), so that the engine finishes what it was doing
 // before it passes the exception on (its state stays whole).
-template <typename Call>
-void callBack(std::exception_ptr& first, Call call)
-{
-    try
-    {
-        call();
-    }
-    catch (...)
-    {
-        if (!first)
-            first = std::current_exception();
-    }
-}
-
-void rethrow(const std::exception_ptr& first)
-{
-    if (first)
-        std::rethrow_exception(first);
-}
+using orvane::sdk::util::FirstException;
 
 void fireStateChange(const StateChange& change)
 {
     Registrations& all = registrations();
     const StateChange* const outer = all.firing;
     all.firing = &change;
-    std::exception_ptr failure;
+    FirstException failure;
     const std::vector<Registration<StateChangeCallback_pf>> snapshot = all.stateChanges;
     for (const auto& registration : snapshot)
-        callBack(failure, [&] { registration.callback(change.code, registration.clientData); });
+        failure.run([&] { registration.callback(change.code, registration.clientData); });
     all.firing = outer;
-    rethrow(failure);
+    failure.rethrow();
 }
 
 void makeCurrentNow(const Page& page)
 {
     engine().current = page.id;
-    std::exception_ptr failure;
+    FirstException failure;
     const auto& newCurrent = registrations().pageNewCurrent;
     if (newCurrent.callback != nullptr)
-        callBack(failure, [&] { newCurrent.callback(page.handle, newCurrent.clientData); });
+        failure.run([&] { newCurrent.callback(page.handle, newCurrent.clientData); });
     if (engine().reportsCurrentPage)
-        callBack(failure, [] { fireStateChange(StateChange{50, {}, 0}); });
-    rethrow(failure);
+        failure.run([] { fireStateChange(StateChange{50, {}, 0}); });
+    failure.rethrow();
 }
 
 std::vector<Page>::iterator pageIterator(UniqueID_t id)
@@ -136,10 +119,10 @@ bool destroyPage(UniqueID_t id)
         return false;
     const Page gone = *page;
     // The library hears of it while the page is still the engine's.
-    std::exception_ptr failure;
+    FirstException failure;
     const auto& destroy = registrations().pageDestroy;
     if (destroy.callback != nullptr)
-        callBack(failure, [&] { destroy.callback(gone.handle, destroy.clientData); });
+        failure.run([&] { destroy.callback(gone.handle, destroy.clientData); });
     // (Gone already when the library deleted the page again meanwhile.)
     const auto position = pageIterator(id);
     if (position != engine().pages.end())
@@ -148,9 +131,9 @@ bool destroyPage(UniqueID_t id)
     {
         engine().current = 0;
         if (!engine().pages.empty())
-            callBack(failure, [] { makeCurrentNow(engine().pages.back()); });
+            failure.run([] { makeCurrentNow(engine().pages.back()); });
     }
-    rethrow(failure);
+    failure.rethrow();
     return true;
 }
 

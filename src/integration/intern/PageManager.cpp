@@ -51,6 +51,11 @@ private:
     std::vector<PageInterface*>& m_stack;
 };
 
+bool contains(const std::vector<PageInterface*>& pages, const PageInterface& page)
+{
+    return std::find(pages.begin(), pages.end(), &page) != pages.end();
+}
+
 template <typename T>
 void eraseValue(std::vector<T>& values, const T& value)
 {
@@ -300,7 +305,7 @@ std::exception_ptr PageManager::announceDestruction(PageInterface& page)
     // Requests for the page go with it (also those its announcement made).
     // A page the engine destroys by itself also cancels the waiting
     // switches: the engine has chosen the page that follows.
-    const bool cancelSwitches = std::find(m_hostDeletions.begin(), m_hostDeletions.end(), &page) == m_hostDeletions.end();
+    const bool cancelSwitches = !contains(m_hostDeletions, page);
     dropWaitingRequests([&page, cancelSwitches](const Request& waiting) {
         return waiting.page == &page || (cancelSwitches && waiting.kind == Request::Kind_SetCurrent);
     });
@@ -345,8 +350,7 @@ bool PageManager::isAnnouncing() const
 
 bool PageManager::isBeingDestroyed(const PageInterface& page) const
 {
-    return std::find(m_pagesBeingDestroyed.begin(), m_pagesBeingDestroyed.end(), &page) !=
-           m_pagesBeingDestroyed.end();
+    return contains(m_pagesBeingDestroyed, page);
 }
 
 bool PageManager::isCurrentPage(const PageInterface& page) const { return &page == m_currentPage; }
@@ -440,7 +444,7 @@ bool PageManager::canCarryOut(const Request& request)
 
 bool PageManager::isBeingAnnounced(const PageInterface& page) const
 {
-    return std::find(m_pagesAnnounced.begin(), m_pagesAnnounced.end(), &page) != m_pagesAnnounced.end();
+    return contains(m_pagesAnnounced, page);
 }
 
 bool PageManager::carryOut(const Request& request)
