@@ -241,6 +241,9 @@ ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::init(int argc, char*
                                                                  StateModernizationLevel_e level)
 {
     intern::DiagnosticReporter::recordInitThread();
+    // No command line (a null argv, or a count below 0) counts as an empty one.
+    if (argv == nullptr || argc < 0)
+        argc = 0;
     std::string home(homeDirectory);
     ManagerStartReturnCode_e result = preScanCommandLine(argc, argv, home);
     if (result != ManagerStartReturnCode_Ok)

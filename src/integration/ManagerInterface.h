@@ -46,8 +46,9 @@ public:
     virtual std::string returnCodeString(ManagerStartReturnCode_e code) = 0;
     // Initialises the engine with the host's command line followed by "-h"
     // and the home directory ("-h DIR" on the command line overrides it;
-    // "-b" or "-B" is batch mode), then creates the event and dialog
-    // managers and registers the engine callbacks. Failures are returned as
+    // "-b" or "-B" is batch mode; a null argv is an empty command line),
+    // then creates the event and dialog managers and registers the engine
+    // callbacks. Failures are returned as
     // codes, never thrown. The "init.no-misc-service" report is made once
     // the engine is initialised: an exception of the diagnostics handler
     // there is not passed on, and init goes on.

@@ -40,6 +40,9 @@ struct Registrations
     Registration<RenderDestSizeCallback_pf> renderDestSize;
     Registration<SwapBuffersCallback_pf> swapBuffers;
     Registration<ProcessBusyEventsCallback_pf> busyEvents;
+    Registration<OffscreenImageCreateCallback_pf> imageCreate;
+    Registration<OffscreenImageDestroyCallback_pf> imageDestroy;
+    Registration<OffscreenImageGetRGBRowCallback_pf> imageGetRGBRow;
     std::vector<Registration<StateChangeCallback_pf>> stateChanges;
     const StateChange* firing = nullptr;
 };
@@ -225,6 +228,31 @@ bool renderCurrentPage()
     all.renderDest.callback(0, handle, all.renderDest.clientData);
     all.swapBuffers.callback(handle, all.swapBuffers.clientData);
     return true;
+}
+
+bool exportImage(int width, int height)
+{
+    const Registrations& all = registrations();
+    if (all.imageCreate.callback == nullptr)
+        return false;
+    ArbParam_t image = 0;
+    const bool made =
+        all.imageCreate.callback(width, height, ExportRegion_CurrentFrame, all.imageCreate.clientData, &image) == TRUE;
+    if (image == 0)
+        return false;
+    // The engine destroys every image it got, also when reading a row throws.
+    struct Destroy
+    {
+        const Registrations& all;
+        ArbParam_t image;
+        ~Destroy() { all.imageDestroy.callback(image, all.imageDestroy.clientData); }
+    } destroy{all, image};
+    std::vector<unsigned char> red(width), green(width), blue(width);
+    for (int row = 0; made && row < height; ++row)
+        if (all.imageGetRGBRow.callback(image, row, all.imageGetRGBRow.clientData, red.data(), green.data(),
+                                        blue.data()) != TRUE)
+            return false;
+    return made;
 }
 
 bool runBusyOperation(int steps)
@@ -428,6 +456,9 @@ MODEL_REGISTRATION(RenderDest, renderDest)
 MODEL_REGISTRATION(RenderDestSize, renderDestSize)
 MODEL_REGISTRATION(SwapBuffers, swapBuffers)
 MODEL_REGISTRATION(ProcessBusyEvents, busyEvents)
+MODEL_REGISTRATION(OffscreenImageCreate, imageCreate)
+MODEL_REGISTRATION(OffscreenImageDestroy, imageDestroy)
+MODEL_REGISTRATION(OffscreenImageGetRGBRow, imageGetRGBRow)
 
 #define MODEL_UNUSED_REGISTRATION(Name) \
     void OrvEng##Name##RegisterCallback(Name##Callback_pf, ArbParam_t) {}
@@ -441,9 +472,6 @@ MODEL_UNUSED_REGISTRATION(KeyState)
 MODEL_UNUSED_REGISTRATION(MouseButtonState)
 MODEL_UNUSED_REGISTRATION(OpenGLVersionString)
 MODEL_UNUSED_REGISTRATION(DialogMessageBox)
-MODEL_UNUSED_REGISTRATION(OffscreenImageCreate)
-MODEL_UNUSED_REGISTRATION(OffscreenImageDestroy)
-MODEL_UNUSED_REGISTRATION(OffscreenImageGetRGBRow)
 MODEL_UNUSED_REGISTRATION(StatusLine)
 MODEL_UNUSED_REGISTRATION(ShowRunningCoordinates)
 MODEL_UNUSED_REGISTRATION(SelectRegion)

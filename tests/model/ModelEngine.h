@@ -57,6 +57,9 @@ bool requestPage();             // asks the library for a page, as a layout load
 bool deletePage(UniqueID_t id); // deletes a page the engine chose
 bool makeCurrent(UniqueID_t id);
 bool renderCurrentPage();
+// An export through the host's offscreen image service: the image is made,
+// read row by row and destroyed; false when any step failed.
+bool exportImage(int width, int height);
 // A long operation of `steps` busy-loop steps; false when interrupted.
 bool runBusyOperation(int steps);
 // A style change naming the current page, as a rename from a macro does.

@@ -16,14 +16,19 @@
 #include "integration/GLDrawAreaFactoryInterface.h"
 #include "integration/PageManagerInterface.h"
 #include "integration/PageInterface.h"
+#include "integration/PageChangeListenerInterface.h"
 #include "integration/PageManagerListenerInterface.h"
+#include "integration/PageRenderDeciderInterface.h"
+#include "integration/services/OffscreenImageServiceAbstract.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "support/FakeManagerMiscService.h"
 #include "support/TestDrawArea.h"
+#include "support/TestGLContext.h"
 #include "support/TestHostManager.h"
 #include "util/TimerAbstract.h"
 
+#include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,11 +39,18 @@
 #include <random>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace {
 
 using namespace orvane::sdk::integration;
+
+// What the session's host code throws when it misbehaves on purpose.
+struct HostFault : std::runtime_error
+{
+    HostFault() : std::runtime_error("host fault") {}
+};
 using orvane::sdk::ui::common::processIdleActions;
 using orvane::test::TestDrawArea;
 typedef MouseEventInterface::MouseButton_e Button;
@@ -65,6 +77,50 @@ public:
 
 private:
     Session* m_session;
+};
+
+// The host code the session lets misbehave: a render decider and a page
+// change listener on every page, which from time to time throw, delete or
+// move the page they are told about.
+class Meddler : public PageRenderDeciderInterface, public PageChangeListenerInterface
+{
+public:
+    explicit Meddler(Session& session) : m_session(&session) {}
+    bool shouldOpenGLBuffersBeSwapped(PageInterface& page) const override;
+    void pageNameChanged(std::string, PageInterface& page) override;
+    void pageDrawAreaChanged(GLDrawAreaInterface*, PageInterface& page) override;
+
+private:
+    Session* m_session;
+};
+
+// The host's offscreen images, which fail now and then while the engine
+// exports: every image made must be destroyed all the same.
+class Images : public services::OffscreenImageServiceAbstract
+{
+public:
+    explicit Images(Session& session) : m_session(&session) {}
+    services::OffscreenImageInterface* createImage(int width, int height) override;
+    void destroyImage(long long imageHandle) override;
+    bool getRGBRow(long long imageHandle, int row, unsigned char* red, unsigned char* green,
+                   unsigned char* blue) override;
+
+    int live = 0;
+
+private:
+    Session* m_session;
+};
+
+class Image : public services::OffscreenImageInterface
+{
+public:
+    explicit Image(Session& session) : m_session(&session) {}
+    bool render(ExportRegion_e) override;
+    GLContextInterface& getGLContext() override { return m_context; }
+
+private:
+    Session* m_session;
+    orvane::test::TestGLContext m_context;
 };
 
 // A listener the session adds and removes: it must never hear anything
@@ -134,18 +190,23 @@ public:
         model::engine().reportsCurrentPage = seed % 4 != 0;
         model::engine().refusesSwitches = seed % 4 == 1;
         model::engine().onBusyStep = [this] { engineActsWhileBusy(); };
-        model::engine().onMisuse = [this](const char* what) { fail(std::string("engine misuse: ") + what); };
+        model::engine().onMisuse = [this](const char* what) {
+            // Null arguments passed on purpose are refused through the engine's assertion report.
+            if (!(m_nullArgumentsPassed && std::string(what).rfind("assertion ", 0) == 0))
+                fail(std::string("engine misuse: ") + what);
+        };
         // Pages not current get input and exposes here, as they may in a
-        // host: warnings. Of the errors only the refused stop, which the
-        // session asks for on purpose, is expected.
+        // host: warnings. Of the errors only the refused stops, which the
+        // session asks for on purpose, are expected.
         m_checkedMode = Diagnostics::isCheckedMode();
         Diagnostics::setCheckedMode(true);
         m_previousHandler = Diagnostics::setHandler(
             [this](Diagnostics::Severity_e severity, const std::string& identifier, const std::string& message) {
-                if (severity == Diagnostics::Severity_Error && identifier != "reentry.stop-while-busy")
+                if (severity == Diagnostics::Severity_Error && identifier.rfind("reentry.stop-", 0) != 0)
                     fail("diagnostic " + identifier + ": " + message);
             });
         m_misc.makeCurrent();
+        m_images.makeCurrent();
         char program[] = "model";
         char* argv[] = {program};
         m_host.reset(new orvane::test::TestHostManager);
@@ -171,7 +232,9 @@ public:
         for (m_step = 0; m_step < steps && !m_failed; ++m_step)
         {
             m_reentrant = true;
-            randomOperation();
+            // Host code that throws may end any operation: the library must
+            // be in step with the engine all the same.
+            hostFaultsEnd([this] { randomOperation(); });
             if (m_step % 64 == 63)
                 settle();
             checkInvariants();
@@ -181,6 +244,7 @@ public:
     }
 
     bool failed() const { return m_failed; }
+    Meddler* meddler() { return m_meddler.get(); }
 
     // --- what the listeners and the factory call -------------------------
 
@@ -189,6 +253,67 @@ public:
         note(std::string("  announced ") + what + " #" + std::to_string(page.getUniqueID()));
         if (m_reentrant && m_depth < 2 && chance(1, 6))
             hostRequest();
+        if (m_reentrant && chance(1, 40))
+            refusedStop("stop from an announcement");
+    }
+
+    // What the host code the session lets misbehave does to `page`.
+    bool meddle(PageInterface& page)
+    {
+        if (!m_reentrant || m_depth > 1)
+            return true;
+        switch (number(0, 23))
+        {
+        case 0:
+            note("  host code throws");
+            throw HostFault();
+        case 1:
+            note("  host code deletes #" + std::to_string(page.getUniqueID()));
+            // (A page whose destruction is announced is no longer the host's to delete.)
+            if (m_watcher.announced.count(&page) != 0)
+                m_deletionsAsked.insert(&page);
+            pages().deletePage(page);
+            return true;
+        case 2:
+            note("  host code moves #" + std::to_string(page.getUniqueID()));
+            page.setDrawArea(chance(1, 3) ? nullptr : randomArea());
+            return true;
+        default:
+            return chance(3, 4);
+        }
+    }
+
+    // What the host's image does when asked to render.
+    bool renderImage()
+    {
+        switch (number(0, 7))
+        {
+        case 0:
+            note("  the image throws");
+            throw HostFault();
+        case 1:
+            note("  the image fails");
+            throw orvane::ExceptionBase("no graphics", false);
+        case 2:
+            return false;
+        case 3:
+            if (m_reentrant && m_depth < 2)
+                hostRequest();
+            return true;
+        default:
+            return true;
+        }
+    }
+
+    // What the host's image does when the engine reads a row.
+    bool readImageRow()
+    {
+        if (chance(1, 16))
+        {
+            note("  reading the image throws");
+            throw HostFault();
+        }
+        return true;
     }
 
     void destroyed(PageInterface& page) { m_deletionsAsked.erase(&page); }
@@ -266,10 +391,14 @@ private:
             engineOperation();
         else if (choice < 85)
             busyOperation();
-        else if (choice < 92)
+        else if (choice < 91)
             settle();
-        else if (choice < 96)
+        else if (choice < 94)
             toggleBystander();
+        else if (choice < 96)
+            misbehave();
+        else if (choice < 97)
+            passNull();
         else
             timer();
     }
@@ -411,7 +540,7 @@ private:
         const std::vector<model::Page>& enginePages = model::engine().pages;
         const model::Page* any =
             enginePages.empty() ? nullptr : &enginePages[number(0, static_cast<int>(enginePages.size()) - 1)];
-        switch (number(0, 4))
+        switch (number(0, 5))
         {
         case 0:
             if (enginePages.size() < 12)
@@ -439,6 +568,10 @@ private:
             note("engine renders");
             model::renderCurrentPage();
             break;
+        case 4:
+            note("engine exports");
+            model::exportImage(number(1, 4), number(1, 3));
+            break;
         default:
             if (current != nullptr)
             {
@@ -457,12 +590,16 @@ private:
         const int requests = number(1, 4);
         for (int i = 0; i < requests; ++i)
             m_host->monitor.post([this] {
-                if (chance(1, 3))
-                    input();
-                else if (chance(1, 20))
-                    stopWhileBusy();
-                else
-                    hostRequest();
+                // The host's event processing returns into the engine: no
+                // fault of its own code gets out of it.
+                hostFaultsEnd([this] {
+                    if (chance(1, 3))
+                        input();
+                    else if (chance(1, 20))
+                        refusedStop("stop while busy");
+                    else
+                        hostRequest();
+                });
             });
         note("busy operation");
         m_engineOperationRuns = true;
@@ -470,18 +607,79 @@ private:
         m_engineOperationRuns = false;
     }
 
-    void stopWhileBusy()
+    void refusedStop(const char* where)
     {
-        note("stop while busy");
+        note(where);
         try
         {
             m_host->stop();
-            fail("stop() went ahead inside the engine's busy loop");
+            fail(std::string("stop() went ahead: ") + where);
         }
         catch (const orvane::ExceptionBase& refusal)
         {
             if (refusal.getMessage().empty())
                 fail("a refusal without a message");
+        }
+    }
+
+    // Null where the library takes a pointer: refused at the call.
+    void passNull()
+    {
+        note("null arguments");
+        m_nullArgumentsPassed = true;
+        pages().pushPageRenderDecider(nullptr);
+        m_host->monitor.registerStopButton(nullptr);
+        pages().addListener(nullptr);
+        pages().removeListener(nullptr);
+        if (PageInterface* page = randomPage())
+        {
+            page->addChangeListener(nullptr);
+            page->removeChangeListener(nullptr);
+        }
+        m_nullArgumentsPassed = false;
+    }
+
+    // Host code of the session misbehaves now and then: contexts and
+    // drawing areas that throw, a meddling decider on or off.
+    void misbehave()
+    {
+        if (TestDrawArea* area = m_areas.empty() ? nullptr : randomArea())
+        {
+            note("a drawing area's context throws, or stops throwing");
+            area->contextThrows = chance(1, 2) && !area->contextThrows;
+            area->context.throws = chance(1, 2) && !area->context.throws;
+        }
+        if (chance(1, 2))
+        {
+            note(m_meddling ? "pop the meddling decider" : "push the meddling decider");
+            if (m_meddling)
+                pages().popPageRenderDecider();
+            else
+                pages().pushPageRenderDecider(m_meddler);
+            m_meddling = !m_meddling;
+        }
+    }
+
+    // Runs `operation`; a fault of the host code ends it.
+    template <typename Operation>
+    void hostFaultsEnd(Operation operation)
+    {
+        try
+        {
+            operation();
+        }
+        catch (const HostFault&)
+        {
+            note("  a host fault ended the operation");
+        }
+        catch (const std::runtime_error&)
+        {
+            note("  a drawing area's fault ended the operation");
+        }
+        catch (const orvane::ExceptionBase& refusal)
+        {
+            // A move the host code got in the way of, passed on by the engine.
+            note("  refused: " + refusal.getMessage());
         }
     }
 
@@ -501,8 +699,10 @@ private:
         note("settle");
         for (int round = 0; round < 8; ++round)
         {
-            m_host->monitor.notifyOfIdle(m_host->monitor);
-            processIdleActions();
+            hostFaultsEnd([this] {
+                m_host->monitor.notifyOfIdle(m_host->monitor);
+                processIdleActions();
+            });
             if (orvane::sdk::ui::common::pendingIdleActions() == 0)
                 break;
         }
@@ -591,6 +791,8 @@ private:
                 return fail("focus connections pile up on a drawing area");
         if (m_bystander.callsWhileRemoved != 0)
             return fail("a removed listener was called");
+        if (m_images.live != 0)
+            return fail(std::to_string(m_images.live) + " offscreen images were never destroyed");
     }
 
     unsigned m_seed;
@@ -602,21 +804,52 @@ private:
     bool m_failed = false;
     std::deque<std::string> m_recent;
     orvane::test::FakeManagerMiscService m_misc;
+    Images m_images{*this};
     std::vector<std::unique_ptr<TestDrawArea>> m_areas;
     // Addresses only, never followed; of the interface the pages hold, which
     // a virtual base puts elsewhere in the object.
     std::set<const GLDrawAreaInterface*> m_closed;
     std::set<PageInterface*> m_deletionsAsked;
+    bool m_nullArgumentsPassed = false;
+    bool m_meddling = false;
     bool m_checkedMode;
     Diagnostics::Handler m_previousHandler;
     PageWatcher m_watcher;
+    boost::shared_ptr<Meddler> m_meddler{boost::make_shared<Meddler>(*this)};
     Bystander m_bystander;
     Factory m_factory;
     std::unique_ptr<orvane::test::TestHostManager> m_host;
 };
 
+services::OffscreenImageInterface* Images::createImage(int, int)
+{
+    ++live;
+    return new Image(*m_session);
+}
+
+void Images::destroyImage(long long imageHandle)
+{
+    --live;
+    delete reinterpret_cast<services::OffscreenImageInterface*>(imageHandle);
+}
+
+bool Images::getRGBRow(long long, int, unsigned char* red, unsigned char* green, unsigned char* blue)
+{
+    *red = *green = *blue = 0;
+    return m_session->readImageRow();
+}
+
+bool Image::render(ExportRegion_e) { return m_session->renderImage(); }
+
+bool Meddler::shouldOpenGLBuffersBeSwapped(PageInterface& page) const { return m_session->meddle(page); }
+
+void Meddler::pageNameChanged(std::string, PageInterface& page) { m_session->meddle(page); }
+
+void Meddler::pageDrawAreaChanged(GLDrawAreaInterface*, PageInterface& page) { m_session->meddle(page); }
+
 void PageWatcher::pageCreated(PageInterface& page, PageManagerInterface&)
 {
+    page.addChangeListener(m_session->meddler());
     announced.insert(&page);
     m_session->announced("created", page);
 }

@@ -55,7 +55,8 @@ Page::Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea)
       m_deleteWithDrawArea(false),
       m_glDrawAreaListener(*this),
       m_pendingFullDamage(false),
-      m_takingDrawArea(false)
+      m_takingDrawArea(false),
+      m_drawAreaBeingTaken(nullptr)
 {
     // A constructor that throws would leave the page's registrations behind.
     try
@@ -77,6 +78,9 @@ Page::~Page()
     // Also from an area that is not valid now: it may be exposed again.
     if (m_drawArea != nullptr)
         m_drawArea->removeStateListener(&m_glDrawAreaListener);
+    // Deleted by a listener of the page it was taking an area from.
+    if (m_drawAreaBeingTaken != nullptr)
+        m_drawAreaBeingTaken->removeStateListener(&m_glDrawAreaListener);
 }
 
 std::exception_ptr Page::takeAttachFailure() { return std::exchange(m_attachFailure, nullptr); }
@@ -101,10 +105,15 @@ bool Page::setName(std::string name)
     if (name == m_name)
         return true;
     SetValueReturnCode_e result;
+    // The engine may report the change from inside the write, and a listener
+    // told of the new name may have the page deleted.
+    const util::DestructionSentinel::Watch watch(m_sentinel);
     {
         AppLock lock(AppLock::ImplicitMacroRecording_Off);
         result = orvane::toolbox::StyleValue(m_uniqueID, PageStyle, NameStyle).set(name);
     }
+    if (watch.destroyed())
+        return result == SetValueReturnCode_Ok;
     if (result != SetValueReturnCode_Ok)
         return false;
     // An engine that reports the style change from inside the write has had
@@ -176,14 +185,36 @@ void Page::setDrawArea(GLDrawAreaInterface* drawArea)
     util::FirstException failure;
     if (drawArea != nullptr)
     {
-        const util::DestructionSentinel::Watch watch(m_sentinel);
-        m_takingDrawArea = true;
-        failure.run([this, drawArea] { detachOtherPageFrom(drawArea); });
-        if (watch.destroyed())
-            return failure.rethrow();
-        m_takingDrawArea = false;
+        if (PageInterface* const other = otherPageShowing(drawArea))
+        {
+            // The other page's listeners are host code, which may even close
+            // the window: the page hears of that while it waits.
+            const util::DestructionSentinel::Watch watch(m_sentinel);
+            drawArea->addStateListener(&m_glDrawAreaListener);
+            m_drawAreaBeingTaken = drawArea;
+            m_takingDrawArea = true;
+            failure.run([other] { other->setDrawArea(nullptr); });
+            if (watch.destroyed())
+                return failure.rethrow();
+            m_takingDrawArea = false;
+            const bool closed = std::exchange(m_drawAreaBeingTaken, nullptr) == nullptr;
+            if (closed || otherPageShowing(drawArea) != nullptr)
+            {
+                // Host code closed the window, or moved another page there,
+                // before this page could show it: the page has only left its
+                // old area (and goes with a closed one if it was to).
+                if (!closed)
+                    drawArea->removeStateListener(&m_glDrawAreaListener);
+                if (oldDrawArea != nullptr)
+                    failure.run([this, oldDrawArea] { notifyDrawAreaChanged(oldDrawArea); });
+                if (!watch.destroyed())
+                    failure.run([this, closed] { closed ? drawAreaDestroyed() : refuseTakenArea(); });
+                return failure.rethrow();
+            }
+        }
+        else
+            drawArea->addStateListener(&m_glDrawAreaListener);
         m_drawArea = drawArea;
-        drawArea->addStateListener(&m_glDrawAreaListener);
         if (m_uniqueID != 0)
             OrvEngPageDamaged(TRUE, m_uniqueID);
         if (m_index != nullptr)
@@ -220,24 +251,27 @@ void Page::cancelPendingDamage()
     m_pendingFullDamage = false;
 }
 
-void Page::detachOtherPageFrom(GLDrawAreaInterface* drawArea)
+void Page::refuseTakenArea()
+{
+    throw orvane::ExceptionBase("setDrawArea(): another page was moved to the drawing area while this page was "
+                                "taking it (by a listener of the page it took it from); the other page keeps it.",
+                                false);
+}
+
+PageInterface* Page::otherPageShowing(GLDrawAreaInterface* drawArea)
 {
     if (m_index != nullptr)
     {
         PageInterface* other = m_index->pageShowing(drawArea);
-        if (other != nullptr && other != this)
-            other->setDrawArea(nullptr);
-        return;
+        return other != this ? other : nullptr;
     }
     for (PageIterator pages = m_manager->getPageIterator(); pages.hasNext();)
     {
         PageInterface& page = pages.next();
         if (&page != this && page.getDrawArea() == drawArea)
-        {
-            page.setDrawArea(nullptr);
-            return;
-        }
+            return &page;
     }
+    return nullptr;
 }
 
 // Every listener and the signal hear of the change before the first
@@ -299,6 +333,11 @@ void Page::damageOnIdle(bool fullDamage)
 
 void Page::drawAreaDestroyed()
 {
+    if (m_takingDrawArea)
+    {
+        m_drawAreaBeingTaken = nullptr; // setDrawArea() goes on from here
+        return;
+    }
     if (!m_deleteWithDrawArea)
     {
         setDrawArea(nullptr);

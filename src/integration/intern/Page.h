@@ -93,8 +93,9 @@ private:
     // False when the page was deleted meanwhile (by a listener).
     bool becomeCurrentPage();
     void cancelPendingDamage();
-    // Detaches the first other page of the manager that shows `drawArea`.
-    void detachOtherPageFrom(GLDrawAreaInterface* drawArea);
+    // The first other page of the manager that shows `drawArea`, or null.
+    PageInterface* otherPageShowing(GLDrawAreaInterface* drawArea);
+    [[noreturn]] static void refuseTakenArea();
     void notifyNameChanged(const std::string& oldName);
     void notifyDrawAreaChanged(GLDrawAreaInterface* oldDrawArea);
     // Replaces the name and notifies, if `name` differs from the cached one.
@@ -118,6 +119,9 @@ private:
     std::unique_ptr<ui::common::OnIdleActionPerformerSingleShot> m_pendingDamage;
     bool m_pendingFullDamage;
     bool m_takingDrawArea; // while the page that shows the new area lets go of it
+    // The area taken meanwhile, which the page already listens to; null once
+    // host code closed it (or when no area is being taken).
+    GLDrawAreaInterface* m_drawAreaBeingTaken;
     std::exception_ptr m_attachFailure;
     util::DestructionSentinel m_sentinel;
 };

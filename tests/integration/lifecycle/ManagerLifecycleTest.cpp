@@ -214,6 +214,12 @@ TEST_F(ManagerLifecycleTest, HomeDirectoryRules)
     EXPECT_EQ(std::vector<std::string>({"host", "-H", "/from/command/line", "data.lay", "-h", "/from/command/line"}),
               sim::initArguments());
     manager.stop();
+
+    // No command line at all: the engine gets the home directory alone.
+    RecordingManager bare;
+    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, bare.init(3, nullptr, "/opt/engine"));
+    EXPECT_EQ(std::vector<std::string>({"-h", "/opt/engine"}), sim::initArguments());
+    bare.stop();
 }
 
 TEST_F(ManagerLifecycleTest, BatchModeOnlyForTheExactOptions)
