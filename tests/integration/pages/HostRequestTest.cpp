@@ -74,6 +74,9 @@ struct Case
     int current;    // the engine's current page at the end
 };
 
+// By name: Google Test would otherwise print the bytes, padding included.
+void PrintTo(const Case& rule, std::ostream* out) { *out << rule.name; }
+
 class HostRequests : public HostRequestTest, public ::testing::WithParamInterface<Case>
 {
 };
