@@ -29,6 +29,10 @@
 #                      (the core, each host kit) with CPack in build/packages/
 #   ./run.sh docs      the API reference of the installed headers with Doxygen:
 #                      build/docs/html/index.html
+#   ./run.sh install PREFIX [COMPONENT...]  build the core alone (preset
+#                      "core", build-core/: no tests, demos or benchmarks),
+#                      with the kits named (QtHost, GlfwHost,
+#                      HostConformance), and install them into PREFIX
 #
 # Each command runs the steps it needs first.
 set -euo pipefail
@@ -151,6 +155,32 @@ console_demo() {
     ./build/examples/console-demo/console-demo
 }
 
+install_sdk() {
+    if [ $# -lt 1 ]; then
+        echo "usage: ./run.sh install PREFIX [QtHost] [GlfwHost] [HostConformance]" >&2
+        exit 2
+    fi
+    local prefix=$1 component
+    shift
+    # Every kit off unless named: the build folder keeps its last choice.
+    local qt=OFF glfw=OFF conformance=OFF packages=("${BASE_PACKAGES[@]}")
+    for component in "$@"; do
+        case "$component" in
+            QtHost) qt=ON; packages+=("${QT_PACKAGES[@]}") ;;
+            GlfwHost) glfw=ON; packages+=("${GLFW_PACKAGES[@]}") ;;
+            HostConformance) conformance=ON ;;
+            *) echo "run.sh: no component $component (QtHost, GlfwHost, HostConformance)" >&2; exit 2 ;;
+        esac
+    done
+    install_missing "${packages[@]}"
+    cmake --preset core -DORVANE_BUILD_QT_HOST=$qt -DORVANE_BUILD_GLFW_HOST=$glfw \
+        -DORVANE_BUILD_HOST_CONFORMANCE=$conformance >/dev/null
+    cmake --build --preset core -j "$JOBS"
+    for component in Core "$@"; do
+        cmake --install build-core --prefix "$prefix" --component "$component"
+    done
+}
+
 bench() {
     build
     local program=build/bench/bench_paths
@@ -178,8 +208,9 @@ case "${1:-}" in
     valgrind) valgrind_tests ;;
     package) package ;;
     docs) docs ;;
+    install) shift; install_sdk "$@" ;;
     *)
-        sed -n '2,33p' "$0"
+        sed -n '2,37p' "$0"
         exit 2
         ;;
 esac

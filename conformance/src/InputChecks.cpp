@@ -23,7 +23,8 @@ const int Escape = 27;
 const std::string ReportMouse =
     "report each press, release and move to the mouse listeners (intern::MouseEventObservable) with the drawing "
     "area itself as source, then fire the signal of the same kind; buttons as MouseButton_1 (left), _2 (middle), "
-    "_3 (right), positions in device pixels, the modifiers the toolkit gives with the event";
+    "_3 (right), positions in device pixels, the modifiers the toolkit gives with the event; a move carries no "
+    "button (MouseButton_None), even while a button is held";
 const std::string ReportApplicationWide =
     "from the monitor, report all input application-wide, drawing areas included: signalProcessingNewEvent first, "
     "signalMouseButtonStateChanged for presses and releases, then notifyOf... (listeners, then the monitor's "
@@ -38,6 +39,16 @@ bool heardInOrder(const std::vector<std::string>& entries, const std::string& fi
 {
     const auto at = std::find(entries.begin(), entries.end(), first);
     return at != entries.end() && std::find(at, entries.end(), second) != entries.end();
+}
+
+// The same for entries that begin with `first` and `second`.
+bool heardInOrderBeginning(const std::vector<std::string>& entries, const std::string& first, const std::string& second)
+{
+    const auto beginsWith = [](const std::string& prefix) {
+        return [&prefix](const std::string& entry) { return entry.compare(0, prefix.size(), prefix) == 0; };
+    };
+    const auto at = std::find_if(entries.begin(), entries.end(), beginsWith(first));
+    return at != entries.end() && std::find_if(at, entries.end(), beginsWith(second)) != entries.end();
 }
 
 std::size_t count(const std::vector<std::string>& entries, const std::string& entry)
@@ -126,6 +137,15 @@ void checkMouseInput(ConformanceTest& test)
             << contractText(monitorClass, "the monitor's signalWheelRotated once with \"" + wheel + "\"; heard " +
                                               listText(heard),
                             ReportApplicationWide);
+        // The engine zooms with keys: the wheel signal alone never reaches it.
+        const int zoomKey = delta > 0 ? '+' : '-';
+        const std::string key = " " + std::to_string(zoomKey) + " modifiers";
+        EXPECT_TRUE(heardInOrderBeginning(heard, "listener key press" + key, "listener key release" + key))
+            << contractText(hostClass, "the wheel step to reach the key listeners as a press and release of '" +
+                                           std::string(1, char(zoomKey)) + "'; heard " + listText(heard),
+                            "after signalWheelRotated, report each vertical wheel step to the key listeners as a "
+                            "press and release of '+' (away from the user) or '-' (towards): the engine zooms with "
+                            "these keys and takes no wheel event");
     }
 }
 

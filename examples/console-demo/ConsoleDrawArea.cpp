@@ -92,6 +92,13 @@ void ConsoleDrawArea::userTurnsWheel(int x, int y, int delta)
 {
     intern::MouseWheelEvent wheel(x, y, delta, false, false, false, MouseWheelEventInterface::Orientation_Vertical);
     signalWheelRotated(wheel);
+    // The engine zooms with '+' and '-' and takes no wheel event.
+    if (delta != 0)
+    {
+        const int zoomKey = delta > 0 ? '+' : '-';
+        userPressesKey(zoomKey);
+        userReleasesKey(zoomKey);
+    }
 }
 
 bool ConsoleDrawArea::canRender() { return m_valid; }
