@@ -11,7 +11,6 @@ endfunction()
 
 # orvane_add_library(<name> [STATIC] SOURCE_DIR <dir> INCLUDE_DIR <dir>
 #                    [DEPENDS <targets>...]
-#                    [PRIVATE_HEADERS <paths relative to INCLUDE_DIR>...]
 #                    [COMPONENT <Component>
 #                     FIND_DEPENDENCIES <"find_package arguments">...
 #                     PKGCONFIG_REQUIRES <pkg-config modules>...
@@ -25,8 +24,9 @@ endfunction()
 # a static one that its users link as well (GoogleTest); it has no export
 # check, as nothing is looked up across a shared library's boundary.
 #
-# Every header under INCLUDE_DIR except the PRIVATE_HEADERS is installed at
-# the include root; a class declared in an installed header must be exported
+# Every header under INCLUDE_DIR is installed at the include root; headers
+# under SOURCE_DIR are the library's own (its objects, and the tests that
+# link them, find them from SOURCE_DIR as include root); a class declared in an installed header must be exported
 # (the test exports_<name>, cmake/check_exports.sh, checks it). A pkg-config file <name>.pc goes to
 # lib/pkgconfig: it requires the pkg-config files of the OrvaneSDK libraries
 # in DEPENDS and the PKGCONFIG_REQUIRES modules.
@@ -43,7 +43,7 @@ endfunction()
 # the run-time libraries are found by dpkg-shlibdeps).
 function(orvane_add_library name)
   cmake_parse_arguments(ARG "STATIC" "SOURCE_DIR;INCLUDE_DIR;COMPONENT"
-    "DEPENDS;PRIVATE_HEADERS;FIND_DEPENDENCIES;PKGCONFIG_REQUIRES;DEBIAN_DEPENDS" ${ARGN})
+    "DEPENDS;FIND_DEPENDENCIES;PKGCONFIG_REQUIRES;DEBIAN_DEPENDS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${ARG_SOURCE_DIR}/*.cpp)
   file(GLOB_RECURSE headers CONFIGURE_DEPENDS RELATIVE ${ARG_INCLUDE_DIR} ${ARG_INCLUDE_DIR}/*.h)
   string(TOUPPER ${name} upper)
@@ -58,7 +58,8 @@ function(orvane_add_library name)
   list(TRANSFORM headers PREPEND ${ARG_INCLUDE_DIR}/ OUTPUT_VARIABLE header_paths)
   add_library(${name}_objects OBJECT ${sources} ${header_paths})
   target_compile_definitions(${name}_objects PRIVATE ${upper}_BUILDING)
-  target_include_directories(${name}_objects PUBLIC $<BUILD_INTERFACE:${ARG_INCLUDE_DIR}>)
+  target_include_directories(${name}_objects PUBLIC $<BUILD_INTERFACE:${ARG_INCLUDE_DIR}>
+    $<BUILD_INTERFACE:${ARG_SOURCE_DIR}>)
   target_link_libraries(${name}_objects PUBLIC ${ARG_DEPENDS})
   orvane_warnings(${name}_objects)
 
@@ -83,12 +84,6 @@ function(orvane_add_library name)
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${component}
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${component}
     INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-  foreach(header IN LISTS ARG_PRIVATE_HEADERS)
-    if(NOT header IN_LIST headers)
-      message(FATAL_ERROR "${name}: private header ${header} is not under ${ARG_INCLUDE_DIR}")
-    endif()
-  endforeach()
-  list(REMOVE_ITEM headers ${ARG_PRIVATE_HEADERS})
   set(installed_headers "")
   foreach(header IN LISTS headers)
     get_filename_component(subdirectory ${header} DIRECTORY)
