@@ -43,6 +43,8 @@ namespace integration {
 //     or drops it ("input.drop", with the "reason");
 //   - counters ("C"): "queued input", "waiting requests", "live pages".
 // Arguments are ids and values; a page is named by its engine unique id.
+// Not recorded: the engine queries made on every input event
+// (OrvUtilIsBusy) and mouse moves dropped while the engine is busy.
 //
 // The library opens no file and reads no setting: the host gives it a sink
 // and starts and stops the recording.
@@ -70,12 +72,13 @@ public:
     // event. The first piece (the document's head) reaches the sink before
     // start() returns.
     //
-    // Returns false, and changes nothing, when a recording runs already.
+    // Returns false, and changes nothing, when a recording runs already or
+    // `sink` is empty.
     // Errors: std::bad_alloc when the buffer cannot be allocated; an
-    // exception of the sink passes to the caller (the recording is stopped
-    // then) here, and to the caller of the library call that filled a
-    // buffer elsewhere: the events of that buffer are lost and the recording
-    // goes on.
+    // exception of the sink while it receives the head passes to the caller,
+    // and nothing records. An exception of the sink while a buffer is handed
+    // over during the recording is caught: that buffer's events are lost,
+    // and the recording and the library call that filled the buffer go on.
     // Thread safety: call start() and stop() on the GUI thread, ordered (by
     // a happens-before relation of your own, like Diagnostics::setHandler)
     // against every call of the library on another thread. The sink is

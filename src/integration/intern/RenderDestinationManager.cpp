@@ -225,13 +225,13 @@ Boolean_t RenderDestinationManager::watchedDestination(int renderDest, ArbParam_
     const int previous = m_lastRenderDest;
     m_lastRenderDest = renderDest;
     const Boolean_t answer = renderDest == RenderDest_End && handle == m_frameHandle && previous == RenderDest_Screen
-                                 ? endDestination(handle, previous)
+                                 ? endDestination()
                                  : destination(renderDest, handle, *this, previous);
     span.close({traceNumber("answer", answer == TRUE)});
     return answer;
 }
 
-Boolean_t RenderDestinationManager::endDestination(ArbParam_t, int)
+Boolean_t RenderDestinationManager::endDestination()
 {
     if (m_frameDrawArea == nullptr)
         return m_frameReleased ? TRUE : FALSE;

@@ -106,8 +106,8 @@ private:
     Boolean_t watchedDestination(int renderDest, ArbParam_t handle);
     void watchedSwap(ArbParam_t pageHandle);
     void watchedSize(ArbParam_t pageHandle, int* width, int* height);
-    // The end of a destination: of the frame's screen begin when it is one.
-    Boolean_t endDestination(ArbParam_t handle, int previous);
+    // The end of the frame's screen begin.
+    Boolean_t endDestination();
     // The trace's frame span: begun at a render query, ended after the swap.
     void beginTracedFrame(ArbParam_t pageHandle);
     void endTracedFrame(bool drawn, bool swapped);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <ostream>
 #include <thread>
 
@@ -208,8 +209,12 @@ Track* track()
     {
         if (track.capacity != s_bufferBytes)
         {
-            track.buffer.reset(new char[s_bufferBytes]);
-            track.capacity = s_bufferBytes;
+            // No exception out of a recording: a thread without a buffer
+            // records nothing.
+            track.buffer.reset(new (std::nothrow) char[s_bufferBytes]);
+            track.capacity = track.buffer ? s_bufferBytes : 0;
+            if (!track.buffer)
+                return nullptr;
         }
         track.session = session;
         track.used = 0;
@@ -268,14 +273,21 @@ std::atomic<unsigned> TraceRecorder::s_session{0};
 
 bool TraceRecorder::start(const Trace::Sink& sink, std::size_t bufferBytes)
 {
-    if (session() != 0)
+    if (session() != 0 || !sink)
         return false;
-    s_sink = sink;
     s_bufferBytes = bufferBytes < Trace::MinimumBufferBytes ? std::size_t(Trace::MinimumBufferBytes) : bufferBytes;
     s_startThread = std::this_thread::get_id();
     s_origin = std::chrono::steady_clock::now();
     s_nextTrack.store(2);
     s_firstFlowId = s_nextFlowId.load();
+    // The starting thread's buffer now, where its failure can be told.
+    Track& own = t_track;
+    if (own.capacity != s_bufferBytes)
+    {
+        own.buffer.reset(new char[s_bufferBytes]);
+        own.capacity = s_bufferBytes;
+    }
+    s_sink = sink;
     try
     {
         s_sink(Head, sizeof Head - 1);
