@@ -150,7 +150,7 @@ valgrind_tests() {
     local memcheck=(valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite
         --show-leak-kinds=definite --keep-debuginfo=yes --suppressions=valgrind.supp)
     local program
-    for program in test_platform test_integration test_diagnostics test_engine_interposition test_console_conformance; do
+    for program in test_platform test_integration test_diagnostics test_engine_interposition test_console_conformance test_trace; do
         echo "run.sh: memcheck $program"
         "${memcheck[@]}" "./build/tests/$program" --gtest_brief=1
     done
