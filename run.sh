@@ -13,7 +13,12 @@
 #                      xvfb-run, writing pictures to demo-out/glfw/;
 #                      "./run.sh glfw-demo --script" runs the scripted session
 #                      anyway
+#                      both demos record a boundary trace into trace.json in
+#                      their output directory and print its summary at the end
 #   ./run.sh console-demo  build, then run the console demo (no window system)
+#   ./run.sh trace-summary FILE  build, then print the summary of a boundary
+#                      trace (frames, input delays, busy passes, requests that
+#                      waited, spans left open)
 #   ./run.sh bench     build, then run the hot-path benchmarks and print their
 #                      table of ratios to the plain-code floors;
 #                      "./run.sh bench --instructions" gives the table in
@@ -40,7 +45,9 @@ cd "$(dirname "$0")"
 
 JOBS=${JOBS:-2}
 
-BASE_PACKAGES=(cmake g++ make pkg-config libboost-dev googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind)
+# nlohmann-json3-dev: the trace summary tool reads JSON with it.
+BASE_PACKAGES=(cmake g++ make pkg-config libboost-dev googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind
+    nlohmann-json3-dev)
 # The Qt host kit and its tests: Qt 6 with OpenGL, and a virtual display with
 # Mesa's software OpenGL for machines without a screen.
 # xdpyinfo (x11-utils) tells whether a display is usable.
@@ -104,14 +111,35 @@ run_demo() {
         echo "run.sh: the $name was not built (its toolkit was not found)" >&2
         exit 1
     fi
-    local options=()
-    if [ "${4:-}" = "--script" ]; then options=(--script --out "$output"); fi
+    mkdir -p "$output"
+    local trace="$output/trace.json"
+    rm -f "$trace"
+    local options=(--trace "$trace")
+    if [ "${4:-}" = "--script" ]; then options+=(--script --out "$output"); fi
+    local status=0
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-        "$program" "${options[@]}"
+        "$program" "${options[@]}" || status=$?
     else
         echo "run.sh: no usable display: the $name's scripted session runs on a virtual one (xvfb-run)"
-        xvfb-run -a -s "-screen 0 1280x1024x24" "$program" --script --out "$output"
+        xvfb-run -a -s "-screen 0 1280x1024x24" "$program" --script --out "$output" --trace "$trace" || status=$?
     fi
+    if [ -s "$trace" ]; then
+        echo
+        echo "Boundary trace: $trace (open it in Perfetto; ./run.sh trace-summary $trace)"
+        ./build/tools/trace-summary/trace-summary "$trace" || true
+    fi
+    return "$status"
+}
+
+trace_summary() {
+    if [ -z "${1:-}" ]; then
+        echo "usage: ./run.sh trace-summary FILE" >&2
+        exit 2
+    fi
+    setup
+    cmake --preset default >/dev/null
+    cmake --build --preset default --target trace-summary >/dev/null
+    ./build/tools/trace-summary/trace-summary "$1"
 }
 
 soak() {
@@ -126,7 +154,7 @@ valgrind_tests() {
     local memcheck=(valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite
         --show-leak-kinds=definite --keep-debuginfo=yes --suppressions=valgrind.supp)
     local program
-    for program in test_platform test_integration test_diagnostics test_engine_interposition test_console_conformance; do
+    for program in test_platform test_integration test_diagnostics test_engine_interposition test_console_conformance test_trace; do
         echo "run.sh: memcheck $program"
         "${memcheck[@]}" "./build/tests/$program" --gtest_brief=1
     done
@@ -202,6 +230,7 @@ case "${1:-}" in
     demo) run_demo "Qt demo" ./build/examples/qt-demo/qt-demo demo-out "${2:-}" ;;
     glfw-demo) run_demo "GLFW demo" ./build/examples/glfw-demo/glfw-demo demo-out/glfw "${2:-}" ;;
     console-demo) console_demo ;;
+    trace-summary) trace_summary "${2:-}" ;;
     bench) bench "${2:-}" ;;
     sanitize) sanitize ;;
     soak) soak "${2:-}" "${3:-}" ;;
@@ -210,7 +239,7 @@ case "${1:-}" in
     docs) docs ;;
     install) shift; install_sdk "$@" ;;
     *)
-        sed -n '2,37p' "$0"
+        sed -n '2,/^# Each command runs/p' "$0"
         exit 2
         ;;
 esac

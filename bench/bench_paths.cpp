@@ -15,6 +15,7 @@
 #include "integration/GLDrawAreaListenerInterface.h"
 #include "integration/PageInterface.h"
 #include "integration/PageManagerInterface.h"
+#include "integration/Trace.h"
 
 #include <benchmark/benchmark.h>
 #include <valgrind/callgrind.h>
@@ -102,6 +103,26 @@ private:
     const stub::RenderCallbacks& m_render;
     Callee m_callee;
     const stub::RenderCallbacks m_floor;
+};
+
+// The same frame recorded by a running trace (into a sink that keeps
+// nothing), against the frame with no trace running.
+class TracedFramePath : public FramePath
+{
+public:
+    ~TracedFramePath() override { Trace::stop(); }
+
+    void library() override
+    {
+        if (!Trace::isRecording())
+            Trace::start(Trace::Sink([](const char*, std::size_t) {}));
+        FramePath::library();
+    }
+    void floor() override
+    {
+        Trace::stop();
+        FramePath::library();
+    }
 };
 
 // A drag (3 events) queued by the drawing area's listener and handed to the
@@ -304,6 +325,7 @@ const std::vector<PathRow>& rows()
     static const std::vector<PathRow> table{
         {"frame: 5 render callbacks for the current page", "5 virtual calls", 2.5,
          [] { return std::unique_ptr<Path>(new FramePath); }},
+        {"frame, traced", "the same frame untraced", 80, [] { return std::unique_ptr<Path>(new TracedFramePath); }},
         {"one drawing-area input event, queued and handed over at idle time", "deque push + pop, 1 engine call",
          15, [] { return std::unique_ptr<Path>(new InputPath); }},
         {"expose: 16 state listeners + 1 slot", "16 virtual calls + the slot's emission", 3,

@@ -8,12 +8,14 @@
 //   glfw-demo --script [--out DIR] a scripted session that checks what it
 //                                  shows and writes pictures to DIR
 //                                  (demo-out/glfw)
+//   ... --trace FILE               also records a boundary trace into FILE
 //
 // Either way it prints an account of what crosses the boundary between the
 // application, the library and the engine.
 #include "BoundaryAccount.h"
 #include "DemoScript.h"
 #include "DemoSession.h"
+#include "TraceRecording.h"
 
 #include "ovsdkglfwhost/GlfwEventLoop.h"
 
@@ -40,6 +42,7 @@ struct Options
 {
     bool script = false;
     std::string outputDirectory = "demo-out/glfw";
+    std::string traceFile;
 };
 
 bool parse(int argc, char** argv, Options& options)
@@ -51,6 +54,8 @@ bool parse(int argc, char** argv, Options& options)
             options.script = true;
         else if (argument == "--out" && i + 1 < argc)
             options.outputDirectory = argv[++i];
+        else if (argument == "--trace" && i + 1 < argc)
+            options.traceFile = argv[++i];
         else
             return false;
     }
@@ -112,7 +117,7 @@ int main(int argc, char** argv)
     Options options;
     if (!parse(argc, argv, options))
     {
-        std::cerr << "usage: glfw-demo [--script [--out DIRECTORY]]\n";
+        std::cerr << "usage: glfw-demo [--script [--out DIRECTORY]] [--trace FILE]\n";
         return 2;
     }
     std::cout << "Orvane integration manager - GLFW demo against the simulated engine"
@@ -120,6 +125,7 @@ int main(int argc, char** argv)
     try
     {
         orvane::sdk::glfwhost::GlfwEventLoop loop;
+        const TraceRecording trace(options.traceFile);
         BoundaryAccount account(std::cout);
         account.road("Start");
         DemoSession session(loop, account);

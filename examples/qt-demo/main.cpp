@@ -4,6 +4,7 @@
 //   qt-demo                      interactive
 //   qt-demo --script [--out DIR] a scripted session that writes screenshots
 //                                and an exported image to DIR (demo-out)
+//   ... --trace FILE             also records a boundary trace into FILE
 //
 // Either way it prints an account of what crosses the boundary between the
 // application, the library and the engine.
@@ -11,6 +12,7 @@
 #include "DemoScript.h"
 #include "DemoSession.h"
 #include "DemoWindow.h"
+#include "TraceRecording.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +42,7 @@ struct Options
 {
     bool script = false;
     QString outputDirectory = QStringLiteral("demo-out");
+    QString traceFile;
 };
 
 bool parse(const QStringList& arguments, Options& options)
@@ -50,6 +53,8 @@ bool parse(const QStringList& arguments, Options& options)
             options.script = true;
         else if (arguments[i] == QLatin1String("--out") && i + 1 < arguments.size())
             options.outputDirectory = arguments[++i];
+        else if (arguments[i] == QLatin1String("--trace") && i + 1 < arguments.size())
+            options.traceFile = arguments[++i];
         else
             return false;
     }
@@ -64,12 +69,13 @@ int main(int argc, char** argv)
     Options options;
     if (!parse(QApplication::arguments(), options))
     {
-        std::cerr << "usage: qt-demo [--script [--out DIRECTORY]]\n";
+        std::cerr << "usage: qt-demo [--script [--out DIRECTORY]] [--trace FILE]\n";
         return 2;
     }
 
     std::cout << "Orvane integration manager - Qt demo against the simulated engine"
               << (options.script ? " (scripted session)" : "") << "\n";
+    const TraceRecording trace(options.traceFile.toStdString());
     BoundaryAccount account(std::cout);
     account.road("Start");
     DemoSession session(account);

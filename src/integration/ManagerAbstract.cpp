@@ -3,6 +3,7 @@
 #include "integration/ApplicationEventMonitorInterface.h"
 #include "integration/StateChangeEventObservable.h"
 #include "integration/intern/DiagnosticReporter.h"
+#include "integration/intern/TraceRecorder.h"
 #include "integration/intern/DialogManager.h"
 #include "integration/intern/EventManager.h"
 #include "integration/intern/PageManager.h"
@@ -209,6 +210,7 @@ ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::initializeEngine(int
         std::vector<char*> arguments(argv, argv + argc);
         arguments.push_back(&homeOption[0]);
         arguments.push_back(&home[0]);
+        const intern::TraceEngineCall call("OrvEngInit");
         return translateOrvEngInitReturnCode(OrvEngInit(argc + 2, arguments.data(), level));
     }
     catch (const std::bad_alloc&)
@@ -244,6 +246,7 @@ ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::init(int argc, char*
     // No command line (a null argv, or a count below 0) counts as an empty one.
     if (argv == nullptr || argc < 0)
         argc = 0;
+    intern::TraceSpan span("request", "init");
     std::string home(homeDirectory);
     ManagerStartReturnCode_e result = preScanCommandLine(argc, argv, home);
     if (result != ManagerStartReturnCode_Ok)
@@ -294,10 +297,15 @@ ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::init(int argc, char*
 
 ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::start()
 {
+    const intern::TraceSpan span("request", "start");
     if (!m_engineInitialized)
         return ManagerStartReturnCode_EngineNotInitialized;
-    if (OrvEngStartup() != TRUE)
-        return ManagerStartReturnCode_InternalInitializationError;
+    {
+        const intern::TraceEngineCall call("OrvEngStartup");
+        if (OrvEngStartup() != TRUE)
+            return ManagerStartReturnCode_InternalInitializationError;
+    }
+    const intern::TraceSpan slots("host", "signalEngineStarted");
     signalEngineStarted();
     return ManagerStartReturnCode_Ok;
 }
@@ -323,8 +331,14 @@ void ManagerAbstract::fireShutdownFinished()
 void ManagerAbstract::finalShutdown()
 {
     fireShutdownInitiated();
-    OrvEngInitiateShutdown(TRUE);
-    OrvEngFinalizeShutdown();
+    {
+        const intern::TraceEngineCall call("OrvEngInitiateShutdown");
+        OrvEngInitiateShutdown(TRUE);
+    }
+    {
+        const intern::TraceEngineCall call("OrvEngFinalizeShutdown");
+        OrvEngFinalizeShutdown();
+    }
     fireShutdownFinished();
 }
 
@@ -337,6 +351,7 @@ void ManagerAbstract::refuseStop(int kind, const char* refusal)
 void ManagerAbstract::stop()
 {
     intern::DiagnosticReporter::checkThread("ManagerAbstract::stop()");
+    const intern::TraceSpan span("request", "stop");
     if (m_engineShutdownFinished)
         return;
     // From inside the engine's busy loop the shutdown would pull the engine

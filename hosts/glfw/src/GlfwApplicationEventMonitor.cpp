@@ -4,6 +4,7 @@
 #include "GlfwLiveWindows.h"
 #include "GlfwWheelEvent.h"
 #include "HostDiagnostics.h"
+#include "HostTrace.h"
 #include "ovsdkglfwhost/GlfwGLDrawArea.h"
 #include "ovsdkglfwhost/GlfwInputMapping.h"
 
@@ -34,10 +35,15 @@ GlfwApplicationEventMonitor::GlfwApplicationEventMonitor(ManagerInterface& manag
       m_engineWasBusy(false)
 {
     hostcommon::setUpHostDiagnostics();
+    hostcommon::beginHostTrace();
     m_loop.addObserver(this);
 }
 
-GlfwApplicationEventMonitor::~GlfwApplicationEventMonitor() { stopMonitoring(); }
+GlfwApplicationEventMonitor::~GlfwApplicationEventMonitor()
+{
+    stopMonitoring();
+    hostcommon::endHostTrace();
+}
 
 bool GlfwApplicationEventMonitor::isReady()
 {

@@ -1,6 +1,7 @@
 #include "ovsdkqthost/QtApplicationEventMonitor.h"
 
 #include "HostDiagnostics.h"
+#include "HostTrace.h"
 #include "QtMouseEvent.h"
 #include "ovsdkqthost/QtGLDrawArea.h"
 #include "ovsdkqthost/QtInputMapping.h"
@@ -101,12 +102,17 @@ QtApplicationEventMonitor::QtApplicationEventMonitor(ManagerInterface& manager)
       m_engineWasBusy(false)
 {
     hostcommon::setUpHostDiagnostics();
+    hostcommon::beginHostTrace();
     QCoreApplication::instance()->installEventFilter(this);
     m_aboutToBlock = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                                       this, [this] { applicationIdle(); });
 }
 
-QtApplicationEventMonitor::~QtApplicationEventMonitor() { stopMonitoring(); }
+QtApplicationEventMonitor::~QtApplicationEventMonitor()
+{
+    stopMonitoring();
+    hostcommon::endHostTrace();
+}
 
 bool QtApplicationEventMonitor::isReady()
 {

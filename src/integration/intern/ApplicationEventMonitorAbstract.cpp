@@ -5,6 +5,7 @@
 #include "integration/StopButtonInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
 #include "integration/intern/Precondition.h"
+#include "integration/intern/TraceRecorder.h"
 #include "ovsdkbase.h"
 #include "ovsdkcommon/AppLock.h"
 #include "util/ScopedExitAction.h"
@@ -59,8 +60,14 @@ void ApplicationEventMonitorAbstract::interrupt()
         return;
     }
     m_interruptIssued = true;
+    const TraceSpan span("request", "interrupt");
+    const TraceAppLock traceLock(AppLock::ImplicitMacroRecording_On);
     const AppLock lock(AppLock::ImplicitMacroRecording_On);
-    OrvUtilInterrupt();
+    {
+        const TraceEngineCall call("OrvUtilInterrupt");
+        OrvUtilInterrupt();
+    }
+    const TraceSpan host("host", "engineInterrupted");
     engineInterrupted();
 }
 
@@ -72,10 +79,12 @@ void ApplicationEventMonitorAbstract::staticProcessBusyEventsCallback(long long 
 void ApplicationEventMonitorAbstract::processWhileBusyCallback()
 {
     DiagnosticReporter::checkThreadIfChecked("The engine's busy-events callback");
+    const TraceSpan span("callback", "busyEvents");
     if (m_engineIsShuttingDown)
         return;
     m_processingBusyEvents = true;
     const ScopedExitAction leaveBusyPass([this] { m_processingBusyEvents = false; });
+    const TraceSpan pass("pass", "busy pass");
     processPendingEvents();
     // An interrupt counts until the end of the pass in which it was issued.
     m_interruptIssued = false;

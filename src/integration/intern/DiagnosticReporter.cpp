@@ -39,7 +39,7 @@ std::atomic<std::thread::id> s_initThread{std::thread::id()};
 
 } // namespace
 
-std::atomic<bool> DiagnosticReporter::s_checkedMode{false};
+std::atomic<unsigned char> DiagnosticReporter::s_watch{0};
 
 void DiagnosticReporter::report(Kind_e kind, const std::string& message)
 {

@@ -39,8 +39,14 @@ public:
     // Hands the report of `kind` with `message` to the handler.
     static void report(Kind_e kind, const std::string& message);
 
-    static bool isCheckedMode() { return s_checkedMode.load(std::memory_order_relaxed); }
-    static void setCheckedMode(bool checked) { s_checkedMode.store(checked, std::memory_order_relaxed); }
+    static bool isCheckedMode() { return (s_watch.load(std::memory_order_relaxed) & Watch_Checked) != 0; }
+    static void setCheckedMode(bool checked) { setWatch(Watch_Checked, checked); }
+    // Whether a trace records (TraceRecorder switches it).
+    static bool isTracing() { return (s_watch.load(std::memory_order_relaxed) & Watch_Tracing) != 0; }
+    static void setTracing(bool tracing) { setWatch(Watch_Tracing, tracing); }
+    // Whether checked mode or a trace watches the boundary: the one load
+    // the hot callbacks make before they take their watched path.
+    static bool isWatched() { return s_watch.load(std::memory_order_relaxed) != 0; }
     static Diagnostics::Handler setHandler(const Diagnostics::Handler& handler);
 
     // The calling thread is the library's from now on.
@@ -55,7 +61,20 @@ public:
     }
 
 private:
-    static std::atomic<bool> s_checkedMode;
+    enum Watch_e
+    {
+        Watch_Checked = 1,
+        Watch_Tracing = 2
+    };
+    static void setWatch(unsigned char bit, bool on)
+    {
+        if (on)
+            s_watch.fetch_or(bit, std::memory_order_relaxed);
+        else
+            s_watch.fetch_and(static_cast<unsigned char>(~bit), std::memory_order_relaxed);
+    }
+
+    static std::atomic<unsigned char> s_watch;
 };
 
 } // namespace intern

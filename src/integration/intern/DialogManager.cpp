@@ -1,5 +1,7 @@
 #include "integration/intern/DialogManager.h"
 
+#include "integration/intern/TraceRecorder.h"
+
 namespace orvane {
 namespace sdk {
 namespace integration {
@@ -14,6 +16,7 @@ void DialogManager::registerDialogLauncher(DialogLauncherInterface* launcher, in
 // The engine is told the dialog was launched even when no launcher was given.
 Boolean_t DialogManager::dialogLaunchCallback(ArbParam_t clientData)
 {
+    const TraceSpan span("callback", "dialogLaunchCallback");
     if (clientData != 0)
         reinterpret_cast<DialogLauncherInterface*>(clientData)->launch();
     return TRUE;

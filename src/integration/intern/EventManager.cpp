@@ -5,6 +5,7 @@
 #include "integration/intern/DiagnosticReporter.h"
 #include "integration/intern/KeyEvent.h"
 #include "integration/intern/MouseEvent.h"
+#include "integration/intern/TraceRecorder.h"
 #include "ovsdkbase.h"
 
 namespace orvane {
@@ -24,25 +25,55 @@ EventManager::IdleEventNotifier::~IdleEventNotifier() { m_monitor->removeOnIdleL
 
 void EventManager::IdleEventNotifier::onIdle(OnIdleObservableInterface&)
 {
+    if (TraceRecorder::isRecording())
+    {
+        const TraceSpan pass("pass", "idle pass");
+        idle<true>();
+        return;
+    }
+    idle<false>();
+}
+
+template <bool Traced>
+void EventManager::IdleEventNotifier::idle()
+{
     m_owner->m_workAreaEventDispatcher.dispatchQueuedEvents();
     if (!m_callbackQueued)
     {
         m_callbackQueued = true;
-        OrvUtilOnIdleQueueAddCallback(&IdleEventNotifier::staticOnIdleQueueCallback,
-                                      reinterpret_cast<long long>(this));
+        tracedEngineCall(Traced, "OrvUtilOnIdleQueueAddCallback", [this] {
+            OrvUtilOnIdleQueueAddCallback(&IdleEventNotifier::staticOnIdleQueueCallback,
+                                          reinterpret_cast<long long>(this));
+        });
     }
-    OrvEngProcessTasksOnIdle();
+    tracedEngineCall(Traced, "OrvEngProcessTasksOnIdle", [] { OrvEngProcessTasksOnIdle(); });
 }
 
 void EventManager::IdleEventNotifier::staticOnIdleQueueCallback(long long clientData)
 {
     DiagnosticReporter::checkThreadIfChecked("The engine's on-idle callback");
     IdleEventNotifier& notifier = *reinterpret_cast<IdleEventNotifier*>(clientData);
-    notifier.m_callbackQueued = false;
-    EventManager& owner = *notifier.m_owner;
-    owner.m_onIdleObservable.notifyOfIdle(owner);
+    if (TraceRecorder::isRecording())
+        notifier.engineIdle<true>();
+    else
+        notifier.engineIdle<false>();
+}
+
+template <bool Traced>
+void EventManager::IdleEventNotifier::engineIdle()
+{
+    const TraceSpanIf<Traced> span("callback", "onIdle");
+    m_callbackQueued = false;
+    EventManager& owner = *m_owner;
+    {
+        const TraceSpanIf<Traced> listeners("host", "idle listeners");
+        owner.m_onIdleObservable.notifyOfIdle(owner);
+    }
     if (!owner.signalOnIdle.empty())
+    {
+        const TraceSpanIf<Traced> slots("host", "signalOnIdle");
         owner.signalOnIdle();
+    }
 }
 
 // --- event manager ------------------------------------------------------------

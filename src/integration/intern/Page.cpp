@@ -4,6 +4,7 @@
 #include "integration/PageChangeListenerInterface.h"
 #include "integration/PageManagerInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
+#include "integration/intern/TraceRecorder.h"
 #include "integration/intern/PageIndex.h"
 #include "integration/intern/Precondition.h"
 #include "ovexception/ExceptionBase.h"
@@ -89,10 +90,15 @@ std::exception_ptr Page::takeAttachFailure() { return std::exchange(m_attachFail
 
 bool Page::redraw()
 {
+    intern::TraceSpan span;
+    if (span.recording())
+        span.begin("request", "redraw", {intern::traceNumber("page", m_uniqueID)});
     if (!becomeCurrentPage())
         return false;
     cancelPendingDamage();
+    const intern::TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
     AppLock lock(AppLock::ImplicitMacroRecording_Off);
+    const intern::TraceEngineCall call("OrvUtilRedraw");
     return OrvUtilRedraw(TRUE) == TRUE;
 }
 
@@ -154,7 +160,9 @@ void Page::setPrintPreviewActive(bool active)
     if (!becomeCurrentPage())
         return;
     {
+        const intern::TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
         AppLock lock(AppLock::ImplicitMacroRecording_Off);
+        const intern::TraceEngineCall call("OrvEngPagePrintPreviewSetActive");
         OrvEngPagePrintPreviewSetActive(active ? TRUE : FALSE);
     }
     m_printPreviewActive = active;
@@ -327,7 +335,13 @@ void Page::damageOnIdle(bool fullDamage)
             "A drawing area whose page is not current was exposed: the engine redraws only the current page, so "
             "its damage is dropped. Make the page current (PageManagerInterface::setCurrentPage) to have it "
             "redrawn.");
+    intern::TraceSpan span;
+    if (span.recording())
+        span.begin("idle", "damage",
+                   {intern::traceNumber("page", m_uniqueID), intern::traceNumber("full", fullDamage)});
+    const intern::TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
     AppLock lock(AppLock::ImplicitMacroRecording_Off);
+    const intern::TraceEngineCall call("OrvEngPageDamaged");
     OrvEngPageDamaged(fullDamage ? TRUE : FALSE, m_uniqueID);
 }
 

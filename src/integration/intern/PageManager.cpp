@@ -12,6 +12,7 @@
 #include "integration/intern/PageStateChanges.h"
 #include "integration/intern/Precondition.h"
 #include "integration/intern/RenderDestinationManager.h"
+#include "integration/intern/TraceRecorder.h"
 #include "ovexception/OutOfMemoryException.h"
 #include "ovsdkcommon/AppLock.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
@@ -71,6 +72,8 @@ void eraseEntryOf(Index& index, const Key& key, const PageInterface& page)
         index.erase(entry);
 }
 
+long long traceID(PageInterface& page) { return page.getUniqueID(); }
+
 } // namespace
 
 PageManager::PageManager(ManagerInterface& manager)
@@ -128,6 +131,7 @@ int PageManager::pageCount() { return m_pageCount; }
 PageInterface& PageManager::addPage(GLDrawAreaInterface* drawArea)
 {
     DiagnosticReporter::checkThread("PageManager::addPage()");
+    const TraceSpan span("request", "addPage");
     PageInterface* page = createPage(drawArea, nullptr);
     if (page == nullptr)
         throw orvane::OutOfMemoryException("Failed to allocate memory for the new page.");
@@ -137,6 +141,9 @@ PageInterface& PageManager::addPage(GLDrawAreaInterface* drawArea)
 void PageManager::deletePage(PageInterface& page)
 {
     DiagnosticReporter::checkThread("PageManager::deletePage()");
+    TraceSpan span;
+    if (span.recording())
+        span.begin("request", "deletePage", {traceNumber("page", traceID(page))});
     requireManaged(page);
     request(Request::Kind_Delete, page);
 }
@@ -145,7 +152,11 @@ PageInterface* PageManager::getCurrentPage()
 {
     // The engine's current page, found by its unique id; a page that has not
     // learnt its id yet is found through the engine's last report.
-    const UniqueID_t id = OrvUtilPageGetUniqueID();
+    UniqueID_t id = 0;
+    {
+        const TraceEngineCall call("OrvUtilPageGetUniqueID");
+        id = OrvUtilPageGetUniqueID();
+    }
     if (m_currentPage != nullptr && m_currentPage->getUniqueID() == id)
         return m_currentPage;
     const auto found = m_pagesByID.find(id);
@@ -155,6 +166,9 @@ PageInterface* PageManager::getCurrentPage()
 void PageManager::setCurrentPage(PageInterface& page)
 {
     DiagnosticReporter::checkThread("PageManager::setCurrentPage()");
+    TraceSpan span;
+    if (span.recording())
+        span.begin("request", "setCurrentPage", {traceNumber("page", traceID(page))});
     // A page the engine is destroying cannot become current again.
     if (isBeingDestroyed(page))
         return;
@@ -202,6 +216,7 @@ PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList
             return nullptr;
         }
         ++m_pageCount;
+        traceCounts();
         failure.add(announce(&PageManagerListenerInterface::pageCreated, signalPageCreated, *page));
     }
     PageInterface* const created = page.release();
@@ -220,7 +235,9 @@ PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList
 
 bool PageManager::createInEngine(PageInterface& page, StringList_pa arguments)
 {
+    const TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
     AppLock lock(AppLock::ImplicitMacroRecording_Off);
+    const TraceEngineCall call("OrvEngPageCreateNew");
     return OrvEngPageCreateNew(page, arguments) == TRUE;
 }
 
@@ -229,6 +246,7 @@ bool PageManager::createInEngine(PageInterface& page, StringList_pa arguments)
 Boolean_t PageManager::onEnginePageCreateCallback(StringList_pa arguments, ArbParam_t clientData)
 {
     DiagnosticReporter::checkThreadIfChecked("The engine's page-create callback");
+    const TraceSpan span("callback", "pageCreate");
     // Exceptions of host code (the factory, page-created listeners and
     // slots) pass through to the engine; only a page the engine refused
     // itself is answered FALSE.
@@ -238,15 +256,25 @@ Boolean_t PageManager::onEnginePageCreateCallback(StringList_pa arguments, ArbPa
 void PageManager::onEnginePageDestroyCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
     PageManager* manager = fromHandle<PageManager>(clientData);
+    TraceSpan span;
     if (PageInterface* page = manager->checkedPage(pageHandle, "page-destroy"))
+    {
+        if (span.recording())
+            span.begin("callback", "pageDestroy", {traceNumber("page", traceID(*page))});
         manager->onEnginePageDestroy(*page);
+    }
 }
 
 void PageManager::onEnginePageNewCurrentCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
     PageManager* manager = fromHandle<PageManager>(clientData);
+    TraceSpan span;
     if (PageInterface* page = manager->checkedPage(pageHandle, "new-current-page"))
+    {
+        if (span.recording())
+            span.begin("callback", "pageNewCurrent", {traceNumber("page", traceID(*page))});
         manager->onEnginePageNewCurrent(*page);
+    }
 }
 
 PageInterface* PageManager::checkedPage(ArbParam_t pageHandle, const char* callback)
@@ -269,6 +297,7 @@ bool PageManager::onEnginePageCreate(StringList_pa arguments)
     if (m_glDrawAreaFactory != nullptr)
     {
         orvane::toolbox::StringList list(arguments);
+        const TraceSpan call("host", "createGLDrawArea");
         drawArea = m_glDrawAreaFactory->createGLDrawArea(list);
     }
     return createPage(drawArea, arguments) != nullptr;
@@ -290,6 +319,7 @@ void PageManager::onEnginePageDestroy(PageInterface& page)
         failure = announceDestruction(page);
     }
     delete &page;
+    traceCounts();
     if (failure)
         std::rethrow_exception(failure);
 }
@@ -413,7 +443,7 @@ bool PageManager::isEngineBusy()
 
 void PageManager::request(Request::Kind_e kind, PageInterface& page)
 {
-    const Request request{kind, &page, false};
+    Request request{kind, &page, false, 0};
     if (m_waitingRequests.empty() && canCarryOut(request))
     {
         carryOut(request);
@@ -421,13 +451,26 @@ void PageManager::request(Request::Kind_e kind, PageInterface& page)
     }
     if (kind == Request::Kind_SetCurrent)
         dropWaitingRequests([](const Request& waiting) { return waiting.kind == Request::Kind_SetCurrent; });
+    if (TraceRecorder::isRecording())
+    {
+        request.traceFlow = TraceRecorder::newFlowId();
+        TraceRecorder::flowStart(requestName(request), request.traceFlow);
+    }
     m_waitingRequests.push_back(request);
+    traceCounts();
     scheduleWaitingRequests();
 }
 
 template <typename Predicate>
 void PageManager::dropWaitingRequests(Predicate drop)
 {
+    if (TraceRecorder::isRecording())
+        for (const Request& waiting : m_waitingRequests)
+            if (waiting.traceFlow != 0 && drop(waiting))
+            {
+                const TraceSpan span("request", "request dropped");
+                TraceRecorder::flowEnd(requestName(waiting), waiting.traceFlow);
+            }
     m_waitingRequests.erase(std::remove_if(m_waitingRequests.begin(), m_waitingRequests.end(), drop),
                             m_waitingRequests.end());
 }
@@ -483,7 +526,13 @@ bool PageManager::carryOutDeletion(const Request& request)
         // Another page became current on the way (a page created from a
         // listener): deleting the current page would delete that one. The
         // deletion waits, first in line.
-        m_waitingRequests.push_front(Request{Request::Kind_Delete, &page, true});
+        Request again{Request::Kind_Delete, &page, true, 0};
+        if (TraceRecorder::isRecording())
+        {
+            again.traceFlow = TraceRecorder::newFlowId();
+            TraceRecorder::flowStart(requestName(again), again.traceFlow);
+        }
+        m_waitingRequests.push_front(again);
         scheduleWaitingRequests();
     }
     else
@@ -511,9 +560,31 @@ void PageManager::carryOutWaitingRequests()
     {
         const Request next = m_waitingRequests.front();
         m_waitingRequests.pop_front();
+        TraceSpan span;
+        if (span.recording())
+        {
+            span.begin("request", "carry out", {traceText("request", requestName(next)),
+                                                traceNumber("page", traceID(*next.page))});
+            if (next.traceFlow != 0)
+                TraceRecorder::flowEnd(requestName(next), next.traceFlow);
+            traceCounts();
+        }
         if (!carryOut(next))
             return;
     }
+}
+
+void PageManager::traceCounts()
+{
+    if (!TraceRecorder::isRecording())
+        return;
+    TraceRecorder::counter("live pages", m_pageCount);
+    TraceRecorder::counter("waiting requests", static_cast<long long>(m_waitingRequests.size()));
+}
+
+const char* PageManager::requestName(const Request& request)
+{
+    return request.kind == Request::Kind_Delete ? "deletePage" : "setCurrentPage";
 }
 
 void PageManager::scheduleWaitingRequests()
@@ -525,15 +596,22 @@ void PageManager::scheduleWaitingRequests()
 void PageManager::activatePageInEngine(PageInterface& page)
 {
     const UniqueID_t id = page.getUniqueID();
-    if (OrvUtilPageGetUniqueID() == id)
-        return;
+    {
+        const TraceEngineCall call("OrvUtilPageGetUniqueID");
+        if (OrvUtilPageGetUniqueID() == id)
+            return;
+    }
+    const TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
     AppLock lock(AppLock::ImplicitMacroRecording_Off);
+    const TraceEngineCall call("OrvUtilPageSetCurrentByUniqueID");
     OrvUtilPageSetCurrentByUniqueID(id);
 }
 
 void PageManager::deleteEngineCurrentPage()
 {
+    const TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
     AppLock lock(AppLock::ImplicitMacroRecording_Off);
+    const TraceEngineCall call("OrvUtilPageDelete");
     OrvUtilPageDelete();
 }
 
@@ -548,9 +626,13 @@ std::exception_ptr PageManager::announce(Announcement announcement, PageSignal& 
 {
     const StackedPage announced(m_pagesAnnounced, page);
     util::FirstException failure;
-    m_listeners.notify([&](PageManagerListenerInterface& listener) {
-        failure.run([&] { (listener.*announcement)(page, *this); });
-    });
+    {
+        const TraceSpan span("host", "page listeners");
+        m_listeners.notify([&](PageManagerListenerInterface& listener) {
+            failure.run([&] { (listener.*announcement)(page, *this); });
+        });
+    }
+    const TraceSpan span("host", "page signal");
     failure.run([&] { signal(page); });
     return failure.get();
 }

@@ -102,6 +102,7 @@ private:
         Kind_e kind;
         PageInterface* page;
         bool retried; // a deletion refused once already
+        unsigned long long traceFlow; // the trace's flow from the request, 0 for none
     };
     // A page made current for a deletion; diverted when the engine made
     // another page current meanwhile.
@@ -110,6 +111,11 @@ private:
         PageInterface* page;
         bool diverted;
     };
+
+    // The trace's counters of live pages and waiting requests.
+    void traceCounts();
+    // The trace's span of carrying out `request`, where its flow ends.
+    static const char* requestName(const Request& request);
 
     static Boolean_t onEnginePageCreateCallback(StringList_pa arguments, ArbParam_t clientData);
     static void onEnginePageDestroyCallback(ArbParam_t pageHandle, ArbParam_t clientData);

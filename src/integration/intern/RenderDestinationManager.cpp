@@ -6,6 +6,7 @@
 #include "integration/PageRenderDeciderInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
 #include "integration/intern/PageIndex.h"
+#include "integration/intern/TraceRecorder.h"
 #include "integration/services/OffscreenImageInterface.h"
 
 #include <cstdint>
@@ -36,7 +37,31 @@ GLContextInterface* imageContext(ArbParam_t imageHandle)
     return image != nullptr ? &image->getGLContext() : nullptr;
 }
 
-bool makeCurrent(GLContextInterface* context) { return context != nullptr && context->makeCurrent(); }
+bool makeCurrent(GLContextInterface* context)
+{
+    if (context == nullptr)
+        return false;
+    const TraceSpan call("host", "makeCurrent");
+    return context->makeCurrent();
+}
+
+bool isValid(GLDrawAreaInterface& drawArea)
+{
+    const TraceSpan call("host", "isValid");
+    return drawArea.isValid();
+}
+
+bool canRender(GLDrawAreaInterface& drawArea)
+{
+    const TraceSpan call("host", "canRender");
+    return drawArea.canRender();
+}
+
+void swapBuffers(GLContextInterface& context)
+{
+    const TraceSpan call("host", "swapBuffers");
+    context.swapBuffers();
+}
 
 void reportNoDrawArea(const char* request)
 {
@@ -46,7 +71,13 @@ void reportNoDrawArea(const char* request)
                                    "area (PageInterface::setDrawArea) or delete it.");
 }
 
-bool releaseCurrent(GLContextInterface* context) { return context != nullptr && context->releaseCurrent(); }
+bool releaseCurrent(GLContextInterface* context)
+{
+    if (context == nullptr)
+        return false;
+    const TraceSpan call("host", "releaseCurrent");
+    return context->releaseCurrent();
+}
 
 } // namespace
 
@@ -58,7 +89,12 @@ RenderDestinationManager::RenderDestinationManager(PageIndex& pages)
       m_frameHandle(noPage()),
       m_frameDrawArea(nullptr),
       m_framePageAlive(false),
-      m_frameReleased(false)
+      m_frameReleased(false),
+      m_tracedFrameSession(0),
+      m_tracedFrameDepth(0),
+      m_tracedFrameHandle(noPage()),
+      m_tracedFrameWidth(0),
+      m_tracedFrameHeight(0)
 {
 }
 
@@ -92,8 +128,9 @@ void RenderDestinationManager::popPageRenderDecider()
 
 Boolean_t RenderDestinationManager::renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
-    DiagnosticReporter::checkThreadIfChecked("The engine's render-query callback");
     RenderDestinationManager& self = manager(clientData);
+    if (DiagnosticReporter::isWatched())
+        return self.watchedQuery(pageHandle);
     if (pageHandle != self.m_keptHandle)
         return query(pageHandle, self);
     GLDrawAreaInterface& drawArea = *self.m_keptDrawArea;
@@ -102,20 +139,17 @@ Boolean_t RenderDestinationManager::renderQueryCallback(ArbParam_t pageHandle, A
 
 Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData)
 {
-    DiagnosticReporter::checkThreadIfChecked("The engine's render-destination callback");
     RenderDestinationManager& self = manager(clientData);
+    if (DiagnosticReporter::isWatched())
+        return self.watchedDestination(renderDest, handle);
     const int previous = self.m_lastRenderDest;
     self.m_lastRenderDest = renderDest;
-    if (handle == self.m_keptHandle)
+    if (handle == self.m_keptHandle && renderDest == RenderDest_Screen)
     {
-        // The checks of checked mode need the answer: they take the general path.
-        if (renderDest == RenderDest_Screen && !DiagnosticReporter::isCheckedMode())
-        {
-            self.m_frameHandle = handle;
-            self.m_frameDrawArea = self.m_keptDrawArea;
-            self.m_framePageAlive = true;
-            return self.m_keptDrawArea->getGLContext().makeCurrent() ? TRUE : FALSE;
-        }
+        self.m_frameHandle = handle;
+        self.m_frameDrawArea = self.m_keptDrawArea;
+        self.m_framePageAlive = true;
+        return self.m_keptDrawArea->getGLContext().makeCurrent() ? TRUE : FALSE;
     }
     // The end acts on the drawing area the screen begin made current; a
     // page that left it meanwhile has released its context already.
@@ -130,8 +164,9 @@ Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_
 
 void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData)
 {
-    DiagnosticReporter::checkThreadIfChecked("The engine's swap-buffers callback");
     RenderDestinationManager& self = manager(clientData);
+    if (DiagnosticReporter::isWatched())
+        return self.watchedSwap(pageHandle);
     // Without a decider of the host's, the frame's buffers are swapped.
     if (pageHandle == self.m_frameHandle && self.m_frameDrawArea != nullptr && self.m_pageRenderDeciders.empty())
     {
@@ -145,8 +180,9 @@ void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbPar
 void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width,
                                                       int* height)
 {
-    DiagnosticReporter::checkThreadIfChecked("The engine's render-destination-size callback");
     RenderDestinationManager& self = manager(clientData);
+    if (DiagnosticReporter::isWatched())
+        return self.watchedSize(pageHandle, width, height);
     if (width == nullptr || height == nullptr)
         return;
     if (pageHandle != self.m_keptHandle)
@@ -165,6 +201,118 @@ void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, Arb
         *height = 1;
 }
 
+// --- watched paths ----------------------------------------------------------
+//
+// The general paths do for the kept page what the short paths do, with the
+// same calls on the host.
+
+Boolean_t RenderDestinationManager::watchedQuery(ArbParam_t pageHandle)
+{
+    DiagnosticReporter::checkThreadIfChecked("The engine's render-query callback");
+    beginTracedFrame(pageHandle);
+    TraceSpan span("callback", "renderQuery");
+    const Boolean_t answer = query(pageHandle, *this);
+    span.close({traceNumber("answer", answer == TRUE)});
+    if (answer != TRUE)
+        endTracedFrame(false, false);
+    return answer;
+}
+
+Boolean_t RenderDestinationManager::watchedDestination(int renderDest, ArbParam_t handle)
+{
+    DiagnosticReporter::checkThreadIfChecked("The engine's render-destination callback");
+    TraceSpan span("callback", "renderDest", {traceNumber("dest", renderDest)});
+    const int previous = m_lastRenderDest;
+    m_lastRenderDest = renderDest;
+    const Boolean_t answer = renderDest == RenderDest_End && handle == m_frameHandle && previous == RenderDest_Screen
+                                 ? endDestination()
+                                 : destination(renderDest, handle, *this, previous);
+    span.close({traceNumber("answer", answer == TRUE)});
+    return answer;
+}
+
+Boolean_t RenderDestinationManager::endDestination()
+{
+    if (m_frameDrawArea == nullptr)
+        return m_frameReleased ? TRUE : FALSE;
+    const TraceSpan call("host", "releaseCurrent");
+    return m_frameDrawArea->getGLContext().releaseCurrent() ? TRUE : FALSE;
+}
+
+void RenderDestinationManager::watchedSwap(ArbParam_t pageHandle)
+{
+    DiagnosticReporter::checkThreadIfChecked("The engine's swap-buffers callback");
+    bool swapped = false;
+    {
+        TraceSpan span("callback", "swapBuffers");
+        swapped = swap(pageHandle, *this);
+        span.close({traceNumber("swapped", swapped)});
+    }
+    if (pageHandle == m_tracedFrameHandle)
+        endTracedFrame(true, swapped);
+}
+
+void RenderDestinationManager::watchedSize(ArbParam_t pageHandle, int* width, int* height)
+{
+    DiagnosticReporter::checkThreadIfChecked("The engine's render-destination-size callback");
+    TraceSpan span("callback", "renderDestSize");
+    if (width == nullptr || height == nullptr)
+        return;
+    if (pageHandle != m_keptHandle)
+    {
+        if (!size(pageHandle, *this, *width, *height))
+            return;
+    }
+    else if (isValid(*m_keptDrawArea))
+    {
+        const TraceSpan call("host", "getSize");
+        m_keptDrawArea->getSize(*width, *height);
+    }
+    else
+        keptPageSize(*width, *height);
+    if (*width < 1)
+        *width = 1;
+    if (*height < 1)
+        *height = 1;
+    span.close({traceNumber("width", *width), traceNumber("height", *height)});
+    if (pageHandle == m_tracedFrameHandle)
+    {
+        m_tracedFrameWidth = *width;
+        m_tracedFrameHeight = *height;
+    }
+}
+
+void RenderDestinationManager::beginTracedFrame(ArbParam_t pageHandle)
+{
+    const unsigned session = TraceRecorder::session();
+    if (session == 0)
+        return;
+    // A frame the engine left without a swap ends here, if it can.
+    if (m_tracedFrameSession != 0)
+        endTracedFrame(true, false);
+    PageInterface* page = fromHandle<PageInterface>(pageHandle);
+    const long long id = page != nullptr && m_pages->isLivePage(page) ? page->getUniqueID() : -1;
+    TraceRecorder::begin("frame", "frame", {traceNumber("page", id)});
+    m_tracedFrameSession = session;
+    m_tracedFrameDepth = TraceRecorder::depth();
+    m_tracedFrameHandle = pageHandle;
+    m_tracedFrameWidth = 0;
+    m_tracedFrameHeight = 0;
+}
+
+void RenderDestinationManager::endTracedFrame(bool drawn, bool swapped)
+{
+    // Only at the depth it was begun at: spans stay strictly nested (a frame
+    // the engine ends inside another callback stays open).
+    if (m_tracedFrameSession == 0)
+        return;
+    if (m_tracedFrameSession == TraceRecorder::session() && TraceRecorder::depth() == m_tracedFrameDepth)
+        TraceRecorder::end({traceNumber("drawn", drawn), traceNumber("swapped", swapped),
+                            traceNumber("width", m_tracedFrameWidth), traceNumber("height", m_tracedFrameHeight)});
+    m_tracedFrameSession = 0;
+    m_tracedFrameHandle = noPage();
+}
+
 // --- general paths ----------------------------------------------------------
 
 Boolean_t RenderDestinationManager::query(ArbParam_t pageHandle, RenderDestinationManager& self)
@@ -176,7 +324,7 @@ Boolean_t RenderDestinationManager::query(ArbParam_t pageHandle, RenderDestinati
         reportNoDrawArea("whether it may draw");
         return FALSE;
     }
-    return self.m_keptDrawArea->isValid() && self.m_keptDrawArea->canRender() ? TRUE : FALSE;
+    return isValid(*self.m_keptDrawArea) && canRender(*self.m_keptDrawArea) ? TRUE : FALSE;
 }
 
 Boolean_t RenderDestinationManager::destination(int renderDest, ArbParam_t handle, RenderDestinationManager& self,
@@ -218,7 +366,7 @@ Boolean_t RenderDestinationManager::destination(int renderDest, ArbParam_t handl
     return ready ? TRUE : FALSE;
 }
 
-void RenderDestinationManager::swap(ArbParam_t pageHandle, RenderDestinationManager& self)
+bool RenderDestinationManager::swap(ArbParam_t pageHandle, RenderDestinationManager& self)
 {
     const bool ofFrame = pageHandle == self.m_frameHandle;
     // The frame's page may be gone: its handle is not followed then.
@@ -229,21 +377,26 @@ void RenderDestinationManager::swap(ArbParam_t pageHandle, RenderDestinationMana
         // Held for the call: the decider may pop itself. It may also have
         // the page deleted: nothing is left to show then.
         const boost::shared_ptr<PageRenderDeciderInterface> decider = self.m_pageRenderDeciders.back();
-        swaps = decider->shouldOpenGLBuffersBeSwapped(*page) && self.m_pages->isLivePage(page);
+        TraceSpan call("host", "shouldOpenGLBuffersBeSwapped");
+        swaps = decider->shouldOpenGLBuffersBeSwapped(*page);
+        call.close({traceNumber("answer", swaps)});
+        swaps = swaps && self.m_pages->isLivePage(page);
     }
     if (!ofFrame)
     {
         GLContextInterface* context = swaps ? self.screenContext(pageHandle) : nullptr;
         if (context != nullptr)
-            context->swapBuffers();
-        return;
+            swapBuffers(*context);
+        return context != nullptr;
     }
     // The frame's picture is in the drawing area its begin made current; a
     // page that left it meanwhile has nothing to show.
     GLDrawAreaInterface* const drawArea = self.m_frameDrawArea;
     self.endFrame();
-    if (swaps && drawArea != nullptr)
-        drawArea->getGLContext().swapBuffers();
+    if (!swaps || drawArea == nullptr)
+        return false;
+    swapBuffers(drawArea->getGLContext());
+    return true;
 }
 
 bool RenderDestinationManager::size(ArbParam_t pageHandle, RenderDestinationManager& self, int& width, int& height)
@@ -253,6 +406,7 @@ bool RenderDestinationManager::size(ArbParam_t pageHandle, RenderDestinationMana
         return false;
     // The page's size is its drawing area's while that is valid; the page
     // itself knows its size without one.
+    const TraceSpan call("host", "getSize");
     page->getSize(width, height);
     return true;
 }
@@ -271,7 +425,7 @@ bool RenderDestinationManager::makeScreenCurrentChecked(ArbParam_t pageHandle)
         reportNoDrawArea("to draw to the screen");
         return false;
     }
-    if (m_keptDrawArea->getGLContext().makeCurrent())
+    if (makeCurrent(&m_keptDrawArea->getGLContext()))
         return true;
     DiagnosticReporter::report(DiagnosticReporter::Kind_RenderMakeCurrentFailed,
                                "GLContextInterface::makeCurrent() answered false for the drawing area of the page "

@@ -40,6 +40,10 @@ class PageIndex;
 // asked for its context at each callback: a host may replace a drawing
 // area's context between frames.
 //
+// While checked mode is on or a trace records, each callback takes its
+// watched path (one check decides it): the general path, with the checks of
+// checked mode and the trace's spans around it and the host calls in it.
+//
 // In checked mode every callback reports a call from another thread, a page
 // handle other than the kept page's is first looked up among the live pages
 // of the page manager, and a stale one is reported and treated as null (the
@@ -94,8 +98,19 @@ private:
     // over without moving them.
     static Boolean_t query(ArbParam_t pageHandle, RenderDestinationManager& self);
     static Boolean_t destination(int renderDest, ArbParam_t handle, RenderDestinationManager& self, int previous);
-    static void swap(ArbParam_t pageHandle, RenderDestinationManager& self);
+    // Whether the buffers were swapped.
+    static bool swap(ArbParam_t pageHandle, RenderDestinationManager& self);
     static bool size(ArbParam_t pageHandle, RenderDestinationManager& self, int& width, int& height);
+    // The watched paths: checked mode's checks, the trace, the general path.
+    Boolean_t watchedQuery(ArbParam_t pageHandle);
+    Boolean_t watchedDestination(int renderDest, ArbParam_t handle);
+    void watchedSwap(ArbParam_t pageHandle);
+    void watchedSize(ArbParam_t pageHandle, int* width, int* height);
+    // The end of the frame's screen begin.
+    Boolean_t endDestination();
+    // The trace's frame span: begun at a render query, ended after the swap.
+    void beginTracedFrame(ArbParam_t pageHandle);
+    void endTracedFrame(bool drawn, bool swapped);
     // The kept page's size when its drawing area is not valid.
     void keptPageSize(int& width, int& height);
     // Makes the page's screen context current, reporting a page without
@@ -131,6 +146,13 @@ private:
     GLDrawAreaInterface* m_frameDrawArea;
     bool m_framePageAlive;
     bool m_frameReleased;
+    // The trace's frame span: the recording and depth it was begun at (0
+    // when none is open), its page and the size the engine was told.
+    unsigned m_tracedFrameSession;
+    int m_tracedFrameDepth;
+    ArbParam_t m_tracedFrameHandle;
+    int m_tracedFrameWidth;
+    int m_tracedFrameHeight;
 };
 
 } // namespace intern

@@ -7,10 +7,13 @@
 #include "integration/PageIterator.h"
 #include "integration/PageManagerInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
+#include "integration/intern/TraceRecorder.h"
 #include "ovsdkbase.h"
 #include "ovsdkcommon/AppLock.h"
 #include "util/ConnectAtBack.h"
 #include "util/ScopedExitAction.h"
+
+#include <algorithm>
 
 namespace orvane {
 namespace sdk {
@@ -34,6 +37,64 @@ int engineButton(MouseEventInterface::MouseButton_e button)
 
 Boolean_t toBoolean(bool value) { return value ? TRUE : FALSE; }
 
+const char* kindName(int kind)
+{
+    switch (kind)
+    {
+    case EventInfo::Kind_ButtonPressed:
+        return "buttonPressed";
+    case EventInfo::Kind_ButtonReleased:
+        return "buttonReleased";
+    case EventInfo::Kind_ButtonDoublePressed:
+        return "buttonDoublePressed";
+    case EventInfo::Kind_MouseMoved:
+        return "mouseMoved";
+    case EventInfo::Kind_KeyPressed:
+        return "keyPressed";
+    case EventInfo::Kind_KeyReleased:
+        return "keyReleased";
+    default:
+        return "drag";
+    }
+}
+
+// The trace's flow of the `index`th event a registration queued.
+unsigned long long inputFlow(long long serial, long long index)
+{
+    return (static_cast<unsigned long long>(serial) << 32) + static_cast<unsigned long long>(index) + 1;
+}
+
+// The span of one event handed to the engine, where its flow ends; nothing
+// for an event queued before the recording, nothing at all untraced.
+template <bool Traced>
+class DispatchSpan;
+
+template <>
+class DispatchSpan<false>
+{
+public:
+    DispatchSpan(unsigned long long, const EventInfo&) {}
+    void close(bool) {}
+};
+
+template <>
+class DispatchSpan<true>
+{
+public:
+    DispatchSpan(unsigned long long flow, const EventInfo& info)
+        : m_span("input", "input.dispatch",
+                 {traceText("kind", kindName(info.kind)), traceNumber("x", info.x), traceNumber("y", info.y),
+                  traceNumber("buttonOrKey", info.buttonOrKey)})
+    {
+        if (flow != 0)
+            TraceRecorder::flowEnd("input", flow);
+    }
+    void close(bool interrupted) { m_span.close({traceNumber("interrupted", interrupted)}); }
+
+private:
+    TraceSpan m_span;
+};
+
 } // namespace
 
 std::array<bool, 4> WorkAreaEventDispatcher::s_mouseButtonStates = {};
@@ -47,7 +108,8 @@ WorkAreaEventDispatcher::WorkAreaEventDispatcher(PageManagerInterface& pageManag
       m_isDispatching(false),
       m_heldButton(NoButton),
       m_lastDispatchedEvent{0, 0, 0, 0, false, false, false},
-      m_currentPage(nullptr)
+      m_currentPage(nullptr),
+      m_registrationsMade(0)
 {
     pageManager.addListener(this);
     m_connections.add(monitor.connectMouseButtonStateChanged(&WorkAreaEventDispatcher::recordMouseButtonState));
@@ -96,7 +158,8 @@ void WorkAreaEventDispatcher::showsPage(GLDrawAreaInterface& drawArea)
         ++registration->pages;
         return;
     }
-    std::unique_ptr<Registration> registration(new Registration{&drawArea, EventQueue(InitialQueueCapacity), 1});
+    std::unique_ptr<Registration> registration(
+        new Registration{&drawArea, EventQueue(InitialQueueCapacity), 1, ++m_registrationsMade, 0, 0, 0});
     m_byMouseSource[&drawArea] = registration.get();
     m_byKeySource[&drawArea] = registration.get();
     m_registrations[&drawArea] = std::move(registration);
@@ -109,6 +172,8 @@ void WorkAreaEventDispatcher::showsPageNoMore(GLDrawAreaInterface& drawArea)
     Registration* registration = findRegistration(&drawArea);
     if (registration == nullptr || --registration->pages > 0)
         return;
+    if (TraceRecorder::isRecording())
+        traceDropped(*registration, "drawing area shows no page");
     m_byMouseSource.erase(&drawArea);
     m_byKeySource.erase(&drawArea);
     m_registrations.erase(&drawArea);
@@ -183,6 +248,8 @@ void WorkAreaEventDispatcher::currentPageChanged(PageInterface&, PageManagerInte
         if (queue.empty())
             continue;
         dropped += queue.size();
+        if (TraceRecorder::isRecording())
+            traceDropped(*entry.second, "page not current");
         queue.clear();
     }
     if (dropped > 0)
@@ -268,10 +335,65 @@ void WorkAreaEventDispatcher::queue(Registration* registration, const EventInfo&
 {
     if (registration == nullptr)
         return;
-    EventQueue& queue = registration->queue;
+    if (TraceRecorder::isRecording())
+        return traceQueued(*registration, info);
+    push(registration->queue, info);
+}
+
+void WorkAreaEventDispatcher::push(EventQueue& queue, const EventInfo& info)
+{
     if (queue.full())
         queue.set_capacity(2 * queue.capacity());
     queue.push_back(info);
+}
+
+void WorkAreaEventDispatcher::traceQueued(Registration& registration, const EventInfo& info)
+{
+    push(registration.queue, info);
+    const unsigned session = TraceRecorder::session();
+    if (registration.traceSession != session)
+    {
+        registration.traceSession = session;
+        registration.firstTraced = registration.queued;
+    }
+    ++registration.queued;
+    const TraceSpan span("input", kindName(info.kind),
+                         {traceNumber("area", static_cast<long long>(registration.serial)), traceNumber("x", info.x),
+                          traceNumber("y", info.y), traceNumber("buttonOrKey", info.buttonOrKey)});
+    TraceRecorder::flowStart("input", inputFlow(registration.serial, registration.queued - 1));
+    traceQueuedCount();
+}
+
+long long WorkAreaEventDispatcher::frontFlow(GLDrawAreaInterface* drawArea)
+{
+    const Registration* registration = findRegistration(drawArea);
+    if (registration == nullptr || registration->queue.empty() ||
+        registration->traceSession != TraceRecorder::session())
+        return 0;
+    const long long index = registration->queued - static_cast<long long>(registration->queue.size());
+    return index >= registration->firstTraced ? static_cast<long long>(inputFlow(registration->serial, index)) : 0;
+}
+
+void WorkAreaEventDispatcher::traceDropped(const Registration& registration, const char* reason)
+{
+    const std::size_t count = registration.queue.size();
+    if (count == 0)
+        return;
+    const TraceSpan span("input", "input.drop",
+                         {traceText("reason", reason), traceNumber("events", static_cast<long long>(count))});
+    if (registration.traceSession != TraceRecorder::session())
+        return;
+    const long long first = registration.queued - static_cast<long long>(count);
+    for (long long index = std::max(first, registration.firstTraced); index < registration.queued; ++index)
+        TraceRecorder::flowEnd("input", inputFlow(registration.serial, index));
+}
+
+void WorkAreaEventDispatcher::traceQueuedCount()
+{
+    std::size_t queued = 0;
+    for (const auto& entry : m_registrations)
+        queued += entry.second->queue.size();
+    TraceRecorder::counter("queued input", static_cast<long long>(queued));
 }
 
 // --- dispatch -----------------------------------------------------------------
@@ -282,7 +404,15 @@ void WorkAreaEventDispatcher::dispatchQueuedEvents()
         return;
     m_isDispatching = true;
     const ScopedExitAction endDispatch([this] { m_isDispatching = false; });
+    if (TraceRecorder::isRecording())
+        dispatchQueue<true>();
+    else
+        dispatchQueue<false>();
+}
 
+template <bool Traced>
+void WorkAreaEventDispatcher::dispatchQueue()
+{
     GLDrawAreaInterface* drawArea = currentDrawArea();
     // The queue is looked up again for every event: while the engine handles
     // one, the host may take the drawing area off its page, and the queue
@@ -290,20 +420,28 @@ void WorkAreaEventDispatcher::dispatchQueuedEvents()
     for (EventQueue* queue = findQueue(drawArea); queue != nullptr && !queue->empty(); queue = findQueue(drawArea))
     {
         EventInfo info = queue->front();
+        DispatchSpan<Traced> span(Traced ? static_cast<unsigned long long>(frontFlow(drawArea)) : 0, info);
         queue->pop_front();
         beforeDispatch(*drawArea, info);
         bool interrupted = false;
         if (info.kind != EventInfo::Kind_KeyReleased && translateEvent(info))
-            interrupted = dispatchToEngine(info);
+            interrupted = Traced ? tracedDispatchToEngine(info) : dispatchToEngine(info);
         afterDispatch(*drawArea, info);
+        span.close(interrupted);
         if (interrupted)
         {
             m_heldButton = NoButton;
-            if (EventQueue* rest = findQueue(drawArea))
-                rest->clear();
+            if (Registration* rest = findRegistration(drawArea))
+            {
+                if (Traced)
+                    traceDropped(*rest, "engine interrupted");
+                rest->queue.clear();
+            }
             return;
         }
     }
+    if (Traced)
+        traceQueuedCount();
 }
 
 bool WorkAreaEventDispatcher::translateEvent(EventInfo& info)
@@ -355,6 +493,7 @@ void WorkAreaEventDispatcher::releaseLostButton()
     // Where and with which modifiers the engine saw the button last; no
     // interrupt query and no signal for a made-up event.
     const EventInfo& last = m_lastDispatchedEvent;
+    const TraceEngineCall call("OrvUtilDispatchWorkAreaEvent");
     OrvUtilDispatchWorkAreaEvent(last.x, last.y, m_heldButton, EventInfo::Kind_ButtonReleased, toBoolean(last.shift),
                                  toBoolean(last.alt), toBoolean(last.control));
     m_heldButton = NoButton;
@@ -375,6 +514,20 @@ void WorkAreaEventDispatcher::afterDispatch(GLDrawAreaInterface& drawArea, const
         m_observer->afterDispatch(drawArea, info);
     if (m_signalsConnected)
         signalAfterDispatch(drawArea, info);
+}
+
+bool WorkAreaEventDispatcher::tracedDispatchToEngine(const EventInfo& info)
+{
+    m_lastDispatchedEvent = info;
+    {
+        const TraceEngineCall call("OrvUtilDispatchWorkAreaEvent");
+        OrvUtilDispatchWorkAreaEvent(info.x, info.y, info.buttonOrKey, info.kind, toBoolean(info.shift),
+                                     toBoolean(info.alt), toBoolean(info.control));
+    }
+    const TraceAppLock traceLock(AppLock::ImplicitMacroRecording_On);
+    const AppLock lock(AppLock::ImplicitMacroRecording_On);
+    const TraceEngineCall call("OrvUtilInterruptIsSet");
+    return OrvUtilInterruptIsSet() == TRUE;
 }
 
 bool WorkAreaEventDispatcher::dispatchToEngine(const EventInfo& info)

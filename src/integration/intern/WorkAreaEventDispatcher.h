@@ -139,6 +139,15 @@ private:
         GLDrawAreaInterface* drawArea;
         EventQueue queue;
         int pages;
+        // For the trace: the registration's number, the events it queued
+        // while a recording ran, and the first of them queued while the
+        // recording `traceSession` ran (the flows of earlier ones are not in
+        // the recording). Within a recording every event is counted, so the
+        // counted events still queued are the last ones.
+        long long serial;
+        long long queued;
+        unsigned traceSession;
+        long long firstTraced;
     };
 
     void showsPage(GLDrawAreaInterface& drawArea);
@@ -146,6 +155,13 @@ private:
     void queueMouseEvent(MouseEventInterface& event, MouseEventObservableInterface& source, int kind);
     void queueKeyEvent(KeyEventInterface& event, KeyEventObservableInterface& source, int kind);
     void queue(Registration* registration, const EventInfo& info);
+    static void push(EventQueue& queue, const EventInfo& info);
+    // The trace of input: an event queued (and recorded), the flow of the front event of
+    // `drawArea`'s queue (0 for none), the events of a queue dropped.
+    void traceQueued(Registration& registration, const EventInfo& info);
+    long long frontFlow(GLDrawAreaInterface* drawArea);
+    void traceDropped(const Registration& registration, const char* reason);
+    void traceQueuedCount();
     // Null for a drawing area that shows no page.
     Registration* findRegistration(GLDrawAreaInterface* drawArea);
     // Throws std::bad_cast when `source` is not a drawing area.
@@ -159,7 +175,11 @@ private:
     void releaseLostButton();
     bool wasHeldButtonReleasedUnseen();
     // Hands `info` to the engine; true when the engine reports an interrupt.
+    // The dispatch of the current page's queue, recorded when `Traced`.
+    template <bool Traced>
+    void dispatchQueue();
     bool dispatchToEngine(const EventInfo& info);
+    bool tracedDispatchToEngine(const EventInfo& info);
     void beforeDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info);
     void afterDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info);
 
@@ -181,6 +201,7 @@ private:
     // modifiers serve a made-up release.
     EventInfo m_lastDispatchedEvent;
     PageInterface* m_currentPage;
+    long long m_registrationsMade;
 
     // Indexed by button number (0 to 3); other buttons are not followed.
     static std::array<bool, 4> s_mouseButtonStates;

@@ -1,5 +1,6 @@
 #include "integration/services/CursorShapeServiceAbstract.h"
 
+#include "integration/intern/TraceRecorder.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
 namespace orvane {
@@ -34,6 +35,7 @@ void CursorShapeServiceAbstract::makeCurrent()
 // whichever object is current.
 void CursorShapeServiceAbstract::baseCursorStyleCallback(CursorStyle_e style, ArbParam_t renderHandle, ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "baseCursorStyleCallback");
     if (renderHandle == 0 || !m_currentInstance)
         return;
     if (style == m_currentCursorStyle && renderHandle == m_currentRenderHandle)
@@ -45,6 +47,7 @@ void CursorShapeServiceAbstract::baseCursorStyleCallback(CursorStyle_e style, Ar
 
 void CursorShapeServiceAbstract::waitCursorStateCallback(Boolean_t activate, ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "waitCursorStateCallback");
     if (m_currentInstance)
         m_currentInstance->showWaitCursor(activate == TRUE);
 }

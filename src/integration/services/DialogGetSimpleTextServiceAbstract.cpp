@@ -1,5 +1,6 @@
 #include "integration/services/DialogGetSimpleTextServiceAbstract.h"
 
+#include "integration/intern/TraceRecorder.h"
 #include "integration/services/intern/EngineText.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
@@ -35,6 +36,7 @@ void DialogGetSimpleTextServiceAbstract::makeCurrent()
 Boolean_t DialogGetSimpleTextServiceAbstract::dialogGetSimpleTextBoxCallback(const char* instructions, char** text,
                                                                              Boolean_t useText, ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "dialogGetSimpleTextBoxCallback");
     if (!m_currentInstance || !text)
         return FALSE;
     std::string result;

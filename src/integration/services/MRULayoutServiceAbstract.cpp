@@ -1,5 +1,6 @@
 #include "integration/services/MRULayoutServiceAbstract.h"
 
+#include "integration/intern/TraceRecorder.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
 namespace orvane {
@@ -30,6 +31,7 @@ void MRULayoutServiceAbstract::makeCurrent()
 // A null name names no layout: the host is not told.
 void MRULayoutServiceAbstract::static_updateMRULayoutCallback(const char* layoutFileName, ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "static_updateMRULayoutCallback");
     if (m_currentInstance && layoutFileName)
         m_currentInstance->updateMRULayout(layoutFileName);
 }

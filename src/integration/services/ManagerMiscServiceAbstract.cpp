@@ -1,5 +1,6 @@
 #include "integration/services/ManagerMiscServiceAbstract.h"
 
+#include "integration/intern/TraceRecorder.h"
 #include "integration/services/intern/EngineText.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
@@ -61,12 +62,14 @@ ManagerMiscServiceInterface* ManagerMiscServiceAbstract::getCurrentInstance()
 
 void ManagerMiscServiceAbstract::staticDotPitchCallback(ArbParam_t, double* dotPitchX, double* dotPitchY)
 {
+    const integration::intern::TraceSpan span("callback", "staticDotPitchCallback");
     if (m_currentInstance)
         m_currentInstance->getDotPitch(dotPitchX, dotPitchY);
 }
 
 void ManagerMiscServiceAbstract::staticScreenSizeCallback(ArbParam_t, int* width, int* height)
 {
+    const integration::intern::TraceSpan span("callback", "staticScreenSizeCallback");
     if (m_currentInstance)
         m_currentInstance->getScreenSize(width, height);
 }
@@ -74,6 +77,7 @@ void ManagerMiscServiceAbstract::staticScreenSizeCallback(ArbParam_t, int* width
 void ManagerMiscServiceAbstract::staticKeyStateCallback(ArbParam_t, Boolean_t* shift, Boolean_t* alt,
                                                         Boolean_t* control)
 {
+    const integration::intern::TraceSpan span("callback", "staticKeyStateCallback");
     if (!m_currentInstance)
         return;
     const int modifiers = m_currentInstance->getKeyboardModifiers();
@@ -84,6 +88,7 @@ void ManagerMiscServiceAbstract::staticKeyStateCallback(ArbParam_t, Boolean_t* s
 
 Boolean_t ManagerMiscServiceAbstract::staticMouseButtonStateCallback(int button, ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "staticMouseButtonStateCallback");
     if (!m_currentInstance)
         return FALSE;
     return m_currentInstance->isMouseButtonPressed(engineMouseButton(button)) ? TRUE : FALSE;
@@ -91,6 +96,7 @@ Boolean_t ManagerMiscServiceAbstract::staticMouseButtonStateCallback(int button,
 
 const char* ManagerMiscServiceAbstract::staticOpenGLVersionStringCallback(ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "staticOpenGLVersionStringCallback");
     if (!m_currentInstance)
         return nullptr;
     return intern::toEngineText(m_currentInstance->getOpenGLVersionString(), "OpengGL Version String");

@@ -1,5 +1,6 @@
 #include "integration/services/MessageBoxServiceAbstract.h"
 
+#include "integration/intern/TraceRecorder.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
 namespace orvane {
@@ -30,6 +31,7 @@ void MessageBoxServiceAbstract::makeCurrent()
 MessageBoxReply_e MessageBoxServiceAbstract::dialogMessageBoxCallback(const char* message, MessageBoxType_e type,
                                                                       ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "dialogMessageBoxCallback");
     if (!m_currentInstance)
         return MessageBoxReply_Invalid;
     return m_currentInstance->showMessageBox(message, type);

@@ -1,5 +1,6 @@
 #include "integration/services/OffscreenImageServiceAbstract.h"
 
+#include "integration/intern/TraceRecorder.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 #include "ovexception/ExceptionBase.h"
 
@@ -58,6 +59,7 @@ void OffscreenImageServiceAbstract::makeCurrent()
 Boolean_t OffscreenImageServiceAbstract::static_ImageCreateCallback(int width, int height, ExportRegion_e region,
                                                                    ArbParam_t, ArbParam_t* imageHandle)
 {
+    const integration::intern::TraceSpan span("callback", "static_ImageCreateCallback");
     if (!m_currentInstance || !imageHandle)
         return FALSE;
     bool result = false;
@@ -102,6 +104,7 @@ Boolean_t OffscreenImageServiceAbstract::static_ImageCreateCallback(int width, i
 
 void OffscreenImageServiceAbstract::static_ImageDestroyCallback(ArbParam_t imageHandle, ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "static_ImageDestroyCallback");
     if (m_currentInstance && imageHandle != 0)
         m_currentInstance->destroyImage(imageHandle);
 }
@@ -110,6 +113,7 @@ Boolean_t OffscreenImageServiceAbstract::static_ImageGetRGBRowCallback(ArbParam_
                                                                       unsigned char* red, unsigned char* green,
                                                                       unsigned char* blue)
 {
+    const integration::intern::TraceSpan span("callback", "static_ImageGetRGBRowCallback");
     if (!m_currentInstance)
         return FALSE;
     return m_currentInstance->getRGBRow(imageHandle, row, red, green, blue) ? TRUE : FALSE;

@@ -1,5 +1,6 @@
 #include "integration/services/ProgressStatusServiceAbstract.h"
 
+#include "integration/intern/TraceRecorder.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
 namespace orvane {
@@ -31,24 +32,28 @@ void ProgressStatusServiceAbstract::makeCurrent()
 
 void ProgressStatusServiceAbstract::static_StatusLineCallback(const char* text, ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "static_StatusLineCallback");
     if (m_currentInstance)
         m_currentInstance->setStatusLine(text);
 }
 
 void ProgressStatusServiceAbstract::static_ProgressMonitorCallback(int percentDone, ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "static_ProgressMonitorCallback");
     if (m_currentInstance)
         m_currentInstance->updateProgressMonitor(percentDone);
 }
 
 void ProgressStatusServiceAbstract::static_ProgressMonitorStartCallback(Boolean_t first, Boolean_t second, ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "static_ProgressMonitorStartCallback");
     if (m_currentInstance)
         m_currentInstance->startProgressMonitor(first == TRUE, second == TRUE);
 }
 
 void ProgressStatusServiceAbstract::static_ProgressMonitorFinishCallback(ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "static_ProgressMonitorFinishCallback");
     if (m_currentInstance)
         m_currentInstance->finishProgressMonitor();
 }

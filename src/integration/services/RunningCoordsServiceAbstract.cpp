@@ -1,5 +1,6 @@
 #include "integration/services/RunningCoordsServiceAbstract.h"
 
+#include "integration/intern/TraceRecorder.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
 namespace orvane {
@@ -29,6 +30,7 @@ void RunningCoordsServiceAbstract::makeCurrent()
 
 void RunningCoordsServiceAbstract::static_StatusLineCoordsCallback(const char* first, const char* second, ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "static_StatusLineCoordsCallback");
     if (m_currentInstance)
         static_cast<RunningCoordsServiceInterface*>(m_currentInstance)->showRunningCoordinates(first, second);
 }

@@ -1,5 +1,6 @@
 #include "integration/services/SelectRegionServiceAbstract.h"
 
+#include "integration/intern/TraceRecorder.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
 namespace orvane {
@@ -30,6 +31,7 @@ void SelectRegionServiceAbstract::makeCurrent()
 void SelectRegionServiceAbstract::selectItemsInRectCallback(double x1, double y1, double x2, double y2, Boolean_t flag,
                                                             ArbParam_t)
 {
+    const integration::intern::TraceSpan span("callback", "selectItemsInRectCallback");
     if (m_currentInstance)
         m_currentInstance->selectItemsInRect(x1, y1, x2, y2, flag == TRUE);
 }

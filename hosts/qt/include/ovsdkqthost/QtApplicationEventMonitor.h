@@ -30,6 +30,9 @@
 //   stays as it is) and, unless the application installed a handler of its
 //   own before, a handler that prints the first report of each identifier
 //   to standard error and drops the later ones.
+// - The boundary trace (integration/Trace.h): when the environment variable
+//   ORVANE_TRACE names a file and no recording runs, construction starts
+//   one into that file and destruction ends it (after the manager's stop()).
 // Leaves to the application: registering stop buttons (QtStopButton) and,
 // in a subclass, engineInterrupted() (here it does nothing). Construct it
 // after the manager and before init(), after the QApplication.

@@ -1,0 +1,177 @@
+#ifndef ORVANE_INTEGRATION_INTERN_TRACERECORDER_H
+#define ORVANE_INTEGRATION_INTERN_TRACERECORDER_H
+
+#include "integration/Trace.h"
+#include "integration/intern/DiagnosticReporter.h"
+
+#include <atomic>
+#include <cstddef>
+#include <initializer_list>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+namespace intern {
+
+// One argument of a trace event: a number, or a text when `text` is set.
+struct TraceArg
+{
+    const char* key;
+    long long number;
+    const char* text;
+};
+
+inline TraceArg traceNumber(const char* key, long long number) { return TraceArg{key, number, nullptr}; }
+inline TraceArg traceText(const char* key, const char* text) { return TraceArg{key, 0, text != nullptr ? text : ""}; }
+
+// The library's side of Trace: the recording of boundary events into a
+// buffer per thread, handed to the host's sink. Every recording function
+// does nothing while no recording runs; callers on hot paths ask
+// isRecording() once per crossing (one load, shared with checked mode) and
+// take a path that records everything nested under that one check.
+class TraceRecorder
+{
+public:
+    TraceRecorder() = delete;
+
+    static bool isRecording() { return DiagnosticReporter::isTracing(); }
+    // The running recording's number, 0 while none runs: a span begun in one
+    // recording is not ended in another.
+    static unsigned session() { return s_session.load(std::memory_order_acquire); }
+
+    static bool start(const Trace::Sink& sink, std::size_t bufferBytes);
+    static void stop();
+
+    // Categories, names and argument keys are the library's own literals, written
+    // as they are; text arguments are escaped.
+    static void begin(const char* category, const char* name, std::initializer_list<TraceArg> args = {});
+    static void end(std::initializer_list<TraceArg> args = {});
+    static void instant(const char* category, const char* name, std::initializer_list<TraceArg> args = {});
+    static void counter(const char* name, long long value);
+    // A flow's start and end, bound to the span enclosing them. Flows
+    // numbered before the recording started (newFlowId()) do not end in it.
+    static void flowStart(const char* name, unsigned long long id);
+    static void flowEnd(const char* name, unsigned long long id);
+    static unsigned long long newFlowId();
+
+    // Spans open on the calling thread, and application locks among them.
+    static int depth();
+    static int lockDepth();
+    static void lockTaken(int value);
+    static void lockReleased();
+
+private:
+    static std::atomic<unsigned> s_session;
+};
+
+// A span of the calling thread for the lifetime of the object, when a
+// recording runs at its construction; it ends also when an exception passes.
+// Arguments that cost something to compute are given to begin() or close()
+// once recording() says they are wanted.
+class TraceSpan
+{
+public:
+    // Begins nothing yet.
+    TraceSpan() : m_session(TraceRecorder::session()), m_begun(false) {}
+    TraceSpan(const char* category, const char* name, std::initializer_list<TraceArg> args = {})
+        : m_session(TraceRecorder::session()), m_begun(false)
+    {
+        begin(category, name, args);
+    }
+    ~TraceSpan() { close(); }
+    TraceSpan(const TraceSpan&) = delete;
+    TraceSpan& operator=(const TraceSpan&) = delete;
+
+    // Whether a recording ran at the construction.
+    bool recording() const { return m_session != 0; }
+    void begin(const char* category, const char* name, std::initializer_list<TraceArg> args = {})
+    {
+        if (m_session == 0 || m_begun)
+            return;
+        TraceRecorder::begin(category, name, args);
+        m_begun = true;
+    }
+    // Ends the span now, with `args` added to it.
+    void close(std::initializer_list<TraceArg> args = {})
+    {
+        if (m_begun && m_session == TraceRecorder::session())
+            TraceRecorder::end(args);
+        m_begun = false;
+    }
+
+private:
+    unsigned m_session;
+    bool m_begun;
+};
+
+// A TraceSpan on a path that asked isRecording() once already and was
+// compiled for its answer: nothing at all when not `Traced`.
+template <bool Traced>
+class TraceSpanIf;
+
+template <>
+class TraceSpanIf<false>
+{
+public:
+    TraceSpanIf(const char*, const char*, std::initializer_list<TraceArg> = {}) {}
+    void close(std::initializer_list<TraceArg> = {}) {}
+};
+
+template <>
+class TraceSpanIf<true> : public TraceSpan
+{
+public:
+    using TraceSpan::TraceSpan;
+};
+
+// An engine call: its span carries the depth of the application lock.
+class TraceEngineCall : public TraceSpan
+{
+public:
+    explicit TraceEngineCall(const char* function)
+    {
+        if (recording())
+            begin("engine", function, {traceNumber("lock", TraceRecorder::lockDepth())});
+    }
+};
+
+// Calls `call`, an engine call, inside its span when `traced`: for a path
+// that asked isRecording() once already.
+template <typename Call>
+auto tracedEngineCall(bool traced, const char* function, Call call) -> decltype(call())
+{
+    if (!traced)
+        return call();
+    const TraceEngineCall span(function);
+    return call();
+}
+
+// An application lock taken by the library: a span around the engine calls
+// it brackets. Constructed before the lock, destroyed after it.
+class TraceAppLock : public TraceSpan
+{
+public:
+    explicit TraceAppLock(int value) : m_taken(false)
+    {
+        if (!recording())
+            return;
+        begin("engine", "AppLock", {traceNumber("value", value), traceNumber("lock", TraceRecorder::lockDepth())});
+        TraceRecorder::lockTaken(value);
+        m_taken = true;
+    }
+    ~TraceAppLock()
+    {
+        if (m_taken)
+            TraceRecorder::lockReleased();
+    }
+
+private:
+    bool m_taken;
+};
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_INTERN_TRACERECORDER_H

@@ -1,0 +1,316 @@
+// The boundary trace read back as a host writer's tool reads it: sessions
+// on the simulated engine recorded, then parsed with nlohmann-json by the
+// summary tool's reader, which also checks the document's form.
+#include "TraceAnalysis.h"
+#include "integration/InterruptedPlotRepairer.h"
+#include "integration/PageInterface.h"
+#include "integration/Trace.h"
+#include "ovsdkbase/SimulatedEngine.h"
+#include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
+#include "support/RunningHost.h"
+
+#include <boost/make_shared.hpp>
+#include <gtest/gtest.h>
+
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace orvane {
+namespace test {
+namespace {
+
+using sdk::integration::MouseEventInterface;
+using sdk::integration::PageInterface;
+using sdk::integration::Trace;
+using sdk::ui::common::processIdleActions;
+using tracesummary::Flow;
+using tracesummary::Span;
+using tracesummary::TraceAnalysis;
+
+class TraceTest : public RunningHost
+{
+protected:
+    ~TraceTest() override { Trace::stop(); }
+
+    // Records from now into `text`, in pieces of at most `bufferBytes`.
+    void record(std::size_t bufferBytes = Trace::MinimumBufferBytes)
+    {
+        text.clear();
+        ASSERT_TRUE(Trace::start(
+            [this](const char* data, std::size_t size) {
+                text.append(data, size);
+                ++pieces;
+            },
+            bufferBytes));
+    }
+
+    TraceAnalysis finish()
+    {
+        Trace::stop();
+        return TraceAnalysis::fromText(text);
+    }
+
+    // Every span closed inside the span around it, no problem in the
+    // document; every frame names its page and size.
+    static void expectWellFormed(const TraceAnalysis& trace)
+    {
+        EXPECT_EQ(std::vector<std::string>(), trace.problems());
+        EXPECT_TRUE(trace.openSpans().empty());
+        for (const Span& span : trace.spans())
+        {
+            EXPECT_LE(span.begin, span.end) << span.name;
+            if (span.parent >= 0)
+            {
+                const Span& parent = trace.spans()[static_cast<std::size_t>(span.parent)];
+                EXPECT_TRUE(parent.begin <= span.begin && span.end <= parent.end) << span.name << " in " << parent.name;
+            }
+            if (span.name == "frame")
+            {
+                EXPECT_GE(span.number("page"), 0);
+                if (span.number("drawn") == 1 && span.number("swapped") == 1)
+                {
+                    EXPECT_GT(span.number("width"), 0);
+                }
+            }
+        }
+    }
+
+    static const Span& spanOf(const TraceAnalysis& trace, long long index)
+    {
+        return trace.spans().at(static_cast<std::size_t>(index));
+    }
+
+    // Whether `span` lies inside a span named `name`.
+    static bool inside(const TraceAnalysis& trace, const Span& span, const std::string& name)
+    {
+        for (long long at = span.parent; at >= 0; at = spanOf(trace, at).parent)
+            if (spanOf(trace, at).name == name)
+                return true;
+        return false;
+    }
+
+    std::string text;
+    int pieces = 0;
+};
+
+// Random sessions of host requests, input, frames, busy operations and
+// engine page operations, requests made from inside the busy loop: the
+// document is well formed, small buffers and all, and agrees with what the
+// host saw.
+TEST_F(TraceTest, RandomSessionsLeaveAWellFormedTraceThatAgreesWithTheHost)
+{
+    pages().pushPageRenderDecider(boost::make_shared<sdk::integration::InterruptedPlotRepairer>());
+    for (unsigned seed = 1; seed <= 3; ++seed)
+    {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(seed);
+        const auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+        record();
+        TestDrawArea* areas[] = {&areaA, &areaB};
+        const int swapsBefore = areaA.context.count(TestGLContext::Call_SwapBuffers) +
+                                areaB.context.count(TestGLContext::Call_SwapBuffers);
+        const auto anyPage = [&]() -> PageInterface* {
+            std::vector<PageInterface*> all;
+            for (auto it = pages().getPageIterator(); it.hasNext();)
+                all.push_back(&it.next());
+            return all.empty() ? nullptr : all[static_cast<std::size_t>(pick(static_cast<int>(all.size())))];
+        };
+        const auto input = [&]() {
+            TestDrawArea& area = *areas[pick(2)];
+            const int x = pick(600);
+            const int y = pick(400);
+            switch (pick(4))
+            {
+            case 0:
+                area.simulatePress(MouseEventInterface::MouseButton_1, x, y);
+                break;
+            case 1:
+                area.simulateMove(x, y);
+                break;
+            case 2:
+                area.simulateRelease(MouseEventInterface::MouseButton_1, x, y);
+                break;
+            default:
+                area.simulateKeyPress('a' + pick(26));
+            }
+        };
+        for (int step = 0; step < 300; ++step)
+        {
+            PageInterface* page = anyPage();
+            switch (pick(10))
+            {
+            case 0:
+                if (pages().pageCount() < 4)
+                    pages().addPage(areas[pick(2)]);
+                break;
+            case 1:
+                if (page != nullptr && pages().pageCount() > 1)
+                    pages().deletePage(*page);
+                break;
+            case 2:
+                if (page != nullptr)
+                    pages().setCurrentPage(*page);
+                break;
+            case 3:
+                sim::setFrameBusySteps(pick(2));
+                sim::drawCurrentPage();
+                break;
+            case 4:
+            case 5:
+                input();
+                break;
+            case 6:
+                reportIdle();
+                processIdleActions();
+                break;
+            case 7:
+                // The host works through its events inside the engine's busy
+                // loop: input that interrupts, requests that must wait.
+                monitor.post(input);
+                if (page != nullptr)
+                    monitor.post([this, page] {
+                        if (pages().pageCount() > 1)
+                            pages().deletePage(*page);
+                    });
+                sim::runBusyOperation(1 + pick(3));
+                break;
+            case 8:
+                if (pages().pageCount() < 4)
+                    sim::requestPage();
+                break;
+            default:
+                if (page != nullptr)
+                    page->redraw();
+            }
+        }
+        // Everything that waits gets its idle time.
+        for (int round = 0; round < 3; ++round)
+        {
+            reportIdle();
+            processIdleActions();
+        }
+        for (auto it = pages().getPageIterator(); it.hasNext();)
+        {
+            pages().setCurrentPage(it.next());
+            reportIdle();
+            processIdleActions();
+        }
+        const int swaps = areaA.context.count(TestGLContext::Call_SwapBuffers) +
+                          areaB.context.count(TestGLContext::Call_SwapBuffers) - swapsBefore;
+        const TraceAnalysis trace = finish();
+        expectWellFormed(trace);
+        EXPECT_TRUE(trace.waitingFlows().empty());
+        EXPECT_GT(pieces, 2);
+        int swapped = 0;
+        for (const Span* frame : trace.spansNamed("frame"))
+            swapped += static_cast<int>(frame->number("swapped", 0));
+        EXPECT_EQ(swaps, swapped);
+        int hostSwaps = 0;
+        for (const Span* span : trace.spansNamed("swapBuffers"))
+            hostSwaps += span->category == "host" ? 1 : 0;
+        EXPECT_EQ(swaps, hostSwaps);
+        const auto counter = trace.counters().find("live pages");
+        ASSERT_NE(trace.counters().end(), counter);
+        EXPECT_EQ(pages().pageCount(), counter->second.back().value);
+        for (const Span& span : trace.spans())
+            if (span.category == "engine" && span.name != "AppLock")
+            {
+                EXPECT_NE(-1, span.number("lock")) << span.name;
+            }
+    }
+}
+
+// A frame, a deletion that waits for the engine's busy loop to end and
+// input that an interrupt drops, each where the session put it.
+TEST_F(TraceTest, AFrameAWaitingDeletionAndDroppedInputAreWhereTheSessionPutThem)
+{
+    PageInterface& first = pages().addPage(&areaA);
+    PageInterface& second = pages().addPage(&areaB);
+    pages().setCurrentPage(first);
+    areaA.width = 320;
+    areaA.height = 200;
+    const long long secondID = second.getUniqueID();
+    record(Trace::DefaultBufferBytes);
+
+    sim::drawCurrentPage();
+    monitor.post([&] { pages().deletePage(second); });
+    sim::runBusyOperation(2);
+    processIdleActions();
+    areaA.simulatePress(MouseEventInterface::MouseButton_1, 10, 20);
+    areaA.simulateMove(30, 40);
+    areaA.simulateRelease(MouseEventInterface::MouseButton_1, 30, 40);
+    sim::setInterruptFlag(true);
+    reportIdle();
+
+    const TraceAnalysis trace = finish();
+    expectWellFormed(trace);
+
+    const std::vector<const Span*> frames = trace.spansNamed("frame");
+    ASSERT_EQ(1u, frames.size());
+    EXPECT_EQ(first.getUniqueID(), frames[0]->number("page"));
+    EXPECT_EQ(320, frames[0]->number("width"));
+    EXPECT_EQ(200, frames[0]->number("height"));
+    EXPECT_EQ(1, frames[0]->number("swapped"));
+    std::vector<std::string> inFrame;
+    for (const Span& span : trace.spans())
+        if (span.depth == frames[0]->depth + 1 && span.begin >= frames[0]->begin && span.end <= frames[0]->end)
+            inFrame.push_back(span.name);
+    EXPECT_EQ((std::vector<std::string>{"renderQuery", "renderDestSize", "renderDest", "renderDest", "swapBuffers"}),
+              inFrame);
+
+    std::vector<const Flow*> deletions;
+    std::vector<const Flow*> inputs;
+    for (const auto& entry : trace.flows())
+        (entry.second.name == "deletePage" ? deletions : inputs).push_back(&entry.second);
+    ASSERT_EQ(1u, deletions.size());
+    const Span& asked = spanOf(trace, deletions[0]->startSpan);
+    EXPECT_EQ("deletePage", asked.name);
+    EXPECT_EQ(secondID, asked.number("page"));
+    EXPECT_TRUE(inside(trace, asked, "busy pass"));
+    EXPECT_EQ("carry out", spanOf(trace, deletions[0]->endSpan).name);
+
+    ASSERT_EQ(3u, inputs.size());
+    EXPECT_EQ("input.dispatch", spanOf(trace, inputs[0]->endSpan).name);
+    EXPECT_TRUE(inside(trace, spanOf(trace, inputs[0]->endSpan), "idle pass"));
+    EXPECT_EQ(1, spanOf(trace, inputs[0]->endSpan).number("interrupted"));
+    for (const Flow* dropped : {inputs[1], inputs[2]})
+    {
+        const Span& drop = spanOf(trace, dropped->endSpan);
+        EXPECT_EQ("input.drop", drop.name);
+        EXPECT_EQ("engine interrupted", drop.args.value("reason", ""));
+        EXPECT_EQ("buttonPressed", spanOf(trace, inputs[0]->startSpan).name);
+    }
+}
+
+// A host exception passing through the library's spans closes them, and a
+// frame drawn on another thread is recorded on a track of its own.
+TEST_F(TraceTest, SpansCloseWhenAHostExceptionPassesAndOtherThreadsHaveTheirOwnTrack)
+{
+    pages().addPage(&areaA);
+    record();
+    {
+        const boost::signals2::scoped_connection throwing =
+            pages().connectPageCreated([](PageInterface&) { throw std::runtime_error("listener failed"); });
+        EXPECT_THROW(pages().addPage(&areaB), std::runtime_error);
+    }
+    // The engine draws on another thread.
+    std::thread([] { sim::drawCurrentPage(); }).join();
+
+    const TraceAnalysis trace = finish();
+    expectWellFormed(trace);
+    const std::vector<const Span*> added = trace.spansNamed("addPage");
+    ASSERT_EQ(1u, added.size());
+    EXPECT_TRUE(added[0]->closed);
+    const std::vector<const Span*> frames = trace.spansNamed("frame");
+    ASSERT_EQ(1u, frames.size());
+    EXPECT_NE(1, frames[0]->tid);
+    EXPECT_EQ("thread " + std::to_string(frames[0]->tid), trace.trackNames().at(frames[0]->tid));
+    EXPECT_EQ("GUI thread", trace.trackNames().at(added[0]->tid));
+}
+
+} // namespace
+} // namespace test
+} // namespace orvane

@@ -1,0 +1,36 @@
+// trace-summary FILE: the figures of a boundary trace the library wrote.
+// Exits with 1 when the file cannot be read or is no JSON, with 2 when the
+// document has problems (the summary lists them), 0 otherwise.
+#include "TraceAnalysis.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+    {
+        std::cerr << "usage: trace-summary FILE\n";
+        return 1;
+    }
+    std::ifstream file(argv[1]);
+    if (!file)
+    {
+        std::cerr << "trace-summary: cannot open " << argv[1] << "\n";
+        return 1;
+    }
+    std::stringstream text;
+    text << file.rdbuf();
+    try
+    {
+        const orvane::tracesummary::TraceAnalysis trace = orvane::tracesummary::TraceAnalysis::fromText(text.str());
+        orvane::tracesummary::summarize(trace, std::cout);
+        return trace.problems().empty() ? 0 : 2;
+    }
+    catch (const nlohmann::json::exception& error)
+    {
+        std::cerr << "trace-summary: " << argv[1] << " is no JSON document: " << error.what() << "\n";
+        return 1;
+    }
+}
