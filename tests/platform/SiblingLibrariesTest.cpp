@@ -14,9 +14,7 @@ using namespace enginetest;
 
 namespace {
 
-class SiblingLibrariesTest : public EngineTest
-{
-};
+typedef EngineTest SiblingLibrariesTest;
 
 // --- Idle actions ----------------------------------------------------------
 

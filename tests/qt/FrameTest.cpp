@@ -19,37 +19,22 @@ class FrameTest : public QtHostTest
 {
 };
 
-TEST_F(FrameTest, AnExposedPageShowsItsPlotAtDevicePixelSize)
-{
-    std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea(QSize(200, 150));
-    integration::PageInterface& page = pages.addPage(drawArea.get());
-    settle(); // the expose's damage, then the engine's idle-time redraw
-
-    ASSERT_GT(enginePage(page).framesDrawn, 0);
-
-    const QImage shown = screenPixels(*drawArea);
-    ASSERT_EQ(QSize(400, 300), shown.size());
-    const sim::PlotColour background = sim::backgroundColour(page.getUniqueID());
-    EXPECT_TRUE(isColour(shown.pixel(395, 5), background));
-    EXPECT_TRUE(isColour(shown.pixel(200, 295), background));
-    // The y axis at x = 40, the x axis at y = height - 40, the curve.
-    EXPECT_TRUE(columnHasColour(shown, 40, 60, 60, sim::AxisColour) ||
-                columnHasColour(shown, 39, 60, 60, sim::AxisColour));
-    EXPECT_TRUE(columnHasColour(shown, 200, 258, 261, sim::AxisColour));
-    EXPECT_GT(countColour(shown, sim::curveColour(page.getUniqueID())), 300);
-    // The name in the top-left corner.
-    EXPECT_GT(countColour(shown.copy(0, 0, 100, 30), sim::NameColour), 20);
-}
-
 TEST_F(FrameTest, AnInterruptedFrameLeavesThePreviousPictureUntilTheRepair)
 {
     std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea();
     integration::PageInterface& page = pages.addPage(drawArea.get());
     pages.pushPageRenderDecider(boost::make_shared<integration::InterruptedPlotRepairer>());
     page.redraw();
+    // The plot at device-pixel size: the y axis at x = 40, the x axis at
+    // y = height - 40, the curve, the name in the top-left corner.
     const QImage before = screenPixels(*drawArea);
+    ASSERT_EQ(QSize(400, 300), before.size());
     ASSERT_TRUE(columnHasColour(before, 40, 60, 60, sim::AxisColour) ||
                 columnHasColour(before, 39, 60, 60, sim::AxisColour));
+    EXPECT_TRUE(columnHasColour(before, 200, 258, 261, sim::AxisColour));
+    EXPECT_TRUE(isColour(before.pixel(395, 5), sim::backgroundColour(page.getUniqueID())));
+    EXPECT_GT(countColour(before, sim::curveColour(page.getUniqueID())), 300);
+    EXPECT_GT(countColour(before.copy(0, 0, 100, 30), sim::NameColour), 20);
 
     // A drag moves the plot 100 device pixels to the right; the user
     // presses Escape while the next frame is drawn.

@@ -1,13 +1,9 @@
 // The application event monitor while the engine runs a long operation:
-// the GUI goes on, input interrupts the engine, stop buttons take over.
+// the GUI goes on and input interrupts the engine (stop buttons: the
+// demo's scripted session).
 #include "QtHostSession.h"
 
-#include "ovsdkqthost/QtStopButton.h"
-
 #include "integration/Diagnostics.h"
-#include "integration/EventManagerInterface.h"
-
-#include <boost/make_shared.hpp>
 
 #include <QKeyEvent>
 #include <QOpenGLContext>
@@ -91,33 +87,6 @@ TEST_F(MonitorTest, InputToOtherWidgetsInterruptsButIsNotDelivered)
     EXPECT_EQ(0, clicks);
     click(other); // idle again: delivered
     EXPECT_EQ(1, clicks);
-}
-
-TEST_F(MonitorTest, AnActiveStopButtonDefersOtherInputUntilItIsClicked)
-{
-    std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea();
-    QPushButton stop("Stop");
-    stop.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&stop));
-    int stopClicks = 0;
-    QObject::connect(&stop, &QPushButton::clicked, [&] { ++stopClicks; });
-    const boost::shared_ptr<const integration::StopButtonInterface> stopButton =
-        boost::make_shared<qthost::QtStopButton>(stop);
-    integration::EventManagerInterface& events = session.manager.getEventManager();
-    events.registerStopButton(stopButton);
-
-    whileBusy([&] { pressKey(*drawArea, Qt::Key_A, "a"); });
-    EXPECT_TRUE(sim::runBusyOperation(5));
-    EXPECT_TRUE(session.manager.monitor().interruptDeferred());
-
-    whileBusy([&] { click(stop); });
-    EXPECT_FALSE(sim::runBusyOperation(50));
-    EXPECT_EQ(1, stopClicks);
-
-    stop.hide(); // an inactive stop button holds nothing back
-    whileBusy([&] { pressKey(*drawArea, Qt::Key_A, "a"); });
-    EXPECT_FALSE(sim::runBusyOperation(50));
-    events.unRegisterStopButton(stopButton);
 }
 
 // The session's monitor, constructed with no handler installed, installed

@@ -23,16 +23,13 @@ integration::ApplicationEventMonitorInterface& TestManager::getApplicationEventM
 
 namespace {
 
-QtHostSession*& session()
-{
-    static QtHostSession* instance = nullptr;
-    return instance;
-}
+QtHostSession* current = nullptr;
 
 } // namespace
 
 QtHostSession::QtHostSession()
 {
+    current = this;
     misc.makeCurrent();
     offscreen.makeCurrent();
     messageBox.makeCurrent();
@@ -44,16 +41,13 @@ QtHostSession::QtHostSession()
     sim::enableOpenGLDrawing(&qthost::currentContextProcAddress);
 }
 
-QtHostSession& QtHostSession::instance() { return *session(); }
-
-void QtHostSession::start() { session() = new QtHostSession; }
-
-void QtHostSession::stop()
+QtHostSession::~QtHostSession()
 {
-    session()->manager.stop();
-    delete session();
-    session() = nullptr;
+    manager.stop();
+    current = nullptr;
 }
+
+QtHostSession& QtHostSession::instance() { return *current; }
 
 bool isColour(QRgb pixel, sim::PlotColour colour)
 {

@@ -40,12 +40,14 @@ private:
     std::unique_ptr<qthost::QtApplicationEventMonitor> m_monitor;
 };
 
+// Made by the test program's environment before the first test; the manager
+// is stopped before it goes.
 class QtHostSession
 {
 public:
+    QtHostSession();
+    ~QtHostSession();
     static QtHostSession& instance();
-    static void start();
-    static void stop();
 
     qthost::QtIdleScheduler idleScheduler;
     qthost::QtGLDrawAreaFactory noWindows; // no placement: engine pages get no window
@@ -54,9 +56,6 @@ public:
     qthost::QtMessageBoxService messageBox;
     qthost::QtDialogGetSimpleTextService simpleText;
     TestManager manager;
-
-private:
-    QtHostSession();
 };
 
 // A colour of the engine's plot, as a pixel of a grabbed image.

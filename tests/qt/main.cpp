@@ -9,8 +9,11 @@ namespace {
 class SessionEnvironment : public ::testing::Environment
 {
 public:
-    void SetUp() override { qthosttest::QtHostSession::start(); }
-    void TearDown() override { qthosttest::QtHostSession::stop(); }
+    void SetUp() override { session.reset(new qthosttest::QtHostSession); }
+    void TearDown() override { session.reset(); }
+
+private:
+    std::unique_ptr<qthosttest::QtHostSession> session;
 };
 
 } // namespace

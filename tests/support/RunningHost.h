@@ -18,9 +18,10 @@ namespace test {
 // A host that has made its miscellaneous-queries service current, started
 // the simulated engine through its manager, and owns two drawing areas; the
 // engine is stopped when the test ends, while the drawing areas still exist.
+// All public, so that tables of host steps can reach it.
 class RunningHost : public ::testing::Test
 {
-protected:
+public:
     RunningHost() : host((sim::reset(), new TestHostManager)), monitor(host->monitor)
     {
         // The engine started fresh before the manager (and its monitor,

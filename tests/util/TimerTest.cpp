@@ -31,17 +31,14 @@ protected:
     void internalStop() override { log.push_back("stop"); }
 };
 
+// Notes each expiry in its timer's log.
 struct Listener : TimerListenerInterface
 {
-    std::vector<std::string>* log;
-    std::string name;
-    std::function<void()> onExpired;
-    Listener(std::vector<std::string>* l, std::string n) : log(l), name(std::move(n)) {}
-    void timerExpired(TimerInterface&) override
+    HostTimer* timer;
+    explicit Listener(HostTimer& t) : timer(&t) {}
+    void timerExpired(TimerInterface& expired) override
     {
-        log->push_back(name);
-        if (onExpired)
-            onExpired();
+        timer->log.push_back(&expired == timer ? "listener" : "listener of another timer");
     }
 };
 
@@ -72,17 +69,13 @@ TEST(TimerTest, StartStopAndRestartReachTheNativeTimer)
 TEST(TimerTest, ExpiryRunsTimeoutThenEachListenerOnce)
 {
     HostTimer timer;
-    std::vector<std::string> log;
-    Listener first(&log, "first");
-    timer.addListener(&first);
-    timer.addListener(&first);
-    first.onExpired = [&] { log.push_back(timer.log.back()); };
-
+    Listener listener(timer);
+    timer.addListener(&listener);
+    timer.addListener(&listener);
     timer.fire();
-    EXPECT_EQ(std::vector<std::string>({"first", "timeout"}), log);
-    timer.removeListener(&first);
+    timer.removeListener(&listener);
     timer.fire();
-    EXPECT_EQ(2u, log.size());
+    EXPECT_EQ(std::vector<std::string>({"timeout", "listener", "timeout"}), timer.log);
 }
 
 } // namespace

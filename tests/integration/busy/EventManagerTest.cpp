@@ -49,10 +49,6 @@ protected:
         return names;
     }
 
-    // The engine runs an operation of `steps` steps, during which the host
-    // processes what it posted; true when nothing interrupted it.
-    bool busyOperation(int steps) { return sim::runBusyOperation(steps); }
-
     void wheelAnywhere()
     {
         intern::MouseWheelEvent wheel(0, 0, 120, false, false, false, MouseWheelEventInterface::Orientation_Vertical);
@@ -157,13 +153,13 @@ TEST_F(EventManagerTest, AWorkAreaButtonKeepsTheWheelFromInterruptingUntilItsRel
     reportIdle();
 
     monitor.post([this] { wheelAnywhere(); });
-    EXPECT_TRUE(busyOperation(2));
+    EXPECT_TRUE(sim::runBusyOperation(2));
 
     reportButtonState(Button1, false);
     areaA.simulateRelease(Button1, 1, 1);
     reportIdle();
     monitor.post([this] { wheelAnywhere(); });
-    EXPECT_FALSE(busyOperation(2));
+    EXPECT_FALSE(sim::runBusyOperation(2));
     EXPECT_EQ(1, monitor.interruptedCalls);
     // The interruptible window closed with the busy pass.
     EXPECT_FALSE(monitor.isEngineInterruptible());

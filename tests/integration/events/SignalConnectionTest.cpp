@@ -24,31 +24,17 @@ public:
     mutable std::vector<std::pair<std::string, std::size_t>> hookCalls;
 
 private:
-    void record(const char* name, std::size_t slots) const { hookCalls.emplace_back(name, slots); }
-
-    void signalMouseMovedConnected() const override { record("MouseMoved", signalMouseMoved.num_slots()); }
-    void signalButtonPressedConnected() const override { record("ButtonPressed", signalButtonPressed.num_slots()); }
-    void signalButtonDoublePressedConnected() const override
-    {
-        record("ButtonDoublePressed", signalButtonDoublePressed.num_slots());
-    }
-    void signalButtonReleasedConnected() const override
-    {
-        record("ButtonReleased", signalButtonReleased.num_slots());
-    }
-    void signalWheelRotatedConnected() const override { record("WheelRotated", signalWheelRotated.num_slots()); }
-    void signalDrawAreaExposedConnected() const override
-    {
-        record("DrawAreaExposed", signalDrawAreaExposed.num_slots());
-    }
-    void signalDrawAreaDestroyedConnected() const override
-    {
-        record("DrawAreaDestroyed", signalDrawAreaDestroyed.num_slots());
-    }
-    void signalDrawAreaFocusGainedConnected() const override
-    {
-        record("DrawAreaFocusGained", signalDrawAreaFocusGained.num_slots());
-    }
+#define ORVANE_RECORD_HOOK(Name) \
+    void signal##Name##Connected() const override { hookCalls.emplace_back(#Name, signal##Name.num_slots()); }
+    ORVANE_RECORD_HOOK(MouseMoved)
+    ORVANE_RECORD_HOOK(ButtonPressed)
+    ORVANE_RECORD_HOOK(ButtonDoublePressed)
+    ORVANE_RECORD_HOOK(ButtonReleased)
+    ORVANE_RECORD_HOOK(WheelRotated)
+    ORVANE_RECORD_HOOK(DrawAreaExposed)
+    ORVANE_RECORD_HOOK(DrawAreaDestroyed)
+    ORVANE_RECORD_HOOK(DrawAreaFocusGained)
+#undef ORVANE_RECORD_HOOK
 };
 
 struct SignalCase

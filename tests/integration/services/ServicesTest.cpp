@@ -1,10 +1,11 @@
-// The host services as the engine uses them: what every service class
+// The host services and dialogs as the engine uses them: what every service class
 // shares (its engine callbacks registered once, with client value 0, when its
 // first object becomes current; the latest current object serves; destroying
 // any object of the class leaves it without one, and the engine then gets the
 // class's fallback), and how each service converts the engine's arguments
 // and answers.
 
+#include "integration/intern/DialogManager.h"
 #include "integration/services/intern/ServiceRepository.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/FakeManagerMiscService.h"
@@ -13,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
+#include <utility>
 #include <stdexcept>
 
 namespace orvane {
@@ -93,26 +96,44 @@ protected:
     long long handle = -1;
 };
 
-// --- What every service class shares ----------------------------------------
+// One object of each service class, handed to a repository in the order
+// of the engine's registrations.
+struct HostServices
+{
+    RecordingCursorShapeService cursor;
+    RecordingSimpleTextService simpleText;
+    RecordingMRULayoutService layout;
+    FakeManagerMiscService misc;
+    RecordingMessageBoxService messageBox;
+    RecordingOffscreenImageService image;
+    RecordingProgressStatusService progress;
+    RecordingRunningCoordsService coords;
+    RecordingSelectRegionService selection;
+
+    void setIn(services::intern::ServiceRepository& repository)
+    {
+        for (services::ServiceInterface* service : std::initializer_list<services::ServiceInterface*>{
+                 &cursor, &simpleText, &layout, &misc, &messageBox, &image, &progress, &coords, &selection})
+            repository.setService(service);
+    }
+    // What the recording services heard, service by service.
+    Texts log() const
+    {
+        Texts all;
+        for (const CallRecorder* recorder : std::initializer_list<const CallRecorder*>{
+                 &cursor, &simpleText, &layout, &messageBox, &image, &progress, &coords, &selection})
+            all.insert(all.end(), recorder->log.begin(), recorder->log.end());
+        return all;
+    }
+};
 
 TEST_F(ServicesTest, RegistersOnceInOrderAndFallsBackWhenObjectsAreGone)
 {
     {
-        RecordingCursorShapeService cursor[2];
-        RecordingSimpleTextService simpleText[2];
-        RecordingMRULayoutService layout[2];
-        FakeManagerMiscService misc[2];
-        RecordingMessageBoxService messageBox[2];
-        RecordingOffscreenImageService image[2];
-        RecordingProgressStatusService progress[2];
-        RecordingRunningCoordsService coords[2];
-        RecordingSelectRegionService selection[2];
+        HostServices hosts[2];
         services::intern::ServiceRepository repository;
-        for (int i : {0, 1})
-            for (services::ServiceInterface* service : std::initializer_list<services::ServiceInterface*>{
-                     &cursor[i], &simpleText[i], &layout[i], &misc[i], &messageBox[i], &image[i], &progress[i],
-                     &coords[i], &selection[i]})
-                repository.setService(service);
+        for (HostServices& host : hosts)
+            host.setIn(repository);
 
         EXPECT_EQ(registrations(),
                   (Texts{"OrvEngBaseCursorStyleRegisterCallback(0)", "OrvEngWaitCursorStateRegisterCallback(0)",
@@ -165,17 +186,14 @@ TEST_F(ServicesTest, LatestCurrentObjectServesUntilAnyObjectIsDestroyed)
     first.makeCurrent();
     second.makeCurrent();
     second.reply = MessageBoxReply_No;
-
     EXPECT_EQ(sim::requestMessageBox("Overwrite?", MessageBoxType_YesNo), MessageBoxReply_No);
-    sim::requestMessageBox(nullptr, MessageBoxType_Error); // the engine's text, as given
     EXPECT_TRUE(first.log.empty());
-    EXPECT_EQ(second.log, (Texts{"message(Overwrite?, 4)", "message((null), 0)"}));
 
     {
         RecordingMessageBoxService neverCurrent;
     }
     EXPECT_EQ(sim::requestMessageBox("Anyone?", MessageBoxType_Question), MessageBoxReply_Invalid);
-    EXPECT_EQ(second.log.size(), 2u);
+    EXPECT_EQ(second.log.size(), 1u);
 
     // The callback stayed registered: becoming current again is enough.
     first.makeCurrent();
@@ -183,53 +201,95 @@ TEST_F(ServicesTest, LatestCurrentObjectServesUntilAnyObjectIsDestroyed)
     EXPECT_EQ(sim::countCalls("OrvEngDialogMessageBoxRegisterCallback"), 1u);
 
     // The repository ignores a null service.
-    services::intern::ServiceRepository repository;
-    repository.setService(nullptr);
+    services::intern::ServiceRepository().setService(nullptr);
     sim::requestMessageBox("Still there?", MessageBoxType_YesNo);
     EXPECT_EQ(first.log.size(), 2u);
 }
 
-// --- Display: cursor, progress, region selection ----------------------------
-
-TEST_F(ServicesTest, BaseCursorStyleReachesTheHostOnlyWhenItChanges)
+// Each callback converts the engine's arguments for the host and the host's
+// answers for the engine.
+TEST_F(ServicesTest, CallbacksConvertArgumentsAndAnswers)
 {
-    RecordingCursorShapeService first;
-    first.makeCurrent();
-    sim::requestBaseCursorStyle(CursorStyle_Crosshair, 7);
-    sim::requestBaseCursorStyle(CursorStyle_Crosshair, 7);
-    sim::requestBaseCursorStyle(CursorStyle_Move, 0); // no destination
-    sim::requestBaseCursorStyle(CursorStyle_Crosshair, 8);
-    sim::requestBaseCursorStyle(CursorStyle_Move, 8);
-    EXPECT_EQ(first.log, (Texts{"style(7, 2)", "style(8, 2)", "style(8, 4)"}));
+    HostServices host;
+    services::intern::ServiceRepository repository;
+    host.setIn(repository);
+    const sim::Callbacks& engine = sim::callbacks();
 
-    // The last pair is remembered for the class, not the object.
+    // The base cursor reaches the host only when it changes, never for no
+    // destination; the last pair is remembered for the class, not the object.
+    for (const auto& [style, destination] : std::initializer_list<std::pair<CursorStyle_e, int>>{
+             {CursorStyle_Crosshair, 7}, {CursorStyle_Crosshair, 7}, {CursorStyle_Move, 0}, {CursorStyle_Crosshair, 8},
+             {CursorStyle_Move, 8}})
+        sim::requestBaseCursorStyle(style, destination);
     RecordingCursorShapeService second;
     second.makeCurrent();
     sim::requestBaseCursorStyle(CursorStyle_Move, 8);
     sim::requestBaseCursorStyle(CursorStyle_Default, 8);
     EXPECT_EQ(second.log, Texts{"style(8, 1)"});
-}
+    host.cursor.makeCurrent();
 
-TEST_F(ServicesTest, EngineBooleansAreTrueOnlyForOne)
-{
-    RecordingCursorShapeService cursor;
-    cursor.makeCurrent();
-    RecordingProgressStatusService progress;
-    progress.makeCurrent();
-    RecordingSelectRegionService selection;
-    selection.makeCurrent();
-    const sim::Callbacks& engine = sim::callbacks();
-
+    // Engine booleans are true only for 1; texts pass as the engine gave
+    // them, except a null layout name, which is dropped.
     engine.waitCursorState.callback(1, 0);
     engine.waitCursorState.callback(2, 0);
     engine.progressStart.callback(1, 2, 0);
     engine.progressStart.callback(0, 1, 0);
     engine.selectRegion.callback(1.5, 2, -3, 4.25, 1, 0);
     engine.selectRegion.callback(0, 0, 1, 1, 255, 0);
+    host.messageBox.reply = MessageBoxReply_No;
+    EXPECT_EQ(sim::requestMessageBox("Overwrite?", MessageBoxType_YesNo), MessageBoxReply_No);
+    sim::requestMessageBox(nullptr, MessageBoxType_Error);
+    sim::reportMRULayout("/plots/pressure.lay");
+    sim::reportMRULayout(nullptr);
+    sim::reportStatusLine("Loading");
+    sim::reportProgress(40);
+    sim::finishProgress();
+    sim::reportRunningCoordinates("X: 1", nullptr);
+    EXPECT_EQ(host.log(), (Texts{"style(7, 2)", "style(8, 2)", "style(8, 4)", "wait(1)", "wait(0)",
+                                 "layout(/plots/pressure.lay)", "message(Overwrite?, 4)", "message((null), 0)",
+                                 "start(1, 0)", "start(0, 1)", "status(Loading)", "update(40)", "finish()",
+                                 "coords(X: 1, (null))", "select(1.5, 2, -3, 4.25, 1)", "select(0, 0, 1, 1, 0)"}));
 
-    EXPECT_EQ(cursor.log, (Texts{"wait(1)", "wait(0)"}));
-    EXPECT_EQ(progress.log, (Texts{"start(1, 0)", "start(0, 1)"}));
-    EXPECT_EQ(selection.log, (Texts{"select(1.5, 2, -3, 4.25, 1)", "select(0, 0, 1, 1, 0)"}));
+    // The modifier bits split into flags, null flags skipped; the unknown bit
+    // is not read.
+    Boolean_t shift = 7, alt = 7, control = 7;
+    host.misc.modifiers = 1 | 4; // Shift and Alt
+    sim::requestKeyState(&shift, &alt, &control);
+    EXPECT_EQ(std::vector<int>({shift, alt, control}), std::vector<int>({1, 1, 0}));
+    host.misc.modifiers = 2 | 8; // Control and a bit nobody reads
+    shift = alt = control = 7;
+    sim::requestKeyState(nullptr, &alt, &control);
+    sim::requestKeyState(&shift, nullptr, nullptr);
+    EXPECT_EQ(std::vector<int>({shift, alt, control}), std::vector<int>({0, 0, 1}));
+
+    // Only buttons 1 to 3 are asked as themselves.
+    host.misc.pressedButtons = {MouseEventInterface::MouseButton_2};
+    std::vector<bool> pressed;
+    for (int button : {1, 2, 3, 4, 0})
+        pressed.push_back(sim::requestMouseButtonState(button));
+    EXPECT_EQ(pressed, (std::vector<bool>{false, true, false, false, false}));
+    EXPECT_EQ(host.misc.buttonQueries,
+              (std::vector<MouseEventInterface::MouseButton_e>{
+                  MouseEventInterface::MouseButton_1, MouseEventInterface::MouseButton_2,
+                  MouseEventInterface::MouseButton_3, MouseEventInterface::MouseButton_Invalid,
+                  MouseEventInterface::MouseButton_Invalid}));
+
+    // Screen facts through the engine's pointers; the OpenGL version is an
+    // engine text the engine releases, null when it cannot be made.
+    double dotPitchX = 0, dotPitchY = 0;
+    int width = 0, height = 0;
+    sim::requestDotPitch(&dotPitchX, &dotPitchY);
+    sim::requestScreenSize(&width, &height);
+    EXPECT_EQ(std::vector<double>({dotPitchX, dotPitchY, double(width), double(height)}),
+              std::vector<double>({0.25, 0.3, 1920, 1080}));
+    host.misc.openGLVersion = "4.1 Core";
+    bool wasNull = true;
+    EXPECT_EQ(sim::requestOpenGLVersionString(&wasNull), "4.1 Core");
+    EXPECT_FALSE(wasNull);
+    EXPECT_EQ(sim::callTexts("OrvUtilStringAlloc"), Texts{"OrvUtilStringAlloc(9, OpengGL Version String)"});
+    sim::setStringAllocFails(true);
+    sim::requestOpenGLVersionString(&wasNull);
+    EXPECT_TRUE(wasNull);
 }
 
 // --- Text entry and recently used layouts -----------------------------------
@@ -277,68 +337,6 @@ TEST_F(ServicesTest, TextEntryOffersTheDefaultOnlyWhenAskedAndCopesWithMissingTe
     sim::setStringAllocFails(true);
     EXPECT_EQ(askText("Name:", &text, FALSE), TRUE);
     EXPECT_EQ(text, nullptr);
-}
-
-TEST_F(ServicesTest, LayoutNamesReachTheHostUnlessNull)
-{
-    RecordingMRULayoutService service;
-    service.makeCurrent();
-
-    sim::reportMRULayout("/plots/pressure.lay");
-    sim::reportMRULayout(nullptr);
-
-    EXPECT_EQ(service.log, Texts{"layout(/plots/pressure.lay)"});
-}
-
-// --- Keyboard, mouse and OpenGL-version queries -----------------------------
-
-TEST_F(ServicesTest, KeyStateSplitsTheModifierBitsAndSkipsNullFlags)
-{
-    FakeManagerMiscService service;
-    service.makeCurrent();
-    service.modifiers = 1 | 4; // Shift and Alt
-    Boolean_t shift = 7, alt = 7, control = 7;
-    sim::requestKeyState(&shift, &alt, &control);
-    EXPECT_EQ(std::vector<int>({shift, alt, control}), std::vector<int>({1, 1, 0}));
-
-    service.modifiers = 2 | 8; // Control and a bit nobody reads
-    shift = alt = control = 7;
-    sim::requestKeyState(nullptr, &alt, &control);
-    sim::requestKeyState(&shift, nullptr, nullptr);
-    EXPECT_EQ(std::vector<int>({shift, alt, control}), std::vector<int>({0, 0, 1}));
-}
-
-TEST_F(ServicesTest, MouseButtonStateAsksOnlyButtonsOneToThree)
-{
-    FakeManagerMiscService service;
-    service.makeCurrent();
-    service.pressedButtons = {MouseEventInterface::MouseButton_2};
-    EXPECT_FALSE(sim::requestMouseButtonState(1));
-    EXPECT_TRUE(sim::requestMouseButtonState(2));
-    sim::requestMouseButtonState(3);
-    sim::requestMouseButtonState(4);
-    sim::requestMouseButtonState(0);
-
-    const std::vector<MouseEventInterface::MouseButton_e> asked = {
-        MouseEventInterface::MouseButton_1, MouseEventInterface::MouseButton_2, MouseEventInterface::MouseButton_3,
-        MouseEventInterface::MouseButton_Invalid, MouseEventInterface::MouseButton_Invalid};
-    EXPECT_EQ(service.buttonQueries, asked);
-}
-
-TEST_F(ServicesTest, OpenGLVersionIsAnEngineTextTheEngineReleases)
-{
-    FakeManagerMiscService service;
-    service.makeCurrent();
-    service.openGLVersion = "4.1 Core";
-    bool wasNull = true;
-    EXPECT_EQ(sim::requestOpenGLVersionString(&wasNull), "4.1 Core");
-    EXPECT_FALSE(wasNull);
-    EXPECT_EQ(sim::callTexts("OrvUtilStringAlloc"),
-              std::vector<std::string>{"OrvUtilStringAlloc(9, OpengGL Version String)"});
-
-    sim::setStringAllocFails(true);
-    sim::requestOpenGLVersionString(&wasNull);
-    EXPECT_TRUE(wasNull);
 }
 
 // --- Offscreen images ---------------------------------------------------------
@@ -414,6 +412,27 @@ TEST_F(ServicesTest, OffscreenFailuresAreReportedWithTheResultAsItStood)
     EXPECT_EQ("destroy(" + std::to_string(throwing.images.back()->handle()) + ")", throwing.log.back());
     const std::vector<std::string>& messages = sim::errorMessages();
     EXPECT_EQ((Texts{"bad create", "bad render"}), Texts(messages.begin() + static_cast<long>(reports), messages.end()));
+}
+
+// Host-provided engine dialogs: the launcher registered for the dialog opens
+// it; registrations outlive the manager; a null launcher is a no-op that
+// succeeds.
+TEST_F(ServicesTest, EngineLaunchOpensTheRegisteredLauncher)
+{
+    struct CountingLauncher : sdk::integration::DialogLauncherInterface
+    {
+        int launches = 0;
+        void launch() override { ++launches; }
+    } pageSetup, exportDialog;
+    auto manager = std::make_unique<sdk::integration::intern::DialogManager>();
+    manager->registerDialogLauncher(&pageSetup, 3);
+    manager->registerDialogLauncher(&exportDialog, 9);
+    manager->registerDialogLauncher(nullptr, 4);
+    EXPECT_TRUE(sim::launchDialog(9));
+    manager.reset();
+    EXPECT_TRUE(sim::launchDialog(3));
+    EXPECT_TRUE(sim::launchDialog(4));
+    EXPECT_EQ(std::vector<int>({pageSetup.launches, exportDialog.launches}), std::vector<int>({1, 1}));
 }
 
 } // namespace

@@ -10,19 +10,16 @@
 
 namespace qtdemotest {
 
+// Made by the test program's environment before the first test.
 class DemoTestSession
 {
 public:
+    DemoTestSession();
     static DemoTestSession& instance();
-    static void start();
-    static void stop();
 
     std::ostringstream accountText;
     BoundaryAccount account;
     DemoSession session;
-
-private:
-    DemoTestSession();
 };
 
 // The event loop runs and waits a few times: Qt events, idle actions and the
