@@ -47,6 +47,8 @@ public:
     // signal's ...Connected() hook.
     // @thread_safety GUI thread only; not checked.
     boost::signals2::connection connectNameChanged(const NameChangedSignal::slot_type& slot);
+    // Connects `slot` at the back of signalDrawAreaChanged, then calls its
+    // ...Connected() hook.
     boost::signals2::connection connectDrawAreaChanged(const DrawAreaChangedSignal::slot_type& slot);
 
     // Makes the page current and has the engine redraw; true on success.
