@@ -72,8 +72,11 @@ public:
         return true;
     }
 
+    // Whether `listener` is in the set.
     bool contains(Listener* listener) const { return find(listener) != m_listeners.end(); }
+    // Whether the set has no listener.
     bool empty() const { return m_listeners.empty(); }
+    // The number of listeners.
     std::size_t size() const { return m_listeners.size(); }
     // The listeners in notification order.
     const std::vector<Listener*>& listeners() const { return m_listeners; }
