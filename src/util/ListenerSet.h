@@ -14,8 +14,10 @@ namespace util {
 
 enum class ListenerOrder
 {
-    ByAddress,     // ascending pointer value, like std::set<Listener*>
-    ByRegistration // the order in which listeners were added
+    // Ascending pointer value, like std::set<Listener*>.
+    ByAddress,
+    // The order in which listeners were added.
+    ByRegistration
 };
 
 // The listener set every observable of the system uses: raw, non-owned

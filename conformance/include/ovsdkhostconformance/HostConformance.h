@@ -1,3 +1,12 @@
+#ifndef OVSDKHOSTCONFORMANCE_HOSTCONFORMANCE_H
+#define OVSDKHOSTCONFORMANCE_HOSTCONFORMANCE_H
+
+#include "ovsdkhostconformance/HostFactory.h"
+
+namespace orvane {
+namespace sdk {
+namespace hostconformance {
+
 // The host conformance suite: GoogleTest tests of a host's side of the
 // integration manager's contracts, registered from the host's own test
 // program.
@@ -47,15 +56,6 @@
 // - Offscreen images: an image made by the service renders, its context
 //   makes current and releases, and getRGBRow gives every row, top row
 //   first, with what was drawn.
-#ifndef OVSDKHOSTCONFORMANCE_HOSTCONFORMANCE_H
-#define OVSDKHOSTCONFORMANCE_HOSTCONFORMANCE_H
-
-#include "ovsdkhostconformance/HostFactory.h"
-
-namespace orvane {
-namespace sdk {
-namespace hostconformance {
-
 class HostConformance
 {
 public:

@@ -1,3 +1,15 @@
+#ifndef OVSDKHOSTCONFORMANCE_HOSTDRIVER_H
+#define OVSDKHOSTCONFORMANCE_HOSTDRIVER_H
+
+#include "integration/GLDrawAreaInterface.h"
+#include "integration/MouseEventInterface.h"
+
+#include <vector>
+
+namespace orvane {
+namespace sdk {
+namespace hostconformance {
+
 // What the host conformance suite needs to act on a host's windows the way
 // its window system and its user do, and to look at the screen.
 //
@@ -13,18 +25,6 @@
 // the suite plays the engine's busy loop. So a Qt driver posts its QTest
 // calls with QTimer::singleShot(0, ...); a host with an event queue of its
 // own puts them there.
-#ifndef OVSDKHOSTCONFORMANCE_HOSTDRIVER_H
-#define OVSDKHOSTCONFORMANCE_HOSTDRIVER_H
-
-#include "integration/GLDrawAreaInterface.h"
-#include "integration/MouseEventInterface.h"
-
-#include <vector>
-
-namespace orvane {
-namespace sdk {
-namespace hostconformance {
-
 class HostDriver
 {
 public:

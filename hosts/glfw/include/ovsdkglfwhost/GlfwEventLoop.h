@@ -1,3 +1,22 @@
+#ifndef OVSDKGLFWHOST_GLFWEVENTLOOP_H
+#define OVSDKGLFWHOST_GLFWEVENTLOOP_H
+
+#include "ovsdkglfwhost/Export.h"
+#include "ovsdkglfwhost/GlfwWindowEvent.h"
+
+#include <chrono>
+#include <deque>
+#include <functional>
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace orvane {
+namespace sdk {
+namespace glfwhost {
+
+class GlfwGLDrawArea;
+
 // The event loop of a GLFW application, and its GLFW session.
 //
 // Implements: GLFW's initialisation for the lifetime of the object, and one
@@ -26,25 +45,6 @@
 // Leaves to the application: calling runOnce() (or run()) from its main
 // loop, and quitting. Make it before any GLFW window and delete it after
 // the last (it terminates GLFW).
-#ifndef OVSDKGLFWHOST_GLFWEVENTLOOP_H
-#define OVSDKGLFWHOST_GLFWEVENTLOOP_H
-
-#include "ovsdkglfwhost/Export.h"
-#include "ovsdkglfwhost/GlfwWindowEvent.h"
-
-#include <chrono>
-#include <deque>
-#include <functional>
-#include <map>
-#include <utility>
-#include <vector>
-
-namespace orvane {
-namespace sdk {
-namespace glfwhost {
-
-class GlfwGLDrawArea;
-
 class OVSDKGLFWHOST_EXPORT GlfwEventLoop
 {
 public:

@@ -1,13 +1,3 @@
-// The drawing-area factory for pages the engine asks for.
-//
-// Implements: GLDrawAreaFactoryInterface: each engine-requested page gets a
-// new GlfwGLDrawArea, a window of its own of the factory's size, titled
-// with the engine's first page-creation argument (or "Page"), handed to
-// the application's placement function with the engine's arguments. A
-// window GLFW cannot make gives the page none.
-// Leaves to the application: the placement function (where the window goes
-// and who deletes it). Without one the factory makes no window and the page
-// has none.
 #ifndef OVSDKGLFWHOST_GLFWGLDRAWAREAFACTORY_H
 #define OVSDKGLFWHOST_GLFWGLDRAWAREAFACTORY_H
 
@@ -26,6 +16,16 @@ namespace glfwhost {
 class GlfwEventLoop;
 class GlfwGLDrawArea;
 
+// The drawing-area factory for pages the engine asks for.
+//
+// Implements: GLDrawAreaFactoryInterface: each engine-requested page gets a
+// new GlfwGLDrawArea, a window of its own of the factory's size, titled
+// with the engine's first page-creation argument (or "Page"), handed to
+// the application's placement function with the engine's arguments. A
+// window GLFW cannot make gives the page none.
+// Leaves to the application: the placement function (where the window goes
+// and who deletes it). Without one the factory makes no window and the page
+// has none.
 class OVSDKGLFWHOST_EXPORT GlfwGLDrawAreaFactory : public integration::GLDrawAreaFactoryInterface
 {
 public:

@@ -1,12 +1,3 @@
-// An offscreen image the engine exports a plot into, with GLFW's OpenGL.
-//
-// Implements: OffscreenImageInterface: the OpenGL context of a hidden GLFW
-// window, drawing into a framebuffer object (an RGBA renderbuffer) of the
-// image's size. Making its context current also binds the framebuffer and
-// sets the viewport to the image; releasing it reads the framebuffer back,
-// and readRow() hands out its rows top row first.
-// Leaves to the application: nothing; the offscreen image service makes and
-// deletes images.
 #ifndef OVSDKGLFWHOST_GLFWOFFSCREENIMAGE_H
 #define OVSDKGLFWHOST_GLFWOFFSCREENIMAGE_H
 
@@ -24,6 +15,15 @@ namespace glfwhost {
 
 class GlfwHiddenWindow;
 
+// An offscreen image the engine exports a plot into, with GLFW's OpenGL.
+//
+// Implements: OffscreenImageInterface: the OpenGL context of a hidden GLFW
+// window, drawing into a framebuffer object (an RGBA renderbuffer) of the
+// image's size. Making its context current also binds the framebuffer and
+// sets the viewport to the image; releasing it reads the framebuffer back,
+// and readRow() hands out its rows top row first.
+// Leaves to the application: nothing; the offscreen image service makes and
+// deletes images.
 class OVSDKGLFWHOST_EXPORT GlfwOffscreenImage : public virtual integration::services::OffscreenImageInterface
 {
 public:

@@ -1,3 +1,18 @@
+#ifndef OVSDKQTHOST_QTAPPLICATIONEVENTMONITOR_H
+#define OVSDKQTHOST_QTAPPLICATIONEVENTMONITOR_H
+
+#include "ovsdkqthost/Export.h"
+
+#include "integration/intern/ApplicationEventMonitorAbstract.h"
+
+#include <QObject>
+
+class QWindow;
+
+namespace orvane {
+namespace sdk {
+namespace qthost {
+
 // The application event monitor of a Qt application.
 //
 // Implements: ApplicationEventMonitorAbstract with an event filter on the
@@ -33,21 +48,6 @@
 // Leaves to the application: registering stop buttons (QtStopButton) and,
 // in a subclass, engineInterrupted() (here it does nothing). Construct it
 // after the manager and before init(), after the QApplication.
-#ifndef OVSDKQTHOST_QTAPPLICATIONEVENTMONITOR_H
-#define OVSDKQTHOST_QTAPPLICATIONEVENTMONITOR_H
-
-#include "ovsdkqthost/Export.h"
-
-#include "integration/intern/ApplicationEventMonitorAbstract.h"
-
-#include <QObject>
-
-class QWindow;
-
-namespace orvane {
-namespace sdk {
-namespace qthost {
-
 class OVSDKQTHOST_EXPORT QtApplicationEventMonitor : public QObject,
                                                      public integration::intern::ApplicationEventMonitorAbstract
 {

@@ -1,3 +1,22 @@
+#ifndef OVSDKQTHOST_QTGLDRAWAREA_H
+#define OVSDKQTHOST_QTGLDRAWAREA_H
+
+#include "ovsdkqthost/Export.h"
+#include "ovsdkqthost/QtGLContext.h"
+
+#include "integration/GLDrawAreaInterface.h"
+#include "integration/intern/GLDrawAreaPageTracker.h"
+#include "integration/intern/GLDrawAreaStateObservable.h"
+#include "integration/intern/KeyEventObservable.h"
+#include "integration/intern/MouseEventObservable.h"
+
+#include <QOpenGLContext>
+#include <QWindow>
+
+namespace orvane {
+namespace sdk {
+namespace qthost {
+
 // A drawing area of the integration manager as a Qt window.
 //
 // Implements: GLDrawAreaInterface on a QWindow (OpenGL surface) with its own
@@ -47,25 +66,6 @@
 // around the area and in it): give a widget window its screen with
 // QWidget::setScreen() before it is shown; a QtGLDrawArea moved on its own
 // draws there.
-#ifndef OVSDKQTHOST_QTGLDRAWAREA_H
-#define OVSDKQTHOST_QTGLDRAWAREA_H
-
-#include "ovsdkqthost/Export.h"
-#include "ovsdkqthost/QtGLContext.h"
-
-#include "integration/GLDrawAreaInterface.h"
-#include "integration/intern/GLDrawAreaPageTracker.h"
-#include "integration/intern/GLDrawAreaStateObservable.h"
-#include "integration/intern/KeyEventObservable.h"
-#include "integration/intern/MouseEventObservable.h"
-
-#include <QOpenGLContext>
-#include <QWindow>
-
-namespace orvane {
-namespace sdk {
-namespace qthost {
-
 class OVSDKQTHOST_EXPORT QtGLDrawArea : public QWindow, public virtual integration::GLDrawAreaInterface
 {
 public:

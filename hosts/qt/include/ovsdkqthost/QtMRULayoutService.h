@@ -1,11 +1,3 @@
-// The recently used layouts in a QMenu.
-//
-// Implements: MRULayoutService: each layout the engine reports moves to the
-// top of the list (without duplicates, at most `maxEntries` kept) and the
-// menu is rebuilt with one action per layout, disabled while empty.
-// Choosing an action calls the application's open function.
-// Leaves to the application: the menu (not owned) and what opening a
-// layout does.
 #ifndef OVSDKQTHOST_QTMRULAYOUTSERVICE_H
 #define OVSDKQTHOST_QTMRULAYOUTSERVICE_H
 
@@ -23,6 +15,14 @@ namespace orvane {
 namespace sdk {
 namespace qthost {
 
+// The recently used layouts in a QMenu.
+//
+// Implements: MRULayoutService: each layout the engine reports moves to the
+// top of the list (without duplicates, at most `maxEntries` kept) and the
+// menu is rebuilt with one action per layout, disabled while empty.
+// Choosing an action calls the application's open function.
+// Leaves to the application: the menu (not owned) and what opening a
+// layout does.
 class OVSDKQTHOST_EXPORT QtMRULayoutService : public integration::services::MRULayoutServiceAbstract
 {
 public:

@@ -1,12 +1,3 @@
-// An offscreen image the engine exports a plot into, with Qt's OpenGL.
-//
-// Implements: OffscreenImageInterface: its own QOpenGLContext on a
-// QOffscreenSurface, drawing into a QOpenGLFramebufferObject of the image's
-// size. Making its context current also binds the framebuffer; releasing it
-// reads the framebuffer back into a QImage, whose rows (top row first) are
-// what readRow() hands out.
-// Leaves to the application: nothing; the offscreen image service makes and
-// deletes images.
 #ifndef OVSDKQTHOST_QTOFFSCREENIMAGE_H
 #define OVSDKQTHOST_QTOFFSCREENIMAGE_H
 
@@ -27,6 +18,15 @@ namespace orvane {
 namespace sdk {
 namespace qthost {
 
+// An offscreen image the engine exports a plot into, with Qt's OpenGL.
+//
+// Implements: OffscreenImageInterface: its own QOpenGLContext on a
+// QOffscreenSurface, drawing into a QOpenGLFramebufferObject of the image's
+// size. Making its context current also binds the framebuffer; releasing it
+// reads the framebuffer back into a QImage, whose rows (top row first) are
+// what readRow() hands out.
+// Leaves to the application: nothing; the offscreen image service makes and
+// deletes images.
 class OVSDKQTHOST_EXPORT QtOffscreenImage : public virtual integration::services::OffscreenImageInterface
 {
 public:

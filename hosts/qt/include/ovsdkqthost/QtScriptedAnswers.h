@@ -1,10 +1,3 @@
-// Answers for modal dialogs given in advance, so that tests and scripted
-// sessions never block on a dialog.
-//
-// Implements: a first-in first-out list of answers; a dialog service that
-// holds one takes the next answer instead of showing its dialog, and shows
-// the dialog only when none is left.
-// Leaves to the application: the answers.
 #ifndef OVSDKQTHOST_QTSCRIPTEDANSWERS_H
 #define OVSDKQTHOST_QTSCRIPTEDANSWERS_H
 
@@ -15,6 +8,13 @@ namespace sdk {
 namespace qthost {
 
 template <typename Answer>
+// Answers for modal dialogs given in advance, so that tests and scripted
+// sessions never block on a dialog.
+//
+// Implements: a first-in first-out list of answers; a dialog service that
+// holds one takes the next answer instead of showing its dialog, and shows
+// the dialog only when none is left.
+// Leaves to the application: the answers.
 class QtScriptedAnswers
 {
 public:
