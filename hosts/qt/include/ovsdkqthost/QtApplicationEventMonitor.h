@@ -52,6 +52,10 @@ class OVSDKQTHOST_EXPORT QtApplicationEventMonitor : public QObject,
                                                      public integration::intern::ApplicationEventMonitorAbstract
 {
 public:
+    // Installs the event filter on the application, registers the busy
+    // callback and sets up the diagnostics (see above).
+    //
+    // @thread_safety Make it on the GUI thread, after the QApplication.
     explicit QtApplicationEventMonitor(integration::ManagerInterface& manager);
     ~QtApplicationEventMonitor() override;
 
@@ -64,6 +68,9 @@ public:
     bool interruptDeferred() const;
 
 protected:
+    // Reports the application's input and timer events, and while the
+    // engine is busy holds back input and closes (see above); never
+    // consumes input outside a busy pass.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -23,6 +23,7 @@ namespace qthost {
 class OVSDKQTHOST_EXPORT QtCursorShapeService : public integration::services::CursorShapeServiceAbstract
 {
 public:
+    // A service showing no wait cursor; make it current to use it.
     QtCursorShapeService();
     // Takes a wait cursor it shows away again.
     ~QtCursorShapeService() override;
@@ -30,6 +31,7 @@ public:
     void showWaitCursor(bool show) override;
     void setBaseCursorStyle(long long renderHandle, CursorStyle_e style) override;
 
+    // The Qt cursor of an engine cursor style, as listed above.
     static Qt::CursorShape toQtCursor(CursorStyle_e style);
 
 private:

@@ -25,6 +25,8 @@ namespace qthost {
 class OVSDKQTHOST_EXPORT QtDialogGetSimpleTextService : public integration::services::DialogGetSimpleTextServiceAbstract
 {
 public:
+    // Dialogs open over `parent` (not owned; may be deleted first) with
+    // `title`.
     explicit QtDialogGetSimpleTextService(QWidget* parent = nullptr, const QString& title = QString());
 
     bool getSimpleText(std::string instructions, std::string& text) override;

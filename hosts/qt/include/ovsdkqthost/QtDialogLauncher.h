@@ -23,6 +23,7 @@ namespace qthost {
 class OVSDKQTHOST_EXPORT QtDialogLauncher : public integration::DialogLauncherInterface
 {
 public:
+    // Launches `dialog`, which is not owned and may be deleted first.
     explicit QtDialogLauncher(QDialog& dialog);
 
     void launch() override;

@@ -30,6 +30,7 @@ public:
     bool makeCurrent() override;
     bool releaseCurrent() override;
 
+    // The Qt context given at construction.
     QOpenGLContext& context() const;
 
 private:

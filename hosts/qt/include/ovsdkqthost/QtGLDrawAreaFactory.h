@@ -30,9 +30,15 @@ public:
     // engine's arguments.
     typedef std::function<void(QtGLDrawArea* drawArea, const QStringList& arguments)> Placement;
 
+    // A factory placing new windows with `placement` (may be empty).
     explicit QtGLDrawAreaFactory(Placement placement = Placement());
 
+    // Places the windows made from now on with `placement`.
     void setPlacement(Placement placement);
+    // A new QtGLDrawArea handed to the placement function; null without one.
+    // @thread_safety Called on the GUI thread, from the engine's page-create
+    // callback.
+    // @errors An exception of the placement function passes on to the engine.
     integration::GLDrawAreaInterface* createGLDrawArea(toolbox::StringList& arguments) override;
 
 private:

@@ -23,11 +23,18 @@ namespace qthost {
 class OVSDKQTHOST_EXPORT QtIdleScheduler : public ui::common::IdleActionScheduler
 {
 public:
+    // Installs itself as the idle-action scheduler.
+    // @thread_safety Make it on the GUI thread, after the QGuiApplication.
     QtIdleScheduler();
+    // Puts the previous scheduler back; a posted run is dropped.
     ~QtIdleScheduler() override;
+    // Not copyable: it is installed by address.
     QtIdleScheduler(const QtIdleScheduler&) = delete;
+    // Not copyable.
     QtIdleScheduler& operator=(const QtIdleScheduler&) = delete;
 
+    // Posts one zero-interval timer that runs processIdleActions(); does
+    // nothing while one is posted.
     void scheduleIdleProcessing() override;
 
 private:

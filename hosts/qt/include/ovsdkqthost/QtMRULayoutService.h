@@ -26,13 +26,17 @@ namespace qthost {
 class OVSDKQTHOST_EXPORT QtMRULayoutService : public integration::services::MRULayoutServiceAbstract
 {
 public:
+    // What choosing a layout in the menu does.
     typedef std::function<void(const QString& layoutFileName)> OpenFunction;
 
+    // A service filling `menu` (not owned; may be null) with at most
+    // `maxEntries` layouts (at least 1); `open` is called with the chosen one.
     explicit QtMRULayoutService(QMenu* menu, int maxEntries = 8, OpenFunction open = OpenFunction());
     // Empties the menu: its actions would call this service.
     ~QtMRULayoutService() override;
 
     void updateMRULayout(const std::string& layoutFileName) override;
+    // The layouts, most recent first.
     QStringList layouts() const;
 
 private:

@@ -25,10 +25,12 @@ namespace qthost {
 class OVSDKQTHOST_EXPORT QtMessageBoxService : public integration::services::MessageBoxServiceAbstract
 {
 public:
+    // Boxes open over `parent` (not owned; may be deleted first) with `title`.
     explicit QtMessageBoxService(QWidget* parent = nullptr, const QString& title = QString());
 
     MessageBoxReply_e showMessageBox(const char* message, MessageBoxType_e type) override;
 
+    // The replies given in advance, taken before any box is shown.
     QtScriptedAnswers<MessageBoxReply_e>& scriptedAnswers();
 
 private:

@@ -41,6 +41,8 @@ public:
     // One row of the picture last drawn, one byte a pixel and channel; false
     // for a row outside the image.
     bool readRow(int row, unsigned char* red, unsigned char* green, unsigned char* blue) const;
+    // The picture last drawn (RGB888), as read back when the context was
+    // released.
     const QImage& image() const;
 
 private:

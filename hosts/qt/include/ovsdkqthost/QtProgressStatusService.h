@@ -26,6 +26,7 @@ namespace qthost {
 class OVSDKQTHOST_EXPORT QtProgressStatusService : public integration::services::ProgressStatusServiceAbstract
 {
 public:
+    // A service over the three widgets, none owned, each may be null.
     QtProgressStatusService(QStatusBar* statusBar, QProgressBar* progressBar, QAbstractButton* stopButton);
 
     void setStatusLine(const char* text) override;

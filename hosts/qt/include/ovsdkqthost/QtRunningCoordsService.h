@@ -20,6 +20,7 @@ namespace qthost {
 class OVSDKQTHOST_EXPORT QtRunningCoordsService : public integration::services::RunningCoordsServiceAbstract
 {
 public:
+    // A service writing into `label` (not owned; may be null).
     explicit QtRunningCoordsService(QLabel* label);
 
     void showRunningCoordinates(const char* first, const char* second) override;

@@ -18,8 +18,11 @@ template <typename Answer>
 class QtScriptedAnswers
 {
 public:
+    // Adds `answer` at the end of the list.
     void push(const Answer& answer) { m_answers.push_back(answer); }
+    // Drops every answer left.
     void clear() { m_answers.clear(); }
+    // Whether no answer is left.
     bool empty() const { return m_answers.empty(); }
 
     // Takes the next answer into `answer`; false when none is left.

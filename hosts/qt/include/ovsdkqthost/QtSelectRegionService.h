@@ -34,11 +34,15 @@ class QtGLDrawArea;
 class OVSDKQTHOST_EXPORT QtSelectRegionService : public integration::services::SelectRegionServiceAbstract
 {
 public:
+    // What the application does with a selection: the rectangle in plot units
+    // and the engine's flag.
     typedef std::function<void(const QRectF& plotRectangle, bool flag)> Handler;
 
+    // A service handing selections to `handler` (may be empty: dropped).
     explicit QtSelectRegionService(Handler handler = Handler());
     ~QtSelectRegionService() override;
 
+    // Hands the selections from now on to `handler`.
     void setHandler(Handler handler);
     void selectItemsInRect(double x1, double y1, double x2, double y2, bool flag) override;
 

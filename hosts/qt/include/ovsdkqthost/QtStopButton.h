@@ -23,6 +23,8 @@ namespace qthost {
 class OVSDKQTHOST_EXPORT QtStopButton : public integration::StopButtonInterface
 {
 public:
+    // A stop button over `button`, which is not owned and may be deleted
+    // first (it then counts as inactive).
     explicit QtStopButton(QAbstractButton& button);
 
     bool isActive() const override;

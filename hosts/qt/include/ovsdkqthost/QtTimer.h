@@ -20,7 +20,10 @@ namespace qthost {
 class OVSDKQTHOST_EXPORT QtTimer : public util::TimerAbstract
 {
 public:
+    // A stopped timer.
+    // @thread_safety Make and use it on the GUI thread (the QTimer's thread).
     QtTimer();
+    // Stops the QTimer.
     ~QtTimer() override;
 
 protected:
