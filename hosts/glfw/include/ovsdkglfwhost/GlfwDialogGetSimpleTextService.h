@@ -23,7 +23,9 @@ class OVSDKGLFWHOST_EXPORT GlfwDialogGetSimpleTextService
     : public integration::services::DialogGetSimpleTextServiceAbstract
 {
 public:
+    // A service writing to `out`, which outlives it.
     explicit GlfwDialogGetSimpleTextService(std::ostream& out);
+    // A service writing to standard error.
     GlfwDialogGetSimpleTextService();
 
     bool getSimpleText(std::string instructions, std::string& text) override;

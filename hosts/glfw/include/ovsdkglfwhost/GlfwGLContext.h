@@ -30,7 +30,9 @@ public:
     // destroyed) makes every call fail harmlessly.
     explicit GlfwGLContext(GLFWwindow* window = nullptr);
 
+    // Uses `window` (may be null) from now on.
     void setWindow(GLFWwindow* window);
+    // The window in use, or null.
     GLFWwindow* window() const;
 
     void swapBuffers() override;

@@ -36,7 +36,14 @@ public:
     // Windows of `width` x `height` screen coordinates.
     GlfwGLDrawAreaFactory(GlfwEventLoop& loop, int width, int height, Placement placement = Placement());
 
+    // Places the windows made from now on with `placement`.
     void setPlacement(Placement placement);
+    // A new GlfwGLDrawArea titled with the first engine argument ("Page"
+    // without one), handed to the placement function; null without a
+    // placement function or when GLFW makes no window.
+    // @thread_safety Called on the GUI thread, from the engine's page-create
+    // callback.
+    // @errors An exception of the placement function passes on to the engine.
     integration::GLDrawAreaInterface* createGLDrawArea(toolbox::StringList& arguments) override;
 
 private:

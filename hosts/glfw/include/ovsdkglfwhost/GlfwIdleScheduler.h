@@ -23,11 +23,18 @@ class GlfwEventLoop;
 class OVSDKGLFWHOST_EXPORT GlfwIdleScheduler : public ui::common::IdleActionScheduler
 {
 public:
+    // Installs itself as the idle-action scheduler, posting to `loop`, which
+    // outlives it.
     explicit GlfwIdleScheduler(GlfwEventLoop& loop);
+    // Puts the previous scheduler back and cancels a posted run.
     ~GlfwIdleScheduler() override;
+    // Not copyable: it is installed by address.
     GlfwIdleScheduler(const GlfwIdleScheduler&) = delete;
+    // Not copyable.
     GlfwIdleScheduler& operator=(const GlfwIdleScheduler&) = delete;
 
+    // Posts one task to the loop that runs processIdleActions(); does nothing
+    // while one is posted.
     void scheduleIdleProcessing() override;
 
 private:

@@ -24,12 +24,16 @@ namespace glfwhost {
 class OVSDKGLFWHOST_EXPORT GlfwMRULayoutService : public integration::services::MRULayoutServiceAbstract
 {
 public:
+    // A service writing to `out`, which outlives it.
     explicit GlfwMRULayoutService(std::ostream& out);
+    // A service writing to standard error.
     GlfwMRULayoutService();
 
     void updateMRULayout(const std::string& layoutFileName) override;
 
+    // The layouts, most recent first.
     const std::vector<std::string>& layouts() const;
+    // How many layouts are kept: 10.
     static std::size_t maximumCount();
 
 private:

@@ -28,6 +28,7 @@ class GlfwEventLoop;
 class OVSDKGLFWHOST_EXPORT GlfwManagerMiscService : public integration::services::ManagerMiscServiceAbstract
 {
 public:
+    // Answers from `loop`, which outlives it.
     explicit GlfwManagerMiscService(GlfwEventLoop& loop);
 
     int getKeyboardModifiers() override;

@@ -26,7 +26,9 @@ namespace glfwhost {
 class OVSDKGLFWHOST_EXPORT GlfwMessageBoxService : public integration::services::MessageBoxServiceAbstract
 {
 public:
+    // A service writing to `out`, which outlives it.
     explicit GlfwMessageBoxService(std::ostream& out);
+    // A service writing to standard error.
     GlfwMessageBoxService();
 
     MessageBoxReply_e showMessageBox(const char* message, MessageBoxType_e type) override;

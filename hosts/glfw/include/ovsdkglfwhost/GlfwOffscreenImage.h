@@ -30,7 +30,9 @@ public:
     // Throws orvane::ExceptionBase when no context or framebuffer can be made.
     GlfwOffscreenImage(int width, int height);
     ~GlfwOffscreenImage() override;
+    // Not copyable: it owns a hidden window and its framebuffer.
     GlfwOffscreenImage(const GlfwOffscreenImage&) = delete;
+    // Not copyable.
     GlfwOffscreenImage& operator=(const GlfwOffscreenImage&) = delete;
 
     // The image is ready for the engine's drawing.
@@ -40,7 +42,9 @@ public:
     // One row of the picture last drawn, one byte a pixel and channel; false
     // for a row outside the image.
     bool readRow(int row, unsigned char* red, unsigned char* green, unsigned char* blue) const;
+    // The image's width in pixels.
     int width() const;
+    // The image's height in pixels.
     int height() const;
 
 private:

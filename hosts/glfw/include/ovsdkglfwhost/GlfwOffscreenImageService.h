@@ -34,6 +34,7 @@ public:
     bool getRGBRow(long long imageHandle, int row, unsigned char* red, unsigned char* green,
                    unsigned char* blue) override;
 
+    // The number of images made and not yet destroyed.
     std::size_t imageCount() const;
 
 private:

@@ -25,7 +25,9 @@ namespace glfwhost {
 class OVSDKGLFWHOST_EXPORT GlfwProgressStatusService : public integration::services::ProgressStatusServiceAbstract
 {
 public:
+    // A service writing to `out`, which outlives it.
     explicit GlfwProgressStatusService(std::ostream& out);
+    // A service writing to standard error.
     GlfwProgressStatusService();
 
     void setStatusLine(const char* text) override;
@@ -33,6 +35,7 @@ public:
     void finishProgressMonitor() override;
     void updateProgressMonitor(int percentDone) override;
 
+    // The last progress reported.
     int percentDone() const;
 
 private:

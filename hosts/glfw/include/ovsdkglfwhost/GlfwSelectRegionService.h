@@ -23,7 +23,9 @@ namespace glfwhost {
 class OVSDKGLFWHOST_EXPORT GlfwSelectRegionService : public integration::services::SelectRegionServiceAbstract
 {
 public:
+    // A service writing to `out`, which outlives it.
     explicit GlfwSelectRegionService(std::ostream& out);
+    // A service writing to standard error.
     GlfwSelectRegionService();
 
     void selectItemsInRect(double x1, double y1, double x2, double y2, bool flag) override;

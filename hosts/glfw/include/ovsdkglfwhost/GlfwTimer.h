@@ -21,7 +21,9 @@ class GlfwEventLoop;
 class OVSDKGLFWHOST_EXPORT GlfwTimer : public util::TimerAbstract
 {
 public:
+    // A stopped timer on `loop`, which outlives it.
     explicit GlfwTimer(GlfwEventLoop& loop);
+    // Stops its loop timer.
     ~GlfwTimer() override;
 
 protected:
