@@ -11,6 +11,7 @@ namespace hostconformance {
 // integration manager's contracts, registered from the host's own test
 // program.
 //
+// @code
 //   #include "ovsdkhostconformance/HostConformance.h"
 //
 //   int main(int argc, char** argv)
@@ -21,10 +22,11 @@ namespace hostconformance {
 //       orvane::sdk::hostconformance::HostConformance::registerTests(factory);
 //       return RUN_ALL_TESTS();
 //   }
+// @endcode
 //
 // and link the program with OrvaneSDK::ovsdkhostconformance (it brings
 // GoogleTest, without a main). The suite starts the engine itself: give it a
-// test program of its own. Tests are named HostConformance.<check>; every
+// test program of its own. Tests are named `HostConformance.<check>`; every
 // failure names the host class, what the library expected of it and what to
 // change. Checks that need real pixels are skipped, saying so, when the
 // driver gives none.
@@ -60,8 +62,8 @@ class HostConformance
 {
 public:
     // Registers the suite's tests with GoogleTest for the host `factory`
-    // makes. Call it once, after ::testing::InitGoogleTest and before
-    // RUN_ALL_TESTS; `factory` must live until RUN_ALL_TESTS returns.
+    // makes. Call it once, after `testing::InitGoogleTest` and before
+    // `RUN_ALL_TESTS`; `factory` must live until RUN_ALL_TESTS returns.
     static void registerTests(HostFactory& factory);
 };
 
