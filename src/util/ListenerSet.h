@@ -12,6 +12,7 @@ namespace orvane {
 namespace sdk {
 namespace util {
 
+// The order in which a ListenerSet notifies its listeners.
 enum class ListenerOrder
 {
     // Ascending pointer value, like std::set<Listener*>.
