@@ -27,6 +27,7 @@ namespace hostconformance {
 class HostFactory
 {
 public:
+    // Must outlive RUN_ALL_TESTS (see HostConformance::registerTests).
     virtual ~HostFactory();
 
     // A drawing area with its OpenGL context, `width` x `height` device

@@ -64,7 +64,9 @@ public:
     // Destroys the native window first, so that listeners hear of it (once:
     // not again when it was destroyed before).
     ~GlfwGLDrawArea() override;
+    // Not copyable: pages know their drawing area by its address.
     GlfwGLDrawArea(const GlfwGLDrawArea&) = delete;
+    // Not copyable.
     GlfwGLDrawArea& operator=(const GlfwGLDrawArea&) = delete;
 
     bool canRender() override;

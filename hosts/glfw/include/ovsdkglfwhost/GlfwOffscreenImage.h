@@ -29,6 +29,10 @@ class OVSDKGLFWHOST_EXPORT GlfwOffscreenImage : public virtual integration::serv
 public:
     // Throws orvane::ExceptionBase when no context or framebuffer can be made.
     GlfwOffscreenImage(int width, int height);
+    // Deletes the framebuffer with the image's context current.
+    //
+    // @current The context current before is current again afterwards (none
+    // if that was the image's).
     ~GlfwOffscreenImage() override;
     // Not copyable: it owns a hidden window and its framebuffer.
     GlfwOffscreenImage(const GlfwOffscreenImage&) = delete;

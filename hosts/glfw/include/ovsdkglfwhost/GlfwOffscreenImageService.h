@@ -26,7 +26,9 @@ class GlfwOffscreenImage;
 class OVSDKGLFWHOST_EXPORT GlfwOffscreenImageService : public integration::services::OffscreenImageServiceAbstract
 {
 public:
+    // A service with no image; make it current to use it.
     GlfwOffscreenImageService();
+    // Deletes the images the engine has not destroyed.
     ~GlfwOffscreenImageService() override;
 
     integration::services::OffscreenImageInterface* createImage(int width, int height) override;

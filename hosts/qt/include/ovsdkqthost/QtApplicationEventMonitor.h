@@ -57,6 +57,7 @@ public:
     //
     // @thread_safety Make it on the GUI thread, after the QApplication.
     explicit QtApplicationEventMonitor(integration::ManagerInterface& manager);
+    // Stops monitoring: removes the event filter.
     ~QtApplicationEventMonitor() override;
 
     bool isReady() override;

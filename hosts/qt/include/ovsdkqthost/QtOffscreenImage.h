@@ -32,6 +32,9 @@ class OVSDKQTHOST_EXPORT QtOffscreenImage : public virtual integration::services
 public:
     // Throws orvane::ExceptionBase when no context or framebuffer can be made.
     QtOffscreenImage(int width, int height);
+    // Deletes the framebuffer with the image's context current.
+    //
+    // @current No context is current afterwards, whichever was before.
     ~QtOffscreenImage() override;
 
     // The image is ready for the engine's drawing.

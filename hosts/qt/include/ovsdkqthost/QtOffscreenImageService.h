@@ -26,7 +26,9 @@ class QtOffscreenImage;
 class OVSDKQTHOST_EXPORT QtOffscreenImageService : public integration::services::OffscreenImageServiceAbstract
 {
 public:
+    // A service with no image; make it current to use it.
     QtOffscreenImageService();
+    // Deletes the images the engine has not destroyed.
     ~QtOffscreenImageService() override;
 
     integration::services::OffscreenImageInterface* createImage(int width, int height) override;

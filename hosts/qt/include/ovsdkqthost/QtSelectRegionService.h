@@ -40,6 +40,7 @@ public:
 
     // A service handing selections to `handler` (may be empty: dropped).
     explicit QtSelectRegionService(Handler handler = Handler());
+    // Stops following the drawing areas; a rubber band shown goes.
     ~QtSelectRegionService() override;
 
     // Hands the selections from now on to `handler`.
