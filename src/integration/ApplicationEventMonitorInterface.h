@@ -79,8 +79,8 @@ public:
     virtual bool isReady() = 0;
     // The host's clean-up once the engine's shutdown has finished; the
     // result is ignored.
-    // @thread_safety Called on the GUI thread, from inside the slots of the
-    // manager's signalEngineShutdownFinished.
+    // @thread_safety Called on the GUI thread: ApplicationEventMonitorAbstract
+    // calls it from its slot of the manager's signalEngineShutdownFinished.
     virtual bool stopMonitoring() = 0;
     // Asks the engine to interrupt its current operation.
     // @thread_safety GUI thread only; not checked.

@@ -28,8 +28,6 @@ public:
     // page gets no drawing area. The drawing area stays the host's.
     // @thread_safety Called on the GUI thread, from inside the engine's
     // page-create callback.
-    // @reentrancy Called while the engine creates a page: do not create,
-    // delete or switch pages here.
     // @errors An exception passes through the page-create callback to the
     // engine; no page is made.
     virtual GLDrawAreaInterface* createGLDrawArea(orvane::toolbox::StringList& arguments) = 0;

@@ -89,7 +89,6 @@ public:
     // drawing area, before the page exists.
     // @thread_safety Called on the GUI thread, from inside addPage() or the
     // engine's page-create callback.
-    // @reentrancy Do not create, delete or switch pages here.
     virtual void setPageManager(PageManagerInterface& manager) = 0;
     // Report the window destroyed (listeners, then signalDrawAreaDestroyed)
     // before the object goes, so that its page lets go of it.

@@ -18,8 +18,8 @@ public:
     // A page was created and counted.
     // @thread_safety Called on the GUI thread, from inside addPage() or the
     // engine's page-create callback.
-    // @reentrancy May remove itself or add listeners; deletePage() of this
-    // page waits for idle time; setCurrentPage() is ignored
+    // @reentrancy May remove itself or add listeners; deletePage() waits for
+    // idle time; setCurrentPage() is ignored
     // ("request.ignored"); stop() is refused ("reentry.stop-in-announcement").
     // @errors An exception passes on once every listener and slot has heard
     // of the page.

@@ -98,10 +98,11 @@ protected:
     //
     // @thread_safety GUI thread only; checked in checked mode
     // ("thread.not-init-thread"), and carried out anyway.
-    // @reentrancy Call it when the host is idle, not from
-    // processPendingEvents(): the event manager's listener dispatches
-    // queued drawing-area input to the engine and runs the engine's idle
-    // tasks.
+    // @reentrancy The event manager's listener dispatches queued
+    // drawing-area input to the engine and runs the engine's idle tasks
+    // from here: call it when the event loop is about to wait, outside a
+    // busy pass and while the engine is not busy (both kits do; neither
+    // calls it again from inside itself).
     // @errors Exceptions of listeners and slots pass on.
     void notifyOfIdle(OnIdleObservableInterface& source);
     // True when a registered stop button claims `widget`.
