@@ -16,7 +16,7 @@ public:
     // owned and must outlive the engine; a null launcher makes the dialog do
     // nothing.
     // @thread_safety GUI thread only; not checked.
-    // @errors None: the engine keeps the last launcher registered for `dialog`.
+    // @errors None of its own.
     virtual void registerDialogLauncher(DialogLauncherInterface* launcher, int dialog) = 0;
     // Owned by the manager, between init() and stop().
     virtual ~DialogManagerInterface();

@@ -26,7 +26,7 @@ public:
     // A waiting repair never runs.
     ~InterruptedPlotRepairer() override;
 
-    // False when the engine was interrupted (OrvUtilInterruptIsSet): the
+    // False when the engine was interrupted (OrvUtilInterruptCheck): the
     // frame of `page` is not swapped and `page` is redrawn at the next idle
     // time; true otherwise, which drops the waiting repair.
     // @thread_safety Called on the GUI thread from the engine's swap callback.

@@ -29,8 +29,10 @@ public:
     void registerCallbacks() override;
     void makeCurrent() override;
 
-    // The current object, or null. init() hands it to the event manager;
-    // event objects read their modifiers through it when they are made.
+    // The current object, or null. init() hands it to the event manager's
+    // interrupt processor, which keeps it until stop(): that object must
+    // live as long. Event objects read their modifiers through the object
+    // current when they are made.
     // @thread_safety GUI thread only; not checked.
     static ManagerMiscServiceInterface* getCurrentInstance();
 
