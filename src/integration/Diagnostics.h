@@ -27,10 +27,38 @@ namespace integration {
 // Checked mode adds the checks that cost something on the frame and input
 // paths: every page handle the engine passes is looked up among the live
 // pages (a stale one is reported and the callback ignores it instead of
-// following it), and every engine callback, notifyOfIdle and the busy
-// callback check their thread. It starts off, in every build of the
+// following it), and the engine's page, render, busy and on-idle callbacks
+// and notifyOfIdle check their thread (the service and dialog callbacks do
+// not). It starts off, in every build of the
 // library; a host switches it on with setCheckedMode(true), in its debug
 // builds say.
+//
+// The identifiers, with the severity and where each comes from:
+// - "init.no-misc-service" (warning): ManagerInterface::init() found no
+//   miscellaneous-queries service current.
+// - "input.not-current-page" (warning): input queued by a drawing area whose
+//   page is not current was dropped when another page became current.
+// - "damage.not-current-page" (warning): a drawing area whose page is not
+//   current was exposed; the engine redraws only the current page.
+// - "render.no-draw-area" (warning): the engine asked to draw a page that
+//   has no drawing area (render query; in checked mode also the screen
+//   destination).
+// - "render.make-current-failed" (error, checked mode):
+//   GLContextInterface::makeCurrent() answered false for the page drawn.
+// - "thread.not-init-thread" (error): an entry point ran on another thread
+//   than init()'s: addPage, deletePage, setCurrentPage and stop always; in
+//   checked mode also notifyOfIdle and the engine's busy, on-idle, page
+//   and render callbacks.
+// - "reentry.stop-while-busy" (error): ManagerInterface::stop() inside a
+//   busy pass; refused.
+// - "reentry.stop-in-announcement" (error): ManagerInterface::stop() from a
+//   listener or slot of a page announcement; refused.
+// - "engine.stale-page-handle" (error, checked mode): the engine passed a
+//   page handle that names no live page; the callback ignored it.
+// - "request.ignored" (warning): PageManagerInterface::setCurrentPage()
+//   while a page is being created.
+// - "request.dropped" (warning): a waiting PageManagerInterface::deletePage()
+//   met another page made current a second time and was dropped.
 class OVSDK_INTEGRATION_EXPORT Diagnostics
 {
 public:
