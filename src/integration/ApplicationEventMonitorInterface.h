@@ -55,6 +55,7 @@ public:
 
     // Connects `slot` at the back of signalMouseButtonStateChanged, then
     // calls its ...Connected() hook.
+    //
     // @thread_safety GUI thread only; not checked.
     boost::signals2::connection connectMouseButtonStateChanged(const MouseButtonStateChangedSignal::slot_type& slot);
     // Connects `slot` at the back of signalWidgetChangeDuetoTimerEvent, then
@@ -70,28 +71,34 @@ public:
     // Whether the engine is busy (OrvUtilIsBusy).
     virtual bool isBusy() const = 0;
     // An interrupt was issued during the current busy-event pass.
+    //
     // @thread_safety GUI thread only; not checked.
     virtual bool shouldInterrupt() = 0;
     // The host's start-up check, asked by init() outside batch mode; false
     // makes init() fail.
+    //
     // @thread_safety Called on the GUI thread, from inside init().
     // @errors An exception passes on to init()'s caller.
     virtual bool isReady() = 0;
     // The host's clean-up once the engine's shutdown has finished; the
     // result is ignored.
+    //
     // @thread_safety Called on the GUI thread: ApplicationEventMonitorAbstract
     // calls it from its slot of the manager's signalEngineShutdownFinished.
     virtual bool stopMonitoring() = 0;
     // Asks the engine to interrupt its current operation.
+    //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy Meant for the engine's busy loop (from a listener of the
     // host's input): the engine stops its operation when it next looks.
     virtual void interrupt() = 0;
     // True while the engine lets the host process events from its busy loop.
+    //
     // @thread_safety GUI thread only; not checked.
     virtual bool isEngineInterruptible() const = 0;
     // Stop buttons are shared; registering one twice keeps it once. An empty
     // pointer is refused: reported through OrvEngDoOUAssert, nothing kept.
+    //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy May be called from the engine's busy loop.
     virtual void registerStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) = 0;

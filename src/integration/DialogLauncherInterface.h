@@ -12,6 +12,7 @@ class OVSDK_INTEGRATION_EXPORT DialogLauncherInterface
 {
 public:
     // Opens the dialog.
+    //
     // @thread_safety Called on the GUI thread, from inside the engine call
     // that asks for the dialog.
     // @reentrancy A modal dialog may run the host's event loop; the engine's

@@ -26,6 +26,7 @@ public:
 
     // `arguments` is the engine's page-creation argument list. Null means the
     // page gets no drawing area. The drawing area stays the host's.
+    //
     // @thread_safety Called on the GUI thread, from inside the engine's
     // page-create callback.
     // @errors An exception passes through the page-create callback to the

@@ -46,6 +46,7 @@ public:
 
     // Connects `slot` at the back of signalDrawAreaExposed, then calls its
     // ...Connected() hook.
+    //
     // @thread_safety GUI thread only; not checked.
     boost::signals2::connection connectDrawAreaExposed(const ExposedSignal::slot_type& slot);
     // Connects `slot` at the back of signalDrawAreaDestroyed, then calls its
@@ -56,19 +57,23 @@ public:
     boost::signals2::connection connectDrawAreaFocusGained(const StateSignal::slot_type& slot);
 
     // True when the engine may draw into the window now (asked after isValid()).
+    //
     // @thread_safety Called on the GUI thread, from the engine's render query.
     // @errors False makes the engine skip the frame.
     virtual bool canRender() = 0;
     // The window's size in pixels; asked only while isValid().
+    //
     // @thread_safety Called on the GUI thread, from inside engine calls.
     virtual void getSize(int& width, int& height) = 0;
     // The window's OpenGL context: the same object every time.
+    //
     // @thread_safety Called on the GUI thread, from the engine's render
     // callbacks.
     virtual GLContextInterface& getGLContext() = 0;
     // True while the native window exists. While false the library neither
     // renders into the window nor asks its size; it still removes its
     // listeners (a page that goes), since the window may come back.
+    //
     // @thread_safety Called on the GUI thread, from inside engine calls.
     virtual bool isValid() = 0;
     // State listeners are not owned and must not be null. Once the area has
@@ -87,6 +92,7 @@ private:
 public:
     // Called by the page manager every time it creates a page on this
     // drawing area, before the page exists.
+    //
     // @thread_safety Called on the GUI thread, from inside addPage() or the
     // engine's page-create callback.
     virtual void setPageManager(PageManagerInterface& manager) = 0;

@@ -29,6 +29,7 @@ public:
     // False when the engine was interrupted (OrvUtilInterruptCheck): the
     // frame of `page` is not swapped and `page` is redrawn at the next idle
     // time; true otherwise, which drops the waiting repair.
+    //
     // @thread_safety Called on the GUI thread from the engine's swap callback.
     bool shouldOpenGLBuffersBeSwapped(PageInterface& page) const override;
 

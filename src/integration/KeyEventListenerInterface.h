@@ -16,6 +16,7 @@ class OVSDK_INTEGRATION_EXPORT KeyEventListenerInterface
 {
 public:
     // A key went down.
+    //
     // @thread_safety Called on the GUI thread.
     // @reentrancy May be called from the engine's busy loop; the listener may
     // remove itself or add others (they hear the next event).

@@ -59,6 +59,7 @@ public:
         explicit StateChangeListener(ManagerAbstract& owner);
         // Fires the owner's signalEngineShutdownInitiated on state change 15,
         // once, and detaches itself; ignores every other change.
+        //
         // @thread_safety Called on the GUI thread, inside the engine's callback.
         void stateChanged(const orvane::toolbox::StateChangeEventInterface& event,
                           orvane::toolbox::StateChangeNotifier& notifier) override;
@@ -71,6 +72,7 @@ public:
 
     // Makes the page manager, the service repository and the listeners; calls
     // no engine function.
+    //
     // @thread_safety Construct it on the GUI thread.
     ManagerAbstract();
     // Destroys the sub-managers. Call stop() first: without it the engine keeps

@@ -17,6 +17,7 @@ class OVSDK_INTEGRATION_EXPORT MouseEventListenerInterface
 {
 public:
     // The mouse moved.
+    //
     // @thread_safety Called on the GUI thread.
     // @reentrancy May be called from the engine's busy loop; the listener may
     // remove itself or add others (they hear the next event).

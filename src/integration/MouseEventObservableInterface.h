@@ -38,6 +38,7 @@ public:
 
     // Connects `slot` at the back of signalMouseMoved, then calls
     // signalMouseMovedConnected().
+    //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy May be called from a slot: the new slot hears the next event.
     boost::signals2::connection connectMouseMoved(const MouseEventSignal::slot_type& slot);
@@ -56,11 +57,13 @@ public:
 
     // Listeners are not owned and must not be null.
     // Adding one twice keeps it once.
+    //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy May be called from a listener: the new one hears the next
     // event.
     virtual void addMouseListener(MouseEventListenerInterface* listener) = 0;
     // Stops `listener` hearing mouse input; an unknown one is ignored.
+    //
     // @reentrancy May be called from a listener: a removed listener is not
     // called again, even in the notification under way.
     virtual void removeMouseListener(MouseEventListenerInterface* listener) = 0;

@@ -14,6 +14,7 @@ class OVSDK_INTEGRATION_EXPORT OnIdleListenerInterface
 {
 public:
     // The host is idle; `source` is the observable that says so.
+    //
     // @thread_safety Called on the GUI thread.
     virtual void onIdle(OnIdleObservableInterface& source) = 0;
     // Remove the listener from its observables before destroying it.

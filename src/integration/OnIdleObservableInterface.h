@@ -24,6 +24,7 @@ public:
 
     // Connects `slot` at the back of signalOnIdle, then calls
     // signalOnIdleConnected().
+    //
     // @thread_safety GUI thread only; not checked.
     boost::signals2::connection connectOnIdle(const OnIdleSignal::slot_type& slot);
 
@@ -34,11 +35,13 @@ private:
 public:
     // Listeners are not owned and must not be null.
     // Adds `listener` at the end of the order; adding one twice keeps it once.
+    //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy May be called from a listener: the new one hears the next
     // idle time.
     virtual void addOnIdleListener(OnIdleListenerInterface* listener) = 0;
     // Stops `listener` hearing idle time; an unknown one is ignored.
+    //
     // @reentrancy May be called from a listener: a removed listener is not
     // called again, even in the notification under way.
     virtual void removeOnIdleListener(OnIdleListenerInterface* listener) = 0;

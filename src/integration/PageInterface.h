@@ -45,6 +45,7 @@ public:
 
     // Each connects at the back of the signal's slots, then calls the
     // signal's ...Connected() hook.
+    //
     // @thread_safety GUI thread only; not checked.
     boost::signals2::connection connectNameChanged(const NameChangedSignal::slot_type& slot);
     // Connects `slot` at the back of signalDrawAreaChanged, then calls its
@@ -52,6 +53,7 @@ public:
     boost::signals2::connection connectDrawAreaChanged(const DrawAreaChangedSignal::slot_type& slot);
 
     // Makes the page current and has the engine redraw; true on success.
+    //
     // @thread_safety GUI thread only: the page switch it asks for is checked
     // ("thread.not-init-thread").
     // @reentrancy The switch waits for idle time while the engine is busy
@@ -66,6 +68,7 @@ public:
     // The page's name, as the engine last reported it or setName() set it.
     virtual std::string getName() = 0;
     // Renames the page through the engine; true on success.
+    //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy The change listeners and signalNameChanged hear the new
     // name once, from inside this call; one of them may delete the page.
@@ -86,6 +89,7 @@ public:
     // engine (OrvEngDoOUAssert) and ignored.
     virtual void removeChangeListener(PageChangeListenerInterface* listener) = 0;
     // Makes the page current and switches the engine's print preview.
+    //
     // @current As redraw(): while the switch waits, the engine's current page
     // gets the preview.
     virtual void setPrintPreviewActive(bool active) = 0;
@@ -98,6 +102,7 @@ public:
     // signal hear of it before the first exception of theirs passes on.
     // Throws orvane::ExceptionBase when called on this page by a listener of
     // the page it takes the area from, while it does.
+    //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy May be called from a listener, except as said below.
     // @throws orvane::ExceptionBase "setDrawArea() was called on a page from

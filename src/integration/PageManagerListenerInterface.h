@@ -16,6 +16,7 @@ class OVSDK_INTEGRATION_EXPORT PageManagerListenerInterface
 {
 public:
     // A page was created and counted.
+    //
     // @thread_safety Called on the GUI thread, from inside addPage() or the
     // engine's page-create callback.
     // @reentrancy May remove itself or add listeners; deletePage() waits for
@@ -25,6 +26,7 @@ public:
     // of the page.
     virtual void pageCreated(PageInterface& page, PageManagerInterface& manager) = 0;
     // A page is being destroyed; it is still alive during the call.
+    //
     // @thread_safety Called on the GUI thread, from inside the engine's
     // destroy callback.
     // @reentrancy May remove itself or add listeners; a deletion of another
@@ -34,6 +36,7 @@ public:
     virtual void pageDestroyed(PageInterface& page, PageManagerInterface& manager) = 0;
     // The engine's current page changed. Ask manager.getCurrentPage() for the
     // new one: `page` is the previously current page when there was one.
+    //
     // @thread_safety Called on the GUI thread, from inside the engine call
     // that switched pages (or addPage()).
     // @reentrancy setCurrentPage() may be called here; deletePage() of a page

@@ -25,6 +25,7 @@ public:
     // The page manager's stack shares ownership of its deciders.
     virtual ~PageRenderDeciderInterface();
     // True when the buffers of the page's drawing area are to be swapped.
+    //
     // @thread_safety Called on the GUI thread from the engine's swap callback.
     // @current No context of the engine's is current: the engine's
     // releaseCurrent() came first.

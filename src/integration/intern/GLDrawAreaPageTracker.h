@@ -32,6 +32,7 @@ public:
 
     // Listens to `pageManager` and its pages instead of the earlier manager
     // and its pages. The count is kept as it is.
+    //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy Called from the drawing area's setPageManager(), inside
     // addPage() or the engine's page-create callback.

@@ -36,6 +36,7 @@ public:
     virtual void removeStateListener(GLDrawAreaListenerInterface* const listener);
     // Tells every listener drawAreaExposed(); fire the drawing area's signal
     // after it.
+    //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy A listener may add or remove listeners: an added one hears
     // the next notification.

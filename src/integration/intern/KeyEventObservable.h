@@ -29,6 +29,7 @@ public:
     void removeKeyboardListener(KeyEventListenerInterface* listener) override;
 
     // Tells every listener keyPressed(event, source).
+    //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy A listener may add or remove listeners: an added one hears
     // the next event; a removed one is not called again.

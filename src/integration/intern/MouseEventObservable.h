@@ -27,6 +27,7 @@ public:
     void removeMouseListener(MouseEventListenerInterface* listener) override;
 
     // Tells every listener mouseMoved(event, source).
+    //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy A listener may add or remove listeners: an added one hears
     // the next event; a removed one is not called again.

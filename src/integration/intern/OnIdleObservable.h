@@ -26,6 +26,7 @@ public:
     void removeOnIdleListener(OnIdleListenerInterface* listener) override;
 
     // Tells every listener onIdle(source), in the order they were added.
+    //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy A listener may add or remove listeners: an added one hears
     // the next idle time; a removed one is not called again.

@@ -14,6 +14,7 @@ class OVSDK_INTEGRATION_EXPORT CursorShapeServiceInterface
 {
 public:
     // Shows or hides the busy cursor.
+    //
     // @thread_safety Called by the engine on the GUI thread, from inside its
     // operations (the busy loop included).
     virtual void showWaitCursor(bool show) = 0;

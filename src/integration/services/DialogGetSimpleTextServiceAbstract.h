@@ -36,6 +36,7 @@ protected:
     // Engine callbacks; the client value is always 0.
     // On success the engine's text becomes an engine-owned copy of the user's;
     // on cancel it is left alone.
+    //
     // @thread_safety Called by the engine on the GUI thread.
     // @errors An exception of getSimpleText() passes through to the engine.
     static Boolean_t dialogGetSimpleTextBoxCallback(const char* instructions, char** text, Boolean_t useText,

@@ -17,6 +17,7 @@ public:
     // Asks the user for a text; `text` holds the engine's default on entry
     // (empty when there is none) and the user's text on exit. False when the
     // user cancelled.
+    //
     // @thread_safety Called by the engine on the GUI thread, from inside an
     // engine operation.
     // @reentrancy A modal dialog runs the host's event loop while the engine

@@ -33,6 +33,7 @@ public:
     // interrupt processor, which keeps it until stop(): that object must
     // live as long. Event objects read their modifiers through the object
     // current when they are made.
+    //
     // @thread_safety GUI thread only; not checked.
     static ManagerMiscServiceInterface* getCurrentInstance();
 

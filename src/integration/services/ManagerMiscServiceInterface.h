@@ -17,6 +17,7 @@ class OVSDK_INTEGRATION_EXPORT ManagerMiscServiceInterface
 {
 public:
     // Modifier bits held now: 1 Shift, 2 Control, 4 Alt.
+    //
     // @thread_safety Called on the GUI thread: by the engine, and by every
     // event object the library makes.
     virtual int getKeyboardModifiers() = 0;
@@ -39,6 +40,7 @@ public:
     // interrupt processor.
     virtual bool isMouseButtonPressed(MouseEventInterface::MouseButton_e button) = 0;
     // The OpenGL version text of the host's contexts.
+    //
     // @current Asked by the engine at any time: a context may or may not be
     // current.
     virtual std::string getOpenGLVersionString() = 0;

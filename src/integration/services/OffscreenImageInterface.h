@@ -16,6 +16,7 @@ class OVSDK_INTEGRATION_EXPORT OffscreenImageInterface
 {
 public:
     // Draws the engine's plot into the image; true on success.
+    //
     // @current The image's context is made current and released by the
     // engine's render callbacks around the drawing, from inside this call.
     // @errors An orvane::ExceptionBase is shown to the user

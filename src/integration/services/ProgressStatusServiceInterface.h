@@ -13,6 +13,7 @@ class OVSDK_INTEGRATION_EXPORT ProgressStatusServiceInterface
 {
 public:
     // Shows `text` (the engine's, as given; may be null) in the status line.
+    //
     // @thread_safety Called by the engine on the GUI thread, often from
     // inside long operations: keep it short, process no events here.
     virtual void setStatusLine(const char* text) = 0;

@@ -21,6 +21,7 @@ public:
     virtual void registerCallbacks() = 0;
     // Makes this object the one the engine's callbacks of its class forward to,
     // registering the callbacks first if no object of the class did.
+    //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy May be called at any time, also from inside an engine
     // callback: the next callback goes to this object.

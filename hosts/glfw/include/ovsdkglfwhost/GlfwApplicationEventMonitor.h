@@ -53,6 +53,7 @@ class OVSDKGLFWHOST_EXPORT GlfwApplicationEventMonitor : public integration::int
 public:
     // Observes `loop` and sets up the diagnostics (see above); `manager` and
     // `loop` outlive it.
+    //
     // @thread_safety Make it on the GUI thread, after the loop.
     GlfwApplicationEventMonitor(integration::ManagerInterface& manager, GlfwEventLoop& loop);
     // Stops observing the loop.

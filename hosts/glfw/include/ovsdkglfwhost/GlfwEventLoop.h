@@ -75,10 +75,12 @@ public:
     GlfwEventLoop& operator=(const GlfwEventLoop&) = delete;
 
     // Queues a window's event, as the kit's GLFW callbacks do.
+    //
     // @thread_safety GUI thread only (GLFW's main thread); not checked.
     void post(const GlfwWindowEvent& event);
     // Runs `task` in the next processEvents(); cancelTasks(owner) drops the
     // tasks of `owner` still waiting.
+    //
     // @thread_safety GUI thread only; not checked.
     void postTask(const void* owner, std::function<void()> task);
     // Drops the waiting tasks of `owner`; call it before `owner` goes.
@@ -92,6 +94,7 @@ public:
 
     // Polls GLFW (unless inside GLFW's own event processing), delivers every
     // queued event, then runs the posted tasks and the due timers.
+    //
     // @thread_safety GUI thread only (GLFW's main thread); not checked.
     // @reentrancy Meant to be called from the monitor's busy pass too: it
     // never re-enters glfwPollEvents() from a GLFW callback.
@@ -100,6 +103,7 @@ public:
     // processEvents(), then idle time for the observers, then a wait for the
     // window system until the next timer, a posted task or
     // `longestWaitSeconds`; no wait when events or tasks are left.
+    //
     // @thread_safety GUI thread only (GLFW's main thread); not checked.
     // @reentrancy Call it from the application's main loop, not from a
     // busy pass (the wait would stall the engine).

@@ -41,6 +41,7 @@ public:
     // A new GlfwGLDrawArea titled with the first engine argument ("Page"
     // without one), handed to the placement function; null without a
     // placement function or when GLFW makes no window.
+    //
     // @thread_safety Called on the GUI thread, from the engine's page-create
     // callback.
     // @errors An exception of the placement function passes on to the engine.

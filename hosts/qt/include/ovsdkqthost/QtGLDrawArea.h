@@ -70,6 +70,7 @@ class OVSDKQTHOST_EXPORT QtGLDrawArea : public QWindow, public virtual integrati
 {
 public:
     // An OpenGL window with its own context, not yet shown.
+    //
     // @thread_safety Make it on the GUI thread, after the QGuiApplication.
     explicit QtGLDrawArea(QWindow* parent = nullptr);
     // Destroys the native window first; listeners hear of the destruction
@@ -104,6 +105,7 @@ protected:
     // Reports the focus gain to the state listeners, then the signal.
     void focusInEvent(QFocusEvent* event) override;
     // Reports the press to the mouse listeners, then signalButtonPressed.
+    //
     // @reentrancy Qt delivers it also from the monitor's busy pass; the
     // library queues it for the engine.
     void mousePressEvent(QMouseEvent* event) override;

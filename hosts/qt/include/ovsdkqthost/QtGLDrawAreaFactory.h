@@ -36,6 +36,7 @@ public:
     // Places the windows made from now on with `placement`.
     void setPlacement(Placement placement);
     // A new QtGLDrawArea handed to the placement function; null without one.
+    //
     // @thread_safety Called on the GUI thread, from the engine's page-create
     // callback.
     // @errors An exception of the placement function passes on to the engine.

@@ -24,6 +24,7 @@ class OVSDKQTHOST_EXPORT QtIdleScheduler : public ui::common::IdleActionSchedule
 {
 public:
     // Installs itself as the idle-action scheduler.
+    //
     // @thread_safety Make it on the GUI thread, after the QGuiApplication.
     QtIdleScheduler();
     // Puts the previous scheduler back; a posted run is dropped.

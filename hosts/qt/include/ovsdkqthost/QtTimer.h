@@ -21,6 +21,7 @@ class OVSDKQTHOST_EXPORT QtTimer : public util::TimerAbstract
 {
 public:
     // A stopped timer.
+    //
     // @thread_safety Make and use it on the GUI thread (the QTimer's thread).
     QtTimer();
     // Stops the QTimer.
