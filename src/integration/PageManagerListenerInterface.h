@@ -20,8 +20,8 @@ public:
     // @thread_safety Called on the GUI thread, from inside addPage() or the
     // engine's page-create callback.
     // @reentrancy May remove itself or add listeners; deletePage() waits for
-    // idle time; setCurrentPage() is ignored
-    // ("request.ignored"); stop() is refused ("reentry.stop-in-announcement").
+    // idle time; setCurrentPage() is ignored ("request.ignored"); stop() is
+    // refused ("reentry.stop-in-announcement").
     // @errors An exception passes on once every listener and slot has heard
     // of the page.
     virtual void pageCreated(PageInterface& page, PageManagerInterface& manager) = 0;
