@@ -33,7 +33,8 @@
 #   ./run.sh package   build, then make a .deb and a .tar.gz of each component
 #                      (the core, each host kit) with CPack in build/packages/
 #   ./run.sh docs      the API reference of the installed headers with Doxygen:
-#                      build/docs/html/index.html
+#                      build/docs/html/index.html; fails on any Doxygen warning
+#                      (an undocumented declaration is one)
 #   ./run.sh install PREFIX [COMPONENT...]  build the core alone (preset
 #                      "core", build-core/: no tests, demos or benchmarks),
 #                      with the kits named (QtHost, GlfwHost,

@@ -36,9 +36,12 @@ public:
         bool allowsInterrupt;
     };
 
+    // The signal of a button going down or up.
     typedef boost::signals2::signal<void(MouseEventInterface::MouseButton_e button, bool isDown)>
         MouseButtonStateChangedSignal;
+    // The signal of a bare notification.
     typedef boost::signals2::signal<void()> NotificationSignal;
+    // The signal of a GUI event about to be processed.
     typedef boost::signals2::signal<void(const EventReceiverInfo& info)> ProcessingNewEventSignal;
 
     // A mouse button went down or up, anywhere in the application.
@@ -50,27 +53,57 @@ public:
     // The engine finished being busy.
     NotificationSignal signalEngineIsNoLongerBusy;
 
+    // Connects `slot` at the back of signalMouseButtonStateChanged, then
+    // calls its ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
     boost::signals2::connection connectMouseButtonStateChanged(const MouseButtonStateChangedSignal::slot_type& slot);
+    // Connects `slot` at the back of signalWidgetChangeDuetoTimerEvent, then
+    // calls its ...Connected() hook.
     boost::signals2::connection connectWidgetChangeDuetoTimerEvent(const NotificationSignal::slot_type& slot);
+    // Connects `slot` at the back of signalProcessingNewEvent, then calls its
+    // ...Connected() hook.
     boost::signals2::connection connectProcessingNewEvent(const ProcessingNewEventSignal::slot_type& slot);
+    // Connects `slot` at the back of signalEngineIsNoLongerBusy, then calls
+    // its ...Connected() hook.
     boost::signals2::connection connectEngineIsNoLongerBusy(const NotificationSignal::slot_type& slot);
 
+    // Whether the engine is busy (OrvUtilIsBusy).
     virtual bool isBusy() const = 0;
     // An interrupt was issued during the current busy-event pass.
+    //
+    // @thread_safety GUI thread only; not checked.
     virtual bool shouldInterrupt() = 0;
     // The host's start-up check, asked by init() outside batch mode; false
     // makes init() fail.
+    //
+    // @thread_safety Called on the GUI thread, from inside init().
+    // @errors An exception passes on to init()'s caller.
     virtual bool isReady() = 0;
     // The host's clean-up once the engine's shutdown has finished; the
     // result is ignored.
+    //
+    // @thread_safety Called on the GUI thread: ApplicationEventMonitorAbstract
+    // calls it from its slot of the manager's signalEngineShutdownFinished.
     virtual bool stopMonitoring() = 0;
     // Asks the engine to interrupt its current operation.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy Meant for the engine's busy loop (from a listener of the
+    // host's input): the engine stops its operation when it next looks.
     virtual void interrupt() = 0;
     // True while the engine lets the host process events from its busy loop.
+    //
+    // @thread_safety GUI thread only; not checked.
     virtual bool isEngineInterruptible() const = 0;
     // Stop buttons are shared; registering one twice keeps it once. An empty
     // pointer is refused: reported through OrvEngDoOUAssert, nothing kept.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from the engine's busy loop.
     virtual void registerStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) = 0;
+    // Unregisters a stop button; an unknown one is ignored. May be called
+    // from the engine's busy loop.
     virtual void unRegisterStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) = 0;
 
 private:
@@ -81,6 +114,7 @@ private:
     virtual void signalEngineIsNoLongerBusyConnected() const;
 
 public:
+    // The monitor must outlive the engine: its busy callback stays registered.
     ~ApplicationEventMonitorInterface() override;
 };
 

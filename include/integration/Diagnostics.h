@@ -27,17 +27,48 @@ namespace integration {
 // Checked mode adds the checks that cost something on the frame and input
 // paths: every page handle the engine passes is looked up among the live
 // pages (a stale one is reported and the callback ignores it instead of
-// following it), and every engine callback, notifyOfIdle and the busy
-// callback check their thread. It starts off, in every build of the
+// following it), and the engine's page, render, busy and on-idle callbacks
+// and notifyOfIdle check their thread (the service and dialog callbacks do
+// not). It starts off, in every build of the
 // library; a host switches it on with setCheckedMode(true), in its debug
 // builds say.
+//
+// The identifiers, with the severity and where each comes from:
+// - "init.no-misc-service" (warning): ManagerInterface::init() found no
+//   miscellaneous-queries service current.
+// - "input.not-current-page" (warning): input queued by a drawing area whose
+//   page is not current was dropped when another page became current.
+// - "damage.not-current-page" (warning): a drawing area whose page is not
+//   current was exposed; the engine redraws only the current page.
+// - "render.no-draw-area" (warning): the engine asked to draw a page that
+//   has no drawing area (render query; in checked mode also the screen
+//   destination).
+// - "render.make-current-failed" (error, checked mode):
+//   GLContextInterface::makeCurrent() answered false for the page drawn.
+// - "thread.not-init-thread" (error): an entry point ran on another thread
+//   than init()'s: addPage, deletePage, setCurrentPage and stop always; in
+//   checked mode also notifyOfIdle and the engine's busy, on-idle, page
+//   and render callbacks.
+// - "reentry.stop-while-busy" (error): ManagerInterface::stop() inside a
+//   busy pass; refused.
+// - "reentry.stop-in-announcement" (error): ManagerInterface::stop() from a
+//   listener or slot of a page announcement; refused.
+// - "engine.stale-page-handle" (error, checked mode): the engine passed a
+//   page handle that names no live page; the callback ignored it.
+// - "request.ignored" (warning): PageManagerInterface::setCurrentPage()
+//   while a page is being created.
+// - "request.dropped" (warning): a waiting PageManagerInterface::deletePage()
+//   met another page made current a second time and was dropped.
 class OVSDK_INTEGRATION_EXPORT Diagnostics
 {
 public:
+    // How bad a report is.
     enum Severity_e
     {
-        Severity_Warning, // the library goes on; something the host meant is lost
-        Severity_Error    // the host broke a contract, or the library refused a call
+        // The library goes on; something the host meant is lost.
+        Severity_Warning,
+        // The host broke a contract, or the library refused a call.
+        Severity_Error
     };
 
     // Called for each report, on the thread that made it (a call from the
@@ -48,16 +79,14 @@ public:
     typedef boost::function<void(Severity_e severity, const std::string& identifier, const std::string& message)>
         Handler;
 
+    // Not constructible: every member is static.
     Diagnostics() = delete;
 
     // Makes `handler` receive every report from now on and returns the one
     // that did before, empty if that was the default. An empty handler
     // stands for the default one, which drops every report.
     //
-    // Errors: none of its own (copying `handler` may throw what its copy
-    // throws, std::bad_alloc say; nothing changes then). An exception thrown
-    // by a handler passes to the caller of the library call that reported.
-    // Thread safety: call it on the GUI thread (the one that calls init())
+    // @thread_safety Call it on the GUI thread (the one that calls init())
     // while no other thread may report: the library reads the handler
     // without a lock, so every report made on another thread must be ordered
     // against the call, before or after it, by a happens-before relation of
@@ -65,23 +94,26 @@ public:
     // library, or order it against them with a synchronization of your own
     // (joining them, a mutex both sides take, a queued task).
     // Reports may come from any thread; each runs the handler on its own.
-    // Re-entrancy: a handler running on the GUI thread may call it; the
+    // @reentrancy A handler running on the GUI thread may call it; the
     // report being handled completes with the handler it started with.
+    // @errors None of its own (copying `handler` may throw what its copy
+    // throws, std::bad_alloc say; nothing changes then). An exception thrown
+    // by a handler passes to the caller of the library call that reported.
     static Handler setHandler(const Handler& handler);
 
     // Switches checked mode on or off, for every later call on this thread;
     // other threads see the change at some point after it.
     //
-    // Errors: none.
-    // Thread safety: may be called from any thread.
-    // Re-entrancy: may be called from a handler.
+    // @thread_safety May be called from any thread.
+    // @reentrancy May be called from a handler.
+    // @errors None.
     static void setCheckedMode(bool checked);
 
     // Whether checked mode is on; false until the host switches it on.
     //
-    // Errors: none.
-    // Thread safety: may be called from any thread.
-    // Re-entrancy: may be called from a handler.
+    // @thread_safety May be called from any thread.
+    // @reentrancy May be called from a handler.
+    // @errors None.
     static bool isCheckedMode();
 };
 

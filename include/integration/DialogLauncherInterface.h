@@ -11,7 +11,16 @@ namespace integration {
 class OVSDK_INTEGRATION_EXPORT DialogLauncherInterface
 {
 public:
+    // Opens the dialog.
+    //
+    // @thread_safety Called on the GUI thread, from inside the engine call
+    // that asks for the dialog.
+    // @reentrancy A modal dialog may run the host's event loop; the engine's
+    // operation waits meanwhile.
+    // @errors An exception passes through the engine's callback to the engine.
     virtual void launch() = 0;
+    // Destroying a launcher does not unregister it: register another (or
+    // null) first.
     virtual ~DialogLauncherInterface();
 };
 

@@ -15,7 +15,11 @@ public:
     // From now on the engine opens `dialog` with `launcher`, which is not
     // owned and must outlive the engine; a null launcher makes the dialog do
     // nothing.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @errors None of its own.
     virtual void registerDialogLauncher(DialogLauncherInterface* launcher, int dialog) = 0;
+    // Owned by the manager, between init() and stop().
     virtual ~DialogManagerInterface();
 };
 

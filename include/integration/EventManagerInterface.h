@@ -22,10 +22,15 @@ class OVSDK_INTEGRATION_EXPORT EventManagerInterface : public virtual OnIdleObse
                                                        public virtual KeyEventObservableInterface
 {
 public:
-    // The engine is busy.
+    // Whether the engine is busy (OrvUtilIsBusy through the monitor).
     virtual bool isBusy() = 0;
+    // Registers a stop button with the application event monitor; see
+    // ApplicationEventMonitorInterface::registerStopButton.
     virtual void registerStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) = 0;
+    // Unregisters a stop button from the application event monitor; an
+    // unknown one is ignored.
     virtual void unRegisterStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) = 0;
+    // Owned by the manager: it exists from init() to stop().
     ~EventManagerInterface() override;
 };
 

@@ -34,21 +34,38 @@ namespace integration {
 class OVSDK_INTEGRATION_EXPORT GLContextInterface
 {
 public:
+    // A context object of the host.
     GLContextInterface() {}
+    // Copies nothing: the interface has no state.
     GLContextInterface(const GLContextInterface&) {}
+    // Copies nothing: the interface has no state.
     GLContextInterface& operator=(const GLContextInterface&) { return *this; }
 
     // Show what the engine drew: swap the front and back buffers of this
     // context's window. Called after releaseCurrent(), with no context
     // current: make this one current for the swap if the window system
     // needs it.
+    //
+    // @thread_safety Called on the GUI thread, from inside the engine's frame.
+    // @current Before: no context of the engine's; after: leave none current.
+    // @errors An exception passes through the engine's swap callback to the
+    // engine.
     virtual void swapBuffers() = 0;
     // Make this context the thread's current one, on its window or image,
     // before the engine draws; true on success.
+    //
+    // @thread_safety Called on the GUI thread, from inside the engine's frame.
+    // @current After a true result this context is current.
+    // @errors False loses the frame; in checked mode a false answer for a
+    // drawing area is reported ("render.make-current-failed").
     virtual bool makeCurrent() = 0;
     // The engine has finished drawing into this context, which is current
     // now; true on success.
+    //
+    // @thread_safety Called on the GUI thread, from inside the engine's frame.
+    // @current Before: this context; after: none (or the host's own).
     virtual bool releaseCurrent() = 0;
+    // Owned by the host; it must outlive its drawing area's or image's use.
     virtual ~GLContextInterface();
 };
 

@@ -25,7 +25,9 @@ class OVSDK_INTEGRATION_EXPORT GLDrawAreaInterface : public virtual MouseEventOb
                                                      public virtual KeyEventObservableInterface
 {
 public:
+    // The signal of an expose, with the full-damage flag.
     typedef boost::signals2::signal<void(bool)> ExposedSignal;
+    // The signal of a destroy or a focus gain.
     typedef boost::signals2::signal<void()> StateSignal;
 
     // The window was exposed; the flag means full damage.
@@ -35,26 +37,50 @@ public:
     // The window gained the keyboard focus.
     StateSignal signalDrawAreaFocusGained;
 
+    // A drawing area of the host.
     GLDrawAreaInterface();
+    // Not copyable: pages know their drawing area by its address.
     GLDrawAreaInterface(const GLDrawAreaInterface&) = delete;
+    // Not copyable.
     GLDrawAreaInterface& operator=(const GLDrawAreaInterface&) = delete;
 
+    // Connects `slot` at the back of signalDrawAreaExposed, then calls its
+    // ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
     boost::signals2::connection connectDrawAreaExposed(const ExposedSignal::slot_type& slot);
+    // Connects `slot` at the back of signalDrawAreaDestroyed, then calls its
+    // ...Connected() hook.
     boost::signals2::connection connectDrawAreaDestroyed(const StateSignal::slot_type& slot);
+    // Connects `slot` at the back of signalDrawAreaFocusGained, then calls its
+    // ...Connected() hook.
     boost::signals2::connection connectDrawAreaFocusGained(const StateSignal::slot_type& slot);
 
     // True when the engine may draw into the window now (asked after isValid()).
+    //
+    // @thread_safety Called on the GUI thread, from the engine's render query.
+    // @errors False makes the engine skip the frame.
     virtual bool canRender() = 0;
     // The window's size in pixels; asked only while isValid().
+    //
+    // @thread_safety Called on the GUI thread, from inside engine calls.
     virtual void getSize(int& width, int& height) = 0;
+    // The window's OpenGL context: the same object every time.
+    //
+    // @thread_safety Called on the GUI thread, from the engine's render
+    // callbacks.
     virtual GLContextInterface& getGLContext() = 0;
     // True while the native window exists. While false the library neither
     // renders into the window nor asks its size; it still removes its
     // listeners (a page that goes), since the window may come back.
+    //
+    // @thread_safety Called on the GUI thread, from inside engine calls.
     virtual bool isValid() = 0;
     // State listeners are not owned and must not be null. Once the area has
     // reported itself destroyed, the library never calls it again.
     virtual void addStateListener(GLDrawAreaListenerInterface* listener) = 0;
+    // Stops `listener` hearing state changes; an unknown one is ignored. May be
+    // called from a listener: it is not called again.
     virtual void removeStateListener(GLDrawAreaListenerInterface* listener) = 0;
 
 private:
@@ -66,7 +92,12 @@ private:
 public:
     // Called by the page manager every time it creates a page on this
     // drawing area, before the page exists.
+    //
+    // @thread_safety Called on the GUI thread, from inside addPage() or the
+    // engine's page-create callback.
     virtual void setPageManager(PageManagerInterface& manager) = 0;
+    // Report the window destroyed (listeners, then signalDrawAreaDestroyed)
+    // before the object goes, so that its page lets go of it.
     ~GLDrawAreaInterface() override;
 };
 

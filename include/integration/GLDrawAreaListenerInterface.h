@@ -13,15 +13,20 @@ class GLDrawAreaInterface;
 class OVSDK_INTEGRATION_EXPORT GLDrawAreaListenerInterface
 {
 public:
+    // A listener; the library's own are pages and trackers.
     GLDrawAreaListenerInterface() {}
+    // Copies nothing: the interface has no state.
     GLDrawAreaListenerInterface(const GLDrawAreaListenerInterface&) {}
+    // Copies nothing: the interface has no state.
     GLDrawAreaListenerInterface& operator=(const GLDrawAreaListenerInterface&) { return *this; }
 
     // The window was exposed; `fullDamage` as the drawing area reported it.
     virtual void drawAreaExposed(GLDrawAreaInterface& drawArea, bool fullDamage) = 0;
     // The native window is going away: drop every reference to it.
     virtual void drawAreaDestroyed(GLDrawAreaInterface& drawArea) = 0;
+    // The window gained the keyboard focus.
     virtual void drawAreaFocusGained(GLDrawAreaInterface& drawArea) = 0;
+    // Remove the listener from every drawing area before destroying it.
     virtual ~GLDrawAreaListenerInterface();
 };
 

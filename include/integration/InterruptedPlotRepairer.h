@@ -17,12 +17,20 @@ namespace integration {
 class OVSDK_INTEGRATION_EXPORT InterruptedPlotRepairer : public virtual PageRenderDeciderInterface
 {
 public:
+    // A repairer with no repair waiting.
     InterruptedPlotRepairer();
+    // Not copyable.
     InterruptedPlotRepairer(const InterruptedPlotRepairer&) = delete;
+    // Not copyable.
     InterruptedPlotRepairer& operator=(const InterruptedPlotRepairer&) = delete;
     // A waiting repair never runs.
     ~InterruptedPlotRepairer() override;
 
+    // False when the engine was interrupted (OrvUtilInterruptCheck): the
+    // frame of `page` is not swapped and `page` is redrawn at the next idle
+    // time; true otherwise, which drops the waiting repair.
+    //
+    // @thread_safety Called on the GUI thread from the engine's swap callback.
     bool shouldOpenGLBuffersBeSwapped(PageInterface& page) const override;
 
 private:

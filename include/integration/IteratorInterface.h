@@ -14,12 +14,18 @@ template <typename T>
 class OVSDK_INTEGRATION_EXPORT IteratorInterface
 {
 public:
+    // An iterator at the start of its sequence.
     IteratorInterface() {}
+    // Copies nothing: the interface has no state.
     IteratorInterface(const IteratorInterface&) {}
+    // Copies nothing: the interface has no state.
     IteratorInterface& operator=(const IteratorInterface&) { return *this; }
 
+    // Whether next() has an element to give.
     virtual bool hasNext() const = 0;
+    // The next element; call only while hasNext().
     virtual T next() = 0;
+    // Destroys the iterator, not the sequence.
     virtual ~IteratorInterface();
 };
 

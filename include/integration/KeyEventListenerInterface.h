@@ -15,8 +15,15 @@ class KeyEventObservableInterface;
 class OVSDK_INTEGRATION_EXPORT KeyEventListenerInterface
 {
 public:
+    // A key went down.
+    //
+    // @thread_safety Called on the GUI thread.
+    // @reentrancy May be called from the engine's busy loop; the listener may
+    // remove itself or add others (they hear the next event).
     virtual void keyPressed(KeyEventInterface& event, KeyEventObservableInterface& source) = 0;
+    // A key went up; called as keyPressed() is.
     virtual void keyReleased(KeyEventInterface& event, KeyEventObservableInterface& source) = 0;
+    // Remove the listener from its observables before destroying it.
     virtual ~KeyEventListenerInterface();
 };
 

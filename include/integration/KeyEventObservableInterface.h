@@ -14,8 +14,18 @@ class OVSDK_INTEGRATION_EXPORT KeyEventObservableInterface
 {
 public:
     // Listeners are not owned and must not be null.
+    // Adding one twice keeps it once.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: the new one hears the next
+    // event.
     virtual void addKeyboardListener(KeyEventListenerInterface* listener) = 0;
+    // Stops `listener` hearing key input; an unknown one is ignored.
+    //
+    // @reentrancy May be called from a listener: a removed listener is not
+    // called again, even in the notification under way.
     virtual void removeKeyboardListener(KeyEventListenerInterface* listener) = 0;
+    // Listeners are not told that their observable goes.
     virtual ~KeyEventObservableInterface();
 };
 

@@ -39,6 +39,7 @@ public:
         : public virtual services::OffscreenImageRenderCapabilitiesInterface
     {
     public:
+        // Answers for `owner`, which outlives it.
         explicit OffscreenImageRenderCapabilities(ManagerAbstract& owner);
         // Not disabled by the owner.
         bool isOffscreenRenderingAvailable() override;
@@ -54,16 +55,29 @@ public:
     class OVSDK_INTEGRATION_EXPORT StateChangeListener : public virtual orvane::toolbox::StateChangeListenerInterface
     {
     public:
+        // Listens for `owner`, which outlives it; attached by init().
         explicit StateChangeListener(ManagerAbstract& owner);
+        // Fires the owner's signalEngineShutdownInitiated on state change 15,
+        // once, and detaches itself; ignores every other change.
+        //
+        // @thread_safety Called on the GUI thread, inside the engine's callback.
         void stateChanged(const orvane::toolbox::StateChangeEventInterface& event,
                           orvane::toolbox::StateChangeNotifier& notifier) override;
+        // Leaves detaching to the owner's destructor.
         ~StateChangeListener() override;
 
     private:
         ManagerAbstract* m_owner;
     };
 
+    // Makes the page manager, the service repository and the listeners; calls
+    // no engine function.
+    //
+    // @thread_safety Construct it on the GUI thread.
     ManagerAbstract();
+    // Destroys the sub-managers. Call stop() first: without it the engine keeps
+    // running and the event manager is leaked on purpose (taking it down
+    // talks to the host's monitor, which is usually gone by then).
     ~ManagerAbstract() override;
 
     PageManagerInterface& getPageManager() override;
@@ -93,6 +107,8 @@ protected:
     virtual void subManagersRegisterCallbacks();
     // The event manager, then the dialog manager.
     virtual void subManagersDestroy();
+    // The answers to the offscreen capability queries; the nested
+    // OffscreenImageRenderCapabilities object unless a subclass overrides it.
     virtual services::OffscreenImageRenderCapabilitiesInterface& getOffscreenImageRenderCapabilities();
 
 private:

@@ -28,33 +28,75 @@ public:
     // produces the bare value 255, which has no name and no text.
     enum ManagerStartReturnCode_e : int
     {
+        // Success.
         ManagerStartReturnCode_Ok = 0,
+        // init() found no home directory: none given, "-h" last on the
+        // command line, or an empty one.
         ManagerStartReturnCode_HomeDirectoryNotSpecified = 1,
+        // The engine failed to initialise (its result 3) or to start, or the
+        // monitor was not ready.
         ManagerStartReturnCode_InternalInitializationError = 5,
+        // start() before a successful init().
         ManagerStartReturnCode_EngineNotInitialized = 6
     };
 
+    // The signal of an engine start or shutdown step.
     typedef boost::signals2::signal<void()> EngineSignal;
 
+    // Made as part of ManagerAbstract.
     ManagerInterface();
 
+    // The page manager; it exists from construction on.
     virtual PageManagerInterface& getPageManager() = 0;
+    // The event manager.
+    //
+    // @throws orvane::ExceptionBase "The event manager exists only between a
+    // successful init() and stop()." outside that time.
     virtual EventManagerInterface& getEventManager() = 0;
+    // The dialog manager.
+    //
+    // @throws orvane::ExceptionBase "The dialog manager exists only between a
+    // successful init() and stop()." outside that time.
     virtual DialogManagerInterface& getDialogManager() = 0;
+    // The service repository, through which services are made current; it
+    // exists from construction on.
     virtual services::ServiceRepositoryInterface& getServiceRepository() = 0;
-    // The text of a start-up result; empty for 255 and unknown values.
+    // The text of a start-up result: "Ok", "Home Directory Not Specified",
+    // "Internal Initialization Error", "The Orvane Engine is not
+    // initialized. Call the init() method."; empty for 255 and unknown
+    // values.
     virtual std::string returnCodeString(ManagerStartReturnCode_e code) = 0;
     // Initialises the engine with the host's command line followed by "-h"
-    // and the home directory ("-h DIR" on the command line overrides it;
-    // "-b" or "-B" is batch mode; a null argv is an empty command line),
-    // then creates the event and dialog managers and registers the engine
-    // callbacks. Failures are returned as
-    // codes, never thrown. The "init.no-misc-service" report is made once
-    // the engine is initialised: an exception of the diagnostics handler
-    // there is not passed on, and init goes on.
+    // and the home directory, then creates the event and dialog managers and
+    // registers the engine callbacks. "-h DIR" on the command line overrides
+    // `homeDirectory`; "-b" or "-B" is batch mode; a null argv is an empty
+    // command line. Outside batch mode the monitor's isReady() decides.
+    //
+    // @thread_safety Call it on the GUI thread: the thread that calls it is
+    // the one every later call is checked against.
+    // @reentrancy Call it once, before start(), outside any engine call.
+    // @errors Failures are returned as codes, never thrown:
+    // ManagerStartReturnCode_HomeDirectoryNotSpecified for a missing or
+    // empty home directory; ManagerStartReturnCode_InternalInitializationError
+    // for the engine's result 3 or a false isReady(); the bare value 255 for
+    // any other engine failure (the engine is then shut down). Exceptions of the
+    // host's own code (the monitor, the services) pass on. With no
+    // miscellaneous-queries service current it reports
+    // "init.no-misc-service" once the engine is initialised; an exception
+    // of the diagnostics handler there is not passed on, and init goes on.
     virtual ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory,
                                           StateModernizationLevel_e level) = 0;
+    // init() with the engine's default modernization level (0).
     virtual ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory) = 0;
+    // Starts the engine (OrvEngStartup), then fires signalEngineStarted.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy Call it once, after a successful init(), outside any
+    // engine call.
+    // @errors ManagerStartReturnCode_EngineNotInitialized before init() (or
+    // after stop()); ManagerStartReturnCode_InternalInitializationError when
+    // the engine fails to start, with no signal. Exceptions of the signal's
+    // slots pass on.
     virtual ManagerStartReturnCode_e start() = 0;
     // Shuts the engine down: signalEngineShutdownInitiated (unless the
     // engine's quit state change fired it already), OrvEngInitiateShutdown,
@@ -62,18 +104,26 @@ public:
     // and dialog managers go. Does nothing before init() and after an
     // earlier stop().
     //
-    // Thread: the GUI thread only; from another it is reported
-    // ("thread.not-init-thread") and goes on. Re-entrancy: refused inside a
-    // busy pass (from the host's processPendingEvents, or anything it
-    // calls), as the shutdown would pull the engine and the event manager
-    // from under the operation that runs: it is reported
-    // ("reentry.stop-while-busy") and throws orvane::ExceptionBase, with no
-    // engine call; call it once the operation has returned. Refused the same
-    // way from a listener or slot of a page announcement
-    // ("reentry.stop-in-announcement"). Exceptions of the signals' slots pass
-    // on.
+    // @thread_safety GUI thread only; from another thread it is reported
+    // ("thread.not-init-thread") and goes on.
+    // @reentrancy Refused inside a busy pass (from the host's
+    // processPendingEvents, or anything it calls), as the shutdown would
+    // pull the engine and the event manager from under the operation that
+    // runs; refused the same way from a listener or slot of a page
+    // announcement. Call it once the operation or announcement has
+    // returned, at the next idle time say.
+    // @errors Exceptions of the signals' slots pass on.
+    // @throws orvane::ExceptionBase "stop() was called while the engine is
+    // busy; call it once the engine's operation has returned." inside a
+    // busy pass, reported as "reentry.stop-while-busy", with no engine call.
+    // @throws orvane::ExceptionBase "stop() was called from a listener or
+    // slot of a page announcement; call it once the announcement has
+    // returned (for example at the next idle time)." reported as
+    // "reentry.stop-in-announcement", with no engine call.
     virtual void stop() = 0;
+    // The engine's "about" text (OrvEngGetHelpAbout); empty when it has none.
     virtual std::string getHelpAbout() const = 0;
+    // Whether the last init() found "-b" or "-B" on the command line.
     virtual bool isInBatchMode() const = 0;
 
 private:
@@ -82,16 +132,27 @@ private:
     virtual void signalEngineShutdownFinishedConnected() const;
 
 public:
+    // Destroying the manager without stop() leaves the engine running.
     virtual ~ManagerInterface();
 
+    // The engine has started (end of start()).
     EngineSignal signalEngineStarted;
+    // The engine's shutdown begins: from stop(), or from the engine's own
+    // quit (state change 15), whichever comes first; once per init().
     EngineSignal signalEngineShutdownInitiated;
+    // The engine's shutdown has finished (in stop()).
     EngineSignal signalEngineShutdownFinished;
 
-    // Each connects at the back of the signal's slots, then calls the
-    // signal's ...Connected() hook.
+    // Connects `slot` at the back of signalEngineStarted, then calls its
+    // ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
     boost::signals2::connection connectEngineStarted(const EngineSignal::slot_type& slot);
+    // Connects `slot` at the back of signalEngineShutdownInitiated, then
+    // calls its ...Connected() hook.
     boost::signals2::connection connectEngineShutdownInitiated(const EngineSignal::slot_type& slot);
+    // Connects `slot` at the back of signalEngineShutdownFinished, then
+    // calls its ...Connected() hook.
     boost::signals2::connection connectEngineShutdownFinished(const EngineSignal::slot_type& slot);
 
 private:

@@ -11,12 +11,18 @@ namespace integration {
 class OVSDK_INTEGRATION_EXPORT MouseEventInterface : public virtual EventInterface
 {
 public:
+    // A mouse button in the library's numbers.
     enum MouseButton_e
     {
+        // No button: every move carries it, even while a button is held.
         MouseButton_None = 0,
+        // The left button.
         MouseButton_1 = 1,
+        // The middle button.
         MouseButton_2 = 2,
+        // The right button.
         MouseButton_3 = 3,
+        // Any other button, or a number out of range.
         MouseButton_Invalid = 255
     };
 
@@ -24,14 +30,20 @@ public:
     // every other number MouseButton_Invalid.
     static MouseButton_e toMouseButton(int button);
 
+    // A mouse event of the host kits or the library.
     MouseEventInterface() {}
+    // Copies nothing: the interface has no state.
     MouseEventInterface(const MouseEventInterface& other) : EventInterface(other) {}
+    // Copies nothing: the interface has no state.
     MouseEventInterface& operator=(const MouseEventInterface&) { return *this; }
+    // Listeners get events by reference, valid only during the call.
     ~MouseEventInterface() override;
 
     // The button concerned; for a move, the button reported with it.
     virtual MouseButton_e button() const = 0;
+    // The horizontal position in the drawing area's pixels, from the left.
     virtual int x() const = 0;
+    // The vertical position in the drawing area's pixels, from the top.
     virtual int y() const = 0;
     // A new heap copy, owned by the caller.
     virtual MouseEventInterface* clone() const = 0;

@@ -16,10 +16,19 @@ class MouseEventObservableInterface;
 class OVSDK_INTEGRATION_EXPORT MouseEventListenerInterface
 {
 public:
+    // The mouse moved.
+    //
+    // @thread_safety Called on the GUI thread.
+    // @reentrancy May be called from the engine's busy loop; the listener may
+    // remove itself or add others (they hear the next event).
     virtual void mouseMoved(MouseEventInterface& event, MouseEventObservableInterface& source) = 0;
+    // A button went down; called as mouseMoved() is.
     virtual void buttonPressed(MouseEventInterface& event, MouseEventObservableInterface& source) = 0;
+    // A button was pressed twice quickly; called as mouseMoved() is.
     virtual void buttonDoublePressed(MouseEventInterface& event, MouseEventObservableInterface& source) = 0;
+    // A button went up; called as mouseMoved() is.
     virtual void buttonReleased(MouseEventInterface& event, MouseEventObservableInterface& source) = 0;
+    // Remove the listener from its observables before destroying it.
     virtual ~MouseEventListenerInterface();
 };
 

@@ -20,23 +20,52 @@ class MouseEventListenerInterface;
 class OVSDK_INTEGRATION_EXPORT MouseEventObservableInterface
 {
 public:
+    // The signal of moves, presses, double presses and releases.
     typedef boost::signals2::signal<void(MouseEventInterface&)> MouseEventSignal;
+    // The signal of wheel rotations.
     typedef boost::signals2::signal<void(MouseWheelEventInterface&)> WheelEventSignal;
 
+    // The mouse moved (after the listeners' mouseMoved).
     MouseEventSignal signalMouseMoved;
+    // A button went down (after the listeners' buttonPressed).
     MouseEventSignal signalButtonPressed;
+    // A button was double-pressed (after the listeners' buttonDoublePressed).
     MouseEventSignal signalButtonDoublePressed;
+    // A button went up (after the listeners' buttonReleased).
     MouseEventSignal signalButtonReleased;
+    // The wheel turned; the only way wheel input is reported.
     WheelEventSignal signalWheelRotated;
 
+    // Connects `slot` at the back of signalMouseMoved, then calls
+    // signalMouseMovedConnected().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot: the new slot hears the next event.
     boost::signals2::connection connectMouseMoved(const MouseEventSignal::slot_type& slot);
+    // Connects `slot` at the back of signalButtonPressed, then calls
+    // signalButtonPressedConnected().
     boost::signals2::connection connectButtonPressed(const MouseEventSignal::slot_type& slot);
+    // Connects `slot` at the back of signalButtonDoublePressed, then calls
+    // signalButtonDoublePressedConnected().
     boost::signals2::connection connectButtonDoublePressed(const MouseEventSignal::slot_type& slot);
+    // Connects `slot` at the back of signalButtonReleased, then calls
+    // signalButtonReleasedConnected().
     boost::signals2::connection connectButtonReleased(const MouseEventSignal::slot_type& slot);
+    // Connects `slot` at the back of signalWheelRotated, then calls
+    // signalWheelRotatedConnected().
     boost::signals2::connection connectWheelRotated(const WheelEventSignal::slot_type& slot);
 
     // Listeners are not owned and must not be null.
+    // Adding one twice keeps it once.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: the new one hears the next
+    // event.
     virtual void addMouseListener(MouseEventListenerInterface* listener) = 0;
+    // Stops `listener` hearing mouse input; an unknown one is ignored.
+    //
+    // @reentrancy May be called from a listener: a removed listener is not
+    // called again, even in the notification under way.
     virtual void removeMouseListener(MouseEventListenerInterface* listener) = 0;
 
 private:
@@ -48,6 +77,7 @@ private:
     virtual void signalWheelRotatedConnected() const;
 
 public:
+    // Listeners are not told that their observable goes.
     virtual ~MouseEventObservableInterface();
 };
 

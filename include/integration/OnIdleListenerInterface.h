@@ -13,7 +13,11 @@ class OnIdleObservableInterface;
 class OVSDK_INTEGRATION_EXPORT OnIdleListenerInterface
 {
 public:
+    // The host is idle; `source` is the observable that says so.
+    //
+    // @thread_safety Called on the GUI thread.
     virtual void onIdle(OnIdleObservableInterface& source) = 0;
+    // Remove the listener from its observables before destroying it.
     virtual ~OnIdleListenerInterface();
 };
 

@@ -20,6 +20,7 @@ public:
     virtual void pageNameChanged(std::string oldName, PageInterface& page) = 0;
     // After the drawing area changed; `oldDrawArea` may be null.
     virtual void pageDrawAreaChanged(GLDrawAreaInterface* oldDrawArea, PageInterface& page) = 0;
+    // Remove the listener from its page before destroying it.
     virtual ~PageChangeListenerInterface();
 };
 

@@ -24,12 +24,18 @@ class PageChangeListenerInterface;
 class OVSDK_INTEGRATION_EXPORT PageInterface
 {
 public:
+    // The signal of a rename, with the old name.
     typedef boost::signals2::signal<void(const std::string& oldName)> NameChangedSignal;
+    // The signal of a change of drawing area, with the old one.
     typedef boost::signals2::signal<void(GLDrawAreaInterface* oldDrawArea)> DrawAreaChangedSignal;
 
+    // Made by the page manager only.
     PageInterface();
+    // Not copyable: the engine knows the page by its address.
     PageInterface(const PageInterface&) = delete;
+    // Not copyable.
     PageInterface& operator=(const PageInterface&) = delete;
+    // Deleted by the page manager when the engine reports the page destroyed.
     virtual ~PageInterface();
 
     // After the name changed, with the previous name.
@@ -39,15 +45,34 @@ public:
 
     // Each connects at the back of the signal's slots, then calls the
     // signal's ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
     boost::signals2::connection connectNameChanged(const NameChangedSignal::slot_type& slot);
+    // Connects `slot` at the back of signalDrawAreaChanged, then calls its
+    // ...Connected() hook.
     boost::signals2::connection connectDrawAreaChanged(const DrawAreaChangedSignal::slot_type& slot);
 
     // Makes the page current and has the engine redraw; true on success.
+    //
+    // @thread_safety GUI thread only: the page switch it asks for is checked
+    // ("thread.not-init-thread").
+    // @reentrancy The switch waits for idle time while the engine is busy
+    // (see PageManagerInterface::setCurrentPage); the engine then redraws
+    // its current page, which may be another one.
+    // @current The engine's current page becomes this one, unless the switch
+    // waits. A listener of the switch that deletes the page makes it return
+    // false with no redraw.
     virtual bool redraw() = 0;
     // The engine's unique id of the page; 0 until the page has learnt it.
     virtual long long getUniqueID() = 0;
+    // The page's name, as the engine last reported it or setName() set it.
     virtual std::string getName() = 0;
     // Renames the page through the engine; true on success.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy The change listeners and signalNameChanged hear the new
+    // name once, from inside this call; one of them may delete the page.
+    // @errors False when the engine refuses the name; nothing is announced.
     virtual bool setName(std::string name) = 0;
     // The drawing area's size, or 800 x 600 without a usable one.
     virtual void getSize(int& width, int& height) = 0;
@@ -60,7 +85,13 @@ private:
     virtual void signalDrawAreaChangedConnected() const;
 
 public:
+    // Stops `listener` hearing this page; a null one is reported to the
+    // engine (OrvEngDoOUAssert) and ignored.
     virtual void removeChangeListener(PageChangeListenerInterface* listener) = 0;
+    // Makes the page current and switches the engine's print preview.
+    //
+    // @current As redraw(): while the switch waits, the engine's current page
+    // gets the preview.
     virtual void setPrintPreviewActive(bool active) = 0;
     // The last value given to setPrintPreviewActive.
     virtual bool isPrintPreviewActive() = 0;
@@ -71,9 +102,24 @@ public:
     // signal hear of it before the first exception of theirs passes on.
     // Throws orvane::ExceptionBase when called on this page by a listener of
     // the page it takes the area from, while it does.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener, except as said below.
+    // @throws orvane::ExceptionBase "setDrawArea() was called on a page from
+    // inside its own move (by a listener of the page whose drawing area it
+    // takes); move it once that move has returned."
+    // @throws orvane::ExceptionBase "setDrawArea(): another page was moved to
+    // the drawing area while this page was taking it (by a listener of the
+    // page it took it from); the other page keeps it."
+    // @errors The first exception of a change listener or slot passes on
+    // after all of them were told.
     virtual void setDrawArea(GLDrawAreaInterface* drawArea) = 0;
     // Whether the destruction of the drawing area deletes the page.
+    // When true (it starts false), the page asks to be deleted
+    // (PageManagerInterface::deletePage)
+    // when its drawing area reports itself destroyed.
     virtual void setDeleteWithDrawArea(bool deleteWithDrawArea) = 0;
+    // The last value given to setDeleteWithDrawArea().
     virtual bool getDeleteWithDrawArea() = 0;
     // The client handle the engine names this page by: the address of this
     // interface part. Fixed for the page's lifetime.

@@ -24,11 +24,17 @@ struct PageIteratorPrivateImpl;
 class OVSDK_INTEGRATION_EXPORT PageIterator : public virtual IteratorInterface<PageInterface&>
 {
 public:
+    // An iterator over `collection`, from its current page on, forward or
+    // backward; made by PageManagerInterface::getPageIterator().
     PageIterator(intern::PageCollection& collection, bool forward);
+    // A copy at the same position, advancing on its own.
     PageIterator(const PageIterator& other);
+    // Takes the position of `other`.
     PageIterator& operator=(const PageIterator& other);
+    // Destroys the iterator, not the pages.
     ~PageIterator() override;
 
+    // Whether a page is left to walk.
     bool hasNext() const override;
     // Only while hasNext().
     PageInterface& next() override;

@@ -13,9 +13,12 @@ namespace integration {
 class OVSDK_INTEGRATION_EXPORT StopButtonInterface
 {
 public:
+    // Whether the button is shown and usable now; asked at every interrupt.
     virtual bool isActive() const = 0;
     // True when `widget` is this button's widget.
     virtual bool isWidget(const void* widget) const = 0;
+    // Unregister the button before it goes; the monitor shares its ownership
+    // while registered.
     virtual ~StopButtonInterface();
 };
 

@@ -19,22 +19,29 @@ namespace util {
 class DestructionSentinel
 {
 public:
+    // A watch on one sentinel, kept on the stack around calls that may destroy
+    // its object.
     class Watch
     {
     public:
+        // Starts watching `sentinel`, inside any watch already on it.
         explicit Watch(const DestructionSentinel& sentinel)
             : m_sentinel(&sentinel), m_outer(sentinel.m_innermost), m_destroyed(false)
         {
             sentinel.m_innermost = this;
         }
+        // Stops watching; does nothing more once the object is gone.
         ~Watch()
         {
             if (!m_destroyed)
                 m_sentinel->m_innermost = m_outer;
         }
+        // Not copyable: it lives in one scope.
         Watch(const Watch&) = delete;
+        // Not copyable.
         Watch& operator=(const Watch&) = delete;
 
+        // Whether the watched object was destroyed since the watch began.
         bool destroyed() const { return m_destroyed; }
 
     private:
@@ -44,10 +51,13 @@ public:
         bool m_destroyed;
     };
 
+    // A sentinel with no watch.
     DestructionSentinel() = default;
     // A copy is a new object: no watch is on it.
     DestructionSentinel(const DestructionSentinel&) {}
+    // Keeps its own watches: assignment does not move them.
     DestructionSentinel& operator=(const DestructionSentinel&) { return *this; }
+    // Marks every watch on it destroyed.
     ~DestructionSentinel()
     {
         for (Watch* watch = m_innermost; watch != nullptr; watch = watch->m_outer)

@@ -12,10 +12,13 @@ namespace orvane {
 namespace sdk {
 namespace util {
 
+// The order in which a ListenerSet notifies its listeners.
 enum class ListenerOrder
 {
-    ByAddress,     // ascending pointer value, like std::set<Listener*>
-    ByRegistration // the order in which listeners were added
+    // Ascending pointer value, like std::set<Listener*>.
+    ByAddress,
+    // The order in which listeners were added.
+    ByRegistration
 };
 
 // The listener set every observable of the system uses: raw, non-owned
@@ -72,8 +75,11 @@ public:
         return true;
     }
 
+    // Whether `listener` is in the set.
     bool contains(Listener* listener) const { return find(listener) != m_listeners.end(); }
+    // Whether the set has no listener.
     bool empty() const { return m_listeners.empty(); }
+    // The number of listeners.
     std::size_t size() const { return m_listeners.size(); }
     // The listeners in notification order.
     const std::vector<Listener*>& listeners() const { return m_listeners; }

@@ -13,10 +13,13 @@
 class OVSDK_INTEGRATION_EXPORT ScopedExitAction
 {
 public:
+    // Holds `action` (may be empty) until the scope is left.
     explicit ScopedExitAction(const boost::function<void()>& action);
     // Runs the action if it is not empty, then clears it.
     virtual ~ScopedExitAction();
+    // Not copyable: the action runs once.
     ScopedExitAction(const ScopedExitAction&) = delete;
+    // Not copyable.
     ScopedExitAction& operator=(const ScopedExitAction&) = delete;
 
 private:

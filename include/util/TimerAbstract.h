@@ -16,7 +16,10 @@ namespace util {
 class OVSDK_INTEGRATION_EXPORT TimerAbstract : public virtual TimerInterface
 {
 public:
+    // A stopped timer (interval -1) with no listener.
     TimerAbstract();
+    // Tells no listener and stops nothing: the subclass's destructor stops its
+    // native timer.
     ~TimerAbstract() override;
 
     bool start(int interval) override;

@@ -14,6 +14,7 @@ class FirstException
 {
 public:
     template <typename Call>
+    // Calls `call`, keeping its exception if it is the first one.
     void run(Call&& call)
     {
         try
@@ -34,8 +35,11 @@ public:
             m_first = exception;
     }
 
+    // Whether an exception is kept.
     explicit operator bool() const { return static_cast<bool>(m_first); }
+    // The kept exception, or null.
     std::exception_ptr get() const { return m_first; }
+    // Throws the kept exception; does nothing when none is kept.
     void rethrow() const
     {
         if (m_first)

@@ -1,7 +1,17 @@
+#ifndef OVSDKHOSTCONFORMANCE_HOSTCONFORMANCE_H
+#define OVSDKHOSTCONFORMANCE_HOSTCONFORMANCE_H
+
+#include "ovsdkhostconformance/HostFactory.h"
+
+namespace orvane {
+namespace sdk {
+namespace hostconformance {
+
 // The host conformance suite: GoogleTest tests of a host's side of the
 // integration manager's contracts, registered from the host's own test
 // program.
 //
+// @code
 //   #include "ovsdkhostconformance/HostConformance.h"
 //
 //   int main(int argc, char** argv)
@@ -12,10 +22,11 @@
 //       orvane::sdk::hostconformance::HostConformance::registerTests(factory);
 //       return RUN_ALL_TESTS();
 //   }
+// @endcode
 //
 // and link the program with OrvaneSDK::ovsdkhostconformance (it brings
 // GoogleTest, without a main). The suite starts the engine itself: give it a
-// test program of its own. Tests are named HostConformance.<check>; every
+// test program of its own. Tests are named `HostConformance.<check>`; every
 // failure names the host class, what the library expected of it and what to
 // change. Checks that need real pixels are skipped, saying so, when the
 // driver gives none.
@@ -47,21 +58,12 @@
 // - Offscreen images: an image made by the service renders, its context
 //   makes current and releases, and getRGBRow gives every row, top row
 //   first, with what was drawn.
-#ifndef OVSDKHOSTCONFORMANCE_HOSTCONFORMANCE_H
-#define OVSDKHOSTCONFORMANCE_HOSTCONFORMANCE_H
-
-#include "ovsdkhostconformance/HostFactory.h"
-
-namespace orvane {
-namespace sdk {
-namespace hostconformance {
-
 class HostConformance
 {
 public:
     // Registers the suite's tests with GoogleTest for the host `factory`
-    // makes. Call it once, after ::testing::InitGoogleTest and before
-    // RUN_ALL_TESTS; `factory` must live until RUN_ALL_TESTS returns.
+    // makes. Call it once, after `testing::InitGoogleTest` and before
+    // `RUN_ALL_TESTS`; `factory` must live until RUN_ALL_TESTS returns.
     static void registerTests(HostFactory& factory);
 };
 

@@ -1,3 +1,15 @@
+#ifndef OVSDKHOSTCONFORMANCE_HOSTDRIVER_H
+#define OVSDKHOSTCONFORMANCE_HOSTDRIVER_H
+
+#include "integration/GLDrawAreaInterface.h"
+#include "integration/MouseEventInterface.h"
+
+#include <vector>
+
+namespace orvane {
+namespace sdk {
+namespace hostconformance {
+
 // What the host conformance suite needs to act on a host's windows the way
 // its window system and its user do, and to look at the screen.
 //
@@ -13,24 +25,15 @@
 // the suite plays the engine's busy loop. So a Qt driver posts its QTest
 // calls with QTimer::singleShot(0, ...); a host with an event queue of its
 // own puts them there.
-#ifndef OVSDKHOSTCONFORMANCE_HOSTDRIVER_H
-#define OVSDKHOSTCONFORMANCE_HOSTDRIVER_H
-
-#include "integration/GLDrawAreaInterface.h"
-#include "integration/MouseEventInterface.h"
-
-#include <vector>
-
-namespace orvane {
-namespace sdk {
-namespace hostconformance {
-
 class HostDriver
 {
 public:
+    // A drawing area the host's HostFactory made.
     typedef integration::GLDrawAreaInterface DrawArea;
+    // A mouse button in the library's numbers.
     typedef integration::MouseEventInterface::MouseButton_e MouseButton;
 
+    // Destroyed by the suite after the host's drawing areas.
     virtual ~HostDriver();
 
     // Runs the host's event loop until what was queued has been delivered
@@ -39,25 +42,35 @@ public:
     // fine; the suite calls it again when it waits for something.
     virtual void processEvents() = 0;
 
-    // The window system: the window gets a new size; it is exposed again
-    // (all of it); it gains or loses the keyboard focus; its native window
-    // is destroyed (the object stays until the suite deletes it).
+    // The window system gives the window a new size. The operations below
+    // act as the window system too.
     virtual void resize(DrawArea& drawArea, int width, int height) = 0;
+    // Exposes the whole window again.
     virtual void expose(DrawArea& drawArea) = 0;
+    // The window gains the keyboard focus.
     virtual void focusIn(DrawArea& drawArea) = 0;
+    // The window loses the keyboard focus.
     virtual void focusOut(DrawArea& drawArea) = 0;
+    // The native window is destroyed; the object stays until the suite
+    // deletes it.
     virtual void destroyWindow(DrawArea& drawArea) = 0;
 
-    // The user, with `modifiers` held: mouse buttons (MouseButton_1 to 3),
-    // moves (with whatever buttons are down), the wheel (120 per notch,
-    // positive away from the user, vertical), and keys. A key is named by
-    // the character it types (32..126, as typed, so 'A' comes with Shift)
-    // or 27 for Escape.
+    // The user presses `button` (MouseButton_1 to 3) at (x, y), with
+    // `modifiers` held. The operations below act as the user too, with
+    // `modifiers` held where they take them. A key is named by the
+    // character it types (32..126, as typed, so 'A' comes with Shift) or 27
+    // for Escape.
     virtual void pressButton(DrawArea& drawArea, MouseButton button, int x, int y, int modifiers) = 0;
+    // Releases `button` at (x, y).
     virtual void releaseButton(DrawArea& drawArea, MouseButton button, int x, int y, int modifiers) = 0;
+    // Moves the pointer to (x, y), with whatever buttons are down.
     virtual void moveMouse(DrawArea& drawArea, int x, int y, int modifiers) = 0;
+    // Turns the vertical wheel by `delta` (120 a notch, positive away from the
+    // user) at (x, y).
     virtual void turnWheel(DrawArea& drawArea, int x, int y, int delta) = 0;
+    // Presses the key typing `key`.
     virtual void pressKey(DrawArea& drawArea, int key, int modifiers) = 0;
+    // Releases the key typing `key`.
     virtual void releaseKey(DrawArea& drawArea, int key, int modifiers) = 0;
 
     // Device pixels per logical pixel of the window, as the toolkit has it

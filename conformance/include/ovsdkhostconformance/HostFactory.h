@@ -1,12 +1,3 @@
-// What a host gives the host conformance suite: its drawing areas, its
-// application event monitor, its services and a driver for its windows.
-//
-// The suite runs one engine session with them, as an application does: it
-// makes a manager of its own whose monitor createMonitor() makes, makes the
-// services current, init()s and start()s it, checks, and stop()s it at the
-// end of the test program. Objects made here belong to the suite, which
-// deletes drawing areas before the session stops and the monitor and the
-// services after it.
 #ifndef OVSDKHOSTCONFORMANCE_HOSTFACTORY_H
 #define OVSDKHOSTCONFORMANCE_HOSTFACTORY_H
 
@@ -24,9 +15,19 @@ namespace orvane {
 namespace sdk {
 namespace hostconformance {
 
+// What a host gives the host conformance suite: its drawing areas, its
+// application event monitor, its services and a driver for its windows.
+//
+// The suite runs one engine session with them, as an application does: it
+// makes a manager of its own whose monitor createMonitor() makes, makes the
+// services current, init()s and start()s it, checks, and stop()s it at the
+// end of the test program. Objects made here belong to the suite, which
+// deletes drawing areas before the session stops and the monitor and the
+// services after it.
 class HostFactory
 {
 public:
+    // Must outlive RUN_ALL_TESTS (see HostConformance::registerTests).
     virtual ~HostFactory();
 
     // A drawing area with its OpenGL context, `width` x `height` device

@@ -33,7 +33,13 @@ class OVSDK_INTEGRATION_EXPORT ApplicationEventMonitorAbstract : public virtual 
                                                                  public InputListenerSets
 {
 public:
+    // Registers the engine's busy-events callback and listens to the
+    // shutdown signals of `manager`, which must outlive it.
+    //
+    // @thread_safety Construct it on the GUI thread.
     explicit ApplicationEventMonitorAbstract(ManagerInterface& manager);
+    // Disconnects from the manager's signals. The busy callback stays
+    // registered: destroy the monitor only after stop().
     ~ApplicationEventMonitorAbstract() override;
 
     bool isBusy() const override;
@@ -47,24 +53,57 @@ public:
     void unRegisterStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) override;
 
     // The host handles its queued GUI events now, inside the engine's
-    // operation. Must not throw: it returns into the engine's C code.
+    // operation.
+    //
+    // @thread_safety Called on the GUI thread, from the engine's busy
+    // callback (checked in checked mode: "thread.not-init-thread").
+    // @reentrancy Runs inside an engine operation: input listeners, slots and
+    // interrupt() run from here. Page requests wait for idle time; stop() is
+    // refused ("reentry.stop-while-busy"). Not called once the engine's
+    // shutdown has begun.
+    // @current The OpenGL context the engine draws with may be current when
+    // it begins (a long frame); make it current again before returning if
+    // the host's painting changed it.
+    // @errors Must not throw: it returns into the engine's C code.
     virtual void processPendingEvents() = 0;
     // The host's reaction after the engine was interrupted.
+    //
+    // @thread_safety Called on the GUI thread, from inside interrupt().
     virtual void engineInterrupted() = 0;
 
 protected:
     // The host reports application-wide input: listeners first, then the
     // monitor's signal of the same kind (keys and idle time have none here).
     // Wheel rotations have no operation: fire signalWheelRotated directly.
+    // Ignored once the engine's shutdown has begun.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from processPendingEvents() (that is the
+    // point: the interrupt processor listens).
+    // @errors Exceptions of listeners and slots pass on.
     void notifyOfMouseMoved(MouseEventInterface& event);
+    // A button went down; see notifyOfMouseMoved().
     void notifyOfButtonPressed(MouseEventInterface& event);
+    // A button was double-pressed; see notifyOfMouseMoved().
     void notifyOfButtonDoublePressed(MouseEventInterface& event);
+    // A button went up; see notifyOfMouseMoved().
     void notifyOfButtonReleased(MouseEventInterface& event);
     // While listeners hear an Escape press (key 27), an active stop button
     // does not defer interrupts.
     void notifyOfKeyPressed(KeyEventInterface& event);
+    // A key went up: the key listeners hear it; see notifyOfMouseMoved().
     void notifyOfKeyReleased(KeyEventInterface& event);
     // Idle time: the idle listeners hear it with the caller's `source`.
+    // Ignored once the engine's shutdown has begun.
+    //
+    // @thread_safety GUI thread only; checked in checked mode
+    // ("thread.not-init-thread"), and carried out anyway.
+    // @reentrancy The event manager's listener dispatches queued
+    // drawing-area input to the engine and runs the engine's idle tasks
+    // from here: call it when the event loop is about to wait, outside a
+    // busy pass and while the engine is not busy (both kits do; neither
+    // calls it again from inside itself).
+    // @errors Exceptions of listeners and slots pass on.
     void notifyOfIdle(OnIdleObservableInterface& source);
     // True when a registered stop button claims `widget`.
     bool isStopButton(const void* widget) const;

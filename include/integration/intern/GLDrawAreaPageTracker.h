@@ -20,15 +20,24 @@ namespace intern {
 class OVSDK_INTEGRATION_EXPORT GLDrawAreaPageTracker
 {
 public:
+    // A tracker of `drawArea`, which outlives it, counting 0 pages and
+    // listening to no manager yet.
     explicit GLDrawAreaPageTracker(GLDrawAreaInterface& drawArea);
+    // Not copyable.
     GLDrawAreaPageTracker(const GLDrawAreaPageTracker&) = delete;
+    // Not copyable.
     GLDrawAreaPageTracker& operator=(const GLDrawAreaPageTracker&) = delete;
     // Stops listening to the manager and its pages.
     virtual ~GLDrawAreaPageTracker();
 
     // Listens to `pageManager` and its pages instead of the earlier manager
     // and its pages. The count is kept as it is.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy Called from the drawing area's setPageManager(), inside
+    // addPage() or the engine's page-create callback.
     void setPageManager(PageManagerInterface& pageManager);
+    // The number of the manager's pages that the drawing area shows now.
     int pageCount();
 
 private:

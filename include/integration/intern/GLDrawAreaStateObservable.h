@@ -20,17 +20,32 @@ namespace intern {
 class OVSDK_INTEGRATION_EXPORT GLDrawAreaStateObservable
 {
 public:
+    // A set with no listener, reporting on behalf of `drawArea`.
     explicit GLDrawAreaStateObservable(GLDrawAreaInterface& drawArea);
+    // Not copyable.
     GLDrawAreaStateObservable(const GLDrawAreaStateObservable&) = delete;
+    // Not copyable.
     GLDrawAreaStateObservable& operator=(const GLDrawAreaStateObservable&) = delete;
     // Tells no listener.
     virtual ~GLDrawAreaStateObservable();
 
     // Adding a listener twice keeps it once.
     virtual void addStateListener(GLDrawAreaListenerInterface* const listener);
+    // Removing an unknown listener does nothing; a listener removed during a
+    // notification is not called again.
     virtual void removeStateListener(GLDrawAreaListenerInterface* const listener);
+    // Tells every listener drawAreaExposed(); fire the drawing area's signal
+    // after it.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy A listener may add or remove listeners: an added one hears
+    // the next notification.
+    // @errors An exception of a listener passes on at once: the listeners
+    // after it are not told.
     virtual void notifyOfExposed(bool fullDamage);
+    // Tells every listener drawAreaDestroyed(); see notifyOfExposed().
     virtual void notifyOfDestroyed();
+    // Tells every listener drawAreaFocusGained(); see notifyOfExposed().
     virtual void notifyOfFocusGained();
 
 private:

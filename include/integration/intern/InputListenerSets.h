@@ -30,11 +30,16 @@ public:
     void removeOnIdleListener(OnIdleListenerInterface* listener) override;
 
 protected:
+    // Empty sets.
     InputListenerSets();
+    // Tells no listener.
     ~InputListenerSets() override;
 
+    // The mouse listeners; notify them with the object as `source`.
     MouseEventObservable m_mouseEventObservable;
+    // The key listeners; notify them with the object as `source`.
     KeyEventObservable m_keyEventObservable;
+    // The idle listeners, in the order they were added.
     OnIdleObservable m_onIdleObservable;
 };
 

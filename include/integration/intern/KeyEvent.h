@@ -20,6 +20,7 @@ public:
     // `source` is the object that produced the event; not owned, may be null.
     // Codes 32..127 are kept; every other code is translated by the service.
     KeyEvent(KeyEventObservableInterface* source, int key);
+    // Destroys the value; its source is not owned.
     ~KeyEvent() override;
 
     int keyboardModifiers() const override;
@@ -28,6 +29,7 @@ public:
     bool isAltDown() const override;
     int key() const override;
 
+    // The object that produced the event, as given; may be null.
     KeyEventObservableInterface* source() const;
 
 private:

@@ -19,14 +19,24 @@ namespace intern {
 class OVSDK_INTEGRATION_EXPORT KeyEventObservable : public virtual KeyEventObservableInterface
 {
 public:
+    // An empty set.
     KeyEventObservable();
+    // Tells no listener.
     ~KeyEventObservable() override;
 
     // Adding a listener twice keeps it once.
     void addKeyboardListener(KeyEventListenerInterface* listener) override;
     void removeKeyboardListener(KeyEventListenerInterface* listener) override;
 
+    // Tells every listener keyPressed(event, source).
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy A listener may add or remove listeners: an added one hears
+    // the next event; a removed one is not called again.
+    // @errors An exception of a listener passes on at once: the listeners
+    // after it are not told.
     void notifyOfKeyPressed(KeyEventInterface& event, KeyEventObservableInterface& source);
+    // Tells every listener keyReleased(event, source); see notifyOfKeyPressed().
     void notifyOfKeyReleased(KeyEventInterface& event, KeyEventObservableInterface& source);
 
 private:

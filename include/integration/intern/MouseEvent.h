@@ -21,6 +21,7 @@ class OVSDK_INTEGRATION_EXPORT MouseEvent : public virtual MouseEventInterface
 public:
     // `source` is the object that produced the event; not owned.
     MouseEvent(MouseEventObservableInterface* source, MouseButton_e button, int x, int y);
+    // Destroys the value; its source is not owned.
     ~MouseEvent() override;
 
     int keyboardModifiers() const override;
@@ -32,6 +33,7 @@ public:
     int y() const override;
     MouseEventInterface* clone() const override;
 
+    // The object that produced the event, as given.
     MouseEventObservableInterface* source() const;
 
 private:

@@ -17,16 +17,31 @@ namespace intern {
 class OVSDK_INTEGRATION_EXPORT MouseEventObservable : public virtual MouseEventObservableInterface
 {
 public:
+    // An empty set.
     MouseEventObservable();
+    // Tells no listener.
     ~MouseEventObservable() override;
 
     // Adding a listener twice keeps it once.
     void addMouseListener(MouseEventListenerInterface* listener) override;
     void removeMouseListener(MouseEventListenerInterface* listener) override;
 
+    // Tells every listener mouseMoved(event, source).
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy A listener may add or remove listeners: an added one hears
+    // the next event; a removed one is not called again.
+    // @errors An exception of a listener passes on at once: the listeners
+    // after it are not told.
     void notifyOfMouseMoved(MouseEventInterface& event, MouseEventObservableInterface& source);
+    // Tells every listener buttonPressed(event, source); see
+    // notifyOfMouseMoved().
     void notifyOfButtonPressed(MouseEventInterface& event, MouseEventObservableInterface& source);
+    // Tells every listener buttonDoublePressed(event, source); see
+    // notifyOfMouseMoved().
     void notifyOfButtonDoublePressed(MouseEventInterface& event, MouseEventObservableInterface& source);
+    // Tells every listener buttonReleased(event, source); see
+    // notifyOfMouseMoved().
     void notifyOfButtonReleased(MouseEventInterface& event, MouseEventObservableInterface& source);
 
 private:

@@ -14,8 +14,10 @@ namespace intern {
 class OVSDK_INTEGRATION_EXPORT MouseWheelEvent : public virtual MouseWheelEventInterface
 {
 public:
+    // A rotation by `delta` at (x, y), with the buttons held then.
     MouseWheelEvent(int x, int y, int delta, bool button1Down, bool button2Down, bool button3Down,
                     Orientation orientation);
+    // Destroys the value.
     ~MouseWheelEvent() override;
 
     int keyboardModifiers() const override;

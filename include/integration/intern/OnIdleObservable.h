@@ -16,13 +16,22 @@ namespace intern {
 class OVSDK_INTEGRATION_EXPORT OnIdleObservable : public virtual OnIdleObservableInterface
 {
 public:
+    // An empty list.
     OnIdleObservable();
+    // Tells no listener.
     ~OnIdleObservable() override;
 
     // Adding a listener twice keeps it once, at its first place.
     void addOnIdleListener(OnIdleListenerInterface* listener) override;
     void removeOnIdleListener(OnIdleListenerInterface* listener) override;
 
+    // Tells every listener onIdle(source), in the order they were added.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy A listener may add or remove listeners: an added one hears
+    // the next idle time; a removed one is not called again.
+    // @errors An exception of a listener passes on at once: the listeners
+    // after it are not told.
     virtual void notifyOfIdle(OnIdleObservableInterface& source);
 
 private:

@@ -12,7 +12,10 @@ namespace intern {
 class OVSDK_INTEGRATION_EXPORT SubManagerInterface
 {
 public:
+    // Registers the sub-manager's engine callbacks, with its own address as
+    // the client value; called once by init().
     virtual void registerCallbacks() = 0;
+    // Owned by ManagerAbstract.
     virtual ~SubManagerInterface();
 };
 

@@ -14,10 +14,14 @@ class OVSDK_INTEGRATION_EXPORT CursorShapeServiceInterface
 {
 public:
     // Shows or hides the busy cursor.
+    //
+    // @thread_safety Called by the engine on the GUI thread, from inside its
+    // operations (the busy loop included).
     virtual void showWaitCursor(bool show) = 0;
     // The cursor to show over the destination the engine renders to
     // (a page's client handle).
     virtual void setBaseCursorStyle(long long renderHandle, CursorStyle_e style) = 0;
+    // See CursorShapeServiceAbstract for what its destruction leaves current.
     virtual ~CursorShapeServiceInterface();
 };
 

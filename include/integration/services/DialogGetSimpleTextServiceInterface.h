@@ -17,7 +17,14 @@ public:
     // Asks the user for a text; `text` holds the engine's default on entry
     // (empty when there is none) and the user's text on exit. False when the
     // user cancelled.
+    //
+    // @thread_safety Called by the engine on the GUI thread, from inside an
+    // engine operation.
+    // @reentrancy A modal dialog runs the host's event loop while the engine
+    // waits: do not stop() the manager from there.
     virtual bool getSimpleText(std::string instructions, std::string& text) = 0;
+    // See DialogGetSimpleTextServiceAbstract for what its destruction leaves
+    // current.
     virtual ~DialogGetSimpleTextServiceInterface();
 };
 

@@ -15,14 +15,22 @@ class OVSDK_INTEGRATION_EXPORT MRULayoutServiceAbstract : public virtual Service
                                                           public virtual MRULayoutServiceInterface
 {
 public:
+    // An object that is not current until made current (makeCurrent(), or
+    // ServiceRepositoryInterface::setService).
     MRULayoutServiceAbstract();
+    // Leaves the class with no current object, whether or not this one was
+    // current: the engine's callbacks then get the fallback answer. The
+    // callbacks stay registered.
     ~MRULayoutServiceAbstract() override;
 
     void registerCallbacks() override;
     void makeCurrent() override;
 
 protected:
+    // The object the engine's layout updates go to; null: they are dropped,
+    // as are updates with no file name.
     static MRULayoutServiceInterface* m_currentInstance;
+    // Whether the class's engine callbacks are registered; never reset.
     static bool m_callbacksRegistered;
 
     // Engine callbacks; the client value is always 0.

@@ -15,7 +15,10 @@ class OVSDK_INTEGRATION_EXPORT MRULayoutServiceInterface
 {
 public:
     // The engine has opened or saved `layoutFileName`.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
     virtual void updateMRULayout(const std::string& layoutFileName) = 0;
+    // See MRULayoutServiceAbstract for what its destruction leaves current.
     virtual ~MRULayoutServiceInterface();
 };
 

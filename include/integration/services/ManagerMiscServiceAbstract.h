@@ -18,16 +18,30 @@ class OVSDK_INTEGRATION_EXPORT ManagerMiscServiceAbstract : public virtual Servi
                                                             public virtual ManagerMiscServiceInterface
 {
 public:
+    // An object that is not current until made current (makeCurrent(), or
+    // ServiceRepositoryInterface::setService).
     ManagerMiscServiceAbstract();
+    // Leaves the class with no current object, whether or not this one was
+    // current: the engine's callbacks then get the fallback answer. The
+    // callbacks stay registered.
     ~ManagerMiscServiceAbstract() override;
 
     void registerCallbacks() override;
     void makeCurrent() override;
 
+    // The current object, or null. init() hands it to the event manager's
+    // interrupt processor, which keeps it until stop(): that object must
+    // live as long. Event objects read their modifiers through the object
+    // current when they are made.
+    //
+    // @thread_safety GUI thread only; not checked.
     static ManagerMiscServiceInterface* getCurrentInstance();
 
 protected:
+    // The object the engine's queries go to; null: the engine's own values
+    // stand (outputs untouched, buttons released, no version text).
     static ManagerMiscServiceInterface* m_currentInstance;
+    // Whether the class's engine callbacks are registered; never reset.
     static bool m_callbacksRegistered;
 
 private:

@@ -15,14 +15,22 @@ class OVSDK_INTEGRATION_EXPORT MessageBoxServiceAbstract : public virtual Servic
                                                            public virtual MessageBoxServiceInterface
 {
 public:
+    // An object that is not current until made current (makeCurrent(), or
+    // ServiceRepositoryInterface::setService).
     MessageBoxServiceAbstract();
+    // Leaves the class with no current object, whether or not this one was
+    // current: the engine's callbacks then get the fallback answer. The
+    // callbacks stay registered.
     ~MessageBoxServiceAbstract() override;
 
     void registerCallbacks() override;
     void makeCurrent() override;
 
 protected:
+    // The object the engine's message boxes go to; null: the engine gets
+    // MessageBoxReply_Invalid (255).
     static MessageBoxServiceInterface* m_currentInstance;
+    // Whether the class's engine callbacks are registered; never reset.
     static bool m_callbacksRegistered;
 
     // Engine callbacks; the client value is always 0.

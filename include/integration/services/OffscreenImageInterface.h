@@ -16,9 +16,17 @@ class OVSDK_INTEGRATION_EXPORT OffscreenImageInterface
 {
 public:
     // Draws the engine's plot into the image; true on success.
+    //
+    // @current The image's context is made current and released by the
+    // engine's render callbacks around the drawing, from inside this call.
+    // @errors An orvane::ExceptionBase is shown to the user
+    // (OrvUtilDialogErrMsg) and the engine gets the result so far; see
+    // OffscreenImageServiceAbstract.
     virtual bool render(ExportRegion_e region) = 0;
     // The context the engine renders into the image with.
+    // The same object every time.
     virtual GLContextInterface& getGLContext() = 0;
+    // Destroyed by the host's service in destroyImage().
     virtual ~OffscreenImageInterface();
 };
 

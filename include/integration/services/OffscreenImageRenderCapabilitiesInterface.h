@@ -13,8 +13,11 @@ namespace services {
 class OVSDK_INTEGRATION_EXPORT OffscreenImageRenderCapabilitiesInterface
 {
 public:
+    // Whether offscreen images can be rendered.
     virtual bool isOffscreenRenderingAvailable() = 0;
+    // Whether offscreen images can be exported.
     virtual bool isOffscreenExportAvailable() = 0;
+    // Owned by ManagerAbstract.
     virtual ~OffscreenImageRenderCapabilitiesInterface();
 };
 

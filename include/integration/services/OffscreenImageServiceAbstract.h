@@ -15,14 +15,22 @@ class OVSDK_INTEGRATION_EXPORT OffscreenImageServiceAbstract : public virtual Se
                                                                public virtual OffscreenImageServiceInterface
 {
 public:
+    // An object that is not current until made current (makeCurrent(), or
+    // ServiceRepositoryInterface::setService).
     OffscreenImageServiceAbstract();
+    // Leaves the class with no current object, whether or not this one was
+    // current: the engine's callbacks then get the fallback answer. The
+    // callbacks stay registered.
     ~OffscreenImageServiceAbstract() override;
 
     void registerCallbacks() override;
     void makeCurrent() override;
 
 protected:
+    // The object the engine's image requests go to; null: no image is made
+    // and rows are not read (FALSE).
     static OffscreenImageServiceInterface* m_currentInstance;
+    // Whether the class's engine callbacks are registered; never reset.
     static bool m_callbacksRegistered;
 
 private:

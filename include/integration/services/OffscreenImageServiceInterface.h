@@ -16,12 +16,22 @@ public:
     // A new image of the given size, owned by the host until destroyImage();
     // null when none can be made. The engine names it by the address of its
     // OffscreenImageInterface part.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
+    // @errors Throw orvane::ExceptionBase with a message for the user when the
+    // graphics fail: it is shown (OrvUtilDialogErrMsg), not passed to the
+    // engine; any other exception is shown as well and the image destroyed.
     virtual OffscreenImageInterface* createImage(int width, int height) = 0;
     // Releases the image whose handle createImage() gave the engine.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
     virtual void destroyImage(long long imageHandle) = 0;
     // Copies one row of the image's pixels, one byte a pixel and channel.
+    // Each channel array has room for the image's width; false when the row
+    // cannot be read.
     virtual bool getRGBRow(long long imageHandle, int row, unsigned char* red, unsigned char* green,
                            unsigned char* blue) = 0;
+    // See OffscreenImageServiceAbstract for what its destruction leaves current.
     virtual ~OffscreenImageServiceInterface();
 };
 

@@ -12,11 +12,18 @@ namespace services {
 class OVSDK_INTEGRATION_EXPORT ProgressStatusServiceInterface
 {
 public:
+    // Shows `text` (the engine's, as given; may be null) in the status line.
+    //
+    // @thread_safety Called by the engine on the GUI thread, often from
+    // inside long operations: keep it short, process no events here.
     virtual void setStatusLine(const char* text) = 0;
     // The two flags are the engine's, passed in its order.
     virtual void startProgressMonitor(bool first, bool second) = 0;
+    // The operation is over: hide the progress display.
     virtual void finishProgressMonitor() = 0;
+    // The operation is `percentDone` per cent done.
     virtual void updateProgressMonitor(int percentDone) = 0;
+    // See ProgressStatusServiceAbstract for what its destruction leaves current.
     virtual ~ProgressStatusServiceInterface();
 };
 

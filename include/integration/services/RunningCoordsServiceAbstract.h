@@ -15,14 +15,21 @@ class OVSDK_INTEGRATION_EXPORT RunningCoordsServiceAbstract : public virtual Ser
                                                               public virtual RunningCoordsServiceInterface
 {
 public:
+    // An object that is not current until made current (makeCurrent(), or
+    // ServiceRepositoryInterface::setService).
     RunningCoordsServiceAbstract();
+    // Leaves the class with no current object, whether or not this one was
+    // current: the engine's callbacks then get the fallback answer. The
+    // callbacks stay registered.
     ~RunningCoordsServiceAbstract() override;
 
     void registerCallbacks() override;
     void makeCurrent() override;
 
 protected:
+    // The object the engine's running coordinates go to; null: dropped.
     static RunningCoordsServiceAbstract* m_currentInstance;
+    // Whether the class's engine callbacks are registered; never reset.
     static bool m_callbacksRegistered;
 
     // Engine callbacks; the client value is always 0.

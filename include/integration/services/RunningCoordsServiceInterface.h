@@ -13,7 +13,10 @@ class OVSDK_INTEGRATION_EXPORT RunningCoordsServiceInterface
 {
 public:
     // Both texts are the engine's, as given.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
     virtual void showRunningCoordinates(const char* first, const char* second) = 0;
+    // See RunningCoordsServiceAbstract for what its destruction leaves current.
     virtual ~RunningCoordsServiceInterface();
 };
 

@@ -15,14 +15,21 @@ class OVSDK_INTEGRATION_EXPORT SelectRegionServiceAbstract : public virtual Serv
                                                              public virtual SelectRegionServiceInterface
 {
 public:
+    // An object that is not current until made current (makeCurrent(), or
+    // ServiceRepositoryInterface::setService).
     SelectRegionServiceAbstract();
+    // Leaves the class with no current object, whether or not this one was
+    // current: the engine's callbacks then get the fallback answer. The
+    // callbacks stay registered.
     ~SelectRegionServiceAbstract() override;
 
     void registerCallbacks() override;
     void makeCurrent() override;
 
 protected:
+    // The object the engine's region selections go to; null: dropped.
     static SelectRegionServiceInterface* m_currentInstance;
+    // Whether the class's engine callbacks are registered; never reset.
     static bool m_callbacksRegistered;
 
 private:

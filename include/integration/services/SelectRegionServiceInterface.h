@@ -13,7 +13,10 @@ class OVSDK_INTEGRATION_EXPORT SelectRegionServiceInterface
 {
 public:
     // The flag is the engine's, passed through.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
     virtual void selectItemsInRect(double x1, double y1, double x2, double y2, bool flag) = 0;
+    // See SelectRegionServiceAbstract for what its destruction leaves current.
     virtual ~SelectRegionServiceInterface();
 };
 

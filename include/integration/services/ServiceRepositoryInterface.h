@@ -14,7 +14,10 @@ class OVSDK_INTEGRATION_EXPORT ServiceRepositoryInterface
 {
 public:
     // Makes `service` the current object of its service class.
+    //
+    // @thread_safety GUI thread only; not checked.
     virtual void setService(ServiceInterface* const service) = 0;
+    // Owned by ManagerAbstract.
     virtual ~ServiceRepositoryInterface();
 };
 

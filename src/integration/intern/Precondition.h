@@ -12,6 +12,9 @@ namespace intern {
 // engine's assertion report (as the engine reports its own contract
 // violations); the call then does nothing, so that nothing crashes later.
 // True when `pointer` is null.
+//
+// @errors Reports to the engine with OrvEngDoOUAssert("Pre-condition",
+// expression, message, function).
 template <typename Pointer>
 bool refuseNull(const Pointer& pointer, const char* expression, const char* message, const char* function)
 {

@@ -1,3 +1,15 @@
+#ifndef OVSDKGLFWHOST_GLFWAPPLICATIONEVENTMONITOR_H
+#define OVSDKGLFWHOST_GLFWAPPLICATIONEVENTMONITOR_H
+
+#include "ovsdkglfwhost/Export.h"
+#include "ovsdkglfwhost/GlfwEventLoop.h"
+
+#include "integration/intern/ApplicationEventMonitorAbstract.h"
+
+namespace orvane {
+namespace sdk {
+namespace glfwhost {
+
 // The application event monitor of a GLFW application.
 //
 // Implements: ApplicationEventMonitorAbstract as an observer of the
@@ -38,23 +50,16 @@
 // engineInterrupted() (here it does nothing); the windows' should-close
 // flags, which it reads in its own loop, after the engine's operation.
 // Construct it after the manager and before init(), after the loop.
-#ifndef OVSDKGLFWHOST_GLFWAPPLICATIONEVENTMONITOR_H
-#define OVSDKGLFWHOST_GLFWAPPLICATIONEVENTMONITOR_H
-
-#include "ovsdkglfwhost/Export.h"
-#include "ovsdkglfwhost/GlfwEventLoop.h"
-
-#include "integration/intern/ApplicationEventMonitorAbstract.h"
-
-namespace orvane {
-namespace sdk {
-namespace glfwhost {
-
 class OVSDKGLFWHOST_EXPORT GlfwApplicationEventMonitor : public integration::intern::ApplicationEventMonitorAbstract,
                                                          private GlfwEventLoop::Observer
 {
 public:
+    // Observes `loop` and sets up the diagnostics (see above); `manager` and
+    // `loop` outlive it.
+    //
+    // @thread_safety Make it on the GUI thread, after the loop.
     GlfwApplicationEventMonitor(integration::ManagerInterface& manager, GlfwEventLoop& loop);
+    // Stops observing the loop.
     ~GlfwApplicationEventMonitor() override;
 
     bool isReady() override;

@@ -1,11 +1,3 @@
-// A minimal text-entry service for GLFW applications, which have no
-// dialogs.
-//
-// Implements: DialogGetSimpleTextService by printing "text asked for:
-// <instructions>" on a stream (standard error by default) and cancelling:
-// the engine keeps its own text.
-// Leaves to the application: a real text entry: subclass it and override
-// getSimpleText, or make a service of its own current.
 #ifndef OVSDKGLFWHOST_GLFWDIALOGGETSIMPLETEXTSERVICE_H
 #define OVSDKGLFWHOST_GLFWDIALOGGETSIMPLETEXTSERVICE_H
 
@@ -19,11 +11,21 @@ namespace orvane {
 namespace sdk {
 namespace glfwhost {
 
+// A minimal text-entry service for GLFW applications, which have no
+// dialogs.
+//
+// Implements: DialogGetSimpleTextService by printing "text asked for:
+// <instructions>" on a stream (standard error by default) and cancelling:
+// the engine keeps its own text.
+// Leaves to the application: a real text entry: subclass it and override
+// getSimpleText, or make a service of its own current.
 class OVSDKGLFWHOST_EXPORT GlfwDialogGetSimpleTextService
     : public integration::services::DialogGetSimpleTextServiceAbstract
 {
 public:
+    // A service writing to `out`, which outlives it.
     explicit GlfwDialogGetSimpleTextService(std::ostream& out);
+    // A service writing to standard error.
     GlfwDialogGetSimpleTextService();
 
     bool getSimpleText(std::string instructions, std::string& text) override;

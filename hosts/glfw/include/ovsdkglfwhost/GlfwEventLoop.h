@@ -1,3 +1,22 @@
+#ifndef OVSDKGLFWHOST_GLFWEVENTLOOP_H
+#define OVSDKGLFWHOST_GLFWEVENTLOOP_H
+
+#include "ovsdkglfwhost/Export.h"
+#include "ovsdkglfwhost/GlfwWindowEvent.h"
+
+#include <chrono>
+#include <deque>
+#include <functional>
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace orvane {
+namespace sdk {
+namespace glfwhost {
+
+class GlfwGLDrawArea;
+
 // The event loop of a GLFW application, and its GLFW session.
 //
 // Implements: GLFW's initialisation for the lifetime of the object, and one
@@ -26,25 +45,6 @@
 // Leaves to the application: calling runOnce() (or run()) from its main
 // loop, and quitting. Make it before any GLFW window and delete it after
 // the last (it terminates GLFW).
-#ifndef OVSDKGLFWHOST_GLFWEVENTLOOP_H
-#define OVSDKGLFWHOST_GLFWEVENTLOOP_H
-
-#include "ovsdkglfwhost/Export.h"
-#include "ovsdkglfwhost/GlfwWindowEvent.h"
-
-#include <chrono>
-#include <deque>
-#include <functional>
-#include <map>
-#include <utility>
-#include <vector>
-
-namespace orvane {
-namespace sdk {
-namespace glfwhost {
-
-class GlfwGLDrawArea;
-
 class OVSDKGLFWHOST_EXPORT GlfwEventLoop
 {
 public:
@@ -52,6 +52,7 @@ public:
     class OVSDKGLFWHOST_EXPORT Observer
     {
     public:
+        // Remove the observer from the loop before destroying it.
         virtual ~Observer();
         // Input (keys, buttons, moves, scrolls) of `drawArea`'s window;
         // modifier keys included.
@@ -66,36 +67,70 @@ public:
     // Throws orvane::ExceptionBase when GLFW cannot be initialised (no
     // display).
     GlfwEventLoop();
+    // Terminates GLFW: delete every GLFW window first.
     ~GlfwEventLoop();
+    // Not copyable: one GLFW session.
     GlfwEventLoop(const GlfwEventLoop&) = delete;
+    // Not copyable.
     GlfwEventLoop& operator=(const GlfwEventLoop&) = delete;
 
     // Queues a window's event, as the kit's GLFW callbacks do.
+    //
+    // @thread_safety GUI thread only (GLFW's main thread); not checked.
     void post(const GlfwWindowEvent& event);
     // Runs `task` in the next processEvents(); cancelTasks(owner) drops the
     // tasks of `owner` still waiting.
+    //
+    // @thread_safety GUI thread only; not checked.
     void postTask(const void* owner, std::function<void()> task);
+    // Drops the waiting tasks of `owner`; call it before `owner` goes.
     void cancelTasks(const void* owner);
     // A timer that calls `expired` every `intervalMilliseconds` (0: every
     // pass of the loop) until stopTimer(id).
     int startTimer(int intervalMilliseconds, std::function<void()> expired);
+    // Stops the timer `id`; an unknown id is ignored. May be called from its
+    // own `expired`.
     void stopTimer(int id);
 
+    // Polls GLFW (unless inside GLFW's own event processing), delivers every
+    // queued event, then runs the posted tasks and the due timers.
+    //
+    // @thread_safety GUI thread only (GLFW's main thread); not checked.
+    // @reentrancy Meant to be called from the monitor's busy pass too: it
+    // never re-enters glfwPollEvents() from a GLFW callback.
+    // @errors Exceptions of observers, drawing areas, tasks and timers pass on.
     void processEvents();
+    // processEvents(), then idle time for the observers, then a wait for the
+    // window system until the next timer, a posted task or
+    // `longestWaitSeconds`; no wait when events or tasks are left.
+    //
+    // @thread_safety GUI thread only (GLFW's main thread); not checked.
+    // @reentrancy Call it from the application's main loop, not from a
+    // busy pass (the wait would stall the engine).
     void runOnce(double longestWaitSeconds = 0.1);
     // runOnce() until quit().
     void run();
+    // Makes run() return after the current pass; wakes a waiting loop.
     void quit();
+    // Whether the loop is inside GLFW's event processing now.
     bool isPolling() const;
 
+    // The library's modifier bits of the input being (or last) delivered.
     int keyboardModifiers() const;
+    // Whether GLFW button `glfwButton` is down after the input delivered so
+    // far.
     bool isButtonDown(int glfwButton) const;
+    // The device pixel ratio of the focused drawing area, else of any, else 1.
     double devicePixelRatio() const;
 
+    // Adds `observer` (not owned) at the end; adding one twice keeps it once.
     void addObserver(Observer* observer);
+    // Removes `observer`; an unknown one is ignored. May be called from an
+    // observer: it is not called again.
     void removeObserver(Observer* observer);
     // Drawing areas register their windows while they exist.
     void addWindow(GLFWwindow* window, GlfwGLDrawArea& drawArea);
+    // Forgets `window`: its queued events are dropped.
     void removeWindow(GLFWwindow* window);
 
 private:

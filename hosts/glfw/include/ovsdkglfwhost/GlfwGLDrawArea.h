@@ -1,3 +1,24 @@
+#ifndef OVSDKGLFWHOST_GLFWGLDRAWAREA_H
+#define OVSDKGLFWHOST_GLFWGLDRAWAREA_H
+
+#include "ovsdkglfwhost/Export.h"
+#include "ovsdkglfwhost/GlfwGLContext.h"
+#include "ovsdkglfwhost/GlfwWindowEvent.h"
+
+#include "integration/GLDrawAreaInterface.h"
+#include "integration/intern/GLDrawAreaPageTracker.h"
+#include "integration/intern/GLDrawAreaStateObservable.h"
+#include "integration/intern/KeyEventObservable.h"
+#include "integration/intern/MouseEventObservable.h"
+
+#include <string>
+
+namespace orvane {
+namespace sdk {
+namespace glfwhost {
+
+class GlfwEventLoop;
+
 // A drawing area of the integration manager as a GLFW window.
 //
 // Implements: GLDrawAreaInterface on a GLFW window it creates, with the
@@ -34,27 +55,6 @@
 // destroyNativeWindow(), when the application decides to close), and
 // deleting it before the manager object, whose page manager its page
 // tracker listens to, and before the GlfwEventLoop.
-#ifndef OVSDKGLFWHOST_GLFWGLDRAWAREA_H
-#define OVSDKGLFWHOST_GLFWGLDRAWAREA_H
-
-#include "ovsdkglfwhost/Export.h"
-#include "ovsdkglfwhost/GlfwGLContext.h"
-#include "ovsdkglfwhost/GlfwWindowEvent.h"
-
-#include "integration/GLDrawAreaInterface.h"
-#include "integration/intern/GLDrawAreaPageTracker.h"
-#include "integration/intern/GLDrawAreaStateObservable.h"
-#include "integration/intern/KeyEventObservable.h"
-#include "integration/intern/MouseEventObservable.h"
-
-#include <string>
-
-namespace orvane {
-namespace sdk {
-namespace glfwhost {
-
-class GlfwEventLoop;
-
 class OVSDKGLFWHOST_EXPORT GlfwGLDrawArea : public virtual integration::GLDrawAreaInterface
 {
 public:
@@ -64,7 +64,9 @@ public:
     // Destroys the native window first, so that listeners hear of it (once:
     // not again when it was destroyed before).
     ~GlfwGLDrawArea() override;
+    // Not copyable: pages know their drawing area by its address.
     GlfwGLDrawArea(const GlfwGLDrawArea&) = delete;
+    // Not copyable.
     GlfwGLDrawArea& operator=(const GlfwGLDrawArea&) = delete;
 
     bool canRender() override;

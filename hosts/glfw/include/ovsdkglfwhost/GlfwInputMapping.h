@@ -28,6 +28,7 @@ namespace glfwhost {
 OVSDKGLFWHOST_EXPORT integration::MouseEventInterface::MouseButton_e toLibraryButton(int glfwButton);
 // The GLFW button of a library button; -1 for none and invalid.
 OVSDKGLFWHOST_EXPORT int toGlfwButton(integration::MouseEventInterface::MouseButton_e button);
+// GLFW's modifier bits to the library's (Shift 1, Control 2, Alt 4).
 OVSDKGLFWHOST_EXPORT int toLibraryModifiers(int glfwMods);
 // The host key code of a key event: its character when that is printable
 // ASCII; for a key pressed with Control or Alt (GLFW reports no character

@@ -1,3 +1,16 @@
+#ifndef OVSDKGLFWHOST_GLFWMANAGERMISCSERVICE_H
+#define OVSDKGLFWHOST_GLFWMANAGERMISCSERVICE_H
+
+#include "ovsdkglfwhost/Export.h"
+
+#include "integration/services/ManagerMiscServiceAbstract.h"
+
+namespace orvane {
+namespace sdk {
+namespace glfwhost {
+
+class GlfwEventLoop;
+
 // The engine's and the library's queries about screen, keyboard and mouse,
 // answered with GLFW.
 //
@@ -12,22 +25,10 @@
 // the question when none is current (empty when none can be made); the
 // loop's device pixel ratio (the focused drawing area's).
 // Leaves to the application: making it current before the engine starts.
-#ifndef OVSDKGLFWHOST_GLFWMANAGERMISCSERVICE_H
-#define OVSDKGLFWHOST_GLFWMANAGERMISCSERVICE_H
-
-#include "ovsdkglfwhost/Export.h"
-
-#include "integration/services/ManagerMiscServiceAbstract.h"
-
-namespace orvane {
-namespace sdk {
-namespace glfwhost {
-
-class GlfwEventLoop;
-
 class OVSDKGLFWHOST_EXPORT GlfwManagerMiscService : public integration::services::ManagerMiscServiceAbstract
 {
 public:
+    // Answers from `loop`, which outlives it.
     explicit GlfwManagerMiscService(GlfwEventLoop& loop);
 
     int getKeyboardModifiers() override;

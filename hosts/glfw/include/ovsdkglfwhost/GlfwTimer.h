@@ -1,10 +1,3 @@
-// The library's interval timer on the GLFW application's loop.
-//
-// Implements: TimerAbstract's native start and stop with a timer of the
-// GlfwEventLoop, whose interval is in milliseconds; each expiry reaches
-// the timer's listeners from the loop (also during the engine's busy
-// passes, as the loop runs there too). A negative interval does not start.
-// Leaves to the application: the listeners.
 #ifndef OVSDKGLFWHOST_GLFWTIMER_H
 #define OVSDKGLFWHOST_GLFWTIMER_H
 
@@ -18,10 +11,19 @@ namespace glfwhost {
 
 class GlfwEventLoop;
 
+// The library's interval timer on the GLFW application's loop.
+//
+// Implements: TimerAbstract's native start and stop with a timer of the
+// GlfwEventLoop, whose interval is in milliseconds; each expiry reaches
+// the timer's listeners from the loop (also during the engine's busy
+// passes, as the loop runs there too). A negative interval does not start.
+// Leaves to the application: the listeners.
 class OVSDKGLFWHOST_EXPORT GlfwTimer : public util::TimerAbstract
 {
 public:
+    // A stopped timer on `loop`, which outlives it.
     explicit GlfwTimer(GlfwEventLoop& loop);
+    // Stops its loop timer.
     ~GlfwTimer() override;
 
 protected:

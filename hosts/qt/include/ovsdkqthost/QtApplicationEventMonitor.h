@@ -1,3 +1,18 @@
+#ifndef OVSDKQTHOST_QTAPPLICATIONEVENTMONITOR_H
+#define OVSDKQTHOST_QTAPPLICATIONEVENTMONITOR_H
+
+#include "ovsdkqthost/Export.h"
+
+#include "integration/intern/ApplicationEventMonitorAbstract.h"
+
+#include <QObject>
+
+class QWindow;
+
+namespace orvane {
+namespace sdk {
+namespace qthost {
+
 // The application event monitor of a Qt application.
 //
 // Implements: ApplicationEventMonitorAbstract with an event filter on the
@@ -36,26 +51,16 @@
 // Leaves to the application: registering stop buttons (QtStopButton) and,
 // in a subclass, engineInterrupted() (here it does nothing). Construct it
 // after the manager and before init(), after the QApplication.
-#ifndef OVSDKQTHOST_QTAPPLICATIONEVENTMONITOR_H
-#define OVSDKQTHOST_QTAPPLICATIONEVENTMONITOR_H
-
-#include "ovsdkqthost/Export.h"
-
-#include "integration/intern/ApplicationEventMonitorAbstract.h"
-
-#include <QObject>
-
-class QWindow;
-
-namespace orvane {
-namespace sdk {
-namespace qthost {
-
 class OVSDKQTHOST_EXPORT QtApplicationEventMonitor : public QObject,
                                                      public integration::intern::ApplicationEventMonitorAbstract
 {
 public:
+    // Installs the event filter on the application, registers the busy
+    // callback and sets up the diagnostics (see above).
+    //
+    // @thread_safety Make it on the GUI thread, after the QApplication.
     explicit QtApplicationEventMonitor(integration::ManagerInterface& manager);
+    // Stops monitoring: removes the event filter.
     ~QtApplicationEventMonitor() override;
 
     bool isReady() override;
@@ -67,6 +72,9 @@ public:
     bool interruptDeferred() const;
 
 protected:
+    // Reports the application's input and timer events, and while the
+    // engine is busy holds back input and closes (see above); never
+    // consumes input outside a busy pass.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -1,9 +1,3 @@
-// The engine's one-line text entry with QInputDialog.
-//
-// Implements: DialogGetSimpleTextService: the engine's instructions as the
-// label, its default as the starting text; Cancel answers false. A
-// scripted answer (a text, or no value for Cancel) comes first.
-// Leaves to the application: the parent widget and the window title.
 #ifndef OVSDKQTHOST_QTDIALOGGETSIMPLETEXTSERVICE_H
 #define OVSDKQTHOST_QTDIALOGGETSIMPLETEXTSERVICE_H
 
@@ -22,9 +16,17 @@ namespace orvane {
 namespace sdk {
 namespace qthost {
 
+// The engine's one-line text entry with QInputDialog.
+//
+// Implements: DialogGetSimpleTextService: the engine's instructions as the
+// label, its default as the starting text; Cancel answers false. A
+// scripted answer (a text, or no value for Cancel) comes first.
+// Leaves to the application: the parent widget and the window title.
 class OVSDKQTHOST_EXPORT QtDialogGetSimpleTextService : public integration::services::DialogGetSimpleTextServiceAbstract
 {
 public:
+    // Dialogs open over `parent` (not owned; may be deleted first) with
+    // `title`.
     explicit QtDialogGetSimpleTextService(QWidget* parent = nullptr, const QString& title = QString());
 
     bool getSimpleText(std::string instructions, std::string& text) override;

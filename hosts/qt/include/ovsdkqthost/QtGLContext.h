@@ -1,11 +1,3 @@
-// GLContextInterface over a QOpenGLContext and the surface it draws on.
-//
-// Implements: makeCurrent (QOpenGLContext::makeCurrent on the surface; false
-// while the surface has no native counterpart), releaseCurrent
-// (doneCurrent) and swapBuffers. Buffers are swapped only when the library
-// asks, so a frame the render decider refuses never reaches the screen.
-// Leaves to the application: nothing; drawing areas and offscreen images
-// make their own.
 #ifndef OVSDKQTHOST_QTGLCONTEXT_H
 #define OVSDKQTHOST_QTGLCONTEXT_H
 
@@ -20,6 +12,14 @@ namespace orvane {
 namespace sdk {
 namespace qthost {
 
+// GLContextInterface over a QOpenGLContext and the surface it draws on.
+//
+// Implements: makeCurrent (QOpenGLContext::makeCurrent on the surface; false
+// while the surface has no native counterpart), releaseCurrent
+// (doneCurrent) and swapBuffers. Buffers are swapped only when the library
+// asks, so a frame the render decider refuses never reaches the screen.
+// Leaves to the application: nothing; drawing areas and offscreen images
+// make their own.
 class OVSDKQTHOST_EXPORT QtGLContext : public integration::GLContextInterface
 {
 public:
@@ -30,6 +30,7 @@ public:
     bool makeCurrent() override;
     bool releaseCurrent() override;
 
+    // The Qt context given at construction.
     QOpenGLContext& context() const;
 
 private:

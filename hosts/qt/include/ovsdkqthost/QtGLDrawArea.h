@@ -1,3 +1,22 @@
+#ifndef OVSDKQTHOST_QTGLDRAWAREA_H
+#define OVSDKQTHOST_QTGLDRAWAREA_H
+
+#include "ovsdkqthost/Export.h"
+#include "ovsdkqthost/QtGLContext.h"
+
+#include "integration/GLDrawAreaInterface.h"
+#include "integration/intern/GLDrawAreaPageTracker.h"
+#include "integration/intern/GLDrawAreaStateObservable.h"
+#include "integration/intern/KeyEventObservable.h"
+#include "integration/intern/MouseEventObservable.h"
+
+#include <QOpenGLContext>
+#include <QWindow>
+
+namespace orvane {
+namespace sdk {
+namespace qthost {
+
 // A drawing area of the integration manager as a Qt window.
 //
 // Implements: GLDrawAreaInterface on a QWindow (OpenGL surface) with its own
@@ -47,28 +66,12 @@
 // around the area and in it): give a widget window its screen with
 // QWidget::setScreen() before it is shown; a QtGLDrawArea moved on its own
 // draws there.
-#ifndef OVSDKQTHOST_QTGLDRAWAREA_H
-#define OVSDKQTHOST_QTGLDRAWAREA_H
-
-#include "ovsdkqthost/Export.h"
-#include "ovsdkqthost/QtGLContext.h"
-
-#include "integration/GLDrawAreaInterface.h"
-#include "integration/intern/GLDrawAreaPageTracker.h"
-#include "integration/intern/GLDrawAreaStateObservable.h"
-#include "integration/intern/KeyEventObservable.h"
-#include "integration/intern/MouseEventObservable.h"
-
-#include <QOpenGLContext>
-#include <QWindow>
-
-namespace orvane {
-namespace sdk {
-namespace qthost {
-
 class OVSDKQTHOST_EXPORT QtGLDrawArea : public QWindow, public virtual integration::GLDrawAreaInterface
 {
 public:
+    // An OpenGL window with its own context, not yet shown.
+    //
+    // @thread_safety Make it on the GUI thread, after the QGuiApplication.
     explicit QtGLDrawArea(QWindow* parent = nullptr);
     // Destroys the native window first; listeners hear of the destruction
     // (once: not again when it was reported before).
@@ -92,16 +95,34 @@ public:
     QPoint toDevicePixels(const QPointF& logical) const;
 
 protected:
+    // Follows the native window's creation and destruction (see above).
     bool event(QEvent* event) override;
+    // Reports the expose to the state listeners, then signalDrawAreaExposed;
+    // full damage on the first expose and after a resize.
     void exposeEvent(QExposeEvent* event) override;
+    // Makes the next expose full damage.
     void resizeEvent(QResizeEvent* event) override;
+    // Reports the focus gain to the state listeners, then the signal.
     void focusInEvent(QFocusEvent* event) override;
+    // Reports the press to the mouse listeners, then signalButtonPressed.
+    //
+    // @reentrancy Qt delivers it also from the monitor's busy pass; the
+    // library queues it for the engine.
     void mousePressEvent(QMouseEvent* event) override;
+    // Reports the double press to the mouse listeners, then the signal.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Reports the release to the mouse listeners, then the signal.
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Reports the move, with MouseButton_None, to the mouse listeners, then
+    // the signal.
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Fires signalWheelRotated; a vertical rotation is also a '+' or '-' key
+    // press and release for the key listeners.
     void wheelEvent(QWheelEvent* event) override;
+    // Reports the key, unless it is a modifier key alone, to the key
+    // listeners.
     void keyPressEvent(QKeyEvent* event) override;
+    // Reports the key release as keyPressEvent() reports the press.
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:

@@ -1,11 +1,3 @@
-// The drawing-area factory for pages the engine asks for.
-//
-// Implements: GLDrawAreaFactoryInterface: each engine-requested page gets a
-// new QtGLDrawArea, handed to the application's placement function with the
-// engine's page-creation arguments.
-// Leaves to the application: the placement function (where the window goes
-// and who deletes it; typically QWidget::createWindowContainer in a tab or
-// dock). Without one the factory makes no window and the page has none.
 #ifndef OVSDKQTHOST_QTGLDRAWAREAFACTORY_H
 #define OVSDKQTHOST_QTGLDRAWAREAFACTORY_H
 
@@ -23,6 +15,14 @@ namespace qthost {
 
 class QtGLDrawArea;
 
+// The drawing-area factory for pages the engine asks for.
+//
+// Implements: GLDrawAreaFactoryInterface: each engine-requested page gets a
+// new QtGLDrawArea, handed to the application's placement function with the
+// engine's page-creation arguments.
+// Leaves to the application: the placement function (where the window goes
+// and who deletes it; typically QWidget::createWindowContainer in a tab or
+// dock). Without one the factory makes no window and the page has none.
 class OVSDKQTHOST_EXPORT QtGLDrawAreaFactory : public integration::GLDrawAreaFactoryInterface
 {
 public:
@@ -30,9 +30,16 @@ public:
     // engine's arguments.
     typedef std::function<void(QtGLDrawArea* drawArea, const QStringList& arguments)> Placement;
 
+    // A factory placing new windows with `placement` (may be empty).
     explicit QtGLDrawAreaFactory(Placement placement = Placement());
 
+    // Places the windows made from now on with `placement`.
     void setPlacement(Placement placement);
+    // A new QtGLDrawArea handed to the placement function; null without one.
+    //
+    // @thread_safety Called on the GUI thread, from the engine's page-create
+    // callback.
+    // @errors An exception of the placement function passes on to the engine.
     integration::GLDrawAreaInterface* createGLDrawArea(toolbox::StringList& arguments) override;
 
 private:

@@ -24,9 +24,12 @@ namespace orvane {
 namespace sdk {
 namespace qthost {
 
+// A Qt button to the library's: left 1, middle 2, right 3, none 0, any
+// other MouseButton_Invalid.
 OVSDKQTHOST_EXPORT integration::MouseEventInterface::MouseButton_e toLibraryButton(Qt::MouseButton button);
 // The Qt button of a library button; Qt::NoButton for none and invalid.
 OVSDKQTHOST_EXPORT Qt::MouseButton toQtButton(integration::MouseEventInterface::MouseButton_e button);
+// Qt's modifiers to the library's bits (Shift 1, Control 2, Alt 4).
 OVSDKQTHOST_EXPORT int toLibraryModifiers(Qt::KeyboardModifiers modifiers);
 // The host key code of a key event (see above).
 OVSDKQTHOST_EXPORT int hostKeyCode(const QKeyEvent& event);

@@ -1,3 +1,14 @@
+#ifndef OVSDKQTHOST_QTMANAGERMISCSERVICE_H
+#define OVSDKQTHOST_QTMANAGERMISCSERVICE_H
+
+#include "ovsdkqthost/Export.h"
+
+#include "integration/services/ManagerMiscServiceAbstract.h"
+
+namespace orvane {
+namespace sdk {
+namespace qthost {
+
 // The engine's and the library's queries about screen, keyboard and mouse,
 // answered by Qt.
 //
@@ -10,17 +21,6 @@
 // none is current (empty when none can be made); the primary screen's
 // device pixel ratio (1 without a screen).
 // Leaves to the application: making it current before the engine starts.
-#ifndef OVSDKQTHOST_QTMANAGERMISCSERVICE_H
-#define OVSDKQTHOST_QTMANAGERMISCSERVICE_H
-
-#include "ovsdkqthost/Export.h"
-
-#include "integration/services/ManagerMiscServiceAbstract.h"
-
-namespace orvane {
-namespace sdk {
-namespace qthost {
-
 class OVSDKQTHOST_EXPORT QtManagerMiscService : public integration::services::ManagerMiscServiceAbstract
 {
 public:

@@ -1,12 +1,3 @@
-// An offscreen image the engine exports a plot into, with Qt's OpenGL.
-//
-// Implements: OffscreenImageInterface: its own QOpenGLContext on a
-// QOffscreenSurface, drawing into a QOpenGLFramebufferObject of the image's
-// size. Making its context current also binds the framebuffer; releasing it
-// reads the framebuffer back into a QImage, whose rows (top row first) are
-// what readRow() hands out.
-// Leaves to the application: nothing; the offscreen image service makes and
-// deletes images.
 #ifndef OVSDKQTHOST_QTOFFSCREENIMAGE_H
 #define OVSDKQTHOST_QTOFFSCREENIMAGE_H
 
@@ -27,11 +18,23 @@ namespace orvane {
 namespace sdk {
 namespace qthost {
 
+// An offscreen image the engine exports a plot into, with Qt's OpenGL.
+//
+// Implements: OffscreenImageInterface: its own QOpenGLContext on a
+// QOffscreenSurface, drawing into a QOpenGLFramebufferObject of the image's
+// size. Making its context current also binds the framebuffer; releasing it
+// reads the framebuffer back into a QImage, whose rows (top row first) are
+// what readRow() hands out.
+// Leaves to the application: nothing; the offscreen image service makes and
+// deletes images.
 class OVSDKQTHOST_EXPORT QtOffscreenImage : public virtual integration::services::OffscreenImageInterface
 {
 public:
     // Throws orvane::ExceptionBase when no context or framebuffer can be made.
     QtOffscreenImage(int width, int height);
+    // Deletes the framebuffer with the image's context current.
+    //
+    // @current No context is current afterwards, whichever was before.
     ~QtOffscreenImage() override;
 
     // The image is ready for the engine's drawing.
@@ -41,6 +44,8 @@ public:
     // One row of the picture last drawn, one byte a pixel and channel; false
     // for a row outside the image.
     bool readRow(int row, unsigned char* red, unsigned char* green, unsigned char* blue) const;
+    // The picture last drawn (RGB888), as read back when the context was
+    // released.
     const QImage& image() const;
 
 private:

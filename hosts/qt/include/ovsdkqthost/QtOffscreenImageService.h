@@ -1,12 +1,3 @@
-// The engine's offscreen images (exports) with Qt's OpenGL.
-//
-// Implements: OffscreenImageService: each image is a QtOffscreenImage
-// owned by the service until the engine destroys it (or the service goes);
-// rows are read from the picture the engine last drew into it. A handle
-// the service did not hand out reads nothing and destroys nothing. Images
-// that cannot be made throw orvane::ExceptionBase with a readable message,
-// which the library reports to the engine.
-// Leaves to the application: nothing beyond making it current.
 #ifndef OVSDKQTHOST_QTOFFSCREENIMAGESERVICE_H
 #define OVSDKQTHOST_QTOFFSCREENIMAGESERVICE_H
 
@@ -23,10 +14,21 @@ namespace qthost {
 
 class QtOffscreenImage;
 
+// The engine's offscreen images (exports) with Qt's OpenGL.
+//
+// Implements: OffscreenImageService: each image is a QtOffscreenImage
+// owned by the service until the engine destroys it (or the service goes);
+// rows are read from the picture the engine last drew into it. A handle
+// the service did not hand out reads nothing and destroys nothing. Images
+// that cannot be made throw orvane::ExceptionBase with a readable message,
+// which the library reports to the engine.
+// Leaves to the application: nothing beyond making it current.
 class OVSDKQTHOST_EXPORT QtOffscreenImageService : public integration::services::OffscreenImageServiceAbstract
 {
 public:
+    // A service with no image; make it current to use it.
     QtOffscreenImageService();
+    // Deletes the images the engine has not destroyed.
     ~QtOffscreenImageService() override;
 
     integration::services::OffscreenImageInterface* createImage(int width, int height) override;
@@ -34,6 +36,7 @@ public:
     bool getRGBRow(long long imageHandle, int row, unsigned char* red, unsigned char* green,
                    unsigned char* blue) override;
 
+    // The number of images made and not yet destroyed.
     std::size_t imageCount() const;
 
 private:

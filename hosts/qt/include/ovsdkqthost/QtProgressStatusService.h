@@ -1,12 +1,3 @@
-// The engine's status line and progress display with Qt widgets.
-//
-// Implements: ProgressStatusService: the status line as the status bar's
-// message (a null text clears it); a progress run shows the progress bar
-// (0 to 100) and shows and enables the stop button, updates set the bar's
-// value (clamped to 0..100), the finish hides both again.
-// Leaves to the application: the widgets (each may be null and is then
-// skipped; they are not owned), registering a QtStopButton for the stop
-// button, and what a click on it does.
 #ifndef OVSDKQTHOST_QTPROGRESSSTATUSSERVICE_H
 #define OVSDKQTHOST_QTPROGRESSSTATUSSERVICE_H
 
@@ -23,9 +14,19 @@ namespace orvane {
 namespace sdk {
 namespace qthost {
 
+// The engine's status line and progress display with Qt widgets.
+//
+// Implements: ProgressStatusService: the status line as the status bar's
+// message (a null text clears it); a progress run shows the progress bar
+// (0 to 100) and shows and enables the stop button, updates set the bar's
+// value (clamped to 0..100), the finish hides both again.
+// Leaves to the application: the widgets (each may be null and is then
+// skipped; they are not owned), registering a QtStopButton for the stop
+// button, and what a click on it does.
 class OVSDKQTHOST_EXPORT QtProgressStatusService : public integration::services::ProgressStatusServiceAbstract
 {
 public:
+    // A service over the three widgets, none owned, each may be null.
     QtProgressStatusService(QStatusBar* statusBar, QProgressBar* progressBar, QAbstractButton* stopButton);
 
     void setStatusLine(const char* text) override;

@@ -1,8 +1,3 @@
-// The engine's running coordinates in a QLabel.
-//
-// Implements: RunningCoordsService: the label shows the engine's two texts
-// side by side ("X: 12  Y: 30"); null texts count as empty.
-// Leaves to the application: the label (not owned; may be deleted first).
 #ifndef OVSDKQTHOST_QTRUNNINGCOORDSSERVICE_H
 #define OVSDKQTHOST_QTRUNNINGCOORDSSERVICE_H
 
@@ -17,9 +12,15 @@ namespace orvane {
 namespace sdk {
 namespace qthost {
 
+// The engine's running coordinates in a QLabel.
+//
+// Implements: RunningCoordsService: the label shows the engine's two texts
+// side by side ("X: 12  Y: 30"); null texts count as empty.
+// Leaves to the application: the label (not owned; may be deleted first).
 class OVSDKQTHOST_EXPORT QtRunningCoordsService : public integration::services::RunningCoordsServiceAbstract
 {
 public:
+    // A service writing into `label` (not owned; may be null).
     explicit QtRunningCoordsService(QLabel* label);
 
     void showRunningCoordinates(const char* first, const char* second) override;
