@@ -46,6 +46,9 @@ QT_PACKAGES=(qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev xvfb xauth
 # The GLFW host kit: GLFW 3 (its OpenGL and the virtual display are above);
 # its tests read the screen through Xlib.
 GLFW_PACKAGES=(libglfw3-dev libx11-dev)
+# The headless host kit: EGL and Mesa's OpenGL drivers (llvmpipe), no window
+# system; the examples write PNG files with libpng.
+HEADLESS_PACKAGES=(libegl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri libpng-dev)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -66,7 +69,8 @@ install_missing() {
 }
 
 setup() {
-    install_missing "${BASE_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${QT_PACKAGES[@]}" "${GLFW_PACKAGES[@]}"
+    install_missing "${BASE_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${QT_PACKAGES[@]}" "${GLFW_PACKAGES[@]}" \
+        "${HEADLESS_PACKAGES[@]}"
 }
 
 build() {
@@ -122,9 +126,10 @@ valgrind_tests() {
     local memcheck=(valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite
         --show-leak-kinds=definite --keep-debuginfo=yes --suppressions=valgrind.supp)
     local program
-    for program in test_platform test_integration test_diagnostics test_engine_interposition test_console_conformance; do
+    for program in test_platform test_integration test_diagnostics test_engine_interposition test_console_conformance \
+        headless/test_headlesshost headless/test_headlesshost_conformance; do
         echo "run.sh: memcheck $program"
-        "${memcheck[@]}" "./build/tests/$program" --gtest_brief=1
+        env -u DISPLAY "${memcheck[@]}" "./build/tests/$program" --gtest_brief=1
     done
     echo "run.sh: memcheck test_model"
     ORVANE_MODEL_CYCLES=20000 ORVANE_MODEL_RSS_LIMIT_KB=0 "${memcheck[@]}" ./build/tests/test_model --gtest_brief=1
