@@ -14,8 +14,12 @@
 #                      "./run.sh glfw-demo --script" runs the scripted session
 #                      anyway
 #   ./run.sh console-demo  build, then run the console demo (no window system)
+#   ./run.sh render    build, then draw pages with no display (DISPLAY unset)
+#                      with orvane-render-pages into demo-out/headless/*.png;
+#                      further arguments go to the program ("--help" lists them)
 #   ./run.sh bench     build, then run the hot-path benchmarks and print their
-#                      table of ratios to the plain-code floors;
+#                      table of ratios to the plain-code floors, and the pages
+#                      per second of the headless kit against the Qt kit;
 #                      "./run.sh bench --instructions" gives the table in
 #                      instructions per operation (callgrind)
 #   ./run.sh sanitize  build with ASan + UBSan (build-sanitize/) and run the tests;
@@ -151,6 +155,16 @@ docs() {
     cmake --build --preset default --target docs
 }
 
+render() {
+    build
+    local program=./build/examples/render-pages/orvane-render-pages
+    if [ ! -x "$program" ]; then
+        echo "run.sh: orvane-render-pages was not built (EGL or libpng was not found)" >&2
+        exit 1
+    fi
+    env -u DISPLAY -u WAYLAND_DISPLAY "$program" --out demo-out/headless "$@"
+}
+
 console_demo() {
     build
     ./build/examples/console-demo/console-demo
@@ -168,6 +182,11 @@ bench() {
     else
         "$program"
     fi
+    # Pages per second, headless against the Qt kit's offscreen image; the
+    # Qt kit's OpenGL runs on a virtual display.
+    if [ -x build/bench/bench_pages ]; then
+        xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_pages
+    fi
 }
 
 case "${1:-}" in
@@ -177,6 +196,7 @@ case "${1:-}" in
     demo) run_demo "Qt demo" ./build/examples/qt-demo/qt-demo demo-out "${2:-}" ;;
     glfw-demo) run_demo "GLFW demo" ./build/examples/glfw-demo/glfw-demo demo-out/glfw "${2:-}" ;;
     console-demo) console_demo ;;
+    render) shift; render "$@" ;;
     bench) bench "${2:-}" ;;
     sanitize) sanitize ;;
     soak) soak "${2:-}" "${3:-}" ;;
@@ -184,7 +204,7 @@ case "${1:-}" in
     package) package ;;
     docs) docs ;;
     *)
-        sed -n '2,33p' "$0"
+        sed -n '2,36p' "$0"
         exit 2
         ;;
 esac
