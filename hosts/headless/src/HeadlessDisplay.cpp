@@ -145,15 +145,17 @@ HeadlessDisplay::Context HeadlessDisplay::currentContext() const
 
 std::string HeadlessDisplay::openGLVersion()
 {
+    if (!m_openGLVersion.empty())
+        return m_openGLVersion;
     const Context previous = currentContext();
     const Context probe = previous != nullptr ? previous : createContext();
     makeCurrent(probe);
     const auto getString = reinterpret_cast<const unsigned char* (*)(unsigned int)>(procAddress("glGetString"));
     const unsigned char* const version = getString != nullptr ? getString(0x1F02 /* GL_VERSION */) : nullptr;
-    const std::string text = version != nullptr ? reinterpret_cast<const char*>(version) : "";
+    m_openGLVersion = version != nullptr ? reinterpret_cast<const char*>(version) : "";
     if (probe != previous)
         destroyContext(probe);
-    return text;
+    return m_openGLVersion;
 }
 
 void* HeadlessDisplay::procAddress(const char* name) { return reinterpret_cast<void*>(eglGetProcAddress(name)); }

@@ -3,6 +3,8 @@
 #include "ovsdkheadlesshost/HeadlessDisplay.h"
 #include "ovsdkheadlesshost/HeadlessEventLoop.h"
 
+#include "ovexception/ExceptionBase.h"
+
 namespace orvane {
 namespace sdk {
 namespace headlesshost {
@@ -41,7 +43,17 @@ bool HeadlessManagerMiscService::isMouseButtonPressed(integration::MouseEventInt
     return m_loop.isButtonDown(button);
 }
 
-std::string HeadlessManagerMiscService::getOpenGLVersionString() { return m_display.openGLVersion(); }
+std::string HeadlessManagerMiscService::getOpenGLVersionString()
+{
+    try
+    {
+        return m_display.openGLVersion();
+    }
+    catch (const ExceptionBase&)
+    {
+        return std::string();
+    }
+}
 
 double HeadlessManagerMiscService::getDevicePixelRatio() { return m_pixelRatio; }
 

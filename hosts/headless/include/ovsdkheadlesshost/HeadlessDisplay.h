@@ -53,7 +53,9 @@ public:
     Context currentContext() const;
 
     // The OpenGL version text of a context of this display, such as
-    // "4.5 (Compatibility Profile) Mesa 22.3.6".
+    // "4.5 (Compatibility Profile) Mesa 22.3.6" (asked once; empty when the
+    // driver does not say). Throws orvane::ExceptionBase when the question
+    // needs a context and EGL makes none.
     std::string openGLVersion();
 
     // An OpenGL (or EGL) function by name, null when unknown. Handed to an
@@ -64,6 +66,7 @@ private:
     void* m_display;
     void* m_config;
     std::string m_platformName;
+    std::string m_openGLVersion;
 };
 
 } // namespace headlesshost

@@ -8,7 +8,7 @@
 // delivering (none outside a delivery: there is no keyboard) and the mouse
 // buttons down after the input delivered so far; key codes unchanged (the
 // kit's keys are the characters typed and 27); the OpenGL version text of
-// the HeadlessDisplay's contexts.
+// the HeadlessDisplay's contexts (empty when none can be made).
 // Leaves to the application: making it current before init().
 //
 // Thread safety: GUI thread only.
