@@ -6,6 +6,7 @@
 
 #include "ovexception/ExceptionBase.h"
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -18,12 +19,13 @@ const int ExitFailed = 1;
 const int ExitBadOption = 2;
 const int ExitInterrupted = 130;
 
-orvane::sdk::headlesshost::HeadlessEventLoop* interruptedLoop = nullptr;
+// The loop SIGINT interrupts; the handler only sets the loop's lock-free flag.
+std::atomic<orvane::sdk::headlesshost::HeadlessEventLoop*> interruptedLoop(nullptr);
 
 extern "C" void interruptRendering(int)
 {
-    if (interruptedLoop != nullptr)
-        interruptedLoop->requestInterrupt();
+    if (orvane::sdk::headlesshost::HeadlessEventLoop* const loop = interruptedLoop.load())
+        loop->requestInterrupt();
 }
 
 // The folder, made if missing; false (with a message) when no file can be
@@ -81,37 +83,42 @@ int main(int argc, char** argv)
         std::cerr << "orvane-render-pages: " << failure.what() << "\n";
         return ExitFailed;
     }
-    interruptedLoop = &renderer->loop();
+    interruptedLoop.store(&renderer->loop());
     std::signal(SIGINT, interruptRendering);
 
     PngWriter writer;
+    int status = 0;
     int written = 0;
-    for (int number = 1; number <= options.pages; ++number)
+    for (int number = 1; number <= options.pages && status == 0; ++number)
     {
         orvane::sdk::headlesshost::HeadlessFrame frame;
+        const std::string path = options.outputDirectory + "/" + fileName(number);
         if (!renderer->render(number, frame))
         {
             if (renderer->loop().isInterruptRequested())
-                break;
-            std::cerr << "orvane-render-pages: page " << number << " was not drawn\n";
-            return ExitFailed;
+            {
+                std::cerr << "orvane-render-pages: interrupted: " << written << " of " << options.pages
+                          << " pages written\n";
+                status = ExitInterrupted;
+            }
+            else
+            {
+                std::cerr << "orvane-render-pages: page " << number << " was not drawn\n";
+                status = ExitFailed;
+            }
         }
-        const std::string path = options.outputDirectory + "/" + fileName(number);
-        if (!writer.write(path, frame.width, frame.height, frame.rgba, PngWriter::Layout_RGBA, options.pixelRatio))
+        else if (!writer.write(path, frame.width, frame.height, frame.rgba, PngWriter::Layout_RGBA,
+                               options.pixelRatio))
         {
             std::cerr << "orvane-render-pages: " << writer.error() << "\n";
-            return ExitFailed;
+            status = ExitFailed;
         }
-        ++written;
-        std::cerr << "orvane-render-pages: page " << number << "/" << options.pages << " written: " << path << "\n";
+        else
+            std::cerr << "orvane-render-pages: page " << number << "/" << options.pages << " written: " << path
+                      << "\n";
+        written += status == 0;
     }
     std::signal(SIGINT, SIG_DFL);
-    interruptedLoop = nullptr;
-    if (written < options.pages)
-    {
-        std::cerr << "orvane-render-pages: interrupted: " << written << " of " << options.pages
-                  << " pages written\n";
-        return ExitInterrupted;
-    }
-    return 0;
+    interruptedLoop.store(nullptr);
+    return status;
 }
