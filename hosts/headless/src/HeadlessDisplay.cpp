@@ -106,11 +106,13 @@ HeadlessDisplay::HeadlessDisplay() : m_display(EGL_NO_DISPLAY), m_config(nullptr
         m_config = config;
 }
 
+// The display stays initialised: EGL has one display per platform and
+// device in a process, which every HeadlessDisplay of the process shares,
+// and terminating it would take the contexts of the others with it.
 HeadlessDisplay::~HeadlessDisplay()
 {
-    makeCurrent(nullptr);
-    eglTerminate(m_display);
-    eglReleaseThread();
+    if (currentContext() != nullptr)
+        makeCurrent(nullptr);
 }
 
 const std::string& HeadlessDisplay::platformName() const { return m_platformName; }

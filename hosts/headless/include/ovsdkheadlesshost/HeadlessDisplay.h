@@ -10,7 +10,9 @@
 // eglGetProcAddress, so that the application links neither GLX nor X11.
 // Leaves out: window surfaces, pbuffers, GBM buffers and OpenGL ES.
 // Leaves to the application: making one, before any drawing area or
-// offscreen image, and deleting it after the last.
+// offscreen image, and deleting it after the last. Displays made one after
+// another, or side by side, share EGL's display, which stays initialised
+// until the process ends (EGL has one per platform and device).
 //
 // Thread safety: everything here runs on the application's GUI thread.
 #ifndef OVSDKHEADLESSHOST_HEADLESSDISPLAY_H
