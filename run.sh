@@ -19,8 +19,12 @@
 #   ./run.sh trace-summary FILE  build, then print the summary of a boundary
 #                      trace (frames, input delays, busy passes, requests that
 #                      waited, spans left open)
+#   ./run.sh render    build, then draw pages with no display (DISPLAY unset)
+#                      with orvane-render-pages into demo-out/headless/*.png;
+#                      further arguments go to the program ("--help" lists them)
 #   ./run.sh bench     build, then run the hot-path benchmarks and print their
-#                      table of ratios to the plain-code floors;
+#                      table of ratios to the plain-code floors, and the pages
+#                      per second of the headless kit against the Qt kit;
 #                      "./run.sh bench --instructions" gives the table in
 #                      instructions per operation (callgrind)
 #   ./run.sh sanitize  build with ASan + UBSan (build-sanitize/) and run the tests;
@@ -58,6 +62,9 @@ QT_PACKAGES=(qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev xvfb xauth
 # The GLFW host kit: GLFW 3 (its OpenGL and the virtual display are above);
 # its tests read the screen through Xlib.
 GLFW_PACKAGES=(libglfw3-dev libx11-dev)
+# The headless host kit: EGL and Mesa's OpenGL drivers (llvmpipe), no window
+# system; the examples write PNG files with libpng.
+HEADLESS_PACKAGES=(libegl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri libpng-dev)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -78,7 +85,8 @@ install_missing() {
 }
 
 setup() {
-    install_missing "${BASE_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${QT_PACKAGES[@]}" "${GLFW_PACKAGES[@]}"
+    install_missing "${BASE_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${QT_PACKAGES[@]}" "${GLFW_PACKAGES[@]}" \
+        "${HEADLESS_PACKAGES[@]}"
 }
 
 build() {
@@ -155,9 +163,10 @@ valgrind_tests() {
     local memcheck=(valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite
         --show-leak-kinds=definite --keep-debuginfo=yes --suppressions=valgrind.supp)
     local program
-    for program in test_platform test_integration test_diagnostics test_engine_interposition test_console_conformance test_trace; do
+    for program in test_platform test_integration test_diagnostics test_engine_interposition test_console_conformance \
+        test_trace headless/test_headlesshost headless/test_headlesshost_conformance; do
         echo "run.sh: memcheck $program"
-        "${memcheck[@]}" "./build/tests/$program" --gtest_brief=1
+        env -u DISPLAY "${memcheck[@]}" "./build/tests/$program" --gtest_brief=1
     done
     echo "run.sh: memcheck test_model"
     ORVANE_MODEL_CYCLES=20000 ORVANE_MODEL_RSS_LIMIT_KB=0 "${memcheck[@]}" ./build/tests/test_model --gtest_brief=1
@@ -177,6 +186,16 @@ docs() {
     setup
     cmake --preset default >/dev/null
     cmake --build --preset default --target docs
+}
+
+render() {
+    build
+    local program=./build/examples/render-pages/orvane-render-pages
+    if [ ! -x "$program" ]; then
+        echo "run.sh: orvane-render-pages was not built (EGL or libpng was not found)" >&2
+        exit 1
+    fi
+    env -u DISPLAY -u WAYLAND_DISPLAY "$program" --out demo-out/headless "$@"
 }
 
 console_demo() {
@@ -222,6 +241,11 @@ bench() {
     else
         "$program"
     fi
+    # Pages per second, headless against the Qt kit's offscreen image; the
+    # Qt kit's OpenGL runs on a virtual display.
+    if [ -x build/bench/bench_pages ]; then
+        xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_pages
+    fi
 }
 
 case "${1:-}" in
@@ -232,6 +256,7 @@ case "${1:-}" in
     glfw-demo) run_demo "GLFW demo" ./build/examples/glfw-demo/glfw-demo demo-out/glfw "${2:-}" ;;
     console-demo) console_demo ;;
     trace-summary) trace_summary "${2:-}" ;;
+    render) shift; render "$@" ;;
     bench) bench "${2:-}" ;;
     sanitize) sanitize ;;
     soak) soak "${2:-}" "${3:-}" ;;

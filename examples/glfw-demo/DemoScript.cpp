@@ -2,6 +2,7 @@
 
 #include "BoundaryAccount.h"
 #include "DemoSession.h"
+#include "PngWriter.h"
 #include "X11WindowGrab.h"
 
 #include "ovsdkglfwhost/GlfwEventLoop.h"
@@ -105,7 +106,7 @@ void DemoScript::addSteps()
         m_hostPage = newestPage();
     });
     then("the host's page on the screen", [this] { return framesOf(m_hostPage) > 0; }, [this] {
-        check(showsPlot(m_session.hostWindow(), m_hostPage, "01-host-page.ppm"),
+        check(showsPlot(m_session.hostWindow(), m_hostPage, "01-host-page.png"),
               "the host's window shows its page's plot");
         m_account.engine("asks for a page of its own (its page-create callback)");
         check(sim::requestPage({"Engine page"}), "the engine's page request gets a page with a window");
@@ -113,7 +114,7 @@ void DemoScript::addSteps()
     });
     then("the engine's page on the screen", [this] { return m_enginePage != 0 && framesOf(m_enginePage) > 0; },
          [this] {
-             check(showsPlot(m_session.engineWindow(), m_enginePage, "02-engine-page.ppm"),
+             check(showsPlot(m_session.engineWindow(), m_enginePage, "02-engine-page.png"),
                    "the engine's window shows its page's plot");
              check(sim::currentPageId() == m_enginePage, "the engine's new page is current");
              m_account.road("Focus");
@@ -130,7 +131,7 @@ void DemoScript::addSteps()
         m_account.user("exports the current page");
         const sim::ExportedImage image = sim::exportImage(320, 240, ExportRegion_CurrentFrame);
         check(image.ok && picturesPlot(image.rgb, m_hostPage) &&
-                  X11WindowGrab::writePpm(m_outputDirectory + "/export.ppm", image.width, image.height, image.rgb),
+                  writePicture("export.png", image.width, image.height, image.rgb),
               "the export (an offscreen image) shows the plot");
         m_account.road("Close");
         m_account.user("closes the engine page's window");
@@ -156,7 +157,7 @@ void DemoScript::addInputSteps()
         return page != nullptr && page->view.panX != 0.0 && framesOf(m_hostPage) > m_framesBefore;
     }, [this] {
         check(sim::findPage(m_hostPage)->view.panX != 0.0, "the drag reached the engine and moved the plot");
-        check(showsPlot(m_session.hostWindow(), m_hostPage, "03-dragged.ppm"), "the moved plot is on the screen");
+        check(showsPlot(m_session.hostWindow(), m_hostPage, "03-dragged.png"), "the moved plot is on the screen");
         m_account.user("turns the wheel away from them, then types 'a'");
         m_loop.post(GlfwWindowEvent::makeScroll(m_session.hostWindow()->window(), 0.0, 1.0, 240, 180, 0));
         pressKey(*m_session.hostWindow(), GLFW_KEY_A, 'a');
@@ -196,7 +197,7 @@ void DemoScript::addBusySteps()
     });
     then("the frame redrawn", [this] { return framesOf(m_hostPage) > m_framesBefore + 1; }, [this] {
         check(framesOf(m_hostPage) > m_framesBefore + 1, "the interrupted frame is drawn again at idle time");
-        check(showsPlot(m_session.hostWindow(), m_hostPage, "04-redrawn.ppm"), "the redrawn frame is on the screen");
+        check(showsPlot(m_session.hostWindow(), m_hostPage, "04-redrawn.png"), "the redrawn frame is on the screen");
     });
 }
 
@@ -269,8 +270,19 @@ bool DemoScript::showsPlot(GlfwGLDrawArea* window, UniqueID_t page, const std::s
     std::vector<unsigned char> rgb;
     if (!X11WindowGrab::grab(window->window(), width, height, rgb))
         return false;
-    return X11WindowGrab::writePpm(m_outputDirectory + "/" + fileName, width, height, rgb) &&
+    return writePicture(fileName, width, height, rgb) &&
            picturesPlot(rgb, page);
+}
+
+bool DemoScript::writePicture(const std::string& fileName, int width, int height,
+                              const std::vector<unsigned char>& rgb)
+{
+    PngWriter writer;
+    const bool written =
+        writer.write(m_outputDirectory + "/" + fileName, width, height, rgb, PngWriter::Layout_RGB);
+    if (!written)
+        std::cerr << "glfw-demo: " << writer.error() << "\n";
+    return written;
 }
 
 void DemoScript::click(GlfwGLDrawArea& window, double x, double y)

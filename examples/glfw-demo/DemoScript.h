@@ -70,6 +70,8 @@ private:
     // The window shows the plot of `page` on the screen; the picture goes to
     // `fileName` in the output directory.
     bool showsPlot(orvane::sdk::glfwhost::GlfwGLDrawArea* window, UniqueID_t page, const std::string& fileName);
+    // A picture (RGB, top row first) as a PNG file in the output folder.
+    bool writePicture(const std::string& fileName, int width, int height, const std::vector<unsigned char>& rgb);
     // A long operation, interrupted by what `interrupt` does while it runs.
     bool interruptedOperation(const std::string& how, const Action& interrupt);
 

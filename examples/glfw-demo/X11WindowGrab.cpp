@@ -4,8 +4,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include <fstream>
-
 // GLFW's native access on X11 (glfw3native.h would need the XRandR headers).
 extern "C" Display* glfwGetX11Display(void);
 extern "C" Window glfwGetX11Window(GLFWwindow* window);
@@ -46,12 +44,4 @@ bool X11WindowGrab::grab(GLFWwindow* window, int width, int height, std::vector<
         }
     XDestroyImage(image);
     return true;
-}
-
-bool X11WindowGrab::writePpm(const std::string& fileName, int width, int height, const std::vector<unsigned char>& rgb)
-{
-    std::ofstream out(fileName, std::ios::binary);
-    out << "P6\n" << width << " " << height << "\n255\n";
-    out.write(reinterpret_cast<const char*>(rgb.data()), std::streamsize(rgb.size()));
-    return bool(out);
 }

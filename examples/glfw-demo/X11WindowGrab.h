@@ -3,7 +3,6 @@
 #ifndef GLFW_DEMO_X11WINDOWGRAB_H
 #define GLFW_DEMO_X11WINDOWGRAB_H
 
-#include <string>
 #include <vector>
 
 struct GLFWwindow;
@@ -15,8 +14,6 @@ public:
     // a pixel (red, green, blue), top row first; false without a picture
     // (no window, not on an X display).
     static bool grab(GLFWwindow* window, int width, int height, std::vector<unsigned char>& rgb);
-    // Writes a grabbed picture as a binary PPM file; false when it cannot.
-    static bool writePpm(const std::string& fileName, int width, int height, const std::vector<unsigned char>& rgb);
 };
 
 #endif // GLFW_DEMO_X11WINDOWGRAB_H

@@ -1,0 +1,76 @@
+// The application event monitor of an application with no window system.
+//
+// Implements: ApplicationEventMonitorAbstract as an observer of the
+// HeadlessEventLoop.
+// - Input: every press, release, move, wheel rotation and key of a drawing
+//   area is reported once, as the loop delivers it, before the drawing area
+//   hears it: signalProcessingNewEvent naming the drawing area (which
+//   allows interrupts), signalMouseButtonStateChanged for presses and
+//   releases, then notifyOf... or signalWheelRotated.
+// - Idle time: whenever the loop goes idle and the engine is not busy, the
+//   idle listeners hear it (notifyOfIdle); the first idle time after the
+//   engine was busy fires signalEngineIsNoLongerBusy first.
+// - The busy callback runs the loop's processEvents(); no exception gets
+//   out, and the OpenGL context current on entry (the engine may be in the
+//   middle of a frame) is current again on return.
+// - The application's interrupt (HeadlessEventLoop::requestInterrupt)
+//   interrupts the engine's operation when it comes during one (through
+//   interrupt(), so an active stop button holds it back like any input);
+//   outside one there is nothing to stop.
+// - isReady() answers whether the display makes an OpenGL context.
+// - Diagnostics (integration/Diagnostics.h), on construction: checked mode
+//   as the environment variable ORVANE_CHECKED says (1 on, 0 off) and,
+//   unless the application installed a handler of its own before, a
+//   handler that prints the first report of each identifier to standard
+//   error.
+// Leaves to the application: engineInterrupted() in a subclass (here it
+// does nothing); stop buttons.
+// Construct it after the manager and the loop, before init().
+//
+// Thread safety: GUI thread only.
+#ifndef OVSDKHEADLESSHOST_HEADLESSAPPLICATIONEVENTMONITOR_H
+#define OVSDKHEADLESSHOST_HEADLESSAPPLICATIONEVENTMONITOR_H
+
+#include "ovsdkheadlesshost/Export.h"
+#include "ovsdkheadlesshost/HeadlessEventLoop.h"
+
+#include "integration/intern/ApplicationEventMonitorAbstract.h"
+
+namespace orvane {
+namespace sdk {
+namespace headlesshost {
+
+class HeadlessDisplay;
+
+class OVSDKHEADLESSHOST_EXPORT HeadlessApplicationEventMonitor
+    : public integration::intern::ApplicationEventMonitorAbstract,
+      private HeadlessEventLoop::Observer
+{
+public:
+    HeadlessApplicationEventMonitor(integration::ManagerInterface& manager, HeadlessEventLoop& loop,
+                                    HeadlessDisplay& display);
+    ~HeadlessApplicationEventMonitor() override;
+
+    bool isReady() override;
+    bool stopMonitoring() override;
+    void processPendingEvents() override;
+    void engineInterrupted() override;
+
+private:
+    void inputArriving(const HeadlessEvent& event, HeadlessGLDrawArea& drawArea) override;
+    void loopIdle() override;
+    void interruptRequested() override;
+
+    HeadlessEventLoop& m_loop;
+    HeadlessDisplay& m_display;
+    bool m_monitoring;
+    bool m_inBusyPass;
+    bool m_reportingIdle;
+    bool m_engineWasBusy;
+};
+
+} // namespace headlesshost
+} // namespace sdk
+} // namespace orvane
+
+#endif // OVSDKHEADLESSHOST_HEADLESSAPPLICATIONEVENTMONITOR_H

@@ -1,0 +1,111 @@
+// The event loop of an application with no window system.
+//
+// Implements: a queue of the drawing areas' events (HeadlessEvent) and of
+// tasks, delivered in the order they came by processEvents(): input to the
+// observers (the application event monitor) first, then to the event's
+// drawing area; window-system events to the drawing area alone. A pass
+// delivers what was queued when it began; input may start an engine
+// operation whose busy passes call processEvents() again: each event is
+// delivered once.
+// - runOnce(): processEvents(), then the library's idle actions
+//   (processIdleActions()), then idle time for the observers.
+// - requestInterrupt(): the application's interrupt (from a SIGINT handler,
+//   say). The observers hear it in the next processEvents(), which the
+//   engine's busy passes run: the monitor then interrupts the engine's
+//   operation. It stays requested until clearInterrupt().
+// - What the library's queries need: the modifiers of the input being
+//   delivered (none outside a delivery: there is no keyboard) and the
+//   mouse buttons down after the input delivered so far.
+// Leaves out: timers, waiting for anything (nothing arrives from outside
+// but interrupts: an empty queue returns at once).
+// Leaves to the application: calling runOnce() (or processEvents()) from
+// its own main loop.
+//
+// Thread safety: GUI thread only, except requestInterrupt(), which any
+// thread and a signal handler may call (it sets a lock-free flag only).
+#ifndef OVSDKHEADLESSHOST_HEADLESSEVENTLOOP_H
+#define OVSDKHEADLESSHOST_HEADLESSEVENTLOOP_H
+
+#include "ovsdkheadlesshost/Export.h"
+#include "ovsdkheadlesshost/HeadlessEvent.h"
+
+#include <atomic>
+#include <deque>
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace orvane {
+namespace sdk {
+namespace headlesshost {
+
+class HeadlessGLDrawArea;
+
+class OVSDKHEADLESSHOST_EXPORT HeadlessEventLoop
+{
+public:
+    // Hears what the loop delivers, before the drawing area does.
+    class OVSDKHEADLESSHOST_EXPORT Observer
+    {
+    public:
+        virtual ~Observer();
+        virtual void inputArriving(const HeadlessEvent& event, HeadlessGLDrawArea& drawArea) = 0;
+        // The loop has delivered everything and the idle actions have run.
+        virtual void loopIdle() = 0;
+        // requestInterrupt() was called; heard once per request.
+        virtual void interruptRequested() = 0;
+    };
+
+    HeadlessEventLoop();
+    ~HeadlessEventLoop();
+    HeadlessEventLoop(const HeadlessEventLoop&) = delete;
+    HeadlessEventLoop& operator=(const HeadlessEventLoop&) = delete;
+
+    // Queues an event of `drawArea` (which must be alive; events of a
+    // drawing area deleted meanwhile are dropped).
+    void post(HeadlessGLDrawArea& drawArea, const HeadlessEvent& event);
+    // Runs `task` in the next processEvents(), after the events queued
+    // before it.
+    void postTask(std::function<void()> task);
+
+    void processEvents();
+    void runOnce();
+
+    void requestInterrupt();
+    bool isInterruptRequested() const;
+    void clearInterrupt();
+
+    int keyboardModifiers() const;
+    // MouseButton_1 to _3.
+    bool isButtonDown(int button) const;
+
+    void addObserver(Observer* observer);
+    void removeObserver(Observer* observer);
+    // Drawing areas drop their queued events when they go.
+    void forget(const HeadlessGLDrawArea& drawArea);
+
+private:
+    struct Queued
+    {
+        HeadlessGLDrawArea* drawArea; // null: a task
+        HeadlessEvent event;
+        std::function<void()> task;
+    };
+
+    void deliver(Queued& queued);
+    void deliverInterrupt();
+    void tellObservers(const std::function<void(Observer&)>& tell);
+
+    std::deque<Queued> m_queue;
+    std::vector<Observer*> m_observers;
+    std::atomic<bool> m_interruptRequested;
+    bool m_interruptDelivered;
+    int m_modifiers;
+    unsigned m_buttonsDown; // bit per library button
+};
+
+} // namespace headlesshost
+} // namespace sdk
+} // namespace orvane
+
+#endif // OVSDKHEADLESSHOST_HEADLESSEVENTLOOP_H
