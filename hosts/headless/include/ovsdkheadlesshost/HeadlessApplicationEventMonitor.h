@@ -1,3 +1,17 @@
+#ifndef OVSDKHEADLESSHOST_HEADLESSAPPLICATIONEVENTMONITOR_H
+#define OVSDKHEADLESSHOST_HEADLESSAPPLICATIONEVENTMONITOR_H
+
+#include "ovsdkheadlesshost/Export.h"
+#include "ovsdkheadlesshost/HeadlessEventLoop.h"
+
+#include "integration/intern/ApplicationEventMonitorAbstract.h"
+
+namespace orvane {
+namespace sdk {
+namespace headlesshost {
+
+class HeadlessDisplay;
+
 // The application event monitor of an application with no window system.
 //
 // Implements: ApplicationEventMonitorAbstract as an observer of the
@@ -28,25 +42,15 @@
 // Construct it after the manager and the loop, before init().
 //
 // Thread safety: GUI thread only.
-#ifndef OVSDKHEADLESSHOST_HEADLESSAPPLICATIONEVENTMONITOR_H
-#define OVSDKHEADLESSHOST_HEADLESSAPPLICATIONEVENTMONITOR_H
-
-#include "ovsdkheadlesshost/Export.h"
-#include "ovsdkheadlesshost/HeadlessEventLoop.h"
-
-#include "integration/intern/ApplicationEventMonitorAbstract.h"
-
-namespace orvane {
-namespace sdk {
-namespace headlesshost {
-
-class HeadlessDisplay;
-
 class OVSDKHEADLESSHOST_EXPORT HeadlessApplicationEventMonitor
     : public integration::intern::ApplicationEventMonitorAbstract,
       private HeadlessEventLoop::Observer
 {
 public:
+    // Sets up the kit's diagnostics and starts observing `loop`; `display`
+    // answers isReady().
+    //
+    // @thread_safety GUI thread only.
     HeadlessApplicationEventMonitor(integration::ManagerInterface& manager, HeadlessEventLoop& loop,
                                     HeadlessDisplay& display);
     ~HeadlessApplicationEventMonitor() override;

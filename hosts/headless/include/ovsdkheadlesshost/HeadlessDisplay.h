@@ -1,3 +1,14 @@
+#ifndef OVSDKHEADLESSHOST_HEADLESSDISPLAY_H
+#define OVSDKHEADLESSHOST_HEADLESSDISPLAY_H
+
+#include "ovsdkheadlesshost/Export.h"
+
+#include <string>
+
+namespace orvane {
+namespace sdk {
+namespace headlesshost {
+
 // The EGL display every OpenGL context of a headless application lives on.
 //
 // Implements: one EGL display with no window system: Mesa's surfaceless
@@ -15,17 +26,6 @@
 // until the process ends (EGL has one per platform and device).
 //
 // Thread safety: everything here runs on the application's GUI thread.
-#ifndef OVSDKHEADLESSHOST_HEADLESSDISPLAY_H
-#define OVSDKHEADLESSHOST_HEADLESSDISPLAY_H
-
-#include "ovsdkheadlesshost/Export.h"
-
-#include <string>
-
-namespace orvane {
-namespace sdk {
-namespace headlesshost {
-
 class OVSDKHEADLESSHOST_EXPORT HeadlessDisplay
 {
 public:
@@ -46,6 +46,9 @@ public:
     // A new OpenGL context of its own (sharing nothing); throws
     // orvane::ExceptionBase when EGL makes none.
     Context createContext();
+    // Destroys `context`, making no context current first if it was.
+    //
+    // @thread_safety GUI thread only.
     void destroyContext(Context context);
     // Makes `context` current with no surface (null: none current); false
     // when EGL refuses.

@@ -1,3 +1,21 @@
+#ifndef OVSDKHEADLESSHOST_HEADLESSEVENTLOOP_H
+#define OVSDKHEADLESSHOST_HEADLESSEVENTLOOP_H
+
+#include "ovsdkheadlesshost/Export.h"
+#include "ovsdkheadlesshost/HeadlessEvent.h"
+
+#include <atomic>
+#include <deque>
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace orvane {
+namespace sdk {
+namespace headlesshost {
+
+class HeadlessGLDrawArea;
+
 // The event loop of an application with no window system.
 //
 // Implements: a queue of the drawing areas' events (HeadlessEvent) and of
@@ -23,24 +41,6 @@
 //
 // Thread safety: GUI thread only, except requestInterrupt(), which any
 // thread and a signal handler may call (it sets a lock-free flag only).
-#ifndef OVSDKHEADLESSHOST_HEADLESSEVENTLOOP_H
-#define OVSDKHEADLESSHOST_HEADLESSEVENTLOOP_H
-
-#include "ovsdkheadlesshost/Export.h"
-#include "ovsdkheadlesshost/HeadlessEvent.h"
-
-#include <atomic>
-#include <deque>
-#include <functional>
-#include <utility>
-#include <vector>
-
-namespace orvane {
-namespace sdk {
-namespace headlesshost {
-
-class HeadlessGLDrawArea;
-
 class OVSDKHEADLESSHOST_EXPORT HeadlessEventLoop
 {
 public:
@@ -49,6 +49,8 @@ public:
     {
     public:
         virtual ~Observer();
+        // Mouse, wheel or key input (`event`) of `drawArea`, about to be
+        // delivered to it.
         virtual void inputArriving(const HeadlessEvent& event, HeadlessGLDrawArea& drawArea) = 0;
         // The loop has delivered everything and the idle actions have run.
         virtual void loopIdle() = 0;
@@ -68,18 +70,50 @@ public:
     // before it.
     void postTask(std::function<void()> task);
 
+    // Delivers the events and tasks queued when it began, each once and in
+    // order, telling the observers of a new interrupt request before and
+    // after each.
+    //
+    // @thread_safety GUI thread only.
+    // @reentrancy The engine's busy passes call it (through the monitor)
+    // while an earlier delivery is still running; each pass takes the next
+    // queued entries.
+    // @errors Exceptions of observers, drawing areas and tasks pass on; the
+    // entries after the one that threw stay queued.
     void processEvents();
+    // processEvents(), then the library's idle actions, then idle time for
+    // the observers; it never waits.
+    //
+    // @thread_safety GUI thread only.
+    // @reentrancy Meant for the application's main loop; the engine's busy
+    // passes call processEvents() instead.
     void runOnce();
 
+    // Marks an interrupt as requested; the observers hear of it in the next
+    // processEvents().
+    //
+    // @thread_safety Any thread, and safe from a signal handler: it only sets
+    // a lock-free atomic flag.
     void requestInterrupt();
+    // Whether an interrupt was requested and not cleared since.
     bool isInterruptRequested() const;
+    // Withdraws the interrupt request, so that the next request is heard
+    // again.
+    //
+    // @thread_safety GUI thread only.
     void clearInterrupt();
 
+    // The library's modifier bits of the input being delivered; 0 outside
+    // a delivery.
     int keyboardModifiers() const;
-    // MouseButton_1 to _3.
+    // Whether the library's `button` (MouseButton_1 to _3) is down after the
+    // input delivered so far.
     bool isButtonDown(int button) const;
 
+    // Adds `observer` (not owned) at the end; adding one twice keeps it once.
     void addObserver(Observer* observer);
+    // Removes `observer`; an unknown one is ignored. May be called from an
+    // observer: a removed observer is not called again.
     void removeObserver(Observer* observer);
     // Drawing areas drop their queued events when they go.
     void forget(const HeadlessGLDrawArea& drawArea);

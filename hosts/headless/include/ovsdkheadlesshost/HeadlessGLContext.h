@@ -1,3 +1,20 @@
+#ifndef OVSDKHEADLESSHOST_HEADLESSGLCONTEXT_H
+#define OVSDKHEADLESSHOST_HEADLESSGLCONTEXT_H
+
+#include "ovsdkheadlesshost/Export.h"
+#include "ovsdkheadlesshost/HeadlessDisplay.h"
+#include "ovsdkheadlesshost/HeadlessFrame.h"
+
+#include "integration/GLContextInterface.h"
+
+#include <memory>
+
+namespace orvane {
+namespace sdk {
+namespace headlesshost {
+
+class GLFramebuffer;
+
 // GLContextInterface over an EGL context of the HeadlessDisplay that draws
 // into a framebuffer object of its own.
 //
@@ -18,32 +35,28 @@
 // Errors: the constructor throws orvane::ExceptionBase when EGL makes no
 // context or OpenGL no framebuffer of the size; makeCurrent answers false
 // when EGL or the framebuffer fails. Thread safety: GUI thread only.
-#ifndef OVSDKHEADLESSHOST_HEADLESSGLCONTEXT_H
-#define OVSDKHEADLESSHOST_HEADLESSGLCONTEXT_H
-
-#include "ovsdkheadlesshost/Export.h"
-#include "ovsdkheadlesshost/HeadlessDisplay.h"
-#include "ovsdkheadlesshost/HeadlessFrame.h"
-
-#include "integration/GLContextInterface.h"
-
-#include <memory>
-
-namespace orvane {
-namespace sdk {
-namespace headlesshost {
-
-class GLFramebuffer;
-
 class OVSDKHEADLESSHOST_EXPORT HeadlessGLContext : public integration::GLContextInterface
 {
 public:
+    // When the framebuffer is read back into frame().
     enum ReadBack_e
     {
+        // At swapBuffers(): a drawing area's frames.
         ReadBack_AtSwap,
+        // At releaseCurrent(); swapBuffers() does nothing: an offscreen image.
         ReadBack_AtRelease
     };
 
+    // Makes an EGL context of `display` with a framebuffer of `width` x
+    // `height` pixels (each at least 1).
+    //
+    // @thread_safety GUI thread only.
+    // @current The context current before is current again on return.
+    // @throws orvane::ExceptionBase "EGL made no OpenGL context on the ...
+    // platform (...)." from the display, "EGL could not make a new OpenGL
+    // context current without a surface.", "OpenGL framebuffer objects are
+    // missing: the EGL driver offers no glGenFramebuffers." or "OpenGL made
+    // no framebuffer of W x H pixels."
     HeadlessGLContext(HeadlessDisplay& display, int width, int height, ReadBack_e readBack = ReadBack_AtSwap);
     ~HeadlessGLContext() override;
     HeadlessGLContext(const HeadlessGLContext&) = delete;

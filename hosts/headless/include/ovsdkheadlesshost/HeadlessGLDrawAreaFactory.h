@@ -1,16 +1,3 @@
-// The drawing-area factory for pages the engine asks for, with no window
-// system.
-//
-// Implements: GLDrawAreaFactoryInterface: each engine-requested page gets a
-// new HeadlessGLDrawArea of the factory's size and pixel ratio, owned by
-// the factory until it goes (which destroys their native windows, so the
-// pages shown there let go of them). A drawing area that cannot be made
-// gives the page none.
-// Leaves to the application: keeping the factory alive while the engine
-// may ask for pages, and stopping the engine (or deleting those pages)
-// before deleting it.
-//
-// Thread safety: GUI thread only.
 #ifndef OVSDKHEADLESSHOST_HEADLESSGLDRAWAREAFACTORY_H
 #define OVSDKHEADLESSHOST_HEADLESSGLDRAWAREAFACTORY_H
 
@@ -29,6 +16,19 @@ class HeadlessDisplay;
 class HeadlessEventLoop;
 class HeadlessGLDrawArea;
 
+// The drawing-area factory for pages the engine asks for, with no window
+// system.
+//
+// Implements: GLDrawAreaFactoryInterface: each engine-requested page gets a
+// new HeadlessGLDrawArea of the factory's size and pixel ratio, owned by
+// the factory until it goes (which destroys their native windows, so the
+// pages shown there let go of them). A drawing area that cannot be made
+// gives the page none.
+// Leaves to the application: keeping the factory alive while the engine
+// may ask for pages, and stopping the engine (or deleting those pages)
+// before deleting it.
+//
+// Thread safety: GUI thread only.
 class OVSDKHEADLESSHOST_EXPORT HeadlessGLDrawAreaFactory : public integration::GLDrawAreaFactoryInterface
 {
 public:

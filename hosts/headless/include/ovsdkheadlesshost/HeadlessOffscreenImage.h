@@ -1,16 +1,3 @@
-// An offscreen image the engine exports a plot into, on the HeadlessDisplay.
-//
-// Implements: OffscreenImageInterface on a HeadlessGLContext that reads
-// its framebuffer back when the engine releases it (made with
-// ReadBack_AtRelease), sized to the image; readRow() hands out its rows
-// top row first. The context can be taken back when the image goes, for
-// the next image (a new OpenGL context costs the driver more than the
-// drawing: it compiles its fixed-function shaders again).
-// Leaves to the application: nothing; the offscreen image service makes
-// and deletes images.
-//
-// Errors: the constructor throws orvane::ExceptionBase for a size below
-// 1 x 1. Thread safety: GUI thread only.
 #ifndef OVSDKHEADLESSHOST_HEADLESSOFFSCREENIMAGE_H
 #define OVSDKHEADLESSHOST_HEADLESSOFFSCREENIMAGE_H
 
@@ -25,9 +12,28 @@ namespace orvane {
 namespace sdk {
 namespace headlesshost {
 
+// An offscreen image the engine exports a plot into, on the HeadlessDisplay.
+//
+// Implements: OffscreenImageInterface on a HeadlessGLContext that reads
+// its framebuffer back when the engine releases it (made with
+// ReadBack_AtRelease), sized to the image; readRow() hands out its rows
+// top row first. The context can be taken back when the image goes, for
+// the next image (a new OpenGL context costs the driver more than the
+// drawing: it compiles its fixed-function shaders again).
+// Leaves to the application: nothing; the offscreen image service makes
+// and deletes images.
+//
+// Errors: the constructor throws orvane::ExceptionBase for a size below
+// 1 x 1. Thread safety: GUI thread only.
 class OVSDKHEADLESSHOST_EXPORT HeadlessOffscreenImage : public virtual integration::services::OffscreenImageInterface
 {
 public:
+    // An image of `width` x `height` pixels drawn with `context` (made with
+    // ReadBack_AtRelease), which it resizes to the image.
+    //
+    // @thread_safety GUI thread only.
+    // @throws orvane::ExceptionBase "An offscreen image needs a size of at
+    // least 1 x 1 pixels." for a width or height below 1.
     HeadlessOffscreenImage(std::unique_ptr<HeadlessGLContext> context, int width, int height);
 
     // The image is ready for the engine's drawing.
