@@ -34,11 +34,21 @@ const std::string ReportKeys =
     "itself as source and the key as the character typed (32..126) or 27 for Escape; the miscellaneous service's "
     "getKeyboardModifiers() must answer the modifiers of the event being delivered (key events read them there)";
 
+// Whether an entry `isFirst` accepts was heard, and one `isSecond` accepts after it.
+template <typename First, typename Second>
+bool heardInOrderWhere(const std::vector<std::string>& entries, First isFirst, Second isSecond)
+{
+    const auto at = std::find_if(entries.begin(), entries.end(), isFirst);
+    return at != entries.end() && std::find_if(at, entries.end(), isSecond) != entries.end();
+}
+
 // Whether `first` was heard, and `second` after it.
 bool heardInOrder(const std::vector<std::string>& entries, const std::string& first, const std::string& second)
 {
-    const auto at = std::find(entries.begin(), entries.end(), first);
-    return at != entries.end() && std::find(at, entries.end(), second) != entries.end();
+    const auto equals = [](const std::string& expected) {
+        return [&expected](const std::string& entry) { return entry == expected; };
+    };
+    return heardInOrderWhere(entries, equals(first), equals(second));
 }
 
 // The same for entries that begin with `first` and `second`.
@@ -47,8 +57,7 @@ bool heardInOrderBeginning(const std::vector<std::string>& entries, const std::s
     const auto beginsWith = [](const std::string& prefix) {
         return [&prefix](const std::string& entry) { return entry.compare(0, prefix.size(), prefix) == 0; };
     };
-    const auto at = std::find_if(entries.begin(), entries.end(), beginsWith(first));
-    return at != entries.end() && std::find_if(at, entries.end(), beginsWith(second)) != entries.end();
+    return heardInOrderWhere(entries, beginsWith(first), beginsWith(second));
 }
 
 std::size_t count(const std::vector<std::string>& entries, const std::string& entry)
