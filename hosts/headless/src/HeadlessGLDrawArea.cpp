@@ -71,9 +71,9 @@ void HeadlessGLDrawArea::deliverMouse(const HeadlessEvent& event)
         // The engine zooms with '+' and '-' and takes no wheel event.
         if (event.delta != 0)
         {
-            intern::KeyEvent zoom(this, event.delta > 0 ? '+' : '-');
-            m_keyObservable.notifyOfKeyPressed(zoom, *this);
-            m_keyObservable.notifyOfKeyReleased(zoom, *this);
+            const int zoomKey = event.delta > 0 ? '+' : '-';
+            deliverKey(HeadlessEvent::makeKey(HeadlessEvent::KeyPress, zoomKey, event.modifiers));
+            deliverKey(HeadlessEvent::makeKey(HeadlessEvent::KeyRelease, zoomKey, event.modifiers));
         }
         return;
     }
