@@ -89,7 +89,8 @@ ManagerAbstract::ManagerAbstract()
 
 void ManagerAbstract::initializePageManager()
 {
-    m_pageManager.reset(new intern::PageManager(*this));
+    // No event manager outside init()..stop(): no engine operation runs then.
+    m_pageManager.reset(new intern::PageManager([this] { return m_eventManager && m_eventManager->isBusy(); }));
     m_glDrawAreaFactory.reset(new intern::RenderlessGLDrawAreaFactory());
     m_pageManager->setGLDrawAreaFactory(*m_glDrawAreaFactory);
 }

@@ -5,7 +5,7 @@
 #include "integration/PageManagerInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
 #include "integration/intern/TraceRecorder.h"
-#include "integration/intern/PageIndex.h"
+#include "integration/intern/PageRegistry.h"
 #include "integration/intern/Precondition.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkcommon/AppLock.h"
@@ -49,7 +49,7 @@ void Page::GLDrawAreaListener::drawAreaFocusGained(GLDrawAreaInterface&) {}
 
 Page::Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea)
     : m_manager(&manager),
-      m_index(dynamic_cast<intern::PageIndex*>(&manager)),
+      m_registry(dynamic_cast<intern::PageRegistry*>(&manager)),
       m_drawArea(nullptr),
       m_uniqueID(0),
       m_printPreviewActive(false),
@@ -68,14 +68,14 @@ Page::Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea)
     {
         m_attachFailure = std::current_exception();
     }
-    if (m_index != nullptr)
-        m_index->pageBorn(*this);
+    if (m_registry != nullptr)
+        m_registry->pageBorn(*this);
 }
 
 Page::~Page()
 {
-    if (m_index != nullptr)
-        m_index->pageGone(*this);
+    if (m_registry != nullptr)
+        m_registry->pageGone(*this);
     // Also from an area that is not valid now: it may be exposed again.
     if (m_drawArea != nullptr)
         m_drawArea->removeStateListener(&m_glDrawAreaListener);
@@ -188,8 +188,8 @@ void Page::setDrawArea(GLDrawAreaInterface* drawArea)
     // of it (whose listeners may do anything, even delete this page); an
     // exception of theirs waits until this page has moved as well.
     m_drawArea = nullptr;
-    if (m_index != nullptr && oldDrawArea != nullptr)
-        m_index->drawAreaChanged(*this, oldDrawArea);
+    if (m_registry != nullptr && oldDrawArea != nullptr)
+        m_registry->drawAreaChanged(*this, oldDrawArea);
     util::FirstException failure;
     if (drawArea != nullptr)
     {
@@ -225,8 +225,8 @@ void Page::setDrawArea(GLDrawAreaInterface* drawArea)
         m_drawArea = drawArea;
         if (m_uniqueID != 0)
             OrvEngPageDamaged(TRUE, m_uniqueID);
-        if (m_index != nullptr)
-            m_index->drawAreaChanged(*this, nullptr);
+        if (m_registry != nullptr)
+            m_registry->drawAreaChanged(*this, nullptr);
     }
     failure.run([this, oldDrawArea] { notifyDrawAreaChanged(oldDrawArea); });
     failure.rethrow();
@@ -268,9 +268,9 @@ void Page::refuseTakenArea()
 
 PageInterface* Page::otherPageShowing(GLDrawAreaInterface* drawArea)
 {
-    if (m_index != nullptr)
+    if (m_registry != nullptr)
     {
-        PageInterface* other = m_index->pageShowing(drawArea);
+        PageInterface* other = m_registry->pageShowing(drawArea);
         return other != this ? other : nullptr;
     }
     for (PageIterator pages = m_manager->getPageIterator(); pages.hasNext();)
@@ -329,7 +329,7 @@ void Page::drawAreaExposed(bool fullDamage)
 void Page::damageOnIdle(bool fullDamage)
 {
     m_pendingFullDamage = false;
-    if (m_index != nullptr && !m_index->isCurrentPage(*this))
+    if (m_registry != nullptr && !m_registry->isCurrentPage(*this))
         intern::DiagnosticReporter::report(
             intern::DiagnosticReporter::Kind_DamageNotCurrentPage,
             "A drawing area whose page is not current was exposed: the engine redraws only the current page, so "
@@ -392,8 +392,8 @@ void Page::engineStateChanged(const orvane::toolbox::StateChangeEventInterface& 
     if (learnsID)
     {
         m_uniqueID = OrvUtilPageGetUniqueID();
-        if (m_index != nullptr && m_uniqueID != 0)
-            m_index->uniqueIDLearnt(*this);
+        if (m_registry != nullptr && m_uniqueID != 0)
+            m_registry->uniqueIDLearnt(*this);
     }
 }
 

@@ -24,7 +24,7 @@ namespace integration {
 class PageManagerInterface;
 
 namespace intern {
-class PageIndex;
+class PageRegistry;
 } // namespace intern
 
 // The one implementation of PageInterface, created and deleted by the page
@@ -108,7 +108,7 @@ private:
     void refreshNameFromEngine();
 
     PageManagerInterface* m_manager;
-    intern::PageIndex* m_index; // the manager's, when it keeps one
+    intern::PageRegistry* m_registry; // the manager's, when it keeps one
     GLDrawAreaInterface* m_drawArea;
     std::string m_name;
     long long m_uniqueID;

@@ -1,39 +1,42 @@
 #ifndef ORVANE_INTEGRATION_INTERN_PAGEINDEX_H
 #define ORVANE_INTEGRATION_INTERN_PAGEINDEX_H
 
+#include "ovsdkbase.h"
+
+#include <unordered_map>
+
 namespace orvane {
 namespace sdk {
 namespace integration {
 
 class GLDrawAreaInterface;
-class Page;
 class PageInterface;
 
 namespace intern {
 
 // Finds a manager's pages by engine id and by drawing area in constant
-// time, however many pages there are, and hands them the engine's state
-// changes. The pages keep it up to date: they tell it when they come, the id
-// they learn, the drawing area they show, and when they go.
+// time, however many pages there are. It never follows a page pointer
+// except to ask a page for its id or drawing area when told of a change.
 class PageIndex
 {
 public:
-    virtual ~PageIndex() = default;
-
     // The page showing `drawArea`, or null.
-    virtual PageInterface* pageShowing(GLDrawAreaInterface* drawArea) = 0;
-    // Whether `page` (compared by address, never followed) is one of the
-    // manager's pages: created, or being created, and not yet destroyed.
-    virtual bool isLivePage(const PageInterface* page) const = 0;
-    // Whether `page` is the current page as the engine last reported it
-    // (without asking the engine).
-    virtual bool isCurrentPage(const PageInterface& page) const = 0;
+    PageInterface* pageShowing(GLDrawAreaInterface* drawArea) const;
+    // The page with the engine's unique id `id`, or null.
+    PageInterface* pageWithID(UniqueID_t id) const;
 
-    virtual void pageBorn(Page& page) = 0;
-    virtual void uniqueIDLearnt(Page& page) = 0;
-    // `page` shows another drawing area now (or none).
-    virtual void drawAreaChanged(Page& page, GLDrawAreaInterface* oldDrawArea) = 0;
-    virtual void pageGone(Page& page) = 0;
+    // `page` learnt its unique id.
+    void idLearnt(PageInterface& page);
+    // `page` shows the drawing area it has now (or none): it is indexed by
+    // that one, whatever the moves in between.
+    void drawAreaChanged(PageInterface& page);
+    // `page` goes: no entry names it any more.
+    void remove(PageInterface& page);
+
+private:
+    std::unordered_map<UniqueID_t, PageInterface*> m_pagesByID;
+    std::unordered_map<GLDrawAreaInterface*, PageInterface*> m_pagesByDrawArea;
+    std::unordered_map<const PageInterface*, GLDrawAreaInterface*> m_drawAreaOfPage; // its entry there
 };
 
 } // namespace intern

@@ -3,7 +3,6 @@
 #include "integration/EventManagerInterface.h"
 #include "integration/GLDrawAreaFactoryInterface.h"
 #include "integration/GLDrawAreaInterface.h"
-#include "integration/ManagerInterface.h"
 #include "integration/PageManagerListenerInterface.h"
 #include "integration/intern/CurrentPageSetterOnFocusGain.h"
 #include "integration/intern/DiagnosticReporter.h"
@@ -15,7 +14,6 @@
 #include "integration/intern/TraceRecorder.h"
 #include "ovexception/OutOfMemoryException.h"
 #include "ovsdkcommon/AppLock.h"
-#include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "ovtoolbox/StringList.h"
 #include "util/FirstException.h"
 #include "util/ScopedExitAction.h"
@@ -57,31 +55,17 @@ bool contains(const std::vector<PageInterface*>& pages, const PageInterface& pag
     return std::find(pages.begin(), pages.end(), &page) != pages.end();
 }
 
-template <typename T>
-void eraseValue(std::vector<T>& values, const T& value)
-{
-    values.erase(std::remove(values.begin(), values.end(), value), values.end());
-}
-
-// Erases the index entry under `key` when it names `page`.
-template <typename Index, typename Key>
-void eraseEntryOf(Index& index, const Key& key, const PageInterface& page)
-{
-    const auto entry = index.find(key);
-    if (entry != index.end() && entry->second == &page)
-        index.erase(entry);
-}
-
 long long traceID(PageInterface& page) { return page.getUniqueID(); }
 
 } // namespace
 
-PageManager::PageManager(ManagerInterface& manager)
-    : m_manager(&manager),
+PageManager::PageManager(std::function<bool()> isEngineBusy)
+    : m_isEngineBusy(std::move(isEngineBusy)),
       m_glDrawAreaFactory(nullptr),
       m_pageBeingCreated(nullptr),
       m_currentPage(nullptr),
-      m_pageCount(0)
+      m_pageCount(0),
+      m_requests(*this)
 {
     m_pageCollection.reset(new PageCollection(*this));
     m_pageStateChanges.reset(new PageStateChanges());
@@ -95,7 +79,6 @@ PageManager::~PageManager()
     m_pageCollection.reset();
     m_pageStateChanges.reset();
     m_currentPageSetterOnFocusGain.reset();
-    m_pendingRequestRun.reset();
 }
 
 // --- listeners and configuration -------------------------------------------
@@ -145,7 +128,7 @@ void PageManager::deletePage(PageInterface& page)
     if (span.recording())
         span.begin("request", "deletePage", {traceNumber("page", traceID(page))});
     requireManaged(page);
-    request(Request::Kind_Delete, page);
+    m_requests.deletePage(page);
 }
 
 PageInterface* PageManager::getCurrentPage()
@@ -159,8 +142,8 @@ PageInterface* PageManager::getCurrentPage()
     }
     if (m_currentPage != nullptr && m_currentPage->getUniqueID() == id)
         return m_currentPage;
-    const auto found = m_pagesByID.find(id);
-    return found != m_pagesByID.end() ? found->second : m_currentPage;
+    PageInterface* const found = m_index.pageWithID(id);
+    return found != nullptr ? found : m_currentPage;
 }
 
 void PageManager::setCurrentPage(PageInterface& page)
@@ -182,7 +165,7 @@ void PageManager::setCurrentPage(PageInterface& page)
         return;
     }
     requireManaged(page);
-    request(Request::Kind_SetCurrent, page);
+    m_requests.setCurrentPage(page);
 }
 
 PageIterator PageManager::getPageIterator() { return m_pageCollection->getPageIterator(); }
@@ -208,7 +191,7 @@ PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList
         m_pageBeingCreated = page.get();
         const ScopedExitAction endCreation([this, outerCreation] { m_pageBeingCreated = outerCreation; });
         m_currentPage = page.get();
-        divertActivations(nullptr);
+        m_requests.currentPageChanged(nullptr);
         if (!createInEngine(*page, arguments))
         {
             // Never announced and in no collection: nothing else knows it.
@@ -216,7 +199,7 @@ PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList
             return nullptr;
         }
         ++m_pageCount;
-        traceCounts();
+        traceLivePages();
         failure.add(announce(&PageManagerListenerInterface::pageCreated, signalPageCreated, *page));
     }
     PageInterface* const created = page.release();
@@ -319,7 +302,7 @@ void PageManager::onEnginePageDestroy(PageInterface& page)
         failure = announceDestruction(page);
     }
     delete &page;
-    traceCounts();
+    traceLivePages();
     if (failure)
         std::rethrow_exception(failure);
 }
@@ -332,13 +315,7 @@ std::exception_ptr PageManager::announceDestruction(PageInterface& page)
         m_currentPage = nullptr;
     const std::exception_ptr failure =
         announce(&PageManagerListenerInterface::pageDestroyed, signalPageDestroyed, page);
-    // Requests for the page go with it (also those its announcement made).
-    // A page the engine destroys by itself also cancels the waiting
-    // switches: the engine has chosen the page that follows.
-    const bool cancelSwitches = !contains(m_hostDeletions, page);
-    dropWaitingRequests([&page, cancelSwitches](const Request& waiting) {
-        return waiting.page == &page || (cancelSwitches && waiting.kind == Request::Kind_SetCurrent);
-    });
+    m_requests.pageDestroyed(page);
     return failure;
 }
 
@@ -349,7 +326,7 @@ void PageManager::onEnginePageNewCurrent(PageInterface& page)
         return;
     PageInterface* const oldCurrentPage = m_currentPage;
     m_currentPage = &page;
-    divertActivations(&page);
+    m_requests.currentPageChanged(&page);
     if (m_pageBeingCreated != nullptr)
         return;
     // The announcement names the page current before; it is about this one
@@ -361,11 +338,7 @@ void PageManager::onEnginePageNewCurrent(PageInterface& page)
 
 // --- index --------------------------------------------------------------------
 
-PageInterface* PageManager::pageShowing(GLDrawAreaInterface* drawArea)
-{
-    const auto found = m_pagesByDrawArea.find(drawArea);
-    return found != m_pagesByDrawArea.end() ? found->second : nullptr;
-}
+PageInterface* PageManager::pageShowing(GLDrawAreaInterface* drawArea) { return m_index.pageShowing(drawArea); }
 
 bool PageManager::isLivePage(const PageInterface* page) const
 {
@@ -373,10 +346,7 @@ bool PageManager::isLivePage(const PageInterface* page) const
            (page == m_pageBeingCreated || isBeingDestroyed(*page) || m_pageCollection->contains(*page));
 }
 
-bool PageManager::isAnnouncing() const
-{
-    return m_pageBeingCreated != nullptr || !m_pagesBeingDestroyed.empty() || !m_pagesAnnounced.empty();
-}
+bool PageManager::isAnnouncing() const { return isPageOperationUnderWay() || !m_pagesAnnounced.empty(); }
 
 bool PageManager::isBeingDestroyed(const PageInterface& page) const
 {
@@ -389,34 +359,23 @@ void PageManager::pageBorn(Page& page) { m_pageStateChanges->add(page); }
 
 void PageManager::uniqueIDLearnt(Page& page)
 {
-    m_pagesByID[page.getUniqueID()] = &page;
+    m_index.idLearnt(page);
     m_pageStateChanges->uniqueIDLearnt(page);
 }
 
 void PageManager::drawAreaChanged(Page& page, GLDrawAreaInterface* oldDrawArea)
 {
-    // Indexed by what the page shows now, whatever the moves in between.
-    GLDrawAreaInterface*& indexed = m_drawAreaOfPage[&page];
-    eraseEntryOf(m_pagesByDrawArea, indexed, page);
-    indexed = page.getDrawArea();
-    if (indexed != nullptr)
-        m_pagesByDrawArea[indexed] = &page;
+    m_index.drawAreaChanged(page);
     // Before any listener hears of it, whatever they do.
     m_renderDestinationManager->pageChanged(page, oldDrawArea, false);
 }
 
 void PageManager::pageGone(Page& page)
 {
-    const auto indexed = m_drawAreaOfPage.find(&page);
-    if (indexed != m_drawAreaOfPage.end())
-    {
-        eraseEntryOf(m_pagesByDrawArea, indexed->second, page);
-        m_drawAreaOfPage.erase(indexed);
-    }
-    eraseEntryOf(m_pagesByID, page.getUniqueID(), page);
+    m_index.remove(page);
     m_pageStateChanges->remove(page);
     m_renderDestinationManager->pageChanged(page, page.getDrawArea(), true);
-    eraseValue<PageInterface*>(m_hostDeletions, &page);
+    m_requests.pageGone(page);
 }
 
 // --- host requests ----------------------------------------------------------
@@ -428,198 +387,21 @@ void PageManager::requireManaged(PageInterface& page)
             "The page passed to setCurrentPage() does not match any of the managed pages; see addPage().", false);
 }
 
-bool PageManager::isEngineBusy()
+bool PageManager::isEngineBusy() { return m_isEngineBusy(); }
+
+bool PageManager::isPageOperationUnderWay() const
 {
-    try
-    {
-        return m_manager->getEventManager().isBusy();
-    }
-    catch (const orvane::ExceptionBase&)
-    {
-        // No event manager outside init()..stop(): no engine operation runs.
-        return false;
-    }
+    return m_pageBeingCreated != nullptr || !m_pagesBeingDestroyed.empty();
 }
 
-void PageManager::request(Request::Kind_e kind, PageInterface& page)
-{
-    Request request{kind, &page, false, 0};
-    if (m_waitingRequests.empty() && canCarryOut(request))
-    {
-        carryOut(request);
-        return;
-    }
-    if (kind == Request::Kind_SetCurrent)
-        dropWaitingRequests([](const Request& waiting) { return waiting.kind == Request::Kind_SetCurrent; });
-    if (TraceRecorder::isRecording())
-    {
-        request.traceFlow = TraceRecorder::newFlowId();
-        TraceRecorder::flowStart(requestName(request), request.traceFlow);
-    }
-    m_waitingRequests.push_back(request);
-    traceCounts();
-    scheduleWaitingRequests();
-}
+bool PageManager::isBeingAnnounced(const PageInterface& page) const { return contains(m_pagesAnnounced, page); }
 
-template <typename Predicate>
-void PageManager::dropWaitingRequests(Predicate drop)
+PageInterface* PageManager::reportedCurrentPage() const { return m_currentPage; }
+
+void PageManager::traceLivePages() const
 {
     if (TraceRecorder::isRecording())
-        for (const Request& waiting : m_waitingRequests)
-            if (waiting.traceFlow != 0 && drop(waiting))
-            {
-                const TraceSpan span("request", "request dropped");
-                TraceRecorder::flowEnd(requestName(waiting), waiting.traceFlow);
-            }
-    m_waitingRequests.erase(std::remove_if(m_waitingRequests.begin(), m_waitingRequests.end(), drop),
-                            m_waitingRequests.end());
-}
-
-bool PageManager::canCarryOut(const Request& request)
-{
-    if (isEngineBusy())
-        return false;
-    // A page must not die under its own announcement. While a page is being
-    // created or destroyed, the engine's current page may be that one.
-    return request.kind != Request::Kind_Delete ||
-           (m_pageBeingCreated == nullptr && m_pagesBeingDestroyed.empty() && !isBeingAnnounced(*request.page));
-}
-
-bool PageManager::isBeingAnnounced(const PageInterface& page) const
-{
-    return contains(m_pagesAnnounced, page);
-}
-
-bool PageManager::carryOut(const Request& request)
-{
-    if (request.kind == Request::Kind_Delete)
-        return carryOutDeletion(request);
-    activatePageInEngine(*request.page);
-    return true;
-}
-
-bool PageManager::carryOutDeletion(const Request& request)
-{
-    PageInterface& page = *request.page;
-    Activation activation{&page, false};
-    // A listener of the switch may throw: the deletion goes on all the same.
-    util::FirstException failure;
-    {
-        m_activations.push_back(&activation);
-        const ScopedExitAction done([this] { m_activations.pop_back(); });
-        failure.run([this, &page] { activatePageInEngine(page); });
-    }
-    // The engine deletes its current page: not when another page became
-    // current on the way, nor when the engine has not reported this one and
-    // the page it reported last is being announced.
-    const bool overtaken = activation.diverted || (m_currentPage != &page && m_currentPage != nullptr &&
-                                                   isBeingAnnounced(*m_currentPage));
-    const bool waits = overtaken && !request.retried;
-    if (!overtaken)
-    {
-        // Known before the engine reports the destruction, from inside or later.
-        m_hostDeletions.push_back(&page);
-        deleteEngineCurrentPage();
-    }
-    else if (waits)
-    {
-        // Another page became current on the way (a page created from a
-        // listener): deleting the current page would delete that one. The
-        // deletion waits, first in line.
-        Request again{Request::Kind_Delete, &page, true, 0};
-        if (TraceRecorder::isRecording())
-        {
-            again.traceFlow = TraceRecorder::newFlowId();
-            TraceRecorder::flowStart(requestName(again), again.traceFlow);
-        }
-        m_waitingRequests.push_front(again);
-        scheduleWaitingRequests();
-    }
-    else
-    {
-        DiagnosticReporter::report(
-            DiagnosticReporter::Kind_RequestDropped,
-            "A deletePage() that waited was dropped: each time its page was made current, another page became "
-            "current on the way (a listener created or switched pages) or the engine did not report the switch "
-            "while a page being announced was current, so the engine's current page was not the one to delete. "
-            "Call deletePage() again once the listeners are done.");
-    }
-    failure.rethrow();
-    return !waits;
-}
-
-void PageManager::carryOutWaitingRequests()
-{
-    // What is left (the engine is busy again, or a listener threw) waits for
-    // the next idle time.
-    const ScopedExitAction rest([this] {
-        if (!m_waitingRequests.empty())
-            scheduleWaitingRequests();
-    });
-    while (!m_waitingRequests.empty() && canCarryOut(m_waitingRequests.front()))
-    {
-        const Request next = m_waitingRequests.front();
-        m_waitingRequests.pop_front();
-        TraceSpan span;
-        if (span.recording())
-        {
-            span.begin("request", "carry out", {traceText("request", requestName(next)),
-                                                traceNumber("page", traceID(*next.page))});
-            if (next.traceFlow != 0)
-                TraceRecorder::flowEnd(requestName(next), next.traceFlow);
-            traceCounts();
-        }
-        if (!carryOut(next))
-            return;
-    }
-}
-
-void PageManager::traceCounts()
-{
-    if (!TraceRecorder::isRecording())
-        return;
-    TraceRecorder::counter("live pages", m_pageCount);
-    TraceRecorder::counter("waiting requests", static_cast<long long>(m_waitingRequests.size()));
-}
-
-const char* PageManager::requestName(const Request& request)
-{
-    return request.kind == Request::Kind_Delete ? "deletePage" : "setCurrentPage";
-}
-
-void PageManager::scheduleWaitingRequests()
-{
-    if (m_pendingRequestRun == nullptr || !m_pendingRequestRun->isPending())
-        m_pendingRequestRun.reset(new ui::common::OnIdleActionPerformerSingleShot([this] { carryOutWaitingRequests(); }));
-}
-
-void PageManager::activatePageInEngine(PageInterface& page)
-{
-    const UniqueID_t id = page.getUniqueID();
-    {
-        const TraceEngineCall call("OrvUtilPageGetUniqueID");
-        if (OrvUtilPageGetUniqueID() == id)
-            return;
-    }
-    const TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
-    AppLock lock(AppLock::ImplicitMacroRecording_Off);
-    const TraceEngineCall call("OrvUtilPageSetCurrentByUniqueID");
-    OrvUtilPageSetCurrentByUniqueID(id);
-}
-
-void PageManager::deleteEngineCurrentPage()
-{
-    const TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
-    AppLock lock(AppLock::ImplicitMacroRecording_Off);
-    const TraceEngineCall call("OrvUtilPageDelete");
-    OrvUtilPageDelete();
-}
-
-void PageManager::divertActivations(const PageInterface* page)
-{
-    for (Activation* activation : m_activations)
-        if (activation->page != page)
-            activation->diverted = true;
+        TraceRecorder::counter("live pages", m_pageCount);
 }
 
 std::exception_ptr PageManager::announce(Announcement announcement, PageSignal& signal, PageInterface& page)

@@ -2,28 +2,21 @@
 #define ORVANE_INTEGRATION_INTERN_PAGEMANAGER_H
 
 #include "integration/PageManagerInterface.h"
+#include "integration/intern/HostRequestQueue.h"
 #include "integration/intern/PageIndex.h"
+#include "integration/intern/PageRegistry.h"
 #include "integration/intern/SubManagerInterface.h"
 #include "ovsdkbase.h"
 #include "util/ListenerSet.h"
 
-#include <deque>
 #include <exception>
+#include <functional>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 namespace orvane {
 namespace sdk {
-namespace ui {
-namespace common {
-class OnIdleActionPerformerSingleShot;
-} // namespace common
-} // namespace ui
-
 namespace integration {
-
-class ManagerInterface;
 
 namespace intern {
 
@@ -38,28 +31,21 @@ class RenderDestinationManager;
 // never deletes pages itself, not even when it is destroyed.
 //
 // Engine calls that change pages run under the application lock (value 0).
-//
-// Host requests (setCurrentPage, deletePage) are carried out at once when
-// the engine can take them. One waits, in the order made, for the next idle
-// time when it can: while the engine is busy, behind an earlier waiting
-// request, and for a deletion also while a page is being created or
-// destroyed (the engine's current page may be that one) or the page is
-// being announced (so that no page dies under its own announcement, and
-// addPage returns a live page). Each is carried out once, on the page it
-// names; a request whose page is gone is dropped. Of waiting switches only
-// the latest counts, and a page the engine destroys by itself cancels them.
-// A deletion whose activation saw another page become current waits at the
-// front; when that happens to it again it is reported and dropped, so that
-// no request blocks the others.
+// The host's switches and deletions go through a HostRequestQueue, which
+// says when they wait.
 //
 // Announcements reach every listener and slot even when one of them throws,
 // so that the library's own listeners stay in step; the first exception is
 // passed on once the manager's state is complete.
-class PageManager : public virtual PageManagerInterface, public virtual SubManagerInterface, public PageIndex
+class PageManager : public virtual PageManagerInterface,
+                    public virtual SubManagerInterface,
+                    public PageRegistry,
+                    private HostRequestQueue::PageState
 {
 public:
-    // `manager` gives the event manager, asked whether the engine is busy.
-    explicit PageManager(ManagerInterface& manager);
+    // `isEngineBusy` tells whether the engine runs an operation (false
+    // outside init()..stop()).
+    explicit PageManager(std::function<bool()> isEngineBusy);
     ~PageManager() override;
 
     void addListener(PageManagerListenerInterface* listener) override;
@@ -91,31 +77,8 @@ public:
     bool isAnnouncing() const;
 
 private:
-    // A host request waiting for the engine.
-    struct Request
-    {
-        enum Kind_e
-        {
-            Kind_SetCurrent,
-            Kind_Delete
-        };
-        Kind_e kind;
-        PageInterface* page;
-        bool retried; // a deletion refused once already
-        unsigned long long traceFlow; // the trace's flow from the request, 0 for none
-    };
-    // A page made current for a deletion; diverted when the engine made
-    // another page current meanwhile.
-    struct Activation
-    {
-        PageInterface* page;
-        bool diverted;
-    };
-
-    // The trace's counters of live pages and waiting requests.
-    void traceCounts();
-    // The trace's span of carrying out `request`, where its flow ends.
-    static const char* requestName(const Request& request);
+    // The trace's counter of live pages.
+    void traceLivePages() const;
 
     static Boolean_t onEnginePageCreateCallback(StringList_pa arguments, ArbParam_t clientData);
     static void onEnginePageDestroyCallback(ArbParam_t pageHandle, ArbParam_t clientData);
@@ -139,32 +102,19 @@ private:
     bool createInEngine(PageInterface& page, StringList_pa arguments);
     // Throws orvane::ExceptionBase for a page that is not managed.
     void requireManaged(PageInterface& page);
-    bool isEngineBusy();
 
-    void request(Request::Kind_e kind, PageInterface& page);
-    // Removes the waiting requests `drop` answers true for, keeping the
-    // order of the others.
-    template <typename Predicate>
-    void dropWaitingRequests(Predicate drop);
-    bool canCarryOut(const Request& request);
-    bool isBeingAnnounced(const PageInterface& page) const;
-    // False when the request waits again.
-    bool carryOut(const Request& request);
-    bool carryOutDeletion(const Request& request);
-    void carryOutWaitingRequests();
-    void scheduleWaitingRequests();
-    void activatePageInEngine(PageInterface& page);
-    void deleteEngineCurrentPage();
-    // Every activation for a deletion under way is diverted unless `page`
-    // is its own.
-    void divertActivations(const PageInterface* page);
+    // What the request queue asks.
+    bool isEngineBusy() override;
+    bool isPageOperationUnderWay() const override;
+    bool isBeingAnnounced(const PageInterface& page) const override;
+    PageInterface* reportedCurrentPage() const override;
 
     typedef void (PageManagerListenerInterface::*Announcement)(PageInterface&, PageManagerInterface&);
     // The listeners, then the signal; the first exception thrown, if any.
     std::exception_ptr announce(Announcement announcement, PageSignal& signal, PageInterface& page);
     std::exception_ptr announceCurrentPageChanged(PageInterface& page);
 
-    ManagerInterface* m_manager;
+    std::function<bool()> m_isEngineBusy;
     util::ListenerSet<PageManagerListenerInterface> m_listeners;
     GLDrawAreaFactoryInterface* m_glDrawAreaFactory;
     PageInterface* m_pageBeingCreated; // while the engine creates it and it is announced
@@ -173,15 +123,10 @@ private:
     int m_pageCount;
     std::unique_ptr<RenderDestinationManager> m_renderDestinationManager;
     std::unique_ptr<PageStateChanges> m_pageStateChanges;
-    std::unordered_map<UniqueID_t, PageInterface*> m_pagesByID;
-    std::unordered_map<GLDrawAreaInterface*, PageInterface*> m_pagesByDrawArea;
-    std::unordered_map<const PageInterface*, GLDrawAreaInterface*> m_drawAreaOfPage; // its entry there
-    std::deque<Request> m_waitingRequests;
-    std::unique_ptr<ui::common::OnIdleActionPerformerSingleShot> m_pendingRequestRun;
+    PageIndex m_index;
+    HostRequestQueue m_requests;
     std::vector<PageInterface*> m_pagesBeingDestroyed; // while their destruction is announced
-    std::vector<PageInterface*> m_pagesAnnounced; // innermost last
-    std::vector<Activation*> m_activations;       // for deletions under way
-    std::vector<PageInterface*> m_hostDeletions;  // asked of the engine, not yet destroyed
+    std::vector<PageInterface*> m_pagesAnnounced;      // innermost last
     std::unique_ptr<CurrentPageSetterOnFocusGain> m_currentPageSetterOnFocusGain;
 };
 

@@ -5,7 +5,7 @@
 #include "integration/PageInterface.h"
 #include "integration/PageRenderDeciderInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
-#include "integration/intern/PageIndex.h"
+#include "integration/intern/PageRegistry.h"
 #include "integration/intern/TraceRecorder.h"
 #include "integration/services/OffscreenImageInterface.h"
 
@@ -81,7 +81,7 @@ bool releaseCurrent(GLContextInterface* context)
 
 } // namespace
 
-RenderDestinationManager::RenderDestinationManager(PageIndex& pages)
+RenderDestinationManager::RenderDestinationManager(PageRegistry& pages)
     : m_pages(&pages),
       m_lastRenderDest(RenderDest_None),
       m_keptHandle(noPage()),

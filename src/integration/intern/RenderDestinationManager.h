@@ -19,7 +19,7 @@ class PageRenderDeciderInterface;
 
 namespace intern {
 
-class PageIndex;
+class PageRegistry;
 
 // Answers the engine's four render callbacks: may a page be drawn now, how
 // large is its destination, make the destination's OpenGL context current
@@ -71,7 +71,7 @@ public:
 
     // The stack starts with a decider that always swaps. `pages` are the
     // page manager's, which owns this manager.
-    explicit RenderDestinationManager(PageIndex& pages);
+    explicit RenderDestinationManager(PageRegistry& pages);
     RenderDestinationManager(const RenderDestinationManager&) = delete;
     RenderDestinationManager& operator=(const RenderDestinationManager&) = delete;
     // The engine callbacks stay registered.
@@ -128,7 +128,7 @@ private:
     void beginFrame(ArbParam_t pageHandle);
     void endFrame();
 
-    PageIndex* m_pages;
+    PageRegistry* m_pages;
     int m_lastRenderDest;
     // The host's deciders; the default one, which always swaps, is not
     // stored: an empty stack decides as it does.

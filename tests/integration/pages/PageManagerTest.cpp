@@ -144,7 +144,7 @@ TEST_F(PageManagerTest, HostExceptionsPassThroughOnceTheManagerIsInStep)
 
 TEST_F(PageManagerTest, PagesOfAnotherManagerAreRefused)
 {
-    orvane::sdk::integration::intern::PageManager otherManager(host);
+    orvane::sdk::integration::intern::PageManager otherManager([] { return false; });
     PageInterface& page = addPage(&d1);
     EXPECT_THROW(otherManager.setCurrentPage(page), orvane::ExceptionBase);
     try
@@ -158,15 +158,6 @@ TEST_F(PageManagerTest, PagesOfAnotherManagerAreRefused)
                   failure.getMessage());
     }
     EXPECT_EQ(0u, sim::countCalls("OrvUtilPageDelete"));
-}
-
-TEST_F(PageManagerTest, WithoutAnEventManagerTheEngineCountsAsIdle)
-{
-    PageInterface& first = addPage(&d1);
-    addPage(&d2);
-    host.hasEventManager = false;
-    manager->setCurrentPage(first);
-    EXPECT_EQ(&first, manager->getCurrentPage());
 }
 
 } // namespace
