@@ -205,24 +205,25 @@ console_demo() {
 
 install_sdk() {
     if [ $# -lt 1 ]; then
-        echo "usage: ./run.sh install PREFIX [QtHost] [GlfwHost] [HostConformance]" >&2
+        echo "usage: ./run.sh install PREFIX [QtHost] [GlfwHost] [HeadlessHost] [HostConformance]" >&2
         exit 2
     fi
     local prefix=$1 component
     shift
     # Every kit off unless named: the build folder keeps its last choice.
-    local qt=OFF glfw=OFF conformance=OFF packages=("${BASE_PACKAGES[@]}")
+    local qt=OFF glfw=OFF headless=OFF conformance=OFF packages=("${BASE_PACKAGES[@]}")
     for component in "$@"; do
         case "$component" in
             QtHost) qt=ON; packages+=("${QT_PACKAGES[@]}") ;;
             GlfwHost) glfw=ON; packages+=("${GLFW_PACKAGES[@]}") ;;
+            HeadlessHost) headless=ON; packages+=("${HEADLESS_PACKAGES[@]}") ;;
             HostConformance) conformance=ON ;;
-            *) echo "run.sh: no component $component (QtHost, GlfwHost, HostConformance)" >&2; exit 2 ;;
+            *) echo "run.sh: no component $component (QtHost, GlfwHost, HeadlessHost, HostConformance)" >&2; exit 2 ;;
         esac
     done
     install_missing "${packages[@]}"
     cmake --preset core -DORVANE_BUILD_QT_HOST=$qt -DORVANE_BUILD_GLFW_HOST=$glfw \
-        -DORVANE_BUILD_HOST_CONFORMANCE=$conformance >/dev/null
+        -DORVANE_BUILD_HEADLESS_HOST=$headless -DORVANE_BUILD_HOST_CONFORMANCE=$conformance >/dev/null
     cmake --build --preset core -j "$JOBS"
     for component in Core "$@"; do
         cmake --install build-core --prefix "$prefix" --component "$component"
