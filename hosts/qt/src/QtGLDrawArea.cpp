@@ -233,7 +233,21 @@ void QtGLDrawArea::reportExposed(bool fullDamage)
     signalDrawAreaExposed(fullDamage);
 }
 
-void QtGLDrawArea::resizeEvent(QResizeEvent*) { m_fullDamagePending = true; }
+void QtGLDrawArea::resizeEvent(QResizeEvent*)
+{
+    m_fullDamagePending = true;
+    // The window system need not expose a resized window (a shrink, a new
+    // part that another window covers), yet all of it must be drawn again.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_fullDamagePending || !isExposed())
+                return;
+            m_fullDamagePending = false;
+            reportExposed(true);
+        },
+        Qt::QueuedConnection);
+}
 
 void QtGLDrawArea::focusInEvent(QFocusEvent*)
 {

@@ -100,7 +100,8 @@ protected:
     // Reports the expose to the state listeners, then signalDrawAreaExposed;
     // full damage on the first expose and after a resize.
     void exposeEvent(QExposeEvent* event) override;
-    // Makes the next expose full damage.
+    // Makes the next expose full damage; reports one once the event loop
+    // runs again if the window system has not.
     void resizeEvent(QResizeEvent* event) override;
     // Reports the focus gain to the state listeners, then the signal.
     void focusInEvent(QFocusEvent* event) override;
