@@ -89,8 +89,7 @@ ManagerAbstract::ManagerAbstract()
 
 void ManagerAbstract::initializePageManager()
 {
-    // No event manager outside init()..stop(): no engine operation runs then.
-    m_pageManager.reset(new intern::PageManager([this] { return m_eventManager && m_eventManager->isBusy(); }));
+    m_pageManager.reset(new intern::PageManager(*this));
     m_glDrawAreaFactory.reset(new intern::RenderlessGLDrawAreaFactory());
     m_pageManager->setGLDrawAreaFactory(*m_glDrawAreaFactory);
 }
@@ -368,6 +367,7 @@ void ManagerAbstract::stop()
                    "stop() was called from a listener or slot of a page announcement; call it once the "
                    "announcement has returned (for example at the next idle time).");
     finalShutdown();
+    m_pageManager->stopped();
     subManagersDestroy();
 }
 

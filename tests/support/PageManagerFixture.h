@@ -29,7 +29,7 @@ protected:
     void SetUp() override
     {
         freshEngine();
-        manager.reset(new sdk::integration::intern::PageManager([this] { return host.isEngineBusy(); }));
+        manager.reset(new sdk::integration::intern::PageManager(host));
         static_cast<sdk::integration::intern::SubManagerInterface&>(*manager).registerCallbacks();
     }
     void TearDown() override

@@ -3,6 +3,7 @@
 #include "integration/EventManagerInterface.h"
 #include "integration/GLDrawAreaFactoryInterface.h"
 #include "integration/GLDrawAreaInterface.h"
+#include "integration/ManagerInterface.h"
 #include "integration/PageManagerListenerInterface.h"
 #include "integration/intern/CurrentPageSetterOnFocusGain.h"
 #include "integration/intern/DiagnosticReporter.h"
@@ -59,8 +60,9 @@ long long traceID(PageInterface& page) { return page.getUniqueID(); }
 
 } // namespace
 
-PageManager::PageManager(std::function<bool()> isEngineBusy)
-    : m_isEngineBusy(std::move(isEngineBusy)),
+PageManager::PageManager(ManagerInterface& manager)
+    : m_manager(&manager),
+      m_started(false),
       m_glDrawAreaFactory(nullptr),
       m_pageBeingCreated(nullptr),
       m_currentPage(nullptr),
@@ -100,12 +102,15 @@ void PageManager::popPageRenderDecider() { m_renderDestinationManager->popPageRe
 
 void PageManager::registerCallbacks()
 {
+    m_started = true;
     const ArbParam_t self = static_cast<ArbParam_t>(reinterpret_cast<std::intptr_t>(this));
     OrvEngPageCreateRegisterCallback(&PageManager::onEnginePageCreateCallback, self);
     OrvEngPageDestroyRegisterCallback(&PageManager::onEnginePageDestroyCallback, self);
     OrvEngPageNewCurrentRegisterCallback(&PageManager::onEnginePageNewCurrentCallback, self);
     m_renderDestinationManager->registerCallbacks();
 }
+
+void PageManager::stopped() { m_started = false; }
 
 // --- pages ------------------------------------------------------------------
 
@@ -387,7 +392,11 @@ void PageManager::requireManaged(PageInterface& page)
             "The page passed to setCurrentPage() does not match any of the managed pages; see addPage().", false);
 }
 
-bool PageManager::isEngineBusy() { return m_isEngineBusy(); }
+bool PageManager::isEngineBusy()
+{
+    // The manager has an event manager only while it is started.
+    return m_started && m_manager->getEventManager().isBusy();
+}
 
 bool PageManager::isPageOperationUnderWay() const
 {

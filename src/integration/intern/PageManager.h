@@ -10,13 +10,14 @@
 #include "util/ListenerSet.h"
 
 #include <exception>
-#include <functional>
 #include <memory>
 #include <vector>
 
 namespace orvane {
 namespace sdk {
 namespace integration {
+
+class ManagerInterface;
 
 namespace intern {
 
@@ -43,9 +44,9 @@ class PageManager : public virtual PageManagerInterface,
                     private HostRequestQueue::PageState
 {
 public:
-    // `isEngineBusy` tells whether the engine runs an operation (false
-    // outside init()..stop()).
-    explicit PageManager(std::function<bool()> isEngineBusy);
+    // `manager`'s event manager is asked whether the engine is busy, from
+    // registerCallbacks() until stopped().
+    explicit PageManager(ManagerInterface& manager);
     ~PageManager() override;
 
     void addListener(PageManagerListenerInterface* listener) override;
@@ -61,8 +62,12 @@ public:
     PageIterator getPageIterator() override;
     PageIterator getReversePageIterator() override;
 
-    // The three page callbacks, then the render callbacks.
+    // The three page callbacks, then the render callbacks. The manager calls
+    // this at start-up, once its event manager is there.
     void registerCallbacks() override;
+    // The manager's engine is shut down and its event manager goes: as
+    // before start-up, the engine counts as idle.
+    void stopped();
 
     PageInterface* pageShowing(GLDrawAreaInterface* drawArea) override;
     bool isLivePage(const PageInterface* page) const override;
@@ -114,7 +119,8 @@ private:
     std::exception_ptr announce(Announcement announcement, PageSignal& signal, PageInterface& page);
     std::exception_ptr announceCurrentPageChanged(PageInterface& page);
 
-    std::function<bool()> m_isEngineBusy;
+    ManagerInterface* m_manager;
+    bool m_started; // from registerCallbacks() until stopped()
     util::ListenerSet<PageManagerListenerInterface> m_listeners;
     GLDrawAreaFactoryInterface* m_glDrawAreaFactory;
     PageInterface* m_pageBeingCreated; // while the engine creates it and it is announced

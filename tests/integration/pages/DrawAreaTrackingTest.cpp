@@ -96,7 +96,7 @@ TEST_F(DrawAreaTrackingTest, ADestroyedTrackerNoLongerListens)
 TEST_F(DrawAreaTrackingTest, AReplacedManagerAndItsPagesAreLeft)
 {
     PageInterface& page = addPage(&t1);
-    orvane::sdk::integration::intern::PageManager other([] { return false; });
+    orvane::sdk::integration::intern::PageManager other(host);
     t1.tracker.setPageManager(other);
     page.setDrawArea(nullptr);
     EXPECT_EQ(1, t1.tracker.pageCount()); // no longer told of the old pages

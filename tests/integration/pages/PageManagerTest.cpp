@@ -144,7 +144,7 @@ TEST_F(PageManagerTest, HostExceptionsPassThroughOnceTheManagerIsInStep)
 
 TEST_F(PageManagerTest, PagesOfAnotherManagerAreRefused)
 {
-    orvane::sdk::integration::intern::PageManager otherManager([] { return false; });
+    orvane::sdk::integration::intern::PageManager otherManager(host);
     PageInterface& page = addPage(&d1);
     EXPECT_THROW(otherManager.setCurrentPage(page), orvane::ExceptionBase);
     try
@@ -158,6 +158,17 @@ TEST_F(PageManagerTest, PagesOfAnotherManagerAreRefused)
                   failure.getMessage());
     }
     EXPECT_EQ(0u, sim::countCalls("OrvUtilPageDelete"));
+}
+
+// Once the manager stopped, its event manager is neither there nor asked.
+TEST_F(PageManagerTest, OnceStoppedTheEngineCountsAsIdle)
+{
+    PageInterface& first = addPage(&d1);
+    addPage(&d2);
+    host.hasEventManager = false;
+    manager->stopped();
+    manager->setCurrentPage(first);
+    EXPECT_EQ(&first, manager->getCurrentPage());
 }
 
 } // namespace
