@@ -40,11 +40,13 @@ namespace integration {
 //   - flows ("s"/"f", category "flow"): from a host request that waits to
 //     where it is carried out or dropped, and from each drawing-area input
 //     event to the idle pass that hands it to the engine ("input.dispatch")
-//     or drops it ("input.drop", with the "reason");
+//     or drops it ("input.drop", with the "reason"); a mouse move made while
+//     the engine is busy is dropped at once, inside its own span;
+//   - a span "stateChange" (category "callback", with the engine's "change")
+//     for each engine state change the library hands to its pages (a
+//     rename, a style or layout change, a page learning its id);
 //   - counters ("C"): "queued input", "waiting requests", "live pages".
 // Arguments are ids and values; a page is named by its engine unique id.
-// Not recorded: the engine queries made on every input event
-// (OrvUtilIsBusy) and mouse moves dropped while the engine is busy.
 //
 // The library opens no file and reads no setting: the host gives it a sink
 // and starts and stops the recording.

@@ -223,8 +223,9 @@ TEST_F(TraceTest, RandomSessionsLeaveAWellFormedTraceThatAgreesWithTheHost)
     }
 }
 
-// A frame, a deletion that waits for the engine's busy loop to end and
-// input that an interrupt drops, each where the session put it.
+// A frame, a rename, a deletion that waits for the engine's busy loop to
+// end, a move the busy loop drops and input that an interrupt drops, each
+// where the session put it.
 TEST_F(TraceTest, AFrameAWaitingDeletionAndDroppedInputAreWhereTheSessionPutThem)
 {
     PageInterface& first = pages().addPage(&areaA);
@@ -236,7 +237,11 @@ TEST_F(TraceTest, AFrameAWaitingDeletionAndDroppedInputAreWhereTheSessionPutThem
     record(Trace::DefaultBufferBytes);
 
     sim::drawCurrentPage();
-    monitor.post([&] { pages().deletePage(second); });
+    sim::renamePage(first.getUniqueID(), "renamed");
+    monitor.post([&] {
+        pages().deletePage(second);
+        areaA.simulateMove(5, 6);
+    });
     sim::runBusyOperation(2);
     processIdleActions();
     areaA.simulatePress(MouseEventInterface::MouseButton_1, 10, 20);
@@ -272,17 +277,25 @@ TEST_F(TraceTest, AFrameAWaitingDeletionAndDroppedInputAreWhereTheSessionPutThem
     EXPECT_TRUE(inside(trace, asked, "busy pass"));
     EXPECT_EQ("carry out", spanOf(trace, deletions[0]->endSpan).name);
 
-    ASSERT_EQ(3u, inputs.size());
-    EXPECT_EQ("input.dispatch", spanOf(trace, inputs[0]->endSpan).name);
-    EXPECT_TRUE(inside(trace, spanOf(trace, inputs[0]->endSpan), "idle pass"));
-    EXPECT_EQ(1, spanOf(trace, inputs[0]->endSpan).number("interrupted"));
-    for (const Flow* dropped : {inputs[1], inputs[2]})
+    // The busy loop's move first: its flow is not one of a queue's.
+    ASSERT_EQ(4u, inputs.size());
+    EXPECT_EQ("mouseMoved", spanOf(trace, inputs[0]->startSpan).name);
+    EXPECT_TRUE(inside(trace, spanOf(trace, inputs[0]->startSpan), "busy pass"));
+    EXPECT_EQ("engine busy: moves are not collected", spanOf(trace, inputs[0]->endSpan).args.value("reason", ""));
+    EXPECT_EQ("buttonPressed", spanOf(trace, inputs[1]->startSpan).name);
+    EXPECT_EQ("input.dispatch", spanOf(trace, inputs[1]->endSpan).name);
+    EXPECT_TRUE(inside(trace, spanOf(trace, inputs[1]->endSpan), "idle pass"));
+    EXPECT_EQ(1, spanOf(trace, inputs[1]->endSpan).number("interrupted"));
+    for (const Flow* dropped : {inputs[2], inputs[3]})
     {
         const Span& drop = spanOf(trace, dropped->endSpan);
         EXPECT_EQ("input.drop", drop.name);
         EXPECT_EQ("engine interrupted", drop.args.value("reason", ""));
-        EXPECT_EQ("buttonPressed", spanOf(trace, inputs[0]->startSpan).name);
     }
+    // The engine's rename, where it reaches the pages.
+    const std::vector<const Span*> stateChanges = trace.spansNamed("stateChange");
+    ASSERT_EQ(1u, stateChanges.size());
+    EXPECT_EQ(7, stateChanges[0]->number("change"));
 }
 
 // A host exception passing through the library's spans closes them, and a

@@ -46,7 +46,11 @@ ApplicationEventMonitorAbstract::operator long long() const { return reinterpret
 
 // --- engine state -------------------------------------------------------------
 
-bool ApplicationEventMonitorAbstract::isBusy() const { return OrvUtilIsBusy() == TRUE; }
+bool ApplicationEventMonitorAbstract::isBusy() const
+{
+    const TraceEngineCall call("OrvUtilIsBusy");
+    return OrvUtilIsBusy() == TRUE;
+}
 
 bool ApplicationEventMonitorAbstract::shouldInterrupt() { return m_interruptIssued; }
 

@@ -20,7 +20,8 @@ namespace intern {
 // unique id yet, a style change (7) and a layout change (31) to every page,
 // any other change to none. So a state change no page reads costs nothing
 // per page, however many pages there are. It listens to the relay while
-// the manager has pages.
+// the manager has pages, and records each change it hands to pages in the
+// trace.
 class PageStateChanges : public virtual orvane::toolbox::StateChangeListenerInterface
 {
 public:

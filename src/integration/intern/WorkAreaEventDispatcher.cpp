@@ -319,7 +319,11 @@ void WorkAreaEventDispatcher::queueMouseEvent(MouseEventInterface& event, MouseE
     Registration* registration = registrationOf(source, m_byMouseSource);
     // Moves are not collected while the engine is busy.
     if (kind == EventInfo::Kind_MouseMoved && m_applicationEventMonitor->isBusy())
+    {
+        if (registration != nullptr && TraceRecorder::isRecording())
+            traceMoveDropped(*registration, event);
         return;
+    }
     queue(registration, EventInfo{event.x(), event.y(), engineButton(event.button()), kind, event.isShiftDown(),
                                   event.isAltDown(), event.isControlDown()});
 }
@@ -386,6 +390,18 @@ void WorkAreaEventDispatcher::traceDropped(const Registration& registration, con
     const long long first = registration.queued - static_cast<long long>(count);
     for (long long index = std::max(first, registration.firstTraced); index < registration.queued; ++index)
         TraceRecorder::flowEnd("input", inputFlow(registration.serial, index));
+}
+
+void WorkAreaEventDispatcher::traceMoveDropped(const Registration& registration, MouseEventInterface& event)
+{
+    const TraceSpan span("input", kindName(EventInfo::Kind_MouseMoved),
+                         {traceNumber("area", static_cast<long long>(registration.serial)), traceNumber("x", event.x()),
+                          traceNumber("y", event.y())});
+    const unsigned long long flow = TraceRecorder::newFlowId();
+    TraceRecorder::flowStart("input", flow);
+    const TraceSpan drop("input", "input.drop",
+                         {traceText("reason", "engine busy: moves are not collected"), traceNumber("events", 1)});
+    TraceRecorder::flowEnd("input", flow);
 }
 
 void WorkAreaEventDispatcher::traceQueuedCount()

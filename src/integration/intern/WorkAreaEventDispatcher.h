@@ -161,6 +161,8 @@ private:
     void traceQueued(Registration& registration, const EventInfo& info);
     long long frontFlow(GLDrawAreaInterface* drawArea);
     void traceDropped(const Registration& registration, const char* reason);
+    // A move dropped as it arrives, while the engine is busy.
+    static void traceMoveDropped(const Registration& registration, MouseEventInterface& event);
     void traceQueuedCount();
     // Null for a drawing area that shows no page.
     Registration* findRegistration(GLDrawAreaInterface* drawArea);
