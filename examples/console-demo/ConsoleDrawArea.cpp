@@ -49,7 +49,7 @@ void ConsoleDrawArea::userPresses(MouseEventInterface::MouseButton_e button, int
     m_log.host("the user presses button " + std::to_string(button) + " in " + m_name + " at (" + std::to_string(x) +
                ", " + std::to_string(y) + ")");
     demo::ConsoleMouseEvent event(button, x, y);
-    m_mouseObservable.notifyOfButtonPressed(event, *this);
+    m_mouseEventObservable.notifyOfButtonPressed(event, *this);
     signalButtonPressed(event);
 }
 
@@ -57,7 +57,7 @@ void ConsoleDrawArea::userMoves(int x, int y)
 {
     m_log.host("the user moves the mouse in " + m_name + " to (" + std::to_string(x) + ", " + std::to_string(y) + ")");
     demo::ConsoleMouseEvent event(MouseEventInterface::MouseButton_None, x, y);
-    m_mouseObservable.notifyOfMouseMoved(event, *this);
+    m_mouseEventObservable.notifyOfMouseMoved(event, *this);
     signalMouseMoved(event);
 }
 
@@ -65,7 +65,7 @@ void ConsoleDrawArea::userReleases(MouseEventInterface::MouseButton_e button, in
 {
     m_log.host("the user releases button " + std::to_string(button) + " in " + m_name);
     demo::ConsoleMouseEvent event(button, x, y);
-    m_mouseObservable.notifyOfButtonReleased(event, *this);
+    m_mouseEventObservable.notifyOfButtonReleased(event, *this);
     signalButtonReleased(event);
 }
 
@@ -79,13 +79,13 @@ void ConsoleDrawArea::userTypes(int key)
 void ConsoleDrawArea::userPressesKey(int key)
 {
     intern::KeyEvent press(this, key);
-    m_keyObservable.notifyOfKeyPressed(press, *this);
+    m_keyEventObservable.notifyOfKeyPressed(press, *this);
 }
 
 void ConsoleDrawArea::userReleasesKey(int key)
 {
     intern::KeyEvent release(this, key);
-    m_keyObservable.notifyOfKeyReleased(release, *this);
+    m_keyEventObservable.notifyOfKeyReleased(release, *this);
 }
 
 void ConsoleDrawArea::userTurnsWheel(int x, int y, int delta)
@@ -124,26 +124,6 @@ void ConsoleDrawArea::removeStateListener(GLDrawAreaListenerInterface* listener)
 }
 
 void ConsoleDrawArea::setPageManager(PageManagerInterface&) { say("setPageManager() (a page is about to be made)"); }
-
-void ConsoleDrawArea::addMouseListener(MouseEventListenerInterface* listener)
-{
-    m_mouseObservable.addMouseListener(listener);
-}
-
-void ConsoleDrawArea::removeMouseListener(MouseEventListenerInterface* listener)
-{
-    m_mouseObservable.removeMouseListener(listener);
-}
-
-void ConsoleDrawArea::addKeyboardListener(KeyEventListenerInterface* listener)
-{
-    m_keyObservable.addKeyboardListener(listener);
-}
-
-void ConsoleDrawArea::removeKeyboardListener(KeyEventListenerInterface* listener)
-{
-    m_keyObservable.removeKeyboardListener(listener);
-}
 
 void ConsoleDrawArea::say(const std::string& what) const { m_log.library(m_name + ": " + what); }
 

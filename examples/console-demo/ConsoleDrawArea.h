@@ -8,12 +8,12 @@
 #include "integration/GLContextInterface.h"
 #include "integration/GLDrawAreaInterface.h"
 #include "integration/intern/GLDrawAreaStateObservable.h"
-#include "integration/intern/KeyEventObservable.h"
-#include "integration/intern/MouseEventObservable.h"
+#include "integration/intern/MouseAndKeyListenerSets.h"
 
 #include <string>
 
-class ConsoleDrawArea : public virtual orvane::sdk::integration::GLDrawAreaInterface
+class ConsoleDrawArea : public virtual orvane::sdk::integration::GLDrawAreaInterface,
+                        public orvane::sdk::integration::intern::MouseAndKeyListenerSets
 {
 public:
     ConsoleDrawArea(BoundaryLog& log, std::string name, int width, int height);
@@ -43,10 +43,6 @@ public:
     void addStateListener(orvane::sdk::integration::GLDrawAreaListenerInterface* listener) override;
     void removeStateListener(orvane::sdk::integration::GLDrawAreaListenerInterface* listener) override;
     void setPageManager(orvane::sdk::integration::PageManagerInterface& manager) override;
-    void addMouseListener(orvane::sdk::integration::MouseEventListenerInterface* listener) override;
-    void removeMouseListener(orvane::sdk::integration::MouseEventListenerInterface* listener) override;
-    void addKeyboardListener(orvane::sdk::integration::KeyEventListenerInterface* listener) override;
-    void removeKeyboardListener(orvane::sdk::integration::KeyEventListenerInterface* listener) override;
 
 private:
     class Context : public orvane::sdk::integration::GLContextInterface
@@ -70,8 +66,6 @@ private:
     bool m_valid;
     Context m_context;
     orvane::sdk::integration::intern::GLDrawAreaStateObservable m_stateObservable;
-    orvane::sdk::integration::intern::MouseEventObservable m_mouseObservable;
-    orvane::sdk::integration::intern::KeyEventObservable m_keyObservable;
 };
 
 #endif // CONSOLE_DEMO_CONSOLEDRAWAREA_H

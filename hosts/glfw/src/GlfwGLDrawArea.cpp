@@ -169,26 +169,6 @@ void GlfwGLDrawArea::setPageManager(PageManagerInterface& manager)
     });
 }
 
-void GlfwGLDrawArea::addMouseListener(MouseEventListenerInterface* listener)
-{
-    m_mouseObservable.addMouseListener(listener);
-}
-
-void GlfwGLDrawArea::removeMouseListener(MouseEventListenerInterface* listener)
-{
-    m_mouseObservable.removeMouseListener(listener);
-}
-
-void GlfwGLDrawArea::addKeyboardListener(KeyEventListenerInterface* listener)
-{
-    m_keyObservable.addKeyboardListener(listener);
-}
-
-void GlfwGLDrawArea::removeKeyboardListener(KeyEventListenerInterface* listener)
-{
-    m_keyObservable.removeKeyboardListener(listener);
-}
-
 GLFWwindow* GlfwGLDrawArea::window() const { return m_window; }
 
 void GlfwGLDrawArea::destroyNativeWindow()
@@ -297,7 +277,7 @@ void GlfwGLDrawArea::reportMouse(MouseNotification notification, MouseEventSigna
                                  MouseEventInterface::MouseButton_e button, const GlfwWindowEvent& event)
 {
     intern::MouseEvent mouseEvent(this, button, toDevicePixels(event.x), toDevicePixels(event.y));
-    (m_mouseObservable.*notification)(mouseEvent, *this);
+    (m_mouseEventObservable.*notification)(mouseEvent, *this);
     signal(mouseEvent);
 }
 
@@ -317,9 +297,9 @@ void GlfwGLDrawArea::reportKey(bool pressed, int hostKeyCode)
 {
     intern::KeyEvent keyEvent(this, hostKeyCode);
     if (pressed)
-        m_keyObservable.notifyOfKeyPressed(keyEvent, *this);
+        m_keyEventObservable.notifyOfKeyPressed(keyEvent, *this);
     else
-        m_keyObservable.notifyOfKeyReleased(keyEvent, *this);
+        m_keyEventObservable.notifyOfKeyReleased(keyEvent, *this);
 }
 
 } // namespace glfwhost

@@ -83,17 +83,17 @@ void HeadlessGLDrawArea::deliverMouse(const HeadlessEvent& event)
                              event.x, event.y);
     if (move)
     {
-        m_mouseObservable.notifyOfMouseMoved(mouse, *this);
+        m_mouseEventObservable.notifyOfMouseMoved(mouse, *this);
         signalMouseMoved(mouse);
     }
     else if (event.kind == HeadlessEvent::ButtonPress)
     {
-        m_mouseObservable.notifyOfButtonPressed(mouse, *this);
+        m_mouseEventObservable.notifyOfButtonPressed(mouse, *this);
         signalButtonPressed(mouse);
     }
     else
     {
-        m_mouseObservable.notifyOfButtonReleased(mouse, *this);
+        m_mouseEventObservable.notifyOfButtonReleased(mouse, *this);
         signalButtonReleased(mouse);
     }
 }
@@ -102,9 +102,9 @@ void HeadlessGLDrawArea::deliverKey(const HeadlessEvent& event)
 {
     intern::KeyEvent key(this, event.key);
     if (event.kind == HeadlessEvent::KeyPress)
-        m_keyObservable.notifyOfKeyPressed(key, *this);
+        m_keyEventObservable.notifyOfKeyPressed(key, *this);
     else
-        m_keyObservable.notifyOfKeyReleased(key, *this);
+        m_keyEventObservable.notifyOfKeyReleased(key, *this);
 }
 
 void HeadlessGLDrawArea::expose(bool fullDamage)
@@ -153,26 +153,6 @@ void HeadlessGLDrawArea::removeStateListener(GLDrawAreaListenerInterface* listen
 }
 
 void HeadlessGLDrawArea::setPageManager(PageManagerInterface&) {}
-
-void HeadlessGLDrawArea::addMouseListener(MouseEventListenerInterface* listener)
-{
-    m_mouseObservable.addMouseListener(listener);
-}
-
-void HeadlessGLDrawArea::removeMouseListener(MouseEventListenerInterface* listener)
-{
-    m_mouseObservable.removeMouseListener(listener);
-}
-
-void HeadlessGLDrawArea::addKeyboardListener(KeyEventListenerInterface* listener)
-{
-    m_keyObservable.addKeyboardListener(listener);
-}
-
-void HeadlessGLDrawArea::removeKeyboardListener(KeyEventListenerInterface* listener)
-{
-    m_keyObservable.removeKeyboardListener(listener);
-}
 
 } // namespace headlesshost
 } // namespace sdk

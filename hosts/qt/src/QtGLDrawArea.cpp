@@ -94,20 +94,6 @@ void QtGLDrawArea::setPageManager(PageManagerInterface& manager)
         Qt::QueuedConnection);
 }
 
-void QtGLDrawArea::addMouseListener(MouseEventListenerInterface* listener) { m_mouseObservable.addMouseListener(listener); }
-
-void QtGLDrawArea::removeMouseListener(MouseEventListenerInterface* listener)
-{
-    m_mouseObservable.removeMouseListener(listener);
-}
-
-void QtGLDrawArea::addKeyboardListener(KeyEventListenerInterface* listener) { m_keyObservable.addKeyboardListener(listener); }
-
-void QtGLDrawArea::removeKeyboardListener(KeyEventListenerInterface* listener)
-{
-    m_keyObservable.removeKeyboardListener(listener);
-}
-
 int QtGLDrawArea::pageCount() { return m_pageTracker.pageCount(); }
 
 QPoint QtGLDrawArea::toDevicePixels(const QPointF& logical) const { return (logical * devicePixelRatio()).toPoint(); }
@@ -260,7 +246,7 @@ void QtGLDrawArea::reportMouse(MouseNotification notification, MouseEventSignal&
 {
     const QPoint position = toDevicePixels(event.position());
     QtMouseEvent mouseEvent(toLibraryButton(button), position.x(), position.y(), toLibraryModifiers(event.modifiers()));
-    (m_mouseObservable.*notification)(mouseEvent, *this);
+    (m_mouseEventObservable.*notification)(mouseEvent, *this);
     signal(mouseEvent);
 }
 
@@ -309,9 +295,9 @@ void QtGLDrawArea::reportKey(bool pressed, int hostKeyCode)
 {
     intern::KeyEvent keyEvent(this, hostKeyCode);
     if (pressed)
-        m_keyObservable.notifyOfKeyPressed(keyEvent, *this);
+        m_keyEventObservable.notifyOfKeyPressed(keyEvent, *this);
     else
-        m_keyObservable.notifyOfKeyReleased(keyEvent, *this);
+        m_keyEventObservable.notifyOfKeyReleased(keyEvent, *this);
 }
 
 void QtGLDrawArea::keyPressEvent(QKeyEvent* event)

@@ -1,11 +1,8 @@
 #ifndef ORVANE_INTEGRATION_INTERN_INPUTLISTENERSETS_H
 #define ORVANE_INTEGRATION_INTERN_INPUTLISTENERSETS_H
 
-#include "integration/KeyEventObservableInterface.h"
-#include "integration/MouseEventObservableInterface.h"
 #include "integration/OnIdleObservableInterface.h"
-#include "integration/intern/KeyEventObservable.h"
-#include "integration/intern/MouseEventObservable.h"
+#include "integration/intern/MouseAndKeyListenerSets.h"
 #include "integration/intern/OnIdleObservable.h"
 
 namespace orvane {
@@ -17,15 +14,10 @@ namespace intern {
 // observables (the application event monitor, the event manager): the add
 // and remove operations go to the ready-made sets below, which the object
 // notifies when it has something to report.
-class OVSDK_INTEGRATION_EXPORT InputListenerSets : public virtual MouseEventObservableInterface,
-                                                   public virtual KeyEventObservableInterface,
+class OVSDK_INTEGRATION_EXPORT InputListenerSets : public MouseAndKeyListenerSets,
                                                    public virtual OnIdleObservableInterface
 {
 public:
-    void addMouseListener(MouseEventListenerInterface* listener) override;
-    void removeMouseListener(MouseEventListenerInterface* listener) override;
-    void addKeyboardListener(KeyEventListenerInterface* listener) override;
-    void removeKeyboardListener(KeyEventListenerInterface* listener) override;
     void addOnIdleListener(OnIdleListenerInterface* listener) override;
     void removeOnIdleListener(OnIdleListenerInterface* listener) override;
 
@@ -35,10 +27,6 @@ protected:
     // Tells no listener.
     ~InputListenerSets() override;
 
-    // The mouse listeners; notify them with the object as `source`.
-    MouseEventObservable m_mouseEventObservable;
-    // The key listeners; notify them with the object as `source`.
-    KeyEventObservable m_keyEventObservable;
     // The idle listeners, in the order they were added.
     OnIdleObservable m_onIdleObservable;
 };

@@ -8,8 +8,7 @@
 #include "integration/GLDrawAreaInterface.h"
 #include "integration/intern/GLDrawAreaPageTracker.h"
 #include "integration/intern/GLDrawAreaStateObservable.h"
-#include "integration/intern/KeyEventObservable.h"
-#include "integration/intern/MouseEventObservable.h"
+#include "integration/intern/MouseAndKeyListenerSets.h"
 
 #include <string>
 
@@ -55,7 +54,8 @@ class GlfwEventLoop;
 // destroyNativeWindow(), when the application decides to close), and
 // deleting it before the manager object, whose page manager its page
 // tracker listens to, and before the GlfwEventLoop.
-class OVSDKGLFWHOST_EXPORT GlfwGLDrawArea : public virtual integration::GLDrawAreaInterface
+class OVSDKGLFWHOST_EXPORT GlfwGLDrawArea : public virtual integration::GLDrawAreaInterface,
+                                            public integration::intern::MouseAndKeyListenerSets
 {
 public:
     // A window of `width` x `height` screen coordinates. Throws
@@ -76,10 +76,6 @@ public:
     void addStateListener(integration::GLDrawAreaListenerInterface* listener) override;
     void removeStateListener(integration::GLDrawAreaListenerInterface* listener) override;
     void setPageManager(integration::PageManagerInterface& manager) override;
-    void addMouseListener(integration::MouseEventListenerInterface* listener) override;
-    void removeMouseListener(integration::MouseEventListenerInterface* listener) override;
-    void addKeyboardListener(integration::KeyEventListenerInterface* listener) override;
-    void removeKeyboardListener(integration::KeyEventListenerInterface* listener) override;
 
     // The GLFW window; null once it is destroyed.
     GLFWwindow* window() const;
@@ -116,8 +112,6 @@ private:
     GlfwEventLoop& m_loop;
     GLFWwindow* m_window;
     GlfwGLContext m_glContext;
-    integration::intern::MouseEventObservable m_mouseObservable;
-    integration::intern::KeyEventObservable m_keyObservable;
     integration::intern::GLDrawAreaStateObservable m_stateObservable;
     integration::intern::GLDrawAreaPageTracker m_pageTracker;
     bool m_exposed;

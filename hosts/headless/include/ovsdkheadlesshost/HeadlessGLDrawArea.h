@@ -7,8 +7,7 @@
 
 #include "integration/GLDrawAreaInterface.h"
 #include "integration/intern/GLDrawAreaStateObservable.h"
-#include "integration/intern/KeyEventObservable.h"
-#include "integration/intern/MouseEventObservable.h"
+#include "integration/intern/MouseAndKeyListenerSets.h"
 
 namespace orvane {
 namespace sdk {
@@ -41,7 +40,8 @@ class HeadlessEventLoop;
 //
 // Errors: the constructor throws orvane::ExceptionBase when no context or
 // framebuffer can be made. Thread safety: GUI thread only.
-class OVSDKHEADLESSHOST_EXPORT HeadlessGLDrawArea : public virtual integration::GLDrawAreaInterface
+class OVSDKHEADLESSHOST_EXPORT HeadlessGLDrawArea : public virtual integration::GLDrawAreaInterface,
+                                                    public integration::intern::MouseAndKeyListenerSets
 {
 public:
     // `width` x `height` device pixels at `pixelRatio` device pixels per
@@ -70,10 +70,6 @@ public:
     void addStateListener(integration::GLDrawAreaListenerInterface* listener) override;
     void removeStateListener(integration::GLDrawAreaListenerInterface* listener) override;
     void setPageManager(integration::PageManagerInterface& manager) override;
-    void addMouseListener(integration::MouseEventListenerInterface* listener) override;
-    void removeMouseListener(integration::MouseEventListenerInterface* listener) override;
-    void addKeyboardListener(integration::KeyEventListenerInterface* listener) override;
-    void removeKeyboardListener(integration::KeyEventListenerInterface* listener) override;
 
 private:
     void deliverMouse(const HeadlessEvent& event);
@@ -88,8 +84,6 @@ private:
     double m_pixelRatio;
     bool m_valid;
     integration::intern::GLDrawAreaStateObservable m_stateObservable;
-    integration::intern::MouseEventObservable m_mouseObservable;
-    integration::intern::KeyEventObservable m_keyObservable;
 };
 
 } // namespace headlesshost

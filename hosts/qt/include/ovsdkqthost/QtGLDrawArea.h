@@ -7,8 +7,7 @@
 #include "integration/GLDrawAreaInterface.h"
 #include "integration/intern/GLDrawAreaPageTracker.h"
 #include "integration/intern/GLDrawAreaStateObservable.h"
-#include "integration/intern/KeyEventObservable.h"
-#include "integration/intern/MouseEventObservable.h"
+#include "integration/intern/MouseAndKeyListenerSets.h"
 
 #include <QOpenGLContext>
 #include <QWindow>
@@ -66,7 +65,9 @@ namespace qthost {
 // around the area and in it): give a widget window its screen with
 // QWidget::setScreen() before it is shown; a QtGLDrawArea moved on its own
 // draws there.
-class OVSDKQTHOST_EXPORT QtGLDrawArea : public QWindow, public virtual integration::GLDrawAreaInterface
+class OVSDKQTHOST_EXPORT QtGLDrawArea : public QWindow,
+                                        public virtual integration::GLDrawAreaInterface,
+                                        public integration::intern::MouseAndKeyListenerSets
 {
 public:
     // An OpenGL window with its own context, not yet shown.
@@ -84,10 +85,6 @@ public:
     void addStateListener(integration::GLDrawAreaListenerInterface* listener) override;
     void removeStateListener(integration::GLDrawAreaListenerInterface* listener) override;
     void setPageManager(integration::PageManagerInterface& manager) override;
-    void addMouseListener(integration::MouseEventListenerInterface* listener) override;
-    void removeMouseListener(integration::MouseEventListenerInterface* listener) override;
-    void addKeyboardListener(integration::KeyEventListenerInterface* listener) override;
-    void removeKeyboardListener(integration::KeyEventListenerInterface* listener) override;
 
     // Pages of the last page manager shown here (changes since it was set).
     int pageCount();
@@ -143,8 +140,6 @@ private:
 
     QOpenGLContext m_context;
     QtGLContext m_glContext;
-    integration::intern::MouseEventObservable m_mouseObservable;
-    integration::intern::KeyEventObservable m_keyObservable;
     integration::intern::GLDrawAreaStateObservable m_stateObservable;
     integration::intern::GLDrawAreaPageTracker m_pageTracker;
     bool m_nativeWindowExists;

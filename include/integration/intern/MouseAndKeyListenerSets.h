@@ -1,0 +1,56 @@
+#ifndef ORVANE_INTEGRATION_INTERN_MOUSEANDKEYLISTENERSETS_H
+#define ORVANE_INTEGRATION_INTERN_MOUSEANDKEYLISTENERSETS_H
+
+#include "integration/KeyEventObservableInterface.h"
+#include "integration/MouseEventObservableInterface.h"
+#include "integration/intern/KeyEventObservable.h"
+#include "integration/intern/MouseEventObservable.h"
+#include "util/Export.h"
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+namespace intern {
+
+// The mouse and key listeners of an object that is both observables (a
+// drawing area; with the idle listeners, InputListenerSets): the add and
+// remove operations go to the ready-made sets below, which the object
+// notifies, with itself as the source, when it has input to report.
+//
+// A drawing area derives from it next to GLDrawAreaInterface and so
+// implements the four listener operations with no code of its own.
+//
+// @thread_safety GUI thread only, like the sets.
+// @reentrancy A listener may add or remove listeners while it is told; see
+// MouseEventObservable and KeyEventObservable.
+class OVSDK_INTEGRATION_EXPORT MouseAndKeyListenerSets : public virtual MouseEventObservableInterface,
+                                                         public virtual KeyEventObservableInterface
+{
+public:
+    // Adds `listener` to the mouse listeners; adding it twice keeps it once.
+    void addMouseListener(MouseEventListenerInterface* listener) override;
+    // Removes `listener` from the mouse listeners, if it is there.
+    void removeMouseListener(MouseEventListenerInterface* listener) override;
+    // Adds `listener` to the key listeners; adding it twice keeps it once.
+    void addKeyboardListener(KeyEventListenerInterface* listener) override;
+    // Removes `listener` from the key listeners, if it is there.
+    void removeKeyboardListener(KeyEventListenerInterface* listener) override;
+
+protected:
+    // Empty sets.
+    MouseAndKeyListenerSets();
+    // Tells no listener.
+    ~MouseAndKeyListenerSets() override;
+
+    // The mouse listeners; notify them with the object as `source`.
+    MouseEventObservable m_mouseEventObservable;
+    // The key listeners; notify them with the object as `source`.
+    KeyEventObservable m_keyEventObservable;
+};
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_INTERN_MOUSEANDKEYLISTENERSETS_H
