@@ -44,7 +44,8 @@ namespace integration {
 //     the engine is busy is dropped at once, inside its own span;
 //   - a span "stateChange" (category "callback", with the engine's "change")
 //     for each engine state change the library hands to its pages (a
-//     rename, a style or layout change, a page learning its id);
+//     rename, a style or layout change, a current-page change while a page
+//     has not learnt its id);
 //   - counters ("C"): "queued input", "waiting requests", "live pages".
 // Arguments are ids and values; a page is named by its engine unique id.
 //
