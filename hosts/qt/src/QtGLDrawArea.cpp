@@ -204,7 +204,9 @@ void QtGLDrawArea::reportDestroyed()
     signalDrawAreaDestroyed();
 }
 
-void QtGLDrawArea::exposeEvent(QExposeEvent*)
+void QtGLDrawArea::exposeEvent(QExposeEvent*) { reportExposeIfShown(); }
+
+void QtGLDrawArea::reportExposeIfShown()
 {
     if (!isExposed())
         return;
@@ -227,10 +229,8 @@ void QtGLDrawArea::resizeEvent(QResizeEvent*)
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (!m_fullDamagePending || !isExposed())
-                return;
-            m_fullDamagePending = false;
-            reportExposed(true);
+            if (m_fullDamagePending)
+                reportExposeIfShown();
         },
         Qt::QueuedConnection);
 }

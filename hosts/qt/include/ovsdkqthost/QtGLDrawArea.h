@@ -128,6 +128,9 @@ private:
         integration::MouseEventInterface&, integration::MouseEventObservableInterface&);
 
     void reportExposed(bool fullDamage);
+    // Reports an expose, full damage when one is pending, if the window is
+    // on screen.
+    void reportExposeIfShown();
     void nativeWindowCreated();
     void nativeWindowGoing();
     void settleNativeWindow();
