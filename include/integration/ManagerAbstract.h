@@ -120,8 +120,6 @@ private:
                                               StateModernizationLevel_e level);
     static ManagerStartReturnCode_e translateOrvEngInitReturnCode(int result);
     void finalShutdown();
-    // Reports the refusal (a DiagnosticReporter kind) and throws it.
-    [[noreturn]] void refuseStop(int kind, const char* refusal);
     void fireShutdownInitiated();
     void fireShutdownFinished();
 

@@ -13,41 +13,56 @@ namespace sdk {
 namespace integration {
 
 // A recording of what crosses the library's boundary, in the JSON object form
-// of the Trace Event Format ({"displayTimeUnit": "ns", "traceEvents": [...]})
-// that Perfetto (ui.perfetto.dev, trace_processor) and chrome://tracing open.
+// of the Trace Event Format that Perfetto (ui.perfetto.dev, trace_processor)
+// and chrome://tracing open:
+//   {"displayTimeUnit": "ns",
+//    "otherData": {"format": "orvane-boundary-trace", "schemaVersion": 2},
+//    "traceEvents": [...]}
+// One track per thread (the thread that started the trace is "GUI thread").
+// Spans ("B"/"E") are strictly nested; their arguments are on the "B" event,
+// what they return ("result" and outputs) on the "E" event. Every crossing
+// carries its arguments and results as ids and values, enough to answer the
+// library's engine calls from the trace alone: a page or an image is named
+// by its handle number ("page", "image", "handle": small numbers in the
+// order the recording first saw each handle, renumbered when an address
+// serves a new page or image), or by its engine unique id where the event
+// says "id"; a text is written as text (cut at 120 characters), another
+// pointer as 1 or 0 (set or not).
 //
-// While a trace records, the library writes, on one track per thread (the
-// thread that started the trace is "GUI thread"):
-//   - a span ("B"/"E", strictly nested) for each engine callback into the
-//     library (category "callback"), each host request (init, start, stop,
-//     addPage, deletePage, setCurrentPage, redraw; category "request") and
-//     each input event the host reports in a drawing area (category
-//     "input");
-//   - nested inside them, a span for each call the library makes on the
-//     engine (category "engine", the engine function's name, with the depth
-//     of the engine's application lock as "lock") and each application lock
-//     it takes ("AppLock", with its "value"), and a span for each call on the
-//     host (category "host": makeCurrent, releaseCurrent, swapBuffers,
-//     getSize, isValid, canRender, the render decider, service operations,
-//     the factory, listeners and signals of page announcements, idle and
-//     busy processing);
-//   - a span "frame" (category "frame") from the render query to the swap,
-//     with the page's unique id ("page"), the drawing area's size ("width",
-//     "height") and whether the buffers were swapped ("swapped": 0 when the
-//     swap was refused, an interrupted frame; "drawn": 0 when the render
-//     query said no);
-//   - spans "busy pass" and "idle pass" (category "pass");
-//   - flows ("s"/"f", category "flow"): from a host request that waits to
-//     where it is carried out or dropped, and from each drawing-area input
-//     event to the idle pass that hands it to the engine ("input.dispatch")
-//     or drops it ("input.drop", with the "reason"); a mouse move made while
-//     the engine is busy is dropped at once, inside its own span;
-//   - a span "stateChange" (category "callback", with the engine's "change")
-//     for each engine state change the library hands to its pages (a
-//     rename, a style or layout change, a current-page change while a page
-//     has not learnt its id);
-//   - counters ("C"): "queued input", "waiting requests", "live pages".
-// Arguments are ids and values; a page is named by its engine unique id.
+// | category | name | arguments ("B") | results ("E") |
+// |---|---|---|---|
+// | engine | each engine function the library calls, e.g. OrvUtilRedraw | "lock" (application lock depth), the function's arguments by name (OrvEngPageCreateNew: "page", fresh; OrvUtilPageSetCurrentByUniqueID: "id") | "result" (OrvEngGetHelpAbout also "text") |
+// | engine | AppLock | "value", "lock" | |
+// | callback | pageCreate | "arguments" (set or not) | "result" |
+// | callback | pageDestroy, pageNewCurrent | "page" | |
+// | callback | renderQuery | "page" | "result" |
+// | callback | renderDest | "dest" (0 end, 1 screen, 2 image, 3 none), "handle" | "result" |
+// | callback | renderDestSize | "page" | "width", "height" |
+// | callback | swapBuffers | "page" | "swapped" |
+// | callback | busyEvents, onIdle | | |
+// | callback | stateChange (a state change handed to pages) | "change" | |
+// | callback | a service's callback, named after its static function (staticDotPitchCallback, static_ImageCreateCallback, dialogMessageBoxCallback, ...), and dialogLaunchCallback | its arguments ("message", "type", "width", "height", "region", "image", "row", "text", "button", ...) | its reply: "result", and outputs ("xNanometres"/"yNanometres", "width"/"height", "shift"/"alt"/"control", "image", "text") |
+// | host | makeCurrent, releaseCurrent, isValid, canRender | | "result" |
+// | host | swapBuffers | | |
+// | host | getSize | | "width", "height" |
+// | host | shouldOpenGLBuffersBeSwapped (the top render decider) | "page" (id) | "result" |
+// | host | createGLDrawArea (the factory) | | "result" (handle number, 0 for none) |
+// | host | page listeners, page signal, idle listeners, signalOnIdle, signalEngineStarted, engineInterrupted | | |
+// | request | init, start, stop, addPage, interrupt | | |
+// | request | deletePage, setCurrentPage, redraw | "page" (id) | |
+// | request | carry out (a waiting request carried out) | "request", "page" (id) | |
+// | request | request dropped | | |
+// | frame | frame (render query to swap) | "page" (id) | "drawn", "swapped", "width", "height" |
+// | pass | busy pass, idle pass | | |
+// | idle | damage | "page" (id), "full" | |
+// | input | buttonPressed, buttonReleased, buttonDoublePressed, mouseMoved, keyPressed, keyReleased (as the host reports it) | "area", "x", "y", "buttonOrKey" | |
+// | input | input.dispatch | "kind", "x", "y", "buttonOrKey" | "interrupted" |
+// | input | input.drop | "reason", "events" | |
+//
+// Flows ("s"/"f", category "flow"): "deletePage" and "setCurrentPage", from a
+// request that waits to the "carry out" or "request dropped" span; "input",
+// from an input span to its "input.dispatch" or "input.drop". Counters
+// ("C", argument "value"): "queued input", "waiting requests", "live pages".
 //
 // The library opens no file and reads no setting: the host gives it a sink
 // and starts and stops the recording.

@@ -1,7 +1,7 @@
 #include "integration/InterruptedPlotRepairer.h"
 
 #include "integration/PageInterface.h"
-#include "ovsdkbase.h"
+#include "integration/intern/boundary/Engine.h"
 #include "ovsdkcommon/AppLock.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 
@@ -53,8 +53,8 @@ InterruptedPlotRepairer::~InterruptedPlotRepairer() { delete m_impl; }
 
 bool InterruptedPlotRepairer::shouldOpenGLBuffersBeSwapped(PageInterface& page) const
 {
-    AppLock lock(AppLock::ImplicitMacroRecording_On);
-    if (OrvUtilInterruptCheck() == TRUE)
+    const intern::engine::AppLock lock(AppLock::ImplicitMacroRecording_On);
+    if (intern::engine::OrvUtilInterruptCheck() == TRUE)
     {
         m_impl->scheduleRepair(page);
         return false;

@@ -3,7 +3,9 @@
 #include "integration/ApplicationEventMonitorInterface.h"
 #include "integration/StateChangeEventObservable.h"
 #include "integration/intern/DiagnosticReporter.h"
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/Engine.h"
+#include "integration/intern/boundary/HostCalls.h"
+#include "integration/intern/boundary/TraceEvents.h"
 #include "integration/intern/DialogManager.h"
 #include "integration/intern/EventManager.h"
 #include "integration/intern/PageManager.h"
@@ -96,6 +98,7 @@ void ManagerAbstract::initializePageManager()
 
 ManagerAbstract::~ManagerAbstract()
 {
+    intern::LibraryFrame::cancel(this);
     // The listener must not stay attached to the relay once it is destroyed.
     if (StateChangeEventObservable::instanceExists())
         StateChangeEventObservable::getInstance().removeListener(m_stateChangeListener.get());
@@ -210,8 +213,7 @@ ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::initializeEngine(int
         std::vector<char*> arguments(argv, argv + argc);
         arguments.push_back(&homeOption[0]);
         arguments.push_back(&home[0]);
-        const intern::TraceEngineCall call("OrvEngInit");
-        return translateOrvEngInitReturnCode(OrvEngInit(argc + 2, arguments.data(), level));
+        return translateOrvEngInitReturnCode(intern::engine::OrvEngInit(argc + 2, arguments.data(), level));
     }
     catch (const std::bad_alloc&)
     {
@@ -243,10 +245,17 @@ ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::init(int argc, char*
                                                                  StateModernizationLevel_e level)
 {
     intern::DiagnosticReporter::recordInitThread();
-    // No command line (a null argv, or a count below 0) counts as an empty one.
+    // No command line (a null argv, or a count below 0): the engine gets a
+    // program name of ours, so that "-h" and the home directory stay
+    // arguments.
+    char programName[] = "ovsdkintegrationmanager";
+    char* const placeholder[] = {programName};
     if (argv == nullptr || argc < 0)
-        argc = 0;
-    intern::TraceSpan span("request", "init");
+    {
+        argc = 1;
+        argv = placeholder;
+    }
+    const intern::RequestScope request("init", nullptr);
     std::string home(homeDirectory);
     ManagerStartReturnCode_e result = preScanCommandLine(argc, argv, home);
     if (result != ManagerStartReturnCode_Ok)
@@ -297,16 +306,12 @@ ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::init(int argc, char*
 
 ManagerInterface::ManagerStartReturnCode_e ManagerAbstract::start()
 {
-    const intern::TraceSpan span("request", "start");
+    const intern::RequestScope request("start", nullptr);
     if (!m_engineInitialized)
         return ManagerStartReturnCode_EngineNotInitialized;
-    {
-        const intern::TraceEngineCall call("OrvEngStartup");
-        if (OrvEngStartup() != TRUE)
-            return ManagerStartReturnCode_InternalInitializationError;
-    }
-    const intern::TraceSpan slots("host", "signalEngineStarted");
-    signalEngineStarted();
+    if (intern::engine::OrvEngStartup() != TRUE)
+        return ManagerStartReturnCode_InternalInitializationError;
+    intern::host::call("signalEngineStarted", [this] { signalEngineStarted(); });
     return ManagerStartReturnCode_Ok;
 }
 
@@ -331,44 +336,25 @@ void ManagerAbstract::fireShutdownFinished()
 void ManagerAbstract::finalShutdown()
 {
     fireShutdownInitiated();
-    {
-        const intern::TraceEngineCall call("OrvEngInitiateShutdown");
-        OrvEngInitiateShutdown(TRUE);
-    }
-    {
-        const intern::TraceEngineCall call("OrvEngFinalizeShutdown");
-        OrvEngFinalizeShutdown();
-    }
+    intern::engine::OrvEngInitiateShutdown(TRUE);
+    intern::engine::OrvEngFinalizeShutdown();
     fireShutdownFinished();
-}
-
-void ManagerAbstract::refuseStop(int kind, const char* refusal)
-{
-    intern::DiagnosticReporter::report(static_cast<intern::DiagnosticReporter::Kind_e>(kind), refusal);
-    throw orvane::ExceptionBase(refusal, false);
 }
 
 void ManagerAbstract::stop()
 {
-    intern::DiagnosticReporter::checkThread("ManagerAbstract::stop()");
-    const intern::TraceSpan span("request", "stop");
+    const intern::RequestScope request("stop", "ManagerAbstract::stop()");
     if (m_engineShutdownFinished)
         return;
-    // From inside the engine's busy loop the shutdown would pull the engine
-    // and the event manager from under the operation that is running. The
-    // host's monitor knows that without asking the engine.
-    if (m_eventManager && getApplicationEventMonitor().isEngineInterruptible())
-        refuseStop(intern::DiagnosticReporter::Kind_StopWhileBusy,
-                   "stop() was called while the engine is busy; call it once the engine's operation has returned.");
-    // Inside a page announcement the engine is in the middle of a page
-    // operation, and the shutdown would destroy the page being announced.
-    if (m_pageManager->isAnnouncing())
-        refuseStop(intern::DiagnosticReporter::Kind_StopInAnnouncement,
-                   "stop() was called from a listener or slot of a page announcement; call it once the "
-                   "announcement has returned (for example at the next idle time).");
     finalShutdown();
     m_pageManager->stopped();
-    subManagersDestroy();
+    // Inside a busy pass, an announcement or another call into the library,
+    // the sub-managers may be in use below this call: they go when the
+    // outermost call returns.
+    if (intern::LibraryFrame::isNested())
+        intern::LibraryFrame::afterOutermost(this, [this] { subManagersDestroy(); });
+    else
+        subManagersDestroy();
 }
 
 // --- queries ----------------------------------------------------------------
@@ -376,10 +362,10 @@ void ManagerAbstract::stop()
 std::string ManagerAbstract::getHelpAbout() const
 {
     char* text = nullptr;
-    if (OrvEngGetHelpAbout(&text) != TRUE)
+    if (intern::engine::OrvEngGetHelpAbout(&text) != TRUE)
         return std::string();
     std::string result(text != nullptr ? text : "");
-    OrvUtilStringDealloc(&text);
+    intern::engine::OrvUtilStringDealloc(&text);
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "integration/StateChangeEventObservable.h"
 
+#include "integration/intern/boundary/Engine.h"
 #include "ovexception/OutOfMemoryException.h"
 
 #include <cstdlib>
@@ -58,10 +59,10 @@ StateChangeEventObservable::~StateChangeEventObservable() = default;
 
 void StateChangeEventObservable::lockStart(bool shutdownImplicitRecording)
 {
-    OrvUtilParentLockStart(shutdownImplicitRecording ? TRUE : FALSE);
+    intern::engine::OrvUtilParentLockStart(shutdownImplicitRecording ? TRUE : FALSE);
 }
 
-void StateChangeEventObservable::lockFinish() { OrvUtilParentLockFinish(); }
+void StateChangeEventObservable::lockFinish() { intern::engine::OrvUtilParentLockFinish(); }
 
 } // namespace integration
 } // namespace sdk

@@ -118,7 +118,8 @@ private:
 
     typedef void (MouseEventObservable::*MouseNotification)(MouseEventInterface&, MouseEventObservableInterface&);
     void notifyOfMouse(MouseNotification notification, MouseEventSignal& signal, MouseEventInterface& event);
-    static void staticProcessBusyEventsCallback(long long clientData);
+    // The engine's busy-events callback (its trampoline's client value is
+    // this object's long long value).
     void processWhileBusyCallback();
     void setEngineIsShuttingDown();
     bool areStopButtonsActive() const;

@@ -5,9 +5,9 @@
 #include "integration/StopButtonInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
 #include "integration/intern/Precondition.h"
-#include "integration/intern/TraceRecorder.h"
-#include "ovsdkbase.h"
-#include "ovsdkcommon/AppLock.h"
+#include "integration/intern/boundary/EngineCallbacks.h"
+#include "integration/intern/boundary/HostCalls.h"
+#include "integration/intern/boundary/TraceEvents.h"
 #include "util/ScopedExitAction.h"
 
 namespace orvane {
@@ -32,8 +32,10 @@ ApplicationEventMonitorAbstract::ApplicationEventMonitorAbstract(ManagerInterfac
     m_signalConnections.add(m_manager->connectEngineShutdownInitiated([this] { setEngineIsShuttingDown(); }));
     m_signalConnections.add(m_manager->connectEngineShutdownFinished(
         [this] { static_cast<ApplicationEventMonitorInterface*>(this)->stopMonitoring(); }));
-    OrvEngProcessBusyEventsRegisterCallback(&ApplicationEventMonitorAbstract::staticProcessBusyEventsCallback,
-                                            static_cast<long long>(*this));
+    engine::OrvEngProcessBusyEventsRegisterCallback(
+        &callbacks::processBusyEvents<ApplicationEventMonitorAbstract,
+                                      &ApplicationEventMonitorAbstract::processWhileBusyCallback>,
+        static_cast<long long>(*this));
 }
 
 ApplicationEventMonitorAbstract::~ApplicationEventMonitorAbstract()
@@ -48,8 +50,7 @@ ApplicationEventMonitorAbstract::operator long long() const { return reinterpret
 
 bool ApplicationEventMonitorAbstract::isBusy() const
 {
-    const TraceEngineCall call("OrvUtilIsBusy");
-    return OrvUtilIsBusy() == TRUE;
+    return engine::OrvUtilIsBusy() == TRUE;
 }
 
 bool ApplicationEventMonitorAbstract::shouldInterrupt() { return m_interruptIssued; }
@@ -64,31 +65,19 @@ void ApplicationEventMonitorAbstract::interrupt()
         return;
     }
     m_interruptIssued = true;
-    const TraceSpan span("request", "interrupt");
-    const TraceAppLock traceLock(AppLock::ImplicitMacroRecording_On);
-    const AppLock lock(AppLock::ImplicitMacroRecording_On);
-    {
-        const TraceEngineCall call("OrvUtilInterrupt");
-        OrvUtilInterrupt();
-    }
-    const TraceSpan host("host", "engineInterrupted");
-    engineInterrupted();
-}
-
-void ApplicationEventMonitorAbstract::staticProcessBusyEventsCallback(long long clientData)
-{
-    reinterpret_cast<ApplicationEventMonitorAbstract*>(clientData)->processWhileBusyCallback();
+    const RequestScope request("interrupt", nullptr);
+    const engine::AppLock lock(AppLock::ImplicitMacroRecording_On);
+    engine::OrvUtilInterrupt();
+    host::call("engineInterrupted", [this] { engineInterrupted(); });
 }
 
 void ApplicationEventMonitorAbstract::processWhileBusyCallback()
 {
-    DiagnosticReporter::checkThreadIfChecked("The engine's busy-events callback");
-    const TraceSpan span("callback", "busyEvents");
     if (m_engineIsShuttingDown)
         return;
     m_processingBusyEvents = true;
     const ScopedExitAction leaveBusyPass([this] { m_processingBusyEvents = false; });
-    const TraceSpan pass("pass", "busy pass");
+    const PassScope pass("busy pass");
     processPendingEvents();
     // An interrupt counts until the end of the pass in which it was issued.
     m_interruptIssued = false;
@@ -100,7 +89,7 @@ void ApplicationEventMonitorAbstract::setEngineIsShuttingDown() { m_engineIsShut
 
 void ApplicationEventMonitorAbstract::registerStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton)
 {
-    if (refuseNull(stopButton, "((stopButton) != 0)", "Invalid stop button",
+    if (refuseNullAtAnyTime(stopButton, "((stopButton) != 0)", "Invalid stop button",
                    "ApplicationEventMonitorAbstract::registerStopButton"))
         return;
     m_stopButtons.insert(stopButton);

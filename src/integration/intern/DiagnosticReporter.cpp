@@ -23,11 +23,10 @@ const std::array<KindInfo, DiagnosticReporter::Kind_Count> Kinds = {{
     {"render.no-draw-area", Diagnostics::Severity_Warning},
     {"render.make-current-failed", Diagnostics::Severity_Error},
     {"thread.not-init-thread", Diagnostics::Severity_Error},
-    {"reentry.stop-while-busy", Diagnostics::Severity_Error},
-    {"reentry.stop-in-announcement", Diagnostics::Severity_Error},
     {"engine.stale-page-handle", Diagnostics::Severity_Error},
-    {"request.dropped", Diagnostics::Severity_Warning},
+    {"request.waits", Diagnostics::Severity_Warning},
     {"request.ignored", Diagnostics::Severity_Warning},
+    {"argument.null", Diagnostics::Severity_Error},
 }};
 
 // Written only by setHandler(), which the host orders before every report

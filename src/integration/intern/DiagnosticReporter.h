@@ -26,11 +26,10 @@ public:
         Kind_RenderNoDrawArea,
         Kind_RenderMakeCurrentFailed,
         Kind_WrongThread,
-        Kind_StopWhileBusy,
-        Kind_StopInAnnouncement,
         Kind_StalePageHandle,
-        Kind_RequestDropped,
+        Kind_RequestWaits,
         Kind_RequestIgnored,
+        Kind_NullArgument,
         Kind_Count
     };
 
@@ -41,7 +40,7 @@ public:
 
     static bool isCheckedMode() { return (s_watch.load(std::memory_order_relaxed) & Watch_Checked) != 0; }
     static void setCheckedMode(bool checked) { setWatch(Watch_Checked, checked); }
-    // Whether a trace records (TraceRecorder switches it).
+    // Whether a trace records (the trace recorder switches it).
     static bool isTracing() { return (s_watch.load(std::memory_order_relaxed) & Watch_Tracing) != 0; }
     static void setTracing(bool tracing) { setWatch(Watch_Tracing, tracing); }
     // Whether checked mode or a trace watches the boundary: the one load

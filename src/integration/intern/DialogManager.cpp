@@ -1,6 +1,6 @@
 #include "integration/intern/DialogManager.h"
 
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/EngineCallbacks.h"
 
 namespace orvane {
 namespace sdk {
@@ -9,14 +9,14 @@ namespace intern {
 
 void DialogManager::registerDialogLauncher(DialogLauncherInterface* launcher, int dialog)
 {
-    OrvEngDialogLaunchDropRegisterCallbacks(dialog, dialogLaunchCallback, nullptr,
-                                            reinterpret_cast<ArbParam_t>(launcher));
+    engine::OrvEngDialogLaunchDropRegisterCallbacks(
+        dialog, &callbacks::dialogLaunch<&DialogManager::dialogLaunchCallback>, nullptr,
+        reinterpret_cast<ArbParam_t>(launcher));
 }
 
 // The engine is told the dialog was launched even when no launcher was given.
 Boolean_t DialogManager::dialogLaunchCallback(ArbParam_t clientData)
 {
-    const TraceSpan span("callback", "dialogLaunchCallback");
     if (clientData != 0)
         reinterpret_cast<DialogLauncherInterface*>(clientData)->launch();
     return TRUE;

@@ -5,8 +5,9 @@
 #include "integration/intern/DiagnosticReporter.h"
 #include "integration/intern/KeyEvent.h"
 #include "integration/intern/MouseEvent.h"
-#include "integration/intern/TraceRecorder.h"
-#include "ovsdkbase.h"
+#include "integration/intern/boundary/EngineCallbacks.h"
+#include "integration/intern/boundary/HostCalls.h"
+#include "integration/intern/boundary/TraceEvents.h"
 
 namespace orvane {
 namespace sdk {
@@ -25,55 +26,24 @@ EventManager::IdleEventNotifier::~IdleEventNotifier() { m_monitor->removeOnIdleL
 
 void EventManager::IdleEventNotifier::onIdle(OnIdleObservableInterface&)
 {
-    if (TraceRecorder::isRecording())
-    {
-        const TraceSpan pass("pass", "idle pass");
-        idle<true>();
-        return;
-    }
-    idle<false>();
-}
-
-template <bool Traced>
-void EventManager::IdleEventNotifier::idle()
-{
+    const PassScope pass("idle pass");
     m_owner->m_workAreaEventDispatcher.dispatchQueuedEvents();
     if (!m_callbackQueued)
     {
         m_callbackQueued = true;
-        tracedEngineCall(Traced, "OrvUtilOnIdleQueueAddCallback", [this] {
-            OrvUtilOnIdleQueueAddCallback(&IdleEventNotifier::staticOnIdleQueueCallback,
-                                          reinterpret_cast<long long>(this));
-        });
+        engine::OrvUtilOnIdleQueueAddCallback(&callbacks::onIdle<IdleEventNotifier, &IdleEventNotifier::engineIdle>,
+                                              reinterpret_cast<long long>(this));
     }
-    tracedEngineCall(Traced, "OrvEngProcessTasksOnIdle", [] { OrvEngProcessTasksOnIdle(); });
+    engine::OrvEngProcessTasksOnIdle();
 }
 
-void EventManager::IdleEventNotifier::staticOnIdleQueueCallback(long long clientData)
-{
-    DiagnosticReporter::checkThreadIfChecked("The engine's on-idle callback");
-    IdleEventNotifier& notifier = *reinterpret_cast<IdleEventNotifier*>(clientData);
-    if (TraceRecorder::isRecording())
-        notifier.engineIdle<true>();
-    else
-        notifier.engineIdle<false>();
-}
-
-template <bool Traced>
 void EventManager::IdleEventNotifier::engineIdle()
 {
-    const TraceSpanIf<Traced> span("callback", "onIdle");
     m_callbackQueued = false;
     EventManager& owner = *m_owner;
-    {
-        const TraceSpanIf<Traced> listeners("host", "idle listeners");
-        owner.m_onIdleObservable.notifyOfIdle(owner);
-    }
+    host::call("idle listeners", [&owner] { owner.m_onIdleObservable.notifyOfIdle(owner); });
     if (!owner.signalOnIdle.empty())
-    {
-        const TraceSpanIf<Traced> slots("host", "signalOnIdle");
-        owner.signalOnIdle();
-    }
+        host::call("signalOnIdle", [&owner] { owner.signalOnIdle(); });
 }
 
 // --- event manager ------------------------------------------------------------

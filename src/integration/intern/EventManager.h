@@ -48,14 +48,8 @@ public:
         void onIdle(OnIdleObservableInterface& source) override;
 
     private:
-        // Run by the engine from its on-idle queue; the client value is the
-        // notifier. Idle listeners and signal slots must not throw here.
-        static void staticOnIdleQueueCallback(long long clientData);
-        // The idle pass's work; its engine calls in spans when `Traced`.
-        template <bool Traced>
-        void idle();
-        // The engine's on-idle callback for this notifier, recorded when `Traced`.
-        template <bool Traced>
+        // Run by the engine from its on-idle queue (the client value is the
+        // notifier). Idle listeners and signal slots must not throw here.
         void engineIdle();
 
         EventManager* m_owner;

@@ -2,9 +2,8 @@
 
 #include "integration/PageInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
-#include "integration/intern/TraceRecorder.h"
-#include "ovsdkbase.h"
-#include "ovsdkcommon/AppLock.h"
+#include "integration/intern/boundary/Engine.h"
+#include "integration/intern/boundary/TraceEvents.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "util/FirstException.h"
 #include "util/ScopedExitAction.h"
@@ -29,6 +28,9 @@ void HostRequestQueue::currentPageChanged(const PageInterface* page)
     for (Activation* activation : m_activations)
         if (activation->page != page)
             activation->diverted = true;
+    // A deletion's own switch is no change of the pages for it.
+    if (m_activations.empty())
+        pagesChanged();
 }
 
 void HostRequestQueue::pageDestroyed(const PageInterface& page)
@@ -38,10 +40,39 @@ void HostRequestQueue::pageDestroyed(const PageInterface& page)
     dropWaiting([&page, cancelSwitches](const Request& waiting) {
         return waiting.page == &page || (cancelSwitches && waiting.kind == Request::Kind_SetCurrent);
     });
+    for (const Request& aside : m_setAside)
+        if (aside.page == &page)
+            requestTrace::dropped(nameOf(aside), aside.traceFlow);
+    m_setAside.erase(std::remove_if(m_setAside.begin(), m_setAside.end(),
+                                    [&page](const Request& aside) { return aside.page == &page; }),
+                     m_setAside.end());
+    pagesChanged();
+}
+
+void HostRequestQueue::setAside(const Request& request)
+{
+    Request aside = request;
+    aside.traceFlow = requestTrace::waits(nameOf(aside));
+    m_setAside.push_back(aside);
+}
+
+void HostRequestQueue::pagesChanged()
+{
+    if (m_setAside.empty())
+        return;
+    m_waiting.insert(m_waiting.end(), m_setAside.begin(), m_setAside.end());
+    m_setAside.clear();
+    traceWaitingCount();
+    schedule();
 }
 
 void HostRequestQueue::pageGone(const PageInterface& page)
 {
+    // Nothing made after its destruction was announced outlives it.
+    dropWaiting([&page](const Request& waiting) { return waiting.page == &page; });
+    m_setAside.erase(std::remove_if(m_setAside.begin(), m_setAside.end(),
+                                    [&page](const Request& aside) { return aside.page == &page; }),
+                     m_setAside.end());
     m_askedDeletions.erase(std::remove(m_askedDeletions.begin(), m_askedDeletions.end(), &page),
                            m_askedDeletions.end());
 }
@@ -54,23 +85,21 @@ const char* HostRequestQueue::nameOf(const Request& request)
 void HostRequestQueue::request(Request::Kind_e kind, PageInterface& page)
 {
     const Request request{kind, &page, false, 0};
-    if (m_waiting.empty() && canCarryOut(request))
+    // Only the latest switch counts; one the engine can take now does not
+    // wait behind deletions.
+    if (kind == Request::Kind_SetCurrent)
+        dropWaiting([](const Request& waiting) { return waiting.kind == Request::Kind_SetCurrent; });
+    if ((kind == Request::Kind_SetCurrent || m_waiting.empty()) && canCarryOut(request))
     {
         carryOut(request);
         return;
     }
-    if (kind == Request::Kind_SetCurrent)
-        dropWaiting([](const Request& waiting) { return waiting.kind == Request::Kind_SetCurrent; });
     wait(request, false);
 }
 
 void HostRequestQueue::wait(Request request, bool first)
 {
-    if (TraceRecorder::isRecording())
-    {
-        request.traceFlow = TraceRecorder::newFlowId();
-        TraceRecorder::flowStart(nameOf(request), request.traceFlow);
-    }
+    request.traceFlow = requestTrace::waits(nameOf(request));
     if (first)
         m_waiting.push_front(request);
     else
@@ -82,13 +111,9 @@ void HostRequestQueue::wait(Request request, bool first)
 template <typename Predicate>
 void HostRequestQueue::dropWaiting(Predicate drop)
 {
-    if (TraceRecorder::isRecording())
-        for (const Request& waiting : m_waiting)
-            if (waiting.traceFlow != 0 && drop(waiting))
-            {
-                const TraceSpan span("request", "request dropped");
-                TraceRecorder::flowEnd(nameOf(waiting), waiting.traceFlow);
-            }
+    for (const Request& waiting : m_waiting)
+        if (waiting.traceFlow != 0 && drop(waiting))
+            requestTrace::dropped(nameOf(waiting), waiting.traceFlow);
     const auto kept = std::remove_if(m_waiting.begin(), m_waiting.end(), drop);
     if (kept == m_waiting.end())
         return;
@@ -142,12 +167,13 @@ bool HostRequestQueue::carryOutDeletion(const Request& request)
     }
     else
     {
+        setAside(request);
         DiagnosticReporter::report(
-            DiagnosticReporter::Kind_RequestDropped,
-            "A deletePage() that waited was dropped: each time its page was made current, another page became "
-            "current on the way (a listener created or switched pages) or the engine did not report the switch "
-            "while a page being announced was current, so the engine's current page was not the one to delete. "
-            "Call deletePage() again once the listeners are done.");
+            DiagnosticReporter::Kind_RequestWaits,
+            "A deletePage() waits: twice, when its page was made current, another page became current on the "
+            "way (a listener created or switched pages) or the engine did not report the switch while a page "
+            "being announced was current, so the engine's current page was not the one to delete. It is tried "
+            "again at the next idle time after the pages change, until its page is gone.");
     }
     failure.rethrow();
     return !waits;
@@ -163,15 +189,7 @@ void HostRequestQueue::carryOutWaiting()
     {
         const Request next = m_waiting.front();
         m_waiting.pop_front();
-        TraceSpan span;
-        if (span.recording())
-        {
-            span.begin("request", "carry out",
-                       {traceText("request", nameOf(next)), traceNumber("page", next.page->getUniqueID())});
-            if (next.traceFlow != 0)
-                TraceRecorder::flowEnd(nameOf(next), next.traceFlow);
-            traceWaitingCount();
-        }
+        const requestTrace::CarryOutScope scope(nameOf(next), *next.page, next.traceFlow, m_waiting.size());
         if (!carryOut(next))
             return;
     }
@@ -183,32 +201,21 @@ void HostRequestQueue::schedule()
         m_pendingRun.reset(new ui::common::OnIdleActionPerformerSingleShot([this] { carryOutWaiting(); }));
 }
 
-void HostRequestQueue::traceWaitingCount() const
-{
-    if (TraceRecorder::isRecording())
-        TraceRecorder::counter("waiting requests", static_cast<long long>(m_waiting.size()));
-}
+void HostRequestQueue::traceWaitingCount() const { requestTrace::waitingCount(m_waiting.size()); }
 
 void HostRequestQueue::activateInEngine(PageInterface& page)
 {
     const UniqueID_t id = page.getUniqueID();
-    {
-        const TraceEngineCall call("OrvUtilPageGetUniqueID");
-        if (OrvUtilPageGetUniqueID() == id)
-            return;
-    }
-    const TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
-    AppLock lock(AppLock::ImplicitMacroRecording_Off);
-    const TraceEngineCall call("OrvUtilPageSetCurrentByUniqueID");
-    OrvUtilPageSetCurrentByUniqueID(id);
+    if (engine::OrvUtilPageGetUniqueID() == id)
+        return;
+    const engine::AppLock lock(AppLock::ImplicitMacroRecording_Off);
+    engine::OrvUtilPageSetCurrentByUniqueID(id);
 }
 
 void HostRequestQueue::deleteEngineCurrentPage()
 {
-    const TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
-    AppLock lock(AppLock::ImplicitMacroRecording_Off);
-    const TraceEngineCall call("OrvUtilPageDelete");
-    OrvUtilPageDelete();
+    const engine::AppLock lock(AppLock::ImplicitMacroRecording_Off);
+    engine::OrvUtilPageDelete();
 }
 
 } // namespace intern

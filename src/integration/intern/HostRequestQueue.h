@@ -25,7 +25,8 @@ namespace intern {
 //
 // When a request waits:
 // - while the engine is busy;
-// - behind an earlier waiting request;
+// - a deletion behind an earlier waiting request (a switch made while the
+//   engine can take it is carried out at once, and cancels a waiting one);
 // - a deletion also while a page is being created or destroyed (the
 //   engine's current page may be that one), and while its page is being
 //   announced (no page dies under its own announcement, and addPage returns
@@ -45,8 +46,10 @@ namespace intern {
 // switched pages), or the engine did not report the switch while the page
 // it reported last is being announced, deleting would take the wrong page:
 // the deletion waits again, first in line. When that happens to it a second
-// time it is reported (a dropped request) and dropped, so that no request
-// blocks the others.
+// time it is reported and set aside: it waits, without holding back the
+// others, until the pages change (a page created, destroyed or made current
+// by the engine or the host, not by the deletion's own switch), and is then
+// tried again at the next idle time, until its page is gone.
 //
 // Engine calls run under the application lock (value 0). Host code that
 // throws while a request is carried out (listeners of the switch) does not
@@ -123,12 +126,17 @@ private:
     void carryOutWaiting();
     void schedule();
     void traceWaitingCount() const;
+    // A deletion overtaken twice waits aside; put back in line when the
+    // pages change.
+    void setAside(const Request& request);
+    void pagesChanged();
 
     static void activateInEngine(PageInterface& page);
     static void deleteEngineCurrentPage();
 
     PageState* m_pages;
     std::deque<Request> m_waiting;
+    std::vector<Request> m_setAside;
     std::unique_ptr<ui::common::OnIdleActionPerformerSingleShot> m_pendingRun;
     std::vector<Activation*> m_activations;           // for deletions under way
     std::vector<const PageInterface*> m_askedDeletions; // asked of the engine, not yet destroyed

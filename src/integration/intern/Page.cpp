@@ -4,11 +4,11 @@
 #include "integration/PageChangeListenerInterface.h"
 #include "integration/PageManagerInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/Engine.h"
+#include "integration/intern/boundary/TraceEvents.h"
 #include "integration/intern/PageRegistry.h"
 #include "integration/intern/Precondition.h"
 #include "ovexception/ExceptionBase.h"
-#include "ovsdkcommon/AppLock.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "ovtoolbox/StyleValue.h"
 #include "util/FirstException.h"
@@ -90,16 +90,12 @@ std::exception_ptr Page::takeAttachFailure() { return std::exchange(m_attachFail
 
 bool Page::redraw()
 {
-    intern::TraceSpan span;
-    if (span.recording())
-        span.begin("request", "redraw", {intern::traceNumber("page", m_uniqueID)});
+    const intern::RequestScope request("redraw", nullptr, this);
     if (!becomeCurrentPage())
         return false;
     cancelPendingDamage();
-    const intern::TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
-    AppLock lock(AppLock::ImplicitMacroRecording_Off);
-    const intern::TraceEngineCall call("OrvUtilRedraw");
-    return OrvUtilRedraw(TRUE) == TRUE;
+    const intern::engine::AppLock lock(AppLock::ImplicitMacroRecording_Off);
+    return intern::engine::OrvUtilRedraw(TRUE) == TRUE;
 }
 
 long long Page::getUniqueID() { return m_uniqueID; }
@@ -160,10 +156,8 @@ void Page::setPrintPreviewActive(bool active)
     if (!becomeCurrentPage())
         return;
     {
-        const intern::TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
-        AppLock lock(AppLock::ImplicitMacroRecording_Off);
-        const intern::TraceEngineCall call("OrvEngPagePrintPreviewSetActive");
-        OrvEngPagePrintPreviewSetActive(active ? TRUE : FALSE);
+        const intern::engine::AppLock lock(AppLock::ImplicitMacroRecording_Off);
+        intern::engine::OrvEngPagePrintPreviewSetActive(active ? TRUE : FALSE);
     }
     m_printPreviewActive = active;
 }
@@ -224,7 +218,7 @@ void Page::setDrawArea(GLDrawAreaInterface* drawArea)
             drawArea->addStateListener(&m_glDrawAreaListener);
         m_drawArea = drawArea;
         if (m_uniqueID != 0)
-            OrvEngPageDamaged(TRUE, m_uniqueID);
+            intern::engine::OrvEngPageDamaged(TRUE, m_uniqueID);
         if (m_registry != nullptr)
             m_registry->drawAreaChanged(*this, nullptr);
     }
@@ -335,14 +329,9 @@ void Page::damageOnIdle(bool fullDamage)
             "A drawing area whose page is not current was exposed: the engine redraws only the current page, so "
             "its damage is dropped. Make the page current (PageManagerInterface::setCurrentPage) to have it "
             "redrawn.");
-    intern::TraceSpan span;
-    if (span.recording())
-        span.begin("idle", "damage",
-                   {intern::traceNumber("page", m_uniqueID), intern::traceNumber("full", fullDamage)});
-    const intern::TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
-    AppLock lock(AppLock::ImplicitMacroRecording_Off);
-    const intern::TraceEngineCall call("OrvEngPageDamaged");
-    OrvEngPageDamaged(fullDamage ? TRUE : FALSE, m_uniqueID);
+    const intern::DamageScope damage(m_uniqueID, fullDamage);
+    const intern::engine::AppLock lock(AppLock::ImplicitMacroRecording_Off);
+    intern::engine::OrvEngPageDamaged(fullDamage ? TRUE : FALSE, m_uniqueID);
 }
 
 void Page::drawAreaDestroyed()
@@ -381,7 +370,7 @@ void Page::engineStateChanged(const orvane::toolbox::StateChangeEventInterface& 
     const bool learnsID = code == StateChange_CurrentPage && m_uniqueID == 0;
     if (code != StateChange_Style && code != StateChange_PageLayout && !learnsID)
         return;
-    if (OrvUtilPageGetCount() < 1)
+    if (intern::engine::OrvUtilPageGetCount() < 1)
         return;
     if (code == StateChange_PageLayout || (code == StateChange_Style && isPageNameOrLayoutChange(event)))
     {
@@ -391,7 +380,7 @@ void Page::engineStateChanged(const orvane::toolbox::StateChangeEventInterface& 
     // The engine makes a page it has just created current and reports it.
     if (learnsID)
     {
-        m_uniqueID = OrvUtilPageGetUniqueID();
+        m_uniqueID = intern::engine::OrvUtilPageGetUniqueID();
         if (m_registry != nullptr && m_uniqueID != 0)
             m_registry->uniqueIDLearnt(*this);
     }
@@ -406,7 +395,7 @@ __attribute__((noinline)) bool Page::isPageNameOrLayoutChange(const orvane::tool
     const bool namesAPage = first == "PAGENAME" || (first == PageStyle && event.getStyleParameter(2) == NameStyle);
     if (namesAPage && event.getStyleUniqueID() == m_uniqueID)
         return true;
-    return first == "PLOTTYPE" && OrvUtilStateIsProcessingLayout() == TRUE;
+    return first == "PLOTTYPE" && intern::engine::OrvUtilStateIsProcessingLayout() == TRUE;
 }
 
 void Page::refreshNameFromEngine()

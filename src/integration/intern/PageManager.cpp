@@ -12,9 +12,11 @@
 #include "integration/intern/PageStateChanges.h"
 #include "integration/intern/Precondition.h"
 #include "integration/intern/RenderDestinationManager.h"
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/EngineCallbacks.h"
+#include "integration/intern/boundary/HostCalls.h"
+#include "integration/intern/boundary/TraceEvents.h"
+#include "ovexception/ExceptionBase.h"
 #include "ovexception/OutOfMemoryException.h"
-#include "ovsdkcommon/AppLock.h"
 #include "ovtoolbox/StringList.h"
 #include "util/FirstException.h"
 #include "util/ScopedExitAction.h"
@@ -56,8 +58,6 @@ bool contains(const std::vector<PageInterface*>& pages, const PageInterface& pag
     return std::find(pages.begin(), pages.end(), &page) != pages.end();
 }
 
-long long traceID(PageInterface& page) { return page.getUniqueID(); }
-
 } // namespace
 
 PageManager::PageManager(ManagerInterface& manager)
@@ -77,6 +77,7 @@ PageManager::PageManager(ManagerInterface& manager)
 
 PageManager::~PageManager()
 {
+    LibraryFrame::cancel(this);
     m_renderDestinationManager.reset();
     m_pageCollection.reset();
     m_pageStateChanges.reset();
@@ -93,7 +94,8 @@ void PageManager::setGLDrawAreaFactory(GLDrawAreaFactoryInterface& factory) { m_
 
 void PageManager::pushPageRenderDecider(boost::shared_ptr<PageRenderDeciderInterface> decider)
 {
-    if (refuseNull(decider, "((decider) != 0)", "Invalid page render decider", "PageManager::pushPageRenderDecider"))
+    if (refuseNullAtAnyTime(decider, "((decider) != 0)", "Invalid page render decider",
+                            "PageManager::pushPageRenderDecider"))
         return;
     m_renderDestinationManager->pushPageRenderDecider(decider);
 }
@@ -104,9 +106,12 @@ void PageManager::registerCallbacks()
 {
     m_started = true;
     const ArbParam_t self = static_cast<ArbParam_t>(reinterpret_cast<std::intptr_t>(this));
-    OrvEngPageCreateRegisterCallback(&PageManager::onEnginePageCreateCallback, self);
-    OrvEngPageDestroyRegisterCallback(&PageManager::onEnginePageDestroyCallback, self);
-    OrvEngPageNewCurrentRegisterCallback(&PageManager::onEnginePageNewCurrentCallback, self);
+    engine::OrvEngPageCreateRegisterCallback(&callbacks::pageCreate<PageManager, &PageManager::onEnginePageCreate>,
+                                             self);
+    engine::OrvEngPageDestroyRegisterCallback(&callbacks::pageDestroy<PageManager, &PageManager::onEnginePageDestroy>,
+                                              self);
+    engine::OrvEngPageNewCurrentRegisterCallback(
+        &callbacks::pageNewCurrent<PageManager, &PageManager::onEnginePageNewCurrent>, self);
     m_renderDestinationManager->registerCallbacks();
 }
 
@@ -118,9 +123,15 @@ int PageManager::pageCount() { return m_pageCount; }
 
 PageInterface& PageManager::addPage(GLDrawAreaInterface* drawArea)
 {
-    DiagnosticReporter::checkThread("PageManager::addPage()");
-    const TraceSpan span("request", "addPage");
+    const RequestScope request("addPage", "PageManager::addPage()");
+    const bool running = engine::isInitialized();
     PageInterface* page = createPage(drawArea, nullptr);
+    // A listener's stop() shuts the engine down, and its pages with it: a
+    // page made on the way goes as addPage() returns, so it is not returned.
+    if (running && !engine::isInitialized())
+        throw orvane::ExceptionBase("addPage(): a listener or slot stopped the engine while the page was made; "
+                                    "there is no page to return.",
+                                    false);
     if (page == nullptr)
         throw orvane::OutOfMemoryException("Failed to allocate memory for the new page.");
     return *page;
@@ -128,10 +139,7 @@ PageInterface& PageManager::addPage(GLDrawAreaInterface* drawArea)
 
 void PageManager::deletePage(PageInterface& page)
 {
-    DiagnosticReporter::checkThread("PageManager::deletePage()");
-    TraceSpan span;
-    if (span.recording())
-        span.begin("request", "deletePage", {traceNumber("page", traceID(page))});
+    const RequestScope request("deletePage", "PageManager::deletePage()", &page);
     requireManaged(page);
     m_requests.deletePage(page);
 }
@@ -140,11 +148,7 @@ PageInterface* PageManager::getCurrentPage()
 {
     // The engine's current page, found by its unique id; a page that has not
     // learnt its id yet is found through the engine's last report.
-    UniqueID_t id = 0;
-    {
-        const TraceEngineCall call("OrvUtilPageGetUniqueID");
-        id = OrvUtilPageGetUniqueID();
-    }
+    const UniqueID_t id = engine::OrvUtilPageGetUniqueID();
     if (m_currentPage != nullptr && m_currentPage->getUniqueID() == id)
         return m_currentPage;
     PageInterface* const found = m_index.pageWithID(id);
@@ -153,10 +157,7 @@ PageInterface* PageManager::getCurrentPage()
 
 void PageManager::setCurrentPage(PageInterface& page)
 {
-    DiagnosticReporter::checkThread("PageManager::setCurrentPage()");
-    TraceSpan span;
-    if (span.recording())
-        span.begin("request", "setCurrentPage", {traceNumber("page", traceID(page))});
+    const RequestScope request("setCurrentPage", "PageManager::setCurrentPage()", &page);
     // A page the engine is destroying cannot become current again.
     if (isBeingDestroyed(page))
         return;
@@ -181,9 +182,14 @@ PageIterator PageManager::getReversePageIterator() { return m_pageCollection->ge
 
 PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList_pa arguments)
 {
+    const bool running = engine::isInitialized();
     if (drawArea != nullptr)
         drawArea->setPageManager(*this);
     std::unique_ptr<Page> page(new Page(*this, drawArea));
+    // The listeners of the page that showed the drawing area may stop the
+    // engine: no page is made then.
+    if (running && !engine::isInitialized())
+        return nullptr;
     PageInterface* const oldCurrentPage = m_currentPage;
     // Exceptions of host code pass on once the page is created and announced.
     util::FirstException failure;
@@ -204,10 +210,17 @@ PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList
             return nullptr;
         }
         ++m_pageCount;
-        traceLivePages();
+        traceLivePages(m_pageCount);
         failure.add(announce(&PageManagerListenerInterface::pageCreated, signalPageCreated, *page));
     }
     PageInterface* const created = page.release();
+    // A listener's stop() took the page with the engine: no current page
+    // to announce.
+    if (!m_pageCollection->contains(*created))
+    {
+        failure.rethrow();
+        return created;
+    }
     // The page current before may have gone meanwhile (the engine deletes
     // pages in its busy loop, which listeners' redraws run).
     PageInterface* previous = oldCurrentPage != nullptr && m_pageCollection->contains(*oldCurrentPage) ? oldCurrentPage
@@ -223,46 +236,22 @@ PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList
 
 bool PageManager::createInEngine(PageInterface& page, StringList_pa arguments)
 {
-    const TraceAppLock traceLock(AppLock::ImplicitMacroRecording_Off);
-    AppLock lock(AppLock::ImplicitMacroRecording_Off);
-    const TraceEngineCall call("OrvEngPageCreateNew");
-    return OrvEngPageCreateNew(page, arguments) == TRUE;
+    const engine::AppLock lock(AppLock::ImplicitMacroRecording_Off);
+    return engine::OrvEngPageCreateNew(page, arguments) == TRUE;
 }
 
 // --- engine callbacks -------------------------------------------------------
 
-Boolean_t PageManager::onEnginePageCreateCallback(StringList_pa arguments, ArbParam_t clientData)
+void PageManager::onEnginePageDestroy(ArbParam_t pageHandle)
 {
-    DiagnosticReporter::checkThreadIfChecked("The engine's page-create callback");
-    const TraceSpan span("callback", "pageCreate");
-    // Exceptions of host code (the factory, page-created listeners and
-    // slots) pass through to the engine; only a page the engine refused
-    // itself is answered FALSE.
-    return fromHandle<PageManager>(clientData)->onEnginePageCreate(arguments) ? TRUE : FALSE;
+    if (PageInterface* page = checkedPage(pageHandle, "page-destroy"))
+        destroy(*page);
 }
 
-void PageManager::onEnginePageDestroyCallback(ArbParam_t pageHandle, ArbParam_t clientData)
+void PageManager::onEnginePageNewCurrent(ArbParam_t pageHandle)
 {
-    PageManager* manager = fromHandle<PageManager>(clientData);
-    TraceSpan span;
-    if (PageInterface* page = manager->checkedPage(pageHandle, "page-destroy"))
-    {
-        if (span.recording())
-            span.begin("callback", "pageDestroy", {traceNumber("page", traceID(*page))});
-        manager->onEnginePageDestroy(*page);
-    }
-}
-
-void PageManager::onEnginePageNewCurrentCallback(ArbParam_t pageHandle, ArbParam_t clientData)
-{
-    PageManager* manager = fromHandle<PageManager>(clientData);
-    TraceSpan span;
-    if (PageInterface* page = manager->checkedPage(pageHandle, "new-current-page"))
-    {
-        if (span.recording())
-            span.begin("callback", "pageNewCurrent", {traceNumber("page", traceID(*page))});
-        manager->onEnginePageNewCurrent(*page);
-    }
+    if (PageInterface* page = checkedPage(pageHandle, "new-current-page"))
+        becameCurrent(*page);
 }
 
 PageInterface* PageManager::checkedPage(ArbParam_t pageHandle, const char* callback)
@@ -270,12 +259,11 @@ PageInterface* PageManager::checkedPage(ArbParam_t pageHandle, const char* callb
     PageInterface* page = fromHandle<PageInterface>(pageHandle);
     if (!DiagnosticReporter::isCheckedMode())
         return page;
-    const std::string name = std::string("The engine's ") + callback + " callback";
-    DiagnosticReporter::checkThread(name.c_str());
     if (page == nullptr || isLivePage(page))
         return page;
     DiagnosticReporter::report(DiagnosticReporter::Kind_StalePageHandle,
-                               name + " named a page handle that is no live page; the callback ignored it.");
+                               std::string("The engine's ") + callback +
+                                   " callback named a page handle that is no live page; the callback ignored it.");
     return nullptr;
 }
 
@@ -285,13 +273,12 @@ bool PageManager::onEnginePageCreate(StringList_pa arguments)
     if (m_glDrawAreaFactory != nullptr)
     {
         orvane::toolbox::StringList list(arguments);
-        const TraceSpan call("host", "createGLDrawArea");
-        drawArea = m_glDrawAreaFactory->createGLDrawArea(list);
+        drawArea = host::call("createGLDrawArea", [&] { return m_glDrawAreaFactory->createGLDrawArea(list); });
     }
     return createPage(drawArea, arguments) != nullptr;
 }
 
-void PageManager::onEnginePageDestroy(PageInterface& page)
+void PageManager::destroy(PageInterface& page)
 {
     // (An engine that reports again the destruction under way.)
     if (isBeingDestroyed(page))
@@ -306,8 +293,20 @@ void PageManager::onEnginePageDestroy(PageInterface& page)
         const StackedPage destroyed(m_pagesBeingDestroyed, page);
         failure = announceDestruction(page);
     }
-    delete &page;
-    traceLivePages();
+    // A page still in use below this call (announced, or being created: the
+    // engine shuts down from a listener's stop()) is deleted when the
+    // outermost call into the library returns.
+    if (isBeingAnnounced(page) || &page == m_pageBeingCreated)
+    {
+        m_doomed.push_back(&page);
+        LibraryFrame::afterOutermost(this, [this, doomed = &page] {
+            m_doomed.erase(std::find(m_doomed.begin(), m_doomed.end(), doomed));
+            delete doomed;
+        });
+    }
+    else
+        delete &page;
+    traceLivePages(m_pageCount);
     if (failure)
         std::rethrow_exception(failure);
 }
@@ -324,7 +323,7 @@ std::exception_ptr PageManager::announceDestruction(PageInterface& page)
     return failure;
 }
 
-void PageManager::onEnginePageNewCurrent(PageInterface& page)
+void PageManager::becameCurrent(PageInterface& page)
 {
     // A page the engine is destroying cannot become current again.
     if (isBeingDestroyed(page))
@@ -347,16 +346,18 @@ PageInterface* PageManager::pageShowing(GLDrawAreaInterface* drawArea) { return 
 
 bool PageManager::isLivePage(const PageInterface* page) const
 {
-    return page != nullptr &&
+    return page != nullptr && !isDoomed(*page) &&
            (page == m_pageBeingCreated || isBeingDestroyed(*page) || m_pageCollection->contains(*page));
 }
-
-bool PageManager::isAnnouncing() const { return isPageOperationUnderWay() || !m_pagesAnnounced.empty(); }
 
 bool PageManager::isBeingDestroyed(const PageInterface& page) const
 {
     return contains(m_pagesBeingDestroyed, page);
 }
+
+bool PageManager::isDoomed(const PageInterface& page) const { return contains(m_doomed, page); }
+
+bool PageManager::isGoing(const PageInterface& page) const { return isBeingDestroyed(page) || isDoomed(page); }
 
 bool PageManager::isCurrentPage(const PageInterface& page) const { return &page == m_currentPage; }
 
@@ -387,7 +388,7 @@ void PageManager::pageGone(Page& page)
 
 void PageManager::requireManaged(PageInterface& page)
 {
-    if (&page != m_pageBeingCreated && !m_pageCollection->contains(page))
+    if (isDoomed(page) || (&page != m_pageBeingCreated && !m_pageCollection->contains(page)))
         throw orvane::ExceptionBase(
             "The page passed to setCurrentPage() does not match any of the managed pages; see addPage().", false);
 }
@@ -407,24 +408,22 @@ bool PageManager::isBeingAnnounced(const PageInterface& page) const { return con
 
 PageInterface* PageManager::reportedCurrentPage() const { return m_currentPage; }
 
-void PageManager::traceLivePages() const
-{
-    if (TraceRecorder::isRecording())
-        TraceRecorder::counter("live pages", m_pageCount);
-}
-
 std::exception_ptr PageManager::announce(Announcement announcement, PageSignal& signal, PageInterface& page)
 {
     const StackedPage announced(m_pagesAnnounced, page);
+    // Once the engine destroyed the page (a listener stopped it), nobody
+    // else hears that it came or became current.
+    const bool ofDestruction = announcement == &PageManagerListenerInterface::pageDestroyed;
+    const auto heard = [&] { return ofDestruction || !isDoomed(page); };
     util::FirstException failure;
-    {
-        const TraceSpan span("host", "page listeners");
+    host::call("page listeners", [&] {
         m_listeners.notify([&](PageManagerListenerInterface& listener) {
-            failure.run([&] { (listener.*announcement)(page, *this); });
+            if (heard())
+                failure.run([&] { (listener.*announcement)(page, *this); });
         });
-    }
-    const TraceSpan span("host", "page signal");
-    failure.run([&] { signal(page); });
+    });
+    if (heard())
+        host::call("page signal", [&] { failure.run([&] { signal(page); }); });
     return failure.get();
 }
 

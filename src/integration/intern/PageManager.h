@@ -72,34 +72,32 @@ public:
     PageInterface* pageShowing(GLDrawAreaInterface* drawArea) override;
     bool isLivePage(const PageInterface* page) const override;
     bool isCurrentPage(const PageInterface& page) const override;
+    bool isGoing(const PageInterface& page) const override;
     void pageBorn(Page& page) override;
     void uniqueIDLearnt(Page& page) override;
     void drawAreaChanged(Page& page, GLDrawAreaInterface* oldDrawArea) override;
     void pageGone(Page& page) override;
 
-    // True while a page is created, destroyed or announced: the engine is in
-    // the middle of a page operation.
-    bool isAnnouncing() const;
 
 private:
-    // The trace's counter of live pages.
-    void traceLivePages() const;
-
-    static Boolean_t onEnginePageCreateCallback(StringList_pa arguments, ArbParam_t clientData);
-    static void onEnginePageDestroyCallback(ArbParam_t pageHandle, ArbParam_t clientData);
-    static void onEnginePageNewCurrentCallback(ArbParam_t pageHandle, ArbParam_t clientData);
-
-    // In checked mode, reports a call from another thread than init()'s and
-    // a handle that names no live page; null for that handle.
-    PageInterface* checkedPage(ArbParam_t pageHandle, const char* callback);
+    // The engine's page callbacks, served for their trampolines.
     // False when the engine refused the page.
     bool onEnginePageCreate(StringList_pa arguments);
-    void onEnginePageDestroy(PageInterface& page);
+    void onEnginePageDestroy(ArbParam_t pageHandle);
+    void onEnginePageNewCurrent(ArbParam_t pageHandle);
+
+    // In checked mode, reports a handle that names no live page; null for
+    // that handle.
+    PageInterface* checkedPage(ArbParam_t pageHandle, const char* callback);
+    void destroy(PageInterface& page);
     // Announces the destruction and drops the requests it ends; the first
     // exception of a listener, if any.
     std::exception_ptr announceDestruction(PageInterface& page);
     bool isBeingDestroyed(const PageInterface& page) const;
-    void onEnginePageNewCurrent(PageInterface& page);
+    // Destroyed by the engine while in use below the running call; deleted
+    // when the outermost call into the library returns.
+    bool isDoomed(const PageInterface& page) const;
+    void becameCurrent(PageInterface& page);
 
     // The common road of addPage and engine page requests; null when the
     // engine refused the page.
@@ -133,6 +131,7 @@ private:
     HostRequestQueue m_requests;
     std::vector<PageInterface*> m_pagesBeingDestroyed; // while their destruction is announced
     std::vector<PageInterface*> m_pagesAnnounced;      // innermost last
+    std::vector<PageInterface*> m_doomed;
     std::unique_ptr<CurrentPageSetterOnFocusGain> m_currentPageSetterOnFocusGain;
 };
 

@@ -25,6 +25,9 @@ public:
     // Whether `page` (compared by address, never followed) is one of the
     // manager's pages: created, or being created, and not yet destroyed.
     virtual bool isLivePage(const PageInterface* page) const = 0;
+    // Whether the engine is destroying `page`, or has destroyed it while it
+    // is still in use below the running call.
+    virtual bool isGoing(const PageInterface& page) const = 0;
     // Whether `page` is the current page as the engine last reported it
     // (without asking the engine).
     virtual bool isCurrentPage(const PageInterface& page) const = 0;

@@ -2,7 +2,7 @@
 
 #include "integration/StateChangeEventObservable.h"
 #include "integration/intern/Page.h"
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/TraceEvents.h"
 
 namespace orvane {
 namespace sdk {
@@ -64,9 +64,7 @@ void PageStateChanges::tell(const std::unordered_set<Page*>& pages,
     if (pages.empty())
         return;
     // The engine's state-change callback, where it reaches pages.
-    TraceSpan span;
-    if (span.recording())
-        span.begin("callback", "stateChange", {traceNumber("change", event.getStateChange())});
+    const StateChangeScope scope(event.getStateChange());
     // The snapshot buffer is reused, unless a page's reaction brings a
     // nested state change while it is in use.
     struct Lease

@@ -6,7 +6,8 @@
 #include "integration/PageRenderDeciderInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
 #include "integration/intern/PageRegistry.h"
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/EngineCallbacks.h"
+#include "integration/intern/boundary/HostCalls.h"
 #include "integration/services/OffscreenImageInterface.h"
 
 #include <cstdint>
@@ -29,38 +30,10 @@ T* fromHandle(ArbParam_t handle)
 const char NoPageMark = 0;
 ArbParam_t noPage() { return static_cast<ArbParam_t>(reinterpret_cast<std::intptr_t>(&NoPageMark)); }
 
-RenderDestinationManager& manager(ArbParam_t clientData) { return *fromHandle<RenderDestinationManager>(clientData); }
-
 GLContextInterface* imageContext(ArbParam_t imageHandle)
 {
     services::OffscreenImageInterface* image = fromHandle<services::OffscreenImageInterface>(imageHandle);
     return image != nullptr ? &image->getGLContext() : nullptr;
-}
-
-bool makeCurrent(GLContextInterface* context)
-{
-    if (context == nullptr)
-        return false;
-    const TraceSpan call("host", "makeCurrent");
-    return context->makeCurrent();
-}
-
-bool isValid(GLDrawAreaInterface& drawArea)
-{
-    const TraceSpan call("host", "isValid");
-    return drawArea.isValid();
-}
-
-bool canRender(GLDrawAreaInterface& drawArea)
-{
-    const TraceSpan call("host", "canRender");
-    return drawArea.canRender();
-}
-
-void swapBuffers(GLContextInterface& context)
-{
-    const TraceSpan call("host", "swapBuffers");
-    context.swapBuffers();
 }
 
 void reportNoDrawArea(const char* request)
@@ -69,14 +42,6 @@ void reportNoDrawArea(const char* request)
                                std::string("The engine asked ") + request +
                                    " of a page that has no drawing area: nothing is drawn. Give the page a drawing "
                                    "area (PageInterface::setDrawArea) or delete it.");
-}
-
-bool releaseCurrent(GLContextInterface* context)
-{
-    if (context == nullptr)
-        return false;
-    const TraceSpan call("host", "releaseCurrent");
-    return context->releaseCurrent();
 }
 
 } // namespace
@@ -90,11 +55,7 @@ RenderDestinationManager::RenderDestinationManager(PageRegistry& pages)
       m_frameDrawArea(nullptr),
       m_framePageAlive(false),
       m_frameReleased(false),
-      m_tracedFrameSession(0),
-      m_tracedFrameDepth(0),
-      m_tracedFrameHandle(noPage()),
-      m_tracedFrameWidth(0),
-      m_tracedFrameHeight(0)
+      m_frameTrace(pages)
 {
 }
 
@@ -103,10 +64,10 @@ RenderDestinationManager::~RenderDestinationManager() = default;
 void RenderDestinationManager::registerCallbacks()
 {
     const ArbParam_t self = static_cast<ArbParam_t>(reinterpret_cast<std::intptr_t>(this));
-    OrvEngRenderQueryRegisterCallback(&RenderDestinationManager::renderQueryCallback, self);
-    OrvEngRenderDestRegisterCallback(&RenderDestinationManager::renderDestCallback, self);
-    OrvEngSwapBuffersRegisterCallback(&RenderDestinationManager::swapBuffersCallback, self);
-    OrvEngRenderDestSizeRegisterCallback(&RenderDestinationManager::renderDestSizeCallback, self);
+    engine::OrvEngRenderQueryRegisterCallback(&callbacks::renderQuery<RenderDestinationManager>, self);
+    engine::OrvEngRenderDestRegisterCallback(&callbacks::renderDest<RenderDestinationManager>, self);
+    engine::OrvEngSwapBuffersRegisterCallback(&callbacks::swapBuffers<RenderDestinationManager>, self);
+    engine::OrvEngRenderDestSizeRegisterCallback(&callbacks::renderDestSize<RenderDestinationManager>, self);
 }
 
 void RenderDestinationManager::pushPageRenderDecider(boost::shared_ptr<PageRenderDeciderInterface> decider)
@@ -123,242 +84,40 @@ void RenderDestinationManager::popPageRenderDecider()
 
 // --- engine callbacks -------------------------------------------------------
 //
-// Each serves the kept page in a few instructions and leaves the rest to its
-// general path.
+// The kept page is served first, in a few instructions; everything else takes
+// the general path.
 
-Boolean_t RenderDestinationManager::renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData)
+template <bool Watched>
+Boolean_t RenderDestinationManager::renderQuery(ArbParam_t pageHandle)
 {
-    RenderDestinationManager& self = manager(clientData);
-    if (DiagnosticReporter::isWatched())
-        return self.watchedQuery(pageHandle);
-    if (pageHandle != self.m_keptHandle)
-        return query(pageHandle, self);
-    GLDrawAreaInterface& drawArea = *self.m_keptDrawArea;
-    return drawArea.isValid() && drawArea.canRender() ? TRUE : FALSE;
+    if (pageHandle != m_keptHandle && !selectDrawn(pageHandle, "whether it may draw", true))
+        return FALSE;
+    GLDrawAreaInterface& drawArea = *m_keptDrawArea;
+    return host::isValid<Watched>(drawArea) && host::canRender<Watched>(drawArea) ? TRUE : FALSE;
 }
 
-Boolean_t RenderDestinationManager::renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData)
+template <bool Watched>
+Boolean_t RenderDestinationManager::renderDest(int renderDest, ArbParam_t handle)
 {
-    RenderDestinationManager& self = manager(clientData);
-    if (DiagnosticReporter::isWatched())
-        return self.watchedDestination(renderDest, handle);
-    const int previous = self.m_lastRenderDest;
-    self.m_lastRenderDest = renderDest;
-    if (handle == self.m_keptHandle && renderDest == RenderDest_Screen)
-    {
-        self.m_frameHandle = handle;
-        self.m_frameDrawArea = self.m_keptDrawArea;
-        self.m_framePageAlive = true;
-        return self.m_keptDrawArea->getGLContext().makeCurrent() ? TRUE : FALSE;
-    }
-    // The end acts on the drawing area the screen begin made current; a
-    // page that left it meanwhile has released its context already.
-    if (handle == self.m_frameHandle && renderDest == RenderDest_End && previous == RenderDest_Screen)
-    {
-        if (self.m_frameDrawArea == nullptr)
-            return self.m_frameReleased ? TRUE : FALSE;
-        return self.m_frameDrawArea->getGLContext().releaseCurrent() ? TRUE : FALSE;
-    }
-    return destination(renderDest, handle, self, previous);
-}
-
-void RenderDestinationManager::swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData)
-{
-    RenderDestinationManager& self = manager(clientData);
-    if (DiagnosticReporter::isWatched())
-        return self.watchedSwap(pageHandle);
-    // Without a decider of the host's, the frame's buffers are swapped.
-    if (pageHandle == self.m_frameHandle && self.m_frameDrawArea != nullptr && self.m_pageRenderDeciders.empty())
-    {
-        self.m_frameHandle = noPage();
-        self.m_frameDrawArea->getGLContext().swapBuffers();
-    }
-    else
-        swap(pageHandle, self);
-}
-
-void RenderDestinationManager::renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width,
-                                                      int* height)
-{
-    RenderDestinationManager& self = manager(clientData);
-    if (DiagnosticReporter::isWatched())
-        return self.watchedSize(pageHandle, width, height);
-    if (width == nullptr || height == nullptr)
-        return;
-    if (pageHandle != self.m_keptHandle)
-    {
-        if (!size(pageHandle, self, *width, *height))
-            return;
-    }
-    else if (self.m_keptDrawArea->isValid())
-        self.m_keptDrawArea->getSize(*width, *height);
-    else
-        self.keptPageSize(*width, *height);
-    // The engine never receives a zero or negative extent.
-    if (*width < 1)
-        *width = 1;
-    if (*height < 1)
-        *height = 1;
-}
-
-// --- watched paths ----------------------------------------------------------
-//
-// The general paths do for the kept page what the short paths do, with the
-// same calls on the host.
-
-Boolean_t RenderDestinationManager::watchedQuery(ArbParam_t pageHandle)
-{
-    DiagnosticReporter::checkThreadIfChecked("The engine's render-query callback");
-    beginTracedFrame(pageHandle);
-    TraceSpan span("callback", "renderQuery");
-    const Boolean_t answer = query(pageHandle, *this);
-    span.close({traceNumber("answer", answer == TRUE)});
-    if (answer != TRUE)
-        endTracedFrame(false, false);
-    return answer;
-}
-
-Boolean_t RenderDestinationManager::watchedDestination(int renderDest, ArbParam_t handle)
-{
-    DiagnosticReporter::checkThreadIfChecked("The engine's render-destination callback");
-    TraceSpan span("callback", "renderDest", {traceNumber("dest", renderDest)});
     const int previous = m_lastRenderDest;
     m_lastRenderDest = renderDest;
-    const Boolean_t answer = renderDest == RenderDest_End && handle == m_frameHandle && previous == RenderDest_Screen
-                                 ? endDestination()
-                                 : destination(renderDest, handle, *this, previous);
-    span.close({traceNumber("answer", answer == TRUE)});
-    return answer;
-}
-
-Boolean_t RenderDestinationManager::endDestination()
-{
-    if (m_frameDrawArea == nullptr)
-        return m_frameReleased ? TRUE : FALSE;
-    const TraceSpan call("host", "releaseCurrent");
-    return m_frameDrawArea->getGLContext().releaseCurrent() ? TRUE : FALSE;
-}
-
-void RenderDestinationManager::watchedSwap(ArbParam_t pageHandle)
-{
-    DiagnosticReporter::checkThreadIfChecked("The engine's swap-buffers callback");
-    bool swapped = false;
-    {
-        TraceSpan span("callback", "swapBuffers");
-        swapped = swap(pageHandle, *this);
-        span.close({traceNumber("swapped", swapped)});
-    }
-    if (pageHandle == m_tracedFrameHandle)
-        endTracedFrame(true, swapped);
-}
-
-void RenderDestinationManager::watchedSize(ArbParam_t pageHandle, int* width, int* height)
-{
-    DiagnosticReporter::checkThreadIfChecked("The engine's render-destination-size callback");
-    TraceSpan span("callback", "renderDestSize");
-    if (width == nullptr || height == nullptr)
-        return;
-    if (pageHandle != m_keptHandle)
-    {
-        if (!size(pageHandle, *this, *width, *height))
-            return;
-    }
-    else if (isValid(*m_keptDrawArea))
-    {
-        const TraceSpan call("host", "getSize");
-        m_keptDrawArea->getSize(*width, *height);
-    }
-    else
-        keptPageSize(*width, *height);
-    if (*width < 1)
-        *width = 1;
-    if (*height < 1)
-        *height = 1;
-    span.close({traceNumber("width", *width), traceNumber("height", *height)});
-    if (pageHandle == m_tracedFrameHandle)
-    {
-        m_tracedFrameWidth = *width;
-        m_tracedFrameHeight = *height;
-    }
-}
-
-void RenderDestinationManager::beginTracedFrame(ArbParam_t pageHandle)
-{
-    const unsigned session = TraceRecorder::session();
-    if (session == 0)
-        return;
-    // A frame the engine left without a swap ends here, if it can.
-    if (m_tracedFrameSession != 0)
-        endTracedFrame(true, false);
-    PageInterface* page = fromHandle<PageInterface>(pageHandle);
-    const long long id = page != nullptr && m_pages->isLivePage(page) ? page->getUniqueID() : -1;
-    TraceRecorder::begin("frame", "frame", {traceNumber("page", id)});
-    m_tracedFrameSession = session;
-    m_tracedFrameDepth = TraceRecorder::depth();
-    m_tracedFrameHandle = pageHandle;
-    m_tracedFrameWidth = 0;
-    m_tracedFrameHeight = 0;
-}
-
-void RenderDestinationManager::endTracedFrame(bool drawn, bool swapped)
-{
-    // Only at the depth it was begun at: spans stay strictly nested (a frame
-    // the engine ends inside another callback stays open).
-    if (m_tracedFrameSession == 0)
-        return;
-    if (m_tracedFrameSession == TraceRecorder::session() && TraceRecorder::depth() == m_tracedFrameDepth)
-        TraceRecorder::end({traceNumber("drawn", drawn), traceNumber("swapped", swapped),
-                            traceNumber("width", m_tracedFrameWidth), traceNumber("height", m_tracedFrameHeight)});
-    m_tracedFrameSession = 0;
-    m_tracedFrameHandle = noPage();
-}
-
-// --- general paths ----------------------------------------------------------
-
-Boolean_t RenderDestinationManager::query(ArbParam_t pageHandle, RenderDestinationManager& self)
-{
-    if (self.select(pageHandle) == nullptr)
-        return FALSE;
-    if (pageHandle != self.m_keptHandle)
-    {
-        reportNoDrawArea("whether it may draw");
-        return FALSE;
-    }
-    return isValid(*self.m_keptDrawArea) && canRender(*self.m_keptDrawArea) ? TRUE : FALSE;
-}
-
-Boolean_t RenderDestinationManager::destination(int renderDest, ArbParam_t handle, RenderDestinationManager& self,
-                                                int previous)
-{
     bool ready = false;
     switch (renderDest)
     {
     case RenderDest_Screen:
-        self.beginFrame(handle);
-        ready = DiagnosticReporter::isCheckedMode() ? self.makeScreenCurrentChecked(handle)
-                                                    : makeCurrent(self.screenContext(handle));
+        ready = beginScreen<Watched>(handle);
         break;
     case RenderDest_OffscreenImage:
-        ready = makeCurrent(imageContext(handle));
+    {
+        GLContextInterface* context = imageContext(handle);
+        ready = context != nullptr && host::makeCurrent<Watched>(*context);
         break;
+    }
     case RenderDest_NoContext:
         ready = true;
         break;
     case RenderDest_End:
-        switch (previous)
-        {
-        case RenderDest_Screen:
-            ready = releaseCurrent(self.screenContext(handle));
-            break;
-        case RenderDest_OffscreenImage:
-            ready = releaseCurrent(imageContext(handle));
-            break;
-        case RenderDest_NoContext:
-            ready = true;
-            break;
-        default:
-            break; // nothing began since the last end
-        }
+        ready = endDestination<Watched>(previous, handle);
         break;
     default:
         break;
@@ -366,72 +125,142 @@ Boolean_t RenderDestinationManager::destination(int renderDest, ArbParam_t handl
     return ready ? TRUE : FALSE;
 }
 
-bool RenderDestinationManager::swap(ArbParam_t pageHandle, RenderDestinationManager& self)
+template <bool Watched>
+bool RenderDestinationManager::beginScreen(ArbParam_t handle)
 {
-    const bool ofFrame = pageHandle == self.m_frameHandle;
+    endFrame();
+    // Checked mode reports a page without drawing area here too.
+    if (handle != m_keptHandle && !selectDrawn(handle, "to draw to the screen", DiagnosticReporter::isCheckedMode()))
+        return false;
+    m_frameHandle = handle;
+    m_frameDrawArea = m_keptDrawArea;
+    m_framePageAlive = true;
+    if (host::makeCurrent<Watched>(m_keptDrawArea->getGLContext()))
+        return true;
+    if (Watched && DiagnosticReporter::isCheckedMode())
+        DiagnosticReporter::report(DiagnosticReporter::Kind_RenderMakeCurrentFailed,
+                                   "GLContextInterface::makeCurrent() answered false for the drawing area of the page "
+                                   "the engine draws: the frame is lost. The drawing area's context must be usable "
+                                   "whenever its canRender() answers true.");
+    return false;
+}
+
+template <bool Watched>
+bool RenderDestinationManager::endDestination(int previous, ArbParam_t handle)
+{
+    // The end of a frame acts on the drawing area its begin made current; a
+    // page that left it meanwhile has released its context already.
+    if (handle == m_frameHandle && previous == RenderDest_Screen)
+        return m_frameDrawArea == nullptr ? m_frameReleased
+                                          : host::releaseCurrent<Watched>(m_frameDrawArea->getGLContext());
+    GLContextInterface* context = nullptr;
+    switch (previous)
+    {
+    case RenderDest_Screen:
+        context = screenContext(handle);
+        break;
+    case RenderDest_OffscreenImage:
+        context = imageContext(handle);
+        break;
+    case RenderDest_NoContext:
+        return true;
+    default:
+        return false; // nothing began since the last end
+    }
+    return context != nullptr && host::releaseCurrent<Watched>(*context);
+}
+
+template <bool Watched>
+bool RenderDestinationManager::swapBuffers(ArbParam_t pageHandle)
+{
+    // Without a decider of the host's, the frame's buffers are swapped.
+    if (pageHandle != m_frameHandle || m_frameDrawArea == nullptr || !m_pageRenderDeciders.empty())
+        return swap<Watched>(pageHandle);
+    m_frameHandle = noPage();
+    host::swapBuffers<Watched>(m_frameDrawArea->getGLContext());
+    return true;
+}
+
+template <bool Watched>
+void RenderDestinationManager::renderDestSize(ArbParam_t pageHandle, int* width, int* height)
+{
+    if (width == nullptr || height == nullptr)
+        return;
+    if (pageHandle != m_keptHandle)
+    {
+        if (!size<Watched>(pageHandle, *width, *height))
+            return;
+    }
+    else if (host::isValid<Watched>(*m_keptDrawArea))
+        host::getSize<Watched>(*m_keptDrawArea, *width, *height);
+    else
+        keptPageSize(*width, *height);
+    // The engine never receives a zero or negative extent.
+    if (*width < 1)
+        *width = 1;
+    if (*height < 1)
+        *height = 1;
+}
+
+// --- general paths ----------------------------------------------------------
+
+bool RenderDestinationManager::selectDrawn(ArbParam_t pageHandle, const char* request, bool report)
+{
+    if (select(pageHandle) == nullptr)
+        return false; // no page, or a stale handle (reported)
+    if (pageHandle == m_keptHandle)
+        return true;
+    if (report)
+        reportNoDrawArea(request);
+    return false;
+}
+
+template <bool Watched>
+bool RenderDestinationManager::swap(ArbParam_t pageHandle)
+{
+    const bool ofFrame = pageHandle == m_frameHandle;
     // The frame's page may be gone: its handle is not followed then.
-    PageInterface* page = ofFrame && !self.m_framePageAlive ? nullptr : self.select(pageHandle);
+    PageInterface* page = ofFrame && !m_framePageAlive ? nullptr : select(pageHandle);
     bool swaps = page != nullptr;
-    if (swaps && !self.m_pageRenderDeciders.empty())
+    if (swaps && !m_pageRenderDeciders.empty())
     {
         // Held for the call: the decider may pop itself. It may also have
         // the page deleted: nothing is left to show then.
-        const boost::shared_ptr<PageRenderDeciderInterface> decider = self.m_pageRenderDeciders.back();
-        TraceSpan call("host", "shouldOpenGLBuffersBeSwapped");
-        swaps = decider->shouldOpenGLBuffersBeSwapped(*page);
-        call.close({traceNumber("answer", swaps)});
-        swaps = swaps && self.m_pages->isLivePage(page);
+        const boost::shared_ptr<PageRenderDeciderInterface> decider = m_pageRenderDeciders.back();
+        swaps = host::shouldSwap<Watched>(*decider, *page) && m_pages->isLivePage(page);
     }
     if (!ofFrame)
     {
-        GLContextInterface* context = swaps ? self.screenContext(pageHandle) : nullptr;
+        GLContextInterface* context = swaps ? screenContext(pageHandle) : nullptr;
         if (context != nullptr)
-            swapBuffers(*context);
+            host::swapBuffers<Watched>(*context);
         return context != nullptr;
     }
     // The frame's picture is in the drawing area its begin made current; a
     // page that left it meanwhile has nothing to show.
-    GLDrawAreaInterface* const drawArea = self.m_frameDrawArea;
-    self.endFrame();
+    GLDrawAreaInterface* const drawArea = m_frameDrawArea;
+    endFrame();
     if (!swaps || drawArea == nullptr)
         return false;
-    swapBuffers(drawArea->getGLContext());
+    host::swapBuffers<Watched>(drawArea->getGLContext());
     return true;
 }
 
-bool RenderDestinationManager::size(ArbParam_t pageHandle, RenderDestinationManager& self, int& width, int& height)
+template <bool Watched>
+bool RenderDestinationManager::size(ArbParam_t pageHandle, int& width, int& height)
 {
-    PageInterface* page = self.select(pageHandle);
+    PageInterface* page = select(pageHandle);
     if (page == nullptr)
         return false;
     // The page's size is its drawing area's while that is valid; the page
     // itself knows its size without one.
-    const TraceSpan call("host", "getSize");
-    page->getSize(width, height);
+    host::getSize<Watched>(*page, width, height);
     return true;
 }
 
 void RenderDestinationManager::keptPageSize(int& width, int& height)
 {
     fromHandle<PageInterface>(m_keptHandle)->getSize(width, height);
-}
-
-bool RenderDestinationManager::makeScreenCurrentChecked(ArbParam_t pageHandle)
-{
-    if (select(pageHandle) == nullptr)
-        return false; // no page, or a stale handle (reported)
-    if (pageHandle != m_keptHandle)
-    {
-        reportNoDrawArea("to draw to the screen");
-        return false;
-    }
-    if (makeCurrent(&m_keptDrawArea->getGLContext()))
-        return true;
-    DiagnosticReporter::report(DiagnosticReporter::Kind_RenderMakeCurrentFailed,
-                               "GLContextInterface::makeCurrent() answered false for the drawing area of the page "
-                               "the engine draws: the frame is lost. The drawing area's context must be usable "
-                               "whenever its canRender() answers true.");
-    return false;
 }
 
 PageInterface* RenderDestinationManager::select(ArbParam_t pageHandle)
@@ -493,17 +322,6 @@ void RenderDestinationManager::pageChanged(const PageInterface& page, GLDrawArea
     {
         // The page's move goes on; the frame's end answers false.
     }
-}
-
-void RenderDestinationManager::beginFrame(ArbParam_t pageHandle)
-{
-    endFrame();
-    PageInterface* page = select(pageHandle);
-    if (page == nullptr || pageHandle != m_keptHandle)
-        return;
-    m_frameHandle = pageHandle;
-    m_frameDrawArea = m_keptDrawArea;
-    m_framePageAlive = true;
 }
 
 void RenderDestinationManager::endFrame()

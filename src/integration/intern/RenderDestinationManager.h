@@ -2,6 +2,7 @@
 #define ORVANE_INTEGRATION_INTERN_RENDERDESTINATIONMANAGER_H
 
 #include "integration/intern/SubManagerInterface.h"
+#include "integration/intern/boundary/FrameTrace.h"
 #include "ovsdkbase.h"
 
 #include <boost/shared_ptr.hpp>
@@ -40,9 +41,10 @@ class PageRegistry;
 // asked for its context at each callback: a host may replace a drawing
 // area's context between frames.
 //
-// While checked mode is on or a trace records, each callback takes its
-// watched path (one check decides it): the general path, with the checks of
-// checked mode and the trace's spans around it and the host calls in it.
+// Each callback is written once, as a template on whether checked mode or
+// a trace watches (EngineCallbacks.h decides, with one load, and records
+// the callback): the unwatched form calls the host directly, the watched
+// one through HostCalls.h.
 //
 // In checked mode every callback reports a call from another thread, a page
 // handle other than the kept page's is first looked up among the live pages
@@ -87,35 +89,36 @@ public:
     // is being destroyed (`gone`, showing `oldDrawArea`).
     void pageChanged(const PageInterface& page, GLDrawAreaInterface* oldDrawArea, bool gone);
 
-private:
-    static Boolean_t renderQueryCallback(ArbParam_t pageHandle, ArbParam_t clientData);
-    static Boolean_t renderDestCallback(int renderDest, ArbParam_t handle, ArbParam_t clientData);
-    static void swapBuffersCallback(ArbParam_t pageHandle, ArbParam_t clientData);
-    static void renderDestSizeCallback(ArbParam_t pageHandle, ArbParam_t clientData, int* width, int* height);
-
-    // The general paths: any handle, any destination, any decider. Their
-    // leading arguments are the callback's own, so that the callback hands
-    // over without moving them.
-    static Boolean_t query(ArbParam_t pageHandle, RenderDestinationManager& self);
-    static Boolean_t destination(int renderDest, ArbParam_t handle, RenderDestinationManager& self, int previous);
+    // The four render callbacks, served for the trampolines of
+    // EngineCallbacks.h; `Watched` when checked mode or a trace watches.
+    template <bool Watched>
+    Boolean_t renderQuery(ArbParam_t pageHandle);
+    template <bool Watched>
+    Boolean_t renderDest(int renderDest, ArbParam_t handle);
     // Whether the buffers were swapped.
-    static bool swap(ArbParam_t pageHandle, RenderDestinationManager& self);
-    static bool size(ArbParam_t pageHandle, RenderDestinationManager& self, int& width, int& height);
-    // The watched paths: checked mode's checks, the trace, the general path.
-    Boolean_t watchedQuery(ArbParam_t pageHandle);
-    Boolean_t watchedDestination(int renderDest, ArbParam_t handle);
-    void watchedSwap(ArbParam_t pageHandle);
-    void watchedSize(ArbParam_t pageHandle, int* width, int* height);
-    // The end of the frame's screen begin.
-    Boolean_t endDestination();
-    // The trace's frame span: begun at a render query, ended after the swap.
-    void beginTracedFrame(ArbParam_t pageHandle);
-    void endTracedFrame(bool drawn, bool swapped);
+    template <bool Watched>
+    bool swapBuffers(ArbParam_t pageHandle);
+    template <bool Watched>
+    void renderDestSize(ArbParam_t pageHandle, int* width, int* height);
+    FrameTrace& frameTrace() { return m_frameTrace; }
+
+private:
+    // Whether the page `pageHandle` names is drawn: it is kept then. A page
+    // without drawing area is reported (`request` says what the engine
+    // asked) when `report`.
+    bool selectDrawn(ArbParam_t pageHandle, const char* request, bool report);
+    template <bool Watched>
+    bool beginScreen(ArbParam_t handle);
+    template <bool Watched>
+    bool endDestination(int previous, ArbParam_t handle);
+    // The general swap: any page, any decider.
+    template <bool Watched>
+    bool swap(ArbParam_t pageHandle);
+    // The page's size when it is not the kept page; false without a page.
+    template <bool Watched>
+    bool size(ArbParam_t pageHandle, int& width, int& height);
     // The kept page's size when its drawing area is not valid.
     void keptPageSize(int& width, int& height);
-    // Makes the page's screen context current, reporting a page without
-    // drawing area and a context that cannot be made current.
-    bool makeScreenCurrentChecked(ArbParam_t pageHandle);
     // The page `pageHandle` names, which becomes the kept page when it has a
     // drawing area; null for 0 and, in checked mode, for a stale handle
     // (reported).
@@ -123,9 +126,6 @@ private:
     // The context of the drawing area of the page `pageHandle` names, or null.
     GLContextInterface* screenContext(ArbParam_t pageHandle);
     void keep(PageInterface& page);
-    // A screen begin for `pageHandle` starts a frame when its page has a
-    // drawing area; the frame ends with its swap or the next begin.
-    void beginFrame(ArbParam_t pageHandle);
     void endFrame();
 
     PageRegistry* m_pages;
@@ -146,13 +146,7 @@ private:
     GLDrawAreaInterface* m_frameDrawArea;
     bool m_framePageAlive;
     bool m_frameReleased;
-    // The trace's frame span: the recording and depth it was begun at (0
-    // when none is open), its page and the size the engine was told.
-    unsigned m_tracedFrameSession;
-    int m_tracedFrameDepth;
-    ArbParam_t m_tracedFrameHandle;
-    int m_tracedFrameWidth;
-    int m_tracedFrameHeight;
+    FrameTrace m_frameTrace;
 };
 
 } // namespace intern

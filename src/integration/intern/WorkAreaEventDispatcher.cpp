@@ -7,9 +7,8 @@
 #include "integration/PageIterator.h"
 #include "integration/PageManagerInterface.h"
 #include "integration/intern/DiagnosticReporter.h"
-#include "integration/intern/TraceRecorder.h"
-#include "ovsdkbase.h"
-#include "ovsdkcommon/AppLock.h"
+#include "integration/intern/PageRegistry.h"
+#include "integration/intern/boundary/Engine.h"
 #include "util/ConnectAtBack.h"
 #include "util/ScopedExitAction.h"
 
@@ -58,50 +57,12 @@ const char* kindName(int kind)
     }
 }
 
-// The trace's flow of the `index`th event a registration queued.
-unsigned long long inputFlow(long long serial, long long index)
-{
-    return (static_cast<unsigned long long>(serial) << 32) + static_cast<unsigned long long>(index) + 1;
-}
-
-// The span of one event handed to the engine, where its flow ends; nothing
-// for an event queued before the recording, nothing at all untraced.
-template <bool Traced>
-class DispatchSpan;
-
-template <>
-class DispatchSpan<false>
-{
-public:
-    DispatchSpan(unsigned long long, const EventInfo&) {}
-    void close(bool) {}
-};
-
-template <>
-class DispatchSpan<true>
-{
-public:
-    DispatchSpan(unsigned long long flow, const EventInfo& info)
-        : m_span("input", "input.dispatch",
-                 {traceText("kind", kindName(info.kind)), traceNumber("x", info.x), traceNumber("y", info.y),
-                  traceNumber("buttonOrKey", info.buttonOrKey)})
-    {
-        if (flow != 0)
-            TraceRecorder::flowEnd("input", flow);
-    }
-    void close(bool interrupted) { m_span.close({traceNumber("interrupted", interrupted)}); }
-
-private:
-    TraceSpan m_span;
-};
-
 } // namespace
-
-std::array<bool, 4> WorkAreaEventDispatcher::s_mouseButtonStates = {};
 
 WorkAreaEventDispatcher::WorkAreaEventDispatcher(PageManagerInterface& pageManager,
                                                  ApplicationEventMonitorInterface& monitor, Observer* observer)
     : m_pageManager(&pageManager),
+      m_pages(&dynamic_cast<PageRegistry&>(pageManager)),
       m_applicationEventMonitor(&monitor),
       m_observer(observer),
       m_signalsConnected(false),
@@ -109,10 +70,12 @@ WorkAreaEventDispatcher::WorkAreaEventDispatcher(PageManagerInterface& pageManag
       m_heldButton(NoButton),
       m_lastDispatchedEvent{0, 0, 0, 0, false, false, false},
       m_currentPage(nullptr),
-      m_registrationsMade(0)
+      m_registrationsMade(0),
+      m_mouseButtonStates{}
 {
     pageManager.addListener(this);
-    m_connections.add(monitor.connectMouseButtonStateChanged(&WorkAreaEventDispatcher::recordMouseButtonState));
+    m_connections.add(monitor.connectMouseButtonStateChanged(
+        [this](MouseEventInterface::MouseButton_e button, bool pressed) { recordMouseButtonState(button, pressed); }));
 }
 
 WorkAreaEventDispatcher::~WorkAreaEventDispatcher()
@@ -145,21 +108,38 @@ void WorkAreaEventDispatcher::signalAfterDispatchConnected() const {}
 void WorkAreaEventDispatcher::recordMouseButtonState(MouseEventInterface::MouseButton_e button, bool pressed)
 {
     const std::size_t index = static_cast<std::size_t>(button);
-    if (index < s_mouseButtonStates.size())
-        s_mouseButtonStates[index] = pressed;
+    if (index < m_mouseButtonStates.size())
+        m_mouseButtonStates[index] = pressed;
 }
 
 // --- drawing areas ------------------------------------------------------------
 
-void WorkAreaEventDispatcher::showsPage(GLDrawAreaInterface& drawArea)
+bool WorkAreaEventDispatcher::showsPage(GLDrawAreaInterface* drawArea) const
 {
-    if (Registration* registration = findRegistration(&drawArea))
-    {
-        ++registration->pages;
-        return;
-    }
+    const PageInterface* const page = m_pages->pageShowing(drawArea);
+    return page != nullptr && !m_pages->isGoing(*page);
+}
+
+void WorkAreaEventDispatcher::follow(GLDrawAreaInterface* drawArea)
+{
+    if (drawArea != nullptr && showsPage(drawArea) && findRegistration(drawArea) == nullptr)
+        registerDrawArea(*drawArea);
+}
+
+void WorkAreaEventDispatcher::forgetUnshown()
+{
+    std::vector<GLDrawAreaInterface*> unshown;
+    for (const auto& entry : m_registrations)
+        if (!showsPage(entry.second->drawArea))
+            unshown.push_back(entry.second->drawArea);
+    for (GLDrawAreaInterface* drawArea : unshown)
+        unregister(*drawArea, "drawing area shows no page");
+}
+
+void WorkAreaEventDispatcher::registerDrawArea(GLDrawAreaInterface& drawArea)
+{
     std::unique_ptr<Registration> registration(
-        new Registration{&drawArea, EventQueue(InitialQueueCapacity), 1, ++m_registrationsMade, 0, 0, 0});
+        new Registration{&drawArea, EventQueue(InitialQueueCapacity), InputTrace(++m_registrationsMade)});
     m_byMouseSource[&drawArea] = registration.get();
     m_byKeySource[&drawArea] = registration.get();
     m_registrations[&drawArea] = std::move(registration);
@@ -167,13 +147,10 @@ void WorkAreaEventDispatcher::showsPage(GLDrawAreaInterface& drawArea)
     drawArea.addKeyboardListener(this);
 }
 
-void WorkAreaEventDispatcher::showsPageNoMore(GLDrawAreaInterface& drawArea)
+void WorkAreaEventDispatcher::unregister(GLDrawAreaInterface& drawArea, const char* reason)
 {
     Registration* registration = findRegistration(&drawArea);
-    if (registration == nullptr || --registration->pages > 0)
-        return;
-    if (TraceRecorder::isRecording())
-        traceDropped(*registration, "drawing area shows no page");
+    registration->trace.dropped(registration->queue.size(), reason);
     m_byMouseSource.erase(&drawArea);
     m_byKeySource.erase(&drawArea);
     m_registrations.erase(&drawArea);
@@ -215,19 +192,15 @@ GLDrawAreaInterface* WorkAreaEventDispatcher::currentDrawArea() const
 void WorkAreaEventDispatcher::pageCreated(PageInterface& page, PageManagerInterface&)
 {
     page.addChangeListener(this);
-    m_drawAreaOfPage[&page] = nullptr;
-    pageDrawAreaChanged(nullptr, page);
+    follow(page.getDrawArea());
 }
 
 void WorkAreaEventDispatcher::pageDestroyed(PageInterface& page, PageManagerInterface&)
 {
-    const auto counted = m_drawAreaOfPage.find(&page);
-    if (counted != m_drawAreaOfPage.end())
-    {
-        if (counted->second != nullptr)
-            showsPageNoMore(*counted->second);
-        m_drawAreaOfPage.erase(counted);
-    }
+    // The page is going: its drawing area goes with it (whichever it showed
+    // last: a page deleted while it told its listeners of a move leaves some
+    // of them untold).
+    forgetUnshown();
     if (&page == m_currentPage)
         m_currentPage = nullptr;
 }
@@ -248,8 +221,7 @@ void WorkAreaEventDispatcher::currentPageChanged(PageInterface&, PageManagerInte
         if (queue.empty())
             continue;
         dropped += queue.size();
-        if (TraceRecorder::isRecording())
-            traceDropped(*entry.second, "page not current");
+        entry.second->trace.dropped(queue.size(), "page not current");
         queue.clear();
     }
     if (dropped > 0)
@@ -265,20 +237,11 @@ void WorkAreaEventDispatcher::pageNameChanged(std::string, PageInterface&) {}
 
 void WorkAreaEventDispatcher::pageDrawAreaChanged(GLDrawAreaInterface*, PageInterface& page)
 {
-    // Counted from what the page shows now, not from the notification's old
-    // area: a listener that moves the page again makes the notifications of
-    // the two moves arrive out of order.
-    const auto counted = m_drawAreaOfPage.find(&page);
-    if (counted == m_drawAreaOfPage.end())
-        return;
-    GLDrawAreaInterface* const drawArea = page.getDrawArea();
-    if (counted->second == drawArea)
-        return;
-    if (counted->second != nullptr)
-        showsPageNoMore(*counted->second);
-    counted->second = drawArea;
-    if (drawArea != nullptr)
-        showsPage(*drawArea);
+    // From what the page index says now, not from the order of the
+    // notifications: a listener that moves the page again makes the
+    // notifications of the two moves arrive out of order.
+    forgetUnshown();
+    follow(page.getDrawArea());
 }
 
 // --- queuing input ------------------------------------------------------------
@@ -320,8 +283,8 @@ void WorkAreaEventDispatcher::queueMouseEvent(MouseEventInterface& event, MouseE
     // Moves are not collected while the engine is busy.
     if (kind == EventInfo::Kind_MouseMoved && m_applicationEventMonitor->isBusy())
     {
-        if (registration != nullptr && TraceRecorder::isRecording())
-            traceMoveDropped(*registration, event);
+        if (registration != nullptr)
+            registration->trace.moveDropped(event.x(), event.y());
         return;
     }
     queue(registration, EventInfo{event.x(), event.y(), engineButton(event.button()), kind, event.isShiftDown(),
@@ -339,9 +302,10 @@ void WorkAreaEventDispatcher::queue(Registration* registration, const EventInfo&
 {
     if (registration == nullptr)
         return;
-    if (TraceRecorder::isRecording())
-        return traceQueued(*registration, info);
     push(registration->queue, info);
+    if (registration->trace.queued(kindName(info.kind), info.x, info.y, info.buttonOrKey))
+        if (InputTrace::isRecording())
+        InputTrace::queuedCount(totalQueued());
 }
 
 void WorkAreaEventDispatcher::push(EventQueue& queue, const EventInfo& info)
@@ -351,65 +315,12 @@ void WorkAreaEventDispatcher::push(EventQueue& queue, const EventInfo& info)
     queue.push_back(info);
 }
 
-void WorkAreaEventDispatcher::traceQueued(Registration& registration, const EventInfo& info)
-{
-    push(registration.queue, info);
-    const unsigned session = TraceRecorder::session();
-    if (registration.traceSession != session)
-    {
-        registration.traceSession = session;
-        registration.firstTraced = registration.queued;
-    }
-    ++registration.queued;
-    const TraceSpan span("input", kindName(info.kind),
-                         {traceNumber("area", static_cast<long long>(registration.serial)), traceNumber("x", info.x),
-                          traceNumber("y", info.y), traceNumber("buttonOrKey", info.buttonOrKey)});
-    TraceRecorder::flowStart("input", inputFlow(registration.serial, registration.queued - 1));
-    traceQueuedCount();
-}
-
-long long WorkAreaEventDispatcher::frontFlow(GLDrawAreaInterface* drawArea)
-{
-    const Registration* registration = findRegistration(drawArea);
-    if (registration == nullptr || registration->queue.empty() ||
-        registration->traceSession != TraceRecorder::session())
-        return 0;
-    const long long index = registration->queued - static_cast<long long>(registration->queue.size());
-    return index >= registration->firstTraced ? static_cast<long long>(inputFlow(registration->serial, index)) : 0;
-}
-
-void WorkAreaEventDispatcher::traceDropped(const Registration& registration, const char* reason)
-{
-    const std::size_t count = registration.queue.size();
-    if (count == 0)
-        return;
-    const TraceSpan span("input", "input.drop",
-                         {traceText("reason", reason), traceNumber("events", static_cast<long long>(count))});
-    if (registration.traceSession != TraceRecorder::session())
-        return;
-    const long long first = registration.queued - static_cast<long long>(count);
-    for (long long index = std::max(first, registration.firstTraced); index < registration.queued; ++index)
-        TraceRecorder::flowEnd("input", inputFlow(registration.serial, index));
-}
-
-void WorkAreaEventDispatcher::traceMoveDropped(const Registration& registration, MouseEventInterface& event)
-{
-    const TraceSpan span("input", kindName(EventInfo::Kind_MouseMoved),
-                         {traceNumber("area", static_cast<long long>(registration.serial)), traceNumber("x", event.x()),
-                          traceNumber("y", event.y())});
-    const unsigned long long flow = TraceRecorder::newFlowId();
-    TraceRecorder::flowStart("input", flow);
-    const TraceSpan drop("input", "input.drop",
-                         {traceText("reason", "engine busy: moves are not collected"), traceNumber("events", 1)});
-    TraceRecorder::flowEnd("input", flow);
-}
-
-void WorkAreaEventDispatcher::traceQueuedCount()
+std::size_t WorkAreaEventDispatcher::totalQueued() const
 {
     std::size_t queued = 0;
     for (const auto& entry : m_registrations)
         queued += entry.second->queue.size();
-    TraceRecorder::counter("queued input", static_cast<long long>(queued));
+    return queued;
 }
 
 // --- dispatch -----------------------------------------------------------------
@@ -420,44 +331,36 @@ void WorkAreaEventDispatcher::dispatchQueuedEvents()
         return;
     m_isDispatching = true;
     const ScopedExitAction endDispatch([this] { m_isDispatching = false; });
-    if (TraceRecorder::isRecording())
-        dispatchQueue<true>();
-    else
-        dispatchQueue<false>();
-}
-
-template <bool Traced>
-void WorkAreaEventDispatcher::dispatchQueue()
-{
     GLDrawAreaInterface* drawArea = currentDrawArea();
-    // The queue is looked up again for every event: while the engine handles
-    // one, the host may take the drawing area off its page, and the queue
-    // goes with it.
-    for (EventQueue* queue = findQueue(drawArea); queue != nullptr && !queue->empty(); queue = findQueue(drawArea))
+    // The registration is looked up again for every event: while the engine
+    // handles one, the host may take the drawing area off its page, and the
+    // queue goes with it.
+    for (Registration* registration = findRegistration(drawArea);
+         registration != nullptr && !registration->queue.empty(); registration = findRegistration(drawArea))
     {
-        EventInfo info = queue->front();
-        DispatchSpan<Traced> span(Traced ? static_cast<unsigned long long>(frontFlow(drawArea)) : 0, info);
-        queue->pop_front();
+        EventInfo info = registration->queue.front();
+        DispatchScope dispatch(registration->trace, registration->queue.size(), kindName(info.kind), info.x, info.y,
+                               info.buttonOrKey);
+        registration->queue.pop_front();
         beforeDispatch(*drawArea, info);
         bool interrupted = false;
         if (info.kind != EventInfo::Kind_KeyReleased && translateEvent(info))
-            interrupted = Traced ? tracedDispatchToEngine(info) : dispatchToEngine(info);
+            interrupted = dispatchToEngine(info);
         afterDispatch(*drawArea, info);
-        span.close(interrupted);
+        dispatch.close(interrupted);
         if (interrupted)
         {
             m_heldButton = NoButton;
             if (Registration* rest = findRegistration(drawArea))
             {
-                if (Traced)
-                    traceDropped(*rest, "engine interrupted");
+                rest->trace.dropped(rest->queue.size(), "engine interrupted");
                 rest->queue.clear();
             }
             return;
         }
     }
-    if (Traced)
-        traceQueuedCount();
+    if (InputTrace::isRecording())
+        InputTrace::queuedCount(totalQueued());
 }
 
 bool WorkAreaEventDispatcher::translateEvent(EventInfo& info)
@@ -494,7 +397,7 @@ bool WorkAreaEventDispatcher::translateEvent(EventInfo& info)
 bool WorkAreaEventDispatcher::wasHeldButtonReleasedUnseen()
 {
     const std::size_t held = static_cast<std::size_t>(m_heldButton);
-    if (m_heldButton == NoButton || (held < s_mouseButtonStates.size() && s_mouseButtonStates[held]))
+    if (m_heldButton == NoButton || (held < m_mouseButtonStates.size() && m_mouseButtonStates[held]))
         return false;
     // A release still queued will reach the engine by itself.
     if (const EventQueue* queue = findQueue(currentDrawArea()))
@@ -509,9 +412,8 @@ void WorkAreaEventDispatcher::releaseLostButton()
     // Where and with which modifiers the engine saw the button last; no
     // interrupt query and no signal for a made-up event.
     const EventInfo& last = m_lastDispatchedEvent;
-    const TraceEngineCall call("OrvUtilDispatchWorkAreaEvent");
-    OrvUtilDispatchWorkAreaEvent(last.x, last.y, m_heldButton, EventInfo::Kind_ButtonReleased, toBoolean(last.shift),
-                                 toBoolean(last.alt), toBoolean(last.control));
+    engine::OrvUtilDispatchWorkAreaEvent(last.x, last.y, m_heldButton, EventInfo::Kind_ButtonReleased,
+                                         toBoolean(last.shift), toBoolean(last.alt), toBoolean(last.control));
     m_heldButton = NoButton;
 }
 
@@ -532,27 +434,13 @@ void WorkAreaEventDispatcher::afterDispatch(GLDrawAreaInterface& drawArea, const
         signalAfterDispatch(drawArea, info);
 }
 
-bool WorkAreaEventDispatcher::tracedDispatchToEngine(const EventInfo& info)
-{
-    m_lastDispatchedEvent = info;
-    {
-        const TraceEngineCall call("OrvUtilDispatchWorkAreaEvent");
-        OrvUtilDispatchWorkAreaEvent(info.x, info.y, info.buttonOrKey, info.kind, toBoolean(info.shift),
-                                     toBoolean(info.alt), toBoolean(info.control));
-    }
-    const TraceAppLock traceLock(AppLock::ImplicitMacroRecording_On);
-    const AppLock lock(AppLock::ImplicitMacroRecording_On);
-    const TraceEngineCall call("OrvUtilInterruptIsSet");
-    return OrvUtilInterruptIsSet() == TRUE;
-}
-
 bool WorkAreaEventDispatcher::dispatchToEngine(const EventInfo& info)
 {
     m_lastDispatchedEvent = info;
-    OrvUtilDispatchWorkAreaEvent(info.x, info.y, info.buttonOrKey, info.kind, toBoolean(info.shift),
-                                 toBoolean(info.alt), toBoolean(info.control));
-    const AppLock lock(AppLock::ImplicitMacroRecording_On);
-    return OrvUtilInterruptIsSet() == TRUE;
+    engine::OrvUtilDispatchWorkAreaEvent(info.x, info.y, info.buttonOrKey, info.kind, toBoolean(info.shift),
+                                         toBoolean(info.alt), toBoolean(info.control));
+    const engine::AppLock lock(AppLock::ImplicitMacroRecording_On);
+    return engine::OrvUtilInterruptIsSet() == TRUE;
 }
 
 } // namespace intern

@@ -6,6 +6,7 @@
 #include "integration/MouseEventListenerInterface.h"
 #include "integration/PageChangeListenerInterface.h"
 #include "integration/PageManagerListenerInterface.h"
+#include "integration/intern/boundary/TraceEvents.h"
 #include "ovsignals/SignalConnectionCollection.h"
 
 #include <boost/circular_buffer.hpp>
@@ -23,6 +24,8 @@ class ApplicationEventMonitorInterface;
 class GLDrawAreaInterface;
 
 namespace intern {
+
+class PageRegistry;
 
 // Feeds the input of the drawing areas that show pages to the engine's work
 // area. Each drawing area's mouse and key input is queued as it arrives; at
@@ -93,7 +96,9 @@ public:
 
     // Pages that exist already are not picked up: create the dispatcher
     // before the engine has pages. `observer` (may be null) hears of each
-    // event before the signals do.
+    // event before the signals do. `pageManager` must be the library's own
+    // (std::bad_cast otherwise): its page index says which drawing area
+    // shows a page.
     WorkAreaEventDispatcher(PageManagerInterface& pageManager, ApplicationEventMonitorInterface& monitor,
                             Observer* observer = nullptr);
     ~WorkAreaEventDispatcher() override;
@@ -103,10 +108,6 @@ public:
     // Hands the current page's queued input to the engine. A nested call
     // (from inside the engine) does nothing.
     void dispatchQueuedEvents();
-
-    // The process-wide pressed state of each button, as the host last
-    // reported it through the monitor.
-    static void recordMouseButtonState(MouseEventInterface::MouseButton_e button, bool pressed);
 
     void pageCreated(PageInterface& page, PageManagerInterface& manager) override;
     void pageDestroyed(PageInterface& page, PageManagerInterface& manager) override;
@@ -131,39 +132,29 @@ private:
     // allocation.
     typedef boost::circular_buffer<EventInfo> EventQueue;
 
-    // A drawing area that shows pages: its queue, how many pages show it,
-    // and the observable parts its input arrives from (so that the queue is
-    // found by the source the listener receives, without a cast).
+    // A drawing area that shows a page: its queue and its input's trace.
     struct Registration
     {
         GLDrawAreaInterface* drawArea;
         EventQueue queue;
-        int pages;
-        // For the trace: the registration's number, the events it queued
-        // while a recording ran, and the first of them queued while the
-        // recording `traceSession` ran (the flows of earlier ones are not in
-        // the recording). Within a recording every event is counted, so the
-        // counted events still queued are the last ones.
-        long long serial;
-        long long queued;
-        unsigned traceSession;
-        long long firstTraced;
+        InputTrace trace;
     };
 
-    void showsPage(GLDrawAreaInterface& drawArea);
-    void showsPageNoMore(GLDrawAreaInterface& drawArea);
+    // Whether the page index says that a page, not going, shows `drawArea`.
+    bool showsPage(GLDrawAreaInterface* drawArea) const;
+    // Registers `drawArea` when it shows a page.
+    void follow(GLDrawAreaInterface* drawArea);
+    // Forgets the drawing areas that show no page any more (their queued
+    // input is dropped).
+    void forgetUnshown();
+    void registerDrawArea(GLDrawAreaInterface& drawArea);
+    void unregister(GLDrawAreaInterface& drawArea, const char* reason);
+    void recordMouseButtonState(MouseEventInterface::MouseButton_e button, bool pressed);
     void queueMouseEvent(MouseEventInterface& event, MouseEventObservableInterface& source, int kind);
     void queueKeyEvent(KeyEventInterface& event, KeyEventObservableInterface& source, int kind);
     void queue(Registration* registration, const EventInfo& info);
     static void push(EventQueue& queue, const EventInfo& info);
-    // The trace of input: an event queued (and recorded), the flow of the front event of
-    // `drawArea`'s queue (0 for none), the events of a queue dropped.
-    void traceQueued(Registration& registration, const EventInfo& info);
-    long long frontFlow(GLDrawAreaInterface* drawArea);
-    void traceDropped(const Registration& registration, const char* reason);
-    // A move dropped as it arrives, while the engine is busy.
-    static void traceMoveDropped(const Registration& registration, MouseEventInterface& event);
-    void traceQueuedCount();
+    std::size_t totalQueued() const;
     // Null for a drawing area that shows no page.
     Registration* findRegistration(GLDrawAreaInterface* drawArea);
     // Throws std::bad_cast when `source` is not a drawing area.
@@ -177,22 +168,17 @@ private:
     void releaseLostButton();
     bool wasHeldButtonReleasedUnseen();
     // Hands `info` to the engine; true when the engine reports an interrupt.
-    // The dispatch of the current page's queue, recorded when `Traced`.
-    template <bool Traced>
-    void dispatchQueue();
     bool dispatchToEngine(const EventInfo& info);
-    bool tracedDispatchToEngine(const EventInfo& info);
     void beforeDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info);
     void afterDispatch(GLDrawAreaInterface& drawArea, const EventInfo& info);
 
     PageManagerInterface* m_pageManager;
+    PageRegistry* m_pages;
     ApplicationEventMonitorInterface* m_applicationEventMonitor;
     Observer* m_observer;
     bool m_signalsConnected; // through connectBeforeDispatch or connectAfterDispatch
     bool m_isDispatching;
     std::unordered_map<const GLDrawAreaInterface*, std::unique_ptr<Registration>> m_registrations;
-    // The drawing area each page is counted for.
-    std::unordered_map<const PageInterface*, GLDrawAreaInterface*> m_drawAreaOfPage;
     std::unordered_map<const MouseEventObservableInterface*, Registration*> m_byMouseSource;
     std::unordered_map<const KeyEventObservableInterface*, Registration*> m_byKeySource;
     // The button whose press the engine received and whose release it has
@@ -204,9 +190,9 @@ private:
     EventInfo m_lastDispatchedEvent;
     PageInterface* m_currentPage;
     long long m_registrationsMade;
-
-    // Indexed by button number (0 to 3); other buttons are not followed.
-    static std::array<bool, 4> s_mouseButtonStates;
+    // The pressed state of each button (0 to 3) as the host last reported
+    // it through the monitor; other buttons are not followed.
+    std::array<bool, 4> m_mouseButtonStates;
 };
 
 } // namespace intern

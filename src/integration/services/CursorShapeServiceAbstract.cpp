@@ -1,12 +1,15 @@
 #include "integration/services/CursorShapeServiceAbstract.h"
 
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/EngineCallbacks.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
 namespace orvane {
 namespace sdk {
 namespace integration {
 namespace services {
+
+namespace callbacks = integration::intern::callbacks;
+namespace engine = integration::intern::engine;
 
 CursorShapeServiceInterface* CursorShapeServiceAbstract::m_currentInstance = nullptr;
 bool CursorShapeServiceAbstract::m_callbacksRegistered = false;
@@ -22,8 +25,12 @@ CursorShapeServiceAbstract::~CursorShapeServiceAbstract()
 
 void CursorShapeServiceAbstract::registerCallbacks()
 {
-    OrvEngBaseCursorStyleRegisterCallback(baseCursorStyleCallback, 0);
-    OrvEngWaitCursorStateRegisterCallback(waitCursorStateCallback, 0);
+    engine::OrvEngBaseCursorStyleRegisterCallback(
+        &callbacks::baseCursorStyle<&CursorShapeServiceAbstract::baseCursorStyleCallback>,
+        0);
+    engine::OrvEngWaitCursorStateRegisterCallback(
+        &callbacks::waitCursorState<&CursorShapeServiceAbstract::waitCursorStateCallback>,
+        0);
 }
 
 void CursorShapeServiceAbstract::makeCurrent()
@@ -35,7 +42,6 @@ void CursorShapeServiceAbstract::makeCurrent()
 // whichever object is current.
 void CursorShapeServiceAbstract::baseCursorStyleCallback(CursorStyle_e style, ArbParam_t renderHandle, ArbParam_t)
 {
-    const integration::intern::TraceSpan span("callback", "baseCursorStyleCallback");
     if (renderHandle == 0 || !m_currentInstance)
         return;
     if (style == m_currentCursorStyle && renderHandle == m_currentRenderHandle)
@@ -47,7 +53,6 @@ void CursorShapeServiceAbstract::baseCursorStyleCallback(CursorStyle_e style, Ar
 
 void CursorShapeServiceAbstract::waitCursorStateCallback(Boolean_t activate, ArbParam_t)
 {
-    const integration::intern::TraceSpan span("callback", "waitCursorStateCallback");
     if (m_currentInstance)
         m_currentInstance->showWaitCursor(activate == TRUE);
 }

@@ -1,6 +1,6 @@
 #include "integration/services/DialogGetSimpleTextServiceAbstract.h"
 
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/EngineCallbacks.h"
 #include "integration/services/intern/EngineText.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
@@ -8,6 +8,9 @@ namespace orvane {
 namespace sdk {
 namespace integration {
 namespace services {
+
+namespace callbacks = integration::intern::callbacks;
+namespace engine = integration::intern::engine;
 
 DialogGetSimpleTextServiceInterface* DialogGetSimpleTextServiceAbstract::m_currentInstance = nullptr;
 bool DialogGetSimpleTextServiceAbstract::m_callbacksRegistered = false;
@@ -21,7 +24,9 @@ DialogGetSimpleTextServiceAbstract::~DialogGetSimpleTextServiceAbstract()
 
 void DialogGetSimpleTextServiceAbstract::registerCallbacks()
 {
-    OrvEngDialogGetSimpleTextRegisterCallback(dialogGetSimpleTextBoxCallback, 0);
+    engine::OrvEngDialogGetSimpleTextRegisterCallback(
+        &callbacks::dialogGetSimpleText<&DialogGetSimpleTextServiceAbstract::dialogGetSimpleTextBoxCallback>,
+        0);
 }
 
 void DialogGetSimpleTextServiceAbstract::makeCurrent()
@@ -36,7 +41,6 @@ void DialogGetSimpleTextServiceAbstract::makeCurrent()
 Boolean_t DialogGetSimpleTextServiceAbstract::dialogGetSimpleTextBoxCallback(const char* instructions, char** text,
                                                                              Boolean_t useText, ArbParam_t)
 {
-    const integration::intern::TraceSpan span("callback", "dialogGetSimpleTextBoxCallback");
     if (!m_currentInstance || !text)
         return FALSE;
     std::string result;
@@ -45,7 +49,7 @@ Boolean_t DialogGetSimpleTextServiceAbstract::dialogGetSimpleTextBoxCallback(con
     if (!m_currentInstance->getSimpleText(instructions ? instructions : std::string(), result))
         return FALSE;
     if (*text)
-        OrvUtilStringDealloc(text);
+        engine::OrvUtilStringDealloc(text);
     *text = intern::toEngineText(result, "Result of EnterTextStringDialog");
     return TRUE;
 }

@@ -1,12 +1,15 @@
 #include "integration/services/MRULayoutServiceAbstract.h"
 
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/EngineCallbacks.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
 namespace orvane {
 namespace sdk {
 namespace integration {
 namespace services {
+
+namespace callbacks = integration::intern::callbacks;
+namespace engine = integration::intern::engine;
 
 MRULayoutServiceInterface* MRULayoutServiceAbstract::m_currentInstance = nullptr;
 bool MRULayoutServiceAbstract::m_callbacksRegistered = false;
@@ -20,7 +23,9 @@ MRULayoutServiceAbstract::~MRULayoutServiceAbstract()
 
 void MRULayoutServiceAbstract::registerCallbacks()
 {
-    OrvEngMRULayoutFilenameRegisterCallback(static_updateMRULayoutCallback, 0);
+    engine::OrvEngMRULayoutFilenameRegisterCallback(
+        &callbacks::mruLayoutFilename<&MRULayoutServiceAbstract::static_updateMRULayoutCallback>,
+        0);
 }
 
 void MRULayoutServiceAbstract::makeCurrent()
@@ -31,7 +36,6 @@ void MRULayoutServiceAbstract::makeCurrent()
 // A null name names no layout: the host is not told.
 void MRULayoutServiceAbstract::static_updateMRULayoutCallback(const char* layoutFileName, ArbParam_t)
 {
-    const integration::intern::TraceSpan span("callback", "static_updateMRULayoutCallback");
     if (m_currentInstance && layoutFileName)
         m_currentInstance->updateMRULayout(layoutFileName);
 }

@@ -1,6 +1,6 @@
 #include "integration/services/ManagerMiscServiceAbstract.h"
 
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/EngineCallbacks.h"
 #include "integration/services/intern/EngineText.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
@@ -8,6 +8,9 @@ namespace orvane {
 namespace sdk {
 namespace integration {
 namespace services {
+
+namespace callbacks = integration::intern::callbacks;
+namespace engine = integration::intern::engine;
 
 ManagerMiscServiceInterface* ManagerMiscServiceAbstract::m_currentInstance = nullptr;
 bool ManagerMiscServiceAbstract::m_callbacksRegistered = false;
@@ -38,11 +41,21 @@ ManagerMiscServiceAbstract::~ManagerMiscServiceAbstract()
 
 void ManagerMiscServiceAbstract::registerCallbacks()
 {
-    OrvEngDotPitchRegisterCallback(staticDotPitchCallback, 0);
-    OrvEngScreenSizeRegisterCallback(staticScreenSizeCallback, 0);
-    OrvEngKeyStateRegisterCallback(staticKeyStateCallback, 0);
-    OrvEngMouseButtonStateRegisterCallback(staticMouseButtonStateCallback, 0);
-    OrvEngOpenGLVersionStringRegisterCallback(staticOpenGLVersionStringCallback, 0);
+    engine::OrvEngDotPitchRegisterCallback(
+        &callbacks::dotPitch<&ManagerMiscServiceAbstract::staticDotPitchCallback>,
+        0);
+    engine::OrvEngScreenSizeRegisterCallback(
+        &callbacks::screenSize<&ManagerMiscServiceAbstract::staticScreenSizeCallback>,
+        0);
+    engine::OrvEngKeyStateRegisterCallback(
+        &callbacks::keyState<&ManagerMiscServiceAbstract::staticKeyStateCallback>,
+        0);
+    engine::OrvEngMouseButtonStateRegisterCallback(
+        &callbacks::mouseButtonState<&ManagerMiscServiceAbstract::staticMouseButtonStateCallback>,
+        0);
+    engine::OrvEngOpenGLVersionStringRegisterCallback(
+        &callbacks::openGLVersionString<&ManagerMiscServiceAbstract::staticOpenGLVersionStringCallback>,
+        0);
 }
 
 void ManagerMiscServiceAbstract::makeCurrent()
@@ -62,14 +75,12 @@ ManagerMiscServiceInterface* ManagerMiscServiceAbstract::getCurrentInstance()
 
 void ManagerMiscServiceAbstract::staticDotPitchCallback(ArbParam_t, double* dotPitchX, double* dotPitchY)
 {
-    const integration::intern::TraceSpan span("callback", "staticDotPitchCallback");
     if (m_currentInstance)
         m_currentInstance->getDotPitch(dotPitchX, dotPitchY);
 }
 
 void ManagerMiscServiceAbstract::staticScreenSizeCallback(ArbParam_t, int* width, int* height)
 {
-    const integration::intern::TraceSpan span("callback", "staticScreenSizeCallback");
     if (m_currentInstance)
         m_currentInstance->getScreenSize(width, height);
 }
@@ -77,7 +88,6 @@ void ManagerMiscServiceAbstract::staticScreenSizeCallback(ArbParam_t, int* width
 void ManagerMiscServiceAbstract::staticKeyStateCallback(ArbParam_t, Boolean_t* shift, Boolean_t* alt,
                                                         Boolean_t* control)
 {
-    const integration::intern::TraceSpan span("callback", "staticKeyStateCallback");
     if (!m_currentInstance)
         return;
     const int modifiers = m_currentInstance->getKeyboardModifiers();
@@ -88,7 +98,6 @@ void ManagerMiscServiceAbstract::staticKeyStateCallback(ArbParam_t, Boolean_t* s
 
 Boolean_t ManagerMiscServiceAbstract::staticMouseButtonStateCallback(int button, ArbParam_t)
 {
-    const integration::intern::TraceSpan span("callback", "staticMouseButtonStateCallback");
     if (!m_currentInstance)
         return FALSE;
     return m_currentInstance->isMouseButtonPressed(engineMouseButton(button)) ? TRUE : FALSE;
@@ -96,7 +105,6 @@ Boolean_t ManagerMiscServiceAbstract::staticMouseButtonStateCallback(int button,
 
 const char* ManagerMiscServiceAbstract::staticOpenGLVersionStringCallback(ArbParam_t)
 {
-    const integration::intern::TraceSpan span("callback", "staticOpenGLVersionStringCallback");
     if (!m_currentInstance)
         return nullptr;
     return intern::toEngineText(m_currentInstance->getOpenGLVersionString(), "OpengGL Version String");

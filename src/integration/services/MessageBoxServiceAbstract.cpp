@@ -1,12 +1,15 @@
 #include "integration/services/MessageBoxServiceAbstract.h"
 
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/EngineCallbacks.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
 namespace orvane {
 namespace sdk {
 namespace integration {
 namespace services {
+
+namespace callbacks = integration::intern::callbacks;
+namespace engine = integration::intern::engine;
 
 MessageBoxServiceInterface* MessageBoxServiceAbstract::m_currentInstance = nullptr;
 bool MessageBoxServiceAbstract::m_callbacksRegistered = false;
@@ -20,7 +23,9 @@ MessageBoxServiceAbstract::~MessageBoxServiceAbstract()
 
 void MessageBoxServiceAbstract::registerCallbacks()
 {
-    OrvEngDialogMessageBoxRegisterCallback(dialogMessageBoxCallback, 0);
+    engine::OrvEngDialogMessageBoxRegisterCallback(
+        &callbacks::dialogMessageBox<&MessageBoxServiceAbstract::dialogMessageBoxCallback>,
+        0);
 }
 
 void MessageBoxServiceAbstract::makeCurrent()
@@ -31,7 +36,6 @@ void MessageBoxServiceAbstract::makeCurrent()
 MessageBoxReply_e MessageBoxServiceAbstract::dialogMessageBoxCallback(const char* message, MessageBoxType_e type,
                                                                       ArbParam_t)
 {
-    const integration::intern::TraceSpan span("callback", "dialogMessageBoxCallback");
     if (!m_currentInstance)
         return MessageBoxReply_Invalid;
     return m_currentInstance->showMessageBox(message, type);

@@ -1,6 +1,6 @@
 #include "integration/services/OffscreenImageServiceAbstract.h"
 
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/EngineCallbacks.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 #include "ovexception/ExceptionBase.h"
 
@@ -12,6 +12,9 @@ namespace sdk {
 namespace integration {
 namespace services {
 
+namespace callbacks = integration::intern::callbacks;
+namespace engine = integration::intern::engine;
+
 OffscreenImageServiceInterface* OffscreenImageServiceAbstract::m_currentInstance = nullptr;
 bool OffscreenImageServiceAbstract::m_callbacksRegistered = false;
 
@@ -21,12 +24,12 @@ namespace {
 // still says what to try.
 void reportImageFailure(const std::string& message)
 {
-    const bool batchMode = OrvUtilMacroIsBatchModeActive() == TRUE;
+    const bool batchMode = engine::OrvUtilMacroIsBatchModeActive() == TRUE;
     std::string report = message;
     if (batchMode && report.empty())
         report = "Please confirm that your graphics drivers are up to date. "
                  "Try exporting without the batch mode flag (-b).";
-    OrvUtilDialogErrMsg(report.c_str());
+    engine::OrvUtilDialogErrMsg(report.c_str());
 }
 
 } // namespace
@@ -40,9 +43,15 @@ OffscreenImageServiceAbstract::~OffscreenImageServiceAbstract()
 
 void OffscreenImageServiceAbstract::registerCallbacks()
 {
-    OrvEngOffscreenImageCreateRegisterCallback(static_ImageCreateCallback, 0);
-    OrvEngOffscreenImageDestroyRegisterCallback(static_ImageDestroyCallback, 0);
-    OrvEngOffscreenImageGetRGBRowRegisterCallback(static_ImageGetRGBRowCallback, 0);
+    engine::OrvEngOffscreenImageCreateRegisterCallback(
+        &callbacks::offscreenImageCreate<&OffscreenImageServiceAbstract::static_ImageCreateCallback>,
+        0);
+    engine::OrvEngOffscreenImageDestroyRegisterCallback(
+        &callbacks::offscreenImageDestroy<&OffscreenImageServiceAbstract::static_ImageDestroyCallback>,
+        0);
+    engine::OrvEngOffscreenImageGetRGBRowRegisterCallback(
+        &callbacks::offscreenImageGetRGBRow<&OffscreenImageServiceAbstract::static_ImageGetRGBRowCallback>,
+        0);
 }
 
 void OffscreenImageServiceAbstract::makeCurrent()
@@ -59,7 +68,6 @@ void OffscreenImageServiceAbstract::makeCurrent()
 Boolean_t OffscreenImageServiceAbstract::static_ImageCreateCallback(int width, int height, ExportRegion_e region,
                                                                    ArbParam_t, ArbParam_t* imageHandle)
 {
-    const integration::intern::TraceSpan span("callback", "static_ImageCreateCallback");
     if (!m_currentInstance || !imageHandle)
         return FALSE;
     bool result = false;
@@ -104,7 +112,6 @@ Boolean_t OffscreenImageServiceAbstract::static_ImageCreateCallback(int width, i
 
 void OffscreenImageServiceAbstract::static_ImageDestroyCallback(ArbParam_t imageHandle, ArbParam_t)
 {
-    const integration::intern::TraceSpan span("callback", "static_ImageDestroyCallback");
     if (m_currentInstance && imageHandle != 0)
         m_currentInstance->destroyImage(imageHandle);
 }
@@ -113,7 +120,6 @@ Boolean_t OffscreenImageServiceAbstract::static_ImageGetRGBRowCallback(ArbParam_
                                                                       unsigned char* red, unsigned char* green,
                                                                       unsigned char* blue)
 {
-    const integration::intern::TraceSpan span("callback", "static_ImageGetRGBRowCallback");
     if (!m_currentInstance)
         return FALSE;
     return m_currentInstance->getRGBRow(imageHandle, row, red, green, blue) ? TRUE : FALSE;

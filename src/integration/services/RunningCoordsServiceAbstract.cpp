@@ -1,12 +1,15 @@
 #include "integration/services/RunningCoordsServiceAbstract.h"
 
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/EngineCallbacks.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
 namespace orvane {
 namespace sdk {
 namespace integration {
 namespace services {
+
+namespace callbacks = integration::intern::callbacks;
+namespace engine = integration::intern::engine;
 
 RunningCoordsServiceAbstract* RunningCoordsServiceAbstract::m_currentInstance = nullptr;
 bool RunningCoordsServiceAbstract::m_callbacksRegistered = false;
@@ -20,7 +23,9 @@ RunningCoordsServiceAbstract::~RunningCoordsServiceAbstract()
 
 void RunningCoordsServiceAbstract::registerCallbacks()
 {
-    OrvEngShowRunningCoordinatesRegisterCallback(static_StatusLineCoordsCallback, 0);
+    engine::OrvEngShowRunningCoordinatesRegisterCallback(
+        &callbacks::showRunningCoordinates<&RunningCoordsServiceAbstract::static_StatusLineCoordsCallback>,
+        0);
 }
 
 void RunningCoordsServiceAbstract::makeCurrent()
@@ -30,7 +35,6 @@ void RunningCoordsServiceAbstract::makeCurrent()
 
 void RunningCoordsServiceAbstract::static_StatusLineCoordsCallback(const char* first, const char* second, ArbParam_t)
 {
-    const integration::intern::TraceSpan span("callback", "static_StatusLineCoordsCallback");
     if (m_currentInstance)
         static_cast<RunningCoordsServiceInterface*>(m_currentInstance)->showRunningCoordinates(first, second);
 }

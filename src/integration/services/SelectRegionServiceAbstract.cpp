@@ -1,12 +1,15 @@
 #include "integration/services/SelectRegionServiceAbstract.h"
 
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/EngineCallbacks.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 
 namespace orvane {
 namespace sdk {
 namespace integration {
 namespace services {
+
+namespace callbacks = integration::intern::callbacks;
+namespace engine = integration::intern::engine;
 
 SelectRegionServiceInterface* SelectRegionServiceAbstract::m_currentInstance = nullptr;
 bool SelectRegionServiceAbstract::m_callbacksRegistered = false;
@@ -20,7 +23,9 @@ SelectRegionServiceAbstract::~SelectRegionServiceAbstract()
 
 void SelectRegionServiceAbstract::registerCallbacks()
 {
-    OrvEngSelectRegionRegisterCallback(selectItemsInRectCallback, 0);
+    engine::OrvEngSelectRegionRegisterCallback(
+        &callbacks::selectRegion<&SelectRegionServiceAbstract::selectItemsInRectCallback>,
+        0);
 }
 
 void SelectRegionServiceAbstract::makeCurrent()
@@ -31,7 +36,6 @@ void SelectRegionServiceAbstract::makeCurrent()
 void SelectRegionServiceAbstract::selectItemsInRectCallback(double x1, double y1, double x2, double y2, Boolean_t flag,
                                                             ArbParam_t)
 {
-    const integration::intern::TraceSpan span("callback", "selectItemsInRectCallback");
     if (m_currentInstance)
         m_currentInstance->selectItemsInRect(x1, y1, x2, y2, flag == TRUE);
 }

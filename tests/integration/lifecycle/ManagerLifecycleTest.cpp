@@ -215,11 +215,16 @@ TEST_F(ManagerLifecycleTest, HomeDirectoryRules)
               sim::initArguments());
     manager.stop();
 
-    // No command line at all: the engine gets the home directory alone.
-    RecordingManager bare;
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, bare.init(3, nullptr, "/opt/engine"));
-    EXPECT_EQ(std::vector<std::string>({"-h", "/opt/engine"}), sim::initArguments());
-    bare.stop();
+    // No command line at all (a null argv, a negative count): the engine gets
+    // a program name of the library's, then the home directory option.
+    for (const bool nullArgv : {true, false})
+    {
+        RecordingManager bare;
+        ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok,
+                  nullArgv ? bare.init(3, nullptr, "/opt/engine") : bare.init(-1, line.argv(), "/opt/engine"));
+        EXPECT_EQ(std::vector<std::string>({"ovsdkintegrationmanager", "-h", "/opt/engine"}), sim::initArguments());
+        bare.stop();
+    }
 }
 
 TEST_F(ManagerLifecycleTest, BatchModeOnlyForTheExactOptions)
@@ -399,22 +404,81 @@ TEST_F(ManagerLifecycleTest, AThrowingDiagnosticsHandlerDoesNotCutInitShort)
     manager.stop();
 }
 
-TEST_F(ManagerLifecycleTest, StopInsideABusyPassIsRefusedWithoutAskingTheEngine)
+// stop() from inside the library (a busy pass, a page announcement) shuts
+// the engine down at once; the event manager and the page announced, in use
+// below the call, go when the outermost call into the library returns.
+TEST_F(ManagerLifecycleTest, StopFromInsideTheLibraryShutsDownAtOnce)
 {
-    RecordingManager manager;
-    CommandLine line{"host"};
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
-    const Diagnostics::Handler previous =
-        Diagnostics::setHandler([](Diagnostics::Severity_e, const std::string&, const std::string&) {});
-    manager.monitor.post([&manager] {
-        const std::size_t calls = sim::calls().size();
-        EXPECT_THROW(manager.stop(), orvane::ExceptionBase);
-        EXPECT_EQ(calls, sim::calls().size());
-    });
-    sim::runBusyOperation(1);
-    Diagnostics::setHandler(previous);
-    manager.stop();
-    EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
+    for (const bool inAnnouncement : {false, true})
+    {
+        sim::clearCalls();
+        RecordingManager manager;
+        CommandLine line{"host"};
+        ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+        int finished = 0;
+        const boost::signals2::scoped_connection counting =
+            manager.connectEngineShutdownFinished([&finished] { ++finished; });
+        const auto stopInside = [&manager, &finished] {
+            manager.stop();
+            EXPECT_EQ(1, finished);
+            EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
+            EXPECT_EQ(0, manager.getPageManager().pageCount());
+            EXPECT_NO_THROW(manager.getEventManager()); // still in use below
+        };
+        orvane::test::TestDrawArea drawArea;
+        if (inAnnouncement)
+        {
+            const boost::signals2::scoped_connection stopping =
+                manager.getPageManager().connectPageCreated([&stopInside](orvane::sdk::integration::PageInterface&) { stopInside(); });
+            // The new page went with the engine: there is none to return.
+            EXPECT_THROW(manager.getPageManager().addPage(&drawArea), orvane::ExceptionBase);
+        }
+        else
+        {
+            manager.monitor.post(stopInside);
+            sim::runBusyOperation(1);
+        }
+        EXPECT_THROW(manager.getEventManager(), orvane::ExceptionBase);
+        manager.stop(); // stopped already: nothing more
+        EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
+        EXPECT_EQ(1, finished);
+    }
+}
+
+// A null render decider or stop button is refused at the call: through the
+// engine's assertion report while the engine is initialised, before init()
+// through the diagnostics with no engine call. Nothing is kept that could
+// crash later.
+TEST_F(ManagerLifecycleTest, NullDecidersAndStopButtonsAreRefused)
+{
+    for (const bool initialised : {false, true})
+    {
+        RecordingManager manager;
+        CommandLine line{"host"};
+        if (initialised)
+        {
+            ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+        }
+        sim::clearCalls();
+        std::vector<std::string> reports;
+        const Diagnostics::Handler previous = Diagnostics::setHandler(
+            [&reports](Diagnostics::Severity_e, const std::string& identifier, const std::string&) {
+                reports.push_back(identifier);
+            });
+        manager.getPageManager().pushPageRenderDecider(nullptr);
+        manager.monitor.registerStopButton(nullptr);
+        Diagnostics::setHandler(previous);
+        EXPECT_EQ(initialised ? std::vector<std::string>() : std::vector<std::string>(2, "argument.null"), reports);
+        ASSERT_EQ(initialised ? 2u : 0u, sim::assertions().size());
+        EXPECT_EQ(initialised ? 2u : 0u, sim::calls().size());
+        if (initialised)
+        {
+            EXPECT_EQ("PageManager::pushPageRenderDecider", sim::assertions()[0].function);
+            EXPECT_EQ("ApplicationEventMonitorAbstract::registerStopButton", sim::assertions()[1].function);
+        }
+        EXPECT_FALSE(manager.monitor.isEngineInterruptible());
+        manager.stop();
+    }
 }
 
 // The page manager is there from construction, its callbacks registered by

@@ -191,27 +191,43 @@ const Case Cases[] = {
      {"OrvUtilPageSetCurrentByUniqueID(1) lock 0", "OrvUtilPageSetCurrentByUniqueID(1) lock 0",
       "OrvUtilPageDelete() lock 0", "OrvUtilPageSetCurrentByUniqueID(3) lock 0"},
      3},
-    {"ADeletionOvertakenTwiceIsDroppedAndTheNextGoesOn", false,
+    {"ADeletionOvertakenTwiceWaitsAsideUntilThePagesChange", false,
      [](HostRequestTest& t) {
          t.recorder.onCall = [&t](PageInterface&) {
              if (t.manager->getCurrentPage()->getUniqueID() == 1 && t.manager->pageCount() < 6)
                  t.addPage(nullptr);
          };
-         int dropped = 0;
+         int waits = 0;
          const Diagnostics::Handler previous = Diagnostics::setHandler(
-             [&dropped](Diagnostics::Severity_e, const std::string& identifier, const std::string&) {
-                 dropped += identifier == "request.dropped";
+             [&waits](Diagnostics::Severity_e, const std::string& identifier, const std::string&) {
+                 waits += identifier == "request.waits";
              });
-         t.manager->deletePage(t.page(1));
-         t.manager->setCurrentPage(t.page(3));
-         t.idle();
+         t.manager->deletePage(t.page(1)); // overtaken: waits first in line
+         t.manager->setCurrentPage(t.page(3)); // not behind it
+         t.idle();                             // overtaken again: set aside
          t.recorder.onCall = nullptr;
          Diagnostics::setHandler(previous);
-         EXPECT_EQ(1, dropped);
+         EXPECT_EQ(1, waits);
+         t.idle(); // nothing changed: it is not tried again
+         EXPECT_EQ(5, t.manager->pageCount());
+         t.addPage(nullptr); // the pages change: tried again at idle time
      },
-     {"OrvUtilPageSetCurrentByUniqueID(1) lock 0", "OrvUtilPageSetCurrentByUniqueID(1) lock 0",
-      "OrvUtilPageSetCurrentByUniqueID(3) lock 0"},
-     3},
+     {"OrvUtilPageSetCurrentByUniqueID(1) lock 0", "OrvUtilPageSetCurrentByUniqueID(3) lock 0",
+      "OrvUtilPageSetCurrentByUniqueID(1) lock 0", "OrvUtilPageSetCurrentByUniqueID(1) lock 0",
+      "OrvUtilPageDelete() lock 0"},
+     2},
+    {"ASwitchMadeWhileTheEngineIsIdleGoesAtOnceAndCancelsAWaitingOne", true,
+     [](HostRequestTest& t) {
+         t.host.eventManager.busy = true;
+         t.manager->deletePage(t.page(3));
+         t.manager->setCurrentPage(t.page(1));
+         t.host.eventManager.busy = false; // the busy pass is over; idle time has not come
+         t.manager->setCurrentPage(t.page(2));
+         EXPECT_EQ((Lines{"OrvUtilPageSetCurrentByUniqueID(2) lock 0"}), pageRequests());
+     },
+     {"OrvUtilPageSetCurrentByUniqueID(2) lock 0", "OrvUtilPageSetCurrentByUniqueID(3) lock 0",
+      "OrvUtilPageDelete() lock 0"},
+     2},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, HostRequests, ::testing::ValuesIn(Cases),

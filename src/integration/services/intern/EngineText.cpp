@@ -1,6 +1,6 @@
 #include "integration/services/intern/EngineText.h"
 
-#include "ovsdkbase.h"
+#include "integration/intern/boundary/Engine.h"
 
 #include <cstring>
 
@@ -13,7 +13,7 @@ namespace intern {
 char* toEngineText(const std::string& text, const char* label)
 {
     const std::size_t size = text.size() + 1;
-    char* engineText = OrvUtilStringAlloc(static_cast<int>(size), label);
+    char* engineText = integration::intern::engine::OrvUtilStringAlloc(static_cast<int>(size), label);
     if (engineText)
         std::memcpy(engineText, text.c_str(), size);
     return engineText;

@@ -1,6 +1,6 @@
 #include "integration/Trace.h"
 
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/TraceRecorder.h"
 
 #include <ostream>
 

@@ -1,5 +1,5 @@
-#ifndef ORVANE_INTEGRATION_INTERN_TRACERECORDER_H
-#define ORVANE_INTEGRATION_INTERN_TRACERECORDER_H
+#ifndef ORVANE_INTEGRATION_INTERN_BOUNDARY_TRACERECORDER_H
+#define ORVANE_INTEGRATION_INTERN_BOUNDARY_TRACERECORDER_H
 
 #include "integration/Trace.h"
 #include "integration/intern/DiagnosticReporter.h"
@@ -53,6 +53,11 @@ public:
     static void flowStart(const char* name, unsigned long long id);
     static void flowEnd(const char* name, unsigned long long id);
     static unsigned long long newFlowId();
+    // The number a handle (a page's or an image's address) is recorded as:
+    // small, in the order handles were first seen in the recording, the
+    // same on every run; `fresh` numbers a handle anew (an address reused by
+    // a new page). 0 for 0 and while no recording runs.
+    static long long handleID(long long handle, bool fresh = false);
 
     // Spans open on the calling thread, and application locks among them.
     static int depth();
@@ -124,54 +129,9 @@ public:
     using TraceSpan::TraceSpan;
 };
 
-// An engine call: its span carries the depth of the application lock.
-class TraceEngineCall : public TraceSpan
-{
-public:
-    explicit TraceEngineCall(const char* function)
-    {
-        if (recording())
-            begin("engine", function, {traceNumber("lock", TraceRecorder::lockDepth())});
-    }
-};
-
-// Calls `call`, an engine call, inside its span when `traced`: for a path
-// that asked isRecording() once already.
-template <typename Call>
-auto tracedEngineCall(bool traced, const char* function, Call call) -> decltype(call())
-{
-    if (!traced)
-        return call();
-    const TraceEngineCall span(function);
-    return call();
-}
-
-// An application lock taken by the library: a span around the engine calls
-// it brackets. Constructed before the lock, destroyed after it.
-class TraceAppLock : public TraceSpan
-{
-public:
-    explicit TraceAppLock(int value) : m_taken(false)
-    {
-        if (!recording())
-            return;
-        begin("engine", "AppLock", {traceNumber("value", value), traceNumber("lock", TraceRecorder::lockDepth())});
-        TraceRecorder::lockTaken(value);
-        m_taken = true;
-    }
-    ~TraceAppLock()
-    {
-        if (m_taken)
-            TraceRecorder::lockReleased();
-    }
-
-private:
-    bool m_taken;
-};
-
 } // namespace intern
 } // namespace integration
 } // namespace sdk
 } // namespace orvane
 
-#endif // ORVANE_INTEGRATION_INTERN_TRACERECORDER_H
+#endif // ORVANE_INTEGRATION_INTERN_BOUNDARY_TRACERECORDER_H

@@ -1,4 +1,4 @@
-#include "integration/intern/TraceRecorder.h"
+#include "integration/intern/boundary/TraceRecorder.h"
 
 #include <chrono>
 #include <cstdio>
@@ -7,6 +7,7 @@
 #include <new>
 #include <ostream>
 #include <thread>
+#include <unordered_map>
 
 namespace orvane {
 namespace sdk {
@@ -20,7 +21,10 @@ namespace {
 const std::size_t MaxTextBytes = 120;
 const std::size_t MaxEventBytes = 2048;
 
-const char Head[] = "{\"displayTimeUnit\":\"ns\",\"traceEvents\":[\n"
+// The schema version says what the events carry; a reader refuses another.
+const char Head[] = "{\"displayTimeUnit\":\"ns\","
+                    "\"otherData\":{\"format\":\"orvane-boundary-trace\",\"schemaVersion\":2},"
+                    "\"traceEvents\":[\n"
                     "{\"name\":\"process_name\",\"ph\":\"M\",\"pid\":1,\"tid\":1,"
                     "\"args\":{\"name\":\"ovsdkintegrationmanager\"}}";
 const char Tail[] = "\n]}\n";
@@ -47,6 +51,9 @@ struct Track
     std::unique_ptr<char[]> buffer;
     std::size_t capacity = 0;
     std::size_t used = 0;
+    // The numbers handles are recorded as, in the order they were first seen.
+    std::unordered_map<long long, long long> handles;
+    long long lastHandle = 0;
 };
 
 thread_local Track t_track;
@@ -220,6 +227,8 @@ Track* track()
         track.used = 0;
         track.depth = 0;
         track.lockDepth = 0;
+        track.handles.clear();
+        track.lastHandle = 0;
         const bool gui = std::this_thread::get_id() == s_startThread;
         track.tid = gui ? 1 : s_nextTrack.fetch_add(1);
         Writer writer(track);
@@ -412,6 +421,19 @@ void TraceRecorder::flowEnd(const char* name, unsigned long long id)
 }
 
 unsigned long long TraceRecorder::newFlowId() { return s_nextFlowId.fetch_add(1, std::memory_order_relaxed); }
+
+long long TraceRecorder::handleID(long long handle, bool fresh)
+{
+    Track* track = intern::track();
+    if (track == nullptr || handle == 0)
+        return 0;
+    const auto known = track->handles.find(handle);
+    if (known != track->handles.end() && !fresh)
+        return known->second;
+    const long long id = ++track->lastHandle;
+    track->handles[handle] = id;
+    return id;
+}
 
 int TraceRecorder::depth() { return t_track.session == session() ? t_track.depth : 0; }
 

@@ -1,0 +1,137 @@
+#ifndef ORVANE_INTEGRATION_INTERN_BOUNDARY_TRACEEVENTS_H
+#define ORVANE_INTEGRATION_INTERN_BOUNDARY_TRACEEVENTS_H
+
+#include "integration/intern/boundary/LibraryFrame.h"
+#include "integration/intern/boundary/TraceRecorder.h"
+
+#include <cstddef>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+
+class PageInterface;
+
+namespace intern {
+
+// The trace's events that are no engine call, callback or host call: host
+// requests, passes, input, waiting requests, counters. Each does nothing
+// while no trace records. The names and arguments are listed in Trace.h.
+
+// A host request for the object's lifetime: a library frame, the thread
+// check of a request (reported whether or not checked mode is on; none for
+// a null `entryPoint`), and the
+// "request" span named `name`, with the page's id when one is given.
+class RequestScope
+{
+public:
+    RequestScope(const char* name, const char* entryPoint, PageInterface* page = nullptr);
+    RequestScope(const RequestScope&) = delete;
+    RequestScope& operator=(const RequestScope&) = delete;
+
+private:
+    LibraryFrame m_frame;
+    TraceSpan m_span;
+};
+
+// A busy pass ("busy pass") or an idle pass ("idle pass"): a library frame.
+class PassScope
+{
+public:
+    explicit PassScope(const char* name) : m_span("pass", name) {}
+
+private:
+    LibraryFrame m_frame;
+    TraceSpan m_span;
+};
+
+// A state change handed to pages ("stateChange", its code).
+class StateChangeScope
+{
+public:
+    explicit StateChangeScope(int code);
+
+private:
+    TraceSpan m_span;
+};
+
+// A page's damage reported to the engine at idle time ("damage").
+class DamageScope
+{
+public:
+    DamageScope(long long pageID, bool full);
+
+private:
+    TraceSpan m_span;
+};
+
+// The "live pages" counter.
+void traceLivePages(int count);
+
+// The input of one drawing area's queue: each event queued while a trace
+// records is a span of its kind and the start of an "input" flow, which ends
+// where the event is dispatched or dropped. Events queued before the
+// recording have no flow in it.
+class InputTrace
+{
+public:
+    explicit InputTrace(long long area);
+
+    static bool isRecording() { return TraceRecorder::isRecording(); }
+    // An event was queued; whether it was recorded.
+    bool queued(const char* kind, int x, int y, int buttonOrKey);
+    // The flow of the front event of a queue of `queueSize` events, 0 for none.
+    unsigned long long frontFlow(std::size_t queueSize) const;
+    // The queue's last `count` events were dropped ("input.drop", its reason).
+    void dropped(std::size_t count, const char* reason) const;
+    // A move dropped as it arrived, while the engine is busy.
+    void moveDropped(int x, int y) const;
+    // The "queued input" counter: all queues' events.
+    static void queuedCount(std::size_t totalQueued);
+
+private:
+    long long m_area;
+    // The events queued while a recording ran, and the first of them queued
+    // while the recording `m_session` ran.
+    long long m_queued;
+    unsigned m_session;
+    long long m_first;
+};
+
+// The dispatch of one queued event ("input.dispatch"), where its flow ends.
+class DispatchScope
+{
+public:
+    // The front event of `trace`'s queue of `queueSize` events.
+    DispatchScope(const InputTrace& trace, std::size_t queueSize, const char* kind, int x, int y, int buttonOrKey);
+    void close(bool interrupted) { m_span.close({traceNumber("interrupted", interrupted)}); }
+
+private:
+    TraceSpan m_span;
+};
+
+// The trace of requests that wait: each is a flow from where it begins to
+// wait to where it is carried out ("carry out") or dropped ("request
+// dropped"); the "waiting requests" counter.
+namespace requestTrace {
+// The flow of a request that begins to wait, 0 while no trace records.
+unsigned long long waits(const char* request);
+void dropped(const char* request, unsigned long long flow);
+void waitingCount(std::size_t count);
+
+class CarryOutScope
+{
+public:
+    CarryOutScope(const char* request, PageInterface& page, unsigned long long flow, std::size_t waiting);
+
+private:
+    TraceSpan m_span;
+};
+} // namespace requestTrace
+
+} // namespace intern
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+#endif // ORVANE_INTEGRATION_INTERN_BOUNDARY_TRACEEVENTS_H
