@@ -278,8 +278,12 @@ void summarize(const TraceAnalysis& trace, std::ostream& out)
     const std::vector<const Span*> open = trace.openSpans();
     out << "spans left open: " << (open.empty() ? "none" : std::to_string(open.size())) << "\n";
     for (const Span* span : open)
-        out << "  " << span->name << " (" << span->category << ") on track " << span->tid << " since "
-            << span->begin / 1000 << " ms\n";
+    {
+        char since[48];
+        std::snprintf(since, sizeof since, "%.3f ms", span->begin / 1000);
+        out << "  " << span->name << " (" << span->category << ") on track " << span->tid << " since " << since
+            << "\n";
+    }
     if (!trace.problems().empty())
     {
         out << "problems of the document: " << trace.problems().size() << "\n";
