@@ -22,6 +22,13 @@ TraceAnalysis::TraceAnalysis(const json& document)
         m_problems.push_back("the document is no object with a \"traceEvents\" array");
         return;
     }
+    const auto other = document.find("otherData");
+    if (other != document.end() && other->is_object() && other->value("format", "") == "orvane-boundary-trace")
+    {
+        const auto version = other->find("schemaVersion");
+        if (version != other->end() && version->is_number_integer())
+            m_schemaVersion = version->get<int>();
+    }
     if (document.value("displayTimeUnit", "") != "ns")
         m_problems.push_back("the document's \"displayTimeUnit\" is not \"ns\"");
     const json& events = document["traceEvents"];
@@ -271,13 +278,45 @@ void summarize(const TraceAnalysis& trace, std::ostream& out)
     const std::vector<const Span*> open = trace.openSpans();
     out << "spans left open: " << (open.empty() ? "none" : std::to_string(open.size())) << "\n";
     for (const Span* span : open)
-        out << "  " << span->name << " (" << span->category << ") on track " << span->tid << " since "
-            << span->begin / 1000 << " ms\n";
+    {
+        char since[48];
+        std::snprintf(since, sizeof since, "%.3f ms", span->begin / 1000);
+        out << "  " << span->name << " (" << span->category << ") on track " << span->tid << " since " << since
+            << "\n";
+    }
     if (!trace.problems().empty())
     {
         out << "problems of the document: " << trace.problems().size() << "\n";
         for (std::size_t i = 0; i < trace.problems().size() && i < 20; ++i)
             out << "  " << trace.problems()[i] << "\n";
+    }
+}
+
+int summarizeText(const std::string& text, const std::string& name, std::ostream& out, std::ostream& err)
+{
+    try
+    {
+        const TraceAnalysis trace = TraceAnalysis::fromText(text);
+        if (trace.schemaVersion() == 0)
+        {
+            err << "trace-summary: " << name
+                << " has no schema version: not a trace this library wrote, or an older one\n";
+            return 2;
+        }
+        if (trace.schemaVersion() != TraceAnalysis::ReadSchemaVersion)
+        {
+            err << "trace-summary: " << name << " has schema version " << trace.schemaVersion()
+                << "; this tool reads version " << TraceAnalysis::ReadSchemaVersion
+                << ": record it again with this library\n";
+            return 2;
+        }
+        summarize(trace, out);
+        return trace.problems().empty() ? 0 : 2;
+    }
+    catch (const json::exception& error)
+    {
+        err << "trace-summary: " << name << " is no JSON document: " << error.what() << "\n";
+        return 1;
     }
 }
 

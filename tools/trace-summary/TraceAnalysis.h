@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstddef>
+#include <iosfwd>
 #include <map>
 #include <string>
 #include <vector>
@@ -48,7 +49,8 @@ struct CounterSample
 };
 
 // A trace in the Trace Event Format's JSON object form, as the library
-// writes it: "B"/"E" spans per track, "s"/"f" flows, "C" counters, "i"
+// writes it: its "otherData" names the format ("orvane-boundary-trace") and
+// the schema version of the events; "B"/"E" spans per track, "s"/"f" flows, "C" counters, "i"
 // instants and "M" metadata. Reading checks the document and lists what
 // is wrong with it: a missing or mistyped field, an "E" with no open span,
 // timestamps going back on a track, a flow that ends without a start or
@@ -57,6 +59,11 @@ struct CounterSample
 class TraceAnalysis
 {
 public:
+    // The schema version this reader knows. Schema 2: engine calls carry
+    // "lock", their arguments by name and, on their "E", "result"; host
+    // calls carry their arguments and "result".
+    static constexpr int ReadSchemaVersion = 2;
+
     explicit TraceAnalysis(const nlohmann::json& document);
     // Throws nlohmann::json::parse_error for a document that is no JSON.
     static TraceAnalysis fromText(const std::string& text);
@@ -70,6 +77,9 @@ public:
     // Flows started and not ended when the recording stopped.
     std::vector<const Flow*> waitingFlows() const;
     std::vector<const Span*> spansNamed(const std::string& name) const;
+    // The schema version the document names; 0 when it names none (no
+    // "otherData", or another format).
+    int schemaVersion() const { return m_schemaVersion; }
 
 private:
     void read(const nlohmann::json& event, std::size_t index);
@@ -82,12 +92,19 @@ private:
     // Per track: the open spans (indices) and the last timestamp.
     std::map<long long, std::vector<std::size_t>> m_open;
     std::map<long long, double> m_lastTs;
+    int m_schemaVersion = 0;
 };
 
 // The figures a host writer reads first: frames per page and overall,
 // input-to-dispatch delays, busy passes, requests that waited, spans left
 // open and problems of the document. `out` receives the text.
 void summarize(const TraceAnalysis& trace, std::ostream& out);
+
+// What trace-summary does with the text of the file `name`: the summary to
+// `out` and its exit status, 0, or 2 when the document has problems. A
+// document of another schema version, or of none, gets no summary: a line
+// to `err` and 2. Text that is no JSON: a line to `err` and 1.
+int summarizeText(const std::string& text, const std::string& name, std::ostream& out, std::ostream& err);
 
 } // namespace tracesummary
 } // namespace orvane

@@ -1,6 +1,7 @@
 // trace-summary FILE: the figures of a boundary trace the library wrote.
 // Exits with 1 when the file cannot be read or is no JSON, with 2 when the
-// document has problems (the summary lists them), 0 otherwise.
+// document has problems (the summary lists them) or is of another schema
+// version than this tool reads (a line says which), 0 otherwise.
 #include "TraceAnalysis.h"
 
 #include <fstream>
@@ -22,15 +23,5 @@ int main(int argc, char** argv)
     }
     std::stringstream text;
     text << file.rdbuf();
-    try
-    {
-        const orvane::tracesummary::TraceAnalysis trace = orvane::tracesummary::TraceAnalysis::fromText(text.str());
-        orvane::tracesummary::summarize(trace, std::cout);
-        return trace.problems().empty() ? 0 : 2;
-    }
-    catch (const nlohmann::json::exception& error)
-    {
-        std::cerr << "trace-summary: " << argv[1] << " is no JSON document: " << error.what() << "\n";
-        return 1;
-    }
+    return orvane::tracesummary::summarizeText(text.str(), argv[1], std::cout, std::cerr);
 }
