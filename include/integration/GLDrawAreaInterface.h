@@ -48,12 +48,19 @@ public:
     // ...Connected() hook.
     //
     // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectDrawAreaExposed(const ExposedSignal::slot_type& slot);
     // Connects `slot` at the back of signalDrawAreaDestroyed, then calls its
     // ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectDrawAreaDestroyed(const StateSignal::slot_type& slot);
     // Connects `slot` at the back of signalDrawAreaFocusGained, then calls its
     // ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectDrawAreaFocusGained(const StateSignal::slot_type& slot);
 
     // True when the engine may draw into the window now (asked after isValid()).

@@ -26,6 +26,7 @@ public:
     // signalOnIdleConnected().
     //
     // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectOnIdle(const OnIdleSignal::slot_type& slot);
 
 private:
