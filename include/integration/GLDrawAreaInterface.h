@@ -85,9 +85,16 @@ public:
     virtual bool isValid() = 0;
     // State listeners are not owned and must not be null. Once the area has
     // reported itself destroyed, the library never calls it again.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: the new one hears the next
+    // notification.
     virtual void addStateListener(GLDrawAreaListenerInterface* listener) = 0;
-    // Stops `listener` hearing state changes; an unknown one is ignored. May be
-    // called from a listener: it is not called again.
+    // Stops `listener` hearing state changes; an unknown one is ignored.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: a removed listener is not
+    // called again, even in the notification under way.
     virtual void removeStateListener(GLDrawAreaListenerInterface* listener) = 0;
 
 private:

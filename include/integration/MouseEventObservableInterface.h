@@ -76,6 +76,7 @@ public:
     virtual void addMouseListener(MouseEventListenerInterface* listener) = 0;
     // Stops `listener` hearing mouse input; an unknown one is ignored.
     //
+    // @thread_safety GUI thread only; not checked.
     // @reentrancy May be called from a listener: a removed listener is not
     // called again, even in the notification under way.
     virtual void removeMouseListener(MouseEventListenerInterface* listener) = 0;
