@@ -71,17 +71,22 @@ public:
     // The window's size in pixels; asked only while isValid().
     //
     // @thread_safety Called on the GUI thread, from inside engine calls.
+    // @errors An exception passes through the engine's callback to the
+    // engine.
     virtual void getSize(int& width, int& height) = 0;
     // The window's OpenGL context: the same object every time.
     //
     // @thread_safety Called on the GUI thread, from the engine's render
     // callbacks.
+    // @errors An exception passes through the engine's callback to the
+    // engine.
     virtual GLContextInterface& getGLContext() = 0;
     // True while the native window exists. While false the library neither
     // renders into the window nor asks its size; it still removes its
     // listeners (a page that goes), since the window may come back.
     //
     // @thread_safety Called on the GUI thread, from inside engine calls.
+    // @errors False makes the engine skip the frame.
     virtual bool isValid() = 0;
     // State listeners are not owned and must not be null. Once the area has
     // reported itself destroyed, the library never calls it again.
