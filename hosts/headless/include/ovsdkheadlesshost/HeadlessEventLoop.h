@@ -65,9 +65,13 @@ public:
 
     // Queues an event of `drawArea` (which must be alive; events of a
     // drawing area deleted meanwhile are dropped).
+    //
+    // @thread_safety GUI thread only.
     void post(HeadlessGLDrawArea& drawArea, const HeadlessEvent& event);
     // Runs `task` in the next processEvents(), after the events queued
     // before it.
+    //
+    // @thread_safety GUI thread only.
     void postTask(std::function<void()> task);
 
     // Delivers the events and tasks queued when it began, each once and in
@@ -87,6 +91,7 @@ public:
     // @thread_safety GUI thread only.
     // @reentrancy Meant for the application's main loop; the engine's busy
     // passes call processEvents() instead.
+    // @errors As processEvents().
     void runOnce();
 
     // Marks an interrupt as requested; the observers hear of it in the next
@@ -96,6 +101,8 @@ public:
     // a lock-free atomic flag.
     void requestInterrupt();
     // Whether an interrupt was requested and not cleared since.
+    //
+    // @thread_safety Any thread: it only reads a lock-free atomic flag.
     bool isInterruptRequested() const;
     // Withdraws the interrupt request, so that the next request is heard
     // again.
