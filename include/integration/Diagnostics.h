@@ -83,8 +83,7 @@ public:
     Diagnostics() = delete;
 
     // Makes `handler` receive every report from now on and returns the one
-    // that did before, empty if that was the default. An empty handler
-    // stands for the default one, which drops every report.
+    // before; empty stands for the default, which drops every report.
     //
     // @thread_safety GUI thread, while no other thread may report: see
     // `docs/host-guide.md#the-diagnostics-handler-and-threads`.

@@ -79,9 +79,8 @@ public:
     // after each.
     //
     // @thread_safety GUI thread only.
-    // @reentrancy The engine's busy passes call it (through the monitor)
-    // while an earlier delivery is still running; each pass takes the next
-    // queued entries.
+    // @reentrancy Busy passes call it (through the monitor) inside an earlier
+    // delivery; each pass takes the next queued entries.
     // @errors Exceptions of observers, drawing areas and tasks pass on; the
     // entries after the one that threw stay queued.
     void processEvents();
