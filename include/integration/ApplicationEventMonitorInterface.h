@@ -57,18 +57,30 @@ public:
     // calls its ...Connected() hook.
     //
     // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectMouseButtonStateChanged(const MouseButtonStateChangedSignal::slot_type& slot);
     // Connects `slot` at the back of signalWidgetChangeDuetoTimerEvent, then
     // calls its ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectWidgetChangeDuetoTimerEvent(const NotificationSignal::slot_type& slot);
     // Connects `slot` at the back of signalProcessingNewEvent, then calls its
     // ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectProcessingNewEvent(const ProcessingNewEventSignal::slot_type& slot);
     // Connects `slot` at the back of signalEngineIsNoLongerBusy, then calls
     // its ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectEngineIsNoLongerBusy(const NotificationSignal::slot_type& slot);
 
     // Whether the engine is busy (OrvUtilIsBusy).
+    //
+    // @thread_safety GUI thread only; not checked.
     virtual bool isBusy() const = 0;
     // An interrupt was issued during the current busy-event pass.
     //
@@ -85,6 +97,7 @@ public:
     //
     // @thread_safety Called on the GUI thread: ApplicationEventMonitorAbstract
     // calls it from its slot of the manager's signalEngineShutdownFinished.
+    // @errors An exception passes on to stop()'s caller.
     virtual bool stopMonitoring() = 0;
     // Asks the engine to interrupt its current operation.
     //
@@ -102,8 +115,10 @@ public:
     // @thread_safety GUI thread only; not checked.
     // @reentrancy May be called from the engine's busy loop.
     virtual void registerStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) = 0;
-    // Unregisters a stop button; an unknown one is ignored. May be called
-    // from the engine's busy loop.
+    // Unregisters a stop button; an unknown one is ignored.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from the engine's busy loop.
     virtual void unRegisterStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton) = 0;
 
 private:

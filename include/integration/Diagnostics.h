@@ -83,22 +83,14 @@ public:
     Diagnostics() = delete;
 
     // Makes `handler` receive every report from now on and returns the one
-    // that did before, empty if that was the default. An empty handler
-    // stands for the default one, which drops every report.
+    // before; empty stands for the default, which drops every report.
     //
-    // @thread_safety Call it on the GUI thread (the one that calls init())
-    // while no other thread may report: the library reads the handler
-    // without a lock, so every report made on another thread must be ordered
-    // against the call, before or after it, by a happens-before relation of
-    // the C++ memory model. Call it before starting the threads that use the
-    // library, or order it against them with a synchronization of your own
-    // (joining them, a mutex both sides take, a queued task).
-    // Reports may come from any thread; each runs the handler on its own.
-    // @reentrancy A handler running on the GUI thread may call it; the
-    // report being handled completes with the handler it started with.
-    // @errors None of its own (copying `handler` may throw what its copy
-    // throws, std::bad_alloc say; nothing changes then). An exception thrown
-    // by a handler passes to the caller of the library call that reported.
+    // @thread_safety GUI thread, while no other thread may report: see
+    // `docs/host-guide.md#the-diagnostics-handler-and-threads`.
+    // @reentrancy A handler on the GUI thread may call it; the report being
+    // handled completes with the handler it started with.
+    // @errors Only what copying `handler` throws; a handler's exception passes
+    // to the caller of the library call that reported.
     static Handler setHandler(const Handler& handler);
 
     // Switches checked mode on or off, for every later call on this thread;

@@ -20,14 +20,14 @@ namespace integration {
 //                     the two: this context is current when the pass
 //                     begins and must be current again when it returns.
 //   releaseCurrent()  the engine has finished drawing; this context is
-//                     still current when it is called. Release it (the Qt
-//                     kit calls doneCurrent, which leaves none current).
+//                     still current when it is called. Release it.
 //   swapBuffers()     comes AFTER releaseCurrent(), when the top page render
 //                     decider agrees, with no context of the engine's
 //                     current. A window system that swaps only a current
-//                     context (Mesa's GLX, every EGL platform) shows nothing
-//                     then: make this context current first, swap, and
-//                     release it again (the Qt kit does).
+//                     context shows nothing then: make this context current
+//                     first, swap, and release it again.
+// See `docs/host-guide.md#contexts-and-the-swap` for the window systems that
+// need it.
 // An offscreen image's context gets makeCurrent() and releaseCurrent() around
 // the engine's drawing into the image, never swapBuffers(). getGLContext()
 // of a drawing area must return the same object every time.
@@ -57,13 +57,14 @@ public:
     // @thread_safety Called on the GUI thread, from inside the engine's frame.
     // @current After a true result this context is current.
     // @errors False loses the frame; in checked mode a false answer for a
-    // drawing area is reported ("render.make-current-failed").
+    // drawing area is reported: `render.make-current-failed`.
     virtual bool makeCurrent() = 0;
     // The engine has finished drawing into this context, which is current
     // now; true on success.
     //
     // @thread_safety Called on the GUI thread, from inside the engine's frame.
     // @current Before: this context; after: none (or the host's own).
+    // @errors The result goes to the engine unchanged.
     virtual bool releaseCurrent() = 0;
     // Owned by the host; it must outlive its drawing area's or image's use.
     virtual ~GLContextInterface();

@@ -48,12 +48,19 @@ public:
     // ...Connected() hook.
     //
     // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectDrawAreaExposed(const ExposedSignal::slot_type& slot);
     // Connects `slot` at the back of signalDrawAreaDestroyed, then calls its
     // ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectDrawAreaDestroyed(const StateSignal::slot_type& slot);
     // Connects `slot` at the back of signalDrawAreaFocusGained, then calls its
     // ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectDrawAreaFocusGained(const StateSignal::slot_type& slot);
 
     // True when the engine may draw into the window now (asked after isValid()).
@@ -64,23 +71,35 @@ public:
     // The window's size in pixels; asked only while isValid().
     //
     // @thread_safety Called on the GUI thread, from inside engine calls.
+    // @errors An exception passes through the engine's callback to the
+    // engine.
     virtual void getSize(int& width, int& height) = 0;
     // The window's OpenGL context: the same object every time.
     //
     // @thread_safety Called on the GUI thread, from the engine's render
     // callbacks.
+    // @errors An exception passes through the engine's callback to the
+    // engine.
     virtual GLContextInterface& getGLContext() = 0;
     // True while the native window exists. While false the library neither
     // renders into the window nor asks its size; it still removes its
     // listeners (a page that goes), since the window may come back.
     //
     // @thread_safety Called on the GUI thread, from inside engine calls.
+    // @errors False makes the engine skip the frame.
     virtual bool isValid() = 0;
     // State listeners are not owned and must not be null. Once the area has
     // reported itself destroyed, the library never calls it again.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: the new one hears the next
+    // notification.
     virtual void addStateListener(GLDrawAreaListenerInterface* listener) = 0;
-    // Stops `listener` hearing state changes; an unknown one is ignored. May be
-    // called from a listener: it is not called again.
+    // Stops `listener` hearing state changes; an unknown one is ignored.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: a removed listener is not
+    // called again, even in the notification under way.
     virtual void removeStateListener(GLDrawAreaListenerInterface* listener) = 0;
 
 private:

@@ -21,10 +21,28 @@ public:
     GLDrawAreaListenerInterface& operator=(const GLDrawAreaListenerInterface&) { return *this; }
 
     // The window was exposed; `fullDamage` as the drawing area reported it.
+    //
+    // @thread_safety Called on the GUI thread, by the drawing area.
+    // @reentrancy The listener may remove itself or add others (they hear the
+    // next change).
+    // @errors An exception ends the notification and passes on to the
+    // drawing area's code that reported the change.
     virtual void drawAreaExposed(GLDrawAreaInterface& drawArea, bool fullDamage) = 0;
     // The native window is going away: drop every reference to it.
+    //
+    // @thread_safety Called on the GUI thread, by the drawing area.
+    // @reentrancy The listener may remove itself or add others (they hear the
+    // next change).
+    // @errors An exception ends the notification and passes on to the
+    // drawing area's code that reported the change.
     virtual void drawAreaDestroyed(GLDrawAreaInterface& drawArea) = 0;
     // The window gained the keyboard focus.
+    //
+    // @thread_safety Called on the GUI thread, by the drawing area.
+    // @reentrancy The listener may remove itself or add others (they hear the
+    // next change).
+    // @errors An exception ends the notification and passes on to the
+    // drawing area's code that reported the change.
     virtual void drawAreaFocusGained(GLDrawAreaInterface& drawArea) = 0;
     // Remove the listener from every drawing area before destroying it.
     virtual ~GLDrawAreaListenerInterface();

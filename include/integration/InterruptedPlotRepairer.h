@@ -31,6 +31,8 @@ public:
     // time; true otherwise, which drops the waiting repair.
     //
     // @thread_safety Called on the GUI thread from the engine's swap callback.
+    // @current No context of the engine's is current: the engine's
+    // releaseCurrent() came first.
     bool shouldOpenGLBuffersBeSwapped(PageInterface& page) const override;
 
 private:

@@ -20,8 +20,16 @@ public:
     // @thread_safety Called on the GUI thread.
     // @reentrancy May be called from the engine's busy loop; the listener may
     // remove itself or add others (they hear the next event).
+    // @errors An exception ends the notification and passes on to the code
+    // that reported the event.
     virtual void keyPressed(KeyEventInterface& event, KeyEventObservableInterface& source) = 0;
     // A key went up; called as keyPressed() is.
+    //
+    // @thread_safety Called on the GUI thread.
+    // @reentrancy May be called from the engine's busy loop; the listener may
+    // remove itself or add others (they hear the next event).
+    // @errors An exception ends the notification and passes on to the code
+    // that reported the event.
     virtual void keyReleased(KeyEventInterface& event, KeyEventObservableInterface& source) = 0;
     // Remove the listener from its observables before destroying it.
     virtual ~KeyEventListenerInterface();

@@ -22,6 +22,7 @@ public:
     virtual void addKeyboardListener(KeyEventListenerInterface* listener) = 0;
     // Stops `listener` hearing key input; an unknown one is ignored.
     //
+    // @thread_safety GUI thread only; not checked.
     // @reentrancy May be called from a listener: a removed listener is not
     // called again, even in the notification under way.
     virtual void removeKeyboardListener(KeyEventListenerInterface* listener) = 0;

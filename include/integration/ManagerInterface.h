@@ -50,13 +50,13 @@ public:
     virtual PageManagerInterface& getPageManager() = 0;
     // The event manager.
     //
-    // @throws orvane::ExceptionBase "The event manager exists only between a
-    // successful init() and stop()." outside that time.
+    // @errors orvane::ExceptionBase outside the time between a successful
+    // init() and stop(); no report.
     virtual EventManagerInterface& getEventManager() = 0;
     // The dialog manager.
     //
-    // @throws orvane::ExceptionBase "The dialog manager exists only between a
-    // successful init() and stop()." outside that time.
+    // @errors orvane::ExceptionBase outside the time between a successful
+    // init() and stop(); no report.
     virtual DialogManagerInterface& getDialogManager() = 0;
     // The service repository, through which services are made current; it
     // exists from construction on.
@@ -66,24 +66,14 @@ public:
     // initialized. Call the init() method."; empty for 255 and unknown
     // values.
     virtual std::string returnCodeString(ManagerStartReturnCode_e code) = 0;
-    // Initialises the engine with the host's command line followed by "-h"
-    // and the home directory, then creates the event and dialog managers and
-    // registers the engine callbacks. "-h DIR" on the command line overrides
-    // `homeDirectory`; "-b" or "-B" is batch mode; a null argv is an empty
-    // command line. Outside batch mode the monitor's isReady() decides.
+    // Initialises the engine with the host's command line ("-h DIR" overrides
+    // `homeDirectory`, "-b" or "-B" is batch mode), creates the event and
+    // dialog managers and registers the engine callbacks.
     //
-    // @thread_safety Call it on the GUI thread: the thread that calls it is
-    // the one every later call is checked against.
+    // @thread_safety GUI thread: later calls are checked against its thread.
     // @reentrancy Call it once, before start(), outside any engine call.
-    // @errors Failures are returned as codes, never thrown:
-    // ManagerStartReturnCode_HomeDirectoryNotSpecified for a missing or
-    // empty home directory; ManagerStartReturnCode_InternalInitializationError
-    // for the engine's result 3 or a false isReady(); the bare value 255 for
-    // any other engine failure (the engine is then shut down). Exceptions of the
-    // host's own code (the monitor, the services) pass on. With no
-    // miscellaneous-queries service current it reports
-    // "init.no-misc-service" once the engine is initialised; an exception
-    // of the diagnostics handler there is not passed on, and init goes on.
+    // @errors Failures are returned as codes, never thrown; report
+    // `init.no-misc-service`. See `docs/host-guide.md#starting-and-stopping`.
     virtual ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory,
                                           StateModernizationLevel_e level) = 0;
     // init() with the engine's default modernization level (0).
@@ -95,31 +85,16 @@ public:
     // engine call.
     // @errors ManagerStartReturnCode_EngineNotInitialized before init() (or
     // after stop()); ManagerStartReturnCode_InternalInitializationError when
-    // the engine fails to start, with no signal. Exceptions of the signal's
-    // slots pass on.
+    // the engine fails to start, with no signal. Slots' exceptions pass on.
     virtual ManagerStartReturnCode_e start() = 0;
-    // Shuts the engine down: signalEngineShutdownInitiated (unless the
-    // engine's quit state change fired it already), OrvEngInitiateShutdown,
-    // OrvEngFinalizeShutdown, signalEngineShutdownFinished, then the event
-    // and dialog managers go. Does nothing before init() and after an
-    // earlier stop().
+    // Shuts the engine down and destroys the event and dialog managers; does
+    // nothing before init() and after an earlier stop().
     //
-    // @thread_safety GUI thread only; from another thread it is reported
-    // ("thread.not-init-thread") and goes on.
-    // @reentrancy Refused inside a busy pass (from the host's
-    // processPendingEvents, or anything it calls), as the shutdown would
-    // pull the engine and the event manager from under the operation that
-    // runs; refused the same way from a listener or slot of a page
-    // announcement. Call it once the operation or announcement has
-    // returned, at the next idle time say.
-    // @errors Exceptions of the signals' slots pass on.
-    // @throws orvane::ExceptionBase "stop() was called while the engine is
-    // busy; call it once the engine's operation has returned." inside a
-    // busy pass, reported as "reentry.stop-while-busy", with no engine call.
-    // @throws orvane::ExceptionBase "stop() was called from a listener or
-    // slot of a page announcement; call it once the announcement has
-    // returned (for example at the next idle time)." reported as
-    // "reentry.stop-in-announcement", with no engine call.
+    // @thread_safety GUI thread only; checked: reports `thread.not-init-thread`.
+    // @reentrancy Not inside a busy pass or a page announcement: see
+    // `docs/host-guide.md#starting-and-stopping`.
+    // @errors orvane::ExceptionBase when refused, with no engine call; report
+    // `reentry.stop-while-busy` or `reentry.stop-in-announcement`.
     virtual void stop() = 0;
     // The engine's "about" text (OrvEngGetHelpAbout); empty when it has none.
     virtual std::string getHelpAbout() const = 0;
@@ -147,12 +122,19 @@ public:
     // ...Connected() hook.
     //
     // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectEngineStarted(const EngineSignal::slot_type& slot);
     // Connects `slot` at the back of signalEngineShutdownInitiated, then
     // calls its ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectEngineShutdownInitiated(const EngineSignal::slot_type& slot);
     // Connects `slot` at the back of signalEngineShutdownFinished, then
     // calls its ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectEngineShutdownFinished(const EngineSignal::slot_type& slot);
 
 private:

@@ -21,12 +21,32 @@ public:
     // @thread_safety Called on the GUI thread.
     // @reentrancy May be called from the engine's busy loop; the listener may
     // remove itself or add others (they hear the next event).
+    // @errors An exception ends the notification and passes on to the code
+    // that reported the event.
     virtual void mouseMoved(MouseEventInterface& event, MouseEventObservableInterface& source) = 0;
     // A button went down; called as mouseMoved() is.
+    //
+    // @thread_safety Called on the GUI thread.
+    // @reentrancy May be called from the engine's busy loop; the listener may
+    // remove itself or add others (they hear the next event).
+    // @errors An exception ends the notification and passes on to the code
+    // that reported the event.
     virtual void buttonPressed(MouseEventInterface& event, MouseEventObservableInterface& source) = 0;
     // A button was pressed twice quickly; called as mouseMoved() is.
+    //
+    // @thread_safety Called on the GUI thread.
+    // @reentrancy May be called from the engine's busy loop; the listener may
+    // remove itself or add others (they hear the next event).
+    // @errors An exception ends the notification and passes on to the code
+    // that reported the event.
     virtual void buttonDoublePressed(MouseEventInterface& event, MouseEventObservableInterface& source) = 0;
     // A button went up; called as mouseMoved() is.
+    //
+    // @thread_safety Called on the GUI thread.
+    // @reentrancy May be called from the engine's busy loop; the listener may
+    // remove itself or add others (they hear the next event).
+    // @errors An exception ends the notification and passes on to the code
+    // that reported the event.
     virtual void buttonReleased(MouseEventInterface& event, MouseEventObservableInterface& source) = 0;
     // Remove the listener from its observables before destroying it.
     virtual ~MouseEventListenerInterface();

@@ -40,19 +40,31 @@ public:
     // signalMouseMovedConnected().
     //
     // @thread_safety GUI thread only; not checked.
-    // @reentrancy May be called from a slot: the new slot hears the next event.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectMouseMoved(const MouseEventSignal::slot_type& slot);
     // Connects `slot` at the back of signalButtonPressed, then calls
     // signalButtonPressedConnected().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectButtonPressed(const MouseEventSignal::slot_type& slot);
     // Connects `slot` at the back of signalButtonDoublePressed, then calls
     // signalButtonDoublePressedConnected().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectButtonDoublePressed(const MouseEventSignal::slot_type& slot);
     // Connects `slot` at the back of signalButtonReleased, then calls
     // signalButtonReleasedConnected().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectButtonReleased(const MouseEventSignal::slot_type& slot);
     // Connects `slot` at the back of signalWheelRotated, then calls
     // signalWheelRotatedConnected().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectWheelRotated(const WheelEventSignal::slot_type& slot);
 
     // Listeners are not owned and must not be null.
@@ -64,6 +76,7 @@ public:
     virtual void addMouseListener(MouseEventListenerInterface* listener) = 0;
     // Stops `listener` hearing mouse input; an unknown one is ignored.
     //
+    // @thread_safety GUI thread only; not checked.
     // @reentrancy May be called from a listener: a removed listener is not
     // called again, even in the notification under way.
     virtual void removeMouseListener(MouseEventListenerInterface* listener) = 0;

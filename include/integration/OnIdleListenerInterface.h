@@ -16,6 +16,10 @@ public:
     // The host is idle; `source` is the observable that says so.
     //
     // @thread_safety Called on the GUI thread.
+    // @reentrancy The listener may remove itself or add others (they hear the
+    // next idle time); see `docs/host-guide.md#busy-passes-and-idle-time`.
+    // @errors An exception ends the notification and passes on to the code
+    // that reported idle time.
     virtual void onIdle(OnIdleObservableInterface& source) = 0;
     // Remove the listener from its observables before destroying it.
     virtual ~OnIdleListenerInterface();

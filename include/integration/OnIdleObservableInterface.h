@@ -26,6 +26,7 @@ public:
     // signalOnIdleConnected().
     //
     // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectOnIdle(const OnIdleSignal::slot_type& slot);
 
 private:
@@ -42,6 +43,7 @@ public:
     virtual void addOnIdleListener(OnIdleListenerInterface* listener) = 0;
     // Stops `listener` hearing idle time; an unknown one is ignored.
     //
+    // @thread_safety GUI thread only; not checked.
     // @reentrancy May be called from a listener: a removed listener is not
     // called again, even in the notification under way.
     virtual void removeOnIdleListener(OnIdleListenerInterface* listener) = 0;

@@ -17,8 +17,20 @@ class OVSDK_INTEGRATION_EXPORT PageChangeListenerInterface
 {
 public:
     // After the name changed; `oldName` is the name it had before.
+    //
+    // @thread_safety Called on the GUI thread.
+    // @reentrancy The listener may remove itself or add others; see
+    // `docs/host-guide.md#announcements-and-exceptions`.
+    // @errors An exception passes on once every listener and slot has heard
+    // of the change.
     virtual void pageNameChanged(std::string oldName, PageInterface& page) = 0;
     // After the drawing area changed; `oldDrawArea` may be null.
+    //
+    // @thread_safety Called on the GUI thread.
+    // @reentrancy The listener may remove itself or add others; see
+    // `docs/host-guide.md#announcements-and-exceptions`.
+    // @errors An exception passes on once every listener and slot has heard
+    // of the change.
     virtual void pageDrawAreaChanged(GLDrawAreaInterface* oldDrawArea, PageInterface& page) = 0;
     // Remove the listener from its page before destroying it.
     virtual ~PageChangeListenerInterface();

@@ -43,25 +43,28 @@ public:
     // After the drawing area changed, with the previous one (may be null).
     DrawAreaChangedSignal signalDrawAreaChanged;
 
-    // Each connects at the back of the signal's slots, then calls the
-    // signal's ...Connected() hook.
+    // Connects `slot` at the back of signalNameChanged, then calls its
+    // ...Connected() hook.
     //
     // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectNameChanged(const NameChangedSignal::slot_type& slot);
     // Connects `slot` at the back of signalDrawAreaChanged, then calls its
     // ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectDrawAreaChanged(const DrawAreaChangedSignal::slot_type& slot);
 
     // Makes the page current and has the engine redraw; true on success.
     //
-    // @thread_safety GUI thread only: the page switch it asks for is checked
-    // ("thread.not-init-thread").
-    // @reentrancy The switch waits for idle time while the engine is busy
-    // (see PageManagerInterface::setCurrentPage); the engine then redraws
-    // its current page, which may be another one.
+    // @thread_safety GUI thread only; checked: reports `thread.not-init-thread`.
+    // @reentrancy The switch may wait for idle time: see
+    // `docs/host-guide.md#requests-that-wait`.
     // @current The engine's current page becomes this one, unless the switch
-    // waits. A listener of the switch that deletes the page makes it return
-    // false with no redraw.
+    // waits.
+    // @errors False, with no redraw, when a listener of the switch deletes
+    // the page.
     virtual bool redraw() = 0;
     // The engine's unique id of the page; 0 until the page has learnt it.
     virtual long long getUniqueID() = 0;
@@ -71,12 +74,17 @@ public:
     //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy The change listeners and signalNameChanged hear the new
-    // name once, from inside this call; one of them may delete the page.
+    // name from inside this call; one of them may delete the page.
+    // @current The page's name is the new one once it returns true.
     // @errors False when the engine refuses the name; nothing is announced.
     virtual bool setName(std::string name) = 0;
     // The drawing area's size, or 800 x 600 without a usable one.
     virtual void getSize(int& width, int& height) = 0;
     // Listeners are not owned; a null one is reported to the engine and ignored.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: the new one hears the next
+    // change.
     virtual void addChangeListener(PageChangeListenerInterface* listener) = 0;
 
 private:
@@ -87,32 +95,32 @@ private:
 public:
     // Stops `listener` hearing this page; a null one is reported to the
     // engine (OrvEngDoOUAssert) and ignored.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: a removed listener is not
+    // called again.
     virtual void removeChangeListener(PageChangeListenerInterface* listener) = 0;
     // Makes the page current and switches the engine's print preview.
     //
-    // @current As redraw(): while the switch waits, the engine's current page
-    // gets the preview.
+    // @thread_safety GUI thread only; checked: reports `thread.not-init-thread`.
+    // @reentrancy The switch may wait for idle time, as redraw()'s.
+    // @current While the switch waits, the engine's current page gets the
+    // preview.
+    // @errors No exception of its own.
     virtual void setPrintPreviewActive(bool active) = 0;
     // The last value given to setPrintPreviewActive.
     virtual bool isPrintPreviewActive() = 0;
     // The drawing area showing the page, or null.
     virtual GLDrawAreaInterface* getDrawArea() = 0;
     // Attaches the page to a drawing area (detaching any other page shown
-    // there first), or detaches it (null). Every change listener and the
-    // signal hear of it before the first exception of theirs passes on.
-    // Throws orvane::ExceptionBase when called on this page by a listener of
-    // the page it takes the area from, while it does.
+    // there first), or detaches it (null).
     //
     // @thread_safety GUI thread only; not checked.
-    // @reentrancy May be called from a listener, except as said below.
-    // @throws orvane::ExceptionBase "setDrawArea() was called on a page from
-    // inside its own move (by a listener of the page whose drawing area it
-    // takes); move it once that move has returned."
-    // @throws orvane::ExceptionBase "setDrawArea(): another page was moved to
-    // the drawing area while this page was taking it (by a listener of the
-    // page it took it from); the other page keeps it."
-    // @errors The first exception of a change listener or slot passes on
-    // after all of them were told.
+    // @reentrancy May be called from a listener, except during this page's
+    // own move: see `docs/host-guide.md#announcements-and-exceptions`.
+    // @current getDrawArea() answers the new area when listeners are told.
+    // @errors orvane::ExceptionBase when a listener of the move interferes
+    // with it; no report.
     virtual void setDrawArea(GLDrawAreaInterface* drawArea) = 0;
     // Whether the destruction of the drawing area deletes the page.
     // When true (it starts false), the page asks to be deleted

@@ -42,18 +42,36 @@ public:
     // PageManagerListenerInterface::currentPageChanged for the argument.
     PageSignal signalPageCurrentChanged;
 
-    // Each connects at the back of the signal's slots, then calls the
-    // signal's ...Connected() hook.
+    // Connects `slot` at the back of signalPageCreated, then calls its
+    // ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectPageCreated(const PageSignal::slot_type& slot);
-    // Connects `slot` at the back of signalPageDestroyed.
+    // Connects `slot` at the back of signalPageDestroyed, then calls its
+    // ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectPageDestroyed(const PageSignal::slot_type& slot);
-    // Connects `slot` at the back of signalPageCurrentChanged.
+    // Connects `slot` at the back of signalPageCurrentChanged, then calls its
+    // ...Connected() hook.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a slot; the new slot hears the next one.
     boost::signals2::connection connectPageCurrentChanged(const PageSignal::slot_type& slot);
 
     // Listeners are not owned and must not be null.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: the new one hears the next
+    // announcement.
     virtual void addListener(PageManagerListenerInterface* listener) = 0;
-    // Stops `listener` hearing announcements; an unknown one is ignored. May
-    // be called from a listener: it is not called again.
+    // Stops `listener` hearing announcements; an unknown one is ignored.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: a removed listener is not
+    // called again.
     virtual void removeListener(PageManagerListenerInterface* listener) = 0;
 
 private:
@@ -72,72 +90,36 @@ public:
     virtual void popPageRenderDecider() = 0;
     // The number of pages created and not yet destroyed.
     virtual int pageCount() = 0;
-    // Creates a page shown in `drawArea` (may be null) and makes it current.
+    // Creates a page shown in `drawArea` (may be null) and makes it current;
+    // it is announced (created, then current-page changed) before it returns.
     //
-    // @thread_safety GUI thread only; from another thread it is reported
-    // ("thread.not-init-thread") and carried out anyway.
-    // @reentrancy May be called from a listener or slot; the new page is
-    // announced (created, then current-page changed) before it returns, and
-    // it is alive when it returns.
+    // @thread_safety GUI thread only; checked: reports `thread.not-init-thread`.
+    // @reentrancy May be called from a listener or slot; the page is alive
+    // when it returns.
     // @current The new page is the engine's current page.
-    // @errors The first exception of a listener or slot of its
-    // announcements passes on once the page is counted.
-    // @throws orvane::OutOfMemoryException "Failed to allocate memory for
-    // the new page." when the engine cannot create it; nothing is announced.
+    // @errors orvane::OutOfMemoryException when the engine cannot create it;
+    // see `docs/host-guide.md#announcements-and-exceptions`.
     virtual PageInterface& addPage(GLDrawAreaInterface* drawArea) = 0;
-    // Has the engine delete the page: makes it the engine's current page,
-    // then has the engine delete its current page (both under the
-    // application lock, value 0). The page object goes when the engine
-    // reports it destroyed, inside this call or later.
+    // Has the engine delete `page`; the object goes when the engine reports
+    // it destroyed, inside this call or later.
     //
-    // @thread_safety GUI thread only; from another thread it is reported
-    // ("thread.not-init-thread") and carried out anyway.
-    // @reentrancy May be called from a listener, a slot or the engine's busy
-    // loop. It waits, and is carried out at the next idle time when the
-    // engine can take it: while the engine is busy, while another host
-    // request waits (requests are carried out in the order made), while a
-    // page is being created or destroyed (from a listener of its
-    // announcements), and while the page itself is being announced
-    // (created, destroyed, or named by a current-page change). A waiting
-    // deletion is never cancelled; it goes with its page when the engine
-    // destroys that first.
-    // @current When a page other than this one becomes current while it is
-    // being made current (a listener created a page), or the engine has not
-    // reported the switch and the page it reported last is being announced,
-    // the deletion waits instead of having the engine delete that page. A
-    // page that has not learnt its unique id cannot be made current: the
-    // engine then deletes its current page.
-    // @errors A deletion that meets such a switch a second time, at idle
-    // time, is dropped and reported ("request.dropped"). The first exception
-    // of a listener or slot of the announcements it causes passes on once
-    // the deletion has been asked of the engine.
-    // @throws orvane::ExceptionBase "The page passed to setCurrentPage() does
-    // not match any of the managed pages; see addPage()." for a page that is
-    // not managed here (the text names setCurrentPage() for both).
+    // @thread_safety GUI thread only; checked: reports `thread.not-init-thread`.
+    // @reentrancy May be called from a listener, a slot or a busy pass; it may
+    // wait for idle time: see `docs/host-guide.md#requests-that-wait`.
+    // @current The page is made the engine's current page first.
+    // @errors orvane::ExceptionBase when the page is not managed here;
+    // report `request.dropped` when a waiting deletion is dropped.
     virtual void deletePage(PageInterface& page) = 0;
     // The engine's current page, or null when there is none.
     virtual PageInterface* getCurrentPage() = 0;
-    // Has the engine make `page` current, unless it is already: under the
-    // application lock (value 0).
+    // Has the engine make `page` current, unless it is already.
     //
-    // @thread_safety GUI thread only; from another thread it is reported
-    // ("thread.not-init-thread") and carried out anyway.
-    // @reentrancy May be called from a listener, a slot or the engine's busy
-    // loop. It waits, and is carried out at the next idle time when the
-    // engine can take it: while the engine is busy, or while another host
-    // request waits. Of waiting switches only the latest counts; one waiting
-    // is cancelled when the engine destroys a page by itself (not at the
-    // host's request), as the engine has then chosen the current page.
-    // @current The engine reports the new current page, inside this call or
-    // later; until then getCurrentPage() answers as before. Ignored for a
-    // page the engine is destroying.
-    // @errors Ignored while a page is being created (from a listener or slot
-    // of its creation announcement), as the engine makes the new page
-    // current: reported ("request.ignored"). The first exception of a
-    // listener or slot of the current-page announcement passes on.
-    // @throws orvane::ExceptionBase "The page passed to setCurrentPage() does
-    // not match any of the managed pages; see addPage()." for a page that is
-    // not managed here.
+    // @thread_safety GUI thread only; checked: reports `thread.not-init-thread`.
+    // @reentrancy May be called from a listener, a slot or a busy pass; it may
+    // wait for idle time: see `docs/host-guide.md#requests-that-wait`.
+    // @current getCurrentPage() changes when the engine reports the switch.
+    // @errors orvane::ExceptionBase when the page is not managed here; report
+    // `request.ignored` while a page is being created.
     virtual void setCurrentPage(PageInterface& page) = 0;
     // Walks every page once, starting at the current page.
     virtual PageIterator getPageIterator() = 0;

@@ -19,9 +19,7 @@ public:
     //
     // @thread_safety Called on the GUI thread, from inside addPage() or the
     // engine's page-create callback.
-    // @reentrancy May remove itself or add listeners; deletePage() waits for
-    // idle time; setCurrentPage() is ignored ("request.ignored"); stop() is
-    // refused ("reentry.stop-in-announcement").
+    // @reentrancy See `docs/host-guide.md#announcements-and-exceptions`.
     // @errors An exception passes on once every listener and slot has heard
     // of the page.
     virtual void pageCreated(PageInterface& page, PageManagerInterface& manager) = 0;
@@ -29,9 +27,7 @@ public:
     //
     // @thread_safety Called on the GUI thread, from inside the engine's
     // destroy callback.
-    // @reentrancy May remove itself or add listeners; a deletion of another
-    // page waits for idle time; setCurrentPage() of this page is ignored;
-    // stop() is refused ("reentry.stop-in-announcement").
+    // @reentrancy See `docs/host-guide.md#announcements-and-exceptions`.
     // @errors As pageCreated().
     virtual void pageDestroyed(PageInterface& page, PageManagerInterface& manager) = 0;
     // The engine's current page changed. Ask manager.getCurrentPage() for the
@@ -39,9 +35,7 @@ public:
     //
     // @thread_safety Called on the GUI thread, from inside the engine call
     // that switched pages (or addPage()).
-    // @reentrancy setCurrentPage() may be called here; deletePage() of a page
-    // named by the change waits for idle time; stop() is refused
-    // ("reentry.stop-in-announcement").
+    // @reentrancy See `docs/host-guide.md#announcements-and-exceptions`.
     // @errors As pageCreated().
     virtual void currentPageChanged(PageInterface& page, PageManagerInterface& manager) = 0;
     // Remove the listener from the page manager before destroying it.

@@ -15,9 +15,12 @@ class OVSDK_INTEGRATION_EXPORT StateChangeEventObservable : public virtual orvan
 {
 public:
     // The single instance, created by the first call and destroyed at program
-    // exit. Not safe for concurrent first calls (everything runs on the GUI
-    // thread). Throws orvane::OutOfMemoryException when it cannot be made;
-    // the next call then tries again.
+    // exit.
+    //
+    // @thread_safety Not safe for concurrent first calls (everything runs on
+    // the GUI thread).
+    // @errors orvane::OutOfMemoryException when it cannot be made; the next
+    // call then tries again. No report.
     static StateChangeEventObservable& getInstance();
 
     // Whether the instance exists now (between the first getInstance() and

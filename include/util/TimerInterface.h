@@ -28,15 +28,18 @@ public:
     virtual bool start(int interval) = 0;
     // Stops the timer; no listener hears it again until the next start().
     //
+    // @thread_safety The thread of the host's native timer; not checked.
     // @reentrancy May be called from a listener or from timeout().
     virtual void stop() = 0;
     // Adds a listener, not owned; adding one twice or a null one does nothing.
     //
+    // @thread_safety The thread of the host's native timer; not checked.
     // @reentrancy May be called from a listener: the new one hears the next
     // expiry.
     virtual void addListener(TimerListenerInterface* const listener) = 0;
     // Removes a listener; an unknown one is ignored.
     //
+    // @thread_safety The thread of the host's native timer; not checked.
     // @reentrancy May be called from a listener: a removed listener is not
     // called again, even in the expiry under way.
     virtual void removeListener(TimerListenerInterface* const listener) = 0;

@@ -21,6 +21,13 @@ public:
     TimerListenerInterface& operator=(const TimerListenerInterface&) { return *this; }
 
     // The timer has fired.
+    //
+    // @thread_safety Called on the thread of the host's native timer (the GUI
+    // thread for the kits' timers).
+    // @reentrancy The listener may stop or restart the timer and add or
+    // remove listeners (an added one hears the next expiry).
+    // @errors An exception ends the notification and passes on to the
+    // native timer's code.
     virtual void timerExpired(TimerInterface& timer) = 0;
     // Remove the listener from its timers before destroying it.
     virtual ~TimerListenerInterface();

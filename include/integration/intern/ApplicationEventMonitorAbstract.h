@@ -55,20 +55,20 @@ public:
     // The host handles its queued GUI events now, inside the engine's
     // operation.
     //
-    // @thread_safety Called on the GUI thread, from the engine's busy
-    // callback (checked in checked mode: "thread.not-init-thread").
-    // @reentrancy Runs inside an engine operation: input listeners, slots and
-    // interrupt() run from here. Page requests wait for idle time; stop() is
-    // refused ("reentry.stop-while-busy"). Not called once the engine's
-    // shutdown has begun.
-    // @current The OpenGL context the engine draws with may be current when
-    // it begins (a long frame); make it current again before returning if
-    // the host's painting changed it.
+    // @thread_safety GUI thread, from the engine's busy callback; checked in
+    // checked mode: reports `thread.not-init-thread`.
+    // @reentrancy Runs inside an engine operation: see
+    // `docs/host-guide.md#busy-passes-and-idle-time`.
+    // @current The engine's context may be current: leave it so on return.
     // @errors Must not throw: it returns into the engine's C code.
     virtual void processPendingEvents() = 0;
     // The host's reaction after the engine was interrupted.
     //
     // @thread_safety Called on the GUI thread, from inside interrupt().
+    // @reentrancy Runs under the application lock, after OrvUtilInterrupt,
+    // wherever interrupt() was called (from a busy pass, as a rule).
+    // @current Whatever was current when interrupt() was called.
+    // @errors An exception passes on to interrupt()'s caller.
     virtual void engineInterrupted() = 0;
 
 protected:
@@ -78,31 +78,48 @@ protected:
     // Ignored once the engine's shutdown has begun.
     //
     // @thread_safety GUI thread only; not checked.
-    // @reentrancy May be called from processPendingEvents() (that is the
-    // point: the interrupt processor listens).
+    // @reentrancy May be called from processPendingEvents(): the interrupt
+    // processor listens.
     // @errors Exceptions of listeners and slots pass on.
     void notifyOfMouseMoved(MouseEventInterface& event);
     // A button went down; see notifyOfMouseMoved().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from processPendingEvents().
+    // @errors Exceptions of listeners and slots pass on.
     void notifyOfButtonPressed(MouseEventInterface& event);
     // A button was double-pressed; see notifyOfMouseMoved().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from processPendingEvents().
+    // @errors Exceptions of listeners and slots pass on.
     void notifyOfButtonDoublePressed(MouseEventInterface& event);
     // A button went up; see notifyOfMouseMoved().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from processPendingEvents().
+    // @errors Exceptions of listeners and slots pass on.
     void notifyOfButtonReleased(MouseEventInterface& event);
-    // While listeners hear an Escape press (key 27), an active stop button
-    // does not defer interrupts.
+    // A key went down. While listeners hear an Escape press (key 27), an
+    // active stop button does not defer interrupts.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from processPendingEvents().
+    // @errors Exceptions of listeners and slots pass on.
     void notifyOfKeyPressed(KeyEventInterface& event);
     // A key went up: the key listeners hear it; see notifyOfMouseMoved().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from processPendingEvents().
+    // @errors Exceptions of listeners and slots pass on.
     void notifyOfKeyReleased(KeyEventInterface& event);
     // Idle time: the idle listeners hear it with the caller's `source`.
     // Ignored once the engine's shutdown has begun.
     //
-    // @thread_safety GUI thread only; checked in checked mode
-    // ("thread.not-init-thread"), and carried out anyway.
-    // @reentrancy The event manager's listener dispatches queued
-    // drawing-area input to the engine and runs the engine's idle tasks
-    // from here: call it when the event loop is about to wait, outside a
-    // busy pass and while the engine is not busy (both kits do; neither
-    // calls it again from inside itself).
+    // @thread_safety GUI thread only; checked in checked mode: reports
+    // `thread.not-init-thread`.
+    // @reentrancy Not from a busy pass, nor while the engine is busy: see
+    // `docs/host-guide.md#busy-passes-and-idle-time`.
     // @errors Exceptions of listeners and slots pass on.
     void notifyOfIdle(OnIdleObservableInterface& source);
     // True when a registered stop button claims `widget`.

@@ -30,22 +30,42 @@ public:
     virtual ~GLDrawAreaStateObservable();
 
     // Adding a listener twice keeps it once.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: the new one hears the next
+    // notification.
     virtual void addStateListener(GLDrawAreaListenerInterface* const listener);
     // Removing an unknown listener does nothing; a listener removed during a
     // notification is not called again.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: a removed listener is not
+    // called again, even in the notification under way.
     virtual void removeStateListener(GLDrawAreaListenerInterface* const listener);
     // Tells every listener drawAreaExposed(); fire the drawing area's signal
     // after it.
     //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy A listener may add or remove listeners: an added one hears
-    // the next notification.
+    // the next notification; a removed one is not called again.
     // @errors An exception of a listener passes on at once: the listeners
     // after it are not told.
     virtual void notifyOfExposed(bool fullDamage);
     // Tells every listener drawAreaDestroyed(); see notifyOfExposed().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy A listener may add or remove listeners: an added one hears
+    // the next notification; a removed one is not called again.
+    // @errors An exception of a listener passes on at once: the listeners
+    // after it are not told.
     virtual void notifyOfDestroyed();
     // Tells every listener drawAreaFocusGained(); see notifyOfExposed().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy A listener may add or remove listeners: an added one hears
+    // the next notification; a removed one is not called again.
+    // @errors An exception of a listener passes on at once: the listeners
+    // after it are not told.
     virtual void notifyOfFocusGained();
 
 private:

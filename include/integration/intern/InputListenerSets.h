@@ -18,7 +18,17 @@ class OVSDK_INTEGRATION_EXPORT InputListenerSets : public MouseAndKeyListenerSet
                                                    public virtual OnIdleObservableInterface
 {
 public:
+    // Adds `listener`, not owned.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: the new one hears the next
+    // notification.
     void addOnIdleListener(OnIdleListenerInterface* listener) override;
+    // Removes `listener`; an unknown one is ignored.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: a removed listener is not
+    // called again, even in the notification under way.
     void removeOnIdleListener(OnIdleListenerInterface* listener) override;
 
 protected:

@@ -28,12 +28,28 @@ class OVSDK_INTEGRATION_EXPORT MouseAndKeyListenerSets : public virtual MouseEve
 {
 public:
     // Adds `listener` to the mouse listeners; adding it twice keeps it once.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: the new one hears the next
+    // notification.
     void addMouseListener(MouseEventListenerInterface* listener) override;
     // Removes `listener` from the mouse listeners, if it is there.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: a removed listener is not
+    // called again, even in the notification under way.
     void removeMouseListener(MouseEventListenerInterface* listener) override;
     // Adds `listener` to the key listeners; adding it twice keeps it once.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: the new one hears the next
+    // notification.
     void addKeyboardListener(KeyEventListenerInterface* listener) override;
     // Removes `listener` from the key listeners, if it is there.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: a removed listener is not
+    // called again, even in the notification under way.
     void removeKeyboardListener(KeyEventListenerInterface* listener) override;
 
 protected:

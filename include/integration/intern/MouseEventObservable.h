@@ -23,25 +23,52 @@ public:
     ~MouseEventObservable() override;
 
     // Adding a listener twice keeps it once.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: the new one hears the next
+    // notification.
     void addMouseListener(MouseEventListenerInterface* listener) override;
+    // Removes `listener`; an unknown one is ignored.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: a removed listener is not
+    // called again, even in the notification under way.
     void removeMouseListener(MouseEventListenerInterface* listener) override;
 
     // Tells every listener mouseMoved(event, source).
     //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy A listener may add or remove listeners: an added one hears
-    // the next event; a removed one is not called again.
+    // the next notification; a removed one is not called again.
     // @errors An exception of a listener passes on at once: the listeners
     // after it are not told.
     void notifyOfMouseMoved(MouseEventInterface& event, MouseEventObservableInterface& source);
     // Tells every listener buttonPressed(event, source); see
     // notifyOfMouseMoved().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy A listener may add or remove listeners: an added one hears
+    // the next notification; a removed one is not called again.
+    // @errors An exception of a listener passes on at once: the listeners
+    // after it are not told.
     void notifyOfButtonPressed(MouseEventInterface& event, MouseEventObservableInterface& source);
     // Tells every listener buttonDoublePressed(event, source); see
     // notifyOfMouseMoved().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy A listener may add or remove listeners: an added one hears
+    // the next notification; a removed one is not called again.
+    // @errors An exception of a listener passes on at once: the listeners
+    // after it are not told.
     void notifyOfButtonDoublePressed(MouseEventInterface& event, MouseEventObservableInterface& source);
     // Tells every listener buttonReleased(event, source); see
     // notifyOfMouseMoved().
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy A listener may add or remove listeners: an added one hears
+    // the next notification; a removed one is not called again.
+    // @errors An exception of a listener passes on at once: the listeners
+    // after it are not told.
     void notifyOfButtonReleased(MouseEventInterface& event, MouseEventObservableInterface& source);
 
 private:

@@ -22,14 +22,23 @@ public:
     ~OnIdleObservable() override;
 
     // Adding a listener twice keeps it once, at its first place.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: the new one hears the next
+    // notification.
     void addOnIdleListener(OnIdleListenerInterface* listener) override;
+    // Removes `listener`; an unknown one is ignored.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from a listener: a removed listener is not
+    // called again, even in the notification under way.
     void removeOnIdleListener(OnIdleListenerInterface* listener) override;
 
     // Tells every listener onIdle(source), in the order they were added.
     //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy A listener may add or remove listeners: an added one hears
-    // the next idle time; a removed one is not called again.
+    // the next notification; a removed one is not called again.
     // @errors An exception of a listener passes on at once: the listeners
     // after it are not told.
     virtual void notifyOfIdle(OnIdleObservableInterface& source);

@@ -20,6 +20,8 @@ public:
     virtual void showWaitCursor(bool show) = 0;
     // The cursor to show over the destination the engine renders to
     // (a page's client handle).
+    //
+    // @thread_safety Called by the engine on the GUI thread.
     virtual void setBaseCursorStyle(long long renderHandle, CursorStyle_e style) = 0;
     // See CursorShapeServiceAbstract for what its destruction leaves current.
     virtual ~CursorShapeServiceInterface();

@@ -34,6 +34,9 @@ protected:
     static bool m_callbacksRegistered;
 
     // Engine callbacks; the client value is always 0.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
+    // @errors An exception of updateMRULayout() passes through to the engine.
     static void static_updateMRULayoutCallback(const char* layoutFileName, ArbParam_t clientData);
 };
 

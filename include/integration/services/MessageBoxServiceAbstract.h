@@ -34,6 +34,9 @@ protected:
     static bool m_callbacksRegistered;
 
     // Engine callbacks; the client value is always 0.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
+    // @errors An exception of showMessageBox() passes through to the engine.
     static MessageBoxReply_e dialogMessageBoxCallback(const char* message, MessageBoxType_e type, ArbParam_t clientData);
 };
 

@@ -19,9 +19,9 @@ public:
     //
     // @current The image's context is made current and released by the
     // engine's render callbacks around the drawing, from inside this call.
-    // @errors An orvane::ExceptionBase is shown to the user
-    // (OrvUtilDialogErrMsg) and the engine gets the result so far; see
-    // OffscreenImageServiceAbstract.
+    // @errors An orvane::ExceptionBase is shown to the user and the engine
+    // gets the result so far; see
+    // `docs/host-guide.md#offscreen-images-that-fail`.
     virtual bool render(ExportRegion_e region) = 0;
     // The context the engine renders into the image with.
     // The same object every time.

@@ -18,17 +18,20 @@ public:
     // OffscreenImageInterface part.
     //
     // @thread_safety Called by the engine on the GUI thread.
-    // @errors Throw orvane::ExceptionBase with a message for the user when the
-    // graphics fail: it is shown (OrvUtilDialogErrMsg), not passed to the
-    // engine; any other exception is shown as well and the image destroyed.
+    // @errors Throw orvane::ExceptionBase, with a message for the user, when
+    // the graphics fail; see `docs/host-guide.md#offscreen-images-that-fail`.
     virtual OffscreenImageInterface* createImage(int width, int height) = 0;
     // Releases the image whose handle createImage() gave the engine.
     //
     // @thread_safety Called by the engine on the GUI thread.
+    // @errors An exception passes through the engine's callback to the engine.
     virtual void destroyImage(long long imageHandle) = 0;
     // Copies one row of the image's pixels, one byte a pixel and channel.
     // Each channel array has room for the image's width; false when the row
     // cannot be read.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
+    // @errors An exception passes through the engine's callback to the engine.
     virtual bool getRGBRow(long long imageHandle, int row, unsigned char* red, unsigned char* green,
                            unsigned char* blue) = 0;
     // See OffscreenImageServiceAbstract for what its destruction leaves current.

@@ -32,13 +32,26 @@ protected:
     // Whether the class's engine callbacks are registered; never reset.
     static bool m_callbacksRegistered;
 
-    // Engine callbacks; the client value is always 0.
+    // Engine callbacks; the client value is always 0. Forwards to
+    // setStatusLine() of the current object.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
+    // @errors An exception of setStatusLine() passes through to the engine.
     static void static_StatusLineCallback(const char* text, ArbParam_t clientData);
     // Forwards to updateProgressMonitor() of the current object.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
+    // @errors An exception of updateProgressMonitor() passes through to the engine.
     static void static_ProgressMonitorCallback(int percentDone, ArbParam_t clientData);
     // Forwards to startProgressMonitor() of the current object.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
+    // @errors An exception of startProgressMonitor() passes through to the engine.
     static void static_ProgressMonitorStartCallback(Boolean_t first, Boolean_t second, ArbParam_t clientData);
     // Forwards to finishProgressMonitor() of the current object.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
+    // @errors An exception of finishProgressMonitor() passes through to the engine.
     static void static_ProgressMonitorFinishCallback(ArbParam_t clientData);
 };
 

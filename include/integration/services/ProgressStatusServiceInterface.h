@@ -18,10 +18,16 @@ public:
     // inside long operations: keep it short, process no events here.
     virtual void setStatusLine(const char* text) = 0;
     // The two flags are the engine's, passed in its order.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
     virtual void startProgressMonitor(bool first, bool second) = 0;
     // The operation is over: hide the progress display.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
     virtual void finishProgressMonitor() = 0;
     // The operation is `percentDone` per cent done.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
     virtual void updateProgressMonitor(int percentDone) = 0;
     // See ProgressStatusServiceAbstract for what its destruction leaves current.
     virtual ~ProgressStatusServiceInterface();

@@ -33,6 +33,9 @@ protected:
     static bool m_callbacksRegistered;
 
     // Engine callbacks; the client value is always 0.
+    //
+    // @thread_safety Called by the engine on the GUI thread.
+    // @errors An exception of showRunningCoordinates() passes through to the engine.
     static void static_StatusLineCoordsCallback(const char* first, const char* second, ArbParam_t clientData);
 };
 

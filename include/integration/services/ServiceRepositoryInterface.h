@@ -16,6 +16,8 @@ public:
     // Makes `service` the current object of its service class.
     //
     // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called at any time, also from inside an engine
+    // callback: the next callback goes to `service`.
     virtual void setService(ServiceInterface* const service) = 0;
     // Owned by ManagerAbstract.
     virtual ~ServiceRepositoryInterface();

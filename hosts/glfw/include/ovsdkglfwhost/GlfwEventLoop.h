@@ -64,7 +64,10 @@ public:
     // The action of a mouse press delivered as a double press.
     static const int DoublePress = 3;
 
-    // Throws orvane::ExceptionBase when GLFW cannot be initialised (no
+    // Initialises GLFW.
+    //
+    // @thread_safety Make it on the GUI thread (GLFW's main thread).
+    // @errors orvane::ExceptionBase when GLFW cannot be initialised (no
     // display).
     GlfwEventLoop();
     // Terminates GLFW: delete every GLFW window first.
@@ -84,12 +87,18 @@ public:
     // @thread_safety GUI thread only; not checked.
     void postTask(const void* owner, std::function<void()> task);
     // Drops the waiting tasks of `owner`; call it before `owner` goes.
+    //
+    // @thread_safety GUI thread only; not checked.
     void cancelTasks(const void* owner);
     // A timer that calls `expired` every `intervalMilliseconds` (0: every
     // pass of the loop) until stopTimer(id).
+    //
+    // @thread_safety GUI thread only; not checked.
     int startTimer(int intervalMilliseconds, std::function<void()> expired);
-    // Stops the timer `id`; an unknown id is ignored. May be called from its
-    // own `expired`.
+    // Stops the timer `id`; an unknown id is ignored.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy May be called from its own `expired`.
     void stopTimer(int id);
 
     // Polls GLFW (unless inside GLFW's own event processing), delivers every
@@ -107,8 +116,13 @@ public:
     // @thread_safety GUI thread only (GLFW's main thread); not checked.
     // @reentrancy Call it from the application's main loop, not from a
     // busy pass (the wait would stall the engine).
+    // @errors As processEvents().
     void runOnce(double longestWaitSeconds = 0.1);
     // runOnce() until quit().
+    //
+    // @thread_safety GUI thread only (GLFW's main thread); not checked.
+    // @reentrancy As runOnce(): not from a busy pass.
+    // @errors As processEvents().
     void run();
     // Makes run() return after the current pass; wakes a waiting loop.
     void quit();

@@ -58,8 +58,11 @@ class OVSDKGLFWHOST_EXPORT GlfwGLDrawArea : public virtual integration::GLDrawAr
                                             public integration::intern::MouseAndKeyListenerSets
 {
 public:
-    // A window of `width` x `height` screen coordinates. Throws
-    // orvane::ExceptionBase when GLFW makes no window with an OpenGL context.
+    // A window of `width` x `height` screen coordinates.
+    //
+    // @thread_safety Make it on the GUI thread (GLFW's main thread).
+    // @errors orvane::ExceptionBase when GLFW makes no window with an OpenGL
+    // context.
     GlfwGLDrawArea(GlfwEventLoop& loop, int width, int height, const std::string& title, bool visible = true);
     // Destroys the native window first, so that listeners hear of it (once:
     // not again when it was destroyed before).

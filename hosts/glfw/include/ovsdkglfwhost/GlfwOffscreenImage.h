@@ -27,7 +27,10 @@ class GlfwHiddenWindow;
 class OVSDKGLFWHOST_EXPORT GlfwOffscreenImage : public virtual integration::services::OffscreenImageInterface
 {
 public:
-    // Throws orvane::ExceptionBase when no context or framebuffer can be made.
+    // An image of `width` x `height` pixels.
+    //
+    // @thread_safety Make it on the GUI thread (GLFW's main thread).
+    // @errors orvane::ExceptionBase when no context or framebuffer can be made.
     GlfwOffscreenImage(int width, int height);
     // Deletes the framebuffer with the image's context current.
     //

@@ -32,9 +32,12 @@ public:
     // An EGL context, as EGL's own handle.
     typedef void* Context;
 
-    // Opens the display. Throws orvane::ExceptionBase when no platform
-    // gives one that can make an OpenGL context, naming for each platform
-    // tried what was missing (an extension, a device, the driver).
+    // Opens the display.
+    //
+    // @thread_safety GUI thread only.
+    // @errors orvane::ExceptionBase when no platform gives one that can make
+    // an OpenGL context, naming for each platform tried what was missing (an
+    // extension, a device, the driver).
     HeadlessDisplay();
     ~HeadlessDisplay();
     HeadlessDisplay(const HeadlessDisplay&) = delete;
@@ -43,15 +46,21 @@ public:
     // "surfaceless" or "device".
     const std::string& platformName() const;
 
-    // A new OpenGL context of its own (sharing nothing); throws
-    // orvane::ExceptionBase when EGL makes none.
+    // A new OpenGL context of its own (sharing nothing).
+    //
+    // @thread_safety GUI thread only.
+    // @errors orvane::ExceptionBase when EGL makes none.
     Context createContext();
     // Destroys `context`, making no context current first if it was.
     //
     // @thread_safety GUI thread only.
+    // @errors None.
     void destroyContext(Context context);
-    // Makes `context` current with no surface (null: none current); false
-    // when EGL refuses.
+    // Makes `context` current with no surface (null: none current); true on
+    // success.
+    //
+    // @thread_safety GUI thread only.
+    // @errors False when EGL refuses.
     bool makeCurrent(Context context);
     // The context current on this thread, null when none (or one of
     // another display) is.
@@ -59,8 +68,11 @@ public:
 
     // The OpenGL version text of a context of this display, such as
     // "4.5 (Compatibility Profile) Mesa 22.3.6" (asked once; empty when the
-    // driver does not say). Throws orvane::ExceptionBase when the question
-    // needs a context and EGL makes none.
+    // driver does not say).
+    //
+    // @thread_safety GUI thread only.
+    // @errors orvane::ExceptionBase when the question needs a context and EGL
+    // makes none.
     std::string openGLVersion();
 
     // An OpenGL (or EGL) function by name, null when unknown. Handed to an

@@ -65,9 +65,13 @@ public:
 
     // Queues an event of `drawArea` (which must be alive; events of a
     // drawing area deleted meanwhile are dropped).
+    //
+    // @thread_safety GUI thread only.
     void post(HeadlessGLDrawArea& drawArea, const HeadlessEvent& event);
     // Runs `task` in the next processEvents(), after the events queued
     // before it.
+    //
+    // @thread_safety GUI thread only.
     void postTask(std::function<void()> task);
 
     // Delivers the events and tasks queued when it began, each once and in
@@ -75,9 +79,8 @@ public:
     // after each.
     //
     // @thread_safety GUI thread only.
-    // @reentrancy The engine's busy passes call it (through the monitor)
-    // while an earlier delivery is still running; each pass takes the next
-    // queued entries.
+    // @reentrancy Busy passes call it (through the monitor) inside an earlier
+    // delivery; each pass takes the next queued entries.
     // @errors Exceptions of observers, drawing areas and tasks pass on; the
     // entries after the one that threw stay queued.
     void processEvents();
@@ -87,6 +90,7 @@ public:
     // @thread_safety GUI thread only.
     // @reentrancy Meant for the application's main loop; the engine's busy
     // passes call processEvents() instead.
+    // @errors As processEvents().
     void runOnce();
 
     // Marks an interrupt as requested; the observers hear of it in the next
@@ -96,6 +100,8 @@ public:
     // a lock-free atomic flag.
     void requestInterrupt();
     // Whether an interrupt was requested and not cleared since.
+    //
+    // @thread_safety Any thread: it only reads a lock-free atomic flag.
     bool isInterruptRequested() const;
     // Withdraws the interrupt request, so that the next request is heard
     // again.

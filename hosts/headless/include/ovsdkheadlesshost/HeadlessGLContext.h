@@ -52,11 +52,9 @@ public:
     //
     // @thread_safety GUI thread only.
     // @current The context current before is current again on return.
-    // @throws orvane::ExceptionBase "EGL made no OpenGL context on the ...
-    // platform (...)." from the display, "EGL could not make a new OpenGL
-    // context current without a surface.", "OpenGL framebuffer objects are
-    // missing: the EGL driver offers no glGenFramebuffers." or "OpenGL made
-    // no framebuffer of W x H pixels."
+    // @errors orvane::ExceptionBase when EGL makes no context or cannot make
+    // it current, or OpenGL makes no framebuffer; see
+    // `docs/host-guide.md#errors-their-messages-and-their-reports`.
     HeadlessGLContext(HeadlessDisplay& display, int width, int height, ReadBack_e readBack = ReadBack_AtSwap);
     ~HeadlessGLContext() override;
     HeadlessGLContext(const HeadlessGLContext&) = delete;

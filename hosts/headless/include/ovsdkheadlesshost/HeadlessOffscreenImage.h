@@ -32,8 +32,7 @@ public:
     // ReadBack_AtRelease), which it resizes to the image.
     //
     // @thread_safety GUI thread only.
-    // @throws orvane::ExceptionBase "An offscreen image needs a size of at
-    // least 1 x 1 pixels." for a width or height below 1.
+    // @errors orvane::ExceptionBase for a width or height below 1.
     HeadlessOffscreenImage(std::unique_ptr<HeadlessGLContext> context, int width, int height);
 
     // The image is ready for the engine's drawing.

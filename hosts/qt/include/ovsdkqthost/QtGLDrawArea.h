@@ -108,19 +108,37 @@ protected:
     // library queues it for the engine.
     void mousePressEvent(QMouseEvent* event) override;
     // Reports the double press to the mouse listeners, then the signal.
+    //
+    // @reentrancy Qt delivers it also from the monitor's busy pass; the
+    // library queues it for the engine.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     // Reports the release to the mouse listeners, then the signal.
+    //
+    // @reentrancy Qt delivers it also from the monitor's busy pass; the
+    // library queues it for the engine.
     void mouseReleaseEvent(QMouseEvent* event) override;
     // Reports the move, with MouseButton_None, to the mouse listeners, then
     // the signal.
+    //
+    // @reentrancy Qt delivers it also from the monitor's busy pass; the
+    // library drops a move while the engine is busy.
     void mouseMoveEvent(QMouseEvent* event) override;
     // Fires signalWheelRotated; a vertical rotation is also a '+' or '-' key
     // press and release for the key listeners.
+    //
+    // @reentrancy Qt delivers it also from the monitor's busy pass; the
+    // library queues the keys for the engine.
     void wheelEvent(QWheelEvent* event) override;
     // Reports the key, unless it is a modifier key alone, to the key
     // listeners.
+    //
+    // @reentrancy Qt delivers it also from the monitor's busy pass; the
+    // library queues it for the engine.
     void keyPressEvent(QKeyEvent* event) override;
     // Reports the key release as keyPressEvent() reports the press.
+    //
+    // @reentrancy Qt delivers it also from the monitor's busy pass; the
+    // library queues it for the engine.
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:

@@ -30,7 +30,10 @@ namespace qthost {
 class OVSDKQTHOST_EXPORT QtOffscreenImage : public virtual integration::services::OffscreenImageInterface
 {
 public:
-    // Throws orvane::ExceptionBase when no context or framebuffer can be made.
+    // An image of `width` x `height` pixels.
+    //
+    // @thread_safety Make it on the GUI thread, after the QGuiApplication.
+    // @errors orvane::ExceptionBase when no context or framebuffer can be made.
     QtOffscreenImage(int width, int height);
     // Deletes the framebuffer with the image's context current.
     //
