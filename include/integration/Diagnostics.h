@@ -49,16 +49,15 @@ namespace integration {
 //   than init()'s: addPage, deletePage, setCurrentPage and stop always; in
 //   checked mode also notifyOfIdle and the engine's busy, on-idle, page
 //   and render callbacks.
-// - "reentry.stop-while-busy" (error): ManagerInterface::stop() inside a
-//   busy pass; refused.
-// - "reentry.stop-in-announcement" (error): ManagerInterface::stop() from a
-//   listener or slot of a page announcement; refused.
 // - "engine.stale-page-handle" (error, checked mode): the engine passed a
 //   page handle that names no live page; the callback ignored it.
 // - "request.ignored" (warning): PageManagerInterface::setCurrentPage()
 //   while a page is being created.
-// - "request.dropped" (warning): a waiting PageManagerInterface::deletePage()
-//   met another page made current a second time and was dropped.
+// - "request.waits" (warning): a waiting PageManagerInterface::deletePage()
+//   met another page made current a second time; it waits until the pages
+//   change.
+// - "argument.null" (error): a null render decider or stop button before
+//   init(); refused with no engine call.
 class OVSDK_INTEGRATION_EXPORT Diagnostics
 {
 public:

@@ -91,10 +91,11 @@ public:
     // nothing before init() and after an earlier stop().
     //
     // @thread_safety GUI thread only; checked: reports `thread.not-init-thread`.
-    // @reentrancy Not inside a busy pass or a page announcement: see
+    // @reentrancy Also inside a busy pass or a page announcement: the engine
+    // shuts down at once, and what is in use below the call goes when the
+    // outermost call into the library returns: see
     // `docs/host-guide.md#starting-and-stopping`.
-    // @errors orvane::ExceptionBase when refused, with no engine call; report
-    // `reentry.stop-while-busy` or `reentry.stop-in-announcement`.
+    // @errors Exceptions of the signals' slots pass on.
     virtual void stop() = 0;
     // The engine's "about" text (OrvEngGetHelpAbout); empty when it has none.
     virtual std::string getHelpAbout() const = 0;

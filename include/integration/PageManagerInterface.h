@@ -98,7 +98,8 @@ public:
     // when it returns.
     // @current The new page is the engine's current page.
     // @errors orvane::OutOfMemoryException when the engine cannot create it;
-    // see `docs/host-guide.md#announcements-and-exceptions`.
+    // orvane::ExceptionBase when a listener or slot stopped the engine on the
+    // way; see `docs/host-guide.md#announcements-and-exceptions`.
     virtual PageInterface& addPage(GLDrawAreaInterface* drawArea) = 0;
     // Has the engine delete `page`; the object goes when the engine reports
     // it destroyed, inside this call or later.
@@ -108,7 +109,7 @@ public:
     // wait for idle time: see `docs/host-guide.md#requests-that-wait`.
     // @current The page is made the engine's current page first.
     // @errors orvane::ExceptionBase when the page is not managed here;
-    // report `request.dropped` when a waiting deletion is dropped.
+    // report `request.waits` when a waiting deletion is set aside.
     virtual void deletePage(PageInterface& page) = 0;
     // The engine's current page, or null when there is none.
     virtual PageInterface* getCurrentPage() = 0;
