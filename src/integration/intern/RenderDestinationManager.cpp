@@ -101,28 +101,16 @@ Boolean_t RenderDestinationManager::renderDest(int renderDest, ArbParam_t handle
 {
     const int previous = m_lastRenderDest;
     m_lastRenderDest = renderDest;
-    bool ready = false;
-    switch (renderDest)
-    {
-    case RenderDest_Screen:
-        ready = beginScreen<Watched>(handle);
-        break;
-    case RenderDest_OffscreenImage:
-    {
-        GLContextInterface* context = imageContext(handle);
-        ready = context != nullptr && host::makeCurrent<Watched>(*context);
-        break;
-    }
-    case RenderDest_NoContext:
-        ready = true;
-        break;
-    case RenderDest_End:
-        ready = endDestination<Watched>(previous, handle);
-        break;
-    default:
-        break;
-    }
-    return ready ? TRUE : FALSE;
+    if (renderDest == RenderDest_Screen)
+        return beginScreen<Watched>(handle) ? TRUE : FALSE;
+    // The end of a frame acts on the drawing area its begin made current; a
+    // page that left it meanwhile has released its context already.
+    if (renderDest == RenderDest_End && handle == m_frameHandle && previous == RenderDest_Screen)
+        return (m_frameDrawArea == nullptr ? m_frameReleased
+                                           : host::releaseCurrent<Watched>(m_frameDrawArea->getGLContext()))
+                   ? TRUE
+                   : FALSE;
+    return otherDestination<Watched>(renderDest, previous, handle) ? TRUE : FALSE;
 }
 
 template <bool Watched>
@@ -146,14 +134,18 @@ bool RenderDestinationManager::beginScreen(ArbParam_t handle)
 }
 
 template <bool Watched>
-bool RenderDestinationManager::endDestination(int previous, ArbParam_t handle)
+bool RenderDestinationManager::otherDestination(int renderDest, int previous, ArbParam_t handle)
 {
-    // The end of a frame acts on the drawing area its begin made current; a
-    // page that left it meanwhile has released its context already.
-    if (handle == m_frameHandle && previous == RenderDest_Screen)
-        return m_frameDrawArea == nullptr ? m_frameReleased
-                                          : host::releaseCurrent<Watched>(m_frameDrawArea->getGLContext());
     GLContextInterface* context = nullptr;
+    if (renderDest == RenderDest_NoContext)
+        return true;
+    if (renderDest == RenderDest_OffscreenImage)
+    {
+        context = imageContext(handle);
+        return context != nullptr && host::makeCurrent<Watched>(*context);
+    }
+    if (renderDest != RenderDest_End)
+        return false;
     switch (previous)
     {
     case RenderDest_Screen:
@@ -181,8 +173,10 @@ bool RenderDestinationManager::swapBuffers(ArbParam_t pageHandle)
     return true;
 }
 
+// Inlined into its trampoline: a call of its own costs a tenth of a frame.
 template <bool Watched>
-void RenderDestinationManager::renderDestSize(ArbParam_t pageHandle, int* width, int* height)
+__attribute__((always_inline)) inline void RenderDestinationManager::renderDestSize(ArbParam_t pageHandle, int* width,
+                                                                                    int* height)
 {
     if (width == nullptr || height == nullptr)
         return;

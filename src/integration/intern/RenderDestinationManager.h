@@ -109,8 +109,9 @@ private:
     bool selectDrawn(ArbParam_t pageHandle, const char* request, bool report);
     template <bool Watched>
     bool beginScreen(ArbParam_t handle);
+    // The destinations other than a screen begin and its frame's end.
     template <bool Watched>
-    bool endDestination(int previous, ArbParam_t handle);
+    bool otherDestination(int renderDest, int previous, ArbParam_t handle);
     // The general swap: any page, any decider.
     template <bool Watched>
     bool swap(ArbParam_t pageHandle);

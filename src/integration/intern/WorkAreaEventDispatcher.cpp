@@ -303,7 +303,7 @@ void WorkAreaEventDispatcher::queue(Registration* registration, const EventInfo&
     if (registration == nullptr)
         return;
     push(registration->queue, info);
-    if (registration->trace.queued(kindName(info.kind), info.x, info.y, info.buttonOrKey))
+    if (registration->trace.queued(&kindName, info.kind, info.x, info.y, info.buttonOrKey))
         if (InputTrace::isRecording())
         InputTrace::queuedCount(totalQueued());
 }
@@ -339,7 +339,7 @@ void WorkAreaEventDispatcher::dispatchQueuedEvents()
          registration != nullptr && !registration->queue.empty(); registration = findRegistration(drawArea))
     {
         EventInfo info = registration->queue.front();
-        DispatchScope dispatch(registration->trace, registration->queue.size(), kindName(info.kind), info.x, info.y,
+        DispatchScope dispatch(registration->trace, registration->queue.size(), &kindName, info.kind, info.x, info.y,
                                info.buttonOrKey);
         registration->queue.pop_front();
         beforeDispatch(*drawArea, info);

@@ -75,9 +75,10 @@ TraceArg traceValue(const char* key, T* pointer)
     return traceNumber(key, pointer != nullptr);
 }
 
-// The watched call: the thread check, then the call in its span.
+// The watched call: the thread check, then the call in its span. Out of
+// line, with its arguments by value: the unwatched call builds nothing.
 template <typename R, typename... P, typename... A>
-R watchedCall(const char* name, R (*function)(P...), const Arg<A>&... args)
+__attribute__((noinline, cold)) R watchedCall(const char* name, R (*function)(P...), Arg<A>... args)
 {
     DiagnosticReporter::checkThreadIfChecked(name);
     TraceSpan span;
@@ -119,27 +120,38 @@ public:
     explicit AppLock(sdk::AppLock::ImplicitMacroRecording value) : m_trace(value), m_lock(value) {}
 
 private:
-    class Trace : public TraceSpan
+    class Trace
     {
     public:
-        explicit Trace(int value) : m_taken(false)
-        {
-            if (!recording())
-                return;
-            begin("engine", "AppLock", {traceNumber("value", value), traceNumber("lock", TraceRecorder::lockDepth())});
-            TraceRecorder::lockTaken(value);
-            m_taken = true;
-        }
+        explicit Trace(int value) : m_session(TraceRecorder::isRecording() ? begin(value) : 0) {}
         ~Trace()
         {
-            if (m_taken)
-                TraceRecorder::lockReleased();
+            if (m_session != 0)
+                end(m_session);
         }
         Trace(const Trace&) = delete;
         Trace& operator=(const Trace&) = delete;
 
     private:
-        bool m_taken;
+        // The recording the span was begun in.
+        __attribute__((noinline)) static unsigned begin(int value)
+        {
+            const unsigned session = TraceRecorder::session();
+            if (session == 0)
+                return 0;
+            TraceRecorder::begin("engine", "AppLock",
+                                 {traceNumber("value", value), traceNumber("lock", TraceRecorder::lockDepth())});
+            TraceRecorder::lockTaken(value);
+            return session;
+        }
+        __attribute__((noinline)) static void end(unsigned session)
+        {
+            TraceRecorder::lockReleased();
+            if (session == TraceRecorder::session())
+                TraceRecorder::end();
+        }
+
+        unsigned m_session;
     };
 
     Trace m_trace; // begun before the lock is taken, ended after it is released

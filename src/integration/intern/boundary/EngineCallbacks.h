@@ -105,12 +105,10 @@ void pageNewCurrent(ArbParam_t pageHandle, ArbParam_t clientData)
 // the trampolines keep the trace's frame span (FrameTrace), which encloses
 // the callbacks of one frame.
 
+// The watched forms, out of line: the unwatched ones stay a few instructions.
 template <class Server>
-Boolean_t renderQuery(ArbParam_t pageHandle, ArbParam_t clientData)
+__attribute__((noinline)) Boolean_t watchedRenderQuery(Server& server, ArbParam_t pageHandle)
 {
-    Server& server = served<Server>(clientData);
-    if (!DiagnosticReporter::isWatched())
-        return server.template renderQuery<false>(pageHandle);
     server.frameTrace().queried(pageHandle);
     Boolean_t answer = FALSE;
     {
@@ -124,11 +122,8 @@ Boolean_t renderQuery(ArbParam_t pageHandle, ArbParam_t clientData)
 }
 
 template <class Server>
-Boolean_t renderDest(int renderDest, ArbParam_t handle, ArbParam_t clientData)
+__attribute__((noinline)) Boolean_t watchedRenderDest(Server& server, int renderDest, ArbParam_t handle)
 {
-    Server& server = served<Server>(clientData);
-    if (!DiagnosticReporter::isWatched())
-        return server.template renderDest<false>(renderDest, handle);
     CallbackSpan span("renderDest", "The engine's render-destination callback",
                       {traceNumber("dest", renderDest), handleArg("handle", handle)});
     const Boolean_t answer = server.template renderDest<true>(renderDest, handle);
@@ -137,14 +132,8 @@ Boolean_t renderDest(int renderDest, ArbParam_t handle, ArbParam_t clientData)
 }
 
 template <class Server>
-void swapBuffers(ArbParam_t pageHandle, ArbParam_t clientData)
+__attribute__((noinline)) void watchedSwapBuffers(Server& server, ArbParam_t pageHandle)
 {
-    Server& server = served<Server>(clientData);
-    if (!DiagnosticReporter::isWatched())
-    {
-        server.template swapBuffers<false>(pageHandle);
-        return;
-    }
     bool swapped = false;
     {
         CallbackSpan span("swapBuffers", "The engine's swap-buffers callback", {handleArg("page", pageHandle)});
@@ -155,11 +144,8 @@ void swapBuffers(ArbParam_t pageHandle, ArbParam_t clientData)
 }
 
 template <class Server>
-void renderDestSize(ArbParam_t pageHandle, ArbParam_t clientData, int* width, int* height)
+__attribute__((noinline)) void watchedRenderDestSize(Server& server, ArbParam_t pageHandle, int* width, int* height)
 {
-    Server& server = served<Server>(clientData);
-    if (!DiagnosticReporter::isWatched())
-        return server.template renderDestSize<false>(pageHandle, width, height);
     CallbackSpan span("renderDestSize", "The engine's render-destination-size callback",
                       {handleArg("page", pageHandle)});
     server.template renderDestSize<true>(pageHandle, width, height);
@@ -167,6 +153,42 @@ void renderDestSize(ArbParam_t pageHandle, ArbParam_t clientData, int* width, in
         return;
     span.close({traceNumber("width", *width), traceNumber("height", *height)});
     server.frameTrace().sized(pageHandle, *width, *height);
+}
+
+template <class Server>
+Boolean_t renderQuery(ArbParam_t pageHandle, ArbParam_t clientData)
+{
+    Server& server = served<Server>(clientData);
+    if (DiagnosticReporter::isWatched())
+        return watchedRenderQuery(server, pageHandle);
+    return server.template renderQuery<false>(pageHandle);
+}
+
+template <class Server>
+Boolean_t renderDest(int renderDest, ArbParam_t handle, ArbParam_t clientData)
+{
+    Server& server = served<Server>(clientData);
+    if (DiagnosticReporter::isWatched())
+        return watchedRenderDest(server, renderDest, handle);
+    return server.template renderDest<false>(renderDest, handle);
+}
+
+template <class Server>
+void swapBuffers(ArbParam_t pageHandle, ArbParam_t clientData)
+{
+    Server& server = served<Server>(clientData);
+    if (DiagnosticReporter::isWatched())
+        return watchedSwapBuffers(server, pageHandle);
+    server.template swapBuffers<false>(pageHandle);
+}
+
+template <class Server>
+void renderDestSize(ArbParam_t pageHandle, ArbParam_t clientData, int* width, int* height)
+{
+    Server& server = served<Server>(clientData);
+    if (DiagnosticReporter::isWatched())
+        return watchedRenderDestSize(server, pageHandle, width, height);
+    server.template renderDestSize<false>(pageHandle, width, height);
 }
 
 // --- busy and idle --------------------------------------------------------------

@@ -35,7 +35,7 @@ TraceArg resultArg(T result)
 template <bool Watched = true, typename Call>
 auto call(const char* name, Call call, std::initializer_list<TraceArg> args = {}) -> decltype(call())
 {
-    if (!Watched)
+    if (!Watched || !TraceRecorder::isRecording())
         return call();
     TraceSpan span("host", name, args);
     if constexpr (std::is_void<decltype(call())>::value)
@@ -82,7 +82,7 @@ bool canRender(GLDrawAreaInterface& drawArea)
 template <bool Watched = true, typename Sized>
 void getSize(Sized& sized, int& width, int& height)
 {
-    if (!Watched)
+    if (!Watched || !TraceRecorder::isRecording())
         return sized.getSize(width, height);
     TraceSpan span("host", "getSize");
     sized.getSize(width, height);

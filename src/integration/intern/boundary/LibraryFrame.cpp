@@ -17,10 +17,14 @@ struct Deferred
     std::function<void()> action;
 };
 
-thread_local int t_depth = 0;
 thread_local std::vector<Deferred> t_deferred;
 
-void runDeferred()
+} // namespace
+
+thread_local int LibraryFrame::t_depth = 0;
+thread_local bool LibraryFrame::t_deferring = false;
+
+void LibraryFrame::runDeferred()
 {
     // An action may defer more; each runs outside every frame.
     while (!t_deferred.empty())
@@ -38,16 +42,7 @@ void runDeferred()
             }
         }
     }
-}
-
-} // namespace
-
-LibraryFrame::LibraryFrame() { ++t_depth; }
-
-LibraryFrame::~LibraryFrame()
-{
-    if (--t_depth == 0 && !t_deferred.empty())
-        runDeferred();
+    t_deferring = false;
 }
 
 bool LibraryFrame::isNested() { return t_depth > 1; }
@@ -57,6 +52,7 @@ void LibraryFrame::afterOutermost(const void* owner, std::function<void()> actio
     if (t_depth > 0)
     {
         t_deferred.push_back(Deferred{owner, std::move(action)});
+        t_deferring = true;
         return;
     }
     action();
@@ -67,6 +63,7 @@ void LibraryFrame::cancel(const void* owner)
     t_deferred.erase(std::remove_if(t_deferred.begin(), t_deferred.end(),
                                     [owner](const Deferred& deferred) { return deferred.owner == owner; }),
                      t_deferred.end());
+    t_deferring = !t_deferred.empty();
 }
 
 } // namespace intern

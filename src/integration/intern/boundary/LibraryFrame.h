@@ -19,9 +19,13 @@ namespace intern {
 class LibraryFrame
 {
 public:
-    LibraryFrame();
+    LibraryFrame() { ++t_depth; }
     // Runs the deferred actions when this is the outermost frame.
-    ~LibraryFrame();
+    ~LibraryFrame()
+    {
+        if (--t_depth == 0 && t_deferring)
+            runDeferred();
+    }
     LibraryFrame(const LibraryFrame&) = delete;
     LibraryFrame& operator=(const LibraryFrame&) = delete;
 
@@ -33,6 +37,14 @@ public:
     static void afterOutermost(const void* owner, std::function<void()> action);
     // Forgets the deferred actions of `owner` (which is being destroyed).
     static void cancel(const void* owner);
+
+private:
+    static void runDeferred();
+
+    // Frames are counted on every call into the library: the static TLS
+    // model keeps that to one increment (no lookup of the thread's block).
+    static thread_local int t_depth __attribute__((tls_model("initial-exec")));
+    static thread_local bool t_deferring __attribute__((tls_model("initial-exec")));
 };
 
 } // namespace intern

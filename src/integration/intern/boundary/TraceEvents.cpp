@@ -22,6 +22,20 @@ RequestScope::RequestScope(const char* name, const char* entryPoint, PageInterfa
         m_span.begin("request", name);
 }
 
+unsigned PassScope::begin(const char* name)
+{
+    const unsigned session = TraceRecorder::session();
+    if (session != 0)
+        TraceRecorder::begin("pass", name);
+    return session;
+}
+
+void PassScope::end(unsigned session)
+{
+    if (session == TraceRecorder::session())
+        TraceRecorder::end();
+}
+
 StateChangeScope::StateChangeScope(int code)
 {
     if (m_span.recording())
@@ -52,7 +66,7 @@ unsigned long long inputFlow(long long area, long long index)
 
 InputTrace::InputTrace(long long area) : m_area(area), m_queued(0), m_session(0), m_first(0) {}
 
-bool InputTrace::queued(const char* kind, int x, int y, int buttonOrKey)
+bool InputTrace::record(const char* kind, int x, int y, int buttonOrKey)
 {
     const unsigned session = TraceRecorder::session();
     if (session == 0)
@@ -110,17 +124,25 @@ void InputTrace::queuedCount(std::size_t totalQueued)
         TraceRecorder::counter("queued input", static_cast<long long>(totalQueued));
 }
 
-DispatchScope::DispatchScope(const InputTrace& trace, std::size_t queueSize, const char* kind, int x, int y,
+unsigned DispatchScope::open(const InputTrace& trace, std::size_t queueSize, const char* kind, int x, int y,
                              int buttonOrKey)
 {
-    if (!m_span.recording())
-        return;
+    const unsigned session = TraceRecorder::session();
+    if (session == 0)
+        return 0;
     const unsigned long long flow = trace.frontFlow(queueSize);
-    m_span.begin("input", "input.dispatch",
-                 {traceText("kind", kind), traceNumber("x", x), traceNumber("y", y),
-                  traceNumber("buttonOrKey", buttonOrKey)});
+    TraceRecorder::begin("input", "input.dispatch",
+                         {traceText("kind", kind), traceNumber("x", x), traceNumber("y", y),
+                          traceNumber("buttonOrKey", buttonOrKey)});
     if (flow != 0)
         TraceRecorder::flowEnd("input", flow);
+    return session;
+}
+
+void DispatchScope::end(unsigned session, bool interrupted)
+{
+    if (session == TraceRecorder::session())
+        TraceRecorder::end({traceNumber("interrupted", interrupted)});
 }
 
 namespace requestTrace {

@@ -38,11 +38,22 @@ private:
 class PassScope
 {
 public:
-    explicit PassScope(const char* name) : m_span("pass", name) {}
+    explicit PassScope(const char* name) : m_session(TraceRecorder::isRecording() ? begin(name) : 0) {}
+    ~PassScope()
+    {
+        if (m_session != 0)
+            end(m_session);
+    }
+    PassScope(const PassScope&) = delete;
+    PassScope& operator=(const PassScope&) = delete;
 
 private:
+    // The recording the span was begun in, 0 for none.
+    static unsigned begin(const char* name);
+    static void end(unsigned session);
+
     LibraryFrame m_frame;
-    TraceSpan m_span;
+    unsigned m_session;
 };
 
 // A state change handed to pages ("stateChange", its code).
@@ -78,8 +89,12 @@ public:
     explicit InputTrace(long long area);
 
     static bool isRecording() { return TraceRecorder::isRecording(); }
-    // An event was queued; whether it was recorded.
-    bool queued(const char* kind, int x, int y, int buttonOrKey);
+    // An event of `kind` (named by `kindName`) was queued; whether it was
+    // recorded.
+    bool queued(const char* (*kindName)(int), int kind, int x, int y, int buttonOrKey)
+    {
+        return isRecording() && record(kindName(kind), x, y, buttonOrKey);
+    }
     // The flow of the front event of a queue of `queueSize` events, 0 for none.
     unsigned long long frontFlow(std::size_t queueSize) const;
     // The queue's last `count` events were dropped ("input.drop", its reason).
@@ -90,6 +105,8 @@ public:
     static void queuedCount(std::size_t totalQueued);
 
 private:
+    bool record(const char* kind, int x, int y, int buttonOrKey);
+
     long long m_area;
     // The events queued while a recording ran, and the first of them queued
     // while the recording `m_session` ran.
@@ -102,12 +119,30 @@ private:
 class DispatchScope
 {
 public:
-    // The front event of `trace`'s queue of `queueSize` events.
-    DispatchScope(const InputTrace& trace, std::size_t queueSize, const char* kind, int x, int y, int buttonOrKey);
-    void close(bool interrupted) { m_span.close({traceNumber("interrupted", interrupted)}); }
+    // The front event of `trace`'s queue of `queueSize` events; `kindName`
+    // names its kind.
+    DispatchScope(const InputTrace& trace, std::size_t queueSize, const char* (*kindName)(int), int kind, int x, int y,
+                  int buttonOrKey)
+        : m_session(TraceRecorder::isRecording() ? open(trace, queueSize, kindName(kind), x, y, buttonOrKey) : 0)
+    {
+    }
+    ~DispatchScope() { close(false); }
+    DispatchScope(const DispatchScope&) = delete;
+    DispatchScope& operator=(const DispatchScope&) = delete;
+    void close(bool interrupted)
+    {
+        if (m_session != 0)
+            end(m_session, interrupted);
+        m_session = 0;
+    }
 
 private:
-    TraceSpan m_span;
+    // The recording the span was begun in, 0 for none.
+    static unsigned open(const InputTrace& trace, std::size_t queueSize, const char* kind, int x, int y,
+                         int buttonOrKey);
+    static void end(unsigned session, bool interrupted);
+
+    unsigned m_session;
 };
 
 // The trace of requests that wait: each is a flow from where it begins to

@@ -41,22 +41,52 @@ std::atomic<unsigned long long> s_nextFlowId{1};
 // Flows numbered before the recording started end in none of its events.
 unsigned long long s_firstFlowId = 1;
 
-// The recording state of one thread.
-struct Track
+// What a thread's track owns: freed when the thread ends.
+struct TrackStore
 {
-    unsigned session = 0;
-    int tid = 0;
-    int depth = 0;
-    int lockDepth = 0;
     std::unique_ptr<char[]> buffer;
-    std::size_t capacity = 0;
-    std::size_t used = 0;
     // The numbers handles are recorded as, in the order they were first seen.
     std::unordered_map<long long, long long> handles;
-    long long lastHandle = 0;
 };
 
-thread_local Track t_track;
+thread_local std::unique_ptr<TrackStore> t_store;
+
+TrackStore& store()
+{
+    if (!t_store)
+        t_store.reset(new TrackStore());
+    return *t_store;
+}
+
+// The recording state of one thread. Plain data in the static TLS model:
+// every event finds its track with one load, no lookup of the thread's
+// block and no guard.
+struct Track
+{
+    unsigned session;
+    int tid;
+    int depth;
+    int lockDepth;
+    char* buffer; // the store's
+    std::size_t capacity;
+    std::size_t used;
+    long long lastHandle;
+    // The handle named last and its number: a frame names one page often.
+    long long cachedHandle;
+    long long cachedID;
+};
+
+thread_local Track t_track __attribute__((tls_model("initial-exec"))) = {0, 0, 0, 0, nullptr, 0, 0, 0, 0, 0};
+
+// Gives the track a buffer of `bytes`; false when none can be had.
+bool allocate(Track& track, std::size_t bytes)
+{
+    TrackStore& owned = store();
+    owned.buffer.reset(new (std::nothrow) char[bytes]);
+    track.buffer = owned.buffer.get();
+    track.capacity = track.buffer != nullptr ? bytes : 0;
+    return track.buffer != nullptr;
+}
 
 // Appends JSON text to a thread's buffer, which holds room for one event.
 class Writer
@@ -64,8 +94,8 @@ class Writer
 public:
     // Writes from the end of the track's buffer; the track learns what was
     // written when the writer goes.
-    explicit Writer(Track& track) : m_track(track), m_cursor(track.buffer.get() + track.used) {}
-    ~Writer() { m_track.used = static_cast<std::size_t>(m_cursor - m_track.buffer.get()); }
+    explicit Writer(Track& track) : m_track(track), m_cursor(track.buffer + track.used) {}
+    ~Writer() { m_track.used = static_cast<std::size_t>(m_cursor - m_track.buffer); }
     Writer(const Writer&) = delete;
     Writer& operator=(const Writer&) = delete;
 
@@ -76,7 +106,20 @@ public:
     }
     void raw(const char* text, std::size_t size)
     {
-        std::memcpy(m_cursor, text, size);
+        // Names and keys are short: two overlapping moves of a fixed size
+        // copy them without a call.
+        if (size >= 8 && size <= 16)
+        {
+            std::memcpy(m_cursor, text, 8);
+            std::memcpy(m_cursor + size - 8, text + size - 8, 8);
+        }
+        else if (size >= 4 && size < 8)
+        {
+            std::memcpy(m_cursor, text, 4);
+            std::memcpy(m_cursor + size - 4, text + size - 4, 4);
+        }
+        else
+            std::memcpy(m_cursor, text, size);
         m_cursor += size;
     }
     void character(char c) { *m_cursor++ = c; }
@@ -196,7 +239,7 @@ void deliver(Track& track)
     try
     {
         if (s_sink)
-            s_sink(track.buffer.get(), size);
+            s_sink(track.buffer, size);
     }
     catch (...)
     {
@@ -206,29 +249,22 @@ void deliver(Track& track)
 
 // The calling thread's track, ready for one event of the running recording
 // (nullptr when none runs).
-Track* track()
+// Readies the calling thread's track for the recording `session`: its
+// buffer, and the thread's name as the document's first words of it.
+__attribute__((noinline)) Track* join(Track& track, unsigned session)
 {
-    const unsigned session = TraceRecorder::session();
-    if (session == 0)
-        return nullptr;
-    Track& track = t_track;
-    if (track.session != session)
     {
-        if (track.capacity != s_bufferBytes)
-        {
-            // No exception out of a recording: a thread without a buffer
-            // records nothing.
-            track.buffer.reset(new (std::nothrow) char[s_bufferBytes]);
-            track.capacity = track.buffer ? s_bufferBytes : 0;
-            if (!track.buffer)
-                return nullptr;
-        }
+        // No exception out of a recording: a thread without a buffer
+        // records nothing.
+        if (track.capacity != s_bufferBytes && !allocate(track, s_bufferBytes))
+            return nullptr;
         track.session = session;
         track.used = 0;
         track.depth = 0;
         track.lockDepth = 0;
-        track.handles.clear();
+        store().handles.clear();
         track.lastHandle = 0;
+        track.cachedHandle = 0;
         const bool gui = std::this_thread::get_id() == s_startThread;
         track.tid = gui ? 1 : s_nextTrack.fetch_add(1);
         Writer writer(track);
@@ -245,6 +281,17 @@ Track* track()
         }
         writer.raw("}}");
     }
+    return &track;
+}
+
+inline Track* track()
+{
+    const unsigned session = TraceRecorder::session();
+    if (session == 0)
+        return nullptr;
+    Track& track = t_track;
+    if (track.session != session && join(track, session) == nullptr)
+        return nullptr;
     if (track.used + MaxEventBytes > track.capacity)
         deliver(track);
     return &track;
@@ -291,11 +338,8 @@ bool TraceRecorder::start(const Trace::Sink& sink, std::size_t bufferBytes)
     s_firstFlowId = s_nextFlowId.load();
     // The starting thread's buffer now, where its failure can be told.
     Track& own = t_track;
-    if (own.capacity != s_bufferBytes)
-    {
-        own.buffer.reset(new char[s_bufferBytes]);
-        own.capacity = s_bufferBytes;
-    }
+    if (own.capacity != s_bufferBytes && !allocate(own, s_bufferBytes))
+        throw std::bad_alloc();
     s_sink = sink;
     try
     {
@@ -324,7 +368,8 @@ void TraceRecorder::stop()
     own->used = 0;
     own->session = 0;
     // What is left and the tail, then the buffer goes.
-    std::unique_ptr<char[]> buffer(std::move(own->buffer));
+    std::unique_ptr<char[]> buffer(std::move(store().buffer));
+    own->buffer = nullptr;
     own->capacity = 0;
     sink(buffer.get(), size);
     sink(Tail, sizeof Tail - 1);
@@ -427,11 +472,14 @@ long long TraceRecorder::handleID(long long handle, bool fresh)
     Track* track = intern::track();
     if (track == nullptr || handle == 0)
         return 0;
-    const auto known = track->handles.find(handle);
-    if (known != track->handles.end() && !fresh)
-        return known->second;
-    const long long id = ++track->lastHandle;
-    track->handles[handle] = id;
+    if (handle == track->cachedHandle && !fresh)
+        return track->cachedID;
+    std::unordered_map<long long, long long>& handles = store().handles;
+    const auto known = handles.find(handle);
+    const long long id = known != handles.end() && !fresh ? known->second : ++track->lastHandle;
+    handles[handle] = id;
+    track->cachedHandle = handle;
+    track->cachedID = id;
     return id;
 }
 
