@@ -113,10 +113,17 @@ Boolean_t renderQuery(ArbParam_t pageHandle, ArbParam_t clientData)
         return server.template renderQuery<false>(pageHandle);
     server.frameTrace().queried(pageHandle);
     Boolean_t answer = FALSE;
+    try
     {
         CallbackSpan span("renderQuery", "The engine's render-query callback", {handleArg("page", pageHandle)});
         answer = server.template renderQuery<true>(pageHandle);
         span.close({traceNumber("result", answer)});
+    }
+    catch (...)
+    {
+        // The host's exception ends the frame before it reaches the engine.
+        server.frameTrace().ended(false, false);
+        throw;
     }
     if (answer != TRUE)
         server.frameTrace().ended(false, false);
@@ -146,10 +153,16 @@ void swapBuffers(ArbParam_t pageHandle, ArbParam_t clientData)
         return;
     }
     bool swapped = false;
+    try
     {
         CallbackSpan span("swapBuffers", "The engine's swap-buffers callback", {handleArg("page", pageHandle)});
         swapped = server.template swapBuffers<true>(pageHandle);
         span.close({traceNumber("swapped", swapped)});
+    }
+    catch (...)
+    {
+        server.frameTrace().swapped(pageHandle, false);
+        throw;
     }
     server.frameTrace().swapped(pageHandle, swapped);
 }
