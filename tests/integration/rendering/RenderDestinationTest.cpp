@@ -70,16 +70,6 @@ protected:
     }
 };
 
-TEST_F(RenderDestinationTest, AFrameMakesTheContextCurrentReleasesItAndSwaps)
-{
-    addPage(&d1);
-    EXPECT_TRUE(sim::drawCurrentPage());
-    EXPECT_EQ((Calls{TestGLContext::Call_MakeCurrent, TestGLContext::Call_ReleaseCurrent,
-                     TestGLContext::Call_SwapBuffers}),
-              d1.context.calls);
-    EXPECT_EQ(1, sim::findPage(1)->framesDrawn);
-}
-
 TEST_F(RenderDestinationTest, OffscreenImagesUseTheirOwnContext)
 {
     addPage(&d1);
