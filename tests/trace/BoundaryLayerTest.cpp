@@ -10,6 +10,7 @@
 #include "ovsdkbase/SimulatedEngine.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "support/RunningHost.h"
+#include "util/ScopedExitAction.h"
 
 #include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
@@ -182,8 +183,9 @@ TEST_F(BoundaryLayerTest, APageHasOneHandleNumberAcrossCallsAndCallbacks)
         EXPECT_TRUE(hasSpan(trace, callback, json{{"page", page}})) << callback;
 }
 
-// Every engine callback, called on another thread in checked mode, names
-// itself to the diagnostics handler.
+// The page, busy and idle callbacks, called on another thread in checked
+// mode, name themselves to the diagnostics handler (the render callbacks:
+// DiagnosticsTest).
 TEST_F(BoundaryLayerTest, EachCallbackChecksItsThreadInCheckedMode)
 {
     struct Case
@@ -219,6 +221,10 @@ TEST_F(BoundaryLayerTest, EachCallbackChecksItsThreadInCheckedMode)
             if (identifier == "thread.not-init-thread")
                 messages.push_back(message);
         });
+    const ScopedExitAction restore([&] {
+        Diagnostics::setCheckedMode(checked);
+        Diagnostics::setHandler(previous);
+    });
     Diagnostics::setCheckedMode(true);
     PageInterface& page = pages().addPage(&areaA);
     for (const Case& c : cases)
@@ -230,8 +236,6 @@ TEST_F(BoundaryLayerTest, EachCallbackChecksItsThreadInCheckedMode)
             named = named || message.rfind(c.entryPoint, 0) == 0;
         EXPECT_TRUE(named) << c.entryPoint;
     }
-    Diagnostics::setCheckedMode(checked);
-    Diagnostics::setHandler(previous);
 }
 
 // A drawing area whose isValid() throws while `throwing`.
