@@ -4,6 +4,7 @@
 #include "TraceAnalysis.h"
 #include "integration/InterruptedPlotRepairer.h"
 #include "integration/PageInterface.h"
+#include "integration/PageRenderDeciderInterface.h"
 #include "integration/Trace.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
@@ -296,6 +297,59 @@ TEST_F(TraceTest, AFrameAWaitingDeletionAndDroppedInputAreWhereTheSessionPutThem
     const std::vector<const Span*> stateChanges = trace.spansNamed("stateChange");
     ASSERT_EQ(1u, stateChanges.size());
     EXPECT_EQ(7, stateChanges[0]->number("change"));
+}
+
+// A frame whose swap the top decider refuses is drawn and not swapped.
+TEST_F(TraceTest, ARefusedSwapEndsAFrameDrawnAndNotSwapped)
+{
+    struct Refusing : sdk::integration::PageRenderDeciderInterface
+    {
+        bool shouldOpenGLBuffersBeSwapped(PageInterface&) const override { return false; }
+    };
+    const long long id = pages().addPage(&areaA).getUniqueID();
+    pages().pushPageRenderDecider(boost::make_shared<Refusing>());
+    record();
+    sim::drawCurrentPage();
+    const TraceAnalysis trace = finish();
+    expectWellFormed(trace);
+    const std::vector<const Span*> frames = trace.spansNamed("frame");
+    ASSERT_EQ(1u, frames.size());
+    EXPECT_EQ(id, frames[0]->number("page"));
+    EXPECT_EQ(1, frames[0]->number("drawn"));
+    EXPECT_EQ(0, frames[0]->number("swapped"));
+    EXPECT_EQ(0, areaA.context.count(TestGLContext::Call_SwapBuffers));
+}
+
+// Input queued in one recording and dispatched in the next: the second
+// document holds only the flows that began in it. More events than the
+// queue first has room for (32) are all dispatched, in order.
+TEST_F(TraceTest, InputQueuedAcrossARestartAndBeyondTheQueuesFirstCapacity)
+{
+    pages().addPage(&areaA);
+    record();
+    areaA.simulatePress(MouseEventInterface::MouseButton_1, 600, 1);
+    const TraceAnalysis first = finish();
+    EXPECT_EQ(1u, first.waitingFlows().size());
+
+    record();
+    const int queued = 41;
+    for (int x = 0; x < queued - 1; ++x)
+        if (x % 2 == 0)
+            areaA.simulateRelease(MouseEventInterface::MouseButton_1, x, 1);
+        else
+            areaA.simulatePress(MouseEventInterface::MouseButton_1, x, 1);
+    reportIdle();
+    const TraceAnalysis second = finish();
+    expectWellFormed(second);
+    EXPECT_TRUE(second.waitingFlows().empty());
+    EXPECT_EQ(static_cast<std::size_t>(queued - 1), second.flows().size());
+    for (const auto& entry : second.flows())
+        EXPECT_TRUE(entry.second.started && entry.second.ended);
+    const std::vector<sim::WorkAreaEvent>& dispatched = sim::workAreaEvents();
+    ASSERT_EQ(static_cast<std::size_t>(queued), dispatched.size());
+    EXPECT_EQ(600, dispatched[0].x);
+    for (int x = 0; x < queued - 1; ++x)
+        EXPECT_EQ(x, dispatched[static_cast<std::size_t>(x) + 1].x);
 }
 
 // A host exception passing through the library's spans closes them, and a

@@ -170,117 +170,101 @@ TEST_F(ManagerLifecycleTest, BeforeInitStopDoesNothingAndAFailedStartFiresNothin
     manager.stop();
 }
 
-TEST_F(ManagerLifecycleTest, AMonitorThatIsNotReadyFailsInitOutsideBatchMode)
+// What init() makes of a command line, a home directory, the engine's
+// answer and a monitor that is not ready.
+struct InitCase
 {
-    RecordingManager manager;
-    manager.monitor.ready = false;
-    CommandLine line{"host"};
-    EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_InternalInitializationError,
-              manager.init(line.argc(), line.argv(), "/opt/engine"));
-    // The engine stays initialised and the sub-managers in place until stop.
-    EXPECT_NO_THROW(manager.getEventManager());
-    manager.stop();
-    EXPECT_TRUE(sim::isShutdownFinished());
+    std::vector<const char*> line; // empty: a null argv
+    int argc;
+    const char* home;
+    int engineResult;
+    bool monitorReady;
+    ManagerInterface::ManagerStartReturnCode_e code;
+    bool batch;
+    std::vector<std::string> engineArguments; // empty: not checked
+};
 
-    // Batch mode does not ask the monitor.
-    CommandLine batch{"host", "-b"};
-    EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(batch.argc(), batch.argv(), "/opt/engine"));
-    manager.stop();
-}
-
-TEST_F(ManagerLifecycleTest, HomeDirectoryRules)
-{
-    {
-        RecordingManager manager;
-        CommandLine line{"host"};
-        EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_HomeDirectoryNotSpecified,
-                  manager.init(line.argc(), line.argv(), ""));
-    }
-    {
-        // "-h" as the last argument fails even with a home directory passed.
-        RecordingManager manager;
-        CommandLine line{"host", "-h"};
-        EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_HomeDirectoryNotSpecified,
-                  manager.init(line.argc(), line.argv(), "/opt/engine"));
-    }
-    // A failed pre-scan never touches the engine.
-    EXPECT_TRUE(sim::calls().empty());
-
+const InitCase InitCases[] = {
+    // A failed pre-scan never touches the engine; "-h" as the last argument
+    // fails even with a home directory passed.
+    {{"host"}, 1, "", 0, true, ManagerInterface::ManagerStartReturnCode_HomeDirectoryNotSpecified, false, {}},
+    {{"host", "-h"}, 2, "/opt/engine", 0, true, ManagerInterface::ManagerStartReturnCode_HomeDirectoryNotSpecified,
+     false, {}},
     // "-H <dir>" overrides the argument; the engine gets the whole command
     // line, then "-h" and the resulting home directory.
-    RecordingManager manager;
-    CommandLine line{"host", "-H", "/from/command/line", "data.lay"};
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/opt/engine"));
-    EXPECT_EQ(std::vector<std::string>({"host", "-H", "/from/command/line", "data.lay", "-h", "/from/command/line"}),
-              sim::initArguments());
-    manager.stop();
+    {{"host", "-H", "/from/command/line", "data.lay"}, 4, "/opt/engine", 0, true,
+     ManagerInterface::ManagerStartReturnCode_Ok, false,
+     {"host", "-H", "/from/command/line", "data.lay", "-h", "/from/command/line"}},
+    // No command line (a null argv, a negative count): a program name of the
+    // library's.
+    {{}, 3, "/opt/engine", 0, true, ManagerInterface::ManagerStartReturnCode_Ok, false,
+     {"ovsdkintegrationmanager", "-h", "/opt/engine"}},
+    {{"host"}, -1, "/opt/engine", 0, true, ManagerInterface::ManagerStartReturnCode_Ok, false,
+     {"ovsdkintegrationmanager", "-h", "/opt/engine"}},
+    // Batch mode for the exact options only, never the program name.
+    {{"host", "-b"}, 2, "/home", 0, true, ManagerInterface::ManagerStartReturnCode_Ok, true, {}},
+    {{"host", "-B"}, 2, "/home", 0, true, ManagerInterface::ManagerStartReturnCode_Ok, true, {}},
+    {{"host", "-bx"}, 2, "/home", 0, true, ManagerInterface::ManagerStartReturnCode_Ok, false, {}},
+    {{"host", "-b "}, 2, "/home", 0, true, ManagerInterface::ManagerStartReturnCode_Ok, false, {}},
+    {{"host", "b"}, 2, "/home", 0, true, ManagerInterface::ManagerStartReturnCode_Ok, false, {}},
+    {{"-b"}, 1, "/home", 0, true, ManagerInterface::ManagerStartReturnCode_Ok, false, {}},
+    // The engine's failures translate; the failed start-up is shut down.
+    {{"host"}, 1, "/home", 3, true, ManagerInterface::ManagerStartReturnCode_InternalInitializationError, false, {}},
+    {{"host"}, 1, "/home", 1, true, static_cast<ManagerInterface::ManagerStartReturnCode_e>(255), false, {}},
+    {{"host"}, 1, "/home", -4, true, static_cast<ManagerInterface::ManagerStartReturnCode_e>(255), false, {}},
+    // A monitor that is not ready fails init outside batch mode only.
+    {{"host"}, 1, "/opt/engine", 0, false, ManagerInterface::ManagerStartReturnCode_InternalInitializationError,
+     false, {}},
+    {{"host", "-b"}, 2, "/opt/engine", 0, false, ManagerInterface::ManagerStartReturnCode_Ok, true, {}},
+};
 
-    // No command line at all (a null argv, a negative count): the engine gets
-    // a program name of the library's, then the home directory option.
-    for (const bool nullArgv : {true, false})
-    {
-        RecordingManager bare;
-        ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok,
-                  nullArgv ? bare.init(3, nullptr, "/opt/engine") : bare.init(-1, line.argv(), "/opt/engine"));
-        EXPECT_EQ(std::vector<std::string>({"ovsdkintegrationmanager", "-h", "/opt/engine"}), sim::initArguments());
-        bare.stop();
-    }
-}
-
-TEST_F(ManagerLifecycleTest, BatchModeOnlyForTheExactOptions)
+TEST_F(ManagerLifecycleTest, InitFollowsItsCommandLineHomeDirectoryEngineAndMonitor)
 {
-    struct Case
+    for (const InitCase& c : InitCases)
     {
-        const char* option;
-        bool batch;
-    } cases[] = {{"-b", true}, {"-B", true}, {"-bx", false}, {"-b ", false}, {"b", false}};
-    for (const Case& c : cases)
-    {
-        sim::reset();
-        RecordingManager manager;
-        CommandLine line{"host", c.option};
-        ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
-        EXPECT_EQ(c.batch, manager.isInBatchMode()) << c.option;
-        manager.stop();
-    }
-    // The option at index 0 (the program name) is not examined.
-    sim::reset();
-    RecordingManager manager;
-    CommandLine line{"-b"};
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
-    EXPECT_FALSE(manager.isInBatchMode());
-    manager.stop();
-}
-
-TEST_F(ManagerLifecycleTest, EngineInitResultsTranslate)
-{
-    struct Case
-    {
-        int engineResult;
-        int code;
-        const char* text;
-    } cases[] = {{3, 5, "Internal Initialization Error"}, {1, 255, ""}, {-4, 255, ""}};
-    for (const Case& c : cases)
-    {
+        const std::string label = (c.line.empty() ? std::string("null") : c.line.back()) + " " + c.home + " " +
+                                  std::to_string(c.engineResult) + (c.monitorReady ? "" : " not ready");
+        SCOPED_TRACE(label);
         sim::reset();
         sim::setInitResult(c.engineResult);
         RecordingManager manager;
         recordSignals(manager);
-        CommandLine line{"host"};
-        const ManagerInterface::ManagerStartReturnCode_e code = manager.init(line.argc(), line.argv(), "/home");
-        EXPECT_EQ(c.code, static_cast<int>(code));
-        EXPECT_EQ(c.text, manager.returnCodeString(code));
-        // The failed start-up is shut down again, silently.
-        EXPECT_EQ(1u, sim::countCalls("OrvEngInit"));
-        EXPECT_EQ(std::vector<std::string>({"OrvEngInitiateShutdown(1)", "OrvEngFinalizeShutdown()"}),
-                  sim::callTexts("OrvEngInitiateShutdown") + sim::callTexts("OrvEngFinalizeShutdown"));
+        manager.monitor.ready = c.monitorReady;
+        std::vector<std::string> storage(c.line.begin(), c.line.end());
+        std::vector<char*> argv;
+        for (std::string& argument : storage)
+            argv.push_back(&argument[0]);
+        const ManagerInterface::ManagerStartReturnCode_e code =
+            manager.init(c.argc, argv.empty() ? nullptr : argv.data(), c.home);
+        EXPECT_EQ(c.code, code);
+        EXPECT_EQ(c.batch, manager.isInBatchMode());
         EXPECT_TRUE(signals.empty());
-        EXPECT_TRUE(manager.steps.empty());
-        // Still in the constructed state: start refuses, stop does nothing.
-        EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_EngineNotInitialized, manager.start());
-        sim::clearCalls();
+        if (!c.engineArguments.empty())
+        {
+            EXPECT_EQ(c.engineArguments, sim::initArguments());
+        }
+        if (code == ManagerInterface::ManagerStartReturnCode_HomeDirectoryNotSpecified)
+        {
+            EXPECT_TRUE(sim::calls().empty());
+        }
+        if (c.engineResult != 0)
+        {
+            // Shut down again, silently, and still in the constructed state:
+            // start refuses, stop does nothing.
+            EXPECT_EQ(std::vector<std::string>({"OrvEngInitiateShutdown(1)", "OrvEngFinalizeShutdown()"}),
+                      sim::callTexts("OrvEngInitiateShutdown") + sim::callTexts("OrvEngFinalizeShutdown"));
+            EXPECT_TRUE(manager.steps.empty());
+            EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_EngineNotInitialized, manager.start());
+            sim::clearCalls();
+            manager.stop();
+            EXPECT_TRUE(sim::calls().empty());
+        }
+        if (!c.monitorReady && !c.batch) // the sub-managers stay in place until stop
+        {
+            EXPECT_NO_THROW(manager.getEventManager());
+        }
         manager.stop();
-        EXPECT_TRUE(sim::calls().empty());
+        EXPECT_FALSE(sim::isInitialized() && !sim::isShutdownFinished());
         signals.clear();
     }
 }
@@ -305,18 +289,6 @@ TEST_F(ManagerLifecycleTest, EngineQuitStateFiresShutdownInitiatedOnceAndEarly)
     manager.stop();
     EXPECT_EQ(std::vector<std::string>({"initiated", "finished"}), signals);
     EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
-}
-
-TEST_F(ManagerLifecycleTest, HelpAboutTextIsCopiedAndReleased)
-{
-    RecordingManager manager;
-    EXPECT_EQ("Orvane Simulated Engine 1.0", manager.getHelpAbout());
-    sim::setHelpAboutText("Engine 9.1");
-    EXPECT_EQ("Engine 9.1", manager.getHelpAbout());
-    sim::setHelpAboutText(nullptr);
-    EXPECT_EQ("", manager.getHelpAbout());
-    EXPECT_EQ(0u, sim::outstandingTexts());
-    EXPECT_TRUE(sim::misuses().empty());
 }
 
 TEST_F(ManagerLifecycleTest, StateChangesAreDeliveredInsideTheParentLock)

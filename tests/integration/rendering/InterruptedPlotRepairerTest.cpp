@@ -9,6 +9,10 @@
 #include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <sstream>
+#include <string>
+
 namespace {
 
 using namespace orvane::sdk::integration;
@@ -61,46 +65,42 @@ TEST_F(InterruptedPlotRepairerTest, AnInterruptedPictureIsNotShownAndIsRedrawnAt
     EXPECT_TRUE(repairsAtIdle().empty());
 }
 
-TEST_F(InterruptedPlotRepairerTest, OnlyTheLastInterruptedPageIsRepaired)
+// The repairer asked directly, by scripts of words: "int" or "ok" (the
+// engine's interrupt flag), "a" or "b" (the repairer asked for that page),
+// "gone" (the repairer destroyed), "del" (the engine deletes page a),
+// "idle" (the repairs run; their pages are written down).
+TEST_F(InterruptedPlotRepairerTest, RepairsTheLastInterruptedPageOfThoseAlive)
 {
-    InterruptedPlotRepairer repairer;
-    sim::setInterruptFlag(true);
-    EXPECT_FALSE(repairer.shouldOpenGLBuffersBeSwapped(*a));
-    EXPECT_FALSE(repairer.shouldOpenGLBuffersBeSwapped(*b));
-    EXPECT_EQ((Lines{"#2"}), repairsAtIdle());
-}
-
-TEST_F(InterruptedPlotRepairerTest, AnUninterruptedPictureDropsTheWaitingRepair)
-{
-    InterruptedPlotRepairer repairer;
-    sim::setInterruptFlag(true);
-    repairer.shouldOpenGLBuffersBeSwapped(*a);
-    sim::setInterruptFlag(false);
-    EXPECT_TRUE(repairer.shouldOpenGLBuffersBeSwapped(*b));
-    EXPECT_TRUE(repairsAtIdle().empty());
-}
-
-TEST_F(InterruptedPlotRepairerTest, ADestroyedRepairerRepairsNothing)
-{
+    const std::pair<const char*, Lines> scripts[] = {
+        {"int a b idle", {"#2"}},                   // only the last is repaired
+        {"int a ok b idle", {}},                    // an uninterrupted picture drops it
+        {"int a gone idle", {}},                    // a destroyed repairer repairs nothing
+        {"int a del idle int b idle", {"#2"}},      // nor for a destroyed page, and goes on
+    };
+    for (const auto& [script, expected] : scripts)
     {
-        InterruptedPlotRepairer repairer;
-        sim::setInterruptFlag(true);
-        repairer.shouldOpenGLBuffersBeSwapped(*a);
+        SCOPED_TRACE(script);
+        auto repairer = std::make_unique<InterruptedPlotRepairer>();
+        Lines repaired;
+        std::istringstream words(script);
+        for (std::string word; words >> word;)
+        {
+            if (word == "int" || word == "ok")
+                sim::setInterruptFlag(word == "int");
+            else if (word == "a" || word == "b")
+                EXPECT_EQ(!sim::interruptFlag(), repairer->shouldOpenGLBuffersBeSwapped(word == "a" ? *a : *b));
+            else if (word == "gone")
+                repairer.reset();
+            else if (word == "del")
+                sim::deletePage(a->getUniqueID());
+            else
+                for (const std::string& page : repairsAtIdle())
+                    repaired.push_back(page);
+        }
+        EXPECT_EQ(expected, repaired);
+        TearDown(); // a fresh engine and manager for the next script
+        SetUp();
     }
-    EXPECT_TRUE(repairsAtIdle().empty());
-}
-
-TEST_F(InterruptedPlotRepairerTest, TheRepairOfADestroyedPageNeverRuns)
-{
-    InterruptedPlotRepairer repairer;
-    sim::setInterruptFlag(true);
-    repairer.shouldOpenGLBuffersBeSwapped(*a);
-    sim::deletePage(1);
-    EXPECT_TRUE(repairsAtIdle().empty());
-    // The repairer goes on working for the other pages.
-    sim::setInterruptFlag(true);
-    repairer.shouldOpenGLBuffersBeSwapped(*b);
-    EXPECT_EQ((Lines{"#2"}), repairsAtIdle());
 }
 
 } // namespace

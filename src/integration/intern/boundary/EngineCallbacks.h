@@ -111,10 +111,17 @@ __attribute__((noinline)) Boolean_t watchedRenderQuery(Server& server, ArbParam_
 {
     server.frameTrace().queried(pageHandle);
     Boolean_t answer = FALSE;
+    try
     {
         CallbackSpan span("renderQuery", "The engine's render-query callback", {handleArg("page", pageHandle)});
         answer = server.template renderQuery<true>(pageHandle);
         span.close({traceNumber("result", answer)});
+    }
+    catch (...)
+    {
+        // The host's exception ends the frame before it reaches the engine.
+        server.frameTrace().ended(false, false);
+        throw;
     }
     if (answer != TRUE)
         server.frameTrace().ended(false, false);
@@ -135,10 +142,16 @@ template <class Server>
 __attribute__((noinline)) void watchedSwapBuffers(Server& server, ArbParam_t pageHandle)
 {
     bool swapped = false;
+    try
     {
         CallbackSpan span("swapBuffers", "The engine's swap-buffers callback", {handleArg("page", pageHandle)});
         swapped = server.template swapBuffers<true>(pageHandle);
         span.close({traceNumber("swapped", swapped)});
+    }
+    catch (...)
+    {
+        server.frameTrace().swapped(pageHandle, false);
+        throw;
     }
     server.frameTrace().swapped(pageHandle, swapped);
 }
