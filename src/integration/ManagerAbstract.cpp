@@ -14,6 +14,7 @@
 #include "integration/services/intern/ServiceRepository.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovexception/OutOfMemoryException.h"
+#include "util/FirstException.h"
 
 #include <new>
 #include <vector>
@@ -333,12 +334,18 @@ void ManagerAbstract::fireShutdownFinished()
     signalEngineShutdownFinished();
 }
 
+// Host code may throw on the way (the shutdown signals' slots, and page
+// listeners while the engine destroys its pages): the shutdown still goes
+// to its end, so that the engine is never asked to shut down again, and the
+// first exception passes on afterwards.
 void ManagerAbstract::finalShutdown()
 {
-    fireShutdownInitiated();
-    intern::engine::OrvEngInitiateShutdown(TRUE);
-    intern::engine::OrvEngFinalizeShutdown();
-    fireShutdownFinished();
+    util::FirstException failure;
+    failure.run([this] { fireShutdownInitiated(); });
+    failure.run([] { intern::engine::OrvEngInitiateShutdown(TRUE); });
+    failure.run([] { intern::engine::OrvEngFinalizeShutdown(); });
+    failure.run([this] { fireShutdownFinished(); });
+    failure.rethrow();
 }
 
 void ManagerAbstract::stop()
@@ -346,7 +353,8 @@ void ManagerAbstract::stop()
     const intern::RequestScope request("stop", "ManagerAbstract::stop()");
     if (m_engineShutdownFinished)
         return;
-    finalShutdown();
+    util::FirstException failure;
+    failure.run([this] { finalShutdown(); });
     m_pageManager->stopped();
     // Inside a busy pass, an announcement or another call into the library,
     // the sub-managers may be in use below this call: they go when the
@@ -355,6 +363,7 @@ void ManagerAbstract::stop()
         intern::LibraryFrame::afterOutermost(this, [this] { subManagersDestroy(); });
     else
         subManagersDestroy();
+    failure.rethrow();
 }
 
 // --- queries ----------------------------------------------------------------
