@@ -135,8 +135,9 @@ private:
 
     typedef void (MouseEventObservable::*MouseNotification)(MouseEventInterface&, MouseEventObservableInterface&);
     void notifyOfMouse(MouseNotification notification, MouseEventSignal& signal, MouseEventInterface& event);
-    // The engine's busy-events callback (its trampoline's client value is
-    // this object's long long value).
+    // The engine's busy-events callback, for its trampoline: the client
+    // value is this object's long long value.
+    static void staticProcessBusyEventsCallback(long long clientData);
     void processWhileBusyCallback();
     void setEngineIsShuttingDown();
     bool areStopButtonsActive() const;

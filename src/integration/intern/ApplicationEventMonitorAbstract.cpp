@@ -33,8 +33,7 @@ ApplicationEventMonitorAbstract::ApplicationEventMonitorAbstract(ManagerInterfac
     m_signalConnections.add(m_manager->connectEngineShutdownFinished(
         [this] { static_cast<ApplicationEventMonitorInterface*>(this)->stopMonitoring(); }));
     engine::OrvEngProcessBusyEventsRegisterCallback(
-        &callbacks::processBusyEvents<ApplicationEventMonitorAbstract,
-                                      &ApplicationEventMonitorAbstract::processWhileBusyCallback>,
+        &callbacks::processBusyEvents<&ApplicationEventMonitorAbstract::staticProcessBusyEventsCallback>,
         static_cast<long long>(*this));
 }
 
@@ -69,6 +68,11 @@ void ApplicationEventMonitorAbstract::interrupt()
     const engine::AppLock lock(AppLock::ImplicitMacroRecording_On);
     engine::OrvUtilInterrupt();
     host::call("engineInterrupted", [this] { engineInterrupted(); });
+}
+
+void ApplicationEventMonitorAbstract::staticProcessBusyEventsCallback(long long clientData)
+{
+    reinterpret_cast<ApplicationEventMonitorAbstract*>(clientData)->processWhileBusyCallback();
 }
 
 void ApplicationEventMonitorAbstract::processWhileBusyCallback()

@@ -31,10 +31,15 @@ void EventManager::IdleEventNotifier::onIdle(OnIdleObservableInterface&)
     if (!m_callbackQueued)
     {
         m_callbackQueued = true;
-        engine::OrvUtilOnIdleQueueAddCallback(&callbacks::onIdle<IdleEventNotifier, &IdleEventNotifier::engineIdle>,
+        engine::OrvUtilOnIdleQueueAddCallback(&callbacks::onIdle<&IdleEventNotifier::staticOnIdleQueueCallback>,
                                               reinterpret_cast<long long>(this));
     }
     engine::OrvEngProcessTasksOnIdle();
+}
+
+void EventManager::IdleEventNotifier::staticOnIdleQueueCallback(long long clientData)
+{
+    reinterpret_cast<IdleEventNotifier*>(clientData)->engineIdle();
 }
 
 void EventManager::IdleEventNotifier::engineIdle()

@@ -48,8 +48,10 @@ public:
         void onIdle(OnIdleObservableInterface& source) override;
 
     private:
-        // Run by the engine from its on-idle queue (the client value is the
-        // notifier). Idle listeners and signal slots must not throw here.
+        // Run by the engine from its on-idle queue, through its trampoline;
+        // the client value is the notifier. Idle listeners and signal slots
+        // must not throw here.
+        static void staticOnIdleQueueCallback(long long clientData);
         void engineIdle();
 
         EventManager* m_owner;

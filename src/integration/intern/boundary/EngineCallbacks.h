@@ -206,27 +206,28 @@ void renderDestSize(ArbParam_t pageHandle, ArbParam_t clientData, int* width, in
 
 // --- busy and idle --------------------------------------------------------------
 
-// Callbacks that pass the client value alone.
-template <class Server, void (Server::*Serve)()>
+// Callbacks that pass the client value alone, served by a static function
+// of the server that reads its object from it.
+template <void (*Serve)(ArbParam_t)>
 void clientOnly(const char* name, const char* callback, ArbParam_t clientData)
 {
     const LibraryFrame frame;
     if (!DiagnosticReporter::isWatched())
-        return (served<Server>(clientData).*Serve)();
+        return Serve(clientData);
     const CallbackSpan span(name, callback);
-    (served<Server>(clientData).*Serve)();
+    Serve(clientData);
 }
 
-template <class Server, void (Server::*Serve)()>
+template <void (*Serve)(ArbParam_t)>
 void processBusyEvents(ArbParam_t clientData)
 {
-    clientOnly<Server, Serve>("busyEvents", "The engine's busy-events callback", clientData);
+    clientOnly<Serve>("busyEvents", "The engine's busy-events callback", clientData);
 }
 
-template <class Server, void (Server::*Serve)()>
+template <void (*Serve)(ArbParam_t)>
 void onIdle(ArbParam_t clientData)
 {
-    clientOnly<Server, Serve>("onIdle", "The engine's on-idle callback", clientData);
+    clientOnly<Serve>("onIdle", "The engine's on-idle callback", clientData);
 }
 
 // --- services and dialogs ---------------------------------------------------------
