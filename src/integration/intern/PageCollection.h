@@ -41,6 +41,8 @@ public:
 
     // Compared by address.
     virtual bool contains(const PageInterface& page) const;
+    // The same by address alone, for an address that may name no page.
+    bool containsAddress(const PageInterface* page) const { return find(page) != nullptr; }
     virtual PageIterator getPageIterator();
     virtual PageIterator getReversePageIterator();
 

@@ -346,8 +346,13 @@ PageInterface* PageManager::pageShowing(GLDrawAreaInterface* drawArea) { return 
 
 bool PageManager::isLivePage(const PageInterface* page) const
 {
-    return page != nullptr && !isDoomed(*page) &&
-           (page == m_pageBeingCreated || isBeingDestroyed(*page) || m_pageCollection->contains(*page));
+    // Compared by address only: the engine may name a page that is gone.
+    const auto listed = [page](const std::vector<PageInterface*>& pages) {
+        return std::find(pages.begin(), pages.end(), page) != pages.end();
+    };
+    if (page == nullptr || listed(m_doomed))
+        return false;
+    return page == m_pageBeingCreated || listed(m_pagesBeingDestroyed) || m_pageCollection->containsAddress(page);
 }
 
 bool PageManager::isBeingDestroyed(const PageInterface& page) const
