@@ -40,13 +40,18 @@ void HostRequestQueue::pageDestroyed(const PageInterface& page)
     dropWaiting([&page, cancelSwitches](const Request& waiting) {
         return waiting.page == &page || (cancelSwitches && waiting.kind == Request::Kind_SetCurrent);
     });
+    dropAside(page);
+    pagesChanged();
+}
+
+void HostRequestQueue::dropAside(const PageInterface& page)
+{
     for (const Request& aside : m_setAside)
         if (aside.page == &page)
             requestTrace::dropped(nameOf(aside), aside.traceFlow);
     m_setAside.erase(std::remove_if(m_setAside.begin(), m_setAside.end(),
                                     [&page](const Request& aside) { return aside.page == &page; }),
                      m_setAside.end());
-    pagesChanged();
 }
 
 void HostRequestQueue::setAside(const Request& request)
@@ -70,9 +75,7 @@ void HostRequestQueue::pageGone(const PageInterface& page)
 {
     // Nothing made after its destruction was announced outlives it.
     dropWaiting([&page](const Request& waiting) { return waiting.page == &page; });
-    m_setAside.erase(std::remove_if(m_setAside.begin(), m_setAside.end(),
-                                    [&page](const Request& aside) { return aside.page == &page; }),
-                     m_setAside.end());
+    dropAside(page);
     m_askedDeletions.erase(std::remove(m_askedDeletions.begin(), m_askedDeletions.end(), &page),
                            m_askedDeletions.end());
 }

@@ -129,6 +129,8 @@ private:
     // A deletion overtaken twice waits aside; put back in line when the
     // pages change.
     void setAside(const Request& request);
+    // Drops the deletion of `page` set aside, if any.
+    void dropAside(const PageInterface& page);
     void pagesChanged();
 
     static void activateInEngine(PageInterface& page);

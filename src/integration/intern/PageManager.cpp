@@ -53,9 +53,10 @@ private:
     std::vector<PageInterface*>& m_stack;
 };
 
-bool contains(const std::vector<PageInterface*>& pages, const PageInterface& page)
+// By address alone: the engine may name a page that is gone.
+bool contains(const std::vector<PageInterface*>& pages, const PageInterface* page)
 {
-    return std::find(pages.begin(), pages.end(), &page) != pages.end();
+    return std::find(pages.begin(), pages.end(), page) != pages.end();
 }
 
 } // namespace
@@ -346,21 +347,18 @@ PageInterface* PageManager::pageShowing(GLDrawAreaInterface* drawArea) { return 
 
 bool PageManager::isLivePage(const PageInterface* page) const
 {
-    // Compared by address only: the engine may name a page that is gone.
-    const auto listed = [page](const std::vector<PageInterface*>& pages) {
-        return std::find(pages.begin(), pages.end(), page) != pages.end();
-    };
-    if (page == nullptr || listed(m_doomed))
+    if (page == nullptr || contains(m_doomed, page))
         return false;
-    return page == m_pageBeingCreated || listed(m_pagesBeingDestroyed) || m_pageCollection->containsAddress(page);
+    return page == m_pageBeingCreated || contains(m_pagesBeingDestroyed, page) ||
+           m_pageCollection->containsAddress(page);
 }
 
 bool PageManager::isBeingDestroyed(const PageInterface& page) const
 {
-    return contains(m_pagesBeingDestroyed, page);
+    return contains(m_pagesBeingDestroyed, &page);
 }
 
-bool PageManager::isDoomed(const PageInterface& page) const { return contains(m_doomed, page); }
+bool PageManager::isDoomed(const PageInterface& page) const { return contains(m_doomed, &page); }
 
 bool PageManager::isGoing(const PageInterface& page) const { return isBeingDestroyed(page) || isDoomed(page); }
 
@@ -409,7 +407,7 @@ bool PageManager::isPageOperationUnderWay() const
     return m_pageBeingCreated != nullptr || !m_pagesBeingDestroyed.empty();
 }
 
-bool PageManager::isBeingAnnounced(const PageInterface& page) const { return contains(m_pagesAnnounced, page); }
+bool PageManager::isBeingAnnounced(const PageInterface& page) const { return contains(m_pagesAnnounced, &page); }
 
 PageInterface* PageManager::reportedCurrentPage() const { return m_currentPage; }
 

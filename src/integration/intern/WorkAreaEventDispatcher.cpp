@@ -304,7 +304,6 @@ void WorkAreaEventDispatcher::queue(Registration* registration, const EventInfo&
         return;
     push(registration->queue, info);
     if (registration->trace.queued(&kindName, info.kind, info.x, info.y, info.buttonOrKey))
-        if (InputTrace::isRecording())
         InputTrace::queuedCount(totalQueued());
 }
 

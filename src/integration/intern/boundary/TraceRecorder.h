@@ -109,26 +109,6 @@ private:
     bool m_begun;
 };
 
-// A TraceSpan on a path that asked isRecording() once already and was
-// compiled for its answer: nothing at all when not `Traced`.
-template <bool Traced>
-class TraceSpanIf;
-
-template <>
-class TraceSpanIf<false>
-{
-public:
-    TraceSpanIf(const char*, const char*, std::initializer_list<TraceArg> = {}) {}
-    void close(std::initializer_list<TraceArg> = {}) {}
-};
-
-template <>
-class TraceSpanIf<true> : public TraceSpan
-{
-public:
-    using TraceSpan::TraceSpan;
-};
-
 } // namespace intern
 } // namespace integration
 } // namespace sdk
