@@ -302,17 +302,14 @@ void WorkAreaEventDispatcher::queue(Registration* registration, const EventInfo&
 {
     if (registration == nullptr)
         return;
-    push(registration->queue, info);
+    if (registration->queue.full())
+        grow(registration->queue);
+    registration->queue.push_back(info);
     if (registration->trace.queued(&kindName, info.kind, info.x, info.y, info.buttonOrKey))
         InputTrace::queuedCount(totalQueued());
 }
 
-void WorkAreaEventDispatcher::push(EventQueue& queue, const EventInfo& info)
-{
-    if (queue.full())
-        queue.set_capacity(2 * queue.capacity());
-    queue.push_back(info);
-}
+void WorkAreaEventDispatcher::grow(EventQueue& queue) { queue.set_capacity(2 * queue.capacity()); }
 
 std::size_t WorkAreaEventDispatcher::totalQueued() const
 {

@@ -153,7 +153,8 @@ private:
     void queueMouseEvent(MouseEventInterface& event, MouseEventObservableInterface& source, int kind);
     void queueKeyEvent(KeyEventInterface& event, KeyEventObservableInterface& source, int kind);
     void queue(Registration* registration, const EventInfo& info);
-    static void push(EventQueue& queue, const EventInfo& info);
+    // Doubles a full queue's capacity (rare: out of the push's line).
+    static void grow(EventQueue& queue);
     std::size_t totalQueued() const;
     // Null for a drawing area that shows no page.
     Registration* findRegistration(GLDrawAreaInterface* drawArea);
