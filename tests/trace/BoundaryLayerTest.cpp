@@ -238,23 +238,29 @@ TEST_F(BoundaryLayerTest, EachCallbackChecksItsThreadInCheckedMode)
     }
 }
 
-// A drawing area whose isValid() throws while `throwing`.
+// A drawing area whose isValid(), getGLContext() or getSize() throws when
+// `throwIn` names it.
 struct ThrowingArea : TestDrawArea
 {
-    bool throwing = false;
-    bool isValid() override
+    std::string throwIn;
+    void check(const char* call) const
     {
-        if (throwing)
-            throw std::runtime_error("isValid");
-        return TestDrawArea::isValid();
+        if (throwIn == call)
+            throw std::runtime_error(call);
     }
+    bool isValid() override { return check("isValid"), TestDrawArea::isValid(); }
+    sdk::integration::GLContextInterface& getGLContext() override
+    {
+        return check("getGLContext"), TestDrawArea::getGLContext();
+    }
+    void getSize(int& width, int& height) override { check("getSize"), TestDrawArea::getSize(width, height); }
 };
 
 // A host exception inside a callback passes through to the engine, and the
 // callback's span, the frame around it and what the library opened inside
-// it are closed: where the drawing area's isValid() throws (render query),
-// where the top decider throws (swap) and where a page listener throws
-// (page creation).
+// it are closed: where the drawing area throws (render query, destination,
+// size), where the top decider throws (swap) and where a page listener
+// throws (page creation).
 TEST_F(BoundaryLayerTest, CallbackSpansCloseWhenAHostExceptionPasses)
 {
     struct Throwing : sdk::integration::PageRenderDeciderInterface
@@ -263,10 +269,14 @@ TEST_F(BoundaryLayerTest, CallbackSpansCloseWhenAHostExceptionPasses)
     };
     ThrowingArea area;
     pages().addPage(&area);
+    for (const char* call : {"isValid", "getGLContext", "getSize"})
+    {
+        area.throwIn = call;
+        const TraceAnalysis frame = recorded([] { EXPECT_THROW(sim::drawCurrentPage(), std::runtime_error); });
+        EXPECT_TRUE(hasSpan(frame, "frame", json{{"drawn", 0}, {"swapped", 0}})) << call;
+    }
+    area.throwIn.clear();
     const TraceAnalysis trace = recorded([&] {
-        area.throwing = true;
-        EXPECT_THROW(sim::drawCurrentPage(), std::runtime_error);
-        area.throwing = false;
         pages().pushPageRenderDecider(boost::make_shared<Throwing>());
         EXPECT_THROW(sim::drawCurrentPage(), std::runtime_error);
         pages().popPageRenderDecider();
@@ -274,9 +284,8 @@ TEST_F(BoundaryLayerTest, CallbackSpansCloseWhenAHostExceptionPasses)
             pages().connectPageCreated([](PageInterface&) { throw std::runtime_error("listener"); });
         EXPECT_THROW(sim::requestPage(), std::runtime_error);
     });
-    EXPECT_TRUE(hasSpan(trace, "frame", json{{"drawn", 0}, {"swapped", 0}}));
     EXPECT_TRUE(hasSpan(trace, "frame", json{{"drawn", 1}, {"swapped", 0}}));
-    for (const char* name : {"isValid", "shouldOpenGLBuffersBeSwapped", "swapBuffers", "pageCreate"})
+    for (const char* name : {"shouldOpenGLBuffersBeSwapped", "swapBuffers", "pageCreate"})
         EXPECT_FALSE(trace.spansNamed(name).empty()) << name;
     host->stop(); // while the drawing area exists
 }

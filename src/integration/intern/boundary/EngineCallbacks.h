@@ -131,11 +131,20 @@ __attribute__((noinline)) Boolean_t watchedRenderQuery(Server& server, ArbParam_
 template <class Server>
 __attribute__((noinline)) Boolean_t watchedRenderDest(Server& server, int renderDest, ArbParam_t handle)
 {
-    CallbackSpan span("renderDest", "The engine's render-destination callback",
-                      {traceNumber("dest", renderDest), handleArg("handle", handle)});
-    const Boolean_t answer = server.template renderDest<true>(renderDest, handle);
-    span.close({traceNumber("result", answer)});
-    return answer;
+    try
+    {
+        CallbackSpan span("renderDest", "The engine's render-destination callback",
+                          {traceNumber("dest", renderDest), handleArg("handle", handle)});
+        const Boolean_t answer = server.template renderDest<true>(renderDest, handle);
+        span.close({traceNumber("result", answer)});
+        return answer;
+    }
+    catch (...)
+    {
+        // A context that could not be made current ends the frame.
+        server.frameTrace().ended(false, false);
+        throw;
+    }
 }
 
 template <class Server>
@@ -159,12 +168,20 @@ __attribute__((noinline)) void watchedSwapBuffers(Server& server, ArbParam_t pag
 template <class Server>
 __attribute__((noinline)) void watchedRenderDestSize(Server& server, ArbParam_t pageHandle, int* width, int* height)
 {
-    CallbackSpan span("renderDestSize", "The engine's render-destination-size callback",
-                      {handleArg("page", pageHandle)});
-    server.template renderDestSize<true>(pageHandle, width, height);
-    if (width == nullptr || height == nullptr)
-        return;
-    span.close({traceNumber("width", *width), traceNumber("height", *height)});
+    try
+    {
+        CallbackSpan span("renderDestSize", "The engine's render-destination-size callback",
+                          {handleArg("page", pageHandle)});
+        server.template renderDestSize<true>(pageHandle, width, height);
+        if (width == nullptr || height == nullptr)
+            return;
+        span.close({traceNumber("width", *width), traceNumber("height", *height)});
+    }
+    catch (...)
+    {
+        server.frameTrace().ended(false, false);
+        throw;
+    }
     server.frameTrace().sized(pageHandle, *width, *height);
 }
 
