@@ -16,6 +16,7 @@
 #include "ovexception/OutOfMemoryException.h"
 #include "util/FirstException.h"
 
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -43,6 +44,24 @@ bool isOption(const char* argument, const char* lower, const char* upper)
     throw orvane::ExceptionBase(std::string("The ") + what + " exists only between a successful init() and stop().",
                                 false);
 }
+
+// The sub-managers a stop() inside another call took off the manager: in
+// use below that call, they are freed when the outermost call returns, so
+// that an init() in between makes new ones beside them. When the manager
+// goes first, they are left as its destructor leaves an event manager (the
+// host's monitor they would talk to may be gone).
+struct RetiredSubManagers
+{
+    std::unique_ptr<intern::EventManager> events;
+    std::unique_ptr<intern::DialogManager> dialogs;
+
+    void destroy()
+    {
+        events.reset();
+        dialogs.reset();
+    }
+    ~RetiredSubManagers() { (void)events.release(); }
+};
 
 } // namespace
 
@@ -360,7 +379,12 @@ void ManagerAbstract::stop()
     // the sub-managers may be in use below this call: they go when the
     // outermost call returns.
     if (intern::LibraryFrame::isNested())
-        intern::LibraryFrame::afterOutermost(this, [this] { subManagersDestroy(); });
+    {
+        const auto retired = std::make_shared<RetiredSubManagers>();
+        retired->events = std::move(m_eventManager);
+        retired->dialogs = std::move(m_dialogManager);
+        intern::LibraryFrame::afterOutermost(this, [retired] { retired->destroy(); });
+    }
     else
         subManagersDestroy();
     failure.rethrow();

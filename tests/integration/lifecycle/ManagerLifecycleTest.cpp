@@ -1,6 +1,7 @@
 // The manager's start-up, shutdown, signals and start-up codes, driven as a
 // host drives them, against the simulated engine.
 #include "integration/Diagnostics.h"
+#include "integration/EventManagerInterface.h"
 #include "integration/ManagerAbstract.h"
 #include "integration/PageInterface.h"
 #include "integration/PageManagerInterface.h"
@@ -378,43 +379,55 @@ TEST_F(ManagerLifecycleTest, AThrowingDiagnosticsHandlerDoesNotCutInitShort)
 
 // stop() from inside the library (a busy pass, a page announcement) shuts
 // the engine down at once; the event manager and the page announced, in use
-// below the call, go when the outermost call into the library returns.
+// below the call, go when the outermost call into the library returns, also
+// when init() made new ones in between.
 TEST_F(ManagerLifecycleTest, StopFromInsideTheLibraryShutsDownAtOnce)
 {
     for (const bool inAnnouncement : {false, true})
-    {
-        sim::clearCalls();
-        RecordingManager manager;
-        CommandLine line{"host"};
-        ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
-        int finished = 0;
-        const boost::signals2::scoped_connection counting =
-            manager.connectEngineShutdownFinished([&finished] { ++finished; });
-        const auto stopInside = [&manager, &finished] {
-            manager.stop();
-            EXPECT_EQ(1, finished);
-            EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
-            EXPECT_EQ(0, manager.getPageManager().pageCount());
-            EXPECT_NO_THROW(manager.getEventManager()); // still in use below
-        };
-        orvane::test::TestDrawArea drawArea;
-        if (inAnnouncement)
+        for (const bool restart : {false, true})
         {
-            const boost::signals2::scoped_connection stopping =
-                manager.getPageManager().connectPageCreated([&stopInside](orvane::sdk::integration::PageInterface&) { stopInside(); });
-            // The new page went with the engine: there is none to return.
-            EXPECT_THROW(manager.getPageManager().addPage(&drawArea), orvane::ExceptionBase);
+            sim::clearCalls();
+            RecordingManager manager;
+            CommandLine line{"host"};
+            ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+            int finished = 0;
+            const boost::signals2::scoped_connection counting =
+                manager.connectEngineShutdownFinished([&finished] { ++finished; });
+            const auto stopInside = [&] {
+                manager.stop();
+                EXPECT_EQ(1, finished);
+                EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
+                EXPECT_EQ(0, manager.getPageManager().pageCount());
+                if (restart)
+                {
+                    EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_Ok,
+                              manager.init(line.argc(), line.argv(), "/home"));
+                }
+            };
+            orvane::test::TestDrawArea drawArea;
+            if (inAnnouncement)
+            {
+                const boost::signals2::scoped_connection stopping = manager.getPageManager().connectPageCreated(
+                    [&stopInside](orvane::sdk::integration::PageInterface&) { stopInside(); });
+                // The new page went with the engine: there is none to return.
+                EXPECT_THROW(manager.getPageManager().addPage(&drawArea), orvane::ExceptionBase);
+            }
+            else
+            {
+                manager.monitor.post(stopInside);
+                sim::runBusyOperation(1);
+            }
+            if (restart)
+            {
+                manager.monitor.notifyOfIdle(manager.monitor);
+                EXPECT_FALSE(manager.getEventManager().isBusy());
+            }
+            else
+                EXPECT_THROW(manager.getEventManager(), orvane::ExceptionBase);
+            manager.stop(); // stopped already unless started again
+            EXPECT_EQ(restart ? 2u : 1u, sim::countCalls("OrvEngFinalizeShutdown"));
+            EXPECT_EQ(restart ? 2 : 1, finished);
         }
-        else
-        {
-            manager.monitor.post(stopInside);
-            sim::runBusyOperation(1);
-        }
-        EXPECT_THROW(manager.getEventManager(), orvane::ExceptionBase);
-        manager.stop(); // stopped already: nothing more
-        EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
-        EXPECT_EQ(1, finished);
-    }
 }
 
 // A null render decider or stop button is refused at the call: through the

@@ -162,11 +162,15 @@ private:
 
 namespace detail {
 inline bool s_initialized = false;
+inline unsigned s_shutdowns = 0;
 } // namespace detail
 
 // Whether the engine is initialised: from an OrvEngInit that succeeded
 // until OrvEngFinalizeShutdown.
 inline bool isInitialized() { return detail::s_initialized; }
+// How many times the engine was shut down: an operation that sees the count
+// change while it runs was overtaken by a stop() (and perhaps an init()).
+inline unsigned shutdownCount() { return detail::s_shutdowns; }
 
 inline int OrvEngInit(int argc, char** argv, StateModernizationLevel_e level)
 {
@@ -183,6 +187,7 @@ inline void OrvEngFinalizeShutdown()
 {
     call("OrvEngFinalizeShutdown", ::OrvEngFinalizeShutdown);
     detail::s_initialized = false;
+    ++detail::s_shutdowns;
 }
 // Records the text the engine gives too.
 inline Boolean_t OrvEngGetHelpAbout(char** text)
