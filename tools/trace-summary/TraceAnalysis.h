@@ -61,8 +61,9 @@ class TraceAnalysis
 public:
     // The schema version this reader knows. Schema 2: engine calls carry
     // "lock", their arguments by name and, on their "E", "result"; host
-    // calls carry their arguments and "result".
-    static constexpr int ReadSchemaVersion = 2;
+    // calls carry their arguments and "result". Schema 3: addPage carries its
+    // drawing area, and the host's reports to its monitor are requests.
+    static constexpr int ReadSchemaVersion = 3;
 
     explicit TraceAnalysis(const nlohmann::json& document);
     // Throws nlohmann::json::parse_error for a document that is no JSON.

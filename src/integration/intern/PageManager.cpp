@@ -124,7 +124,7 @@ int PageManager::pageCount() { return m_pageCount; }
 
 PageInterface& PageManager::addPage(GLDrawAreaInterface* drawArea)
 {
-    const RequestScope request("addPage", "PageManager::addPage()");
+    const RequestScope request("addPage", "PageManager::addPage()", nullptr, drawArea);
     const bool running = engine::isInitialized();
     PageInterface* page = createPage(drawArea, nullptr);
     // A listener's stop() shuts the engine down, and its pages with it: a
