@@ -48,7 +48,7 @@ namespace integration {
 // | host | shouldOpenGLBuffersBeSwapped (the top render decider) | "page" (id) | "result" |
 // | host | createGLDrawArea (the factory) | | "result" (handle number, 0 for none) |
 // | host | page listeners, page signal, idle listeners, signalOnIdle, signalEngineStarted, engineInterrupted | | |
-// | request | init, start, stop, interrupt | | |
+// | request | init, start, stop, interrupt, pushPageRenderDecider, popPageRenderDecider | | |
 // | request | addPage | "area" (handle number of the drawing area, 0 for none) | |
 // | request | the monitor's signals the library hears: wheelRotated, widgetChangeDueToTimerEvent, engineIsNoLongerBusy; processingNewEvent | processingNewEvent: "receiver" (handle number), "allowsInterrupt" | |
 // | host | isMouseButtonPressed (the miscellaneous-queries service, asked by the library) | "button" | "result" |

@@ -6,6 +6,7 @@
 #include "integration/Trace.h"
 
 #include <exception>
+#include <memory>
 
 namespace orvane {
 namespace replay {
@@ -16,20 +17,19 @@ Outcome replay(const Recording& recording)
     std::string failure;
     {
         ReplaySession session(recording);
-        sdk::integration::Trace::start([&text](const char* data, std::size_t size) { text.append(data, size); },
-                                       1 << 20);
+        // The replay records from where the recording started: with the
+        // monitor's construction (its busy registration) or after it.
+        const bool fromConstruction =
+            !recording.spans().empty() &&
+            recording.spans().front().is("engine", "OrvEngProcessBusyEventsRegisterCallback");
         try
         {
-            ReplayHost host(session);
-            try
-            {
-                host.run();
-            }
-            catch (...)
-            {
-                sdk::integration::Trace::stop();
-                throw;
-            }
+            std::unique_ptr<ReplayHost> host(fromConstruction ? nullptr : new ReplayHost(session));
+            sdk::integration::Trace::start(
+                [&text](const char* data, std::size_t size) { text.append(data, size); }, 1 << 20);
+            if (!host)
+                host.reset(new ReplayHost(session));
+            host->run();
             sdk::integration::Trace::stop();
         }
         catch (const std::exception& error)

@@ -33,6 +33,7 @@
 
 #include <cstring>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace orvane {
@@ -370,15 +371,15 @@ public:
         integration::PageManagerInterface& pages = m_manager.getPageManager();
         pages.setGLDrawAreaFactory(*this);
         pages.addListener(this);
-        for (auto* signal : {&pages.signalPageCreated, &pages.signalPageDestroyed, &pages.signalPageCurrentChanged})
-            signal->connect([this](integration::PageInterface&) { m_session.actInHostSpan("page signal"); });
+        // Slots where the recording shows them: a signal without one is not recorded.
         for (const RecordedSpan& span : session.recording().spans())
-            if (span.is("host", "shouldOpenGLBuffersBeSwapped"))
-            {
-                pages.pushPageRenderDecider(boost::make_shared<Decider>(session));
-                break;
-            }
-        m_manager.signalEngineStarted.connect([this] { m_session.actInHostSpan("signalEngineStarted"); });
+            if (span.category() == "host")
+                m_slots.insert(span.name());
+        if (m_slots.count("page signal") != 0)
+            for (auto* signal : {&pages.signalPageCreated, &pages.signalPageDestroyed, &pages.signalPageCurrentChanged})
+                signal->connect([this](integration::PageInterface&) { m_session.actInHostSpan("page signal"); });
+        if (m_slots.count("signalEngineStarted") != 0)
+            m_manager.signalEngineStarted.connect([this] { m_session.actInHostSpan("signalEngineStarted"); });
     }
 
     ~Impl() override { m_manager.getPageManager().removeListener(this); }
@@ -425,6 +426,12 @@ public:
             if (span.category() == "callback")
             {
                 m_session.fire(at);
+                continue;
+            }
+            // A frame the engine drew by itself: its callbacks are fired.
+            if (span.category() == "frame")
+            {
+                m_session.moveTo(at + 1);
                 continue;
             }
             // The library's own listeners make the engine calls in a listener set.
@@ -497,6 +504,10 @@ private:
                                                        integration::MouseWheelEventInterface::Orientation_Vertical);
             monitor.signalWheelRotated(wheel);
         }
+        else if (name == "pushPageRenderDecider")
+            pages.pushPageRenderDecider(boost::make_shared<Decider>(m_session));
+        else if (name == "popPageRenderDecider")
+            pages.popPageRenderDecider();
         else if (name == "registerStopButton")
             monitor.registerStopButton(stopButton(span.number("button")));
         else if (name == "unRegisterStopButton")
@@ -532,7 +543,8 @@ private:
         argv[0] = program;
         m_manager.init(static_cast<int>(argc), argv.data(), "/replay");
         m_manager.getEventManager().addOnIdleListener(this);
-        m_manager.getEventManager().signalOnIdle.connect(
+        if (m_slots.count("signalOnIdle") != 0)
+            m_manager.getEventManager().signalOnIdle.connect(
             [this] { m_session.actInHostSpan("signalOnIdle"); });
     }
 
@@ -621,6 +633,7 @@ private:
     std::vector<integration::PageInterface*> m_pages;
     // Stand-ins for the widgets that received GUI events, by their numbers.
     std::map<long long, char> m_receivers;
+    std::set<std::string> m_slots;
     std::map<long long, boost::shared_ptr<StopButton>> m_stopButtons;
 };
 
