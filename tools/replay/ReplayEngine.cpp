@@ -42,8 +42,7 @@ long long answer(const char* name, Handles handles = {})
 template <typename Function>
 void registration(const char* name, const char* callbackName, Function callback, ArbParam_t client)
 {
-    if (ReplaySession* session = ReplaySession::current())
-        session->callbacks[callbackName] = {reinterpret_cast<void (*)()>(callback), client};
+    ReplaySession::callbacks[callbackName] = {reinterpret_cast<void (*)()>(callback), client};
     answer(name, {{"client", client}});
 }
 
@@ -148,19 +147,18 @@ int OrvUtilStyleGetString(UniqueID_t, const char*, const char*, char**) { return
 
 Boolean_t OrvUtilStateChangeAddCallback(void (*callback)(int, ArbParam_t), ArbParam_t clientData)
 {
-    if (ReplaySession* session = ReplaySession::current())
-        session->stateChangeCallbacks.push_back({reinterpret_cast<void (*)()>(callback), clientData});
+    ReplaySession::stateChangeCallbacks.push_back({reinterpret_cast<void (*)()>(callback), clientData});
     return TRUE;
 }
 Boolean_t OrvUtilStateChangeRemoveCallback(void (*callback)(int, ArbParam_t), ArbParam_t clientData)
 {
-    if (ReplaySession* session = ReplaySession::current())
-        for (auto it = session->stateChangeCallbacks.begin(); it != session->stateChangeCallbacks.end(); ++it)
-            if (it->function == reinterpret_cast<void (*)()>(callback) && it->client == clientData)
-            {
-                session->stateChangeCallbacks.erase(it);
-                return TRUE;
-            }
+    std::vector<ReplaySession::Callback>& registered = ReplaySession::stateChangeCallbacks;
+    for (auto it = registered.begin(); it != registered.end(); ++it)
+        if (it->function == reinterpret_cast<void (*)()>(callback) && it->client == clientData)
+        {
+            registered.erase(it);
+            return TRUE;
+        }
     return FALSE;
 }
 Boolean_t OrvUtilStateChangeGetStyleParam(int, const char**) { return FALSE; }
@@ -179,20 +177,17 @@ char* OrvUtilStringListGetString(StringList_pa, int) { return nullptr; }
 void OrvEngProgressMonitorRegisterCallback(void (*progress)(int, ArbParam_t), void (*start)(Boolean_t, Boolean_t, ArbParam_t),
                                            void (*finish)(ArbParam_t), ArbParam_t clientData)
 {
-    if (ReplaySession* session = ReplaySession::current())
-    {
-        session->callbacks["static_ProgressMonitorCallback"] = {reinterpret_cast<void (*)()>(progress), clientData};
-        session->callbacks["static_ProgressMonitorStartCallback"] = {reinterpret_cast<void (*)()>(start), clientData};
-        session->callbacks["static_ProgressMonitorFinishCallback"] = {reinterpret_cast<void (*)()>(finish),
-                                                                      clientData};
-    }
+    ReplaySession::callbacks["static_ProgressMonitorCallback"] = {reinterpret_cast<void (*)()>(progress), clientData};
+    ReplaySession::callbacks["static_ProgressMonitorStartCallback"] = {reinterpret_cast<void (*)()>(start),
+                                                                       clientData};
+    ReplaySession::callbacks["static_ProgressMonitorFinishCallback"] = {reinterpret_cast<void (*)()>(finish),
+                                                                        clientData};
     answer("OrvEngProgressMonitorRegisterCallback", {{"client", clientData}});
 }
 void OrvEngDialogLaunchDropRegisterCallbacks(int, Boolean_t (*launch)(ArbParam_t), void (*)(ArbParam_t),
                                              ArbParam_t clientData)
 {
-    if (ReplaySession* session = ReplaySession::current())
-        session->callbacks["dialogLaunchCallback"] = {reinterpret_cast<void (*)()>(launch), clientData};
+    ReplaySession::callbacks["dialogLaunchCallback"] = {reinterpret_cast<void (*)()>(launch), clientData};
     answer("OrvEngDialogLaunchDropRegisterCallbacks", {{"client", clientData}});
 }
 

@@ -9,6 +9,9 @@ namespace {
 ReplaySession* s_current = nullptr;
 } // namespace
 
+std::map<std::string, ReplaySession::Callback> ReplaySession::callbacks;
+std::vector<ReplaySession::Callback> ReplaySession::stateChangeCallbacks;
+
 ReplaySession::ReplaySession(const Recording& recording)
     : m_recording(recording), m_cursor(0), m_currentCallback(nullptr)
 {

@@ -69,15 +69,17 @@ public:
     void learn(long long number, long long value);
     long long handle(long long number) const;
 
-    // Registered callbacks by the name of their span in the trace.
+    // Registered callbacks by the name of their span in the trace. The
+    // engine keeps them for the process, as the library's service classes
+    // keep theirs registered: a replay after another finds them.
     struct Callback
     {
         void (*function)();
         long long client;
     };
-    std::map<std::string, Callback> callbacks;
+    static std::map<std::string, Callback> callbacks;
+    static std::vector<Callback> stateChangeCallbacks;
     std::deque<Callback> idleQueue;
-    std::vector<Callback> stateChangeCallbacks;
     // The engine's current page, as last answered (state changes read it).
     long long currentPageID = 0;
     // Set when the replay ran into a crossing the recording does not have there.

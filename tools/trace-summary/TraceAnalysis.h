@@ -24,6 +24,8 @@ struct Span
     int depth = 0;              // spans open around it on its track
     long long parent = -1;      // index of the span around it, -1 for none
     nlohmann::json args = nlohmann::json::object(); // of its "B" and "E" events
+    nlohmann::json arguments = nlohmann::json::object(); // of its "B" event alone
+    nlohmann::json results = nlohmann::json::object();   // of its "E" event alone
 
     double duration() const { return end - begin; }
     // A number argument, or `fallback` when the span has none.
