@@ -54,6 +54,7 @@ namespace integration {
 // | host | isMouseButtonPressed (the miscellaneous-queries service, asked by the library) | "button" | "result" |
 // | host | isActive (a stop button) | "button" (handle number) | "result" |
 // | request | registerStopButton, unRegisterStopButton | "button" (handle number) | |
+// | request | a drawing area's state told to the library: drawAreaExposed, drawAreaDestroyed, drawAreaFocusGained | "area" (handle number); drawAreaExposed: "full" | |
 // | request | the host's reports to its monitor: notifyOfIdle; notifyOfMouseMoved, notifyOfButtonPressed, notifyOfButtonDoublePressed, notifyOfButtonReleased, notifyOfKeyPressed, notifyOfKeyReleased | input: "x", "y", "buttonOrKey" (-1 where the event has none) | |
 // | request | deletePage, setCurrentPage, redraw | "page" (id) | |
 // | request | carry out (a waiting request carried out) | "request", "page" (id) | |

@@ -124,7 +124,16 @@ public:
         m_state.removeStateListener(listener);
     }
     void setPageManager(integration::PageManagerInterface&) override {}
-    void expose(bool full) { m_state.notifyOfExposed(full); }
+    // The window's state, as the recording's report `name` says.
+    void tell(const std::string& name, bool full)
+    {
+        if (name == "drawAreaExposed")
+            m_state.notifyOfExposed(full);
+        else if (name == "drawAreaDestroyed")
+            m_state.notifyOfDestroyed();
+        else if (name == "drawAreaFocusGained")
+            m_state.notifyOfFocusGained();
+    }
 
     // Input as the host's window reports it (the span's kind, place, button or key).
     void input(const RecordedSpan& span)
@@ -442,7 +451,7 @@ public:
             else if (span.category() == "input")
                 input(span);
             else if (span.is("idle", "damage"))
-                damage(span);
+                sdk::ui::common::processIdleActions();
             else if (span.category() == "engine" && span.name() != "AppLock")
                 query(span, end);
             m_session.moveTo(std::max(m_session.cursor(), span.end));
@@ -508,6 +517,8 @@ private:
             pages.pushPageRenderDecider(boost::make_shared<Decider>(m_session));
         else if (name == "popPageRenderDecider")
             pages.popPageRenderDecider();
+        else if (name.compare(0, 8, "drawArea") == 0)
+            area(span.number("area")).tell(name, span.number("full") != 0);
         else if (name == "registerStopButton")
             monitor.registerStopButton(stopButton(span.number("button")));
         else if (name == "unRegisterStopButton")
@@ -565,16 +576,6 @@ private:
             monitor.notifyOfButtonReleased(event);
         else if (name == "notifyOfButtonDoublePressed")
             monitor.notifyOfButtonDoublePressed(event);
-    }
-
-    // Damage reported at idle time: the page's window was exposed before
-    // (the recording does not say when), then the idle actions run.
-    void damage(const RecordedSpan& span)
-    {
-        integration::PageInterface* target = page(span.number("page"));
-        if (DrawArea* shown = target != nullptr ? dynamic_cast<DrawArea*>(target->getDrawArea()) : nullptr)
-            shown->expose(span.number("full") != 0);
-        sdk::ui::common::processIdleActions();
     }
 
     // Input a drawing area reports.

@@ -55,12 +55,18 @@ public:
             m_span.begin("request", name,
                          {traceNumber("x", x), traceNumber("y", y), traceNumber("buttonOrKey", buttonOrKey)});
     }
-    // A report naming a host object (`key`: its handle number).
-    HostReportScope(const char* name, const char* key, const void* object)
+    // A report naming a host object (`key`: its handle number), and a flag
+    // when `flagKey` is given.
+    HostReportScope(const char* name, const char* key, const void* object, const char* flagKey = nullptr,
+                    bool flag = false)
     {
-        if (m_span.recording())
-            m_span.begin("request", name,
-                         {traceNumber(key, TraceRecorder::handleID(reinterpret_cast<long long>(object)))});
+        if (!m_span.recording())
+            return;
+        const TraceArg handle = traceNumber(key, TraceRecorder::handleID(reinterpret_cast<long long>(object)));
+        if (flagKey != nullptr)
+            m_span.begin("request", name, {handle, traceNumber(flagKey, flag)});
+        else
+            m_span.begin("request", name, {handle});
     }
     // A GUI event about to be processed: its receiver's handle number and
     // whether a release there may interrupt ("processingNewEvent").
