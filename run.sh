@@ -258,6 +258,10 @@ bench() {
     else
         "$program"
     fi
+    # Replay throughput of the recorded sessions, in crossings per second.
+    if [ -x build/bench/bench_replay ]; then
+        build/bench/bench_replay
+    fi
     # Pages per second, headless against the Qt kit's offscreen image; the
     # Qt kit's OpenGL runs on a virtual display.
     if [ -x build/bench/bench_pages ]; then
