@@ -347,7 +347,8 @@ void ReplaySession::fire(std::size_t index)
         as<OffscreenImageDestroyCallback_pf>(callback)(h("image"), c);
     else if (name == "static_ImageGetRGBRowCallback")
     {
-        std::vector<unsigned char> row(3 * 65536);
+        // Room for the widest row, made once: the host writes into it.
+        static std::vector<unsigned char> row(3 * 65536);
         as<OffscreenImageGetRGBRowCallback_pf>(callback)(h("image"), static_cast<int>(n("row")), c, row.data(),
                                                          row.data() + 65536, row.data() + 2 * 65536);
     }
