@@ -19,6 +19,11 @@
 #   ./run.sh trace-summary FILE  build, then print the summary of a boundary
 #                      trace (frames, input delays, busy passes, requests that
 #                      waited, spans left open)
+#   ./run.sh replay FILE [--shrink OUT]  build, then replay a boundary trace
+#                      against this library with orvane-replay: "replayed N
+#                      crossings, 0 divergences" (exit 0), or the first
+#                      divergence (exit 1); --shrink OUT writes a shorter trace
+#                      that diverges the same way
 #   ./run.sh render    build, then draw pages with no display (DISPLAY unset)
 #                      with orvane-render-pages into demo-out/headless/*.png;
 #                      further arguments go to the program ("--help" lists them)
@@ -151,6 +156,17 @@ trace_summary() {
     ./build/tools/trace-summary/trace-summary "$1"
 }
 
+replay() {
+    if [ -z "${1:-}" ]; then
+        echo "usage: ./run.sh replay FILE [--shrink OUT]" >&2
+        exit 2
+    fi
+    setup
+    cmake --preset default >/dev/null
+    cmake --build --preset default --target orvane-replay >/dev/null
+    ./build/tools/replay/orvane-replay "$@"
+}
+
 soak() {
     build
     ORVANE_MODEL_SEEDS=${1:-200} ORVANE_MODEL_STEPS=${2:-20000} ./build/tests/test_model
@@ -242,6 +258,10 @@ bench() {
     else
         "$program"
     fi
+    # Replay throughput of the recorded sessions, in crossings per second.
+    if [ -x build/bench/bench_replay ]; then
+        build/bench/bench_replay
+    fi
     # Pages per second, headless against the Qt kit's offscreen image; the
     # Qt kit's OpenGL runs on a virtual display.
     if [ -x build/bench/bench_pages ]; then
@@ -257,6 +277,7 @@ case "${1:-}" in
     glfw-demo) run_demo "GLFW demo" ./build/examples/glfw-demo/glfw-demo demo-out/glfw "${2:-}" ;;
     console-demo) console_demo ;;
     trace-summary) trace_summary "${2:-}" ;;
+    replay) shift; replay "$@" ;;
     render) shift; render "$@" ;;
     bench) bench "${2:-}" ;;
     sanitize) sanitize ;;

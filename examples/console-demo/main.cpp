@@ -5,12 +5,14 @@
 // at idle time, a drag in a drawing area reaches the engine, the host stays
 // responsive while the engine is busy and the user interrupts it (also past
 // a stop button), and the engine asks the host a question. Like the host
-// kits, it prints the library's diagnostics and reads ORVANE_CHECKED.
+// kits, it prints the library's diagnostics and reads ORVANE_CHECKED, and
+// records a boundary trace into the file ORVANE_TRACE names.
 #include "BoundaryLog.h"
 #include "ConsoleDrawArea.h"
 #include "ConsoleDrawAreaFactory.h"
 #include "ConsoleHost.h"
 #include "HostDiagnostics.h"
+#include "HostTrace.h"
 
 #include "integration/EventManagerInterface.h"
 #include "integration/InterruptedPlotRepairer.h"
@@ -246,5 +248,8 @@ int run()
 int main()
 {
     orvane::sdk::hostcommon::setUpHostDiagnostics();
-    return run();
+    orvane::sdk::hostcommon::beginHostTrace();
+    const int status = run();
+    orvane::sdk::hostcommon::endHostTrace();
+    return status;
 }

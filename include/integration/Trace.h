@@ -16,7 +16,7 @@ namespace integration {
 // of the Trace Event Format that Perfetto (ui.perfetto.dev, trace_processor)
 // and chrome://tracing open:
 //   {"displayTimeUnit": "ns",
-//    "otherData": {"format": "orvane-boundary-trace", "schemaVersion": 2},
+//    "otherData": {"format": "orvane-boundary-trace", "schemaVersion": 3},
 //    "traceEvents": [...]}
 // One track per thread (the thread that started the trace is "GUI thread").
 // Spans ("B"/"E") are strictly nested; their arguments are on the "B" event,
@@ -48,14 +48,21 @@ namespace integration {
 // | host | shouldOpenGLBuffersBeSwapped (the top render decider) | "page" (id) | "result" |
 // | host | createGLDrawArea (the factory) | | "result" (handle number, 0 for none) |
 // | host | page listeners, page signal, idle listeners, signalOnIdle, signalEngineStarted, engineInterrupted | | |
-// | request | init, start, stop, addPage, interrupt | | |
+// | request | init, start, stop, interrupt, pushPageRenderDecider, popPageRenderDecider | | |
+// | request | addPage | "area" (handle number of the drawing area, 0 for none) | |
+// | request | the monitor's signals the library hears: wheelRotated, widgetChangeDueToTimerEvent, engineIsNoLongerBusy; processingNewEvent | processingNewEvent: "receiver" (handle number), "allowsInterrupt" | |
+// | host | isMouseButtonPressed (the miscellaneous-queries service, asked by the library) | "button" | "result" |
+// | host | isActive (a stop button) | "button" (handle number) | "result" |
+// | request | registerStopButton, unRegisterStopButton | "button" (handle number) | |
+// | request | a drawing area's state told to the library: drawAreaExposed, drawAreaDestroyed, drawAreaFocusGained | "area" (handle number); drawAreaExposed: "full" | |
+// | request | the host's reports to its monitor: notifyOfIdle; notifyOfMouseMoved, notifyOfButtonPressed, notifyOfButtonDoublePressed, notifyOfButtonReleased, notifyOfKeyPressed, notifyOfKeyReleased | input: "x", "y", "buttonOrKey" (-1 where the event has none) | |
 // | request | deletePage, setCurrentPage, redraw | "page" (id) | |
 // | request | carry out (a waiting request carried out) | "request", "page" (id) | |
 // | request | request dropped | | |
 // | frame | frame (render query to swap) | "page" (id) | "drawn", "swapped", "width", "height" |
 // | pass | busy pass, idle pass | | |
 // | idle | damage | "page" (id), "full" | |
-// | input | buttonPressed, buttonReleased, buttonDoublePressed, mouseMoved, keyPressed, keyReleased (as the host reports it) | "area", "x", "y", "buttonOrKey" | |
+// | input | buttonPressed, buttonReleased, buttonDoublePressed, mouseMoved, keyPressed, keyReleased (as the host reports it) | "area" (handle number of the drawing area), "x", "y", "buttonOrKey", "modifiers" (queued events: 1 Shift, 2 Control, 4 Alt) | |
 // | input | input.dispatch | "kind", "x", "y", "buttonOrKey" | "interrupted" |
 // | input | input.drop | "reason", "events" | |
 //

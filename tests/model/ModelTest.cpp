@@ -9,10 +9,12 @@
 //
 // ORVANE_MODEL_SEEDS and ORVANE_MODEL_STEPS set the budget (./run.sh soak);
 // ORVANE_MODEL_SEED replays one seed. A failure prints its seed and the
-// last operations.
+// last operations, and the seed's session is run again while a boundary
+// trace records it into model-seed-SEED.json (orvane-replay replays it).
 #include "model/ModelEngine.h"
 
 #include "integration/Diagnostics.h"
+#include "integration/Trace.h"
 #include "integration/GLDrawAreaFactoryInterface.h"
 #include "integration/PageManagerInterface.h"
 #include "integration/PageInterface.h"
@@ -35,6 +37,7 @@
 #include <cstdlib>
 #include <deque>
 #include <fstream>
+#include <iostream>
 #include <memory>
 #include <random>
 #include <set>
@@ -245,6 +248,8 @@ public:
     }
 
     bool failed() const { return m_failed; }
+    // Set while a failing seed runs again to be recorded: its failure is told once.
+    static bool s_recordingAgain;
     Meddler* meddler() { return m_meddler.get(); }
 
     // --- what the listeners and the factory call -------------------------
@@ -339,6 +344,8 @@ private:
         if (m_failed)
             return;
         m_failed = true;
+        if (s_recordingAgain)
+            return;
         std::ostringstream report;
         report << "seed " << m_seed << " (replay: ORVANE_MODEL_SEED=" << m_seed << "), step " << m_step << ": "
                << what << "\nlast operations:\n";
@@ -888,6 +895,8 @@ GLDrawAreaInterface* Factory::createGLDrawArea(orvane::toolbox::StringList&)
     return m_session->areaForEnginePage();
 }
 
+bool Session::s_recordingAgain = false;
+
 TEST(ModelTest, RandomSessionsKeepTheLibraryInStepWithTheEngine)
 {
     const unsigned long steps = environmentNumber("ORVANE_MODEL_STEPS", 2000);
@@ -895,10 +904,29 @@ TEST(ModelTest, RandomSessionsKeepTheLibraryInStepWithTheEngine)
     const unsigned long seeds = replay != 0 ? 1 : environmentNumber("ORVANE_MODEL_SEEDS", 4);
     for (unsigned long i = 0; i < seeds; ++i)
     {
-        Session session(static_cast<unsigned>(replay != 0 ? replay : 1 + i));
-        session.run(steps);
-        if (session.failed())
+        const unsigned seed = static_cast<unsigned>(replay != 0 ? replay : 1 + i);
+        bool failed = false;
+        {
+            Session session(seed);
+            session.run(steps);
+            failed = session.failed();
+        }
+        if (failed)
+        {
+            // The same seed again, recorded: the failure as a file to attach.
+            const std::string path = "model-seed-" + std::to_string(seed) + ".json";
+            std::ofstream file(path);
+            Session::s_recordingAgain = true;
+            orvane::sdk::integration::Trace::start(file);
+            {
+                Session again(seed);
+                again.run(steps);
+            }
+            orvane::sdk::integration::Trace::stop();
+            Session::s_recordingAgain = false;
+            std::cout << "the failing session's boundary trace: " << path << "\n";
             break;
+        }
     }
 }
 

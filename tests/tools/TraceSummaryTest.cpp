@@ -67,7 +67,7 @@ struct Doc
     }
 };
 
-const json Schema2 = {{"format", "orvane-boundary-trace"}, {"schemaVersion", 2}};
+const json CurrentSchema = {{"format", "orvane-boundary-trace"}, {"schemaVersion", 3}};
 
 struct Case
 {
@@ -76,7 +76,7 @@ struct Case
     int status;
     std::vector<std::string> lines; // in this order among the output's lines
     bool complete = false;           // and no other line
-    json other = Schema2;
+    json other = CurrentSchema;
 };
 
 // Values are picked so that a nearest-rank percentile differs from an
@@ -146,9 +146,9 @@ const std::vector<Case> Cases = {
     {"another version",
      [](Doc& d) { d.frame(1, 1000); },
      2,
-     {"trace-summary: t.json has schema version 1; this tool reads version 2: record it again with this library"},
+     {"trace-summary: t.json has schema version 2; this tool reads version 3: record it again with this library"},
      true,
-     {{"format", "orvane-boundary-trace"}, {"schemaVersion", 1}}},
+     {{"format", "orvane-boundary-trace"}, {"schemaVersion", 2}}},
 };
 
 TEST(TraceSummary, PrintsTheFiguresOfKnownTraces)

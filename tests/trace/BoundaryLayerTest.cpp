@@ -50,7 +50,7 @@ public:
         step();
         Trace::stop();
         const TraceAnalysis trace = TraceAnalysis::fromText(out.str());
-        EXPECT_EQ(2, trace.schemaVersion());
+        EXPECT_EQ(3, trace.schemaVersion());
         EXPECT_EQ(std::vector<std::string>(), trace.problems());
         for (const Span* open : trace.openSpans())
             ADD_FAILURE() << "left open: " << open->name;

@@ -131,7 +131,10 @@ void TraceAnalysis::read(const json& event, std::size_t index)
         span.depth = static_cast<int>(open.size());
         span.parent = open.empty() ? -1 : static_cast<long long>(open.back());
         if (event.contains("args"))
+        {
             span.args.update(event["args"]);
+            span.arguments = event["args"];
+        }
         open.push_back(m_spans.size());
         m_spans.push_back(span);
     }
@@ -152,7 +155,10 @@ void TraceAnalysis::read(const json& event, std::size_t index)
         span.end = ts;
         span.closed = true;
         if (event.contains("args"))
+        {
             span.args.update(event["args"]);
+            span.results = event["args"];
+        }
     }
     else if (phase == "s" || phase == "f")
     {

@@ -24,6 +24,8 @@ struct Span
     int depth = 0;              // spans open around it on its track
     long long parent = -1;      // index of the span around it, -1 for none
     nlohmann::json args = nlohmann::json::object(); // of its "B" and "E" events
+    nlohmann::json arguments = nlohmann::json::object(); // of its "B" event alone
+    nlohmann::json results = nlohmann::json::object();   // of its "E" event alone
 
     double duration() const { return end - begin; }
     // A number argument, or `fallback` when the span has none.
@@ -61,8 +63,9 @@ class TraceAnalysis
 public:
     // The schema version this reader knows. Schema 2: engine calls carry
     // "lock", their arguments by name and, on their "E", "result"; host
-    // calls carry their arguments and "result".
-    static constexpr int ReadSchemaVersion = 2;
+    // calls carry their arguments and "result". Schema 3: addPage carries its
+    // drawing area, and the host's reports to its monitor are requests.
+    static constexpr int ReadSchemaVersion = 3;
 
     explicit TraceAnalysis(const nlohmann::json& document);
     // Throws nlohmann::json::parse_error for a document that is no JSON.

@@ -2,6 +2,7 @@
 
 #include "CurrentContextKeeper.h"
 #include "HostDiagnostics.h"
+#include "HostTrace.h"
 #include "ovsdkheadlesshost/HeadlessDisplay.h"
 #include "ovsdkheadlesshost/HeadlessGLDrawArea.h"
 
@@ -28,10 +29,15 @@ HeadlessApplicationEventMonitor::HeadlessApplicationEventMonitor(ManagerInterfac
       m_engineWasBusy(false)
 {
     hostcommon::setUpHostDiagnostics();
+    hostcommon::beginHostTrace();
     m_loop.addObserver(this);
 }
 
-HeadlessApplicationEventMonitor::~HeadlessApplicationEventMonitor() { stopMonitoring(); }
+HeadlessApplicationEventMonitor::~HeadlessApplicationEventMonitor()
+{
+    stopMonitoring();
+    hostcommon::endHostTrace();
+}
 
 bool HeadlessApplicationEventMonitor::isReady()
 {

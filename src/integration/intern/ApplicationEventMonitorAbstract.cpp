@@ -97,6 +97,7 @@ void ApplicationEventMonitorAbstract::setEngineIsShuttingDown() { m_engineIsShut
 
 void ApplicationEventMonitorAbstract::registerStopButton(const boost::shared_ptr<const StopButtonInterface>& stopButton)
 {
+    const HostReportScope report("registerStopButton", "button", stopButton.get());
     if (refuseNullAtAnyTime(stopButton, "((stopButton) != 0)", "Invalid stop button",
                    "ApplicationEventMonitorAbstract::registerStopButton"))
         return;
@@ -106,13 +107,14 @@ void ApplicationEventMonitorAbstract::registerStopButton(const boost::shared_ptr
 void ApplicationEventMonitorAbstract::unRegisterStopButton(
     const boost::shared_ptr<const StopButtonInterface>& stopButton)
 {
+    const HostReportScope report("unRegisterStopButton", "button", stopButton.get());
     m_stopButtons.erase(stopButton);
 }
 
 bool ApplicationEventMonitorAbstract::areStopButtonsActive() const
 {
     for (const boost::shared_ptr<const StopButtonInterface>& button : m_stopButtons)
-        if (button->isActive())
+        if (host::isActive(*button))
             return true;
     return false;
 }
@@ -138,26 +140,31 @@ void ApplicationEventMonitorAbstract::notifyOfMouse(MouseNotification notificati
 
 void ApplicationEventMonitorAbstract::notifyOfMouseMoved(MouseEventInterface& event)
 {
+    const HostReportScope report("notifyOfMouseMoved", event.x(), event.y(), event.button());
     notifyOfMouse(&MouseEventObservable::notifyOfMouseMoved, signalMouseMoved, event);
 }
 
 void ApplicationEventMonitorAbstract::notifyOfButtonPressed(MouseEventInterface& event)
 {
+    const HostReportScope report("notifyOfButtonPressed", event.x(), event.y(), event.button());
     notifyOfMouse(&MouseEventObservable::notifyOfButtonPressed, signalButtonPressed, event);
 }
 
 void ApplicationEventMonitorAbstract::notifyOfButtonDoublePressed(MouseEventInterface& event)
 {
+    const HostReportScope report("notifyOfButtonDoublePressed", event.x(), event.y(), event.button());
     notifyOfMouse(&MouseEventObservable::notifyOfButtonDoublePressed, signalButtonDoublePressed, event);
 }
 
 void ApplicationEventMonitorAbstract::notifyOfButtonReleased(MouseEventInterface& event)
 {
+    const HostReportScope report("notifyOfButtonReleased", event.x(), event.y(), event.button());
     notifyOfMouse(&MouseEventObservable::notifyOfButtonReleased, signalButtonReleased, event);
 }
 
 void ApplicationEventMonitorAbstract::notifyOfKeyPressed(KeyEventInterface& event)
 {
+    const HostReportScope report("notifyOfKeyPressed", -1, -1, event.key());
     if (m_engineIsShuttingDown)
         return;
     const ScopedExitAction endDelivery([this] { m_escapeKeyBeingDelivered = false; });
@@ -168,6 +175,7 @@ void ApplicationEventMonitorAbstract::notifyOfKeyPressed(KeyEventInterface& even
 
 void ApplicationEventMonitorAbstract::notifyOfKeyReleased(KeyEventInterface& event)
 {
+    const HostReportScope report("notifyOfKeyReleased", -1, -1, event.key());
     if (m_engineIsShuttingDown)
         return;
     m_keyEventObservable.notifyOfKeyReleased(event, *this);
@@ -176,6 +184,7 @@ void ApplicationEventMonitorAbstract::notifyOfKeyReleased(KeyEventInterface& eve
 void ApplicationEventMonitorAbstract::notifyOfIdle(OnIdleObservableInterface& source)
 {
     DiagnosticReporter::checkThreadIfChecked("ApplicationEventMonitorAbstract::notifyOfIdle()");
+    const HostReportScope report("notifyOfIdle");
     if (m_engineIsShuttingDown)
         return;
     m_onIdleObservable.notifyOfIdle(source);

@@ -1,6 +1,7 @@
 #include "integration/intern/GLDrawAreaStateObservable.h"
 
 #include "integration/GLDrawAreaListenerInterface.h"
+#include "integration/intern/boundary/TraceEvents.h"
 
 namespace orvane {
 namespace sdk {
@@ -23,17 +24,20 @@ void GLDrawAreaStateObservable::removeStateListener(GLDrawAreaListenerInterface*
 
 void GLDrawAreaStateObservable::notifyOfExposed(bool fullDamage)
 {
+    const HostReportScope report("drawAreaExposed", "area", m_drawArea, "full", fullDamage);
     m_listeners.notify(
         [this, fullDamage](GLDrawAreaListenerInterface& listener) { listener.drawAreaExposed(*m_drawArea, fullDamage); });
 }
 
 void GLDrawAreaStateObservable::notifyOfDestroyed()
 {
+    const HostReportScope report("drawAreaDestroyed", "area", m_drawArea);
     m_listeners.notify([this](GLDrawAreaListenerInterface& listener) { listener.drawAreaDestroyed(*m_drawArea); });
 }
 
 void GLDrawAreaStateObservable::notifyOfFocusGained()
 {
+    const HostReportScope report("drawAreaFocusGained", "area", m_drawArea);
     m_listeners.notify([this](GLDrawAreaListenerInterface& listener) { listener.drawAreaFocusGained(*m_drawArea); });
 }
 

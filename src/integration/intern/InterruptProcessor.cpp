@@ -1,5 +1,8 @@
 #include "integration/intern/InterruptProcessor.h"
 
+#include "integration/intern/boundary/HostCalls.h"
+#include "integration/intern/boundary/TraceEvents.h"
+
 #include "integration/services/ManagerMiscServiceInterface.h"
 
 namespace orvane {
@@ -28,6 +31,7 @@ void InterruptProcessor::MouseEventListener::mouseMoved(MouseEventInterface&, Mo
 
 void InterruptProcessor::MouseEventListener::wheelRotated(MouseWheelEventInterface&)
 {
+    const HostReportScope report("wheelRotated");
     if (m_owner->isInterruptible() && !m_owner->m_workAreaButtonHeld)
         m_owner->interruptEngine();
 }
@@ -111,7 +115,10 @@ InterruptProcessor::InterruptProcessor(ApplicationEventMonitorInterface& monitor
     m_signalConnections.add(monitor.connectWidgetChangeDuetoTimerEvent([this] { onWidgetChangeDueToTimerEvent(); }));
     m_signalConnections.add(monitor.connectProcessingNewEvent(
         [this](const ApplicationEventMonitorInterface::EventReceiverInfo& info) { onProcessingNewEvent(info); }));
-    m_signalConnections.add(monitor.connectEngineIsNoLongerBusy([this] { onEngineIsNoLongerBusy(true); }));
+    m_signalConnections.add(monitor.connectEngineIsNoLongerBusy([this] {
+        const HostReportScope report("engineIsNoLongerBusy");
+        onEngineIsNoLongerBusy(true);
+    }));
 }
 
 InterruptProcessor::~InterruptProcessor()
@@ -148,9 +155,11 @@ bool InterruptProcessor::isAnyMouseButtonDown() const
 {
     if (m_miscService == nullptr)
         return false;
-    return m_miscService->isMouseButtonPressed(MouseEventInterface::MouseButton_1) ||
-           m_miscService->isMouseButtonPressed(MouseEventInterface::MouseButton_2) ||
-           m_miscService->isMouseButtonPressed(MouseEventInterface::MouseButton_3);
+    for (MouseButton button :
+         {MouseEventInterface::MouseButton_1, MouseEventInterface::MouseButton_2, MouseEventInterface::MouseButton_3})
+        if (host::isMouseButtonPressed(*m_miscService, button))
+            return true;
+    return false;
 }
 
 void InterruptProcessor::trackPressWhileIdle(MouseButton button)
@@ -176,12 +185,14 @@ void InterruptProcessor::settleIdleInput(bool engineBusy)
 
 void InterruptProcessor::onWidgetChangeDueToTimerEvent()
 {
+    const HostReportScope report("widgetChangeDueToTimerEvent");
     if (isInterruptible())
         interruptEngine();
 }
 
 void InterruptProcessor::onProcessingNewEvent(const ApplicationEventMonitorInterface::EventReceiverInfo& info)
 {
+    const HostReportScope report(info.receiver, info.allowsInterrupt);
     settleIdleInput(m_monitor->isBusy());
     m_lastReceiverInfo = info;
 }

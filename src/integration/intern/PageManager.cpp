@@ -95,13 +95,18 @@ void PageManager::setGLDrawAreaFactory(GLDrawAreaFactoryInterface& factory) { m_
 
 void PageManager::pushPageRenderDecider(boost::shared_ptr<PageRenderDeciderInterface> decider)
 {
+    const HostReportScope report("pushPageRenderDecider");
     if (refuseNullAtAnyTime(decider, "((decider) != 0)", "Invalid page render decider",
                             "PageManager::pushPageRenderDecider"))
         return;
     m_renderDestinationManager->pushPageRenderDecider(decider);
 }
 
-void PageManager::popPageRenderDecider() { m_renderDestinationManager->popPageRenderDecider(); }
+void PageManager::popPageRenderDecider()
+{
+    const HostReportScope report("popPageRenderDecider");
+    m_renderDestinationManager->popPageRenderDecider();
+}
 
 void PageManager::registerCallbacks()
 {
@@ -124,7 +129,7 @@ int PageManager::pageCount() { return m_pageCount; }
 
 PageInterface& PageManager::addPage(GLDrawAreaInterface* drawArea)
 {
-    const RequestScope request("addPage", "PageManager::addPage()");
+    const RequestScope request("addPage", "PageManager::addPage()", nullptr, drawArea);
     const unsigned shutdowns = engine::shutdownCount();
     PageInterface* page = createPage(drawArea, nullptr);
     // A listener's stop() shuts the engine down, and its pages with it: a

@@ -139,7 +139,7 @@ void WorkAreaEventDispatcher::forgetUnshown()
 void WorkAreaEventDispatcher::registerDrawArea(GLDrawAreaInterface& drawArea)
 {
     std::unique_ptr<Registration> registration(
-        new Registration{&drawArea, EventQueue(InitialQueueCapacity), InputTrace(++m_registrationsMade)});
+        new Registration{&drawArea, EventQueue(InitialQueueCapacity), InputTrace(++m_registrationsMade, &drawArea)});
     m_byMouseSource[&drawArea] = registration.get();
     m_byKeySource[&drawArea] = registration.get();
     m_registrations[&drawArea] = std::move(registration);
@@ -305,7 +305,8 @@ void WorkAreaEventDispatcher::queue(Registration* registration, const EventInfo&
     if (registration->queue.full())
         grow(registration->queue);
     registration->queue.push_back(info);
-    if (registration->trace.queued(&kindName, info.kind, info.x, info.y, info.buttonOrKey))
+    if (registration->trace.queued(&kindName, info.kind, info.x, info.y, info.buttonOrKey,
+                                   (info.shift ? 1 : 0) | (info.control ? 2 : 0) | (info.alt ? 4 : 0)))
         InputTrace::queuedCount(totalQueued());
 }
 

@@ -37,6 +37,9 @@ class HeadlessDisplay;
 //   unless the application installed a handler of its own before, a
 //   handler that prints the first report of each identifier to standard
 //   error.
+// - The boundary trace (integration/Trace.h): when the environment variable
+//   ORVANE_TRACE names a file and no recording runs, construction starts
+//   one into that file and destruction ends it (after the manager's stop()).
 // Leaves to the application: engineInterrupted() in a subclass (here it
 // does nothing); stop buttons.
 // Construct it after the manager and the loop, before init().

@@ -4,7 +4,9 @@
 #include "integration/GLContextInterface.h"
 #include "integration/GLDrawAreaInterface.h"
 #include "integration/PageInterface.h"
+#include "integration/MouseEventInterface.h"
 #include "integration/PageRenderDeciderInterface.h"
+#include "integration/StopButtonInterface.h"
 #include "integration/intern/boundary/TraceRecorder.h"
 
 #include <type_traits>
@@ -95,6 +97,23 @@ bool shouldSwap(PageRenderDeciderInterface& decider, PageInterface& page)
 {
     return call<Watched>("shouldOpenGLBuffersBeSwapped", [&] { return decider.shouldOpenGLBuffersBeSwapped(page); },
                          {traceNumber("page", Watched ? page.getUniqueID() : 0)});
+}
+
+// A stop button's answer whether it is active.
+inline bool isActive(const StopButtonInterface& button)
+{
+    return call("isActive", [&button] { return button.isActive(); },
+                {traceNumber("button", TraceRecorder::isRecording()
+                                           ? TraceRecorder::handleID(reinterpret_cast<long long>(&button))
+                                           : 0)});
+}
+
+// The miscellaneous-queries service's answer whether `button` is down.
+template <typename Service>
+bool isMouseButtonPressed(Service& service, MouseEventInterface::MouseButton_e button)
+{
+    return call("isMouseButtonPressed", [&] { return service.isMouseButtonPressed(button); },
+                {traceNumber("button", button)});
 }
 
 } // namespace host

@@ -10,13 +10,16 @@ namespace sdk {
 namespace integration {
 namespace intern {
 
-RequestScope::RequestScope(const char* name, const char* entryPoint, PageInterface* page)
+RequestScope::RequestScope(const char* name, const char* entryPoint, PageInterface* page, const void* area)
 {
     if (entryPoint != nullptr)
         DiagnosticReporter::checkThread(entryPoint);
     if (!m_span.recording())
         return;
-    if (page != nullptr)
+    if (area != nullptr)
+        m_span.begin("request", name,
+                     {traceNumber("area", TraceRecorder::handleID(reinterpret_cast<long long>(area)))});
+    else if (page != nullptr)
         m_span.begin("request", name, {traceNumber("page", page->getUniqueID())});
     else
         m_span.begin("request", name);
@@ -64,9 +67,12 @@ unsigned long long inputFlow(long long area, long long index)
 
 } // namespace
 
-InputTrace::InputTrace(long long area) : m_area(area), m_queued(0), m_session(0), m_first(0) {}
+InputTrace::InputTrace(long long registration, const void* drawArea)
+    : m_area(registration), m_drawArea(drawArea), m_queued(0), m_session(0), m_first(0)
+{
+}
 
-bool InputTrace::record(const char* kind, int x, int y, int buttonOrKey)
+bool InputTrace::record(const char* kind, int x, int y, int buttonOrKey, int modifiers)
 {
     const unsigned session = TraceRecorder::session();
     if (session == 0)
@@ -78,8 +84,9 @@ bool InputTrace::record(const char* kind, int x, int y, int buttonOrKey)
     }
     ++m_queued;
     const TraceSpan span("input", kind,
-                         {traceNumber("area", m_area), traceNumber("x", x), traceNumber("y", y),
-                          traceNumber("buttonOrKey", buttonOrKey)});
+                         {traceNumber("area", TraceRecorder::handleID(reinterpret_cast<long long>(m_drawArea))),
+                          traceNumber("x", x), traceNumber("y", y), traceNumber("buttonOrKey", buttonOrKey),
+                          traceNumber("modifiers", modifiers)});
     TraceRecorder::flowStart("input", inputFlow(m_area, m_queued - 1));
     return true;
 }
@@ -110,7 +117,8 @@ void InputTrace::moveDropped(int x, int y) const
     if (!TraceRecorder::isRecording())
         return;
     const TraceSpan span("input", "mouseMoved",
-                         {traceNumber("area", m_area), traceNumber("x", x), traceNumber("y", y)});
+                         {traceNumber("area", TraceRecorder::handleID(reinterpret_cast<long long>(m_drawArea))),
+                          traceNumber("x", x), traceNumber("y", y)});
     const unsigned long long flow = TraceRecorder::newFlowId();
     TraceRecorder::flowStart("input", flow);
     const TraceSpan drop("input", "input.drop",

@@ -21,16 +21,64 @@ namespace intern {
 // A host request for the object's lifetime: a library frame, the thread
 // check of a request (reported whether or not checked mode is on; none for
 // a null `entryPoint`), and the
-// "request" span named `name`, with the page's id when one is given.
+// "request" span named `name`, with the page's id when one is given, and
+// the handle number of the drawing area (`area`) when one is given.
 class RequestScope
 {
 public:
-    RequestScope(const char* name, const char* entryPoint, PageInterface* page = nullptr);
+    RequestScope(const char* name, const char* entryPoint, PageInterface* page = nullptr,
+                 const void* area = nullptr);
     RequestScope(const RequestScope&) = delete;
     RequestScope& operator=(const RequestScope&) = delete;
 
 private:
     LibraryFrame m_frame;
+    TraceSpan m_span;
+};
+
+// The host's report of application-wide input or of idle time to its
+// monitor, or a signal of the monitor the library hears: a "request" span
+// named after the report ("notifyOfIdle", "notifyOfKeyPressed",
+// "wheelRotated", ...), with the event's "x", "y" and "buttonOrKey" for
+// input. No library frame: the report is the host's own.
+class HostReportScope
+{
+public:
+    explicit HostReportScope(const char* name)
+    {
+        if (m_span.recording())
+            m_span.begin("request", name);
+    }
+    HostReportScope(const char* name, int x, int y, int buttonOrKey)
+    {
+        if (m_span.recording())
+            m_span.begin("request", name,
+                         {traceNumber("x", x), traceNumber("y", y), traceNumber("buttonOrKey", buttonOrKey)});
+    }
+    // A report naming a host object (`key`: its handle number), and a flag
+    // when `flagKey` is given.
+    HostReportScope(const char* name, const char* key, const void* object, const char* flagKey = nullptr,
+                    bool flag = false)
+    {
+        if (!m_span.recording())
+            return;
+        const TraceArg handle = traceNumber(key, TraceRecorder::handleID(reinterpret_cast<long long>(object)));
+        if (flagKey != nullptr)
+            m_span.begin("request", name, {handle, traceNumber(flagKey, flag)});
+        else
+            m_span.begin("request", name, {handle});
+    }
+    // A GUI event about to be processed: its receiver's handle number and
+    // whether a release there may interrupt ("processingNewEvent").
+    HostReportScope(const void* receiver, bool allowsInterrupt)
+    {
+        if (m_span.recording())
+            m_span.begin("request", "processingNewEvent",
+                         {traceNumber("receiver", TraceRecorder::handleID(reinterpret_cast<long long>(receiver))),
+                          traceNumber("allowsInterrupt", allowsInterrupt)});
+    }
+
+private:
     TraceSpan m_span;
 };
 
@@ -86,14 +134,16 @@ void traceLivePages(int count);
 class InputTrace
 {
 public:
-    explicit InputTrace(long long area);
+    // The queue of the `registration`th drawing area registered, `drawArea`.
+    InputTrace(long long registration, const void* drawArea);
 
     static bool isRecording() { return TraceRecorder::isRecording(); }
-    // An event of `kind` (named by `kindName`) was queued; whether it was
+    // An event of `kind` (named by `kindName`) was queued, with the
+    // keyboard `modifiers` (bits 1 Shift, 2 Control, 4 Alt); whether it was
     // recorded.
-    bool queued(const char* (*kindName)(int), int kind, int x, int y, int buttonOrKey)
+    bool queued(const char* (*kindName)(int), int kind, int x, int y, int buttonOrKey, int modifiers)
     {
-        return isRecording() && record(kindName(kind), x, y, buttonOrKey);
+        return isRecording() && record(kindName(kind), x, y, buttonOrKey, modifiers);
     }
     // The flow of the front event of a queue of `queueSize` events, 0 for none.
     unsigned long long frontFlow(std::size_t queueSize) const;
@@ -105,9 +155,10 @@ public:
     static void queuedCount(std::size_t totalQueued);
 
 private:
-    bool record(const char* kind, int x, int y, int buttonOrKey);
+    bool record(const char* kind, int x, int y, int buttonOrKey, int modifiers);
 
     long long m_area;
+    const void* m_drawArea;
     // The events queued while a recording ran, and the first of them queued
     // while the recording `m_session` ran.
     long long m_queued;

@@ -23,7 +23,7 @@ const std::size_t MaxEventBytes = 2048;
 
 // The schema version says what the events carry; a reader refuses another.
 const char Head[] = "{\"displayTimeUnit\":\"ns\","
-                    "\"otherData\":{\"format\":\"orvane-boundary-trace\",\"schemaVersion\":2},"
+                    "\"otherData\":{\"format\":\"orvane-boundary-trace\",\"schemaVersion\":3},"
                     "\"traceEvents\":[\n"
                     "{\"name\":\"process_name\",\"ph\":\"M\",\"pid\":1,\"tid\":1,"
                     "\"args\":{\"name\":\"ovsdkintegrationmanager\"}}";

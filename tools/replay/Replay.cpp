@@ -1,0 +1,57 @@
+#include "Replay.h"
+
+#include "ReplayHost.h"
+#include "ReplaySession.h"
+
+#include "integration/Trace.h"
+
+#include <exception>
+#include <memory>
+
+namespace orvane {
+namespace replay {
+
+Outcome replay(const Recording& recording)
+{
+    std::string text;
+    std::string failure;
+    {
+        ReplaySession session(recording);
+        // The replay records from where the recording started: with the
+        // monitor's construction (its busy registration) or after it.
+        const bool fromConstruction =
+            !recording.spans().empty() &&
+            recording.spans().front().is("engine", "OrvEngProcessBusyEventsRegisterCallback");
+        try
+        {
+            std::unique_ptr<ReplayHost> host(fromConstruction ? nullptr : new ReplayHost(session));
+            sdk::integration::Trace::start(
+                [&text](const char* data, std::size_t size) { text.append(data, size); }, 1 << 20);
+            if (!host)
+                host.reset(new ReplayHost(session));
+            host->run();
+            sdk::integration::Trace::stop();
+        }
+        catch (const std::exception& error)
+        {
+            failure = error.what();
+        }
+        catch (...)
+        {
+            failure = "an exception of no standard type";
+        }
+        sdk::integration::Trace::stop();
+    }
+    Outcome outcome = compare(recording, Recording::fromText(text, "the replay's recording"));
+    if (!failure.empty())
+    {
+        outcome.report += "the replay ended with an exception: " + failure + "\n";
+        if (!outcome.diverged)
+            outcome.signature = "exception: " + failure;
+        outcome.diverged = true;
+    }
+    return outcome;
+}
+
+} // namespace replay
+} // namespace orvane

@@ -1,0 +1,115 @@
+#include "ReplaySession.h"
+
+#include <algorithm>
+
+namespace orvane {
+namespace replay {
+
+namespace {
+ReplaySession* s_current = nullptr;
+} // namespace
+
+std::map<std::string, ReplaySession::Callback> ReplaySession::callbacks;
+std::vector<ReplaySession::Callback> ReplaySession::stateChangeCallbacks;
+
+ReplaySession::ReplaySession(const Recording& recording)
+    : m_recording(recording), m_cursor(0), m_currentCallback(nullptr)
+{
+    s_current = this;
+}
+
+ReplaySession::~ReplaySession() { s_current = nullptr; }
+
+ReplaySession* ReplaySession::current() { return s_current; }
+
+const RecordedSpan* ReplaySession::enter(const char* category, const char* name)
+{
+    std::size_t at = m_cursor;
+    const std::vector<RecordedSpan>& spans = m_recording.spans();
+    while (at < spans.size() && !spans[at].is(category, name))
+    {
+        if (m_recording.isHostQuery(at))
+            at = spans[at].end;
+        else if (Recording::isCrossing(spans[at]))
+            break;
+        else
+            ++at;
+    }
+    if (at == spans.size() || !spans[at].is(category, name))
+    {
+        lost = true;
+        return nullptr;
+    }
+    m_cursor = at + 1;
+    return &spans[at];
+}
+
+void ReplaySession::actInHostSpan(const char* name)
+{
+    const RecordedSpan* span = enter("host", name);
+    if (span != nullptr && m_host)
+        m_host(span->end, std::string(name).find("listeners") == std::string::npos);
+}
+
+void ReplaySession::actAsHost(std::size_t end, bool queries)
+{
+    if (m_host)
+        m_host(end, queries);
+}
+
+void ReplaySession::fireCallbacksIn(const RecordedSpan& span)
+{
+    const std::vector<RecordedSpan>& spans = m_recording.spans();
+    std::size_t at = static_cast<std::size_t>(&span - spans.data()) + 1;
+    // Library spans around callbacks (a frame) are walked into.
+    while (at < span.end)
+    {
+        if (spans[at].category() == "callback")
+        {
+            fire(at);
+            at = spans[at].end;
+        }
+        else if (spans[at].is("engine", "OrvUtilParentLockStart"))
+            at = stateChangeAt(at, span.end);
+        else if (Recording::isCrossing(spans[at]))
+            at = spans[at].end;
+        else
+            ++at;
+    }
+    m_cursor = span.end;
+}
+
+std::size_t ReplaySession::stateChangeAt(std::size_t start, std::size_t end)
+{
+    // The library takes the parent lock around each delivery of a state
+    // change; the code is the one handed to pages, if any was.
+    const std::vector<RecordedSpan>& spans = m_recording.spans();
+    int code = 0;
+    std::size_t after = start + 1;
+    for (std::size_t at = start + 1; at < end; at = spans[at].end)
+    {
+        after = spans[at].end;
+        if (spans[at].is("callback", "stateChange"))
+            code = static_cast<int>(spans[at].number("change"));
+        if (spans[at].is("engine", "OrvUtilParentLockFinish"))
+            break;
+    }
+    m_cursor = start;
+    deliverStateChange(code);
+    return std::max(m_cursor, after);
+}
+
+void ReplaySession::learn(long long number, long long value)
+{
+    if (number != 0)
+        m_handles[number] = value;
+}
+
+long long ReplaySession::handle(long long number) const
+{
+    const auto found = m_handles.find(number);
+    return found != m_handles.end() ? found->second : 0;
+}
+
+} // namespace replay
+} // namespace orvane
