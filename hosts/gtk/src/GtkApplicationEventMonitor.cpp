@@ -1,0 +1,237 @@
+#include "ovsdkgtkhost/GtkApplicationEventMonitor.h"
+
+#include "GtkInputState.h"
+#include "HostDiagnostics.h"
+#include "HostTrace.h"
+#include "ovsdkgtkhost/GtkGLDrawArea.h"
+#include "ovsdkgtkhost/GtkLegacyGL.h"
+
+#include "integration/intern/KeyEvent.h"
+#include "integration/intern/MouseEvent.h"
+#include "integration/intern/MouseWheelEvent.h"
+#include "util/ScopedExitAction.h"
+
+#include <epoxy/gl.h>
+#include <gtk/gtk.h>
+
+#include <cmath>
+
+namespace orvane {
+namespace sdk {
+namespace gtkhost {
+
+using namespace integration;
+
+namespace {
+
+const int EscapeKey = 27;
+const int MostDispatchesPerPass = 100;
+
+// The OpenGL context current now and its framebuffer bindings, made current
+// again on destruction (unless its surface went meanwhile).
+class CurrentGLKeeper
+{
+public:
+    CurrentGLKeeper() : m_context(gdk_gl_context_get_current())
+    {
+        if (m_context == nullptr)
+            return;
+        g_object_ref(m_context);
+        glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &m_draw);
+        glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &m_read);
+    }
+    ~CurrentGLKeeper()
+    {
+        if (m_context == nullptr)
+            return;
+        GdkSurface* const surface = gdk_gl_context_get_surface(m_context);
+        if (surface == nullptr || !gdk_surface_is_destroyed(surface))
+        {
+            gdk_gl_context_make_current(m_context);
+            glBindFramebuffer(GL_DRAW_FRAMEBUFFER, GLuint(m_draw));
+            glBindFramebuffer(GL_READ_FRAMEBUFFER, GLuint(m_read));
+        }
+        g_object_unref(m_context);
+    }
+    CurrentGLKeeper(const CurrentGLKeeper&) = delete;
+    CurrentGLKeeper& operator=(const CurrentGLKeeper&) = delete;
+
+private:
+    GdkGLContext* m_context;
+    GLint m_draw = 0;
+    GLint m_read = 0;
+};
+
+} // namespace
+
+// A GLib source at idle priority, ready once after each wake-up of the loop:
+// GLib dispatches it only when nothing of higher priority is ready.
+struct GtkApplicationEventMonitor::IdleSource
+{
+    GSource source;
+    GtkApplicationEventMonitor* monitor;
+    bool armed;
+
+    static gboolean prepare(GSource* source, int* timeout)
+    {
+        *timeout = -1;
+        IdleSource* const self = reinterpret_cast<IdleSource*>(source);
+        return self->armed && !self->monitor->m_inBusyPass;
+    }
+    static gboolean check(GSource* source)
+    {
+        IdleSource* const self = reinterpret_cast<IdleSource*>(source);
+        self->armed = true;
+        return !self->monitor->m_inBusyPass;
+    }
+    static gboolean dispatch(GSource* source, GSourceFunc, gpointer)
+    {
+        IdleSource* const self = reinterpret_cast<IdleSource*>(source);
+        self->armed = false;
+        self->monitor->reportIdle();
+        return G_SOURCE_CONTINUE;
+    }
+
+    static GSourceFuncs functions;
+};
+
+GSourceFuncs GtkApplicationEventMonitor::IdleSource::functions = {&prepare, &check, &dispatch, nullptr, nullptr, nullptr};
+
+GtkApplicationEventMonitor::GtkApplicationEventMonitor(ManagerInterface& manager)
+    : ApplicationEventMonitorAbstract(manager),
+      m_idleSource(g_source_new(&IdleSource::functions, sizeof(IdleSource))),
+      m_monitoring(true),
+      m_inBusyPass(false),
+      m_reportingIdle(false),
+      m_engineWasBusy(false)
+{
+    hostcommon::setUpHostDiagnostics();
+    hostcommon::beginHostTrace();
+    reinterpret_cast<IdleSource*>(m_idleSource)->monitor = this;
+    reinterpret_cast<IdleSource*>(m_idleSource)->armed = true;
+    g_source_set_priority(m_idleSource, G_PRIORITY_DEFAULT_IDLE);
+    g_source_set_name(m_idleSource, "orvane idle report");
+    g_source_attach(m_idleSource, nullptr);
+    GtkInputObserver::add(this);
+}
+
+GtkApplicationEventMonitor::~GtkApplicationEventMonitor()
+{
+    stopMonitoring();
+    hostcommon::endHostTrace();
+}
+
+bool GtkApplicationEventMonitor::isReady() { return gtk_is_initialized() && GtkLegacyGL::problem().empty(); }
+
+bool GtkApplicationEventMonitor::stopMonitoring()
+{
+    if (m_monitoring)
+    {
+        m_monitoring = false;
+        GtkInputObserver::remove(this);
+        g_source_destroy(m_idleSource);
+        g_source_unref(m_idleSource);
+    }
+    return true;
+}
+
+void GtkApplicationEventMonitor::processPendingEvents()
+{
+    m_engineWasBusy = true;
+    const bool outerPass = m_inBusyPass;
+    m_inBusyPass = true;
+    const ScopedExitAction endOfPass([this, outerPass] { m_inBusyPass = outerPass; });
+    const CurrentGLKeeper keeper;
+    // Nothing may leave towards the engine's C code.
+    try
+    {
+        for (int dispatches = 0; dispatches < MostDispatchesPerPass && g_main_context_iteration(nullptr, FALSE);
+             ++dispatches)
+        {
+        }
+    }
+    catch (...)
+    {
+    }
+}
+
+void GtkApplicationEventMonitor::engineInterrupted() {}
+
+void GtkApplicationEventMonitor::inputArriving(const GtkInputEvent& event, GtkGLDrawArea& drawArea)
+{
+    const void* receiver = &drawArea;
+    const bool toStopButton = isStopButton(receiver);
+    signalProcessingNewEvent(EventReceiverInfo{receiver, !toStopButton});
+    const MouseEventInterface::MouseButton_e button =
+        event.button == 1 ? MouseEventInterface::MouseButton_1
+        : event.button == 2 ? MouseEventInterface::MouseButton_2
+        : event.button == 3 ? MouseEventInterface::MouseButton_3
+                            : MouseEventInterface::MouseButton_Invalid;
+    const double ratio = drawArea.devicePixelRatio();
+    intern::MouseEvent mouseEvent(this, event.kind == GtkInputEvent::Motion ? MouseEventInterface::MouseButton_None
+                                                                            : button,
+                                  int(std::lround(event.x * ratio)), int(std::lround(event.y * ratio)));
+    switch (event.kind)
+    {
+    case GtkInputEvent::KeyPress:
+    case GtkInputEvent::KeyRelease:
+    {
+        intern::KeyEvent keyEvent(this, hostKeyCode(event.keyval));
+        if (event.kind == GtkInputEvent::KeyPress)
+            notifyOfKeyPressed(keyEvent);
+        else
+            notifyOfKeyReleased(keyEvent);
+        break;
+    }
+    case GtkInputEvent::Scroll:
+    {
+        const GtkInputState& state = GtkInputState::instance();
+        const bool vertical = event.scrollY != 0.0;
+        intern::MouseWheelEvent wheel(mouseEvent.x(), mouseEvent.y(),
+                                      int(std::lround((vertical ? -event.scrollY : event.scrollX) * 120)),
+                                      state.isButtonDown(1), state.isButtonDown(2), state.isButtonDown(3),
+                                      vertical ? MouseWheelEventInterface::Orientation_Vertical
+                                               : MouseWheelEventInterface::Orientation_Horizontal);
+        signalWheelRotated(wheel);
+        break;
+    }
+    case GtkInputEvent::Motion: notifyOfMouseMoved(mouseEvent); break;
+    case GtkInputEvent::ButtonRelease:
+        signalMouseButtonStateChanged(button, false);
+        notifyOfButtonReleased(mouseEvent);
+        break;
+    case GtkInputEvent::ButtonPress:
+        if (event.pressCount == 2)
+            notifyOfButtonDoublePressed(mouseEvent);
+        else
+        {
+            signalMouseButtonStateChanged(button, true);
+            notifyOfButtonPressed(mouseEvent);
+        }
+        break;
+    default: break;
+    }
+    if (toStopButton && event.kind == GtkInputEvent::ButtonRelease)
+    {
+        intern::KeyEvent escape(this, EscapeKey);
+        notifyOfKeyPressed(escape);
+    }
+}
+
+void GtkApplicationEventMonitor::reportIdle()
+{
+    if (m_inBusyPass || m_reportingIdle || isBusy())
+        return;
+    m_reportingIdle = true;
+    const ScopedExitAction endOfIdle([this] { m_reportingIdle = false; });
+    if (m_engineWasBusy)
+    {
+        m_engineWasBusy = false;
+        signalEngineIsNoLongerBusy();
+    }
+    notifyOfIdle(*this);
+}
+
+} // namespace gtkhost
+} // namespace sdk
+} // namespace orvane
