@@ -64,42 +64,57 @@ private:
 
 } // namespace
 
-// A GLib source at idle priority, ready once after each wake-up of the loop:
-// GLib dispatches it only when nothing of higher priority is ready.
+// Two GLib sources. GLib prepares and checks sources in the order of their
+// priority and stops at the first ready one, so the wake counter, of the
+// highest priority, is checked after every poll of the loop; the idle
+// report, of idle priority (below GTK's layout and drawing), is ready when
+// the loop polled since the last report, and GLib dispatches it only when
+// nothing of higher priority is ready.
 struct GtkApplicationEventMonitor::IdleSource
 {
     GSource source;
     GtkApplicationEventMonitor* monitor;
-    bool armed;
+    unsigned wakes;
+
+    static IdleSource& of(GSource* source) { return *reinterpret_cast<IdleSource*>(source); }
+    static bool due(GSource* source) { return of(source).wakes > 0 && !of(source).monitor->m_inBusyPass; }
 
     static gboolean prepare(GSource* source, int* timeout)
     {
         *timeout = -1;
-        IdleSource* const self = reinterpret_cast<IdleSource*>(source);
-        return self->armed && !self->monitor->m_inBusyPass;
+        return due(source);
     }
-    static gboolean check(GSource* source)
-    {
-        IdleSource* const self = reinterpret_cast<IdleSource*>(source);
-        self->armed = true;
-        return !self->monitor->m_inBusyPass;
-    }
+    static gboolean check(GSource* source) { return due(source); }
     static gboolean dispatch(GSource* source, GSourceFunc, gpointer)
     {
-        IdleSource* const self = reinterpret_cast<IdleSource*>(source);
-        self->armed = false;
-        self->monitor->reportIdle();
+        of(source).wakes = 0;
+        of(source).monitor->reportIdle();
         return G_SOURCE_CONTINUE;
     }
 
+    static gboolean wakePrepare(GSource*, int* timeout)
+    {
+        *timeout = -1;
+        return FALSE;
+    }
+    static gboolean wakeCheck(GSource* source)
+    {
+        ++of(reinterpret_cast<IdleSource*>(source)->monitor->m_idleSource).wakes;
+        return FALSE;
+    }
+
     static GSourceFuncs functions;
+    static GSourceFuncs wakeFunctions;
 };
 
 GSourceFuncs GtkApplicationEventMonitor::IdleSource::functions = {&prepare, &check, &dispatch, nullptr, nullptr, nullptr};
+GSourceFuncs GtkApplicationEventMonitor::IdleSource::wakeFunctions = {&wakePrepare, &wakeCheck, nullptr,
+                                                                      nullptr,      nullptr,    nullptr};
 
 GtkApplicationEventMonitor::GtkApplicationEventMonitor(ManagerInterface& manager)
     : ApplicationEventMonitorAbstract(manager),
       m_idleSource(g_source_new(&IdleSource::functions, sizeof(IdleSource))),
+      m_wakeCounter(g_source_new(&IdleSource::wakeFunctions, sizeof(IdleSource))),
       m_monitoring(true),
       m_inBusyPass(false),
       m_reportingIdle(false),
@@ -107,11 +122,14 @@ GtkApplicationEventMonitor::GtkApplicationEventMonitor(ManagerInterface& manager
 {
     hostcommon::setUpHostDiagnostics();
     hostcommon::beginHostTrace();
-    reinterpret_cast<IdleSource*>(m_idleSource)->monitor = this;
-    reinterpret_cast<IdleSource*>(m_idleSource)->armed = true;
+    IdleSource::of(m_idleSource).monitor = IdleSource::of(m_wakeCounter).monitor = this;
+    IdleSource::of(m_idleSource).wakes = 1;
     g_source_set_priority(m_idleSource, G_PRIORITY_DEFAULT_IDLE);
     g_source_set_name(m_idleSource, "orvane idle report");
     g_source_attach(m_idleSource, nullptr);
+    g_source_set_priority(m_wakeCounter, G_PRIORITY_HIGH - 100);
+    g_source_set_name(m_wakeCounter, "orvane wake counter");
+    g_source_attach(m_wakeCounter, nullptr);
     GtkInputObserver::add(this);
 }
 
@@ -129,8 +147,11 @@ bool GtkApplicationEventMonitor::stopMonitoring()
     {
         m_monitoring = false;
         GtkInputObserver::remove(this);
-        g_source_destroy(m_idleSource);
-        g_source_unref(m_idleSource);
+        for (GSource* source : {m_idleSource, m_wakeCounter})
+        {
+            g_source_destroy(source);
+            g_source_unref(source);
+        }
     }
     return true;
 }

@@ -28,12 +28,12 @@ namespace gtkhost {
 //   engine even while an active stop button holds other interrupts back.
 //   Escape interrupts the engine (the library's rule).
 // - Idle time: a GLib source of idle priority (below GTK's layout and
-//   drawing) reports it once each time the main loop woke up and has
-//   nothing left to do, unless the engine is busy: the idle listeners hear
-//   it (notifyOfIdle); the first idle time after the engine was busy fires
-//   signalEngineIsNoLongerBusy first. A loop with nothing to do sleeps.
+//   drawing) reports it once each time the main loop woke up (polled) and
+//   has nothing left to do, unless the engine is busy: the idle listeners
+//   hear it (notifyOfIdle); the first idle time after the engine was busy
+//   fires signalEngineIsNoLongerBusy first. A loop with nothing to do sleeps.
 // - The busy callback iterates GLib's default main context without
-//   blocking until nothing is pending (at most 100 dispatches a pass), so
+//   blocking until nothing is pending (at most 100 iterations a pass), so
 //   GTK's input, drawing, timers and the drawing areas' posted events run;
 //   no exception gets out. GLib does not dispatch a source again from
 //   inside its own dispatch: input that starts an engine operation straight
@@ -78,6 +78,7 @@ private:
     void reportIdle();
 
     GSource* m_idleSource;
+    GSource* m_wakeCounter;
     bool m_monitoring;
     bool m_inBusyPass;
     bool m_reportingIdle;
