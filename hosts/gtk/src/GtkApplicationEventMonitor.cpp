@@ -64,20 +64,22 @@ private:
 
 } // namespace
 
-// Two GLib sources. GLib prepares and checks sources in the order of their
-// priority and stops at the first ready one, so the wake counter, of the
-// highest priority, is checked after every poll of the loop; the idle
-// report, of idle priority (below GTK's layout and drawing), is ready when
-// the loop polled since the last report, and GLib dispatches it only when
-// nothing of higher priority is ready.
+// A GLib source of idle priority (GLib dispatches it only when nothing of
+// higher priority is ready), ready when the loop woke up since the last
+// report (GtkInputState::wakes()): a poll that waited and returned, input,
+// an expose, the end of a busy pass. A poll that did not wait (a loop
+// iterated without blocking) is no wake-up: such a loop ends.
 struct GtkApplicationEventMonitor::IdleSource
 {
     GSource source;
     GtkApplicationEventMonitor* monitor;
-    unsigned wakes;
+    unsigned seenWakes;
 
     static IdleSource& of(GSource* source) { return *reinterpret_cast<IdleSource*>(source); }
-    static bool due(GSource* source) { return of(source).wakes > 0 && !of(source).monitor->m_inBusyPass; }
+    static bool due(GSource* source)
+    {
+        return of(source).seenWakes != GtkInputState::instance().wakes() && !of(source).monitor->m_inBusyPass;
+    }
 
     static gboolean prepare(GSource* source, int* timeout)
     {
@@ -87,34 +89,34 @@ struct GtkApplicationEventMonitor::IdleSource
     static gboolean check(GSource* source) { return due(source); }
     static gboolean dispatch(GSource* source, GSourceFunc, gpointer)
     {
-        of(source).wakes = 0;
+        of(source).seenWakes = GtkInputState::instance().wakes();
         of(source).monitor->reportIdle();
         return G_SOURCE_CONTINUE;
     }
 
-    static gboolean wakePrepare(GSource*, int* timeout)
-    {
-        *timeout = -1;
-        return FALSE;
-    }
-    static gboolean wakeCheck(GSource* source)
-    {
-        ++of(reinterpret_cast<IdleSource*>(source)->monitor->m_idleSource).wakes;
-        return FALSE;
-    }
-
     static GSourceFuncs functions;
-    static GSourceFuncs wakeFunctions;
 };
 
 GSourceFuncs GtkApplicationEventMonitor::IdleSource::functions = {&prepare, &check, &dispatch, nullptr, nullptr, nullptr};
-GSourceFuncs GtkApplicationEventMonitor::IdleSource::wakeFunctions = {&wakePrepare, &wakeCheck, nullptr,
-                                                                      nullptr,      nullptr,    nullptr};
+
+namespace {
+
+GPollFunc previousPoll = nullptr;
+
+// GLib's poll, counting the polls that waited as wake-ups.
+int countingPoll(GPollFD* fds, unsigned count, int timeout)
+{
+    const int result = previousPoll(fds, count, timeout);
+    if (result != 0 || timeout != 0)
+        GtkInputState::instance().wake();
+    return result;
+}
+
+} // namespace
 
 GtkApplicationEventMonitor::GtkApplicationEventMonitor(ManagerInterface& manager)
     : ApplicationEventMonitorAbstract(manager),
       m_idleSource(g_source_new(&IdleSource::functions, sizeof(IdleSource))),
-      m_wakeCounter(g_source_new(&IdleSource::wakeFunctions, sizeof(IdleSource))),
       m_monitoring(true),
       m_inBusyPass(false),
       m_reportingIdle(false),
@@ -122,14 +124,17 @@ GtkApplicationEventMonitor::GtkApplicationEventMonitor(ManagerInterface& manager
 {
     hostcommon::setUpHostDiagnostics();
     hostcommon::beginHostTrace();
-    IdleSource::of(m_idleSource).monitor = IdleSource::of(m_wakeCounter).monitor = this;
-    IdleSource::of(m_idleSource).wakes = 1;
+    IdleSource::of(m_idleSource).monitor = this;
+    IdleSource::of(m_idleSource).seenWakes = GtkInputState::instance().wakes() - 1;
     g_source_set_priority(m_idleSource, G_PRIORITY_DEFAULT_IDLE);
     g_source_set_name(m_idleSource, "orvane idle report");
     g_source_attach(m_idleSource, nullptr);
-    g_source_set_priority(m_wakeCounter, G_PRIORITY_HIGH - 100);
-    g_source_set_name(m_wakeCounter, "orvane wake counter");
-    g_source_attach(m_wakeCounter, nullptr);
+    // Installed once for the process, and left: it only counts.
+    if (previousPoll == nullptr)
+    {
+        previousPoll = g_main_context_get_poll_func(nullptr);
+        g_main_context_set_poll_func(nullptr, &countingPoll);
+    }
     GtkInputObserver::add(this);
 }
 
@@ -147,11 +152,8 @@ bool GtkApplicationEventMonitor::stopMonitoring()
     {
         m_monitoring = false;
         GtkInputObserver::remove(this);
-        for (GSource* source : {m_idleSource, m_wakeCounter})
-        {
-            g_source_destroy(source);
-            g_source_unref(source);
-        }
+        g_source_destroy(m_idleSource);
+        g_source_unref(m_idleSource);
     }
     return true;
 }
@@ -161,7 +163,10 @@ void GtkApplicationEventMonitor::processPendingEvents()
     m_engineWasBusy = true;
     const bool outerPass = m_inBusyPass;
     m_inBusyPass = true;
-    const ScopedExitAction endOfPass([this, outerPass] { m_inBusyPass = outerPass; });
+    const ScopedExitAction endOfPass([this, outerPass] {
+        m_inBusyPass = outerPass;
+        GtkInputState::instance().wake();
+    });
     const CurrentGLKeeper keeper;
     // Nothing may leave towards the engine's C code.
     try

@@ -23,9 +23,11 @@ using namespace integration;
 namespace {
 
 const int WheelDeltaPerNotch = 120;
-// Exposes go out after GTK's layout (G_PRIORITY_HIGH_IDLE + 10) and drawing
-// (+ 20) of the same pass.
-const int ExposePriority = G_PRIORITY_HIGH_IDLE + 30;
+// Exposes go out after GTK's layout and drawing (G_PRIORITY_HIGH_IDLE + 10
+// and + 20) and after the monitor's idle report (G_PRIORITY_DEFAULT_IDLE):
+// the engine makes a page it created current at its idle time, and an
+// expose of a page not current yet would be lost.
+const int ExposePriority = G_PRIORITY_DEFAULT_IDLE + 10;
 
 MouseEventInterface::MouseButton_e libraryButton(unsigned gdkButton)
 {
@@ -114,6 +116,10 @@ struct GtkGLDrawArea::Callbacks
 
     static void pressed(GtkGestureClick* gesture, int count, double x, double y, GtkGLDrawArea* self)
     {
+        // Click to focus, the window's too: where no window manager gives
+        // windows the focus, presenting it is what makes it active.
+        if (self->m_window != nullptr && !gtk_window_is_active(self->m_window))
+            gtk_window_present(self->m_window);
         if (self->m_area != nullptr)
             gtk_widget_grab_focus(self->m_area);
         self->deliver(GtkInputEvent::buttonEvent(GtkInputEvent::ButtonPress,
@@ -278,9 +284,10 @@ void GtkGLDrawArea::removeStateListener(GLDrawAreaListenerInterface* listener)
 void GtkGLDrawArea::setPageManager(PageManagerInterface& manager)
 {
     m_pageTracker.setPageManager(manager);
-    // The new page exists once the loop runs again; an area already exposed
-    // reports full damage then, so that the page gets drawn.
-    if (m_exposed)
+    // The new page exists once the loop runs again; a realized area reports
+    // full damage then, so that the page gets drawn (an expose reported
+    // before would have found no page).
+    if (m_realized)
         requestExpose();
 }
 
@@ -399,6 +406,7 @@ void GtkGLDrawArea::reportExposed()
     if (!m_realized)
         return;
     m_exposed = true;
+    GtkInputState::instance().wake();
     m_stateObservable.notifyOfExposed(true);
     signalDrawAreaExposed(true);
 }

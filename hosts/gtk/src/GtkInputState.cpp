@@ -40,6 +40,7 @@ GtkInputState& GtkInputState::instance()
 
 void GtkInputState::arriving(const GtkInputEvent& event, GtkGLDrawArea& drawArea)
 {
+    wake();
     if (event.kind == GtkInputEvent::FocusIn)
         m_focused = &drawArea;
     if (!event.isInput())
@@ -80,6 +81,10 @@ GtkGLDrawArea* GtkInputState::liveArea(const void* drawArea) const
     const auto found = std::find(m_areas.begin(), m_areas.end(), drawArea);
     return found != m_areas.end() ? *found : nullptr;
 }
+
+void GtkInputState::wake() { ++m_wakes; }
+
+unsigned GtkInputState::wakes() const { return m_wakes; }
 
 int GtkInputState::modifiers() const { return m_modifiers; }
 

@@ -27,6 +27,11 @@ public:
     // A live drawing area: `drawArea` if it is one, else null.
     GtkGLDrawArea* liveArea(const void* drawArea) const;
 
+    // Counts a wake-up of the main loop: the monitor reports idle time once
+    // after each.
+    void wake();
+    unsigned wakes() const;
+
     // The library's modifier bits (Shift 1, Control 2, Alt 4).
     int modifiers() const;
     bool isButtonDown(unsigned gdkButton) const;
@@ -39,6 +44,7 @@ private:
     GtkGLDrawArea* m_focused = nullptr;
     int m_modifiers = 0;
     unsigned m_buttonsDown = 0; // bit per GDK button
+    unsigned m_wakes = 0;
 };
 
 // GdkModifierType bits to the library's.

@@ -11,7 +11,6 @@
 #include <gtk/gtk.h>
 
 #include <chrono>
-#include <thread>
 
 using namespace orvane::sdk;
 using gtkhost::GtkGLDrawArea;
@@ -32,12 +31,19 @@ unsigned gdkModifiers(int modifiers)
 void GtkConformanceDriver::processEvents()
 {
     // Twice: what the window system answers a few milliseconds later too.
+    // The loop waits for them, as an application's does, and so goes idle.
     for (int round = 0; round < 2; ++round)
     {
-        for (int dispatches = 0; dispatches < 1000 && g_main_context_iteration(nullptr, FALSE); ++dispatches)
+        while (g_main_context_iteration(nullptr, FALSE))
         {
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+        bool waited = false;
+        g_timeout_add(3, [](gpointer waited) -> gboolean {
+            *static_cast<bool*>(waited) = true;
+            return G_SOURCE_REMOVE;
+        }, &waited);
+        while (!waited)
+            g_main_context_iteration(nullptr, TRUE);
     }
 }
 

@@ -28,8 +28,11 @@ namespace gtkhost {
 //   engine even while an active stop button holds other interrupts back.
 //   Escape interrupts the engine (the library's rule).
 // - Idle time: a GLib source of idle priority (below GTK's layout and
-//   drawing) reports it once each time the main loop woke up (polled) and
-//   has nothing left to do, unless the engine is busy: the idle listeners
+//   drawing) reports it once each time the main loop woke up (a poll that
+//   waited, input, an expose, the end of a busy pass; the kit counts polls
+//   through GLib's poll function of the default main context, which it
+//   wraps once for the process) and has nothing left to do, unless the
+//   engine is busy: the idle listeners
 //   hear it (notifyOfIdle); the first idle time after the engine was busy
 //   fires signalEngineIsNoLongerBusy first. A loop with nothing to do sleeps.
 // - The busy callback iterates GLib's default main context without
@@ -78,7 +81,6 @@ private:
     void reportIdle();
 
     GSource* m_idleSource;
-    GSource* m_wakeCounter;
     bool m_monitoring;
     bool m_inBusyPass;
     bool m_reportingIdle;

@@ -42,9 +42,10 @@ class GtkFramebuffer;
 //   GTK asks to paint by itself (a "render" that no swapBuffers() asked for:
 //   the window was mapped again, the scale changed, or someone called
 //   gtk_gl_area_queue_render()) and, shortly after a page was added, while
-//   exposed), destruction of the window and focus-in reach the state
+//   realized), destruction of the window and focus-in reach the state
 //   listeners first, then the signals; exposes are reported from GLib's
-//   main loop after GTK's layout and drawing, never from inside them.
+//   main loop after GTK's layout and drawing and after the monitor's idle
+//   report, never from inside them.
 // - isValid() while the window exists; canRender() while the area is also
 //   realized, has been exposed and has a non-empty size.
 // - HiDPI: sizes in device pixels (logical size times GTK's scale factor);
@@ -60,8 +61,9 @@ class GtkFramebuffer;
 //   positive away from the user) and is reported as a press and release of
 //   '+' (away) or '-' (towards the user) through the key listeners, which an
 //   engine zooms with.
-// - Click to focus: a press gives the area the keyboard focus (where no
-//   window manager gives a window focus, this is the only way to get it).
+// - Click to focus: a press gives the area the keyboard focus and presents
+//   its window when it is not the active one (where no window manager gives
+//   windows the focus, this is the only way to get it).
 // - The pages shown here are counted by an intern::GLDrawAreaPageTracker.
 // Leaves to the application: showing the window (gtk_window_present), its
 // place, and closing it ("close-request" is GTK's: by default the window
