@@ -98,6 +98,11 @@ int runInteractive(DemoSession& session, BoundaryAccount& account)
     LongOperationKey longOperation(session, account);
     session.manager().getApplicationEventMonitor().addKeyboardListener(&longOperation);
     session.openHostWindow();
+    // The engine's page once the host's is on the screen: GTK reports the
+    // focus the host's window got meanwhile, and its page would become
+    // current again behind the engine's.
+    while (!session.hostWindow()->isExposed())
+        g_main_context_iteration(nullptr, TRUE);
     account.engine("asks for a page of its own");
     orvane::sim::requestPage({"Engine page"});
     while (session.hasWindows())
