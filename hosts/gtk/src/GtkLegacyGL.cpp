@@ -40,8 +40,15 @@ std::string probe()
         return text;
     }
     std::string text;
+    // GDK knows the version once the context has been current.
+    GdkGLContext* const previous = gdk_gl_context_get_current();
+    gdk_gl_context_make_current(context);
     int major = 0, minor = 0;
     gdk_gl_context_get_version(context, &major, &minor);
+    if (previous != nullptr)
+        gdk_gl_context_make_current(previous);
+    else
+        gdk_gl_context_clear_current();
     const std::string version = std::to_string(major) + "." + std::to_string(minor);
     if (gdk_gl_context_get_api(context) != GDK_GL_API_GL)
         text = "GTK gives OpenGL ES " + version + " contexts, which cannot run the engine's OpenGL 1.x drawing: ";
