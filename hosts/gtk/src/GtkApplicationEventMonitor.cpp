@@ -188,15 +188,9 @@ void GtkApplicationEventMonitor::inputArriving(const GtkInputEvent& event, GtkGL
     const void* receiver = &drawArea;
     const bool toStopButton = isStopButton(receiver);
     signalProcessingNewEvent(EventReceiverInfo{receiver, !toStopButton});
-    const MouseEventInterface::MouseButton_e button =
-        event.button == 1 ? MouseEventInterface::MouseButton_1
-        : event.button == 2 ? MouseEventInterface::MouseButton_2
-        : event.button == 3 ? MouseEventInterface::MouseButton_3
-                            : MouseEventInterface::MouseButton_Invalid;
+    const MouseEventInterface::MouseButton_e button = libraryButton(event);
     const double ratio = drawArea.devicePixelRatio();
-    intern::MouseEvent mouseEvent(this, event.kind == GtkInputEvent::Motion ? MouseEventInterface::MouseButton_None
-                                                                            : button,
-                                  int(std::lround(event.x * ratio)), int(std::lround(event.y * ratio)));
+    intern::MouseEvent mouseEvent(this, button, int(std::lround(event.x * ratio)), int(std::lround(event.y * ratio)));
     switch (event.kind)
     {
     case GtkInputEvent::KeyPress:
@@ -211,13 +205,7 @@ void GtkApplicationEventMonitor::inputArriving(const GtkInputEvent& event, GtkGL
     }
     case GtkInputEvent::Scroll:
     {
-        const GtkInputState& state = GtkInputState::instance();
-        const bool vertical = event.scrollY != 0.0;
-        intern::MouseWheelEvent wheel(mouseEvent.x(), mouseEvent.y(),
-                                      int(std::lround((vertical ? -event.scrollY : event.scrollX) * 120)),
-                                      state.isButtonDown(1), state.isButtonDown(2), state.isButtonDown(3),
-                                      vertical ? MouseWheelEventInterface::Orientation_Vertical
-                                               : MouseWheelEventInterface::Orientation_Horizontal);
+        intern::MouseWheelEvent wheel = wheelEventOf(event, ratio);
         signalWheelRotated(wheel);
         break;
     }

@@ -22,23 +22,11 @@ using namespace integration;
 
 namespace {
 
-const int WheelDeltaPerNotch = 120;
 // Exposes go out after GTK's layout and drawing (G_PRIORITY_HIGH_IDLE + 10
 // and + 20) and after the monitor's idle report (G_PRIORITY_DEFAULT_IDLE):
 // the engine makes a page it created current at its idle time, and an
 // expose of a page not current yet would be lost.
 const int ExposePriority = G_PRIORITY_DEFAULT_IDLE + 10;
-
-MouseEventInterface::MouseButton_e libraryButton(unsigned gdkButton)
-{
-    switch (gdkButton)
-    {
-    case GDK_BUTTON_PRIMARY: return MouseEventInterface::MouseButton_1;
-    case GDK_BUTTON_MIDDLE: return MouseEventInterface::MouseButton_2;
-    case GDK_BUTTON_SECONDARY: return MouseEventInterface::MouseButton_3;
-    default: return MouseEventInterface::MouseButton_Invalid;
-    }
-}
 
 unsigned stateOf(void* controller)
 {
@@ -420,8 +408,7 @@ void GtkGLDrawArea::reportFocus()
 void GtkGLDrawArea::reportMouse(const GtkInputEvent& event)
 {
     const bool move = event.kind == GtkInputEvent::Motion;
-    intern::MouseEvent mouseEvent(this, move ? MouseEventInterface::MouseButton_None : libraryButton(event.button),
-                                  toDevicePixels(event.x), toDevicePixels(event.y));
+    intern::MouseEvent mouseEvent(this, libraryButton(event), toDevicePixels(event.x), toDevicePixels(event.y));
     if (move)
     {
         m_mouseEventObservable.notifyOfMouseMoved(mouseEvent, *this);
@@ -446,19 +433,11 @@ void GtkGLDrawArea::reportMouse(const GtkInputEvent& event)
 
 void GtkGLDrawArea::reportScroll(const GtkInputEvent& event)
 {
-    const GtkInputState& state = GtkInputState::instance();
-    const bool vertical = event.scrollY != 0.0;
-    // GTK counts towards the user; a wheel delta is positive away from them.
-    const int delta = int(std::lround((vertical ? -event.scrollY : event.scrollX) * WheelDeltaPerNotch));
-    intern::MouseWheelEvent wheel(toDevicePixels(event.x), toDevicePixels(event.y), delta,
-                                  state.isButtonDown(GDK_BUTTON_PRIMARY), state.isButtonDown(GDK_BUTTON_MIDDLE),
-                                  state.isButtonDown(GDK_BUTTON_SECONDARY),
-                                  vertical ? MouseWheelEventInterface::Orientation_Vertical
-                                           : MouseWheelEventInterface::Orientation_Horizontal);
+    intern::MouseWheelEvent wheel = wheelEventOf(event, devicePixelRatio());
     signalWheelRotated(wheel);
-    if (vertical && delta != 0)
+    if (wheel.orientation() == MouseWheelEventInterface::Orientation_Vertical && wheel.delta() != 0)
     {
-        const int zoomKey = delta > 0 ? '+' : '-';
+        const int zoomKey = wheel.delta() > 0 ? '+' : '-';
         reportKey(true, zoomKey);
         reportKey(false, zoomKey);
     }

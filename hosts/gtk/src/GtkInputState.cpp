@@ -5,6 +5,7 @@
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orvane {
 namespace sdk {
@@ -98,6 +99,35 @@ double GtkInputState::devicePixelRatio() const
     if (m_focused != nullptr)
         return m_focused->devicePixelRatio();
     return m_areas.empty() ? 1.0 : m_areas.front()->devicePixelRatio();
+}
+
+integration::MouseEventInterface::MouseButton_e libraryButton(const GtkInputEvent& event)
+{
+    typedef integration::MouseEventInterface Mouse;
+    if (event.kind != GtkInputEvent::ButtonPress && event.kind != GtkInputEvent::ButtonRelease)
+        return Mouse::MouseButton_None;
+    switch (event.button)
+    {
+    case GDK_BUTTON_PRIMARY: return Mouse::MouseButton_1;
+    case GDK_BUTTON_MIDDLE: return Mouse::MouseButton_2;
+    case GDK_BUTTON_SECONDARY: return Mouse::MouseButton_3;
+    default: return Mouse::MouseButton_Invalid;
+    }
+}
+
+integration::intern::MouseWheelEvent wheelEventOf(const GtkInputEvent& scroll, double ratio)
+{
+    const int WheelDeltaPerNotch = 120;
+    const GtkInputState& state = GtkInputState::instance();
+    const bool vertical = scroll.scrollY != 0.0;
+    // GTK counts towards the user.
+    return integration::intern::MouseWheelEvent(
+        int(std::lround(scroll.x * ratio)), int(std::lround(scroll.y * ratio)),
+        int(std::lround((vertical ? -scroll.scrollY : scroll.scrollX) * WheelDeltaPerNotch)),
+        state.isButtonDown(GDK_BUTTON_PRIMARY), state.isButtonDown(GDK_BUTTON_MIDDLE),
+        state.isButtonDown(GDK_BUTTON_SECONDARY),
+        vertical ? integration::MouseWheelEventInterface::Orientation_Vertical
+                 : integration::MouseWheelEventInterface::Orientation_Horizontal);
 }
 
 int libraryModifiers(unsigned gdkModifiers)

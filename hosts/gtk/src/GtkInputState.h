@@ -7,6 +7,9 @@
 
 #include "ovsdkgtkhost/GtkInputEvent.h"
 
+#include "integration/MouseEventInterface.h"
+#include "integration/intern/MouseWheelEvent.h"
+
 #include <vector>
 
 namespace orvane {
@@ -47,6 +50,12 @@ private:
     unsigned m_wakes = 0;
 };
 
+// The library's button of a press or release (1 left, 2 middle, 3 right);
+// none for any other input.
+integration::MouseEventInterface::MouseButton_e libraryButton(const GtkInputEvent& event);
+// The wheel event of a scroll (120 a step, positive away from the user), at
+// its position in device pixels, `ratio` to a logical pixel.
+integration::intern::MouseWheelEvent wheelEventOf(const GtkInputEvent& scroll, double ratio);
 // GdkModifierType bits to the library's.
 int libraryModifiers(unsigned gdkModifiers);
 // The host key code of a GDK key value: the character it types when that
