@@ -13,7 +13,12 @@
 #                      xvfb-run, writing pictures to demo-out/glfw/;
 #                      "./run.sh glfw-demo --script" runs the scripted session
 #                      anyway
-#                      both demos record a boundary trace into trace.json in
+#   ./run.sh gtk-demo  build, then run the GTK demo: on the display if there
+#                      is a usable one, otherwise its scripted session under
+#                      xvfb-run, writing pictures to demo-out/gtk/;
+#                      "./run.sh gtk-demo --script" runs the scripted session
+#                      anyway
+#                      the demos record a boundary trace into trace.json in
 #                      their output directory and print its summary at the end
 #   ./run.sh console-demo  build, then run the console demo (no window system)
 #   ./run.sh trace-summary FILE  build, then print the summary of a boundary
@@ -46,8 +51,9 @@
 #                      (an undocumented declaration is one)
 #   ./run.sh install PREFIX [COMPONENT...]  build the core alone (preset
 #                      "core", build-core/: no tests, demos or benchmarks),
-#                      with the kits named (QtHost, GlfwHost,
-#                      HostConformance), and install them into PREFIX
+#                      with the kits named (QtHost, GlfwHost, GtkHost,
+#                      HeadlessHost, HostConformance), and install them into
+#                      PREFIX
 #
 # Each command runs the steps it needs first.
 set -euo pipefail
@@ -67,6 +73,9 @@ QT_PACKAGES=(qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev xvfb xauth
 # The GLFW host kit: GLFW 3 (its OpenGL and the virtual display are above);
 # its tests read the screen through Xlib.
 GLFW_PACKAGES=(libglfw3-dev libx11-dev)
+# The GTK host kit: GTK 4 (it brings libepoxy, OpenGL by name through EGL
+# and GLX, and Xlib, with which its demo places windows and reads them).
+GTK_PACKAGES=(libgtk-4-dev libegl-dev libgl-dev libx11-dev)
 # The headless host kit: EGL and Mesa's OpenGL drivers (llvmpipe), no window
 # system; the examples write PNG files with libpng.
 HEADLESS_PACKAGES=(libegl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri libpng-dev)
@@ -91,7 +100,7 @@ install_missing() {
 
 setup() {
     install_missing "${BASE_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${QT_PACKAGES[@]}" "${GLFW_PACKAGES[@]}" \
-        "${HEADLESS_PACKAGES[@]}"
+        "${GTK_PACKAGES[@]}" "${HEADLESS_PACKAGES[@]}"
 }
 
 build() {
@@ -186,7 +195,8 @@ valgrind_tests() {
     done
     echo "run.sh: memcheck test_model"
     ORVANE_MODEL_CYCLES=20000 ORVANE_MODEL_RSS_LIMIT_KB=0 "${memcheck[@]}" ./build/tests/test_model --gtest_brief=1
-    for program in ./build/tests/qt/test_qthost ./build/tests/glfw/test_glfwhost ./build/tests/glfw/test_glfwhost_conformance; do
+    for program in ./build/tests/qt/test_qthost ./build/tests/glfw/test_glfwhost ./build/tests/glfw/test_glfwhost_conformance \
+        ./build/tests/gtk/test_gtkhost_conformance; do
         [ -x "$program" ] || continue
         echo "run.sh: memcheck $(basename "$program")"
         xvfb-run -a -s "-screen 0 1280x1024x24" "${memcheck[@]}" "$program" --gtest_brief=1
@@ -221,24 +231,26 @@ console_demo() {
 
 install_sdk() {
     if [ $# -lt 1 ]; then
-        echo "usage: ./run.sh install PREFIX [QtHost] [GlfwHost] [HeadlessHost] [HostConformance]" >&2
+        echo "usage: ./run.sh install PREFIX [QtHost] [GlfwHost] [GtkHost] [HeadlessHost] [HostConformance]" >&2
         exit 2
     fi
     local prefix=$1 component
     shift
     # Every kit off unless named: the build folder keeps its last choice.
-    local qt=OFF glfw=OFF headless=OFF conformance=OFF packages=("${BASE_PACKAGES[@]}")
+    local qt=OFF glfw=OFF gtk=OFF headless=OFF conformance=OFF packages=("${BASE_PACKAGES[@]}")
     for component in "$@"; do
         case "$component" in
             QtHost) qt=ON; packages+=("${QT_PACKAGES[@]}") ;;
             GlfwHost) glfw=ON; packages+=("${GLFW_PACKAGES[@]}") ;;
+            GtkHost) gtk=ON; packages+=("${GTK_PACKAGES[@]}") ;;
             HeadlessHost) headless=ON; packages+=("${HEADLESS_PACKAGES[@]}") ;;
             HostConformance) conformance=ON ;;
-            *) echo "run.sh: no component $component (QtHost, GlfwHost, HeadlessHost, HostConformance)" >&2; exit 2 ;;
+            *) echo "run.sh: no component $component (QtHost, GlfwHost, GtkHost, HeadlessHost, HostConformance)" >&2
+                exit 2 ;;
         esac
     done
     install_missing "${packages[@]}"
-    cmake --preset core -DORVANE_BUILD_QT_HOST=$qt -DORVANE_BUILD_GLFW_HOST=$glfw \
+    cmake --preset core -DORVANE_BUILD_QT_HOST=$qt -DORVANE_BUILD_GLFW_HOST=$glfw -DORVANE_BUILD_GTK_HOST=$gtk \
         -DORVANE_BUILD_HEADLESS_HOST=$headless -DORVANE_BUILD_HOST_CONFORMANCE=$conformance >/dev/null
     cmake --build --preset core -j "$JOBS"
     for component in Core "$@"; do
@@ -275,6 +287,7 @@ case "${1:-}" in
     test) run_tests ;;
     demo) run_demo "Qt demo" ./build/examples/qt-demo/qt-demo demo-out "${2:-}" ;;
     glfw-demo) run_demo "GLFW demo" ./build/examples/glfw-demo/glfw-demo demo-out/glfw "${2:-}" ;;
+    gtk-demo) run_demo "GTK demo" ./build/examples/gtk-demo/gtk-demo demo-out/gtk "${2:-}" ;;
     console-demo) console_demo ;;
     trace-summary) trace_summary "${2:-}" ;;
     replay) shift; replay "$@" ;;
