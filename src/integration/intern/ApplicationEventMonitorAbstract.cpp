@@ -140,31 +140,31 @@ void ApplicationEventMonitorAbstract::notifyOfMouse(MouseNotification notificati
 
 void ApplicationEventMonitorAbstract::notifyOfMouseMoved(MouseEventInterface& event)
 {
-    const HostReportScope report("notifyOfMouseMoved", event.x(), event.y(), event.button());
+    const HostReportScope report("notifyOfMouseMoved", event);
     notifyOfMouse(&MouseEventObservable::notifyOfMouseMoved, signalMouseMoved, event);
 }
 
 void ApplicationEventMonitorAbstract::notifyOfButtonPressed(MouseEventInterface& event)
 {
-    const HostReportScope report("notifyOfButtonPressed", event.x(), event.y(), event.button());
+    const HostReportScope report("notifyOfButtonPressed", event);
     notifyOfMouse(&MouseEventObservable::notifyOfButtonPressed, signalButtonPressed, event);
 }
 
 void ApplicationEventMonitorAbstract::notifyOfButtonDoublePressed(MouseEventInterface& event)
 {
-    const HostReportScope report("notifyOfButtonDoublePressed", event.x(), event.y(), event.button());
+    const HostReportScope report("notifyOfButtonDoublePressed", event);
     notifyOfMouse(&MouseEventObservable::notifyOfButtonDoublePressed, signalButtonDoublePressed, event);
 }
 
 void ApplicationEventMonitorAbstract::notifyOfButtonReleased(MouseEventInterface& event)
 {
-    const HostReportScope report("notifyOfButtonReleased", event.x(), event.y(), event.button());
+    const HostReportScope report("notifyOfButtonReleased", event);
     notifyOfMouse(&MouseEventObservable::notifyOfButtonReleased, signalButtonReleased, event);
 }
 
 void ApplicationEventMonitorAbstract::notifyOfKeyPressed(KeyEventInterface& event)
 {
-    const HostReportScope report("notifyOfKeyPressed", -1, -1, event.key());
+    const HostReportScope report("notifyOfKeyPressed", event);
     if (m_engineIsShuttingDown)
         return;
     const ScopedExitAction endDelivery([this] { m_escapeKeyBeingDelivered = false; });
@@ -175,7 +175,7 @@ void ApplicationEventMonitorAbstract::notifyOfKeyPressed(KeyEventInterface& even
 
 void ApplicationEventMonitorAbstract::notifyOfKeyReleased(KeyEventInterface& event)
 {
-    const HostReportScope report("notifyOfKeyReleased", -1, -1, event.key());
+    const HostReportScope report("notifyOfKeyReleased", event);
     if (m_engineIsShuttingDown)
         return;
     m_keyEventObservable.notifyOfKeyReleased(event, *this);

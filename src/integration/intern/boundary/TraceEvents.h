@@ -1,6 +1,8 @@
 #ifndef ORVANE_INTEGRATION_INTERN_BOUNDARY_TRACEEVENTS_H
 #define ORVANE_INTEGRATION_INTERN_BOUNDARY_TRACEEVENTS_H
 
+#include "integration/KeyEventInterface.h"
+#include "integration/MouseEventInterface.h"
 #include "integration/intern/boundary/LibraryFrame.h"
 #include "integration/intern/boundary/TraceRecorder.h"
 
@@ -49,11 +51,17 @@ public:
         if (m_span.recording())
             m_span.begin("request", name);
     }
-    HostReportScope(const char* name, int x, int y, int buttonOrKey)
+    // A mouse or key event: read only while a trace records (its getters are
+    // the host's virtual calls).
+    HostReportScope(const char* name, const MouseEventInterface& event)
     {
         if (m_span.recording())
-            m_span.begin("request", name,
-                         {traceNumber("x", x), traceNumber("y", y), traceNumber("buttonOrKey", buttonOrKey)});
+            begin(name, event.x(), event.y(), event.button());
+    }
+    HostReportScope(const char* name, const KeyEventInterface& event)
+    {
+        if (m_span.recording())
+            begin(name, -1, -1, event.key());
     }
     // A report naming a host object (`key`: its handle number), and a flag
     // when `flagKey` is given.
@@ -79,6 +87,12 @@ public:
     }
 
 private:
+    void begin(const char* name, int x, int y, int buttonOrKey)
+    {
+        m_span.begin("request", name,
+                     {traceNumber("x", x), traceNumber("y", y), traceNumber("buttonOrKey", buttonOrKey)});
+    }
+
     TraceSpan m_span;
 };
 
@@ -139,11 +153,12 @@ public:
 
     static bool isRecording() { return TraceRecorder::isRecording(); }
     // An event of `kind` (named by `kindName`) was queued, with the
-    // keyboard `modifiers` (bits 1 Shift, 2 Control, 4 Alt); whether it was
-    // recorded.
-    bool queued(const char* (*kindName)(int), int kind, int x, int y, int buttonOrKey, int modifiers)
+    // keyboard's modifiers; whether it was recorded.
+    bool queued(const char* (*kindName)(int), int kind, int x, int y, int buttonOrKey, bool shift, bool control,
+                bool alt)
     {
-        return isRecording() && record(kindName(kind), x, y, buttonOrKey, modifiers);
+        return isRecording() &&
+               record(kindName(kind), x, y, buttonOrKey, (shift ? 1 : 0) | (control ? 2 : 0) | (alt ? 4 : 0));
     }
     // The flow of the front event of a queue of `queueSize` events, 0 for none.
     unsigned long long frontFlow(std::size_t queueSize) const;
@@ -155,6 +170,7 @@ public:
     static void queuedCount(std::size_t totalQueued);
 
 private:
+    // `modifiers`: bits 1 Shift, 2 Control, 4 Alt.
     bool record(const char* kind, int x, int y, int buttonOrKey, int modifiers);
 
     long long m_area;
