@@ -73,6 +73,10 @@ bool RenderOptions::parse(int argc, const char* const* argv)
 
 const std::string& RenderOptions::error() const { return m_error; }
 
+int RenderOptions::pixelWidth() const { return int(width * pixelRatio + 0.5); }
+
+int RenderOptions::pixelHeight() const { return int(height * pixelRatio + 0.5); }
+
 std::string RenderOptions::usage()
 {
     return "Usage: orvane-render-pages [options]\n"
