@@ -449,7 +449,7 @@ private:
             argv.push_back(home);
             argv.push_back(homeDirectory);
         }
-        const int engineResult[] = {0, 0, 0, 0, 3, 7, -1};
+        const int engineResult[] = {3, 7, -1, 0, 0, 0, 0};
         model::engine().answers.initResult = engineResult[m_in.pick(7)];
         m_host->monitor.ready = m_in.pick(8) != 0;
         const std::string directory = m_in.chance(1, 8) ? std::string() : std::string("/opt/engine");

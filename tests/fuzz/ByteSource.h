@@ -14,7 +14,8 @@ namespace fuzz {
 // a length byte. The same bytes decode alike in the libFuzzer build and in
 // the replay driver built with g++ alone (FuzzedDataProvider comes with
 // clang), so a committed input means the same session in both. Once the
-// input is used up every choice is 0 and every text empty.
+// input is used up every pick is the last choice (the callers' quiet one),
+// every number the lowest, every flag false and every text empty.
 class ByteSource
 {
 public:
@@ -28,6 +29,8 @@ public:
     {
         if (count <= 1)
             return 0;
+        if (empty())
+            return count - 1;
         unsigned value = byte();
         if (count > 256)
             value = value << 8 | byte();
