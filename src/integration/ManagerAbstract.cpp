@@ -12,6 +12,7 @@
 #include "integration/services/intern/ServiceRepository.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovexception/OutOfMemoryException.h"
+#include "util/FirstException.h"
 
 #include <new>
 #include <vector>
@@ -328,18 +329,24 @@ void ManagerAbstract::fireShutdownFinished()
     signalEngineShutdownFinished();
 }
 
+// Host code may throw on the way (the shutdown signals' slots, and page
+// listeners while the engine destroys its pages): the shutdown still goes
+// to its end, so that the engine is never asked to shut down again, and the
+// first exception passes on afterwards.
 void ManagerAbstract::finalShutdown()
 {
-    fireShutdownInitiated();
-    {
+    util::FirstException failure;
+    failure.run([this] { fireShutdownInitiated(); });
+    failure.run([] {
         const intern::TraceEngineCall call("OrvEngInitiateShutdown");
         OrvEngInitiateShutdown(TRUE);
-    }
-    {
+    });
+    failure.run([] {
         const intern::TraceEngineCall call("OrvEngFinalizeShutdown");
         OrvEngFinalizeShutdown();
-    }
-    fireShutdownFinished();
+    });
+    failure.run([this] { fireShutdownFinished(); });
+    failure.rethrow();
 }
 
 void ManagerAbstract::refuseStop(int kind, const char* refusal)
@@ -366,9 +373,11 @@ void ManagerAbstract::stop()
         refuseStop(intern::DiagnosticReporter::Kind_StopInAnnouncement,
                    "stop() was called from a listener or slot of a page announcement; call it once the "
                    "announcement has returned (for example at the next idle time).");
-    finalShutdown();
+    util::FirstException failure;
+    failure.run([this] { finalShutdown(); });
     m_pageManager->stopped();
     subManagersDestroy();
+    failure.rethrow();
 }
 
 // --- queries ----------------------------------------------------------------
