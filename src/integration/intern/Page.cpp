@@ -358,20 +358,27 @@ void Page::drawAreaDestroyed()
         return;
     }
     const util::DestructionSentinel::Watch watch(m_sentinel);
-    try
-    {
-        // The engine's destroy callback may delete this page from inside.
-        m_manager->deletePage(*this);
-    }
-    catch (const orvane::ExceptionBase&)
-    {
-        // Not a managed page: nothing to delete.
-    }
+    // Host code may throw from the announcements of the deletion (the
+    // switch to this page first): its exception waits until the page has
+    // let go of the window.
+    util::FirstException failure;
+    failure.run([this] {
+        try
+        {
+            // The engine's destroy callback may delete this page from inside.
+            m_manager->deletePage(*this);
+        }
+        catch (const orvane::ExceptionBase&)
+        {
+            // Not a managed page: nothing to delete.
+        }
+    });
     // The deletion waits for the engine (busy, or in the middle of an
-    // announcement) or was refused: the window goes now, so the page lets go
-    // of it at once.
+    // announcement), was refused or was cut short: the window goes now, so
+    // the page lets go of it at once.
     if (!watch.destroyed())
-        setDrawArea(nullptr);
+        failure.run([this] { setDrawArea(nullptr); });
+    failure.rethrow();
 }
 
 void Page::engineStateChanged(const orvane::toolbox::StateChangeEventInterface& event)
