@@ -86,8 +86,12 @@ void ApplicationEventMonitorAbstract::processWhileBusyCallback()
     const TraceSpan span("callback", "busyEvents");
     if (m_engineIsShuttingDown)
         return;
+    // A pass may run inside another (a redraw the host asks for there
+    // draws with busy passes of its own): the outer one is still under way
+    // when the inner one ends.
+    const bool outerPass = m_processingBusyEvents;
     m_processingBusyEvents = true;
-    const ScopedExitAction leaveBusyPass([this] { m_processingBusyEvents = false; });
+    const ScopedExitAction leaveBusyPass([this, outerPass] { m_processingBusyEvents = outerPass; });
     const TraceSpan pass("pass", "busy pass");
     processPendingEvents();
     // An interrupt counts until the end of the pass in which it was issued.
