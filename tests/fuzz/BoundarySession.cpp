@@ -48,11 +48,11 @@
 #include <boost/make_shared.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
-#include <deque>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -266,24 +266,24 @@ public:
         switch (m_in.pick(16))
         {
         case 0:
-            note(std::string("  ") + where + " throws");
+            note("  ", where, " throws");
             throw HostFault();
         case 1:
         case 2:
-            note(std::string("  ") + where + " makes a request");
+            note("  ", where, " makes a request");
             hostRequest();
             break;
         case 3:
             if (page != nullptr && m_live.count(page) != 0)
             {
-                note(std::string("  ") + where + " deletes its page");
+                note("  ", where, " deletes its page");
                 askDeletion(*page);
             }
             break;
         case 4:
             if (page != nullptr && m_live.count(page) != 0)
             {
-                note(std::string("  ") + where + " moves its page");
+                note("  ", where, " moves its page");
                 page->setDrawArea(randomArea(true));
             }
             break;
@@ -304,7 +304,7 @@ public:
             int& depth;
             ~Leave() { --depth; }
         } leave{m_inAnnouncement};
-        note(std::string("  announced ") + what);
+        note("  announced ", what);
         hostCodeRuns(what, &page);
     }
 
@@ -471,18 +471,24 @@ private:
 
     // --- choices -------------------------------------------------------------
 
-    void note(const std::string& what)
+    // The last steps, for the report of a failure: texts that live as long
+    // as the program (the ring costs no allocation, the session's hot path).
+    void note(const char* first, const char* second = "", const char* third = "", long long number = NoNumber)
     {
-        m_recent.push_back(std::to_string(m_step) + ": " + what);
-        if (m_recent.size() > 60)
-            m_recent.pop_front();
+        m_recent[m_recentNext++ % m_recent.size()] = Note{m_step, first, second, third, number};
     }
 
     [[noreturn]] void failNow(const std::string& what)
     {
         std::fprintf(stderr, "\nboundary invariant broken at step %lu: %s\nlast steps:\n", m_step, what.c_str());
-        for (const std::string& line : m_recent)
-            std::fprintf(stderr, "  %s\n", line.c_str());
+        for (std::size_t i = m_recentNext > m_recent.size() ? m_recentNext - m_recent.size() : 0; i < m_recentNext; ++i)
+        {
+            const Note& line = m_recent[i % m_recent.size()];
+            std::fprintf(stderr, "  %lu: %s%s%s", line.step, line.first, line.second, line.third);
+            if (line.number != NoNumber)
+                std::fprintf(stderr, " %lld", line.number);
+            std::fprintf(stderr, "\n");
+        }
         std::abort();
     }
 
@@ -490,7 +496,8 @@ private:
 
     void diagnostic(Diagnostics::Severity_e severity, const std::string& identifier, const std::string& message)
     {
-        note("  report " + identifier);
+        static std::set<std::string> identifiers; // kept for the notes
+        note("  report ", identifiers.insert(identifier).first->c_str());
         if (identifier == "request.dropped")
             ++m_droppedReports;
         if (severity != Diagnostics::Severity_Error)
@@ -688,7 +695,7 @@ private:
                 if (page != nullptr)
                 {
                     note("setName");
-                    page->setName(m_in.chance(1, 8) ? std::string(5000, 'n') : m_in.text(24));
+                    page->setName(m_in.chance(1, 32) ? std::string(5000, 'n') : m_in.text(24));
                 }
                 break;
             default:
@@ -705,7 +712,7 @@ private:
             // A request the library refuses says why.
             if (refusal.getMessage().empty())
                 fail("a refusal without a message");
-            note("  refused: " + refusal.getMessage());
+            note("  refused");
         }
     }
 
@@ -717,8 +724,10 @@ private:
         {
             pages().deletePage(page);
         }
-        catch (...)
+        catch (const orvane::ExceptionBase&)
         {
+            // Refused: no deletion waits. (A fault of host code that hears of
+            // the deletion does not stop it.)
             if (inserted)
                 m_deletionsAsked.erase(&page);
             throw;
@@ -739,7 +748,7 @@ private:
 
     void refusedStop(const char* where)
     {
-        note(std::string("  stop from ") + where);
+        note("  stop from ", where);
         ++m_stopsRefusable;
         struct Leave
         {
@@ -1189,7 +1198,7 @@ private:
                     return;
                 handle = m_engineImages[m_in.pick(static_cast<unsigned>(m_engineImages.size()))];
             }
-            note("render destination " + std::to_string(code));
+            note("render destination", "", "", code);
             const ArbParam_t open = code == 0 ? m_openDestination : handle;
             // The engine ends only a destination it began, on a page or image it still has.
             if (code == 0 && (open == 0 || (!m_openDestinationIsImage && model::findHandle(open) == nullptr)))
@@ -1263,7 +1272,11 @@ private:
         if (!running())
             return;
         const int codes[] = {7, 15, 31, 50, 50, 7, 0, -1, 1000};
-        const int code = codes[m_in.pick(9)];
+        int code = codes[m_in.pick(9)];
+        // Pages without an id learn the current page's from the next 50: an
+        // engine that reports none when it makes a page sends none later.
+        if (code == 50 && !model::engine().reportsCurrentPage)
+            code = 31;
         std::vector<std::string> params;
         const unsigned count = m_in.pick(4);
         const char* names[] = {"PAGE", "NAME", "PLOTTYPE", ""};
@@ -1271,7 +1284,7 @@ private:
             params.push_back(m_in.flag() ? names[m_in.pick(4)] : m_in.text(8));
         const model::Page* page = randomEnginePage();
         const UniqueID_t id = m_in.chance(1, 4) ? m_in.hostileInt() : (page != nullptr ? page->id : 0);
-        note("state change " + std::to_string(code));
+        note("state change", "", "", code);
         model::fireStateChange(code, params, id);
     }
 
@@ -1279,7 +1292,7 @@ private:
     void serviceCallback()
     {
         const model::Callbacks& all = model::callbacks();
-        const std::string text = m_in.chance(1, 8) ? std::string(70000, 't') : m_in.text(32);
+        const std::string text = m_in.chance(1, 32) ? std::string(70000, 't') : m_in.text(32);
         const char* hostileText = m_in.chance(1, 4) ? nullptr : text.c_str();
         switch (m_in.pick(16))
         {
@@ -1535,7 +1548,7 @@ private:
         }
         catch (const orvane::ExceptionBase& refusal)
         {
-            note("  refused: " + refusal.getMessage());
+            note("  refused");
         }
     }
 
@@ -1604,7 +1617,17 @@ private:
 
     ByteSource m_in;
     unsigned long m_step = 0;
-    std::deque<std::string> m_recent;
+    static constexpr long long NoNumber = -1234567;
+    struct Note
+    {
+        unsigned long step;
+        const char* first;
+        const char* second;
+        const char* third;
+        long long number;
+    };
+    std::array<Note, 64> m_recent{};
+    std::size_t m_recentNext = 0;
     HostCode m_code;
     boost::shared_ptr<HostCode> m_decider{boost::make_shared<HostCode>(*this)};
     Watcher m_watcher{*this};
