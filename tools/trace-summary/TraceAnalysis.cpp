@@ -32,7 +32,20 @@ TraceAnalysis::TraceAnalysis(const json& document)
             m_problems.push_back("flow " + std::to_string(entry.first) + " ends without a start");
 }
 
-TraceAnalysis TraceAnalysis::fromText(const std::string& text) { return TraceAnalysis(json::parse(text)); }
+TraceAnalysis TraceAnalysis::fromText(const std::string& text)
+{
+    json document;
+    try
+    {
+        document = json::parse(text);
+    }
+    catch (const json::out_of_range& error)
+    {
+        // A number beyond a double's range: no document that can be read.
+        throw json::parse_error::create(406, 0, error.what(), nullptr);
+    }
+    return TraceAnalysis(document);
+}
 
 void TraceAnalysis::read(const json& event, std::size_t index)
 {
