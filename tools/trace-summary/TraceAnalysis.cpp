@@ -9,10 +9,42 @@ namespace tracesummary {
 
 using nlohmann::json;
 
+namespace {
+
+// The text under `key` of `object`, or `fallback` when `object` is no
+// object or has no text there.
+std::string textAt(const json& object, const char* key, const std::string& fallback)
+{
+    if (!object.is_object())
+        return fallback;
+    const auto found = object.find(key);
+    return found != object.end() && found->is_string() ? found->get<std::string>() : fallback;
+}
+
+// A number as a whole number: false for no number, or one beyond the range.
+bool wholeNumber(const json& value, long long& number)
+{
+    if (value.is_number_integer())
+    {
+        number = value.get<long long>();
+        return true;
+    }
+    if (!value.is_number_float())
+        return false;
+    const double real = value.get<double>();
+    if (!(real >= -9.2e18 && real <= 9.2e18))
+        return false;
+    number = static_cast<long long>(real);
+    return true;
+}
+
+} // namespace
+
 long long Span::number(const char* key, long long fallback) const
 {
     const auto found = args.find(key);
-    return found != args.end() && found->is_number() ? found->get<long long>() : fallback;
+    long long value = fallback;
+    return found != args.end() && wholeNumber(*found, value) ? value : fallback;
 }
 
 TraceAnalysis::TraceAnalysis(const json& document)
@@ -22,7 +54,7 @@ TraceAnalysis::TraceAnalysis(const json& document)
         m_problems.push_back("the document is no object with a \"traceEvents\" array");
         return;
     }
-    if (document.value("displayTimeUnit", "") != "ns")
+    if (textAt(document, "displayTimeUnit", "") != "ns")
         m_problems.push_back("the document's \"displayTimeUnit\" is not \"ns\"");
     const json& events = document["traceEvents"];
     for (std::size_t i = 0; i < events.size(); ++i)
@@ -60,8 +92,8 @@ void TraceAnalysis::read(const json& event, std::size_t index)
     const long long tid = event["tid"];
     if (phase == "M")
     {
-        if (event.value("name", "") == "thread_name")
-            m_trackNames[tid] = event["args"].value("name", "");
+        if (textAt(event, "name", "") == "thread_name")
+            m_trackNames[tid] = event.contains("args") ? textAt(event["args"], "name", "") : std::string();
         return;
     }
     if (!event.contains("ts") || !event["ts"].is_number())
@@ -78,9 +110,10 @@ void TraceAnalysis::read(const json& event, std::size_t index)
     const bool named = event.contains("name") && event["name"].is_string();
     if (phase == "B")
     {
-        if (!named || !event.contains("cat"))
+        if (!named || !event.contains("cat") || !event["cat"].is_string() ||
+            (event.contains("args") && !event["args"].is_object()))
         {
-            m_problems.push_back(where + " (B) lacks \"name\" or \"cat\"");
+            m_problems.push_back(where + " (B) lacks \"name\" or \"cat\", or its \"args\" are no object");
             return;
         }
         Span span;
@@ -100,6 +133,11 @@ void TraceAnalysis::read(const json& event, std::size_t index)
         if (open.empty())
         {
             m_problems.push_back(where + " (E) ends no open span on track " + std::to_string(tid));
+            return;
+        }
+        if (event.contains("args") && !event["args"].is_object())
+        {
+            m_problems.push_back(where + " (E) has \"args\" that are no object");
             return;
         }
         Span& span = m_spans[open.back()];
@@ -141,12 +179,14 @@ void TraceAnalysis::read(const json& event, std::size_t index)
     }
     else if (phase == "C")
     {
-        if (!named || !event.contains("args") || !event["args"].contains("value"))
+        long long value = 0;
+        if (!named || !event.contains("args") || !event["args"].is_object() || !event["args"].contains("value") ||
+            !wholeNumber(event["args"]["value"], value))
         {
-            m_problems.push_back(where + " (C) lacks \"name\" or a \"value\"");
+            m_problems.push_back(where + " (C) lacks \"name\" or a numeric \"value\"");
             return;
         }
-        m_counters[event["name"]].push_back(CounterSample{ts, event["args"]["value"].get<long long>()});
+        m_counters[event["name"]].push_back(CounterSample{ts, value});
     }
     else if (phase != "i")
         m_problems.push_back(where + " has an unknown phase \"" + phase + "\"");
@@ -247,7 +287,7 @@ void summarize(const TraceAnalysis& trace, std::ostream& out)
         if (flow.name == "input")
         {
             if (end != nullptr && end->name == "input.drop")
-                ++dropped[end->args.value("reason", std::string("?"))];
+                ++dropped[textAt(end->args, "reason", "?")];
             else
                 delays.push_back(flow.end - flow.start);
         }
