@@ -34,6 +34,8 @@
 #include "integration/PageManagerInterface.h"
 #include "integration/PageManagerListenerInterface.h"
 #include "integration/PageRenderDeciderInterface.h"
+#include "integration/InterruptedPlotRepairer.h"
+#include "integration/intern/GLDrawAreaPageTracker.h"
 #include "integration/services/OffscreenImageServiceAbstract.h"
 #include "integration/services/ServiceRepositoryInterface.h"
 #include "ovexception/ExceptionBase.h"
@@ -95,6 +97,9 @@ struct Window
     explicit Window(Session& session) : context(session) { area.recreatedContext = &context; }
     TrackedContext context;
     TestDrawArea area;
+    // The pages the area shows, counted from when the tracker began.
+    std::unique_ptr<intern::GLDrawAreaPageTracker> tracker;
+    int shownWhenTracked = 0;
 };
 
 class Image : public services::OffscreenImageInterface
@@ -222,6 +227,7 @@ public:
         // engine gives back every image it holds.
         m_depth = 100; // host code no longer acts
         hostFaultsEnd([this] { m_host->stop(); });
+        forgetTrackers();
         hostFaultsEnd([this] { drainIdle(); });
         for (long long image : m_engineImages)
             model::callbacks().imageDestroy.callback(image, 0);
@@ -413,6 +419,21 @@ private:
     }
 
     PageManagerInterface& pages() { return m_host->getPageManager(); }
+
+    // Trackers go before their page manager.
+    void forgetTrackers()
+    {
+        for (const auto& window : m_windows)
+            window->tracker.reset();
+    }
+
+    int pagesShowing(const GLDrawAreaInterface* area)
+    {
+        int count = 0;
+        for (PageInterface* page : managedPages())
+            count += page->getDrawArea() == area ? 1 : 0;
+        return count;
+    }
     bool running() const { return model::engine().lifecycle == model::Lifecycle_Running && m_initialized; }
 
     void newManager()
@@ -421,6 +442,7 @@ private:
         {
             note("a new manager");
             m_host->stop();
+            forgetTrackers();
             m_host.reset();
         }
         m_host.reset(new orvane::test::TestHostManager);
@@ -719,19 +741,11 @@ private:
     void askDeletion(PageInterface& page)
     {
         note("deletePage");
-        const bool inserted = m_deletionsAsked.insert(&page).second;
-        try
-        {
-            pages().deletePage(page);
-        }
-        catch (const orvane::ExceptionBase&)
-        {
-            // Refused: no deletion waits. (A fault of host code that hears of
-            // the deletion does not stop it.)
-            if (inserted)
-                m_deletionsAsked.erase(&page);
-            throw;
-        }
+        // The deletion of a managed page is never refused: whatever host code
+        // that hears of it throws (a fault, or the refusal of a request of its
+        // own), it is carried out or waits.
+        m_deletionsAsked.insert(&page);
+        pages().deletePage(page);
     }
 
     // The engine deletes its current page for the host: it must be a page
@@ -770,8 +784,17 @@ private:
 
     void windows()
     {
-        switch (m_in.pick(5))
+        switch (m_in.pick(6))
         {
+        case 5:
+            if (Window* window = randomWindow())
+            {
+                note("track pages");
+                window->tracker.reset(new intern::GLDrawAreaPageTracker(window->area));
+                window->tracker->setPageManager(pages());
+                window->shownWhenTracked = pagesShowing(&window->area);
+            }
+            break;
         case 0:
             if (!m_windows.empty())
             {
@@ -983,8 +1006,12 @@ private:
             }
             else if (m_deciders < 4)
             {
-                note("push decider");
-                pages().pushPageRenderDecider(m_decider);
+                const bool repairer = m_in.flag();
+                note(repairer ? "push the interrupted-plot repairer" : "push decider");
+                if (repairer)
+                    pages().pushPageRenderDecider(boost::make_shared<InterruptedPlotRepairer>());
+                else
+                    pages().pushPageRenderDecider(m_decider);
                 ++m_deciders;
             }
             break;
@@ -1529,6 +1556,23 @@ private:
         }
         m_deletionsAsked.clear();
         m_droppedReports = 0;
+        // Nothing waits any more: a switch now reaches the engine at once,
+        // and only once.
+        const model::Page* current = model::currentPage();
+        if (!faulted && running() && current != nullptr && model::engine().reportsCurrentPage &&
+            !model::engine().refusesSwitches)
+            for (PageInterface* page : managedPages())
+                if (static_cast<long long>(*page) != current->handle)
+                {
+                    const int asked = model::engine().switchesAsked;
+                    m_depth = 100;
+                    hostFaultsEnd([this, page] { pages().setCurrentPage(*page); });
+                    m_depth = savedDepth;
+                    if (model::engine().switchesAsked != asked + 1)
+                        fail("a switch asked for once reached the engine " +
+                             std::to_string(model::engine().switchesAsked - asked) + " times once nothing waited");
+                    break;
+                }
     }
 
     template <typename Operation>
@@ -1579,6 +1623,11 @@ private:
             if (!known)
                 fail("a page shows a drawing area that was closed");
         }
+        for (const auto& window : m_windows)
+            if (window->tracker && window->tracker->pageCount() != pagesShowing(&window->area) - window->shownWhenTracked)
+                fail("a drawing area's page tracker counts " + std::to_string(window->tracker->pageCount()) +
+                     " pages, " + std::to_string(pagesShowing(&window->area) - window->shownWhenTracked) +
+                     " came since it began");
     }
 
     // The session's page-manager listener, always registered.
