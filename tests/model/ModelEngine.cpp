@@ -341,6 +341,9 @@ void OrvEngFinalizeShutdown(void)
         failure.run([] { model::destroyPage(engine().pages.back().id); });
     engine().current = 0;
     engine().lifecycle = model::Lifecycle_Off;
+    // A finalized engine runs no task queued before: the library's on-idle
+    // callback names an event manager that its stop() destroys next.
+    model::state().idleQueue.clear();
     failure.rethrow();
 }
 Boolean_t OrvEngGetHelpAbout(char** text)
