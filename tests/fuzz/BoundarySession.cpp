@@ -787,7 +787,9 @@ private:
         switch (m_in.pick(6))
         {
         case 5:
-            if (Window* window = randomWindow())
+            // A tracker counts the pages that come after it began: one begins
+            // where no page is shown yet.
+            if (Window* window = randomWindow(); window != nullptr && pagesShowing(&window->area) == 0)
             {
                 note("track pages");
                 window->tracker.reset(new intern::GLDrawAreaPageTracker(window->area));
