@@ -181,8 +181,13 @@ inline void OrvEngInitiateShutdown(Boolean_t force)
 }
 inline void OrvEngFinalizeShutdown()
 {
+    // Shut down also when host code the engine calls on the way (page
+    // listeners) throws.
+    struct Finalized
+    {
+        ~Finalized() { detail::s_initialized = false; }
+    } finalized;
     call("OrvEngFinalizeShutdown", ::OrvEngFinalizeShutdown);
-    detail::s_initialized = false;
 }
 // Records the text the engine gives too.
 inline Boolean_t OrvEngGetHelpAbout(char** text)
