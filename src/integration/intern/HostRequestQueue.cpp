@@ -151,6 +151,13 @@ bool HostRequestQueue::carryOutDeletion(const Request& request)
         const ScopedExitAction done([this] { m_activations.pop_back(); });
         failure.run([&page] { activateInEngine(page); });
     }
+    // A listener of the switch stopped the manager: the engine took its
+    // pages with it and takes no more calls.
+    if (!engine::isInitialized())
+    {
+        failure.rethrow();
+        return true;
+    }
     // The engine deletes its current page: not when another page became
     // current on the way, nor when the engine has not reported this one and
     // the page it reported last is being announced.

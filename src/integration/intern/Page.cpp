@@ -234,7 +234,8 @@ bool Page::getDeleteWithDrawArea() { return m_deleteWithDrawArea; }
 
 bool Page::becomeCurrentPage()
 {
-    // A listener of the switch may have the page deleted.
+    // A listener of the switch may have the page deleted, or stop the
+    // manager (the engine takes its pages with it).
     const util::DestructionSentinel::Watch watch(m_sentinel);
     try
     {
@@ -244,7 +245,7 @@ bool Page::becomeCurrentPage()
     {
         // Not (or no longer) a managed page: nothing to make current.
     }
-    return !watch.destroyed();
+    return !watch.destroyed() && intern::engine::isInitialized();
 }
 
 void Page::cancelPendingDamage()
