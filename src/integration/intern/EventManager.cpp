@@ -28,6 +28,9 @@ void EventManager::IdleEventNotifier::onIdle(OnIdleObservableInterface&)
 {
     const PassScope pass("idle pass");
     m_owner->m_workAreaEventDispatcher.dispatchQueuedEvents();
+    // An input listener may have stopped the manager.
+    if (!engine::isInitialized())
+        return;
     if (!m_callbackQueued)
     {
         m_callbackQueued = true;

@@ -342,6 +342,9 @@ void WorkAreaEventDispatcher::dispatchQueuedEvents()
                                info.buttonOrKey);
         registration->queue.pop_front();
         beforeDispatch(*drawArea, info);
+        // A listener that stopped the manager leaves the engine no events.
+        if (!engine::isInitialized())
+            return;
         bool interrupted = false;
         if (info.kind != EventInfo::Kind_KeyReleased && translateEvent(info))
             interrupted = dispatchToEngine(info);
