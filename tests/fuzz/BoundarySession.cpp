@@ -1228,8 +1228,8 @@ private:
                 handle = m_engineImages[m_in.pick(static_cast<unsigned>(m_engineImages.size()))];
             }
             note("render destination", "", "", code);
-            const ArbParam_t open = code == 0 ? m_openDestination : handle;
-            // The engine ends only a destination it began, on a page or image it still has.
+            const ArbParam_t open = code == 0 ? lastOpenDestination() : handle;
+            // The engine ends only the destination it began last, on a page or image it still has.
             if (code == 0 && (open == 0 || (!m_openDestinationIsImage && model::findHandle(open) == nullptr)))
             {
                 m_openDestination = 0;
@@ -1238,6 +1238,7 @@ private:
             all.renderDest.callback(code, open, all.renderDest.clientData);
             m_openDestination = code == 0 ? 0 : (code == 1 || code == 2 ? handle : m_openDestination);
             m_openDestinationIsImage = code == 2 ? true : (code == 1 ? false : m_openDestinationIsImage);
+            m_framesBegunAtOpen = model::engine().framesBegun;
             break;
         }
         case 3:
@@ -1493,7 +1494,7 @@ private:
                 const std::size_t index = m_in.pick(static_cast<unsigned>(m_engineImages.size()));
                 const ArbParam_t image = m_engineImages[index];
                 // A destination still open on the image is ended first.
-                if (m_openDestination == image && m_openDestinationIsImage)
+                if (lastOpenDestination() == image && m_openDestinationIsImage)
                 {
                     all.renderDest.callback(0, image, all.renderDest.clientData);
                     m_openDestination = 0;
@@ -1507,6 +1508,13 @@ private:
             all.imageDestroy.callback(0, 0);
             break;
         }
+    }
+
+    // The destination the session began, while no frame of the engine's
+    // own began since (which it may have dropped unended).
+    ArbParam_t lastOpenDestination() const
+    {
+        return model::engine().framesBegun == m_framesBegunAtOpen ? m_openDestination : 0;
     }
 
     // --- settling ------------------------------------------------------------
@@ -1700,6 +1708,7 @@ private:
     std::vector<ArbParam_t> m_engineImages;
     ArbParam_t m_openDestination = 0;
     bool m_openDestinationIsImage = false;
+    int m_framesBegunAtOpen = 0;
     std::set<PageInterface*> m_live;
     std::set<PageInterface*> m_deletionsAsked;
     int m_asideReports = 0;

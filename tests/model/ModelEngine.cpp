@@ -38,6 +38,7 @@ Registrations& registrations()
 struct Private
 {
     UniqueID_t nextId = 1;
+    bool finalizing = false; // inside OrvEngFinalizeShutdown
     std::vector<Registration<OnIdleCallback_pf>> idleQueue;
     std::map<std::tuple<UniqueID_t, std::string, std::string>, std::string> styles;
 };
@@ -175,6 +176,7 @@ void reset()
     e.reportsCurrentPage = true;
     e.refusesSwitches = false;
     e.switchesAsked = 0;
+    e.framesBegun = 0;
     e.framesDropped = 0;
     e.misuses.clear();
     e.lifecycle = Lifecycle_Off;
@@ -230,6 +232,7 @@ bool renderCurrentPage()
     all.renderDestSize.callback(handle, all.renderDestSize.clientData, &width, &height);
     if (width < 1 || height < 1)
         misuse("a destination smaller than 1 x 1");
+    ++engine().framesBegun;
     if (all.renderDest.callback(1, handle, all.renderDest.clientData) != TRUE)
         return false;
     // Drawing takes a while: the host stays responsive meanwhile.
@@ -327,6 +330,8 @@ Boolean_t OrvEngStartup(void)
 }
 void OrvEngInitiateShutdown(Boolean_t)
 {
+    if (model::state().finalizing)
+        model::misuse("OrvEngInitiateShutdown inside OrvEngFinalizeShutdown");
     if (engine().lifecycle == model::Lifecycle_Off)
         model::misuse("OrvEngInitiateShutdown before OrvEngInit or after shutdown");
     if (engine().lifecycle == model::Lifecycle_Running)
@@ -336,6 +341,9 @@ void OrvEngFinalizeShutdown(void)
 {
     if (engine().lifecycle == model::Lifecycle_Off)
         model::misuse("OrvEngFinalizeShutdown before OrvEngInit or after shutdown");
+    if (model::state().finalizing)
+        model::misuse("OrvEngFinalizeShutdown inside itself");
+    model::state().finalizing = true;
     model::FirstException failure;
     while (!engine().pages.empty())
         failure.run([] { model::destroyPage(engine().pages.back().id); });
@@ -344,6 +352,7 @@ void OrvEngFinalizeShutdown(void)
     // A finalized engine runs no task queued before: the library's on-idle
     // callback names an event manager that its stop() destroys next.
     model::state().idleQueue.clear();
+    model::state().finalizing = false;
     failure.rethrow();
 }
 Boolean_t OrvEngGetHelpAbout(char** text)

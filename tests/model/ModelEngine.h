@@ -109,8 +109,9 @@ struct Engine
     bool reportsCurrentPage = true;
     bool refusesSwitches = false;
     int switchesAsked = 0; // OrvUtilPageSetCurrentByUniqueID calls
-    // Frames begun on a page that was deleted before they ended: the engine
-    // never ends them.
+    // Frames begun (screen destinations), and those begun on a page that
+    // was deleted before they ended: the engine never ends them.
+    int framesBegun = 0;
     int framesDropped = 0;
     // Called before each busy-loop step, and when work-area input arrives:
     // the test decides there what the engine does.
