@@ -27,9 +27,10 @@ EventManager::IdleEventNotifier::~IdleEventNotifier() { m_monitor->removeOnIdleL
 void EventManager::IdleEventNotifier::onIdle(OnIdleObservableInterface&)
 {
     const PassScope pass("idle pass");
+    const bool running = engine::isInitialized();
     m_owner->m_workAreaEventDispatcher.dispatchQueuedEvents();
     // An input listener may have stopped the manager.
-    if (!engine::isInitialized())
+    if (running && !engine::isInitialized())
         return;
     if (!m_callbackQueued)
     {

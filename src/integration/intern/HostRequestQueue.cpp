@@ -146,6 +146,7 @@ bool HostRequestQueue::carryOutDeletion(const Request& request)
     Activation activation{&page, false};
     // A listener of the switch may throw: the deletion goes on all the same.
     util::FirstException failure;
+    const bool running = engine::isInitialized();
     {
         m_activations.push_back(&activation);
         const ScopedExitAction done([this] { m_activations.pop_back(); });
@@ -153,7 +154,7 @@ bool HostRequestQueue::carryOutDeletion(const Request& request)
     }
     // A listener of the switch stopped the manager: the engine took its
     // pages with it and takes no more calls.
-    if (!engine::isInitialized())
+    if (running && !engine::isInitialized())
     {
         failure.rethrow();
         return true;

@@ -245,6 +245,7 @@ bool Page::becomeCurrentPage()
     // A listener of the switch may have the page deleted, or stop the
     // manager (the engine takes its pages with it).
     const util::DestructionSentinel::Watch watch(m_sentinel);
+    const bool running = intern::engine::isInitialized();
     try
     {
         m_manager->setCurrentPage(*this);
@@ -253,7 +254,7 @@ bool Page::becomeCurrentPage()
     {
         // Not (or no longer) a managed page: nothing to make current.
     }
-    return !watch.destroyed() && intern::engine::isInitialized();
+    return !watch.destroyed() && (!running || intern::engine::isInitialized());
 }
 
 void Page::cancelPendingDamage()

@@ -341,9 +341,10 @@ void WorkAreaEventDispatcher::dispatchQueuedEvents()
         DispatchScope dispatch(registration->trace, registration->queue.size(), &kindName, info.kind, info.x, info.y,
                                info.buttonOrKey);
         registration->queue.pop_front();
+        const bool running = engine::isInitialized();
         beforeDispatch(*drawArea, info);
         // A listener that stopped the manager leaves the engine no events.
-        if (!engine::isInitialized())
+        if (running && !engine::isInitialized())
             return;
         bool interrupted = false;
         if (info.kind != EventInfo::Kind_KeyReleased && translateEvent(info))
