@@ -68,10 +68,26 @@ bool RenderOptions::parse(int argc, const char* const* argv)
             return false;
         }
     }
+    // Each picture side, in device pixels, from 1 (a small size at a small
+    // ratio rounds to none) to the largest.
+    const int pixels[] = {pixelWidth(), pixelHeight()};
+    for (const int side : pixels)
+        if (side < 1 || side > LargestPixelSize)
+        {
+            m_error = "--size " + std::to_string(width) + "x" + std::to_string(height) + " at --ratio " +
+                      std::to_string(pixelRatio) + " makes pictures of " + std::to_string(pixels[0]) + "x" +
+                      std::to_string(pixels[1]) + " pixels; each side must be 1 to " +
+                      std::to_string(LargestPixelSize);
+            return false;
+        }
     return true;
 }
 
 const std::string& RenderOptions::error() const { return m_error; }
+
+int RenderOptions::pixelWidth() const { return int(width * pixelRatio + 0.5); }
+
+int RenderOptions::pixelHeight() const { return int(height * pixelRatio + 0.5); }
 
 std::string RenderOptions::usage()
 {
@@ -81,7 +97,7 @@ std::string RenderOptions::usage()
            "\n"
            "  --size WxH       size of each page in logical pixels (default 1024x768)\n"
            "  --ratio R        device pixels per logical pixel, 0.25 to 8 (default 1); the files have\n"
-           "                   WxH times R pixels and 96 times R pixels per inch\n"
+           "                   WxH times R pixels (each side 1 to 16384) and 96 times R pixels per inch\n"
            "  --out DIR        folder for the files, made if missing (default render-out)\n"
            "  --pages N        number of pages (default 4)\n"
            "  --layout-ms MS   time the engine lays out each page before drawing it, a long operation\n"

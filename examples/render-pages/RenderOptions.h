@@ -15,10 +15,17 @@ public:
     int layoutMilliseconds = 0; // the engine's work on each page before it is drawn
     bool help = false;
 
+    // The largest side of a picture in device pixels.
+    static const int LargestPixelSize = 16384;
+
     // Reads the arguments after the program's name; false, with the reason
     // in error(), for an option it does not know or a bad value.
     bool parse(int argc, const char* const* argv);
     const std::string& error() const;
+    // The size of each picture in device pixels: the size in logical pixels
+    // times the ratio, rounded.
+    int pixelWidth() const;
+    int pixelHeight() const;
     static std::string usage();
 
 private:

@@ -71,8 +71,8 @@ int main(int argc, char** argv)
     if (!prepareOutput(options.outputDirectory))
         return ExitFailed;
 
-    const int width = int(options.width * options.pixelRatio + 0.5);
-    const int height = int(options.height * options.pixelRatio + 0.5);
+    const int width = options.pixelWidth();
+    const int height = options.pixelHeight();
     std::unique_ptr<PageRenderer> renderer;
     try
     {

@@ -127,6 +127,9 @@ private:
     bool m_isInBatchMode;
     bool m_engineInitialized;
     bool m_engineShutdownFinished;
+    // While stop() shuts the engine down: a stop() from host code the
+    // shutdown calls leaves it to the one under way.
+    bool m_shuttingDown;
     // Owned here and destroyed last; the pages themselves are deleted only
     // when the engine reports them destroyed (stop() shuts the engine down).
     std::unique_ptr<intern::PageManager> m_pageManager;

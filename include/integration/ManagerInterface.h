@@ -88,7 +88,8 @@ public:
     // the engine fails to start, with no signal. Slots' exceptions pass on.
     virtual ManagerStartReturnCode_e start() = 0;
     // Shuts the engine down and destroys the event and dialog managers; does
-    // nothing before init() and after an earlier stop().
+    // nothing before init(), after an earlier stop() and from host code that
+    // stop()'s shutdown calls (the one under way goes on).
     //
     // @thread_safety GUI thread only; checked: reports `thread.not-init-thread`.
     // @reentrancy Also inside a busy pass or a page announcement: the engine

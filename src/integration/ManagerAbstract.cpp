@@ -101,7 +101,8 @@ ManagerAbstract::ManagerAbstract()
     : m_offscreenImageRenderingDisabled(false),
       m_isInBatchMode(false),
       m_engineInitialized(false),
-      m_engineShutdownFinished(true)
+      m_engineShutdownFinished(true),
+      m_shuttingDown(false)
 {
     m_stateChangeListener.reset(new StateChangeListener(*this));
     m_serviceRepository.reset(new services::intern::ServiceRepository());
@@ -370,10 +371,12 @@ void ManagerAbstract::finalShutdown()
 void ManagerAbstract::stop()
 {
     const intern::RequestScope request("stop", "ManagerAbstract::stop()");
-    if (m_engineShutdownFinished)
+    if (m_engineShutdownFinished || m_shuttingDown)
         return;
     util::FirstException failure;
+    m_shuttingDown = true;
     failure.run([this] { finalShutdown(); });
+    m_shuttingDown = false;
     m_pageManager->stopped();
     // Inside a busy pass, an announcement or another call into the library,
     // the sub-managers may be in use below this call: they go when the

@@ -14,13 +14,6 @@
 namespace model {
 namespace {
 
-template <typename Callback>
-struct Registration
-{
-    Callback callback = nullptr;
-    ArbParam_t clientData = 0;
-};
-
 struct StateChange
 {
     int code;
@@ -28,22 +21,11 @@ struct StateChange
     UniqueID_t uniqueId;
 };
 
-// What outlives reset(): the library registers its callbacks once per
-// manager, the state-change relay once per process.
-struct Registrations
+// The registrations outlive reset(): the library registers its callbacks
+// once per manager, the state-change relay and the services once per
+// process.
+struct Registrations : Callbacks
 {
-    Registration<PageCreateCallback_pf> pageCreate;
-    Registration<PageDestroyCallback_pf> pageDestroy;
-    Registration<PageNewCurrentCallback_pf> pageNewCurrent;
-    Registration<RenderQueryCallback_pf> renderQuery;
-    Registration<RenderDestCallback_pf> renderDest;
-    Registration<RenderDestSizeCallback_pf> renderDestSize;
-    Registration<SwapBuffersCallback_pf> swapBuffers;
-    Registration<ProcessBusyEventsCallback_pf> busyEvents;
-    Registration<OffscreenImageCreateCallback_pf> imageCreate;
-    Registration<OffscreenImageDestroyCallback_pf> imageDestroy;
-    Registration<OffscreenImageGetRGBRowCallback_pf> imageGetRGBRow;
-    std::vector<Registration<StateChangeCallback_pf>> stateChanges;
     const StateChange* firing = nullptr;
 };
 
@@ -56,6 +38,7 @@ Registrations& registrations()
 struct Private
 {
     UniqueID_t nextId = 1;
+    bool finalizing = false; // inside OrvEngFinalizeShutdown
     std::vector<Registration<OnIdleCallback_pf>> idleQueue;
     std::map<std::tuple<UniqueID_t, std::string, std::string>, std::string> styles;
 };
@@ -73,6 +56,14 @@ void misuse(const std::string& what)
         engine().onMisuse(what.c_str());
 }
 
+// Calls that need an engine initialised and not shut down.
+void requireRunning(const char* function)
+{
+    if (engine().lifecycle != Lifecycle_Running)
+        misuse(std::string(function) + (engine().lifecycle == Lifecycle_Off ? " before OrvEngInit or after shutdown"
+                                                                           : " after OrvEngInit failed"));
+}
+
 void requireAppLock(const char* function)
 {
     if (engine().appLockDepth == 0)
@@ -84,7 +75,7 @@ void requireAppLock(const char* function)
 // before it passes the exception on (its state stays whole).
 using orvane::sdk::util::FirstException;
 
-void fireStateChange(const StateChange& change)
+void deliverStateChange(const StateChange& change)
 {
     Registrations& all = registrations();
     const StateChange* const outer = all.firing;
@@ -105,7 +96,7 @@ void makeCurrentNow(const Page& page)
     if (newCurrent.callback != nullptr)
         failure.run([&] { newCurrent.callback(page.handle, newCurrent.clientData); });
     if (engine().reportsCurrentPage)
-        failure.run([] { fireStateChange(StateChange{50, {}, 0}); });
+        failure.run([] { deliverStateChange(StateChange{50, {}, 0}); });
     failure.rethrow();
 }
 
@@ -155,6 +146,25 @@ Engine& engine()
     return *instance;
 }
 
+Callbacks& callbacks() { return registrations(); }
+
+void forgetCallbacks() { registrations() = Registrations(); }
+
+void fireStateChange(int code, const std::vector<std::string>& styleParams, UniqueID_t uniqueId)
+{
+    deliverStateChange(StateChange{code, styleParams, uniqueId});
+}
+
+void runIdleTasks()
+{
+    std::vector<Registration<OnIdleCallback_pf>> due;
+    due.swap(state().idleQueue);
+    FirstException failure;
+    for (const auto& task : due)
+        failure.run([&] { task.callback(task.clientData); });
+    failure.rethrow();
+}
+
 void reset()
 {
     Engine& e = engine();
@@ -166,7 +176,11 @@ void reset()
     e.reportsCurrentPage = true;
     e.refusesSwitches = false;
     e.switchesAsked = 0;
+    e.framesBegun = 0;
+    e.framesDropped = 0;
     e.misuses.clear();
+    e.lifecycle = Lifecycle_Off;
+    e.answers = Answers();
     state() = Private();
 }
 
@@ -218,13 +232,17 @@ bool renderCurrentPage()
     all.renderDestSize.callback(handle, all.renderDestSize.clientData, &width, &height);
     if (width < 1 || height < 1)
         misuse("a destination smaller than 1 x 1");
+    ++engine().framesBegun;
     if (all.renderDest.callback(1, handle, all.renderDest.clientData) != TRUE)
         return false;
     // Drawing takes a while: the host stays responsive meanwhile.
     runBusyOperation(1);
     // A page deleted meanwhile is dropped: its handle is never passed again.
     if (findHandle(handle) == nullptr)
+    {
+        ++engine().framesDropped;
         return false;
+    }
     all.renderDest.callback(0, handle, all.renderDest.clientData);
     all.swapBuffers.callback(handle, all.swapBuffers.clientData);
     return true;
@@ -281,7 +299,7 @@ void changeCurrentPageName(const std::string& name)
     if (const Page* page = currentPage())
     {
         state().styles[std::make_tuple(page->id, std::string("PAGE"), std::string("NAME"))] = name;
-        fireStateChange(StateChange{7, {"PAGE", "NAME"}, page->id});
+        deliverStateChange(StateChange{7, {"PAGE", "NAME"}, page->id});
     }
 }
 
@@ -292,14 +310,50 @@ using model::registrations;
 
 extern "C" {
 
-int OrvEngInit(int, char**, StateModernizationLevel_e) { return 0; }
-Boolean_t OrvEngStartup(void) { return TRUE; }
-void OrvEngInitiateShutdown(Boolean_t) { model::fireStateChange(model::StateChange{15, {}, 0}); }
+int OrvEngInit(int argc, char** argv, StateModernizationLevel_e)
+{
+    if (engine().lifecycle == model::Lifecycle_Running)
+        model::misuse("OrvEngInit while running");
+    if (argc < 1 || argv == nullptr)
+        model::misuse("OrvEngInit without a command line");
+    for (int i = 0; argv != nullptr && i < argc; ++i)
+        if (argv[i] == nullptr)
+            model::misuse("OrvEngInit with a null argument");
+    const int result = engine().answers.initResult;
+    engine().lifecycle = result == 0 ? model::Lifecycle_Running : model::Lifecycle_InitFailed;
+    return result;
+}
+Boolean_t OrvEngStartup(void)
+{
+    model::requireRunning("OrvEngStartup");
+    return engine().answers.startupFails ? FALSE : TRUE;
+}
+void OrvEngInitiateShutdown(Boolean_t)
+{
+    if (model::state().finalizing)
+        model::misuse("OrvEngInitiateShutdown inside OrvEngFinalizeShutdown");
+    if (engine().lifecycle == model::Lifecycle_Off)
+        model::misuse("OrvEngInitiateShutdown before OrvEngInit or after shutdown");
+    if (engine().lifecycle == model::Lifecycle_Running)
+        model::deliverStateChange(model::StateChange{15, {}, 0});
+}
 void OrvEngFinalizeShutdown(void)
 {
+    if (engine().lifecycle == model::Lifecycle_Off)
+        model::misuse("OrvEngFinalizeShutdown before OrvEngInit or after shutdown");
+    if (model::state().finalizing)
+        model::misuse("OrvEngFinalizeShutdown inside itself");
+    model::state().finalizing = true;
+    model::FirstException failure;
     while (!engine().pages.empty())
-        model::destroyPage(engine().pages.back().id);
+        failure.run([] { model::destroyPage(engine().pages.back().id); });
     engine().current = 0;
+    engine().lifecycle = model::Lifecycle_Off;
+    // A finalized engine runs no task queued before: the library's on-idle
+    // callback names an event manager that its stop() destroys next.
+    model::state().idleQueue.clear();
+    model::state().finalizing = false;
+    failure.rethrow();
 }
 Boolean_t OrvEngGetHelpAbout(char** text)
 {
@@ -307,7 +361,12 @@ Boolean_t OrvEngGetHelpAbout(char** text)
     return TRUE;
 }
 
-char* OrvUtilStringAlloc(int size, const char*) { return static_cast<char*>(std::calloc(size > 0 ? size : 1, 1)); }
+char* OrvUtilStringAlloc(int size, const char*)
+{
+    if (engine().answers.textAllocFails)
+        return nullptr;
+    return static_cast<char*>(std::calloc(size > 0 ? size : 1, 1));
+}
 void OrvUtilStringDealloc(char** text)
 {
     if (text != nullptr)
@@ -330,10 +389,19 @@ void OrvUtilAppLockFinish(void)
         model::misuse("application lock finished without a start");
 }
 
-int OrvUtilPageGetCount(void) { return static_cast<int>(engine().pages.size()); }
-UniqueID_t OrvUtilPageGetUniqueID(void) { return engine().current; }
+int OrvUtilPageGetCount(void)
+{
+    model::requireRunning("OrvUtilPageGetCount");
+    return static_cast<int>(engine().pages.size());
+}
+UniqueID_t OrvUtilPageGetUniqueID(void)
+{
+    model::requireRunning("OrvUtilPageGetUniqueID");
+    return engine().current;
+}
 Boolean_t OrvUtilPageSetCurrentByUniqueID(UniqueID_t id)
 {
+    model::requireRunning("OrvUtilPageSetCurrentByUniqueID");
     model::requireAppLock("OrvUtilPageSetCurrentByUniqueID");
     const bool refused = engine().refusesSwitches && engine().switchesAsked % 2 == 1;
     ++engine().switchesAsked;
@@ -343,6 +411,7 @@ Boolean_t OrvUtilPageSetCurrentByUniqueID(UniqueID_t id)
 }
 Boolean_t OrvEngPageCreateNew(ArbParam_t clientHandle, StringList_pa)
 {
+    model::requireRunning("OrvEngPageCreateNew");
     model::requireAppLock("OrvEngPageCreateNew");
     if (engine().refuseNextPage)
     {
@@ -357,39 +426,80 @@ Boolean_t OrvEngPageCreateNew(ArbParam_t clientHandle, StringList_pa)
 }
 Boolean_t OrvUtilPageDelete(void)
 {
+    model::requireRunning("OrvUtilPageDelete");
     model::requireAppLock("OrvUtilPageDelete");
+    if (engine().answers.deleteFails)
+        return FALSE;
+    if (const model::Page* page = model::currentPage())
+        if (engine().onHostDeletion)
+            engine().onHostDeletion(page->handle);
     return model::destroyPage(engine().current) ? TRUE : FALSE;
 }
 void OrvEngPageDamaged(Boolean_t, UniqueID_t pageID)
 {
+    model::requireRunning("OrvEngPageDamaged");
     // (A page that has not learnt its id can only say 0.)
     if (pageID != 0 && model::findPage(pageID) == nullptr)
         model::misuse("damage reported for a page the engine does not have");
 }
-void OrvEngPagePrintPreviewSetActive(Boolean_t) {}
-Boolean_t OrvUtilRedraw(Boolean_t) { return model::renderCurrentPage() ? TRUE : FALSE; }
-Boolean_t OrvUtilStateIsProcessingLayout(void) { return FALSE; }
+void OrvEngPagePrintPreviewSetActive(Boolean_t) { model::requireRunning("OrvEngPagePrintPreviewSetActive"); }
+Boolean_t OrvUtilRedraw(Boolean_t)
+{
+    model::requireRunning("OrvUtilRedraw");
+    if (engine().answers.redrawFails)
+        return FALSE;
+    return model::renderCurrentPage() ? TRUE : FALSE;
+}
+Boolean_t OrvUtilStateIsProcessingLayout(void)
+{
+    model::requireRunning("OrvUtilStateIsProcessingLayout");
+    return FALSE;
+}
 void OrvEngDoOUAssert(const char*, const char* expression, const char*, const char* function)
 {
     model::misuse(std::string("assertion ") + expression + " in " + function);
 }
 
-Boolean_t OrvUtilDispatchWorkAreaEvent(int, int, int, int, Boolean_t, Boolean_t, Boolean_t) { return TRUE; }
-Boolean_t OrvUtilIsBusy(void) { return engine().busyDepth > 0 ? TRUE : FALSE; }
-void OrvUtilInterrupt(void) { engine().interrupted = true; }
-Boolean_t OrvUtilInterruptIsSet(void) { return engine().interrupted ? TRUE : FALSE; }
-Boolean_t OrvUtilInterruptCheck(void) { return engine().interrupted ? TRUE : FALSE; }
+Boolean_t OrvUtilDispatchWorkAreaEvent(int, int, int, int, Boolean_t, Boolean_t, Boolean_t)
+{
+    model::requireRunning("OrvUtilDispatchWorkAreaEvent");
+    return engine().answers.dispatchFails ? FALSE : TRUE;
+}
+Boolean_t OrvUtilIsBusy(void)
+{
+    model::requireRunning("OrvUtilIsBusy");
+    return engine().busyDepth > 0 ? TRUE : FALSE;
+}
+void OrvUtilInterrupt(void)
+{
+    model::requireRunning("OrvUtilInterrupt");
+    engine().interrupted = true;
+}
+Boolean_t OrvUtilInterruptIsSet(void)
+{
+    model::requireRunning("OrvUtilInterruptIsSet");
+    return engine().interrupted ? TRUE : FALSE;
+}
+Boolean_t OrvUtilInterruptCheck(void)
+{
+    model::requireRunning("OrvUtilInterruptCheck");
+    return engine().interrupted ? TRUE : FALSE;
+}
 Boolean_t OrvEngProcessTasksOnIdle(void)
 {
-    std::vector<model::Registration<OnIdleCallback_pf>> due;
-    due.swap(model::state().idleQueue);
-    for (const auto& task : due)
-        task.callback(task.clientData);
+    model::requireRunning("OrvEngProcessTasksOnIdle");
+    if (engine().answers.idleFails)
+        return FALSE;
+    model::runIdleTasks();
     return TRUE;
 }
 void OrvUtilOnIdleQueueAddCallback(void (*callback)(ArbParam_t clientData), ArbParam_t clientData)
 {
-    model::state().idleQueue.push_back({callback, clientData});
+    model::requireRunning("OrvUtilOnIdleQueueAddCallback");
+    if (callback == nullptr)
+        model::misuse("OrvUtilOnIdleQueueAddCallback: null callback");
+    else
+        model::state().idleQueue.push_back({callback, clientData});
 }
 
 void OrvUtilDialogErrMsg(const char*) {}
@@ -397,12 +507,28 @@ Boolean_t OrvUtilMacroIsBatchModeActive(void) { return FALSE; }
 
 SetValueReturnCode_e OrvUtilStyleSetString(UniqueID_t objectID, const char* p1, const char* p2, const char* value)
 {
+    model::requireRunning("OrvUtilStyleSetString");
+    if (p1 == nullptr || p2 == nullptr || value == nullptr)
+    {
+        model::misuse("OrvUtilStyleSetString with a null text");
+        return SetValueReturnCode_Failed;
+    }
+    if (engine().answers.styleSetFails)
+        return SetValueReturnCode_Failed;
     model::state().styles[std::make_tuple(objectID, std::string(p1), std::string(p2))] = value;
-    model::fireStateChange(model::StateChange{7, {p1, p2}, objectID});
+    model::deliverStateChange(model::StateChange{7, {p1, p2}, objectID});
     return SetValueReturnCode_Ok;
 }
 int OrvUtilStyleGetString(UniqueID_t objectID, const char* p1, const char* p2, char** value)
 {
+    model::requireRunning("OrvUtilStyleGetString");
+    if (p1 == nullptr || p2 == nullptr || value == nullptr)
+    {
+        model::misuse("OrvUtilStyleGetString with a null argument");
+        return 1;
+    }
+    if (engine().answers.styleGetFails)
+        return 1;
     const auto& styles = model::state().styles;
     const auto found = styles.find(std::make_tuple(objectID, std::string(p1), std::string(p2)));
     if (found == styles.end())
@@ -427,6 +553,8 @@ Boolean_t OrvUtilStateChangeRemoveCallback(void (*callback)(int, ArbParam_t), Ar
 Boolean_t OrvUtilStateChangeGetStyleParam(int param, const char** value)
 {
     const model::StateChange* firing = registrations().firing;
+    if (engine().answers.styleParamsFail)
+        return FALSE;
     if (firing == nullptr || param < 1 || param > static_cast<int>(firing->styleParams.size()))
         return FALSE;
     *value = firing->styleParams[param - 1].c_str();
@@ -434,7 +562,7 @@ Boolean_t OrvUtilStateChangeGetStyleParam(int param, const char** value)
 }
 Boolean_t OrvUtilStateChangeGetUniqueID(UniqueID_t* id)
 {
-    if (registrations().firing == nullptr)
+    if (registrations().firing == nullptr || engine().answers.styleParamsFail)
         return FALSE;
     *id = registrations().firing->uniqueId;
     return TRUE;
@@ -460,26 +588,31 @@ MODEL_REGISTRATION(OffscreenImageCreate, imageCreate)
 MODEL_REGISTRATION(OffscreenImageDestroy, imageDestroy)
 MODEL_REGISTRATION(OffscreenImageGetRGBRow, imageGetRGBRow)
 
-#define MODEL_UNUSED_REGISTRATION(Name) \
-    void OrvEng##Name##RegisterCallback(Name##Callback_pf, ArbParam_t) {}
-MODEL_UNUSED_REGISTRATION(BaseCursorStyle)
-MODEL_UNUSED_REGISTRATION(WaitCursorState)
-MODEL_UNUSED_REGISTRATION(DialogGetSimpleText)
-MODEL_UNUSED_REGISTRATION(MRULayoutFilename)
-MODEL_UNUSED_REGISTRATION(DotPitch)
-MODEL_UNUSED_REGISTRATION(ScreenSize)
-MODEL_UNUSED_REGISTRATION(KeyState)
-MODEL_UNUSED_REGISTRATION(MouseButtonState)
-MODEL_UNUSED_REGISTRATION(OpenGLVersionString)
-MODEL_UNUSED_REGISTRATION(DialogMessageBox)
-MODEL_UNUSED_REGISTRATION(StatusLine)
-MODEL_UNUSED_REGISTRATION(ShowRunningCoordinates)
-MODEL_UNUSED_REGISTRATION(SelectRegion)
+MODEL_REGISTRATION(BaseCursorStyle, baseCursorStyle)
+MODEL_REGISTRATION(WaitCursorState, waitCursorState)
+MODEL_REGISTRATION(DialogGetSimpleText, simpleText)
+MODEL_REGISTRATION(MRULayoutFilename, mruLayout)
+MODEL_REGISTRATION(DotPitch, dotPitch)
+MODEL_REGISTRATION(ScreenSize, screenSize)
+MODEL_REGISTRATION(KeyState, keyState)
+MODEL_REGISTRATION(MouseButtonState, mouseButtonState)
+MODEL_REGISTRATION(OpenGLVersionString, openGLVersion)
+MODEL_REGISTRATION(DialogMessageBox, messageBox)
+MODEL_REGISTRATION(StatusLine, statusLine)
+MODEL_REGISTRATION(ShowRunningCoordinates, runningCoordinates)
+MODEL_REGISTRATION(SelectRegion, selectRegion)
 
-void OrvEngProgressMonitorRegisterCallback(void (*)(int, ArbParam_t), void (*)(Boolean_t, Boolean_t, ArbParam_t),
-                                           void (*)(ArbParam_t), ArbParam_t)
+void OrvEngProgressMonitorRegisterCallback(void (*progress)(int, ArbParam_t), void (*start)(Boolean_t, Boolean_t, ArbParam_t),
+                                           void (*finish)(ArbParam_t), ArbParam_t clientData)
 {
+    registrations().progress = {progress, clientData};
+    registrations().progressStart = {start, clientData};
+    registrations().progressFinish = {finish, clientData};
 }
-void OrvEngDialogLaunchDropRegisterCallbacks(int, Boolean_t (*)(ArbParam_t), void (*)(ArbParam_t), ArbParam_t) {}
+void OrvEngDialogLaunchDropRegisterCallbacks(int dialog, Boolean_t (*launch)(ArbParam_t), void (*drop)(ArbParam_t),
+                                             ArbParam_t clientData)
+{
+    registrations().dialogs[dialog] = {{launch, clientData}, {drop, clientData}};
+}
 
 } // extern "C"

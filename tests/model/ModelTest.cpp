@@ -11,6 +11,7 @@
 // ORVANE_MODEL_SEED replays one seed. A failure prints its seed and the
 // last operations, and the seed's session is run again while a boundary
 // trace records it into model-seed-SEED.json (orvane-replay replays it).
+#include "model/Agreement.h"
 #include "model/ModelEngine.h"
 
 #include "integration/Diagnostics.h"
@@ -785,30 +786,17 @@ private:
     {
         if (m_failed)
             return;
-        const std::vector<model::Page>& enginePages = model::engine().pages;
+        const std::string disagreement = model::disagreement(pages());
+        if (!disagreement.empty())
+            return fail(disagreement);
         const std::vector<PageInterface*> managed = managedPages();
-        if (pages().pageCount() != static_cast<int>(enginePages.size()) || managed.size() != enginePages.size())
-            return fail("the manager counts " + std::to_string(pages().pageCount()) + " pages, walks " +
-                        std::to_string(managed.size()) + ", the engine has " + std::to_string(enginePages.size()));
-        int backwards = 0;
-        for (PageIterator walk = pages().getReversePageIterator(); walk.hasNext(); walk.next())
-            ++backwards;
-        if (backwards != pages().pageCount())
-            return fail("the backward walk disagrees with the count");
         for (PageInterface* page : managed)
         {
-            if (model::findHandle(static_cast<long long>(*page)) == nullptr)
-                return fail("page " + describe(page) + " is not the engine's");
             if (m_closed.count(page->getDrawArea()) != 0)
                 return fail("page " + describe(page) + " shows a destroyed drawing area");
         }
         if (std::set<PageInterface*>(managed.begin(), managed.end()) != m_watcher.announced)
             return fail("the pages announced are not the pages managed");
-        const model::Page* current = model::currentPage();
-        PageInterface* managedCurrent = pages().getCurrentPage();
-        if ((current == nullptr) != (managedCurrent == nullptr) ||
-            (current != nullptr && current->handle != static_cast<long long>(*managedCurrent)))
-            return fail("the current page differs from the engine's");
         for (const auto& area : m_areas)
             if (area->signalDrawAreaFocusGained.num_slots() > managed.size())
                 return fail("focus connections pile up on a drawing area");

@@ -27,7 +27,11 @@ EventManager::IdleEventNotifier::~IdleEventNotifier() { m_monitor->removeOnIdleL
 void EventManager::IdleEventNotifier::onIdle(OnIdleObservableInterface&)
 {
     const PassScope pass("idle pass");
+    const engine::ShutdownWatch shutdown;
     m_owner->m_workAreaEventDispatcher.dispatchQueuedEvents();
+    // An input listener may have stopped the manager.
+    if (shutdown.shutDown())
+        return;
     if (!m_callbackQueued)
     {
         m_callbackQueued = true;

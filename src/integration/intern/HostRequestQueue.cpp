@@ -146,10 +146,18 @@ bool HostRequestQueue::carryOutDeletion(const Request& request)
     Activation activation{&page, false};
     // A listener of the switch may throw: the deletion goes on all the same.
     util::FirstException failure;
+    const engine::ShutdownWatch shutdown;
     {
         m_activations.push_back(&activation);
         const ScopedExitAction done([this] { m_activations.pop_back(); });
         failure.run([&page] { activateInEngine(page); });
+    }
+    // A listener of the switch stopped the manager: the engine took its
+    // pages with it and takes no more calls.
+    if (shutdown.shutDown())
+    {
+        failure.rethrow();
+        return true;
     }
     // The engine deletes its current page: not when another page became
     // current on the way, nor when the engine has not reported this one and

@@ -200,6 +200,14 @@ void Page::setDrawArea(GLDrawAreaInterface* drawArea)
                 return failure.rethrow();
             m_takingDrawArea = false;
             const bool closed = std::exchange(m_drawAreaBeingTaken, nullptr) == nullptr;
+            // The engine destroyed this page meanwhile (a listener stopped
+            // the manager): it is told of nothing more and shows nothing.
+            if (m_registry != nullptr && m_registry->isGoing(*this))
+            {
+                if (!closed)
+                    drawArea->removeStateListener(&m_glDrawAreaListener);
+                return failure.rethrow();
+            }
             if (closed || otherPageShowing(drawArea) != nullptr)
             {
                 // Host code closed the window, or moved another page there,
@@ -234,8 +242,10 @@ bool Page::getDeleteWithDrawArea() { return m_deleteWithDrawArea; }
 
 bool Page::becomeCurrentPage()
 {
-    // A listener of the switch may have the page deleted.
+    // A listener of the switch may have the page deleted, or stop the
+    // manager (the engine takes its pages with it).
     const util::DestructionSentinel::Watch watch(m_sentinel);
+    const intern::engine::ShutdownWatch shutdown;
     try
     {
         m_manager->setCurrentPage(*this);
@@ -244,7 +254,7 @@ bool Page::becomeCurrentPage()
     {
         // Not (or no longer) a managed page: nothing to make current.
     }
-    return !watch.destroyed();
+    return !watch.destroyed() && !shutdown.shutDown();
 }
 
 void Page::cancelPendingDamage()
@@ -376,6 +386,10 @@ void Page::engineStateChanged(const orvane::toolbox::StateChangeEventInterface& 
     const int code = event.getStateChange();
     const bool learnsID = code == StateChange_CurrentPage && m_uniqueID == 0;
     if (code != StateChange_Style && code != StateChange_PageLayout && !learnsID)
+        return;
+    // The engine has destroyed a page still in use below (a listener of an
+    // earlier page stopped the manager): it hears nothing more.
+    if (m_registry != nullptr && m_registry->isGoing(*this))
         return;
     if (intern::engine::OrvUtilPageGetCount() < 1)
         return;

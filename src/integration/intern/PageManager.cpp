@@ -130,11 +130,11 @@ int PageManager::pageCount() { return m_pageCount; }
 PageInterface& PageManager::addPage(GLDrawAreaInterface* drawArea)
 {
     const RequestScope request("addPage", "PageManager::addPage()", nullptr, drawArea);
-    const unsigned shutdowns = engine::shutdownCount();
+    const engine::ShutdownWatch shutdown;
     PageInterface* page = createPage(drawArea, nullptr);
     // A listener's stop() shuts the engine down, and its pages with it: a
     // page made on the way goes as addPage() returns, so it is not returned.
-    if (engine::shutdownCount() != shutdowns)
+    if (shutdown.shutDown())
         throw orvane::ExceptionBase("addPage(): a listener or slot stopped the engine while the page was made; "
                                     "there is no page to return.",
                                     false);
@@ -188,13 +188,13 @@ PageIterator PageManager::getReversePageIterator() { return m_pageCollection->ge
 
 PageInterface* PageManager::createPage(GLDrawAreaInterface* drawArea, StringList_pa arguments)
 {
-    const unsigned shutdowns = engine::shutdownCount();
+    const engine::ShutdownWatch shutdown;
     if (drawArea != nullptr)
         drawArea->setPageManager(*this);
     std::unique_ptr<Page> page(new Page(*this, drawArea));
     // The listeners of the page that showed the drawing area may stop the
     // engine: no page is made then.
-    if (engine::shutdownCount() != shutdowns)
+    if (shutdown.shutDown())
         return nullptr;
     PageInterface* const oldCurrentPage = m_currentPage;
     // Exceptions of host code pass on once the page is created and announced.

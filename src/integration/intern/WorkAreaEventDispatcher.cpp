@@ -340,7 +340,11 @@ void WorkAreaEventDispatcher::dispatchQueuedEvents()
         DispatchScope dispatch(registration->trace, registration->queue.size(), &kindName, info.kind, info.x, info.y,
                                info.buttonOrKey);
         registration->queue.pop_front();
+        const engine::ShutdownWatch shutdown;
         beforeDispatch(*drawArea, info);
+        // A listener that stopped the manager leaves the engine no events.
+        if (shutdown.shutDown())
+            return;
         bool interrupted = false;
         if (info.kind != EventInfo::Kind_KeyReleased && translateEvent(info))
             interrupted = dispatchToEngine(info);

@@ -168,9 +168,18 @@ inline unsigned s_shutdowns = 0;
 // Whether the engine is initialised: from an OrvEngInit that succeeded
 // until OrvEngFinalizeShutdown.
 inline bool isInitialized() { return detail::s_initialized; }
-// How many times the engine was shut down: an operation that sees the count
-// change while it runs was overtaken by a stop() (and perhaps an init()).
-inline unsigned shutdownCount() { return detail::s_shutdowns; }
+// Whether the engine was shut down since the watch was made: an operation
+// that hands control to host code asks it afterwards, since a listener may
+// stop the manager (and start it again) before it returns.
+class ShutdownWatch
+{
+public:
+    ShutdownWatch() : m_shutdowns(detail::s_shutdowns) {}
+    bool shutDown() const { return detail::s_shutdowns != m_shutdowns; }
+
+private:
+    unsigned m_shutdowns;
+};
 
 inline int OrvEngInit(int argc, char** argv, StateModernizationLevel_e level)
 {
@@ -185,9 +194,17 @@ inline void OrvEngInitiateShutdown(Boolean_t force)
 }
 inline void OrvEngFinalizeShutdown()
 {
+    // Shut down also when host code the engine calls on the way (page
+    // listeners) throws.
+    struct Finalized
+    {
+        ~Finalized()
+        {
+            detail::s_initialized = false;
+            ++detail::s_shutdowns;
+        }
+    } finalized;
     call("OrvEngFinalizeShutdown", ::OrvEngFinalizeShutdown);
-    detail::s_initialized = false;
-    ++detail::s_shutdowns;
 }
 // Records the text the engine gives too.
 inline Boolean_t OrvEngGetHelpAbout(char** text)

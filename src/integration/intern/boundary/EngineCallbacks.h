@@ -315,8 +315,8 @@ void dotPitch(ArbParam_t clientData, double* x, double* y)
 {
     // Recorded in nanometres per dot: the trace's values are whole numbers.
     serveService("staticDotPitchCallback", {}, [&] { Serve(clientData, x, y); }, [&](TraceSpan& span) {
-        span.close({traceNumber("xNanometres", x != nullptr ? static_cast<long long>(*x * 1e6) : -1),
-                    traceNumber("yNanometres", y != nullptr ? static_cast<long long>(*y * 1e6) : -1)});
+        span.close({x != nullptr ? traceWhole("xNanometres", *x * 1e6) : traceNumber("xNanometres", -1),
+                    y != nullptr ? traceWhole("yNanometres", *y * 1e6) : traceNumber("yNanometres", -1)});
     });
 }
 
@@ -412,8 +412,7 @@ template <void (*Serve)(double, double, double, double, Boolean_t, ArbParam_t)>
 void selectRegion(double x1, double y1, double x2, double y2, Boolean_t flag, ArbParam_t clientData)
 {
     serveService("selectItemsInRectCallback",
-                 {traceNumber("x1", static_cast<long long>(x1)), traceNumber("y1", static_cast<long long>(y1)),
-                  traceNumber("x2", static_cast<long long>(x2)), traceNumber("y2", static_cast<long long>(y2)),
+                 {traceWhole("x1", x1), traceWhole("y1", y1), traceWhole("x2", x2), traceWhole("y2", y2),
                   traceNumber("flag", flag)},
                  [&] { Serve(x1, y1, x2, y2, flag, clientData); }, [](TraceSpan&) {});
 }

@@ -5,8 +5,10 @@
 #include "integration/intern/DiagnosticReporter.h"
 
 #include <atomic>
+#include <cmath>
 #include <cstddef>
 #include <initializer_list>
+#include <limits>
 
 namespace orvane {
 namespace sdk {
@@ -23,6 +25,17 @@ struct TraceArg
 
 inline TraceArg traceNumber(const char* key, long long number) { return TraceArg{key, number, nullptr}; }
 inline TraceArg traceText(const char* key, const char* text) { return TraceArg{key, 0, text != nullptr ? text : ""}; }
+// A real number as a whole one, toward zero; beyond a long long's range the
+// nearest end of it, NaN as 0 (the engine may pass any double).
+inline TraceArg traceWhole(const char* key, double number)
+{
+    const double limit = 9.2e18; // within the range, both ways
+    const long long whole = std::isnan(number)  ? 0
+                            : number >= limit   ? std::numeric_limits<long long>::max()
+                            : number <= -limit ? std::numeric_limits<long long>::min()
+                                                : static_cast<long long>(number);
+    return traceNumber(key, whole);
+}
 
 // The library's side of Trace: the recording of boundary events into a
 // buffer per thread, handed to the host's sink. Every recording function

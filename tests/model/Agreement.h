@@ -1,0 +1,23 @@
+#ifndef ORVANE_TESTS_MODEL_AGREEMENT_H
+#define ORVANE_TESTS_MODEL_AGREEMENT_H
+
+#include <string>
+
+namespace orvane {
+namespace sdk {
+namespace integration {
+class PageManagerInterface;
+} // namespace integration
+} // namespace sdk
+} // namespace orvane
+
+namespace model {
+
+// What the library's pages and the model engine's disagree on, or an empty
+// text: the count, the walks both ways, every page the library manages
+// being one of the engine's (by client handle), and the current page.
+std::string disagreement(orvane::sdk::integration::PageManagerInterface& pages);
+
+} // namespace model
+
+#endif // ORVANE_TESTS_MODEL_AGREEMENT_H
