@@ -1,6 +1,7 @@
 #include "GlfwConformanceFactory.h"
 
 #include "ovsdkglfwhost/GlfwApplicationEventMonitor.h"
+#include "ovsdkglfwhost/GlfwGLContext.h"
 #include "ovsdkglfwhost/GlfwEventLoop.h"
 #include "ovsdkglfwhost/GlfwGLDrawArea.h"
 #include "ovsdkglfwhost/GlfwManagerMiscService.h"
@@ -9,8 +10,38 @@
 #include <GLFW/glfw3.h>
 
 #include <chrono>
+#include <cstdlib>
 
 using namespace orvane::sdk;
+
+namespace {
+
+// A drawing area whose context is an OpenGL 3.3 core profile one (of a
+// hidden window): the engine's OpenGL 1.x drawing cannot run there, and the
+// suite must fail it saying so (GLFW_CORE_PROFILE=1).
+class CoreProfileDrawArea : public glfwhost::GlfwGLDrawArea
+{
+public:
+    CoreProfileDrawArea(glfwhost::GlfwEventLoop& loop, int width, int height)
+        : GlfwGLDrawArea(loop, width, height, "core profile", false)
+    {
+        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+        glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+        glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+        glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+        m_coreWindow = glfwCreateWindow(width, height, "core profile context", nullptr, nullptr);
+        glfwDefaultWindowHints();
+        m_coreContext.setWindow(m_coreWindow);
+    }
+    ~CoreProfileDrawArea() override { glfwDestroyWindow(m_coreWindow); }
+    integration::GLContextInterface& getGLContext() override { return m_coreContext; }
+
+private:
+    GLFWwindow* m_coreWindow;
+    glfwhost::GlfwGLContext m_coreContext;
+};
+
+} // namespace
 
 GlfwConformanceFactory::GlfwConformanceFactory(glfwhost::GlfwEventLoop& loop) : m_loop(loop), m_driver(loop) {}
 
@@ -19,7 +50,9 @@ std::unique_ptr<integration::GLDrawAreaInterface> GlfwConformanceFactory::create
     // Six places side by side, taken in turn; X11 has a pixel ratio of 1.
     const int place = m_placed++ % 6;
     std::unique_ptr<glfwhost::GlfwGLDrawArea> drawArea(
-        new glfwhost::GlfwGLDrawArea(m_loop, width, height, "conformance", false));
+        std::getenv("GLFW_CORE_PROFILE") != nullptr
+            ? new CoreProfileDrawArea(m_loop, width, height)
+            : new glfwhost::GlfwGLDrawArea(m_loop, width, height, "conformance", false));
     glfwSetWindowPos(drawArea->window(), place % 3 * 330, place / 3 * 260);
     glfwShowWindow(drawArea->window());
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
