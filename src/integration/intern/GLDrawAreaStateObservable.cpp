@@ -1,5 +1,6 @@
 #include "integration/intern/GLDrawAreaStateObservable.h"
 
+#include "integration/GLDrawAreaInterface.h"
 #include "integration/GLDrawAreaListenerInterface.h"
 
 namespace orvane {
@@ -35,6 +36,24 @@ void GLDrawAreaStateObservable::notifyOfDestroyed()
 void GLDrawAreaStateObservable::notifyOfFocusGained()
 {
     m_listeners.notify([this](GLDrawAreaListenerInterface& listener) { listener.drawAreaFocusGained(*m_drawArea); });
+}
+
+void GLDrawAreaStateObservable::reportExposed(bool fullDamage)
+{
+    notifyOfExposed(fullDamage);
+    m_drawArea->signalDrawAreaExposed(fullDamage);
+}
+
+void GLDrawAreaStateObservable::reportDestroyed()
+{
+    notifyOfDestroyed();
+    m_drawArea->signalDrawAreaDestroyed();
+}
+
+void GLDrawAreaStateObservable::reportFocusGained()
+{
+    notifyOfFocusGained();
+    m_drawArea->signalDrawAreaFocusGained();
 }
 
 } // namespace intern

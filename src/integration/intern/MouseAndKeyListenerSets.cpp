@@ -1,5 +1,8 @@
 #include "integration/intern/MouseAndKeyListenerSets.h"
 
+#include "integration/MouseWheelEventInterface.h"
+#include "integration/intern/KeyEvent.h"
+
 namespace orvane {
 namespace sdk {
 namespace integration {
@@ -27,6 +30,37 @@ void MouseAndKeyListenerSets::addKeyboardListener(KeyEventListenerInterface* lis
 void MouseAndKeyListenerSets::removeKeyboardListener(KeyEventListenerInterface* listener)
 {
     m_keyEventObservable.removeKeyboardListener(listener);
+}
+
+void MouseAndKeyListenerSets::reportMouse(MouseAction_e action, MouseEventInterface& event)
+{
+    typedef void (MouseEventObservable::*Notification)(MouseEventInterface&, MouseEventObservableInterface&);
+    static const Notification notifications[] = {
+        &MouseEventObservable::notifyOfMouseMoved, &MouseEventObservable::notifyOfButtonPressed,
+        &MouseEventObservable::notifyOfButtonDoublePressed, &MouseEventObservable::notifyOfButtonReleased};
+    MouseEventSignal* const signals[] = {&signalMouseMoved, &signalButtonPressed, &signalButtonDoublePressed,
+                                         &signalButtonReleased};
+    (m_mouseEventObservable.*notifications[action])(event, *this);
+    (*signals[action])(event);
+}
+
+void MouseAndKeyListenerSets::reportKey(bool pressed, int hostKeyCode)
+{
+    KeyEvent event(this, hostKeyCode);
+    if (pressed)
+        m_keyEventObservable.notifyOfKeyPressed(event, *this);
+    else
+        m_keyEventObservable.notifyOfKeyReleased(event, *this);
+}
+
+void MouseAndKeyListenerSets::reportWheel(MouseWheelEventInterface& wheel)
+{
+    signalWheelRotated(wheel);
+    if (wheel.orientation() != MouseWheelEventInterface::Orientation_Vertical || wheel.delta() == 0)
+        return;
+    const int zoomKey = wheel.delta() > 0 ? '+' : '-';
+    reportKey(true, zoomKey);
+    reportKey(false, zoomKey);
 }
 
 } // namespace intern
