@@ -1,6 +1,7 @@
 #ifndef OVSDKGLFWHOST_GLFWOFFSCREENIMAGESERVICE_H
 #define OVSDKGLFWHOST_GLFWOFFSCREENIMAGESERVICE_H
 
+#include "ovsdkglfwhost/Export.h"
 #include "ovsdkglfwhost/GlfwOffscreenImage.h"
 
 #include "integration/services/OwningOffscreenImageService.h"
@@ -13,7 +14,10 @@ namespace glfwhost {
 // OwningOffscreenImageService of GlfwOffscreenImage, each image owned by the
 // service until the engine destroys it (or the service goes), its rows read
 // from the picture the engine last drew into it. Make it current to use it.
-typedef integration::services::OwningOffscreenImageService<GlfwOffscreenImage> GlfwOffscreenImageService;
+class OVSDKGLFWHOST_EXPORT GlfwOffscreenImageService
+    : public integration::services::OwningOffscreenImageService<GlfwOffscreenImage>
+{
+};
 
 } // namespace glfwhost
 } // namespace sdk

@@ -1,6 +1,7 @@
 #ifndef OVSDKQTHOST_QTOFFSCREENIMAGESERVICE_H
 #define OVSDKQTHOST_QTOFFSCREENIMAGESERVICE_H
 
+#include "ovsdkqthost/Export.h"
 #include "ovsdkqthost/QtOffscreenImage.h"
 
 #include "integration/services/OwningOffscreenImageService.h"
@@ -13,7 +14,10 @@ namespace qthost {
 // OwningOffscreenImageService of QtOffscreenImage, each image owned by the
 // service until the engine destroys it (or the service goes), its rows read
 // from the picture the engine last drew into it. Make it current to use it.
-typedef integration::services::OwningOffscreenImageService<QtOffscreenImage> QtOffscreenImageService;
+class OVSDKQTHOST_EXPORT QtOffscreenImageService
+    : public integration::services::OwningOffscreenImageService<QtOffscreenImage>
+{
+};
 
 } // namespace qthost
 } // namespace sdk
