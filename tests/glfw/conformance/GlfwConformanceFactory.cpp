@@ -17,28 +17,23 @@ using namespace orvane::sdk;
 namespace {
 
 // A drawing area whose context is an OpenGL 3.3 core profile one (of a
-// hidden window): the engine's OpenGL 1.x drawing cannot run there, and the
-// suite must fail it saying so (GLFW_CORE_PROFILE=1).
-class CoreProfileDrawArea : public glfwhost::GlfwGLDrawArea
+// hidden window): the suite must fail it, saying why (GLFW_CORE_PROFILE=1).
+struct CoreProfileDrawArea : glfwhost::GlfwGLDrawArea
 {
-public:
     CoreProfileDrawArea(glfwhost::GlfwEventLoop& loop, int width, int height)
         : GlfwGLDrawArea(loop, width, height, "core profile", false)
     {
-        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-        glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
-        glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
-        glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-        m_coreWindow = glfwCreateWindow(width, height, "core profile context", nullptr, nullptr);
+        for (const std::pair<int, int>& hint : {std::make_pair(GLFW_VISIBLE, GLFW_FALSE),
+                                               {GLFW_CONTEXT_VERSION_MAJOR, 3}, {GLFW_CONTEXT_VERSION_MINOR, 3},
+                                               {GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE}})
+            glfwWindowHint(hint.first, hint.second);
+        core.setWindow(glfwCreateWindow(width, height, "core profile context", nullptr, nullptr));
         glfwDefaultWindowHints();
-        m_coreContext.setWindow(m_coreWindow);
     }
-    ~CoreProfileDrawArea() override { glfwDestroyWindow(m_coreWindow); }
-    integration::GLContextInterface& getGLContext() override { return m_coreContext; }
+    ~CoreProfileDrawArea() override { glfwDestroyWindow(core.window()); }
+    integration::GLContextInterface& getGLContext() override { return core; }
 
-private:
-    GLFWwindow* m_coreWindow;
-    glfwhost::GlfwGLContext m_coreContext;
+    glfwhost::GlfwGLContext core;
 };
 
 } // namespace
