@@ -34,14 +34,25 @@ void MouseAndKeyListenerSets::removeKeyboardListener(KeyEventListenerInterface* 
 
 void MouseAndKeyListenerSets::reportMouse(MouseAction_e action, MouseEventInterface& event)
 {
-    typedef void (MouseEventObservable::*Notification)(MouseEventInterface&, MouseEventObservableInterface&);
-    static const Notification notifications[] = {
-        &MouseEventObservable::notifyOfMouseMoved, &MouseEventObservable::notifyOfButtonPressed,
-        &MouseEventObservable::notifyOfButtonDoublePressed, &MouseEventObservable::notifyOfButtonReleased};
-    MouseEventSignal* const signals[] = {&signalMouseMoved, &signalButtonPressed, &signalButtonDoublePressed,
-                                         &signalButtonReleased};
-    (m_mouseEventObservable.*notifications[action])(event, *this);
-    (*signals[action])(event);
+    switch (action)
+    {
+    case MouseAction_Moved:
+        m_mouseEventObservable.notifyOfMouseMoved(event, *this);
+        signalMouseMoved(event);
+        break;
+    case MouseAction_Pressed:
+        m_mouseEventObservable.notifyOfButtonPressed(event, *this);
+        signalButtonPressed(event);
+        break;
+    case MouseAction_DoublePressed:
+        m_mouseEventObservable.notifyOfButtonDoublePressed(event, *this);
+        signalButtonDoublePressed(event);
+        break;
+    case MouseAction_Released:
+        m_mouseEventObservable.notifyOfButtonReleased(event, *this);
+        signalButtonReleased(event);
+        break;
+    }
 }
 
 void MouseAndKeyListenerSets::reportKey(bool pressed, int hostKeyCode)
