@@ -5,23 +5,25 @@
 #                      the fuzz command too
 #   ./run.sh build     configure and build (preset "default", build/)
 #   ./run.sh test      build, then run the whole ctest suite
-#   ./run.sh demo      build, then run the Qt demo (the main job): on the
-#                      display if there is a usable one, otherwise its scripted
-#                      session under xvfb-run, writing pictures to demo-out/;
+#   ./run.sh demo      build the Qt demo (the main job) and only what it needs,
+#                      then run it: on the display if there is a usable one,
+#                      otherwise its scripted session under xvfb-run, writing
+#                      pictures to demo-out/;
 #                      "./run.sh demo --script" runs the scripted session anyway
-#   ./run.sh glfw-demo build, then run the GLFW demo: on the display if there
-#                      is a usable one, otherwise its scripted session under
-#                      xvfb-run, writing pictures to demo-out/glfw/;
+#   ./run.sh glfw-demo build the GLFW demo alone, then run it: on the display
+#                      if there is a usable one, otherwise its scripted session
+#                      under xvfb-run, writing pictures to demo-out/glfw/;
 #                      "./run.sh glfw-demo --script" runs the scripted session
 #                      anyway
-#   ./run.sh gtk-demo  build, then run the GTK demo: on the display if there
-#                      is a usable one, otherwise its scripted session under
+#   ./run.sh gtk-demo  build the GTK demo alone, then run it: on the display
+#                      if there is a usable one, otherwise its scripted session under
 #                      xvfb-run, writing pictures to demo-out/gtk/;
 #                      "./run.sh gtk-demo --script" runs the scripted session
 #                      anyway
 #                      the demos record a boundary trace into trace.json in
 #                      their output directory and print its summary at the end
-#   ./run.sh console-demo  build, then run the console demo (no window system)
+#   ./run.sh console-demo  build the console demo alone, then run it (no
+#                      window system)
 #   ./run.sh trace-summary FILE  build, then print the summary of a boundary
 #                      trace (frames, input delays, busy passes, requests that
 #                      waited, spans left open)
@@ -30,8 +32,8 @@
 #                      crossings, 0 divergences" (exit 0), or the first
 #                      divergence (exit 1); --shrink OUT writes a shorter trace
 #                      that diverges the same way
-#   ./run.sh render    build, then draw pages with no display (DISPLAY unset)
-#                      with orvane-render-pages into demo-out/headless/*.png;
+#   ./run.sh render    build orvane-render-pages alone, then draw pages with
+#                      no display (DISPLAY unset) into demo-out/headless/*.png;
 #                      further arguments go to the program ("--help" lists them)
 #   ./run.sh bench     build, then run the hot-path benchmarks and print their
 #                      table of ratios to the plain-code floors, and the pages
@@ -120,6 +122,14 @@ build() {
     cmake --build --preset default -j "$JOBS"
 }
 
+# build_targets TARGET...: only these programs and what they link (a demo
+# needs neither the tests, nor the benchmarks, nor the other kits).
+build_targets() {
+    setup
+    cmake --preset default >/dev/null
+    cmake --build --preset default -j "$JOBS" --target "$@"
+}
+
 run_tests() {
     build
     ctest --preset default -j "$JOBS"
@@ -136,20 +146,19 @@ sanitize() {
     ctest --preset tsan
 }
 
-# run_demo NAME PROGRAM OUTPUT [--script]: a demo on the display when there
-# is a usable one, otherwise its scripted session on a virtual one.
+# run_demo NAME TARGET PROGRAM OUTPUT [--script]: a demo on the display when
+# there is a usable one, otherwise its scripted session on a virtual one.
 run_demo() {
-    local name=$1 program=$2 output=$3
-    build
-    if [ ! -x "$program" ]; then
-        echo "run.sh: the $name was not built (its toolkit was not found)" >&2
+    local name=$1 target=$2 program=$3 output=$4
+    if ! build_targets "$target" trace-summary; then
+        echo "run.sh: the $name could not be built (is its toolkit installed? ./run.sh setup)" >&2
         exit 1
     fi
     mkdir -p "$output"
     local trace="$output/trace.json"
     rm -f "$trace"
     local options=(--trace "$trace")
-    if [ "${4:-}" = "--script" ]; then options+=(--script --out "$output"); fi
+    if [ "${5:-}" = "--script" ]; then options+=(--script --out "$output"); fi
     local status=0
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
         "$program" "${options[@]}" || status=$?
@@ -181,9 +190,7 @@ replay() {
         echo "usage: ./run.sh replay FILE [--shrink OUT]" >&2
         exit 2
     fi
-    setup
-    cmake --preset default >/dev/null
-    cmake --build --preset default --target orvane-replay >/dev/null
+    build_targets orvane-replay >/dev/null
     ./build/tools/replay/orvane-replay "$@"
 }
 
@@ -263,17 +270,16 @@ docs() {
 }
 
 render() {
-    build
     local program=./build/examples/render-pages/orvane-render-pages
-    if [ ! -x "$program" ]; then
-        echo "run.sh: orvane-render-pages was not built (EGL or libpng was not found)" >&2
+    if ! build_targets orvane-render-pages; then
+        echo "run.sh: orvane-render-pages could not be built (are EGL and libpng installed? ./run.sh setup)" >&2
         exit 1
     fi
     env -u DISPLAY -u WAYLAND_DISPLAY "$program" --out demo-out/headless "$@"
 }
 
 console_demo() {
-    build
+    build_targets console-demo
     ./build/examples/console-demo/console-demo
 }
 
@@ -333,9 +339,9 @@ case "${1:-}" in
     setup) setup; install_missing "${FUZZ_PACKAGES[@]}" ;;
     build) build ;;
     test) run_tests ;;
-    demo) run_demo "Qt demo" ./build/examples/qt-demo/qt-demo demo-out "${2:-}" ;;
-    glfw-demo) run_demo "GLFW demo" ./build/examples/glfw-demo/glfw-demo demo-out/glfw "${2:-}" ;;
-    gtk-demo) run_demo "GTK demo" ./build/examples/gtk-demo/gtk-demo demo-out/gtk "${2:-}" ;;
+    demo) run_demo "Qt demo" qt-demo ./build/examples/qt-demo/qt-demo demo-out "${2:-}" ;;
+    glfw-demo) run_demo "GLFW demo" glfw-demo ./build/examples/glfw-demo/glfw-demo demo-out/glfw "${2:-}" ;;
+    gtk-demo) run_demo "GTK demo" gtk-demo ./build/examples/gtk-demo/gtk-demo demo-out/gtk "${2:-}" ;;
     console-demo) console_demo ;;
     trace-summary) trace_summary "${2:-}" ;;
     replay) shift; replay "$@" ;;

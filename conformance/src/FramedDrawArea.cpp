@@ -70,7 +70,10 @@ bool FramedDrawArea::Context::makeCurrent()
 
 bool FramedDrawArea::Context::releaseCurrent()
 {
-    m_owner.m_frameCalls.push_back(m_owner.m_painter.fill(m_owner.m_colour) ? "painted" : "not painted");
+    int width = 0, height = 0;
+    m_owner.m_host.getSize(width, height);
+    static const char* const painted[] = {"painted", "not painted", "cannot paint"};
+    m_owner.m_frameCalls.push_back(painted[m_owner.m_painter.fill(m_owner.m_colour, 0, 0, width, height)]);
     const bool result = m_owner.m_host.getGLContext().releaseCurrent();
     m_owner.m_frameCalls.push_back(answered("releaseCurrent", result));
     return result;

@@ -27,8 +27,9 @@ public:
     integration::GLDrawAreaInterface& host();
     // The colour of the frames drawn from now on.
     void setColour(GLPainter::Colour colour);
-    // "makeCurrent true", "painted" (or "not painted"), "releaseCurrent true",
-    // "swapBuffers", in the order they came.
+    // "makeCurrent true", "painted" (or "not painted" where the driver gives
+    // no OpenGL, "cannot paint" where the context cannot run OpenGL 1.x),
+    // "releaseCurrent true", "swapBuffers", in the order they came.
     const std::vector<std::string>& frameCalls() const;
     void clearFrameCalls();
 

@@ -6,6 +6,8 @@ namespace hostconformance {
 
 HostDriver::~HostDriver() = default;
 
+bool HostDriver::mayFocusInFocusedWindow() { return true; }
+
 void* HostDriver::glProcAddress(const char*) { return nullptr; }
 
 bool HostDriver::grabScreen(DrawArea&, int&, int&, std::vector<unsigned char>&) { return false; }

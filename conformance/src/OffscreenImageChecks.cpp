@@ -37,7 +37,10 @@ void checkOffscreenImages(ConformanceTest& test)
     ASSERT_TRUE(context.makeCurrent()) << contractText(hostClassOf(context), "makeCurrent() of the image's context to answer true",
                                                        "make the context current with the image as the framebuffer drawn into");
     GLPainter painter(test.driver());
-    const bool painted = painter.fill(Bottom) && painter.fill(Top, 0, Height / 2, Width, Height - Height / 2);
+    const GLPainter::Result_e result = painter.fill(Bottom, 0, 0, Width, Height);
+    const bool painted = result == GLPainter::Result_Painted &&
+                         painter.fill(Top, 0, Height / 2, Width, Height - Height / 2) == GLPainter::Result_Painted;
+    EXPECT_NE(GLPainter::Result_NotLegacy, result) << painter.legacyFailure(hostClassOf(context));
     EXPECT_TRUE(context.releaseCurrent())
         << contractText(hostClassOf(context), "releaseCurrent() of the image's context to answer true",
                         "release the context once the engine has drawn (and keep what it drew for getRGBRow)");
@@ -69,7 +72,7 @@ void checkOffscreenImages(ConformanceTest& test)
         << contractText(serviceClass, "getRGBRow() to give what was drawn into the image, row 0 at the top",
                         "read the image's pixels back after the engine drew (at releaseCurrent()) and hand them out "
                         "top row first (OpenGL's rows start at the bottom)");
-    if (!painted)
+    if (result == GLPainter::Result_NoOpenGL)
         GTEST_SKIP() << "the rows were readable; their pixels are not checked: " << hostClassOf(test.driver())
                      << " resolves no OpenGL functions (glProcAddress() answers null)";
 }

@@ -925,8 +925,8 @@ private:
         case 2:
         {
             note("application mouse");
-            orvane::test::TestMouseEvent event(static_cast<Button>(m_in.pick(4)), m_in.hostileInt(),
-                                               m_in.hostileInt());
+            orvane::sdk::integration::intern::MouseEvent event(nullptr, static_cast<Button>(m_in.pick(4)),
+                                                               m_in.hostileInt(), m_in.hostileInt(), 0);
             switch (m_in.pick(4))
             {
             case 0:

@@ -1,7 +1,9 @@
 // The headless kit's behaviour that the conformance suite does not see: the
 // engine's own plot drawn into drawing areas and offscreen images with no
-// window system, and the application's interrupt.
+// window system (a new image on a reused context gives no row before it is
+// drawn into, never the last image's), and the application's interrupt.
 #include "ovsdkheadlesshost/HeadlessGLDrawArea.h"
+#include "ovsdkheadlesshost/HeadlessOffscreenImageService.h"
 #include "ovsdkheadlesshost/HeadlessSession.h"
 
 #include "integration/PageInterface.h"
@@ -103,6 +105,13 @@ TEST(HeadlessHost, PagesAreDrawnIntoTheirFramesAtEachSizeAndAfterResizes)
             for (std::size_t channel = 0; channel < 3; ++channel)
                 differing += image.rgb[pixel * 3 + channel] != area.frame().rgba[pixel * 4 + channel];
         EXPECT_EQ(0u, differing);
+        // The next image is made on the context that drew the export: it has
+        // no row to give before it is drawn into.
+        headlesshost::HeadlessOffscreenImageService& images = session().kit.images();
+        const long long next = reinterpret_cast<long long>(images.createImage(c.resizedWidth, c.resizedHeight));
+        std::vector<unsigned char> rgb(std::size_t(c.resizedWidth) * 3);
+        EXPECT_FALSE(images.getRGBRow(next, 0, &rgb[0], &rgb[rgb.size() / 3], &rgb[rgb.size() / 3 * 2]));
+        images.destroyImage(next);
         pages.deletePage(page);
         session().loop.runOnce();
     }

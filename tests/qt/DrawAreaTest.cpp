@@ -1,7 +1,7 @@
-// The Qt drawing area beyond what the host conformance suite checks: the
-// wheel zooming through zoom keys, pages when the window goes and when Qt
-// makes its native window again, windows for the engine's pages. (State,
-// input, sizes: test_qthost_conformance.)
+// The Qt drawing area beyond what the host conformance suite checks: pages
+// when the window goes and when Qt makes its native window again, windows
+// for the engine's pages. (State, input with the wheel's zoom keys, sizes:
+// test_qthost_conformance.)
 #include "QtHostSession.h"
 
 #include "integration/PageInterface.h"
@@ -12,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QTest>
-#include <QWheelEvent>
 #include <QWidget>
 
 #include <functional>
@@ -33,28 +32,6 @@ protected:
         EXPECT_GT(countColour(shown, sim::curveColour(page.getUniqueID())), 200);
     }
 };
-
-TEST_F(DrawAreaTest, TheWheelIsReportedAndZoomsThroughZoomKeys)
-{
-    std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea();
-    integration::PageInterface& page = pages.addPage(drawArea.get());
-    settle();
-    std::vector<int> deltas;
-    drawArea->connectWheelRotated([&](integration::MouseWheelEventInterface& wheel) {
-        deltas.push_back(wheel.delta());
-        EXPECT_EQ(QPoint(60, 40), QPoint(wheel.x(), wheel.y()));
-    });
-
-    for (int delta : {120, 120, -120})
-    {
-        QWheelEvent wheel(QPointF(30, 20), drawArea->mapToGlobal(QPointF(30, 20)), QPoint(), QPoint(0, delta),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(drawArea.get(), &wheel);
-    }
-    settle();
-    EXPECT_EQ((std::vector<int>{120, 120, -120}), deltas);
-    EXPECT_DOUBLE_EQ(1.25, enginePage(page).view.zoom);
-}
 
 TEST_F(DrawAreaTest, ClosingAWindowDetachesItsPageOrDeletesIt)
 {

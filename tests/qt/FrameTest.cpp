@@ -1,5 +1,6 @@
-// Frames, interrupted frames and exports drawn by the engine with real
-// OpenGL, checked by their pixels.
+// Frames and interrupted frames drawn by the engine with real OpenGL,
+// checked by their pixels, and an export that cannot be made. (An export's
+// pixels: test_headless_qt_comparison.)
 #include "QtHostSession.h"
 
 #include "integration/InterruptedPlotRepairer.h"
@@ -58,23 +59,6 @@ TEST_F(FrameTest, AnInterruptedFrameLeavesThePreviousPictureUntilTheRepair)
                 columnHasColour(repaired, 139, 60, 60, sim::AxisColour));
     EXPECT_FALSE(columnHasColour(repaired, 40, 60, 60, sim::AxisColour));
     pages.popPageRenderDecider();
-}
-
-TEST_F(FrameTest, AnOffscreenExportReturnsThePlotsPixels)
-{
-    std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea();
-    integration::PageInterface& page = pages.addPage(drawArea.get());
-
-    const sim::ExportedImage image = sim::exportImage(240, 180, ExportRegion_CurrentFrame);
-    ASSERT_TRUE(image.ok);
-    ASSERT_EQ(240u * 180u * 3u, image.rgb.size());
-    const QImage exported(image.rgb.data(), 240, 180, 240 * 3, QImage::Format_RGB888);
-    EXPECT_TRUE(isColour(exported.pixel(235, 5), sim::backgroundColour(page.getUniqueID())));
-    // Row 0 is the top: the x axis lies 40 rows above the bottom.
-    EXPECT_TRUE(columnHasColour(exported, 120, 138, 141, sim::AxisColour));
-    EXPECT_FALSE(columnHasColour(exported, 120, 38, 41, sim::AxisColour));
-    EXPECT_GT(countColour(exported, sim::curveColour(page.getUniqueID())), 150);
-    EXPECT_EQ(0u, session.offscreen.imageCount());
 }
 
 TEST_F(FrameTest, AnImageThatCannotBeMadeIsReportedToTheEngine)

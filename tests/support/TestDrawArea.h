@@ -6,10 +6,10 @@
 #include "integration/intern/GLDrawAreaStateObservable.h"
 #include "integration/intern/KeyEvent.h"
 #include "integration/intern/KeyEventObservable.h"
+#include "integration/intern/MouseEvent.h"
 #include "integration/intern/MouseEventObservable.h"
 #include "integration/intern/MouseWheelEvent.h"
 #include "support/TestGLContext.h"
-#include "support/TestMouseEvent.h"
 
 #include <set>
 #include <stdexcept>
@@ -159,7 +159,7 @@ private:
     // Listeners first, then the signal, with a host mouse event.
     void reportMouse(MouseNotification notification, MouseEventSignal& signal, MouseButton button, int x, int y)
     {
-        TestMouseEvent event(button, x, y, mouseModifiers);
+        sdk::integration::intern::MouseEvent event(this, button, x, y, mouseModifiers);
         (m_mouseObservable.*notification)(event, *this);
         signal(event);
     }

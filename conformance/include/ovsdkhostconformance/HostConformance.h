@@ -32,15 +32,18 @@ namespace hostconformance {
 // driver gives none.
 //
 // What is checked:
-// - Frames: the page of a drawing area redrawn by the engine (makeCurrent,
-//   drawing, releaseCurrent, then the swap with no context current) shows on
-//   the screen, in its own window only, at getSize(); makeCurrent and
+// - Frames: the suite draws as the engine does, with OpenGL 1.x immediate
+//   mode calls, and fails a context that cannot run them (a core profile,
+//   OpenGL ES), naming it. The page of a drawing area redrawn by the engine
+//   (makeCurrent, drawing, releaseCurrent, then the swap with no context
+//   current) shows on the screen, at once or at the toolkit's next paint, in its own window only, at getSize(); makeCurrent and
 //   releaseCurrent answer true; an expose gets the page redrawn at idle
 //   time; each drawing area has its own context, always the same.
 // - Size: getSize() in device pixels, also after a resize, which is followed
 //   by an expose with full damage; the miscellaneous service's device pixel
 //   ratio is the window's.
-// - State: expose, focus in (again after a focus out, and not on a focus out)
+// - State: expose, focus in (again after a focus out, and not on a focus out;
+//   first after a focus out where the driver says so)
 //   and destruction (once, after which isValid() and canRender() are false)
 //   reach the state listeners with the drawing area, then the signals.
 // - Input: presses, releases and moves with their buttons, positions and

@@ -49,6 +49,12 @@ public:
     virtual void expose(DrawArea& drawArea) = 0;
     // The window gains the keyboard focus.
     virtual void focusIn(DrawArea& drawArea) = 0;
+    // Optional: whether focusIn() may be called on a window that has the
+    // keyboard focus already, and still reports a gain (true, the default).
+    // A driver whose window system tells nothing to a window focused again
+    // answers false: the suite then calls focusOut() before the first
+    // focusIn() of a window.
+    virtual bool mayFocusInFocusedWindow();
     // The window loses the keyboard focus.
     virtual void focusOut(DrawArea& drawArea) = 0;
     // The native window is destroyed; the object stays until the suite
@@ -77,10 +83,12 @@ public:
     // (1 for a toolkit without the notion).
     virtual double pixelRatio(DrawArea& drawArea) = 0;
 
-    // Optional: an OpenGL function of the context current now (the suite
-    // draws with glClearColor, glClear, glScissor, glEnable, glDisable and
-    // glFinish), null when none can be given. Without it the checks of
-    // pixels are skipped, saying so.
+    // Optional: an OpenGL function of the context current now, null when
+    // none can be given. The suite draws as the engine does, with OpenGL 1.x
+    // immediate mode (glBegin, glColor3ub, glVertex2f, glEnd, with glViewport,
+    // glScissor, glEnable, glDisable, glMatrixMode, glLoadIdentity and
+    // glFinish), and asks glGetString, glGetIntegerv and glGetError what the
+    // context is. Without it the checks of pixels are skipped, saying so.
     virtual void* glProcAddress(const char* name);
 
     // Optional: what the window shows on the screen now, from the screen

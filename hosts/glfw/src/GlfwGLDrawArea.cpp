@@ -1,11 +1,10 @@
 #include "ovsdkglfwhost/GlfwGLDrawArea.h"
 
+#include "GlfwLibraryEvent.h"
 #include "GlfwLiveWindows.h"
-#include "GlfwWheelEvent.h"
 #include "ovsdkglfwhost/GlfwEventLoop.h"
 #include "ovsdkglfwhost/GlfwInputMapping.h"
 
-#include "integration/intern/KeyEvent.h"
 #include "integration/intern/MouseEvent.h"
 #include "ovexception/ExceptionBase.h"
 
@@ -177,8 +176,7 @@ void GlfwGLDrawArea::destroyNativeWindow()
         return;
     // Listeners hear it while the window still exists, so that they can
     // still unregister themselves.
-    m_stateObservable.notifyOfDestroyed();
-    signalDrawAreaDestroyed();
+    m_stateObservable.reportDestroyed();
     GLFWwindow* const window = m_window;
     m_window = nullptr;
     m_exposed = false;
@@ -231,13 +229,23 @@ void GlfwGLDrawArea::deliver(const GlfwWindowEvent& event)
             m_fullDamagePending = true;
         break;
     case GlfwWindowEvent::ContentScaleChanged: m_fullDamagePending = true; break;
-    case GlfwWindowEvent::Focus: reportFocus(event.focused); break;
-    case GlfwWindowEvent::MouseButton: reportMouseButton(event); break;
-    case GlfwWindowEvent::CursorMoved:
-        reportMouse(&intern::MouseEventObservable::notifyOfMouseMoved, signalMouseMoved,
-                    MouseEventInterface::MouseButton_None, event);
+    case GlfwWindowEvent::Focus:
+        if (event.focused)
+            m_stateObservable.reportFocusGained();
         break;
-    case GlfwWindowEvent::Scroll: reportScroll(event); break;
+    case GlfwWindowEvent::MouseButton:
+    case GlfwWindowEvent::CursorMoved:
+    {
+        intern::MouseEvent mouseEvent(this, mouseButtonOf(event), toDevicePixels(event.x), toDevicePixels(event.y));
+        reportMouse(mouseActionOf(event), mouseEvent);
+        break;
+    }
+    case GlfwWindowEvent::Scroll:
+    {
+        intern::MouseWheelEvent wheel = wheelEventOf(event, *this, m_loop);
+        reportWheel(wheel);
+        break;
+    }
     case GlfwWindowEvent::Key:
         if (!isModifierKey(event.key))
             reportKey(event.action != GLFW_RELEASE, hostKeyCode(event));
@@ -249,57 +257,7 @@ void GlfwGLDrawArea::deliver(const GlfwWindowEvent& event)
 void GlfwGLDrawArea::reportExposed(bool fullDamage)
 {
     m_fullDamagePending = false;
-    m_stateObservable.notifyOfExposed(fullDamage);
-    signalDrawAreaExposed(fullDamage);
-}
-
-void GlfwGLDrawArea::reportFocus(bool focused)
-{
-    if (!focused)
-        return;
-    m_stateObservable.notifyOfFocusGained();
-    signalDrawAreaFocusGained();
-}
-
-void GlfwGLDrawArea::reportMouseButton(const GlfwWindowEvent& event)
-{
-    const MouseEventInterface::MouseButton_e button = toLibraryButton(event.button);
-    if (event.action == GLFW_RELEASE)
-        reportMouse(&intern::MouseEventObservable::notifyOfButtonReleased, signalButtonReleased, button, event);
-    else if (event.action == GlfwEventLoop::DoublePress)
-        reportMouse(&intern::MouseEventObservable::notifyOfButtonDoublePressed, signalButtonDoublePressed, button,
-                    event);
-    else
-        reportMouse(&intern::MouseEventObservable::notifyOfButtonPressed, signalButtonPressed, button, event);
-}
-
-void GlfwGLDrawArea::reportMouse(MouseNotification notification, MouseEventSignal& signal,
-                                 MouseEventInterface::MouseButton_e button, const GlfwWindowEvent& event)
-{
-    intern::MouseEvent mouseEvent(this, button, toDevicePixels(event.x), toDevicePixels(event.y));
-    (m_mouseEventObservable.*notification)(mouseEvent, *this);
-    signal(mouseEvent);
-}
-
-void GlfwGLDrawArea::reportScroll(const GlfwWindowEvent& event)
-{
-    intern::MouseWheelEvent wheel = wheelEventOf(event, *this, m_loop);
-    signalWheelRotated(wheel);
-    if (wheel.orientation() == MouseWheelEventInterface::Orientation_Vertical && wheel.delta() != 0)
-    {
-        const int zoomKey = wheel.delta() > 0 ? '+' : '-';
-        reportKey(true, zoomKey);
-        reportKey(false, zoomKey);
-    }
-}
-
-void GlfwGLDrawArea::reportKey(bool pressed, int hostKeyCode)
-{
-    intern::KeyEvent keyEvent(this, hostKeyCode);
-    if (pressed)
-        m_keyEventObservable.notifyOfKeyPressed(keyEvent, *this);
-    else
-        m_keyEventObservable.notifyOfKeyReleased(keyEvent, *this);
+    m_stateObservable.reportExposed(fullDamage);
 }
 
 } // namespace glfwhost

@@ -1,16 +1,14 @@
 #include "ovsdkheadlesshost/HeadlessApplicationEventMonitor.h"
 
 #include "CurrentContextKeeper.h"
+#include "HeadlessLibraryEvent.h"
 #include "HostDiagnostics.h"
 #include "HostTrace.h"
 #include "ovsdkheadlesshost/HeadlessDisplay.h"
 #include "ovsdkheadlesshost/HeadlessGLDrawArea.h"
 
-#include "integration/intern/KeyEvent.h"
 #include "integration/intern/MouseEvent.h"
-#include "integration/intern/MouseWheelEvent.h"
 #include "ovexception/ExceptionBase.h"
-#include "util/ScopedExitAction.h"
 
 namespace orvane {
 namespace sdk {
@@ -20,13 +18,7 @@ using namespace integration;
 
 HeadlessApplicationEventMonitor::HeadlessApplicationEventMonitor(ManagerInterface& manager, HeadlessEventLoop& loop,
                                                                  HeadlessDisplay& display)
-    : ApplicationEventMonitorAbstract(manager),
-      m_loop(loop),
-      m_display(display),
-      m_monitoring(true),
-      m_inBusyPass(false),
-      m_reportingIdle(false),
-      m_engineWasBusy(false)
+    : EventLoopMonitorAbstract(manager), m_loop(loop), m_display(display)
 {
     hostcommon::setUpHostDiagnostics();
     hostcommon::beginHostTrace();
@@ -52,31 +44,13 @@ bool HeadlessApplicationEventMonitor::isReady()
     }
 }
 
-bool HeadlessApplicationEventMonitor::stopMonitoring()
-{
-    if (m_monitoring)
-    {
-        m_monitoring = false;
-        m_loop.removeObserver(this);
-    }
-    return true;
-}
+void HeadlessApplicationEventMonitor::stopObserving() { m_loop.removeObserver(this); }
 
-void HeadlessApplicationEventMonitor::processPendingEvents()
+void HeadlessApplicationEventMonitor::processLoopEvents()
 {
-    m_engineWasBusy = true;
-    m_inBusyPass = true;
-    const ScopedExitAction endOfPass([this] { m_inBusyPass = false; });
     // The engine draws on into whatever is current when the pass returns.
     const CurrentContextKeeper keeper(m_display);
-    // Nothing may leave towards the engine's C code.
-    try
-    {
-        m_loop.processEvents();
-    }
-    catch (...)
-    {
-    }
+    m_loop.processEvents();
 }
 
 void HeadlessApplicationEventMonitor::engineInterrupted() {}
@@ -84,62 +58,25 @@ void HeadlessApplicationEventMonitor::engineInterrupted() {}
 void HeadlessApplicationEventMonitor::inputArriving(const HeadlessEvent& event, HeadlessGLDrawArea& drawArea)
 {
     signalProcessingNewEvent(EventReceiverInfo{&drawArea, true});
-    switch (event.kind)
+    if (event.kind == HeadlessEvent::KeyPress || event.kind == HeadlessEvent::KeyRelease)
+        reportKey(event.kind == HeadlessEvent::KeyPress, event.key);
+    else if (event.kind == HeadlessEvent::Wheel)
     {
-    case HeadlessEvent::KeyPress:
-    case HeadlessEvent::KeyRelease:
-    {
-        intern::KeyEvent key(this, event.key);
-        if (event.kind == HeadlessEvent::KeyPress)
-            notifyOfKeyPressed(key);
-        else
-            notifyOfKeyReleased(key);
-        break;
-    }
-    case HeadlessEvent::Wheel:
-    {
-        intern::MouseWheelEvent wheel(event.x, event.y, event.delta, m_loop.isButtonDown(1), m_loop.isButtonDown(2),
-                                      m_loop.isButtonDown(3), MouseWheelEventInterface::Orientation_Vertical);
+        intern::MouseWheelEvent wheel = wheelEventOf(event, m_loop);
         signalWheelRotated(wheel);
-        break;
     }
-    case HeadlessEvent::MouseMove:
+    else
     {
-        intern::MouseEvent move(this, MouseEventInterface::MouseButton_None, event.x, event.y);
-        notifyOfMouseMoved(move);
-        break;
-    }
-    default:
-    {
-        const auto button = static_cast<MouseEventInterface::MouseButton_e>(event.button);
-        const bool press = event.kind == HeadlessEvent::ButtonPress;
-        intern::MouseEvent mouse(this, button, event.x, event.y);
-        signalMouseButtonStateChanged(button, press);
-        if (press)
-            notifyOfButtonPressed(mouse);
-        else
-            notifyOfButtonReleased(mouse);
-    }
+        intern::MouseEvent mouse(this, mouseButtonOf(event), event.x, event.y);
+        reportMouse(mouseActionOf(event), mouse);
     }
 }
 
-void HeadlessApplicationEventMonitor::loopIdle()
-{
-    if (m_inBusyPass || m_reportingIdle || isBusy())
-        return;
-    m_reportingIdle = true;
-    const ScopedExitAction endOfIdle([this] { m_reportingIdle = false; });
-    if (m_engineWasBusy)
-    {
-        m_engineWasBusy = false;
-        signalEngineIsNoLongerBusy();
-    }
-    notifyOfIdle(*this);
-}
+void HeadlessApplicationEventMonitor::loopIdle() { reportIdle(); }
 
 void HeadlessApplicationEventMonitor::interruptRequested()
 {
-    if (m_inBusyPass)
+    if (isInBusyPass())
         interrupt();
 }
 

@@ -24,7 +24,9 @@ HeadlessGLContext::HeadlessGLContext(HeadlessDisplay& display, int width, int he
     {
         if (!m_display.makeCurrent(m_context))
             throw ExceptionBase("EGL could not make a new OpenGL context current without a surface.");
-        m_framebuffer.reset(new GLFramebuffer);
+        m_framebuffer.reset(new hostcommon::GLFramebuffer(&HeadlessDisplay::procAddress));
+        if (!m_framebuffer->available())
+            throw ExceptionBase("OpenGL framebuffer objects are missing: the EGL driver offers no glGenFramebuffers.");
         if (!m_framebuffer->bind(m_width, m_height))
             throw ExceptionBase("OpenGL made no framebuffer of " + std::to_string(m_width) + " x " +
                                 std::to_string(m_height) + " pixels.");
@@ -86,7 +88,7 @@ bool HeadlessGLContext::isCurrent() const { return m_display.currentContext() ==
 
 void HeadlessGLContext::readBack()
 {
-    m_framebuffer->read(m_frame);
+    m_framebuffer->read(m_frame.width, m_frame.height, m_frame.rgba);
     m_framebuffer->unbind();
     ++m_frameCount;
 }

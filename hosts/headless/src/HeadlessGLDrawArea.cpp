@@ -1,10 +1,9 @@
 #include "ovsdkheadlesshost/HeadlessGLDrawArea.h"
 
+#include "HeadlessLibraryEvent.h"
 #include "ovsdkheadlesshost/HeadlessEventLoop.h"
 
-#include "integration/intern/KeyEvent.h"
 #include "integration/intern/MouseEvent.h"
-#include "integration/intern/MouseWheelEvent.h"
 
 namespace orvane {
 namespace sdk {
@@ -36,7 +35,7 @@ void HeadlessGLDrawArea::deliver(const HeadlessEvent& event)
     {
     case HeadlessEvent::KeyPress:
     case HeadlessEvent::KeyRelease:
-        deliverKey(event);
+        reportKey(event.kind == HeadlessEvent::KeyPress, event.key);
         break;
     case HeadlessEvent::Expose:
         expose(false);
@@ -48,79 +47,39 @@ void HeadlessGLDrawArea::deliver(const HeadlessEvent& event)
         expose(true);
         break;
     case HeadlessEvent::FocusIn:
-        m_stateObservable.notifyOfFocusGained();
-        signalDrawAreaFocusGained();
+        m_stateObservable.reportFocusGained();
         break;
     case HeadlessEvent::FocusOut:
         break;
     case HeadlessEvent::Destroy:
         destroyNativeWindow();
         break;
+    case HeadlessEvent::Wheel:
+    {
+        intern::MouseWheelEvent wheel = wheelEventOf(event, m_loop);
+        reportWheel(wheel);
+        break;
+    }
     default:
-        deliverMouse(event);
-    }
-}
-
-void HeadlessGLDrawArea::deliverMouse(const HeadlessEvent& event)
-{
-    if (event.kind == HeadlessEvent::Wheel)
     {
-        intern::MouseWheelEvent wheel(event.x, event.y, event.delta, m_loop.isButtonDown(1), m_loop.isButtonDown(2),
-                                      m_loop.isButtonDown(3), MouseWheelEventInterface::Orientation_Vertical);
-        signalWheelRotated(wheel);
-        // The engine zooms with '+' and '-' and takes no wheel event.
-        if (event.delta != 0)
-        {
-            const int zoomKey = event.delta > 0 ? '+' : '-';
-            deliverKey(HeadlessEvent::makeKey(HeadlessEvent::KeyPress, zoomKey, event.modifiers));
-            deliverKey(HeadlessEvent::makeKey(HeadlessEvent::KeyRelease, zoomKey, event.modifiers));
-        }
-        return;
+        intern::MouseEvent mouse(this, mouseButtonOf(event), event.x, event.y);
+        reportMouse(mouseActionOf(event), mouse);
     }
-    const bool move = event.kind == HeadlessEvent::MouseMove;
-    intern::MouseEvent mouse(this, move ? MouseEventInterface::MouseButton_None
-                                        : static_cast<MouseEventInterface::MouseButton_e>(event.button),
-                             event.x, event.y);
-    if (move)
-    {
-        m_mouseEventObservable.notifyOfMouseMoved(mouse, *this);
-        signalMouseMoved(mouse);
     }
-    else if (event.kind == HeadlessEvent::ButtonPress)
-    {
-        m_mouseEventObservable.notifyOfButtonPressed(mouse, *this);
-        signalButtonPressed(mouse);
-    }
-    else
-    {
-        m_mouseEventObservable.notifyOfButtonReleased(mouse, *this);
-        signalButtonReleased(mouse);
-    }
-}
-
-void HeadlessGLDrawArea::deliverKey(const HeadlessEvent& event)
-{
-    intern::KeyEvent key(this, event.key);
-    if (event.kind == HeadlessEvent::KeyPress)
-        m_keyEventObservable.notifyOfKeyPressed(key, *this);
-    else
-        m_keyEventObservable.notifyOfKeyReleased(key, *this);
 }
 
 void HeadlessGLDrawArea::expose(bool fullDamage)
 {
     if (!m_valid)
         return;
-    m_stateObservable.notifyOfExposed(fullDamage);
-    signalDrawAreaExposed(fullDamage);
+    m_stateObservable.reportExposed(fullDamage);
 }
 
 void HeadlessGLDrawArea::destroyNativeWindow()
 {
     if (!m_valid)
         return;
-    m_stateObservable.notifyOfDestroyed();
-    signalDrawAreaDestroyed();
+    m_stateObservable.reportDestroyed();
     m_valid = false;
 }
 

@@ -1,5 +1,7 @@
 #include "ovsdkheadlesshost/HeadlessOffscreenImage.h"
 
+#include "GLFramebuffer.h"
+
 #include "ovexception/ExceptionBase.h"
 
 namespace orvane {
@@ -26,16 +28,7 @@ bool HeadlessOffscreenImage::readRow(int row, unsigned char* red, unsigned char*
     if (m_context == nullptr || m_context->frameCount() == m_frameCountAtStart)
         return false;
     const HeadlessFrame& frame = m_context->frame();
-    const unsigned char* pixel = frame.row(row);
-    if (pixel == nullptr)
-        return false;
-    for (int column = 0; column < frame.width; ++column, pixel += 4)
-    {
-        red[column] = pixel[0];
-        green[column] = pixel[1];
-        blue[column] = pixel[2];
-    }
-    return true;
+    return hostcommon::readRGBARow(frame.rgba, frame.width, frame.height, row, red, green, blue);
 }
 
 } // namespace headlesshost

@@ -2,12 +2,11 @@
 
 #include "HostDiagnostics.h"
 #include "HostTrace.h"
-#include "QtMouseEvent.h"
+#include "QtWheelEvent.h"
 #include "ovsdkqthost/QtGLDrawArea.h"
 #include "ovsdkqthost/QtInputMapping.h"
 
-#include "integration/intern/KeyEvent.h"
-#include "integration/intern/MouseWheelEvent.h"
+#include "integration/intern/MouseEvent.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -25,8 +24,6 @@ using namespace integration;
 
 namespace {
 
-const int EscapeKey = 27;
-
 bool isInput(QEvent::Type type)
 {
     switch (type)
@@ -41,19 +38,6 @@ bool isInput(QEvent::Type type)
     default: return false;
     }
 }
-
-// Sets a flag for the lifetime of the object, however the scope is left.
-class FlagScope
-{
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-};
 
 // Keeps the OpenGL context current at its construction, with its surface:
 // the events processed meanwhile may make another one current (a widget
@@ -87,6 +71,17 @@ private:
     QPointer<QObject> m_surfaceObject; // m_surface as the object it is, to know it still exists
 };
 
+intern::MouseAndKeyListenerSets::MouseAction_e mouseAction(QEvent::Type type)
+{
+    switch (type)
+    {
+    case QEvent::MouseButtonPress: return intern::MouseAndKeyListenerSets::MouseAction_Pressed;
+    case QEvent::MouseButtonDblClick: return intern::MouseAndKeyListenerSets::MouseAction_DoublePressed;
+    case QEvent::MouseButtonRelease: return intern::MouseAndKeyListenerSets::MouseAction_Released;
+    default: return intern::MouseAndKeyListenerSets::MouseAction_Moved;
+    }
+}
+
 QPoint devicePixels(const QWindow& window, const QPointF& position)
 {
     return (position * window.devicePixelRatio()).toPoint();
@@ -95,17 +90,13 @@ QPoint devicePixels(const QWindow& window, const QPointF& position)
 } // namespace
 
 QtApplicationEventMonitor::QtApplicationEventMonitor(ManagerInterface& manager)
-    : ApplicationEventMonitorAbstract(manager),
-      m_monitoring(true),
-      m_inBusyPass(false),
-      m_reportingIdle(false),
-      m_engineWasBusy(false)
+    : EventLoopMonitorAbstract(manager)
 {
     hostcommon::setUpHostDiagnostics();
     hostcommon::beginHostTrace();
     QCoreApplication::instance()->installEventFilter(this);
     m_aboutToBlock = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                                      this, [this] { applicationIdle(); });
+                                      this, [this] { reportIdle(); });
 }
 
 QtApplicationEventMonitor::~QtApplicationEventMonitor()
@@ -120,31 +111,17 @@ bool QtApplicationEventMonitor::isReady()
     return context.create();
 }
 
-bool QtApplicationEventMonitor::stopMonitoring()
+void QtApplicationEventMonitor::stopObserving()
 {
-    if (m_monitoring)
-    {
-        m_monitoring = false;
-        QObject::disconnect(m_aboutToBlock);
-        if (QCoreApplication::instance() != nullptr)
-            QCoreApplication::instance()->removeEventFilter(this);
-    }
-    return true;
+    QObject::disconnect(m_aboutToBlock);
+    if (QCoreApplication::instance() != nullptr)
+        QCoreApplication::instance()->removeEventFilter(this);
 }
 
-void QtApplicationEventMonitor::processPendingEvents()
+void QtApplicationEventMonitor::processLoopEvents()
 {
-    m_engineWasBusy = true;
-    const FlagScope busyPass(m_inBusyPass);
     const CurrentContextKeeper currentContext;
-    // Nothing may leave towards the engine's C code.
-    try
-    {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    }
-    catch (...)
-    {
-    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void QtApplicationEventMonitor::engineInterrupted() {}
@@ -153,7 +130,7 @@ bool QtApplicationEventMonitor::interruptDeferred() const { return m_interruptDe
 
 bool QtApplicationEventMonitor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_monitoring)
+    if (!isMonitoring())
         return false;
     // The focus widget's own timer is its text cursor blinking.
     if (event->type() == QEvent::Timer && watched->isWidgetType() && watched != QApplication::focusWidget())
@@ -161,7 +138,7 @@ bool QtApplicationEventMonitor::eventFilter(QObject* watched, QEvent* event)
         signalWidgetChangeDuetoTimerEvent();
         return false;
     }
-    if (event->type() == QEvent::Close && watched->isWindowType() && m_inBusyPass)
+    if (event->type() == QEvent::Close && watched->isWindowType() && isInBusyPass())
     {
         event->ignore();
         return true;
@@ -174,7 +151,7 @@ bool QtApplicationEventMonitor::eventFilter(QObject* watched, QEvent* event)
     const bool toStopButton = isStopButton(receiver);
     signalProcessingNewEvent(EventReceiverInfo{receiver, !toStopButton});
     report(window, *event);
-    if (!m_inBusyPass)
+    if (!isInBusyPass())
         return false;
     if (toStopButton)
     {
@@ -205,62 +182,21 @@ void QtApplicationEventMonitor::report(QWindow& window, QEvent& event)
         const QKeyEvent& key = static_cast<QKeyEvent&>(event);
         if (isModifierKey(key))
             return;
-        intern::KeyEvent keyEvent(this, hostKeyCode(key));
-        if (type == QEvent::KeyPress)
-            notifyOfKeyPressed(keyEvent);
-        else
-            notifyOfKeyReleased(keyEvent);
+        reportKey(type == QEvent::KeyPress, hostKeyCode(key));
         return;
     }
     if (type == QEvent::Wheel)
     {
         const QWheelEvent& wheel = static_cast<QWheelEvent&>(event);
-        const QPoint position = devicePixels(window, wheel.position());
-        const bool vertical = wheel.angleDelta().y() != 0;
-        intern::MouseWheelEvent wheelEvent(
-            position.x(), position.y(), vertical ? wheel.angleDelta().y() : wheel.angleDelta().x(),
-            wheel.buttons().testFlag(Qt::LeftButton), wheel.buttons().testFlag(Qt::MiddleButton),
-            wheel.buttons().testFlag(Qt::RightButton),
-            vertical ? MouseWheelEventInterface::Orientation_Vertical : MouseWheelEventInterface::Orientation_Horizontal);
+        intern::MouseWheelEvent wheelEvent = wheelEventOf(wheel, devicePixels(window, wheel.position()));
         signalWheelRotated(wheelEvent);
         return;
     }
     const QMouseEvent& mouse = static_cast<QMouseEvent&>(event);
     const QPoint position = devicePixels(window, mouse.position());
     const MouseEventInterface::MouseButton_e button = toLibraryButton(type == QEvent::MouseMove ? Qt::NoButton : mouse.button());
-    QtMouseEvent mouseEvent(button, position.x(), position.y(), toLibraryModifiers(mouse.modifiers()));
-    switch (type)
-    {
-    case QEvent::MouseButtonPress:
-        signalMouseButtonStateChanged(button, true);
-        notifyOfButtonPressed(mouseEvent);
-        break;
-    case QEvent::MouseButtonDblClick: notifyOfButtonDoublePressed(mouseEvent); break;
-    case QEvent::MouseButtonRelease:
-        signalMouseButtonStateChanged(button, false);
-        notifyOfButtonReleased(mouseEvent);
-        break;
-    default: notifyOfMouseMoved(mouseEvent); break;
-    }
-}
-
-void QtApplicationEventMonitor::reportStopButtonClick()
-{
-    intern::KeyEvent escape(this, EscapeKey);
-    notifyOfKeyPressed(escape);
-}
-
-void QtApplicationEventMonitor::applicationIdle()
-{
-    if (!m_monitoring || m_inBusyPass || m_reportingIdle || isBusy())
-        return;
-    const FlagScope reporting(m_reportingIdle);
-    if (m_engineWasBusy)
-    {
-        m_engineWasBusy = false;
-        signalEngineIsNoLongerBusy();
-    }
-    notifyOfIdle(*this);
+    intern::MouseEvent mouseEvent(this, button, position.x(), position.y(), toLibraryModifiers(mouse.modifiers()));
+    reportMouse(mouseAction(type), mouseEvent);
 }
 
 } // namespace qthost

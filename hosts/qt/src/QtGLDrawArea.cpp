@@ -1,10 +1,9 @@
 #include "ovsdkqthost/QtGLDrawArea.h"
 
-#include "QtMouseEvent.h"
+#include "QtWheelEvent.h"
 #include "ovsdkqthost/QtInputMapping.h"
 
-#include "integration/intern/KeyEvent.h"
-#include "integration/intern/MouseWheelEvent.h"
+#include "integration/intern/MouseEvent.h"
 
 #include <QExposeEvent>
 #include <QMouseEvent>
@@ -89,7 +88,7 @@ void QtGLDrawArea::setPageManager(PageManagerInterface& manager)
         this,
         [this] {
             if (isExposed())
-                reportExposed(true);
+                m_stateObservable.reportExposed(true);
         },
         Qt::QueuedConnection);
 }
@@ -200,8 +199,7 @@ void QtGLDrawArea::reportDestroyed()
 {
     m_destroyReported = true;
     m_nativeWindowExists = false;
-    m_stateObservable.notifyOfDestroyed();
-    signalDrawAreaDestroyed();
+    m_stateObservable.reportDestroyed();
 }
 
 void QtGLDrawArea::exposeEvent(QExposeEvent*) { reportExposeIfShown(); }
@@ -212,14 +210,9 @@ void QtGLDrawArea::reportExposeIfShown()
         return;
     const bool fullDamage = m_fullDamagePending;
     m_fullDamagePending = false;
-    reportExposed(fullDamage);
+    m_stateObservable.reportExposed(fullDamage);
 }
 
-void QtGLDrawArea::reportExposed(bool fullDamage)
-{
-    m_stateObservable.notifyOfExposed(fullDamage);
-    signalDrawAreaExposed(fullDamage);
-}
 
 void QtGLDrawArea::resizeEvent(QResizeEvent*)
 {
@@ -235,69 +228,31 @@ void QtGLDrawArea::resizeEvent(QResizeEvent*)
         Qt::QueuedConnection);
 }
 
-void QtGLDrawArea::focusInEvent(QFocusEvent*)
-{
-    m_stateObservable.notifyOfFocusGained();
-    signalDrawAreaFocusGained();
-}
+void QtGLDrawArea::focusInEvent(QFocusEvent*) { m_stateObservable.reportFocusGained(); }
 
-void QtGLDrawArea::reportMouse(MouseNotification notification, MouseEventSignal& signal, Qt::MouseButton button,
-                               const QMouseEvent& event)
+void QtGLDrawArea::reportMouse(MouseAction_e action, Qt::MouseButton button, const QMouseEvent& event)
 {
     const QPoint position = toDevicePixels(event.position());
-    QtMouseEvent mouseEvent(toLibraryButton(button), position.x(), position.y(), toLibraryModifiers(event.modifiers()));
-    (m_mouseEventObservable.*notification)(mouseEvent, *this);
-    signal(mouseEvent);
+    intern::MouseEvent mouseEvent(this, toLibraryButton(button), position.x(), position.y(),
+                                  toLibraryModifiers(event.modifiers()));
+    MouseAndKeyListenerSets::reportMouse(action, mouseEvent);
 }
 
-void QtGLDrawArea::mousePressEvent(QMouseEvent* event)
-{
-    reportMouse(&intern::MouseEventObservable::notifyOfButtonPressed, signalButtonPressed, event->button(), *event);
-}
+void QtGLDrawArea::mousePressEvent(QMouseEvent* event) { reportMouse(MouseAction_Pressed, event->button(), *event); }
 
 void QtGLDrawArea::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    reportMouse(&intern::MouseEventObservable::notifyOfButtonDoublePressed, signalButtonDoublePressed,
-                event->button(), *event);
+    reportMouse(MouseAction_DoublePressed, event->button(), *event);
 }
 
-void QtGLDrawArea::mouseReleaseEvent(QMouseEvent* event)
-{
-    reportMouse(&intern::MouseEventObservable::notifyOfButtonReleased, signalButtonReleased, event->button(), *event);
-}
+void QtGLDrawArea::mouseReleaseEvent(QMouseEvent* event) { reportMouse(MouseAction_Released, event->button(), *event); }
 
-void QtGLDrawArea::mouseMoveEvent(QMouseEvent* event)
-{
-    reportMouse(&intern::MouseEventObservable::notifyOfMouseMoved, signalMouseMoved, Qt::NoButton, *event);
-}
+void QtGLDrawArea::mouseMoveEvent(QMouseEvent* event) { reportMouse(MouseAction_Moved, Qt::NoButton, *event); }
 
 void QtGLDrawArea::wheelEvent(QWheelEvent* event)
 {
-    const QPoint angle = event->angleDelta();
-    const bool vertical = angle.y() != 0;
-    const QPoint position = toDevicePixels(event->position());
-    const Qt::MouseButtons buttons = event->buttons();
-    intern::MouseWheelEvent wheel(position.x(), position.y(), vertical ? angle.y() : angle.x(),
-                                  buttons.testFlag(Qt::LeftButton), buttons.testFlag(Qt::MiddleButton),
-                                  buttons.testFlag(Qt::RightButton),
-                                  vertical ? MouseWheelEventInterface::Orientation_Vertical
-                                           : MouseWheelEventInterface::Orientation_Horizontal);
-    signalWheelRotated(wheel);
-    if (vertical)
-    {
-        const int zoomKey = angle.y() > 0 ? '+' : '-';
-        reportKey(true, zoomKey);
-        reportKey(false, zoomKey);
-    }
-}
-
-void QtGLDrawArea::reportKey(bool pressed, int hostKeyCode)
-{
-    intern::KeyEvent keyEvent(this, hostKeyCode);
-    if (pressed)
-        m_keyEventObservable.notifyOfKeyPressed(keyEvent, *this);
-    else
-        m_keyEventObservable.notifyOfKeyReleased(keyEvent, *this);
+    intern::MouseWheelEvent wheel = wheelEventOf(*event, toDevicePixels(event->position()));
+    reportWheel(wheel);
 }
 
 void QtGLDrawArea::keyPressEvent(QKeyEvent* event)

@@ -16,7 +16,8 @@ namespace intern {
 // A ready-made set of state listeners for a drawing area, called in
 // ascending pointer order with the drawing area given at construction. The
 // drawing area holds one built on itself, forwards its add and remove
-// operations to it and calls notifyOf... from its window-system handlers.
+// operations to it and calls report... (or notifyOf..., then fires its
+// signal) from its window-system handlers.
 class OVSDK_INTEGRATION_EXPORT GLDrawAreaStateObservable
 {
 public:
@@ -67,6 +68,22 @@ public:
     // @errors An exception of a listener passes on at once: the listeners
     // after it are not told.
     virtual void notifyOfFocusGained();
+
+    // notifyOfExposed(), then the drawing area's signalDrawAreaExposed.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @errors Exceptions of listeners and slots pass on.
+    void reportExposed(bool fullDamage);
+    // notifyOfDestroyed(), then the drawing area's signalDrawAreaDestroyed.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @errors Exceptions of listeners and slots pass on.
+    void reportDestroyed();
+    // notifyOfFocusGained(), then the drawing area's signalDrawAreaFocusGained.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @errors Exceptions of listeners and slots pass on.
+    void reportFocusGained();
 
 private:
     util::ListenerSet<GLDrawAreaListenerInterface> m_listeners;

@@ -18,7 +18,8 @@ namespace intern {
 // notifies, with itself as the source, when it has input to report.
 //
 // A drawing area derives from it next to GLDrawAreaInterface and so
-// implements the four listener operations with no code of its own.
+// implements the four listener operations with no code of its own, and
+// reports its input with reportMouse(), reportKey() and reportWheel().
 //
 // @thread_safety GUI thread only, like the sets.
 // @reentrancy A listener may add or remove listeners while it is told; see
@@ -27,6 +28,19 @@ class OVSDK_INTEGRATION_EXPORT MouseAndKeyListenerSets : public virtual MouseEve
                                                          public virtual KeyEventObservableInterface
 {
 public:
+    // What a mouse event tells.
+    enum MouseAction_e
+    {
+        // The pointer moved (the event's button is MouseButton_None).
+        MouseAction_Moved,
+        // A button went down.
+        MouseAction_Pressed,
+        // A button was pressed twice in quick succession.
+        MouseAction_DoublePressed,
+        // A button went up.
+        MouseAction_Released
+    };
+
     // Adds `listener` to the mouse listeners; adding it twice keeps it once.
     //
     // @thread_safety GUI thread only; not checked.
@@ -57,6 +71,30 @@ protected:
     MouseAndKeyListenerSets();
     // Tells no listener.
     ~MouseAndKeyListenerSets() override;
+
+    // Reports `event` to the mouse listeners, with this object as source,
+    // then to its signal of the same kind (signalMouseMoved, ...).
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy A listener may add or remove listeners; see
+    // MouseEventObservable.
+    // @errors Exceptions of listeners and slots pass on.
+    void reportMouse(MouseAction_e action, MouseEventInterface& event);
+    // Reports a press or a release of the key `hostKeyCode` (an
+    // intern::KeyEvent with this object as source) to the key listeners.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @reentrancy A listener may add or remove listeners; see
+    // KeyEventObservable.
+    // @errors Exceptions of listeners pass on.
+    void reportKey(bool pressed, int hostKeyCode);
+    // Fires signalWheelRotated; a vertical rotation is then also a press and
+    // a release of '+' (away from the user) or '-' (towards the user) for the
+    // key listeners, which an engine zooms with.
+    //
+    // @thread_safety GUI thread only; not checked.
+    // @errors Exceptions of listeners and slots pass on.
+    void reportWheel(MouseWheelEventInterface& wheel);
 
     // The mouse listeners; notify them with the object as `source`.
     MouseEventObservable m_mouseEventObservable;

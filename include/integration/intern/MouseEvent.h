@@ -15,12 +15,16 @@ namespace intern {
 // A mouse event as a value, made by the library from drawing-area input;
 // exported, so that a host drawing area can report its own with it.
 // The modifiers are read from the current miscellaneous-queries service once,
-// at construction (no current service: no modifiers); a clone copies them.
+// at construction (no current service: no modifiers), unless the host gives
+// those its toolkit reported with the event; a clone copies them.
 class OVSDK_INTEGRATION_EXPORT MouseEvent : public virtual MouseEventInterface
 {
 public:
     // `source` is the object that produced the event; not owned.
     MouseEvent(MouseEventObservableInterface* source, MouseButton_e button, int x, int y);
+    // An event with the KeyboardModifier bits `keyboardModifiers`, as the
+    // toolkit reported them with it.
+    MouseEvent(MouseEventObservableInterface* source, MouseButton_e button, int x, int y, int keyboardModifiers);
     // Destroys the value; its source is not owned.
     ~MouseEvent() override;
 

@@ -1,5 +1,6 @@
 #include "integration/intern/GLDrawAreaStateObservable.h"
 
+#include "integration/GLDrawAreaInterface.h"
 #include "integration/GLDrawAreaListenerInterface.h"
 #include "integration/intern/boundary/TraceEvents.h"
 
@@ -39,6 +40,24 @@ void GLDrawAreaStateObservable::notifyOfFocusGained()
 {
     const HostReportScope report("drawAreaFocusGained", "area", m_drawArea);
     m_listeners.notify([this](GLDrawAreaListenerInterface& listener) { listener.drawAreaFocusGained(*m_drawArea); });
+}
+
+void GLDrawAreaStateObservable::reportExposed(bool fullDamage)
+{
+    notifyOfExposed(fullDamage);
+    m_drawArea->signalDrawAreaExposed(fullDamage);
+}
+
+void GLDrawAreaStateObservable::reportDestroyed()
+{
+    notifyOfDestroyed();
+    m_drawArea->signalDrawAreaDestroyed();
+}
+
+void GLDrawAreaStateObservable::reportFocusGained()
+{
+    notifyOfFocusGained();
+    m_drawArea->signalDrawAreaFocusGained();
 }
 
 } // namespace intern

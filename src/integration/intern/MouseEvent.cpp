@@ -12,6 +12,12 @@ MouseEvent::MouseEvent(MouseEventObservableInterface* source, MouseButton_e butt
 {
 }
 
+MouseEvent::MouseEvent(MouseEventObservableInterface* source, MouseButton_e button, int x, int y,
+                       int keyboardModifiers)
+    : m_source(source), m_button(button), m_x(x), m_y(y), m_keyboardModifiers(keyboardModifiers)
+{
+}
+
 MouseEvent::~MouseEvent() = default;
 
 int MouseEvent::keyboardModifiers() const

@@ -1,10 +1,10 @@
 // The application event monitor: the busy callback's window, interrupts and
 // stop buttons, the host's input notifications and the shutdown state.
 #include "integration/intern/KeyEvent.h"
+#include "integration/intern/MouseEvent.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/RecordingListener.h"
 #include "support/TestHostManager.h"
-#include "support/TestMouseEvent.h"
 #include "support/TestStopButton.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,6 @@ using namespace orvane::sdk::integration;
 using orvane::test::RecordingListener;
 using orvane::test::TestApplicationEventMonitor;
 using orvane::test::TestHostManager;
-using orvane::test::TestMouseEvent;
 using orvane::test::TestStopButton;
 
 namespace {
@@ -141,7 +140,7 @@ TEST_F(ApplicationEventMonitorTest, InputReachesListenersFirstThenTheSignalUntil
     int idleSignals = 0;
     monitor.connectOnIdle([&idleSignals] { ++idleSignals; });
 
-    TestMouseEvent press(MouseEventInterface::MouseButton_2, 5, 6);
+    intern::MouseEvent press(nullptr, MouseEventInterface::MouseButton_2, 5, 6, 0);
     monitor.notifyOfButtonPressed(press);
     intern::KeyEvent key(nullptr, 66);
     monitor.notifyOfKeyReleased(key);

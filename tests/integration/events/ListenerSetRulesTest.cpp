@@ -4,11 +4,11 @@
 #include "integration/intern/GLDrawAreaStateObservable.h"
 #include "integration/intern/KeyEvent.h"
 #include "integration/intern/KeyEventObservable.h"
+#include "integration/intern/MouseEvent.h"
 #include "integration/intern/MouseEventObservable.h"
 #include "integration/intern/OnIdleObservable.h"
 #include "support/RecordingListener.h"
 #include "support/TestDrawArea.h"
-#include "support/TestMouseEvent.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ struct MouseListeners
     void remove(RecordingListener* listener) { observable.removeMouseListener(listener); }
     void notify()
     {
-        TestMouseEvent event(MouseEventInterface::MouseButton_1, 10, 20);
+        intern::MouseEvent event(nullptr, MouseEventInterface::MouseButton_1, 10, 20, 0);
         observable.notifyOfButtonPressed(event, observable);
     }
 };

@@ -4,7 +4,7 @@
 #include "ovsdkglfwhost/Export.h"
 #include "ovsdkglfwhost/GlfwEventLoop.h"
 
-#include "integration/intern/ApplicationEventMonitorAbstract.h"
+#include "integration/intern/EventLoopMonitorAbstract.h"
 
 namespace orvane {
 namespace sdk {
@@ -12,8 +12,7 @@ namespace glfwhost {
 
 // The application event monitor of a GLFW application.
 //
-// Implements: ApplicationEventMonitorAbstract as an observer of the
-// GlfwEventLoop.
+// Implements: EventLoopMonitorAbstract as an observer of the GlfwEventLoop.
 // - Input: every key press and release (modifier keys alone excepted),
 //   mouse press, double press, release and move, and scroll in a drawing
 //   area's window is reported once, as the loop delivers it, before the
@@ -50,7 +49,7 @@ namespace glfwhost {
 // engineInterrupted() (here it does nothing); the windows' should-close
 // flags, which it reads in its own loop, after the engine's operation.
 // Construct it after the manager and before init(), after the loop.
-class OVSDKGLFWHOST_EXPORT GlfwApplicationEventMonitor : public integration::intern::ApplicationEventMonitorAbstract,
+class OVSDKGLFWHOST_EXPORT GlfwApplicationEventMonitor : public integration::intern::EventLoopMonitorAbstract,
                                                          private GlfwEventLoop::Observer
 {
 public:
@@ -63,24 +62,23 @@ public:
     ~GlfwApplicationEventMonitor() override;
 
     bool isReady() override;
-    bool stopMonitoring() override;
-    void processPendingEvents() override;
     void engineInterrupted() override;
 
     // Whether an interrupt was held back by an active stop button.
     bool interruptDeferred() const;
 
+protected:
+    // Runs the loop's processEvents(), keeping the current context.
+    void processLoopEvents() override;
+    // Stops observing the loop.
+    void stopObserving() override;
+
 private:
     void inputArriving(const GlfwWindowEvent& event, GlfwGLDrawArea& drawArea) override;
     void loopIdle() override;
-    void reportKey(const GlfwWindowEvent& event);
-    void reportMouse(const GlfwWindowEvent& event, GlfwGLDrawArea& drawArea);
+    void reportInput(const GlfwWindowEvent& event, GlfwGLDrawArea& drawArea);
 
     GlfwEventLoop& m_loop;
-    bool m_monitoring;
-    bool m_inBusyPass;
-    bool m_reportingIdle;
-    bool m_engineWasBusy;
 };
 
 } // namespace glfwhost

@@ -100,17 +100,8 @@ public:
     void deliver(const GlfwWindowEvent& event);
 
 private:
-    typedef void (integration::intern::MouseEventObservable::*MouseNotification)(
-        integration::MouseEventInterface&, integration::MouseEventObservableInterface&);
-
     void installCallbacks();
     void reportExposed(bool fullDamage);
-    void reportFocus(bool focused);
-    void reportMouseButton(const GlfwWindowEvent& event);
-    void reportMouse(MouseNotification notification, MouseEventSignal& signal,
-                     integration::MouseEventInterface::MouseButton_e button, const GlfwWindowEvent& event);
-    void reportScroll(const GlfwWindowEvent& event);
-    void reportKey(bool pressed, int hostKeyCode);
 
     GlfwEventLoop& m_loop;
     GLFWwindow* m_window;

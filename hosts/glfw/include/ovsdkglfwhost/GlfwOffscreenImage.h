@@ -11,6 +11,9 @@
 
 namespace orvane {
 namespace sdk {
+namespace hostcommon {
+class GLFramebuffer;
+} // namespace hostcommon
 namespace glfwhost {
 
 class GlfwHiddenWindow;
@@ -55,8 +58,6 @@ public:
     int height() const;
 
 private:
-    struct Functions;
-
     // The image's context: binds the framebuffer when made current, reads it
     // back when released.
     class FramebufferContext : public GlfwGLContext
@@ -70,18 +71,12 @@ private:
         GlfwOffscreenImage* m_image;
     };
 
-    void createFramebuffer();
-    void deleteFramebuffer();
-    void readBack();
-
     int m_width;
     int m_height;
     std::unique_ptr<GlfwHiddenWindow> m_window;
-    std::unique_ptr<Functions> m_gl;
-    unsigned int m_framebuffer;
-    unsigned int m_renderbuffer;
+    std::unique_ptr<hostcommon::GLFramebuffer> m_framebuffer; // null when none could be made
     FramebufferContext m_glContext;
-    std::vector<unsigned char> m_pixels; // RGB, bottom row first, as OpenGL reads
+    std::vector<unsigned char> m_rgba; // RGBA, top row first
 };
 
 } // namespace glfwhost

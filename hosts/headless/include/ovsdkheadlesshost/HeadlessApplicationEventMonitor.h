@@ -4,7 +4,7 @@
 #include "ovsdkheadlesshost/Export.h"
 #include "ovsdkheadlesshost/HeadlessEventLoop.h"
 
-#include "integration/intern/ApplicationEventMonitorAbstract.h"
+#include "integration/intern/EventLoopMonitorAbstract.h"
 
 namespace orvane {
 namespace sdk {
@@ -14,7 +14,7 @@ class HeadlessDisplay;
 
 // The application event monitor of an application with no window system.
 //
-// Implements: ApplicationEventMonitorAbstract as an observer of the
+// Implements: EventLoopMonitorAbstract as an observer of the
 // HeadlessEventLoop.
 // - Input: every press, release, move, wheel rotation and key of a drawing
 //   area is reported once, as the loop delivers it, before the drawing area
@@ -46,7 +46,7 @@ class HeadlessDisplay;
 //
 // Thread safety: GUI thread only.
 class OVSDKHEADLESSHOST_EXPORT HeadlessApplicationEventMonitor
-    : public integration::intern::ApplicationEventMonitorAbstract,
+    : public integration::intern::EventLoopMonitorAbstract,
       private HeadlessEventLoop::Observer
 {
 public:
@@ -59,9 +59,13 @@ public:
     ~HeadlessApplicationEventMonitor() override;
 
     bool isReady() override;
-    bool stopMonitoring() override;
-    void processPendingEvents() override;
     void engineInterrupted() override;
+
+protected:
+    // Runs the loop's processEvents(), keeping the current context.
+    void processLoopEvents() override;
+    // Stops observing the loop.
+    void stopObserving() override;
 
 private:
     void inputArriving(const HeadlessEvent& event, HeadlessGLDrawArea& drawArea) override;
@@ -70,10 +74,6 @@ private:
 
     HeadlessEventLoop& m_loop;
     HeadlessDisplay& m_display;
-    bool m_monitoring;
-    bool m_inBusyPass;
-    bool m_reportingIdle;
-    bool m_engineWasBusy;
 };
 
 } // namespace headlesshost

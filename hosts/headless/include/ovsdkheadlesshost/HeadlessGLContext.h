@@ -11,9 +11,10 @@
 
 namespace orvane {
 namespace sdk {
-namespace headlesshost {
-
+namespace hostcommon {
 class GLFramebuffer;
+} // namespace hostcommon
+namespace headlesshost {
 
 // GLContextInterface over an EGL context of the HeadlessDisplay that draws
 // into a framebuffer object of its own.
@@ -77,7 +78,7 @@ private:
 
     HeadlessDisplay& m_display;
     HeadlessDisplay::Context m_context;
-    std::unique_ptr<GLFramebuffer> m_framebuffer;
+    std::unique_ptr<hostcommon::GLFramebuffer> m_framebuffer;
     ReadBack_e m_readBack;
     int m_width;
     int m_height;

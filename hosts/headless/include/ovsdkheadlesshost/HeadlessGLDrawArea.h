@@ -72,8 +72,6 @@ public:
     void setPageManager(integration::PageManagerInterface& manager) override;
 
 private:
-    void deliverMouse(const HeadlessEvent& event);
-    void deliverKey(const HeadlessEvent& event);
     void expose(bool fullDamage);
     void destroyNativeWindow();
 

@@ -3,7 +3,7 @@
 
 #include "ovsdkqthost/Export.h"
 
-#include "integration/intern/ApplicationEventMonitorAbstract.h"
+#include "integration/intern/EventLoopMonitorAbstract.h"
 
 #include <QObject>
 
@@ -15,7 +15,7 @@ namespace qthost {
 
 // The application event monitor of a Qt application.
 //
-// Implements: ApplicationEventMonitorAbstract with an event filter on the
+// Implements: EventLoopMonitorAbstract with an event filter on the
 // application.
 // - Input: every key press and release (modifier keys alone excepted),
 //   mouse press, double press, release and move, and wheel rotation is
@@ -52,7 +52,7 @@ namespace qthost {
 // in a subclass, engineInterrupted() (here it does nothing). Construct it
 // after the manager and before init(), after the QApplication.
 class OVSDKQTHOST_EXPORT QtApplicationEventMonitor : public QObject,
-                                                     public integration::intern::ApplicationEventMonitorAbstract
+                                                     public integration::intern::EventLoopMonitorAbstract
 {
 public:
     // Installs the event filter on the application, registers the busy
@@ -64,8 +64,6 @@ public:
     ~QtApplicationEventMonitor() override;
 
     bool isReady() override;
-    bool stopMonitoring() override;
-    void processPendingEvents() override;
     void engineInterrupted() override;
 
     // Whether an interrupt was held back by an active stop button.
@@ -76,18 +74,16 @@ protected:
     // engine is busy holds back input and closes (see above); never
     // consumes input outside a busy pass.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Processes the pending Qt events, keeping the current context.
+    void processLoopEvents() override;
+    // Removes the event filter.
+    void stopObserving() override;
 
 private:
-    void applicationIdle();
     const void* receiverOf(QWindow& window, QEvent& event) const;
     void report(QWindow& window, QEvent& event);
-    void reportStopButtonClick();
 
     QMetaObject::Connection m_aboutToBlock;
-    bool m_monitoring;
-    bool m_inBusyPass;
-    bool m_reportingIdle;
-    bool m_engineWasBusy;
 };
 
 } // namespace qthost

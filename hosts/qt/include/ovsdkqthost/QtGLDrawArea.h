@@ -142,10 +142,6 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    typedef void (integration::intern::MouseEventObservable::*MouseNotification)(
-        integration::MouseEventInterface&, integration::MouseEventObservableInterface&);
-
-    void reportExposed(bool fullDamage);
     // Reports an expose, full damage when one is pending, if the window is
     // on screen.
     void reportExposeIfShown();
@@ -155,9 +151,7 @@ private:
     void recreateIfOrphaned();
     WId parentNativeWindow() const;
     void reportDestroyed();
-    void reportMouse(MouseNotification notification, MouseEventSignal& signal, Qt::MouseButton button,
-                     const QMouseEvent& event);
-    void reportKey(bool pressed, int hostKeyCode);
+    void reportMouse(MouseAction_e action, Qt::MouseButton button, const QMouseEvent& event);
 
     QOpenGLContext m_context;
     QtGLContext m_glContext;
