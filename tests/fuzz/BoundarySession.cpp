@@ -1617,8 +1617,6 @@ private:
                 fail("pages outlive the engine");
             return;
         }
-        // Compared in place, with buffers the session keeps: this runs after
-        // every step.
         const std::string disagreement = model::disagreement(pages(), m_managed);
         if (!disagreement.empty())
             fail(disagreement);
@@ -1640,13 +1638,11 @@ private:
         }
         for (const auto& window : m_windows)
         {
-            if (!window->tracker)
-                continue;
             const GLDrawAreaInterface* area = &window->area;
             const long since = std::count_if(m_managed.begin(), m_managed.end(), [area](PageInterface* page) {
                                    return page->getDrawArea() == area;
                                }) - window->shownWhenTracked;
-            if (window->tracker->pageCount() != since)
+            if (window->tracker && window->tracker->pageCount() != since)
                 fail("a drawing area's page tracker counts " + std::to_string(window->tracker->pageCount()) +
                      " pages, " + std::to_string(since) + " came since it began");
         }
@@ -1722,7 +1718,7 @@ private:
     bool m_openDestinationIsImage = false;
     int m_framesBegunAtOpen = 0;
     std::set<PageInterface*> m_live;
-    std::vector<PageInterface*> m_managed;   // the invariants' buffers
+    std::vector<PageInterface*> m_managed; // the invariants' buffers: they run after every step
     std::vector<PageInterface*> m_announced;
     std::set<PageInterface*> m_deletionsAsked;
     int m_asideReports = 0;
