@@ -54,6 +54,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <set>
@@ -1616,13 +1617,15 @@ private:
                 fail("pages outlive the engine");
             return;
         }
-        const std::string disagreement = model::disagreement(pages());
+        const std::string disagreement = model::disagreement(pages(), m_managed);
         if (!disagreement.empty())
             fail(disagreement);
-        const std::vector<PageInterface*> managed = managedPages();
-        if (std::set<PageInterface*>(managed.begin(), managed.end()) != m_live)
+        m_announced.assign(m_managed.begin(), m_managed.end());
+        std::sort(m_announced.begin(), m_announced.end(), std::less<PageInterface*>());
+        m_announced.erase(std::unique(m_announced.begin(), m_announced.end()), m_announced.end());
+        if (!std::equal(m_announced.begin(), m_announced.end(), m_live.begin(), m_live.end()))
             fail("the pages announced are not the pages managed");
-        for (PageInterface* page : managed)
+        for (PageInterface* page : m_managed)
         {
             GLDrawAreaInterface* area = page->getDrawArea();
             if (area == nullptr)
@@ -1634,10 +1637,15 @@ private:
                 fail("a page shows a drawing area that was closed");
         }
         for (const auto& window : m_windows)
-            if (window->tracker && window->tracker->pageCount() != pagesShowing(&window->area) - window->shownWhenTracked)
+        {
+            const GLDrawAreaInterface* area = &window->area;
+            const long since = std::count_if(m_managed.begin(), m_managed.end(), [area](PageInterface* page) {
+                                   return page->getDrawArea() == area;
+                               }) - window->shownWhenTracked;
+            if (window->tracker && window->tracker->pageCount() != since)
                 fail("a drawing area's page tracker counts " + std::to_string(window->tracker->pageCount()) +
-                     " pages, " + std::to_string(pagesShowing(&window->area) - window->shownWhenTracked) +
-                     " came since it began");
+                     " pages, " + std::to_string(since) + " came since it began");
+        }
     }
 
     // The session's page-manager listener, always registered.
@@ -1710,6 +1718,8 @@ private:
     bool m_openDestinationIsImage = false;
     int m_framesBegunAtOpen = 0;
     std::set<PageInterface*> m_live;
+    std::vector<PageInterface*> m_managed; // the invariants' buffers: they run after every step
+    std::vector<PageInterface*> m_announced;
     std::set<PageInterface*> m_deletionsAsked;
     int m_asideReports = 0;
     const GLContextInterface* m_currentContext = nullptr;

@@ -15,8 +15,14 @@ using orvane::sdk::integration::PageIterator;
 
 std::string disagreement(orvane::sdk::integration::PageManagerInterface& pages)
 {
-    const std::vector<Page>& enginePages = engine().pages;
     std::vector<PageInterface*> managed;
+    return disagreement(pages, managed);
+}
+
+std::string disagreement(orvane::sdk::integration::PageManagerInterface& pages, std::vector<PageInterface*>& managed)
+{
+    const std::vector<Page>& enginePages = engine().pages;
+    managed.clear();
     for (PageIterator walk = pages.getPageIterator(); walk.hasNext();)
         managed.push_back(&walk.next());
     if (pages.pageCount() != static_cast<int>(enginePages.size()) || managed.size() != enginePages.size())

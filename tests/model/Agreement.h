@@ -2,10 +2,12 @@
 #define ORVANE_TESTS_MODEL_AGREEMENT_H
 
 #include <string>
+#include <vector>
 
 namespace orvane {
 namespace sdk {
 namespace integration {
+class PageInterface;
 class PageManagerInterface;
 } // namespace integration
 } // namespace sdk
@@ -17,6 +19,11 @@ namespace model {
 // text: the count, the walks both ways, every page the library manages
 // being one of the engine's (by client handle), and the current page.
 std::string disagreement(orvane::sdk::integration::PageManagerInterface& pages);
+
+// The same, leaving the pages the library manages, walked forwards, in
+// `managed`: a caller checking after every step reuses its buffer.
+std::string disagreement(orvane::sdk::integration::PageManagerInterface& pages,
+                         std::vector<orvane::sdk::integration::PageInterface*>& managed);
 
 } // namespace model
 
