@@ -391,7 +391,19 @@ public:
             m_manager.signalEngineStarted.connect([this] { m_session.actInHostSpan("signalEngineStarted"); });
     }
 
-    ~Impl() override { m_manager.getPageManager().removeListener(this); }
+    ~Impl() override
+    {
+        // A recording cut short (a shrunk one) may end with the engine
+        // running: the replay stops it, as a host does before it exits.
+        try
+        {
+            m_manager.stop();
+        }
+        catch (...)
+        {
+        }
+        m_manager.getPageManager().removeListener(this);
+    }
 
     // --- the library's calls on the host ---
     void pageCreated(integration::PageInterface& page, integration::PageManagerInterface&) override

@@ -16,6 +16,12 @@ ReplaySession::ReplaySession(const Recording& recording)
     : m_recording(recording), m_cursor(0), m_currentCallback(nullptr)
 {
     s_current = this;
+    // The session's manager and monitor register these again; until they
+    // do, an earlier session's objects (freed with its host) are never
+    // called: a shrunk recording may lack the init() that registers them.
+    for (const char* perManager : {"pageCreate", "pageDestroy", "pageNewCurrent", "renderQuery", "renderDest",
+                                   "swapBuffers", "renderDestSize", "busyEvents"})
+        callbacks.erase(perManager);
 }
 
 ReplaySession::~ReplaySession() { s_current = nullptr; }
