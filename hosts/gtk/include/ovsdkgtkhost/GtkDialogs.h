@@ -22,6 +22,7 @@ namespace orvane {
 namespace sdk {
 namespace gtkhost {
 
+// The message box as a modal GTK dialog, run in a nested main loop.
 class OVSDKGTKHOST_EXPORT GtkMessageBoxService : public integration::services::MessageBoxServiceAbstract
 {
 public:
@@ -31,6 +32,8 @@ public:
     MessageBoxReply_e showMessageBox(const char* message, MessageBoxType_e type) override;
 };
 
+// The text dialog as a modal GTK dialog with an entry, run in a nested
+// main loop.
 class OVSDKGTKHOST_EXPORT GtkDialogGetSimpleTextService
     : public integration::services::DialogGetSimpleTextServiceAbstract
 {

@@ -20,8 +20,11 @@ namespace gtkhost {
 
 class GtkGLDrawArea;
 
+// One input event of a GTK event controller, as the kit hands it to a
+// drawing area or the monitor (tests and scripts post them too).
 struct OVSDKGTKHOST_EXPORT GtkInputEvent
 {
+    // What happened.
     enum Kind
     {
         ButtonPress,
@@ -34,6 +37,7 @@ struct OVSDKGTKHOST_EXPORT GtkInputEvent
         FocusOut
     };
 
+    // What happened.
     Kind kind;
     // GDK button number of a press or release.
     unsigned button;
@@ -41,19 +45,28 @@ struct OVSDKGTKHOST_EXPORT GtkInputEvent
     // counts them.
     int pressCount;
     // Position in the widget, logical pixels (the pointer's last for a scroll).
-    double x, y;
+    double x;
+    // Position in the widget, logical pixels.
+    double y;
     // Scroll steps (positive y towards the user, positive x to the right).
-    double scrollX, scrollY;
+    double scrollX;
+    // Scroll steps down (positive towards the user).
+    double scrollY;
     // GDK key value of a key.
     unsigned keyval;
     // GdkModifierType bits held.
     unsigned modifiers;
 
+    // A press or release of `button` at (x, y); a double press counts 2.
     static GtkInputEvent buttonEvent(Kind kind, unsigned button, double x, double y, unsigned modifiers,
                                 int pressCount = 1);
+    // A move to (x, y).
     static GtkInputEvent motionEvent(double x, double y, unsigned modifiers);
+    // A scroll by (scrollX, scrollY) steps with the pointer at (x, y).
     static GtkInputEvent scrollEvent(double scrollX, double scrollY, double x, double y, unsigned modifiers);
+    // A press or release of the key `keyval`.
     static GtkInputEvent keyEvent(Kind kind, unsigned keyval, unsigned modifiers);
+    // Focus gained (`in`) or lost.
     static GtkInputEvent focusEvent(bool in);
     // Keys, buttons, moves and scrolls.
     bool isInput() const;

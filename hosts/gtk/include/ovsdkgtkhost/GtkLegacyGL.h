@@ -34,6 +34,8 @@ namespace orvane {
 namespace sdk {
 namespace gtkhost {
 
+// The OpenGL 1.x context the engine draws with, as GTK 4 gives it: asked
+// for before GTK starts, checked once.
 class OVSDKGTKHOST_EXPORT GtkLegacyGL
 {
 public:
