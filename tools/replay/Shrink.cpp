@@ -9,10 +9,6 @@
 #include <utility>
 #include <vector>
 
-#ifdef __SANITIZE_ADDRESS__
-#include <sanitizer/lsan_interface.h>
-#endif
-
 namespace orvane {
 namespace replay {
 
@@ -66,12 +62,6 @@ std::string without(const json& document, const std::vector<std::pair<std::size_
 
 bool failsTheSameWay(const std::string& text, const std::string& signature)
 {
-#ifdef __SANITIZE_ADDRESS__
-    // A candidate cut short keeps the pages its engine never destroyed (the
-    // library frees a page when the engine says it is gone): not a leak of
-    // the library's.
-    const __lsan::ScopedDisabler keptPages;
-#endif
     try
     {
         const Outcome outcome = replay(Recording::fromText(text, "a shrunk recording"));
