@@ -105,24 +105,33 @@ void pageNewCurrent(ArbParam_t pageHandle, ArbParam_t clientData)
 // the trampolines keep the trace's frame span (FrameTrace), which encloses
 // the callbacks of one frame.
 
+// Runs `call`; a host exception inside it (a drawing area with no context,
+// a size or decider that throws) ends the frame before it reaches the engine.
+template <class Server, class Call>
+auto endFrameOnThrow(Server& server, Call call) -> decltype(call())
+{
+    try
+    {
+        return call();
+    }
+    catch (...)
+    {
+        server.frameTrace().ended(false, false);
+        throw;
+    }
+}
+
 // The watched forms, out of line: the unwatched ones stay a few instructions.
 template <class Server>
 __attribute__((noinline)) Boolean_t watchedRenderQuery(Server& server, ArbParam_t pageHandle)
 {
     server.frameTrace().queried(pageHandle);
-    Boolean_t answer = FALSE;
-    try
-    {
+    const Boolean_t answer = endFrameOnThrow(server, [&server, pageHandle] {
         CallbackSpan span("renderQuery", "The engine's render-query callback", {handleArg("page", pageHandle)});
-        answer = server.template renderQuery<true>(pageHandle);
-        span.close({traceNumber("result", answer)});
-    }
-    catch (...)
-    {
-        // The host's exception ends the frame before it reaches the engine.
-        server.frameTrace().ended(false, false);
-        throw;
-    }
+        const Boolean_t result = server.template renderQuery<true>(pageHandle);
+        span.close({traceNumber("result", result)});
+        return result;
+    });
     if (answer != TRUE)
         server.frameTrace().ended(false, false);
     return answer;
@@ -131,20 +140,13 @@ __attribute__((noinline)) Boolean_t watchedRenderQuery(Server& server, ArbParam_
 template <class Server>
 __attribute__((noinline)) Boolean_t watchedRenderDest(Server& server, int renderDest, ArbParam_t handle)
 {
-    try
-    {
+    return endFrameOnThrow(server, [&server, renderDest, handle] {
         CallbackSpan span("renderDest", "The engine's render-destination callback",
                           {traceNumber("dest", renderDest), handleArg("handle", handle)});
         const Boolean_t answer = server.template renderDest<true>(renderDest, handle);
         span.close({traceNumber("result", answer)});
         return answer;
-    }
-    catch (...)
-    {
-        // A context that could not be made current ends the frame.
-        server.frameTrace().ended(false, false);
-        throw;
-    }
+    });
 }
 
 template <class Server>
@@ -168,21 +170,17 @@ __attribute__((noinline)) void watchedSwapBuffers(Server& server, ArbParam_t pag
 template <class Server>
 __attribute__((noinline)) void watchedRenderDestSize(Server& server, ArbParam_t pageHandle, int* width, int* height)
 {
-    try
-    {
+    const bool sized = endFrameOnThrow(server, [&server, pageHandle, width, height] {
         CallbackSpan span("renderDestSize", "The engine's render-destination-size callback",
                           {handleArg("page", pageHandle)});
         server.template renderDestSize<true>(pageHandle, width, height);
         if (width == nullptr || height == nullptr)
-            return;
+            return false;
         span.close({traceNumber("width", *width), traceNumber("height", *height)});
-    }
-    catch (...)
-    {
-        server.frameTrace().ended(false, false);
-        throw;
-    }
-    server.frameTrace().sized(pageHandle, *width, *height);
+        return true;
+    });
+    if (sized)
+        server.frameTrace().sized(pageHandle, *width, *height);
 }
 
 template <class Server>
