@@ -1,5 +1,6 @@
 #include "Replay.h"
 
+#include "Comparison.h"
 #include "ReplayHost.h"
 #include "ReplaySession.h"
 
@@ -13,7 +14,7 @@ namespace replay {
 
 Outcome replay(const Recording& recording)
 {
-    std::string text;
+    Comparison comparison(recording);
     std::string failure;
     {
         ReplaySession session(recording);
@@ -25,8 +26,7 @@ Outcome replay(const Recording& recording)
         try
         {
             std::unique_ptr<ReplayHost> host(fromConstruction ? nullptr : new ReplayHost(session));
-            sdk::integration::Trace::start(
-                [&text](const char* data, std::size_t size) { text.append(data, size); }, 1 << 20);
+            Comparison::start(comparison);
             if (!host)
                 host.reset(new ReplayHost(session));
             host->run();
@@ -42,7 +42,7 @@ Outcome replay(const Recording& recording)
         }
         sdk::integration::Trace::stop();
     }
-    Outcome outcome = compare(recording, Recording::fromText(text, "the replay's recording"));
+    Outcome outcome = comparison.finish();
     if (!failure.empty())
     {
         outcome.report += "the replay ended with an exception: " + failure + "\n";

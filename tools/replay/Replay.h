@@ -1,6 +1,5 @@
 // One replay of a recording: the library driven by the replay host and
-// engine while it records again, and the two recordings compared crossing
-// by crossing.
+// engine, each of its crossings compared with the recorded one as it is made.
 #ifndef ORVANE_TOOLS_REPLAY_REPLAY_H
 #define ORVANE_TOOLS_REPLAY_REPLAY_H
 
@@ -25,12 +24,8 @@ struct Outcome
     std::string signature;
 };
 
-// Errors: RecordingError when the replay's own recording cannot be read
-// (not expected); an exception of the library is a divergence.
+// Errors: none of its own; an exception of the library is a divergence.
 Outcome replay(const Recording& recording);
-
-// The comparison alone (the recorded and the replayed spans, in order).
-Outcome compare(const Recording& recorded, const Recording& replayed);
 
 } // namespace replay
 } // namespace orvane

@@ -40,6 +40,8 @@ std::atomic<int> s_nextTrack{2};
 std::atomic<unsigned long long> s_nextFlowId{1};
 // Flows numbered before the recording started end in none of its events.
 unsigned long long s_firstFlowId = 1;
+// Takes the starting thread's spans in place of the document, when set.
+TraceObserver* s_observer = nullptr;
 
 // What a thread's track owns: freed when the thread ends.
 struct TrackStore
@@ -355,6 +357,17 @@ bool TraceRecorder::start(const Trace::Sink& sink, std::size_t bufferBytes)
     return true;
 }
 
+bool TraceRecorder::start(TraceObserver& observer)
+{
+    // A document nobody reads, of the smallest buffers: only metadata reach it.
+    if (!start(Trace::Sink([](const char*, std::size_t) {}), Trace::MinimumBufferBytes))
+        return false;
+    s_observer = &observer;
+    return true;
+}
+
+bool TraceObserver::start(TraceObserver& observer) { return TraceRecorder::start(observer); }
+
 void TraceRecorder::stop()
 {
     if (session() == 0)
@@ -362,6 +375,7 @@ void TraceRecorder::stop()
     Track* const own = track();
     DiagnosticReporter::setTracing(false);
     s_session.store(0, std::memory_order_release);
+    s_observer = nullptr;
     Trace::Sink sink;
     sink.swap(s_sink);
     const std::size_t size = own->used;
@@ -380,6 +394,12 @@ void TraceRecorder::begin(const char* category, const char* name, std::initializ
     Track* track = intern::track();
     if (track == nullptr)
         return;
+    if (s_observer != nullptr)
+    {
+        if (track->tid == 1)
+            s_observer->begin(category, name, args);
+    }
+    else
     {
         Writer writer(*track);
         head(writer, *track, category, name, 'B');
@@ -394,6 +414,12 @@ void TraceRecorder::end(std::initializer_list<TraceArg> args)
     Track* track = intern::track();
     if (track == nullptr || track->depth == 0)
         return;
+    if (s_observer != nullptr)
+    {
+        if (track->tid == 1)
+            s_observer->end(args);
+    }
+    else
     {
         Writer writer(*track);
         writer.raw(",\n{\"ph\":\"E\",\"ts\":");

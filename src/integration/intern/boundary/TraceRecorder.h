@@ -3,6 +3,7 @@
 
 #include "integration/Trace.h"
 #include "integration/intern/DiagnosticReporter.h"
+#include "integration/intern/TraceObserver.h"
 
 #include <atomic>
 #include <cmath>
@@ -14,14 +15,6 @@ namespace orvane {
 namespace sdk {
 namespace integration {
 namespace intern {
-
-// One argument of a trace event: a number, or a text when `text` is set.
-struct TraceArg
-{
-    const char* key;
-    long long number;
-    const char* text;
-};
 
 inline TraceArg traceNumber(const char* key, long long number) { return TraceArg{key, number, nullptr}; }
 inline TraceArg traceText(const char* key, const char* text) { return TraceArg{key, 0, text != nullptr ? text : ""}; }
@@ -53,6 +46,9 @@ public:
     static unsigned session() { return s_session.load(std::memory_order_acquire); }
 
     static bool start(const Trace::Sink& sink, std::size_t bufferBytes);
+    // A recording whose spans on the calling thread go to `observer`, not
+    // into a document.
+    static bool start(TraceObserver& observer);
     static void stop();
 
     // Categories, names and argument keys are the library's own literals, written
