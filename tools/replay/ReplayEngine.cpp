@@ -39,19 +39,62 @@ long long answer(const char* name, Handles handles = {})
     return result;
 }
 
-template <typename Function>
-void registration(const char* name, const char* callbackName, Function callback, ArbParam_t client)
-{
-    ReplaySession::callbacks[callbackName] = {reinterpret_cast<void (*)()>(callback), client};
-    answer(name, {{"client", client}});
-}
-
 char* copyText(const std::string& text)
 {
     char* copy = static_cast<char*>(std::malloc(text.size() + 1));
     std::memcpy(copy, text.c_str(), text.size() + 1);
     return copy;
 }
+
+// A registered callback fired with the arguments of its recorded span.
+class Call
+{
+public:
+    Call(ReplaySession& session, const RecordedSpan& span, const ReplaySession::Callback& callback)
+        : session(session), span(span), client(callback.client), m_function(callback.function)
+    {
+        m_texts.reserve(4);
+    }
+    template <typename Function>
+    Function as() const
+    {
+        return reinterpret_cast<Function>(m_function);
+    }
+    long long n(const char* key) const { return span.number(key); }
+    // A handle the recording names by number.
+    long long h(const char* key) const { return session.handle(span.number(key)); }
+    // A text argument, kept for the duration of the call.
+    const char* text(const char* key)
+    {
+        m_texts.push_back(span.text(key));
+        return m_texts.back().c_str();
+    }
+
+    ReplaySession& session;
+    const RecordedSpan& span;
+    const long long client;
+
+private:
+    void (*m_function)();
+    std::vector<std::string> m_texts;
+};
+
+typedef void (*Firing)(ReplaySession&, const RecordedSpan&, const ReplaySession::Callback&);
+
+template <typename Function>
+void keep(const char* callbackName, Function callback, ArbParam_t client, Firing fire)
+{
+    ReplaySession::callbacks[callbackName] = {reinterpret_cast<void (*)()>(callback), client, fire};
+}
+
+// A callback of type Type kept under the name of its span, fired by `body`
+// (statements calling `f`, the callback, with `call`'s arguments).
+#define REPLAY_FIRING(Type, ...)                                                                                      \
+    [](ReplaySession& session, const RecordedSpan& span, const ReplaySession::Callback& callback) {                   \
+        Call call(session, span, callback);                                                                           \
+        const Type f = call.as<Type>();                                                                               \
+        __VA_ARGS__;                                                                                                  \
+    }
 
 } // namespace
 
@@ -129,7 +172,8 @@ Boolean_t OrvEngProcessTasksOnIdle(void) { return static_cast<Boolean_t>(answer(
 void OrvUtilOnIdleQueueAddCallback(void (*callback)(ArbParam_t), ArbParam_t clientData)
 {
     if (ReplaySession* session = ReplaySession::current())
-        session->idleQueue.push_back({reinterpret_cast<void (*)()>(callback), clientData});
+        session->idleQueue.push_back({reinterpret_cast<void (*)()>(callback), clientData,
+                                      REPLAY_FIRING(ProcessBusyEventsCallback_pf, f(call.client))});
     answer("OrvUtilOnIdleQueueAddCallback", {{"client", clientData}});
 }
 
@@ -147,7 +191,7 @@ int OrvUtilStyleGetString(UniqueID_t, const char*, const char*, char**) { return
 
 Boolean_t OrvUtilStateChangeAddCallback(void (*callback)(int, ArbParam_t), ArbParam_t clientData)
 {
-    ReplaySession::stateChangeCallbacks.push_back({reinterpret_cast<void (*)()>(callback), clientData});
+    ReplaySession::stateChangeCallbacks.push_back({reinterpret_cast<void (*)()>(callback), clientData, nullptr});
     return TRUE;
 }
 Boolean_t OrvUtilStateChangeRemoveCallback(void (*callback)(int, ArbParam_t), ArbParam_t clientData)
@@ -177,54 +221,90 @@ char* OrvUtilStringListGetString(StringList_pa, int) { return nullptr; }
 void OrvEngProgressMonitorRegisterCallback(void (*progress)(int, ArbParam_t), void (*start)(Boolean_t, Boolean_t, ArbParam_t),
                                            void (*finish)(ArbParam_t), ArbParam_t clientData)
 {
-    ReplaySession::callbacks["static_ProgressMonitorCallback"] = {reinterpret_cast<void (*)()>(progress), clientData};
-    ReplaySession::callbacks["static_ProgressMonitorStartCallback"] = {reinterpret_cast<void (*)()>(start),
-                                                                       clientData};
-    ReplaySession::callbacks["static_ProgressMonitorFinishCallback"] = {reinterpret_cast<void (*)()>(finish),
-                                                                        clientData};
+    keep("static_ProgressMonitorCallback", progress, clientData,
+         REPLAY_FIRING(ProgressMonitorCallback_pf, f(static_cast<int>(call.n("percentDone")), call.client)));
+    keep("static_ProgressMonitorStartCallback", start, clientData,
+         REPLAY_FIRING(ProgressMonitorStartCallback_pf,
+                       f(static_cast<Boolean_t>(call.n("first")), static_cast<Boolean_t>(call.n("second")), call.client)));
+    keep("static_ProgressMonitorFinishCallback", finish, clientData,
+         REPLAY_FIRING(ProgressMonitorFinishCallback_pf, f(call.client)));
     answer("OrvEngProgressMonitorRegisterCallback", {{"client", clientData}});
 }
 void OrvEngDialogLaunchDropRegisterCallbacks(int, Boolean_t (*launch)(ArbParam_t), void (*)(ArbParam_t),
                                              ArbParam_t clientData)
 {
-    ReplaySession::callbacks["dialogLaunchCallback"] = {reinterpret_cast<void (*)()>(launch), clientData};
+    keep("dialogLaunchCallback", launch, clientData, REPLAY_FIRING(DialogLaunchCallback_pf, f(call.client)));
     answer("OrvEngDialogLaunchDropRegisterCallbacks", {{"client", clientData}});
 }
 
-#define REPLAY_REGISTRATION(Function, Callback, SpanName)                                                             \
-    void Function(Callback callback, ArbParam_t clientData) { registration(#Function, SpanName, callback, clientData); }
-REPLAY_REGISTRATION(OrvEngPageCreateRegisterCallback, PageCreateCallback_pf, "pageCreate")
-REPLAY_REGISTRATION(OrvEngPageDestroyRegisterCallback, PageDestroyCallback_pf, "pageDestroy")
-REPLAY_REGISTRATION(OrvEngPageNewCurrentRegisterCallback, PageNewCurrentCallback_pf, "pageNewCurrent")
-REPLAY_REGISTRATION(OrvEngRenderQueryRegisterCallback, RenderQueryCallback_pf, "renderQuery")
-REPLAY_REGISTRATION(OrvEngRenderDestRegisterCallback, RenderDestCallback_pf, "renderDest")
-REPLAY_REGISTRATION(OrvEngSwapBuffersRegisterCallback, SwapBuffersCallback_pf, "swapBuffers")
-REPLAY_REGISTRATION(OrvEngRenderDestSizeRegisterCallback, RenderDestSizeCallback_pf, "renderDestSize")
-REPLAY_REGISTRATION(OrvEngProcessBusyEventsRegisterCallback, ProcessBusyEventsCallback_pf, "busyEvents")
-REPLAY_REGISTRATION(OrvEngBaseCursorStyleRegisterCallback, BaseCursorStyleCallback_pf, "baseCursorStyleCallback")
-REPLAY_REGISTRATION(OrvEngWaitCursorStateRegisterCallback, WaitCursorStateCallback_pf, "waitCursorStateCallback")
+// Each registration the library makes: the callback's type and span name,
+// and how the replay fires it.
+#define REPLAY_REGISTRATION(Function, Type, SpanName, ...)                                                            \
+    void Function(Type callback, ArbParam_t clientData)                                                               \
+    {                                                                                                                 \
+        keep(SpanName, callback, clientData, REPLAY_FIRING(Type, __VA_ARGS__));                                       \
+        answer(#Function, {{"client", clientData}});                                                                  \
+    }
+REPLAY_REGISTRATION(OrvEngPageCreateRegisterCallback, PageCreateCallback_pf, "pageCreate",
+                    f(call.n("arguments") != 0 ? reinterpret_cast<StringList_pa>(&ReplaySession::callbacks) : nullptr,
+                      call.client))
+REPLAY_REGISTRATION(OrvEngPageDestroyRegisterCallback, PageDestroyCallback_pf, "pageDestroy",
+                    f(call.h("page"), call.client))
+REPLAY_REGISTRATION(OrvEngPageNewCurrentRegisterCallback, PageNewCurrentCallback_pf, "pageNewCurrent",
+                    f(call.h("page"), call.client))
+REPLAY_REGISTRATION(OrvEngRenderQueryRegisterCallback, RenderQueryCallback_pf, "renderQuery",
+                    f(call.h("page"), call.client))
+REPLAY_REGISTRATION(OrvEngRenderDestRegisterCallback, RenderDestCallback_pf, "renderDest",
+                    f(static_cast<int>(call.n("dest")), call.h("handle"), call.client))
+REPLAY_REGISTRATION(OrvEngSwapBuffersRegisterCallback, SwapBuffersCallback_pf, "swapBuffers",
+                    f(call.h("page"), call.client))
+REPLAY_REGISTRATION(OrvEngRenderDestSizeRegisterCallback, RenderDestSizeCallback_pf, "renderDestSize",
+                    int width = 0, height = 0; f(call.h("page"), call.client, &width, &height))
+REPLAY_REGISTRATION(OrvEngProcessBusyEventsRegisterCallback, ProcessBusyEventsCallback_pf, "busyEvents",
+                    f(call.client))
+REPLAY_REGISTRATION(OrvEngBaseCursorStyleRegisterCallback, BaseCursorStyleCallback_pf, "baseCursorStyleCallback",
+                    f(static_cast<CursorStyle_e>(call.n("style")), call.h("page"), call.client))
+REPLAY_REGISTRATION(OrvEngWaitCursorStateRegisterCallback, WaitCursorStateCallback_pf, "waitCursorStateCallback",
+                    f(static_cast<Boolean_t>(call.n("activate")), call.client))
 REPLAY_REGISTRATION(OrvEngDialogGetSimpleTextRegisterCallback, DialogGetSimpleTextCallback_pf,
-                    "dialogGetSimpleTextBoxCallback")
+                    "dialogGetSimpleTextBoxCallback",
+                    char* given = call.n("useText") != 0 ? copyText(call.span.text("text")) : nullptr;
+                    f(call.text("instructions"), &given, static_cast<Boolean_t>(call.n("useText")), call.client);
+                    std::free(given))
 REPLAY_REGISTRATION(OrvEngMRULayoutFilenameRegisterCallback, MRULayoutFilenameCallback_pf,
-                    "static_updateMRULayoutCallback")
-REPLAY_REGISTRATION(OrvEngDotPitchRegisterCallback, DotPitchCallback_pf, "staticDotPitchCallback")
-REPLAY_REGISTRATION(OrvEngScreenSizeRegisterCallback, ScreenSizeCallback_pf, "staticScreenSizeCallback")
-REPLAY_REGISTRATION(OrvEngKeyStateRegisterCallback, KeyStateCallback_pf, "staticKeyStateCallback")
+                    "static_updateMRULayoutCallback", f(call.text("layoutFileName"), call.client))
+REPLAY_REGISTRATION(OrvEngDotPitchRegisterCallback, DotPitchCallback_pf, "staticDotPitchCallback",
+                    double x = 0, y = 0; f(call.client, &x, &y))
+REPLAY_REGISTRATION(OrvEngScreenSizeRegisterCallback, ScreenSizeCallback_pf, "staticScreenSizeCallback",
+                    int width = 0, height = 0; f(call.client, &width, &height))
+REPLAY_REGISTRATION(OrvEngKeyStateRegisterCallback, KeyStateCallback_pf, "staticKeyStateCallback",
+                    Boolean_t shift = 0, alt = 0, control = 0; f(call.client, &shift, &alt, &control))
 REPLAY_REGISTRATION(OrvEngMouseButtonStateRegisterCallback, MouseButtonStateCallback_pf,
-                    "staticMouseButtonStateCallback")
+                    "staticMouseButtonStateCallback", f(static_cast<int>(call.n("button")), call.client))
 REPLAY_REGISTRATION(OrvEngOpenGLVersionStringRegisterCallback, OpenGLVersionStringCallback_pf,
-                    "staticOpenGLVersionStringCallback")
-REPLAY_REGISTRATION(OrvEngDialogMessageBoxRegisterCallback, DialogMessageBoxCallback_pf, "dialogMessageBoxCallback")
+                    "staticOpenGLVersionStringCallback", f(call.client))
+REPLAY_REGISTRATION(OrvEngDialogMessageBoxRegisterCallback, DialogMessageBoxCallback_pf, "dialogMessageBoxCallback",
+                    f(call.text("message"), static_cast<MessageBoxType_e>(call.n("type")), call.client))
 REPLAY_REGISTRATION(OrvEngOffscreenImageCreateRegisterCallback, OffscreenImageCreateCallback_pf,
-                    "static_ImageCreateCallback")
+                    "static_ImageCreateCallback", ArbParam_t image = 0;
+                    f(static_cast<int>(call.n("width")), static_cast<int>(call.n("height")),
+                      static_cast<ExportRegion_e>(call.n("region")), call.client, &image);
+                    call.session.learn(call.n("image"), image))
 REPLAY_REGISTRATION(OrvEngOffscreenImageDestroyRegisterCallback, OffscreenImageDestroyCallback_pf,
-                    "static_ImageDestroyCallback")
+                    "static_ImageDestroyCallback", f(call.h("image"), call.client))
+// Room for the widest row, made once: the host writes into it.
 REPLAY_REGISTRATION(OrvEngOffscreenImageGetRGBRowRegisterCallback, OffscreenImageGetRGBRowCallback_pf,
-                    "static_ImageGetRGBRowCallback")
-REPLAY_REGISTRATION(OrvEngStatusLineRegisterCallback, StatusLineCallback_pf, "static_StatusLineCallback")
+                    "static_ImageGetRGBRowCallback", static std::vector<unsigned char> row(3 * 65536);
+                    f(call.h("image"), static_cast<int>(call.n("row")), call.client, row.data(), row.data() + 65536,
+                      row.data() + 2 * 65536))
+REPLAY_REGISTRATION(OrvEngStatusLineRegisterCallback, StatusLineCallback_pf, "static_StatusLineCallback",
+                    f(call.text("text"), call.client))
 REPLAY_REGISTRATION(OrvEngShowRunningCoordinatesRegisterCallback, ShowRunningCoordinatesCallback_pf,
-                    "static_StatusLineCoordsCallback")
-REPLAY_REGISTRATION(OrvEngSelectRegionRegisterCallback, SelectRegionCallback_pf, "selectItemsInRectCallback")
+                    "static_StatusLineCoordsCallback", f(call.text("first"), call.text("second"), call.client))
+REPLAY_REGISTRATION(OrvEngSelectRegionRegisterCallback, SelectRegionCallback_pf, "selectItemsInRectCallback",
+                    f(static_cast<double>(call.n("x1")), static_cast<double>(call.n("y1")),
+                      static_cast<double>(call.n("x2")), static_cast<double>(call.n("y2")),
+                      static_cast<Boolean_t>(call.n("flag")), call.client))
 #undef REPLAY_REGISTRATION
 
 } // extern "C"
@@ -232,32 +312,11 @@ REPLAY_REGISTRATION(OrvEngSelectRegionRegisterCallback, SelectRegionCallback_pf,
 namespace orvane {
 namespace replay {
 
-namespace {
-
-template <typename Function>
-Function as(const ReplaySession::Callback& callback)
-{
-    return reinterpret_cast<Function>(callback.function);
-}
-
-// A text argument of the span, kept for the duration of the callback.
-struct Texts
-{
-    std::vector<std::string> held;
-    const char* operator()(const RecordedSpan& span, const char* key)
-    {
-        held.push_back(span.text(key));
-        return held.back().c_str();
-    }
-};
-
-} // namespace
-
 void ReplaySession::deliverStateChange(int code)
 {
     const std::vector<Callback> told = stateChangeCallbacks;
     for (const Callback& each : told)
-        as<void (*)(int, ArbParam_t)>(each)(code, each.client);
+        reinterpret_cast<void (*)(int, ArbParam_t)>(each.function)(code, each.client);
 }
 
 void ReplaySession::fire(std::size_t index)
@@ -267,106 +326,24 @@ void ReplaySession::fire(std::size_t index)
     m_cursor = index + 1;
     const RecordedSpan* const outer = m_currentCallback;
     m_currentCallback = &span;
-    const auto n = [&span](const char* key) { return span.number(key); };
-    const auto h = [&](const char* key) { return handle(span.number(key)); };
-    Texts text;
-    text.held.reserve(4);
-    Callback callback{nullptr, 0};
+    Callback callback{nullptr, 0, nullptr};
     if (name == "onIdle" && !idleQueue.empty())
     {
         callback = idleQueue.front();
         idleQueue.pop_front();
     }
-    else if (callbacks.count(name) != 0)
-        callback = callbacks[name];
-    const long long c = callback.client;
+    else
+    {
+        const auto found = callbacks.find(name);
+        if (found != callbacks.end())
+            callback = found->second;
+    }
     if (name == "stateChange")
-        deliverStateChange(static_cast<int>(n("change")));
+        deliverStateChange(static_cast<int>(span.number("change")));
     else if (callback.function == nullptr)
         lost = true;
-    else if (name == "pageCreate")
-        as<PageCreateCallback_pf>(callback)(n("arguments") != 0 ? reinterpret_cast<StringList_pa>(&callbacks) : nullptr, c);
-    else if (name == "pageDestroy" || name == "pageNewCurrent")
-        as<PageDestroyCallback_pf>(callback)(h("page"), c);
-    else if (name == "renderQuery")
-        as<RenderQueryCallback_pf>(callback)(h("page"), c);
-    else if (name == "renderDest")
-        as<RenderDestCallback_pf>(callback)(static_cast<int>(n("dest")), h("handle"), c);
-    else if (name == "swapBuffers")
-        as<SwapBuffersCallback_pf>(callback)(h("page"), c);
-    else if (name == "renderDestSize")
-    {
-        int width = 0, height = 0;
-        as<RenderDestSizeCallback_pf>(callback)(h("page"), c, &width, &height);
-    }
-    else if (name == "busyEvents" || name == "onIdle" || name == "static_ProgressMonitorFinishCallback")
-        as<ProcessBusyEventsCallback_pf>(callback)(c);
-    else if (name == "baseCursorStyleCallback")
-        as<BaseCursorStyleCallback_pf>(callback)(static_cast<CursorStyle_e>(n("style")), h("page"), c);
-    else if (name == "waitCursorStateCallback")
-        as<WaitCursorStateCallback_pf>(callback)(static_cast<Boolean_t>(n("activate")), c);
-    else if (name == "dialogGetSimpleTextBoxCallback")
-    {
-        char* given = n("useText") != 0 ? copyText(span.text("text")) : nullptr;
-        as<DialogGetSimpleTextCallback_pf>(callback)(text(span, "instructions"), &given,
-                                                     static_cast<Boolean_t>(n("useText")), c);
-        std::free(given);
-    }
-    else if (name == "static_updateMRULayoutCallback" || name == "static_StatusLineCallback")
-        as<StatusLineCallback_pf>(callback)(
-            text(span, name == "static_StatusLineCallback" ? "text" : "layoutFileName"), c);
-    else if (name == "staticDotPitchCallback")
-    {
-        double x = 0, y = 0;
-        as<DotPitchCallback_pf>(callback)(c, &x, &y);
-    }
-    else if (name == "staticScreenSizeCallback")
-    {
-        int width = 0, height = 0;
-        as<ScreenSizeCallback_pf>(callback)(c, &width, &height);
-    }
-    else if (name == "staticKeyStateCallback")
-    {
-        Boolean_t shift = 0, alt = 0, control = 0;
-        as<KeyStateCallback_pf>(callback)(c, &shift, &alt, &control);
-    }
-    else if (name == "staticMouseButtonStateCallback")
-        as<MouseButtonStateCallback_pf>(callback)(static_cast<int>(n("button")), c);
-    else if (name == "staticOpenGLVersionStringCallback")
-        as<OpenGLVersionStringCallback_pf>(callback)(c);
-    else if (name == "dialogMessageBoxCallback")
-        as<DialogMessageBoxCallback_pf>(callback)(text(span, "message"), static_cast<MessageBoxType_e>(n("type")), c);
-    else if (name == "static_ImageCreateCallback")
-    {
-        ArbParam_t image = 0;
-        as<OffscreenImageCreateCallback_pf>(callback)(static_cast<int>(n("width")), static_cast<int>(n("height")),
-                                                      static_cast<ExportRegion_e>(n("region")), c, &image);
-        learn(n("image"), image);
-    }
-    else if (name == "static_ImageDestroyCallback")
-        as<OffscreenImageDestroyCallback_pf>(callback)(h("image"), c);
-    else if (name == "static_ImageGetRGBRowCallback")
-    {
-        // Room for the widest row, made once: the host writes into it.
-        static std::vector<unsigned char> row(3 * 65536);
-        as<OffscreenImageGetRGBRowCallback_pf>(callback)(h("image"), static_cast<int>(n("row")), c, row.data(),
-                                                         row.data() + 65536, row.data() + 2 * 65536);
-    }
-    else if (name == "static_StatusLineCoordsCallback")
-        as<ShowRunningCoordinatesCallback_pf>(callback)(text(span, "first"), text(span, "second"), c);
-    else if (name == "selectItemsInRectCallback")
-        as<SelectRegionCallback_pf>(callback)(static_cast<double>(n("x1")), static_cast<double>(n("y1")),
-                                              static_cast<double>(n("x2")), static_cast<double>(n("y2")),
-                                              static_cast<Boolean_t>(n("flag")), c);
-    else if (name == "static_ProgressMonitorCallback")
-        as<ProgressMonitorCallback_pf>(callback)(static_cast<int>(n("percentDone")), c);
-    else if (name == "static_ProgressMonitorStartCallback")
-        as<ProgressMonitorStartCallback_pf>(callback)(static_cast<Boolean_t>(n("first")),
-                                                      static_cast<Boolean_t>(n("second")), c);
-    else if (name == "dialogLaunchCallback")
-        as<DialogLaunchCallback_pf>(callback)(c);
     else
-        lost = true;
+        callback.fire(*this, span, callback);
     m_currentCallback = outer;
     m_cursor = span.end;
 }

@@ -76,6 +76,8 @@ public:
     {
         void (*function)();
         long long client;
+        // Calls `function` with the arguments recorded in `span`.
+        void (*fire)(ReplaySession& session, const RecordedSpan& span, const Callback& callback);
     };
     static std::map<std::string, Callback> callbacks;
     static std::vector<Callback> stateChangeCallbacks;
