@@ -87,8 +87,8 @@ void keep(const char* callbackName, Function callback, ArbParam_t client, Firing
     ReplaySession::callbacks[callbackName] = {reinterpret_cast<void (*)()>(callback), client, fire};
 }
 
-// A callback of type Type kept under the name of its span, fired by `body`
-// (statements calling `f`, the callback, with `call`'s arguments).
+// How a callback of type Type is fired: the statements given call `f`, the
+// callback, with the recorded arguments `call` reads.
 #define REPLAY_FIRING(Type, ...)                                                                                      \
     [](ReplaySession& session, const RecordedSpan& span, const ReplaySession::Callback& callback) {                   \
         Call call(session, span, callback);                                                                           \

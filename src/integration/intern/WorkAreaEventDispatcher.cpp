@@ -70,7 +70,6 @@ WorkAreaEventDispatcher::WorkAreaEventDispatcher(PageManagerInterface& pageManag
       m_heldButton(NoButton),
       m_lastDispatchedEvent{0, 0, 0, 0, false, false, false},
       m_currentPage(nullptr),
-      m_registrationsMade(0),
       m_mouseButtonStates{}
 {
     pageManager.addListener(this);
@@ -139,7 +138,7 @@ void WorkAreaEventDispatcher::forgetUnshown()
 void WorkAreaEventDispatcher::registerDrawArea(GLDrawAreaInterface& drawArea)
 {
     std::unique_ptr<Registration> registration(
-        new Registration{&drawArea, EventQueue(InitialQueueCapacity), InputTrace(++m_registrationsMade, &drawArea)});
+        new Registration{&drawArea, EventQueue(InitialQueueCapacity), InputTrace(&drawArea)});
     m_byMouseSource[&drawArea] = registration.get();
     m_byKeySource[&drawArea] = registration.get();
     m_registrations[&drawArea] = std::move(registration);

@@ -190,7 +190,6 @@ private:
     // modifiers serve a made-up release.
     EventInfo m_lastDispatchedEvent;
     PageInterface* m_currentPage;
-    long long m_registrationsMade;
     // The pressed state of each button (0 to 3) as the host last reported
     // it through the monitor; other buttons are not followed.
     std::array<bool, 4> m_mouseButtonStates;

@@ -4,6 +4,7 @@
 #include "integration/intern/DiagnosticReporter.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace orvane {
 namespace sdk {
@@ -59,6 +60,8 @@ void traceLivePages(int count)
 
 namespace {
 
+std::atomic<long long> s_queuesMade{0};
+
 // The flow of the `index`th event an area's queue counted.
 unsigned long long inputFlow(long long area, long long index)
 {
@@ -67,8 +70,8 @@ unsigned long long inputFlow(long long area, long long index)
 
 } // namespace
 
-InputTrace::InputTrace(long long registration, const void* drawArea)
-    : m_area(registration), m_drawArea(drawArea), m_queued(0), m_session(0), m_first(0)
+InputTrace::InputTrace(const void* drawArea)
+    : m_area(s_queuesMade.fetch_add(1, std::memory_order_relaxed) + 1), m_drawArea(drawArea), m_queued(0), m_session(0), m_first(0)
 {
 }
 

@@ -148,8 +148,9 @@ void traceLivePages(int count);
 class InputTrace
 {
 public:
-    // The queue of the `registration`th drawing area registered, `drawArea`.
-    InputTrace(long long registration, const void* drawArea);
+    // The queue of `drawArea`, numbered anew: its flows are told from those
+    // of every other queue of the process, of any manager.
+    explicit InputTrace(const void* drawArea);
 
     static bool isRecording() { return TraceRecorder::isRecording(); }
     // An event of `kind` (named by `kindName`) was queued, with the
