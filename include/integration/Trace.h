@@ -57,6 +57,7 @@ namespace integration {
 // | request | a drawing area's state told to the library: drawAreaExposed, drawAreaDestroyed, drawAreaFocusGained | "area" (handle number); drawAreaExposed: "full" | |
 // | request | the host's reports to its monitor: notifyOfIdle; notifyOfMouseMoved, notifyOfButtonPressed, notifyOfButtonDoublePressed, notifyOfButtonReleased, notifyOfKeyPressed, notifyOfKeyReleased | input: "x", "y", "buttonOrKey" (-1 where the event has none) | |
 // | request | deletePage, setCurrentPage, redraw | "page" (id) | |
+// | request | setDrawArea (a page moved to another drawing area, or to none) | "page" (id), "area" (handle number, 0 for none) | |
 // | request | carry out (a waiting request carried out) | "request", "page" (id) | |
 // | request | request dropped | | |
 // | frame | frame (render query to swap) | "page" (id) | "drawn", "swapped", "width", "height" |

@@ -547,6 +547,8 @@ private:
                 pages.setCurrentPage(*target);
             else if (name == "redraw")
                 target->redraw();
+            else if (name == "setDrawArea")
+                target->setDrawArea(span.number("area") != 0 ? &area(span.number("area")) : nullptr);
         }
     }
 

@@ -62,7 +62,7 @@ Page::Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea)
     // A constructor that throws would leave the page's registrations behind.
     try
     {
-        setDrawArea(drawArea);
+        moveTo(drawArea);
     }
     catch (...)
     {
@@ -167,6 +167,12 @@ bool Page::isPrintPreviewActive() { return m_printPreviewActive; }
 GLDrawAreaInterface* Page::getDrawArea() { return m_drawArea; }
 
 void Page::setDrawArea(GLDrawAreaInterface* drawArea)
+{
+    const intern::PageMoveScope request(*this, drawArea);
+    moveTo(drawArea);
+}
+
+void Page::moveTo(GLDrawAreaInterface* drawArea)
 {
     if (drawArea == m_drawArea)
         return;
@@ -353,7 +359,7 @@ void Page::drawAreaDestroyed()
     }
     if (!m_deleteWithDrawArea)
     {
-        setDrawArea(nullptr);
+        moveTo(nullptr);
         return;
     }
     const util::DestructionSentinel::Watch watch(m_sentinel);
@@ -376,7 +382,7 @@ void Page::drawAreaDestroyed()
     // announcement), was refused or was cut short: the window goes now, so
     // the page lets go of it at once.
     if (!watch.destroyed())
-        failure.run([this] { setDrawArea(nullptr); });
+        failure.run([this] { moveTo(nullptr); });
     failure.rethrow();
 }
 

@@ -96,6 +96,8 @@ private:
     // The first other page of the manager that shows `drawArea`, or null.
     PageInterface* otherPageShowing(GLDrawAreaInterface* drawArea);
     [[noreturn]] static void refuseTakenArea();
+    // The move setDrawArea() asks for (and the constructor makes, unrecorded).
+    void moveTo(GLDrawAreaInterface* drawArea);
     void notifyNameChanged(const std::string& oldName);
     void notifyDrawAreaChanged(GLDrawAreaInterface* oldDrawArea);
     // Replaces the name and notifies, if `name` differs from the cached one.

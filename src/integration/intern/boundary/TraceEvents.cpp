@@ -26,6 +26,14 @@ RequestScope::RequestScope(const char* name, const char* entryPoint, PageInterfa
         m_span.begin("request", name);
 }
 
+PageMoveScope::PageMoveScope(PageInterface& page, const void* area)
+{
+    if (m_span.recording())
+        m_span.begin("request", "setDrawArea",
+                     {traceNumber("page", page.getUniqueID()),
+                      traceNumber("area", TraceRecorder::handleID(reinterpret_cast<long long>(area)))});
+}
+
 unsigned PassScope::begin(const char* name)
 {
     const unsigned session = TraceRecorder::session();

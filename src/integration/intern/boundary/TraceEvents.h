@@ -38,6 +38,19 @@ private:
     TraceSpan m_span;
 };
 
+// The host's move of a page to another drawing area, or to none: a
+// "request" span "setDrawArea" with the page's "page" (id) and the "area"
+// (handle number, 0 for none). No library frame: the page's own listeners
+// may delete it while it moves.
+class PageMoveScope
+{
+public:
+    PageMoveScope(PageInterface& page, const void* area);
+
+private:
+    TraceSpan m_span;
+};
+
 // The host's report of application-wide input or of idle time to its
 // monitor, or a signal of the monitor the library hears: a "request" span
 // named after the report ("notifyOfIdle", "notifyOfKeyPressed",
