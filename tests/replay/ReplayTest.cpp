@@ -5,6 +5,9 @@
 #include "Replay.h"
 #include "Shrink.h"
 
+#include "integration/intern/ApplicationEventMonitorAbstract.h"
+
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -14,6 +17,22 @@
 #ifdef __SANITIZE_ADDRESS__
 #include <sanitizer/lsan_interface.h>
 #endif
+
+namespace {
+// A known fault injected into the library while set: the monitor's stop
+// buttons never count as active (Escape is not taken for an interrupt).
+bool s_stopButtonsIgnored = false;
+} // namespace
+
+// Defined in the test program, this takes the library's function's place
+// through the dynamic linker; without the fault it runs the library's own.
+bool orvane::sdk::integration::intern::ApplicationEventMonitorAbstract::areStopButtonsActive() const
+{
+    typedef bool (*Library)(const ApplicationEventMonitorAbstract*);
+    static const Library library = reinterpret_cast<Library>(
+        dlsym(RTLD_NEXT, "_ZNK6orvane3sdk11integration6intern31ApplicationEventMonitorAbstract20areStopButtonsActiveEv"));
+    return !s_stopButtonsIgnored && library(this);
+}
 
 namespace orvane {
 namespace replay {
@@ -96,6 +115,16 @@ TEST(Replay, EditedRecordingsDivergeWhereTheLibraryActsOnTheEdit)
         EXPECT_LT(outcome.crossings, clean.crossings);
         EXPECT_NE(outcome.report.find(test.divergence), std::string::npos) << outcome.report;
     }
+}
+
+TEST(Replay, ALibraryWithAFaultDivergesWhereTheFaultActs)
+{
+    const Recording recording = Recording::fromText(corpus("console-demo.json"), "console-demo.json");
+    s_stopButtonsIgnored = true;
+    const Outcome outcome = replay(recording);
+    s_stopButtonsIgnored = false;
+    EXPECT_TRUE(outcome.diverged);
+    EXPECT_NE(outcome.report.find("recorded: host isActive"), std::string::npos) << outcome.report;
 }
 
 TEST(Replay, RefusesWhatIsNoRecordingOfThisSchema)
