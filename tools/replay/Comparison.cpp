@@ -68,31 +68,7 @@ void describeAround(std::ostream& out, const Recording& recording, std::size_t i
 
 } // namespace
 
-Comparison::Comparison(const Recording& recorded) : m_recorded(recorded)
-{
-    // The events compared: all but those of the host's own queries, which
-    // the replay does not repeat.
-    std::vector<std::size_t> open;
-    const std::vector<RecordedSpan>& spans = recorded.spans();
-    m_expected.reserve(2 * spans.size());
-    for (std::size_t i = 0; i < spans.size();)
-    {
-        while (!open.empty() && spans[open.back()].end <= i)
-        {
-            m_expected.push_back(Event{open.back(), true, 0});
-            open.pop_back();
-        }
-        if (recorded.isHostQuery(i))
-        {
-            i = spans[i].end;
-            continue;
-        }
-        m_expected.push_back(Event{i, false, static_cast<int>(open.size())});
-        open.push_back(i++);
-    }
-    for (auto it = open.rbegin(); it != open.rend(); ++it)
-        m_expected.push_back(Event{*it, true, 0});
-}
+Comparison::Comparison(const Recording& recorded) : m_recorded(recorded), m_expected(recorded.comparedEvents()) {}
 
 void Comparison::begin(const char* category, const char* name, std::initializer_list<TraceArg> args)
 {
@@ -128,7 +104,7 @@ void Comparison::check(const Open& span, bool end, std::initializer_list<TraceAr
         diverge(describe(span.category, span.name, end, args));
         return;
     }
-    const Event& expected = m_expected[m_next];
+    const RecordedEvent& expected = m_expected[m_next];
     const RecordedSpan& recorded = m_recorded.spans()[expected.span];
     const bool same = expected.end == end && recorded.category() == span.category && recorded.name() == span.name &&
                       (end ? sameValues(recorded.span->results, args)

@@ -29,14 +29,6 @@ public:
     Outcome finish();
 
 private:
-    // A span's beginning (its arguments) or its end (its results), as the
-    // recording has it.
-    struct Event
-    {
-        std::size_t span;
-        bool end;
-        int depth;
-    };
     // A span of the replay open now.
     struct Open
     {
@@ -49,7 +41,7 @@ private:
     void diverge(const std::string& replayed);
 
     const Recording& m_recorded;
-    std::vector<Event> m_expected;
+    const std::vector<RecordedEvent>& m_expected;
     std::vector<Open> m_open;
     std::size_t m_next = 0;
     Outcome m_outcome;

@@ -56,9 +56,30 @@ Recording Recording::fromText(const std::string& text, const std::string& name)
             RecordedSpan{&spans[i], 0, open.empty() ? -1 : static_cast<int>(open.back())});
         open.push_back(recording.m_spans.size() - 1);
         openSource.push_back(static_cast<long long>(i));
+        if (spans[i].category == "host")
+            recording.m_hostSpans.insert(spans[i].name);
     }
     for (std::size_t index : open)
         recording.m_spans[index].end = recording.m_spans.size();
+    open.clear();
+    recording.m_compared.reserve(2 * recording.m_spans.size());
+    for (std::size_t i = 0; i < recording.m_spans.size();)
+    {
+        while (!open.empty() && recording.m_spans[open.back()].end <= i)
+        {
+            recording.m_compared.push_back(RecordedEvent{open.back(), true, 0});
+            open.pop_back();
+        }
+        if (recording.isHostQuery(i))
+        {
+            i = recording.m_spans[i].end;
+            continue;
+        }
+        recording.m_compared.push_back(RecordedEvent{i, false, static_cast<int>(open.size())});
+        open.push_back(i++);
+    }
+    for (auto it = open.rbegin(); it != open.rend(); ++it)
+        recording.m_compared.push_back(RecordedEvent{*it, true, 0});
     return recording;
 }
 

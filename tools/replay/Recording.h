@@ -5,6 +5,7 @@
 
 #include "TraceAnalysis.h"
 
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -36,6 +37,15 @@ struct RecordedSpan
     }
 };
 
+// A span's beginning (its arguments) or its end (its results), in the order
+// the library crossed; `depth` counts the spans open around a beginning.
+struct RecordedEvent
+{
+    std::size_t span;
+    bool end;
+    int depth;
+};
+
 class Recording
 {
 public:
@@ -54,6 +64,11 @@ public:
     // the replay neither repeats nor compares those (registrations aside,
     // which the host's services cause).
     bool isHostQuery(std::size_t index) const;
+    // The events a replay is compared with: all but those of the host's own
+    // queries, which the replay does not repeat.
+    const std::vector<RecordedEvent>& comparedEvents() const { return m_compared; }
+    // Whether the recording has a host span `name` (a slot, a listener set).
+    bool hasHostSpan(const std::string& name) const { return m_hostSpans.count(name) != 0; }
     int depth(std::size_t index) const;
     // One line: category, name and arguments (results included).
     static std::string describe(const RecordedSpan& span);
@@ -64,6 +79,8 @@ private:
     std::string m_text;
     std::shared_ptr<tracesummary::TraceAnalysis> m_analysis;
     std::vector<RecordedSpan> m_spans;
+    std::vector<RecordedEvent> m_compared;
+    std::set<std::string> m_hostSpans;
 };
 
 } // namespace replay

@@ -33,7 +33,6 @@
 
 #include <cstring>
 #include <map>
-#include <set>
 #include <vector>
 
 namespace orvane {
@@ -381,13 +380,10 @@ public:
         pages.setGLDrawAreaFactory(*this);
         pages.addListener(this);
         // Slots where the recording shows them: a signal without one is not recorded.
-        for (const RecordedSpan& span : session.recording().spans())
-            if (span.category() == "host")
-                m_slots.insert(span.name());
-        if (m_slots.count("page signal") != 0)
+        if (session.recording().hasHostSpan("page signal"))
             for (auto* signal : {&pages.signalPageCreated, &pages.signalPageDestroyed, &pages.signalPageCurrentChanged})
                 signal->connect([this](integration::PageInterface&) { m_session.actInHostSpan("page signal"); });
-        if (m_slots.count("signalEngineStarted") != 0)
+        if (session.recording().hasHostSpan("signalEngineStarted"))
             m_manager.signalEngineStarted.connect([this] { m_session.actInHostSpan("signalEngineStarted"); });
     }
 
@@ -568,7 +564,7 @@ private:
         argv[0] = program;
         m_manager.init(static_cast<int>(argc), argv.data(), "/replay");
         m_manager.getEventManager().addOnIdleListener(this);
-        if (m_slots.count("signalOnIdle") != 0)
+        if (m_session.recording().hasHostSpan("signalOnIdle"))
             m_manager.getEventManager().signalOnIdle.connect(
             [this] { m_session.actInHostSpan("signalOnIdle"); });
     }
@@ -627,7 +623,8 @@ private:
                                                        &m_cursor,   &m_mru,        &m_progress,
                                                        &m_coords,   &m_region,     &m_images};
         for (const auto& entry : Classes)
-            if (registration.compare(0, 6 + std::strlen(entry.first), std::string("OrvEng") + entry.first) == 0)
+            if (registration.compare(0, 6, "OrvEng") == 0 &&
+                registration.compare(6, std::strlen(entry.first), entry.first) == 0)
                 return m_madeCurrent[entry.second]++ == 0 ? objects[entry.second] : nullptr;
         return nullptr;
     }
@@ -648,7 +645,6 @@ private:
     std::vector<integration::PageInterface*> m_pages;
     // Stand-ins for the widgets that received GUI events, by their numbers.
     std::map<long long, char> m_receivers;
-    std::set<std::string> m_slots;
     std::map<long long, boost::shared_ptr<StopButton>> m_stopButtons;
 };
 
