@@ -52,6 +52,15 @@ public:
     const AccountedPlotRepairer& repairer() const override;
 
 protected:
+    // Where the windows go and their size, logical pixels; how long to let
+    // the window system catch up before the screen is read again.
+    static const int WindowWidth = 480;
+    static const int WindowHeight = 360;
+    static const int HostWindowX = 40;
+    static const int EngineWindowX = 560;
+    static const int WindowY = 60;
+    static const int ScreenWaitMicroseconds = 5000;
+
     explicit DemoSessionBase(BoundaryAccount& account);
 
     // init and start with the kit's `services` and `factory`; then the

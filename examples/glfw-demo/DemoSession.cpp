@@ -16,17 +16,6 @@ namespace integration = orvane::sdk::integration;
 namespace glfwhost = orvane::sdk::glfwhost;
 using glfwhost::GlfwWindowEvent;
 
-namespace {
-
-const int WindowWidth = 480;
-const int WindowHeight = 360;
-const int HostWindowX = 40;
-const int EngineWindowX = 560;
-const int WindowY = 60;
-const int ScreenWaitMicroseconds = 5000;
-
-} // namespace
-
 DemoSession::DemoSession(glfwhost::GlfwEventLoop& loop, BoundaryAccount& account)
     : DemoSessionBase(account),
       m_loop(loop),

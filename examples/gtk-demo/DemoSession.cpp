@@ -14,17 +14,6 @@ namespace integration = orvane::sdk::integration;
 namespace gtkhost = orvane::sdk::gtkhost;
 using gtkhost::GtkInputEvent;
 
-namespace {
-
-const int WindowWidth = 480;
-const int WindowHeight = 360;
-const int HostWindowX = 40;
-const int EngineWindowX = 560;
-const int WindowY = 60;
-const int ScreenWaitMicroseconds = 5000;
-
-} // namespace
-
 DemoSession::DemoSession(BoundaryAccount& account)
     : DemoSessionBase(account),
       m_drawAreaFactory(WindowWidth, WindowHeight,
