@@ -12,6 +12,7 @@ namespace hostconformance {
 // FrameChecks.cpp
 void checkFramesReachTheScreen(ConformanceTest& test);
 void checkFramesUseTheDrawAreasOwnContext(ConformanceTest& test);
+void checkBusyPassKeepsTheFramesContext(ConformanceTest& test);
 // DrawAreaChecks.cpp
 void checkSizeIsInDevicePixels(ConformanceTest& test);
 void checkStateNotifications(ConformanceTest& test);

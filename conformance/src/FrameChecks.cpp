@@ -3,6 +3,7 @@
 #include "Checks.h"
 #include "ContractText.h"
 #include "FramedDrawArea.h"
+#include "InputRecorder.h"
 
 #include "integration/GLContextInterface.h"
 #include "integration/PageInterface.h"
@@ -57,6 +58,14 @@ ScreenLook look(HostDriver& driver, GLDrawAreaInterface& drawArea, GLPainter::Co
     return result;
 }
 
+// Whether the driver reads the window's pixels from the screen.
+bool givesPixels(HostDriver& driver, GLDrawAreaInterface& drawArea)
+{
+    int width = 0, height = 0;
+    std::vector<unsigned char> rgb;
+    return driver.grabScreen(drawArea, width, height, rgb);
+}
+
 void expectShows(ConformanceTest& test, GLDrawAreaInterface& drawArea, GLPainter::Colour colour, const std::string& when)
 {
     ScreenLook shown;
@@ -93,9 +102,7 @@ void checkFramesReachTheScreen(ConformanceTest& test)
     std::unique_ptr<GLDrawAreaInterface> first = test.makeDrawArea(240, 160);
     std::unique_ptr<GLDrawAreaInterface> second = test.makeDrawArea(160, 120);
     ASSERT_TRUE(first && second);
-    int width = 0, height = 0;
-    std::vector<unsigned char> rgb;
-    if (!driver.grabScreen(*first, width, height, rgb))
+    if (!givesPixels(driver, *first))
         GTEST_SKIP() << hostClassOf(driver)
                      << " gives no screen pixels (grabScreen() answers false): frames on the screen are not checked";
     GLPainter painter(driver);
@@ -122,6 +129,58 @@ void checkFramesReachTheScreen(ConformanceTest& test)
     firstPage.redraw();
     expectShows(test, *first, Green, "after its page was drawn again");
     expectShows(test, *second, Blue, "while another window's page was drawn");
+}
+
+// The engine may run a busy pass in the middle of a frame, in which other
+// windows repaint: it draws on into whatever is current when the pass
+// returns.
+void checkBusyPassKeepsTheFramesContext(ConformanceTest& test)
+{
+    HostDriver& driver = test.driver();
+    std::unique_ptr<GLDrawAreaInterface> frame = test.makeDrawArea(200, 150);
+    std::unique_ptr<GLDrawAreaInterface> other = test.makeDrawArea(160, 120);
+    ASSERT_TRUE(frame && other);
+    if (!givesPixels(driver, *frame))
+        GTEST_SKIP() << hostClassOf(driver) << " gives no screen pixels: the frame's context is not checked";
+    integration::intern::ApplicationEventMonitorAbstract& monitor = test.session().monitor();
+    InputRecorder recorder(*other, monitor);
+    test.settle();
+    recorder.onKeyPressed([&other](int) { other->getGLContext().makeCurrent(); });
+    driver.pressKey(*other, 'a', 0);
+    integration::GLContextInterface& context = frame->getGLContext();
+    ASSERT_TRUE(context.makeCurrent());
+    monitor.processPendingEvents();
+    GLPainter painter(driver);
+    int width = 0, height = 0;
+    frame->getSize(width, height);
+    const GLPainter::Result_e painted = painter.fill(Green, 0, 0, width, height);
+    context.releaseCurrent();
+    context.swapBuffers();
+    recorder.onKeyPressed(nullptr);
+    if (painted != GLPainter::Result_Painted)
+        GTEST_SKIP() << "the frame could not be painted (see FramesReachTheScreen)";
+    ScreenLook shown;
+    test.waitFor([&] {
+        shown = look(driver, *frame, Green);
+        return shown.share > 0.9;
+    });
+    EXPECT_GT(shown.share, 0.9) << contractText(
+        hostClassOf(monitor),
+        "a frame drawn across a busy pass, in which another window's listener made that window's context current, "
+        "on the screen (" + Green.text() + "); it shows " + shown.centre.text() + " at its centre",
+        "processPendingEvents() must leave current the OpenGL context current on entry, with its framebuffer bound: "
+        "the engine may be in the middle of a frame");
+
+    // Unless the frame's window went in the pass: nothing may touch it then.
+    recorder.onKeyPressed([&](int) {
+        other->getGLContext().makeCurrent();
+        driver.destroyWindow(*frame);
+    });
+    driver.pressKey(*other, 'b', 0);
+    ASSERT_TRUE(context.makeCurrent());
+    EXPECT_NO_THROW(monitor.processPendingEvents());
+    recorder.onKeyPressed(nullptr);
+    other->getGLContext().releaseCurrent();
 }
 
 void checkFramesUseTheDrawAreasOwnContext(ConformanceTest& test)

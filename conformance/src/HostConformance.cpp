@@ -17,6 +17,7 @@ struct NamedCheck
 const NamedCheck Checks[] = {
     {"FramesReachTheScreen", checkFramesReachTheScreen},
     {"FramesUseTheDrawAreasOwnContext", checkFramesUseTheDrawAreasOwnContext},
+    {"BusyPassKeepsTheFramesContext", checkBusyPassKeepsTheFramesContext},
     {"SizeIsInDevicePixels", checkSizeIsInDevicePixels},
     {"StateNotifications", checkStateNotifications},
     {"MouseInput", checkMouseInput},

@@ -3,10 +3,14 @@
 #include "BoundaryAccount.h"
 
 #include "integration/ManagerAbstract.h"
+#include "integration/PageManagerInterface.h"
 
 namespace integration = orvane::sdk::integration;
 
 namespace {
+
+// How long the engine works on each step of a long operation.
+const int BusyStepMilliseconds = 20;
 
 bool answered(BoundaryAccount& account, integration::ManagerAbstract& manager, const char* call,
               integration::ManagerInterface::ManagerStartReturnCode_e code)
@@ -31,4 +35,12 @@ StartReached initAndStart(integration::ManagerAbstract& manager, BoundaryAccount
         return StartReached::InitFailed;
     account.host("start()");
     return answered(account, manager, "start", manager.start()) ? StartReached::Started : StartReached::StartFailed;
+}
+
+void prepareDrawing(integration::ManagerAbstract& manager, orvane::sim::GetProcAddress_pf procAddress,
+                    boost::shared_ptr<integration::PageRenderDeciderInterface> decider)
+{
+    orvane::sim::enableOpenGLDrawing(procAddress);
+    orvane::sim::setBusyStepMilliseconds(BusyStepMilliseconds);
+    manager.getPageManager().pushPageRenderDecider(decider);
 }

@@ -1,125 +1,57 @@
 #include "DemoSession.h"
 
-#include "AccountedStart.h"
 #include "BoundaryAccount.h"
+#include "X11WindowGrab.h"
 
-#include "integration/EventManagerInterface.h"
-#include "integration/PageInterface.h"
-#include "integration/PageIterator.h"
 #include "integration/PageManagerInterface.h"
-#include "integration/services/ServiceRepositoryInterface.h"
-
-#include "ovsdkbase/SimulatedEngine.h"
 
 #include <GLFW/glfw3.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cctype>
 
 namespace integration = orvane::sdk::integration;
 namespace glfwhost = orvane::sdk::glfwhost;
-namespace sim = orvane::sim;
-
-namespace {
-
-const int WindowWidth = 480;
-const int WindowHeight = 360;
-const int HostWindowX = 40;
-const int EngineWindowX = 560;
-const int WindowY = 60;
-// How long the engine works on each step of a long operation.
-const int BusyStepMilliseconds = 20;
-
-} // namespace
-
-DemoSession::Manager::Manager(glfwhost::GlfwEventLoop& loop) : m_monitor(*this, loop) {}
-
-integration::ApplicationEventMonitorInterface& DemoSession::Manager::getApplicationEventMonitor() { return m_monitor; }
-
-glfwhost::GlfwApplicationEventMonitor& DemoSession::Manager::monitor() { return m_monitor; }
+using glfwhost::GlfwWindowEvent;
 
 DemoSession::DemoSession(glfwhost::GlfwEventLoop& loop, BoundaryAccount& account)
-    : m_loop(loop),
-      m_account(account),
+    : DemoSessionBase(account),
+      m_loop(loop),
       m_idleScheduler(loop),
       m_misc(loop),
       m_drawAreaFactory(loop, WindowWidth, WindowHeight,
                         [this](glfwhost::GlfwGLDrawArea* drawArea, const std::vector<std::string>&) {
                             placeEngineWindow(drawArea);
                         }),
-      m_manager(loop),
-      m_pageAccount(account),
-      m_inputAccount(account),
-      m_repairer(new AccountedPlotRepairer(account)),
-      m_running(false)
+      m_manager(loop)
 {
 }
 
-DemoSession::~DemoSession() { stop(); }
+DemoSession::~DemoSession()
+{
+    stop();
+    m_loop.cancelTasks(this);
+}
 
 bool DemoSession::start(const std::string& program, const std::string& homeDirectory)
 {
-    m_account.host("makes the kit's services current (the miscellaneous queries before init) and its window "
-                   "factory the page manager's");
-    integration::services::ServiceRepositoryInterface& services = m_manager.getServiceRepository();
-    for (integration::services::ServiceInterface* service :
-         std::vector<integration::services::ServiceInterface*>{&m_misc, &m_offscreen, &m_messageBox, &m_simpleText,
-                                                               &m_progress, &m_selectRegion, &m_recentLayouts})
-        services.setService(service);
-    m_manager.getPageManager().setGLDrawAreaFactory(m_drawAreaFactory);
-
-    const StartReached reached = initAndStart(m_manager, m_account, program, homeDirectory);
-    m_running = reached != StartReached::InitFailed;
-    if (reached != StartReached::Started)
-        return false;
-
-    m_account.host("lets the engine draw with the current GLFW context's OpenGL, pushes an interrupted-plot "
-                   "repairer");
-    sim::enableOpenGLDrawing(&glfwhost::GlfwGLContext::currentContextProcAddress);
-    sim::setBusyStepMilliseconds(BusyStepMilliseconds);
-    m_manager.getPageManager().pushPageRenderDecider(m_repairer);
-    m_viewRedrawer.reset(new ViewChangeRedrawer(m_manager.getEventManager(), m_manager.getPageManager(),
-                                                [this](std::function<void()> redraw) {
-                                                    m_loop.postTask(this, std::move(redraw));
-                                                }));
-    listen(true);
-    return true;
+    return startEngine(program, homeDirectory,
+                       {&m_misc, &m_offscreen, &m_messageBox, &m_simpleText, &m_progress, &m_selectRegion,
+                        &m_recentLayouts},
+                       m_drawAreaFactory, &glfwhost::GlfwGLContext::currentContextProcAddress,
+                       [this](std::function<void()> redraw) { later(std::move(redraw)); });
 }
 
-void DemoSession::listen(bool on)
+void DemoSession::closeWindows()
 {
-    integration::EventManagerInterface& events = m_manager.getEventManager();
-    if (on)
-    {
-        m_manager.getPageManager().addListener(&m_pageAccount);
-        events.addMouseListener(&m_inputAccount);
-        events.addKeyboardListener(&m_inputAccount);
-        m_manager.monitor().addKeyboardListener(&m_inputAccount);
-        m_inputAccount.setApplicationWide(m_manager.monitor());
-        return;
-    }
-    m_manager.monitor().removeKeyboardListener(&m_inputAccount);
-    events.removeKeyboardListener(&m_inputAccount);
-    events.removeMouseListener(&m_inputAccount);
-    m_manager.getPageManager().removeListener(&m_pageAccount);
-}
-
-void DemoSession::stop()
-{
-    if (!m_running)
-        return;
-    m_running = false;
-    m_account.host("closes its windows: the drawing areas go before the engine stops");
     m_hostWindow.reset();
     m_engineWindows.clear();
     m_loop.cancelTasks(this);
-    listen(false);
-    m_viewRedrawer.reset();
-    m_account.host("stop(): the engine shuts down");
-    m_manager.stop();
-    m_account.flush();
 }
 
-glfwhost::GlfwGLDrawArea& DemoSession::openHostWindow()
+void DemoSession::openHostWindow()
 {
     m_hostWindow.reset(new glfwhost::GlfwGLDrawArea(m_loop, WindowWidth, WindowHeight, "Host page", false));
     glfwSetWindowPos(m_hostWindow->window(), HostWindowX, WindowY);
@@ -127,7 +59,6 @@ glfwhost::GlfwGLDrawArea& DemoSession::openHostWindow()
     followFocus(*m_hostWindow);
     m_account.host("opens a window and adds a page to it: addPage(drawing area)");
     m_manager.getPageManager().addPage(m_hostWindow.get());
-    return *m_hostWindow;
 }
 
 void DemoSession::placeEngineWindow(glfwhost::GlfwGLDrawArea* drawArea)
@@ -138,54 +69,14 @@ void DemoSession::placeEngineWindow(glfwhost::GlfwGLDrawArea* drawArea)
     m_engineWindows.emplace_back(drawArea);
 }
 
-void DemoSession::followFocus(glfwhost::GlfwGLDrawArea& drawArea)
-{
-    glfwhost::GlfwGLDrawArea* const window = &drawArea;
-    m_focusConnections.add(drawArea.connectDrawAreaFocusGained([this, window] {
-        integration::PageInterface* page = pageShownIn(window);
-        if (page != nullptr && page != m_manager.getPageManager().getCurrentPage())
-        {
-            m_account.host("makes the page of the focused window current: setCurrentPage");
-            m_manager.getPageManager().setCurrentPage(*page);
-        }
-    }));
-}
-
-integration::PageInterface* DemoSession::pageShownIn(glfwhost::GlfwGLDrawArea* window)
-{
-    for (integration::PageIterator pages = m_manager.getPageManager().getPageIterator(); pages.hasNext();)
-    {
-        integration::PageInterface& page = pages.next();
-        if (page.getDrawArea() == window)
-            return &page;
-    }
-    return nullptr;
-}
-
-void DemoSession::close(glfwhost::GlfwGLDrawArea* window)
-{
-    if (integration::PageInterface* page = pageShownIn(window))
-    {
-        m_account.host("deletes the page of the window the user closes: deletePage");
-        m_manager.getPageManager().deletePage(*page);
-    }
-}
-
-glfwhost::GlfwGLDrawArea* DemoSession::hostWindow() { return m_hostWindow.get(); }
-
-glfwhost::GlfwGLDrawArea* DemoSession::engineWindow()
-{
-    return m_engineWindows.empty() ? nullptr : m_engineWindows.back().get();
-}
-
-bool DemoSession::closeWindowsAskedToClose()
+void DemoSession::closeWindowsAskedToClose()
 {
     const auto askedToClose = [](const std::unique_ptr<glfwhost::GlfwGLDrawArea>& window) {
         return window && window->window() != nullptr && glfwWindowShouldClose(window->window()) == GLFW_TRUE;
     };
     if (askedToClose(m_hostWindow))
     {
-        close(m_hostWindow.get());
+        deletePageOf(m_hostWindow.get());
         m_hostWindow.reset();
     }
     const auto closing = std::stable_partition(m_engineWindows.begin(), m_engineWindows.end(),
@@ -193,11 +84,85 @@ bool DemoSession::closeWindowsAskedToClose()
                                                    return !askedToClose(window);
                                                });
     for (auto window = closing; window != m_engineWindows.end(); ++window)
-        close(window->get());
+        deletePageOf(window->get());
     m_engineWindows.erase(closing, m_engineWindows.end());
-    return m_hostWindow || !m_engineWindows.empty();
+}
+
+bool DemoSession::hasWindows() { return m_hostWindow || !m_engineWindows.empty(); }
+
+void DemoSession::later(std::function<void()> task) { m_loop.postTask(this, std::move(task)); }
+
+void DemoSession::runOnce()
+{
+    m_loop.runOnce();
+    closeWindowsAskedToClose();
 }
 
 integration::ManagerAbstract& DemoSession::manager() { return m_manager; }
 
-const AccountedPlotRepairer& DemoSession::repairer() const { return *m_repairer; }
+double DemoSession::now() { return glfwGetTime(); }
+
+int DemoSession::startTimer(int milliseconds, std::function<void()> action)
+{
+    return m_loop.startTimer(milliseconds, std::move(action));
+}
+
+void DemoSession::stopTimer(int timer) { m_loop.stopTimer(timer); }
+
+glfwhost::GlfwGLDrawArea* DemoSession::drawArea(Window window)
+{
+    if (window == Window_Host)
+        return m_hostWindow.get();
+    return m_engineWindows.empty() ? nullptr : m_engineWindows.back().get();
+}
+
+void DemoSession::close(Window window) { glfwSetWindowShouldClose(drawArea(window)->window(), GLFW_TRUE); }
+
+void DemoSession::resize(Window window, int width, int height)
+{
+    glfwSetWindowSize(drawArea(window)->window(), width, height);
+}
+
+double DemoSession::pixelRatio(Window window) { return drawArea(window)->devicePixelRatio(); }
+
+void DemoSession::focus(Window window) { m_loop.post(GlfwWindowEvent::makeFocus(drawArea(window)->window(), true)); }
+
+void DemoSession::mouseButton(Window window, bool press, double x, double y)
+{
+    m_loop.post(GlfwWindowEvent::makeMouseButton(drawArea(window)->window(), GLFW_MOUSE_BUTTON_LEFT,
+                                                 press ? GLFW_PRESS : GLFW_RELEASE, 0, x, y));
+}
+
+void DemoSession::drag(Window window, double x, double y)
+{
+    m_loop.post(GlfwWindowEvent::makeCursorMoved(drawArea(window)->window(), x, y, 0));
+}
+
+void DemoSession::wheel(Window window, double x, double y)
+{
+    m_loop.post(GlfwWindowEvent::makeScroll(drawArea(window)->window(), 0.0, 1.0, x, y, 0));
+}
+
+void DemoSession::key(Window window, char character)
+{
+    // GLFW names a letter's key by its capital; the character follows the
+    // press, as GLFW reports it.
+    const bool escape = character == 27;
+    const int glfwKey = escape ? GLFW_KEY_ESCAPE : std::toupper(static_cast<unsigned char>(character));
+    GLFWwindow* const native = drawArea(window)->window();
+    m_loop.post(GlfwWindowEvent::makeKey(native, glfwKey, 0, GLFW_PRESS, 0));
+    if (!escape)
+        m_loop.post(GlfwWindowEvent::makeCharacter(native, static_cast<unsigned char>(character)));
+    m_loop.post(GlfwWindowEvent::makeKey(native, glfwKey, 0, GLFW_RELEASE, 0));
+}
+
+bool DemoSession::grab(Window window, int& width, int& height, std::vector<unsigned char>& rgb)
+{
+    glfwhost::GlfwGLDrawArea* const area = drawArea(window);
+    if (area == nullptr)
+        return false;
+    area->getSize(width, height);
+    return X11WindowGrab::grab(area->window(), width, height, rgb);
+}
+
+void DemoSession::waitForScreen() { usleep(ScreenWaitMicroseconds); }

@@ -1,16 +1,14 @@
-// One engine session as a GLFW application has it, in the order the library
-// needs: idle actions from the loop, the services (the miscellaneous
-// queries before init), the manager with the kit's application event
-// monitor, init and start, OpenGL drawing in the simulated engine, the
-// repairer of interrupted frames, and the windows: the host's own, and one
-// for each page the engine asks for. The account hears what crosses the
-// boundary.
+// One engine session as a GLFW application has it (DemoSessionBase): idle
+// actions from the loop, the kit's services and window factory, the
+// manager with the kit's application event monitor, and the windows: the
+// host's own, and one for each page the engine asks for. As the scripted
+// session's toolkit, it queues the user's input in the kit's loop as GLFW's
+// callbacks queue it and reads the screen from the X server.
 #ifndef GLFW_DEMO_DEMOSESSION_H
 #define GLFW_DEMO_DEMOSESSION_H
 
-#include "AccountedPlotRepairer.h"
-#include "BoundaryListeners.h"
-#include "ViewChangeRedrawer.h"
+#include "DemoSessionBase.h"
+#include "KitManager.h"
 
 #include "ovsdkglfwhost/GlfwApplicationEventMonitor.h"
 #include "ovsdkglfwhost/GlfwDialogGetSimpleTextService.h"
@@ -24,65 +22,46 @@
 #include "ovsdkglfwhost/GlfwProgressStatusService.h"
 #include "ovsdkglfwhost/GlfwSelectRegionService.h"
 
-#include "integration/ManagerAbstract.h"
-#include "ovsignals/SignalConnectionCollection.h"
-
-#include <boost/shared_ptr.hpp>
-
 #include <memory>
 #include <string>
 #include <vector>
 
-class BoundaryAccount;
-
-class DemoSession
+class DemoSession : public DemoSessionBase
 {
 public:
     DemoSession(orvane::sdk::glfwhost::GlfwEventLoop& loop, BoundaryAccount& account);
     // Closes the windows and stops the engine if it still runs.
-    ~DemoSession();
-    DemoSession(const DemoSession&) = delete;
-    DemoSession& operator=(const DemoSession&) = delete;
+    ~DemoSession() override;
 
-    // init and start; false (told to the account) when either fails.
-    bool start(const std::string& program, const std::string& homeDirectory);
-    // Closes every window (their pages go), then shuts the engine down.
-    void stop();
+    bool start(const std::string& program, const std::string& homeDirectory) override;
 
-    // The host's own window with a page the host adds to it.
-    orvane::sdk::glfwhost::GlfwGLDrawArea& openHostWindow();
-    orvane::sdk::glfwhost::GlfwGLDrawArea* hostWindow();
-    // The window of the page the engine asked for last; null without one.
-    orvane::sdk::glfwhost::GlfwGLDrawArea* engineWindow();
-    // Deletes the windows the user asked to close; false once none is left.
-    bool closeWindowsAskedToClose();
-
-    orvane::sdk::integration::ManagerAbstract& manager();
-    const AccountedPlotRepairer& repairer() const;
+    double now() override;
+    int startTimer(int milliseconds, std::function<void()> action) override;
+    void stopTimer(int timer) override;
+    void later(std::function<void()> task) override;
+    // A pass of the loop, then the windows the user asked to close go.
+    void runOnce() override;
+    bool hasWindows() override;
+    orvane::sdk::integration::ManagerAbstract& manager() override;
+    void openHostWindow() override;
+    orvane::sdk::glfwhost::GlfwGLDrawArea* drawArea(Window window) override;
+    void close(Window window) override;
+    void resize(Window window, int width, int height) override;
+    double pixelRatio(Window window) override;
+    void focus(Window window) override;
+    void mouseButton(Window window, bool press, double x, double y) override;
+    void drag(Window window, double x, double y) override;
+    void wheel(Window window, double x, double y) override;
+    void key(Window window, char character) override;
+    bool grab(Window window, int& width, int& height, std::vector<unsigned char>& rgb) override;
+    void waitForScreen() override;
 
 private:
-    class Manager : public orvane::sdk::integration::ManagerAbstract
-    {
-    public:
-        explicit Manager(orvane::sdk::glfwhost::GlfwEventLoop& loop);
-        orvane::sdk::integration::ApplicationEventMonitorInterface& getApplicationEventMonitor() override;
-        orvane::sdk::glfwhost::GlfwApplicationEventMonitor& monitor();
-
-    private:
-        orvane::sdk::glfwhost::GlfwApplicationEventMonitor m_monitor;
-    };
-
     void placeEngineWindow(orvane::sdk::glfwhost::GlfwGLDrawArea* drawArea);
-    // Focus makes the page of the window current: the host's choice, which
-    // the library leaves to it.
-    void followFocus(orvane::sdk::glfwhost::GlfwGLDrawArea& drawArea);
-    orvane::sdk::integration::PageInterface* pageShownIn(orvane::sdk::glfwhost::GlfwGLDrawArea* window);
-    // Deletes the page of a window the user closes (the window goes after).
-    void close(orvane::sdk::glfwhost::GlfwGLDrawArea* window);
-    void listen(bool on);
+    void closeWindowsAskedToClose();
+    void closeWindows() override;
 
     orvane::sdk::glfwhost::GlfwEventLoop& m_loop;
-    BoundaryAccount& m_account;
     orvane::sdk::glfwhost::GlfwIdleScheduler m_idleScheduler;
     orvane::sdk::glfwhost::GlfwManagerMiscService m_misc;
     orvane::sdk::glfwhost::GlfwOffscreenImageService m_offscreen;
@@ -92,15 +71,9 @@ private:
     orvane::sdk::glfwhost::GlfwSelectRegionService m_selectRegion;
     orvane::sdk::glfwhost::GlfwMRULayoutService m_recentLayouts;
     orvane::sdk::glfwhost::GlfwGLDrawAreaFactory m_drawAreaFactory;
-    Manager m_manager;
-    PageAccount m_pageAccount;
-    InputAccount m_inputAccount;
-    boost::shared_ptr<AccountedPlotRepairer> m_repairer;
-    std::unique_ptr<ViewChangeRedrawer> m_viewRedrawer;
+    KitManager<orvane::sdk::glfwhost::GlfwApplicationEventMonitor> m_manager;
     std::unique_ptr<orvane::sdk::glfwhost::GlfwGLDrawArea> m_hostWindow;
     std::vector<std::unique_ptr<orvane::sdk::glfwhost::GlfwGLDrawArea>> m_engineWindows;
-    SignalConnectionCollection m_focusConnections;
-    bool m_running;
 };
 
 #endif // GLFW_DEMO_DEMOSESSION_H

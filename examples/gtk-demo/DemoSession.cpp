@@ -1,17 +1,10 @@
 #include "DemoSession.h"
 
-#include "AccountedStart.h"
 #include "BoundaryAccount.h"
 #include "X11Window.h"
 
-#include "integration/EventManagerInterface.h"
-#include "integration/PageInterface.h"
-#include "integration/PageIterator.h"
 #include "integration/PageManagerInterface.h"
-#include "integration/services/ServiceRepositoryInterface.h"
 #include "ovsdkgtkhost/GtkLegacyGL.h"
-
-#include "ovsdkbase/SimulatedEngine.h"
 
 #include <gtk/gtk.h>
 
@@ -19,38 +12,16 @@
 
 namespace integration = orvane::sdk::integration;
 namespace gtkhost = orvane::sdk::gtkhost;
-namespace sim = orvane::sim;
-
-namespace {
-
-const int WindowWidth = 480;
-const int WindowHeight = 360;
-const int HostWindowX = 40;
-const int EngineWindowX = 560;
-const int WindowY = 60;
-// How long the engine works on each step of a long operation.
-const int BusyStepMilliseconds = 20;
-
-} // namespace
-
-DemoSession::Manager::Manager() : m_monitor(*this) {}
-
-integration::ApplicationEventMonitorInterface& DemoSession::Manager::getApplicationEventMonitor() { return m_monitor; }
-
-gtkhost::GtkApplicationEventMonitor& DemoSession::Manager::monitor() { return m_monitor; }
+using gtkhost::GtkInputEvent;
 
 DemoSession::DemoSession(BoundaryAccount& account)
-    : m_account(account),
+    : DemoSessionBase(account),
       m_drawAreaFactory(WindowWidth, WindowHeight,
                         [this](gtkhost::GtkGLDrawArea* drawArea, const std::vector<std::string>&) {
                             placeEngineWindow(drawArea);
                         }),
-      m_pageAccount(account),
-      m_inputAccount(account),
-      m_repairer(new AccountedPlotRepairer(account)),
       m_host(nullptr),
-      m_laterSource(0),
-      m_running(false)
+      m_laterSource(0)
 {
 }
 
@@ -63,62 +34,16 @@ DemoSession::~DemoSession()
 
 bool DemoSession::start(const std::string& program, const std::string& homeDirectory)
 {
-    m_account.host("makes the kit's services current (the miscellaneous queries before init) and its window "
-                   "factory the page manager's");
-    integration::services::ServiceRepositoryInterface& services = m_manager.getServiceRepository();
-    for (integration::services::ServiceInterface* service : std::vector<integration::services::ServiceInterface*>{
-             &m_misc, &m_offscreen, &m_messageBox, &m_simpleText})
-        services.setService(service);
-    m_manager.getPageManager().setGLDrawAreaFactory(m_drawAreaFactory);
-
-    const StartReached reached = initAndStart(m_manager, m_account, program, homeDirectory);
-    m_running = reached != StartReached::InitFailed;
-    if (reached != StartReached::Started)
-        return false;
-
-    m_account.host("lets the engine draw with the current GDK context's OpenGL, pushes an interrupted-plot "
-                   "repairer");
-    sim::enableOpenGLDrawing(&gtkhost::GtkLegacyGL::procAddress);
-    sim::setBusyStepMilliseconds(BusyStepMilliseconds);
-    m_manager.getPageManager().pushPageRenderDecider(m_repairer);
-    m_viewRedrawer.reset(new ViewChangeRedrawer(m_manager.getEventManager(), m_manager.getPageManager(),
-                                                [this](std::function<void()> redraw) { later(std::move(redraw)); }));
-    listen(true);
-    return true;
+    return startEngine(program, homeDirectory, {&m_misc, &m_offscreen, &m_messageBox, &m_simpleText},
+                       m_drawAreaFactory, &gtkhost::GtkLegacyGL::procAddress,
+                       [this](std::function<void()> redraw) { later(std::move(redraw)); });
 }
 
-void DemoSession::listen(bool on)
+void DemoSession::closeWindows()
 {
-    integration::EventManagerInterface& events = m_manager.getEventManager();
-    if (on)
-    {
-        m_manager.getPageManager().addListener(&m_pageAccount);
-        events.addMouseListener(&m_inputAccount);
-        events.addKeyboardListener(&m_inputAccount);
-        m_manager.monitor().addKeyboardListener(&m_inputAccount);
-        m_inputAccount.setApplicationWide(m_manager.monitor());
-        return;
-    }
-    m_manager.monitor().removeKeyboardListener(&m_inputAccount);
-    events.removeKeyboardListener(&m_inputAccount);
-    events.removeMouseListener(&m_inputAccount);
-    m_manager.getPageManager().removeListener(&m_pageAccount);
-}
-
-void DemoSession::stop()
-{
-    if (!m_running)
-        return;
-    m_running = false;
-    m_account.host("closes its windows: the drawing areas go before the engine stops");
     m_windows.clear();
     m_host = nullptr;
     m_later.clear();
-    listen(false);
-    m_viewRedrawer.reset();
-    m_account.host("stop(): the engine shuts down");
-    m_manager.stop();
-    m_account.flush();
 }
 
 void DemoSession::later(std::function<void()> task)
@@ -142,14 +67,15 @@ void DemoSession::runLater()
         task();
 }
 
-gtkhost::GtkGLDrawArea& DemoSession::openHostWindow()
+void DemoSession::runOnce() { g_main_context_iteration(nullptr, TRUE); }
+
+void DemoSession::openHostWindow()
 {
     m_host = new gtkhost::GtkGLDrawArea(WindowWidth, WindowHeight, "Host page");
     m_windows.emplace_back(m_host);
     show(*m_host, HostWindowX);
     m_account.host("opens a window and adds a page to it: addPage(drawing area)");
     m_manager.getPageManager().addPage(m_host);
-    return *m_host;
 }
 
 void DemoSession::placeEngineWindow(gtkhost::GtkGLDrawArea* drawArea)
@@ -167,7 +93,7 @@ void DemoSession::show(gtkhost::GtkGLDrawArea& drawArea, int x)
     g_signal_connect_data(
         drawArea.window(), "close-request", G_CALLBACK(+[](GtkWindow*, Target* target) -> gboolean {
             const Target closing = *target;
-            closing.first->later([closing] { closing.first->close(closing.second); });
+            closing.first->later([closing] { closing.first->closeWindow(closing.second); });
             return TRUE;
         }),
         new Target(this, &drawArea), [](gpointer target, GClosure*) { delete static_cast<Target*>(target); },
@@ -175,31 +101,7 @@ void DemoSession::show(gtkhost::GtkGLDrawArea& drawArea, int x)
     gtk_window_present(drawArea.window());
 }
 
-void DemoSession::followFocus(gtkhost::GtkGLDrawArea& drawArea)
-{
-    gtkhost::GtkGLDrawArea* const window = &drawArea;
-    m_focusConnections.add(drawArea.connectDrawAreaFocusGained([this, window] {
-        integration::PageInterface* page = pageShownIn(window);
-        if (page != nullptr && page != m_manager.getPageManager().getCurrentPage())
-        {
-            m_account.host("makes the page of the focused window current: setCurrentPage");
-            m_manager.getPageManager().setCurrentPage(*page);
-        }
-    }));
-}
-
-integration::PageInterface* DemoSession::pageShownIn(gtkhost::GtkGLDrawArea* window)
-{
-    for (integration::PageIterator pages = m_manager.getPageManager().getPageIterator(); pages.hasNext();)
-    {
-        integration::PageInterface& page = pages.next();
-        if (page.getDrawArea() == window)
-            return &page;
-    }
-    return nullptr;
-}
-
-void DemoSession::close(gtkhost::GtkGLDrawArea* window)
+void DemoSession::closeWindow(gtkhost::GtkGLDrawArea* window)
 {
     const auto found = std::find_if(m_windows.begin(), m_windows.end(),
                                     [window](const std::unique_ptr<gtkhost::GtkGLDrawArea>& made) {
@@ -207,25 +109,90 @@ void DemoSession::close(gtkhost::GtkGLDrawArea* window)
                                     });
     if (found == m_windows.end())
         return;
-    if (integration::PageInterface* page = pageShownIn(window))
-    {
-        m_account.host("deletes the page of the window the user closes: deletePage");
-        m_manager.getPageManager().deletePage(*page);
-    }
+    deletePageOf(window);
     if (window == m_host)
         m_host = nullptr;
     m_windows.erase(found);
 }
 
-gtkhost::GtkGLDrawArea* DemoSession::hostWindow() { return m_host; }
-
-gtkhost::GtkGLDrawArea* DemoSession::engineWindow()
-{
-    return m_windows.empty() || m_windows.back().get() == m_host ? nullptr : m_windows.back().get();
-}
-
-bool DemoSession::hasWindows() const { return !m_windows.empty(); }
+bool DemoSession::hasWindows() { return !m_windows.empty(); }
 
 integration::ManagerAbstract& DemoSession::manager() { return m_manager; }
 
-const AccountedPlotRepairer& DemoSession::repairer() const { return *m_repairer; }
+double DemoSession::now() { return double(g_get_monotonic_time()) / G_USEC_PER_SEC; }
+
+int DemoSession::startTimer(int milliseconds, std::function<void()> action)
+{
+    typedef std::function<void()> Action;
+    return int(g_timeout_add_full(G_PRIORITY_DEFAULT, unsigned(milliseconds),
+                                  [](gpointer action) -> gboolean {
+                                      (*static_cast<Action*>(action))();
+                                      return G_SOURCE_CONTINUE;
+                                  },
+                                  new Action(std::move(action)), [](gpointer action) { delete static_cast<Action*>(action); }));
+}
+
+void DemoSession::stopTimer(int timer) { g_source_remove(unsigned(timer)); }
+
+gtkhost::GtkGLDrawArea* DemoSession::drawArea(Window window)
+{
+    if (window == Window_Host)
+        return m_host;
+    return m_windows.empty() || m_windows.back().get() == m_host ? nullptr : m_windows.back().get();
+}
+
+void DemoSession::close(Window window) { gtk_window_close(drawArea(window)->window()); }
+
+void DemoSession::resize(Window window, int width, int height)
+{
+    gtk_window_set_default_size(drawArea(window)->window(), width, height);
+}
+
+double DemoSession::pixelRatio(Window window) { return drawArea(window)->devicePixelRatio(); }
+
+void DemoSession::post(Window window, const GtkInputEvent& event)
+{
+    if (gtkhost::GtkGLDrawArea* const area = drawArea(window))
+        area->post(event);
+}
+
+void DemoSession::focus(Window window) { post(window, GtkInputEvent::focusEvent(true)); }
+
+void DemoSession::mouseButton(Window window, bool press, double x, double y)
+{
+    post(window, GtkInputEvent::buttonEvent(press ? GtkInputEvent::ButtonPress : GtkInputEvent::ButtonRelease,
+                                            GDK_BUTTON_PRIMARY, x, y, 0));
+}
+
+void DemoSession::drag(Window window, double x, double y)
+{
+    post(window, GtkInputEvent::motionEvent(x, y, GDK_BUTTON1_MASK));
+}
+
+void DemoSession::wheel(Window window, double x, double y)
+{
+    // GTK counts scroll steps towards the user.
+    post(window, GtkInputEvent::scrollEvent(0.0, -1.0, x, y, 0));
+}
+
+void DemoSession::key(Window window, char character)
+{
+    const unsigned keyval = character == 27 ? GDK_KEY_Escape : gdk_unicode_to_keyval(unsigned(character));
+    post(window, GtkInputEvent::keyEvent(GtkInputEvent::KeyPress, keyval, 0));
+    post(window, GtkInputEvent::keyEvent(GtkInputEvent::KeyRelease, keyval, 0));
+}
+
+bool DemoSession::framePainted(Window window) { return drawArea(window) != nullptr && !drawArea(window)->framePending(); }
+
+bool DemoSession::grab(Window window, int& width, int& height, std::vector<unsigned char>& rgb)
+{
+    return drawArea(window) != nullptr && X11Window::grab(*drawArea(window), width, height, rgb);
+}
+
+void DemoSession::waitForScreen()
+{
+    g_usleep(ScreenWaitMicroseconds);
+    while (g_main_context_iteration(nullptr, FALSE))
+    {
+    }
+}

@@ -1,17 +1,16 @@
-// One engine session as a GTK application has it, in the order the library
-// needs: idle actions from GLib's main loop, the services (the
-// miscellaneous queries before init), the manager with the kit's
-// application event monitor, init and start, OpenGL drawing in the
-// simulated engine, the repairer of interrupted frames, and the windows:
+// One engine session as a GTK application has it (DemoSessionBase): idle
+// actions from GLib's main loop, the kit's services and window factory,
+// the manager with the kit's application event monitor, and the windows:
 // the host's own, and one for each page the engine asks for. Closing a
-// window deletes its page, then the window. The account hears what crosses
-// the boundary.
+// window deletes its page, then the window. As the scripted session's
+// toolkit, it queues the user's input in the drawing areas as the event
+// controllers report it (GTK 4 makes no events of its own) and reads the
+// screen from the X server.
 #ifndef GTK_DEMO_DEMOSESSION_H
 #define GTK_DEMO_DEMOSESSION_H
 
-#include "AccountedPlotRepairer.h"
-#include "BoundaryListeners.h"
-#include "ViewChangeRedrawer.h"
+#include "DemoSessionBase.h"
+#include "KitManager.h"
 
 #include "ovsdkgtkhost/GtkApplicationEventMonitor.h"
 #include "ovsdkgtkhost/GtkDialogs.h"
@@ -21,88 +20,66 @@
 #include "ovsdkgtkhost/GtkManagerMiscService.h"
 #include "ovsdkgtkhost/GtkOffscreenImageService.h"
 
-#include "integration/ManagerAbstract.h"
-#include "ovsignals/SignalConnectionCollection.h"
-
-#include <boost/shared_ptr.hpp>
-
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-class BoundaryAccount;
-
-class DemoSession
+class DemoSession : public DemoSessionBase
 {
 public:
     explicit DemoSession(BoundaryAccount& account);
     // Closes the windows and stops the engine if it still runs.
-    ~DemoSession();
-    DemoSession(const DemoSession&) = delete;
-    DemoSession& operator=(const DemoSession&) = delete;
+    ~DemoSession() override;
 
-    // init and start; false (told to the account) when either fails.
-    bool start(const std::string& program, const std::string& homeDirectory);
-    // Closes every window (their pages go), then shuts the engine down.
-    void stop();
+    bool start(const std::string& program, const std::string& homeDirectory) override;
 
-    // The host's own window with a page the host adds to it.
-    orvane::sdk::gtkhost::GtkGLDrawArea& openHostWindow();
-    orvane::sdk::gtkhost::GtkGLDrawArea* hostWindow();
-    // The window of the page the engine asked for last; null without one.
-    orvane::sdk::gtkhost::GtkGLDrawArea* engineWindow();
-    // Whether any window is left.
-    bool hasWindows() const;
+    double now() override;
+    int startTimer(int milliseconds, std::function<void()> action) override;
+    void stopTimer(int timer) override;
     // Runs `task` from the main loop when it is idle next (dropped when the
     // session goes first).
-    void later(std::function<void()> task);
-
-    orvane::sdk::integration::ManagerAbstract& manager();
-    const AccountedPlotRepairer& repairer() const;
+    void later(std::function<void()> task) override;
+    void runOnce() override;
+    orvane::sdk::integration::ManagerAbstract& manager() override;
+    void openHostWindow() override;
+    bool hasWindows() override;
+    orvane::sdk::gtkhost::GtkGLDrawArea* drawArea(Window window) override;
+    void close(Window window) override;
+    void resize(Window window, int width, int height) override;
+    double pixelRatio(Window window) override;
+    void focus(Window window) override;
+    void mouseButton(Window window, bool press, double x, double y) override;
+    void drag(Window window, double x, double y) override;
+    void wheel(Window window, double x, double y) override;
+    void key(Window window, char character) override;
+    // GTK has painted the frame handed over last.
+    bool framePainted(Window window) override;
+    bool grab(Window window, int& width, int& height, std::vector<unsigned char>& rgb) override;
+    // A few milliseconds, then what the main loop has pending.
+    void waitForScreen() override;
 
 private:
-    class Manager : public orvane::sdk::integration::ManagerAbstract
-    {
-    public:
-        Manager();
-        orvane::sdk::integration::ApplicationEventMonitorInterface& getApplicationEventMonitor() override;
-        orvane::sdk::gtkhost::GtkApplicationEventMonitor& monitor();
-
-    private:
-        orvane::sdk::gtkhost::GtkApplicationEventMonitor m_monitor;
-    };
-
     void placeEngineWindow(orvane::sdk::gtkhost::GtkGLDrawArea* drawArea);
     // Shows the window at x; closing it closes the page.
     void show(orvane::sdk::gtkhost::GtkGLDrawArea& drawArea, int x);
-    // Focus makes the page of the window current: the host's choice, which
-    // the library leaves to it.
-    void followFocus(orvane::sdk::gtkhost::GtkGLDrawArea& drawArea);
-    orvane::sdk::integration::PageInterface* pageShownIn(orvane::sdk::gtkhost::GtkGLDrawArea* window);
     // The user closes `window`: its page goes, then the window.
-    void close(orvane::sdk::gtkhost::GtkGLDrawArea* window);
-    void listen(bool on);
+    void closeWindow(orvane::sdk::gtkhost::GtkGLDrawArea* window);
+    void closeWindows() override;
     void runLater();
+    void post(Window window, const orvane::sdk::gtkhost::GtkInputEvent& event);
 
-    BoundaryAccount& m_account;
     orvane::sdk::gtkhost::GtkIdleScheduler m_idleScheduler;
     orvane::sdk::gtkhost::GtkManagerMiscService m_misc;
     orvane::sdk::gtkhost::GtkOffscreenImageService m_offscreen;
     orvane::sdk::gtkhost::GtkMessageBoxService m_messageBox;
     orvane::sdk::gtkhost::GtkDialogGetSimpleTextService m_simpleText;
     orvane::sdk::gtkhost::GtkGLDrawAreaFactory m_drawAreaFactory;
-    Manager m_manager;
-    PageAccount m_pageAccount;
-    InputAccount m_inputAccount;
-    boost::shared_ptr<AccountedPlotRepairer> m_repairer;
-    std::unique_ptr<ViewChangeRedrawer> m_viewRedrawer;
+    KitManager<orvane::sdk::gtkhost::GtkApplicationEventMonitor> m_manager;
     std::vector<std::unique_ptr<orvane::sdk::gtkhost::GtkGLDrawArea>> m_windows;
     orvane::sdk::gtkhost::GtkGLDrawArea* m_host;
-    SignalConnectionCollection m_focusConnections;
     std::vector<std::function<void()>> m_later;
     unsigned m_laterSource;
-    bool m_running;
 };
 
 #endif // GTK_DEMO_DEMOSESSION_H

@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -25,6 +26,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <map>
 
 namespace sim = orvane::sim;
 using orvane::sdk::qthost::QtGLDrawArea;
@@ -37,6 +39,32 @@ const int PollMilliseconds = 10;
 // Progress at which the user acts during a long operation.
 const int InterruptAtPercent = 20;
 const int StopAtPercent = 40;
+
+bool isColour(QRgb pixel, sim::PlotColour colour)
+{
+    return qRed(pixel) == colour.red && qGreen(pixel) == colour.green && qBlue(pixel) == colour.blue;
+}
+
+// The picture shows the plot of page 1 or 2: its background over a good
+// part of it, its curve, and more than the two of them (the window around).
+bool showsPlot(const QImage& image)
+{
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y) | 0xff000000u];
+    const auto pixelsOf = [&counts](sim::PlotColour colour) {
+        int pixels = 0;
+        for (const auto& entry : counts)
+            pixels += isColour(entry.first, colour) ? entry.second : 0;
+        return pixels;
+    };
+    bool plotShown = false;
+    for (UniqueID_t page : {1, 2})
+        plotShown = plotShown || (pixelsOf(sim::backgroundColour(page)) > image.width() * image.height() / 4 &&
+                                  pixelsOf(sim::curveColour(page)) > 200);
+    return counts.size() > 3 && plotShown;
+}
 
 } // namespace
 
@@ -258,7 +286,8 @@ void DemoScript::addExportSteps()
         m_window.exportFileNames().push(fileName);
         m_account.user("clicks \"Export image...\" and chooses " + fileName.toStdString());
         click(m_window.actions().exportImage);
-        check(m_window.lastExport() == fileName && QImage(fileName).width() > 0, "the exported image was saved");
+        check(m_window.lastExport() == fileName && showsPlot(QImage(fileName)),
+              "the exported image of the page's plot was saved");
         m_account.road("Deleting a page");
         m_account.user("clicks \"Delete page\"");
         click(m_window.actions().deletePage);
@@ -295,8 +324,9 @@ void DemoScript::screenshot(const QString& fileName)
     // The screen's pixels: the drawing areas are windows of their own, which
     // a grab of the widgets would leave empty.
     const QString path = QDir(m_outputDirectory).filePath(fileName);
-    const bool saved = m_window.screen()->grabWindow(m_window.winId()).save(path, "PNG");
-    check(saved, "a screenshot saved as " + path.toStdString());
+    const QImage shown = m_window.screen()->grabWindow(m_window.winId()).toImage();
+    const bool saved = shown.save(path, "PNG");
+    check(saved && showsPlot(shown), "a screenshot of a page's plot saved as " + path.toStdString());
     if (saved)
         m_screenshots.push_back(path);
 }

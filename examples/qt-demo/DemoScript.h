@@ -10,12 +10,13 @@
 #ifndef QT_DEMO_DEMOSCRIPT_H
 #define QT_DEMO_DEMOSCRIPT_H
 
+#include "ScriptStep.h"
+
 #include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QTimer>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,17 +52,9 @@ public:
     void start(int timeLimitMilliseconds);
 
 private:
-    typedef std::function<bool()> Condition;
-    typedef std::function<void()> Action;
-
-    // Once `ready` holds, `action` runs from a timer of its own (it may
-    // start a long operation and return only when it ends).
-    struct Step
-    {
-        std::string waitingFor;
-        Condition ready;
-        Action action;
-    };
+    typedef ScriptStep Step;
+    typedef ScriptStep::Condition Condition;
+    typedef ScriptStep::Action Action;
 
     void addSteps();
     void addPageSteps();

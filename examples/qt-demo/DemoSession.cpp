@@ -9,19 +9,7 @@
 #include "integration/PageManagerInterface.h"
 #include "integration/services/ServiceRepositoryInterface.h"
 
-#include "ovsdkbase/SimulatedEngine.h"
-
 #include <boost/make_shared.hpp>
-
-namespace integration = orvane::sdk::integration;
-namespace sim = orvane::sim;
-
-namespace {
-
-// How long the engine works on each step of a long operation.
-const int BusyStepMilliseconds = 20;
-
-} // namespace
 
 DemoSession::DemoSession(BoundaryAccount& account)
     : m_account(account), m_offscreen(account), m_manager(account), m_running(false)
@@ -43,9 +31,8 @@ bool DemoSession::start(const std::string& program, const std::string& homeDirec
         return false;
 
     m_account.host("lets the engine draw with the current context's OpenGL, pushes an interrupted-plot repairer");
-    sim::enableOpenGLDrawing(&orvane::sdk::qthost::currentContextProcAddress);
-    sim::setBusyStepMilliseconds(BusyStepMilliseconds);
-    m_manager.getPageManager().pushPageRenderDecider(boost::make_shared<AccountedPlotRepairer>(m_account));
+    prepareDrawing(m_manager, &orvane::sdk::qthost::currentContextProcAddress,
+                   boost::make_shared<AccountedPlotRepairer>(m_account));
     return true;
 }
 

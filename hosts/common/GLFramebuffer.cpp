@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace orvane {
@@ -25,6 +26,7 @@ struct GLFramebuffer::Functions
     void (*pixelStorei)(GLenum, GLint) = nullptr;
     void (*readPixels)(GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, void*) = nullptr;
     void (*finish)() = nullptr;
+    PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;
     bool complete = false;
 
     explicit Functions(ProcAddress procAddress)
@@ -40,17 +42,19 @@ struct GLFramebuffer::Functions
                    get(renderbufferStorage, "glRenderbufferStorage") &&
                    get(framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
                    get(checkFramebufferStatus, "glCheckFramebufferStatus") && get(viewport, "glViewport") &&
-                   get(pixelStorei, "glPixelStorei") && get(readPixels, "glReadPixels") && get(finish, "glFinish");
+                   get(pixelStorei, "glPixelStorei") && get(readPixels, "glReadPixels") && get(finish, "glFinish") &&
+                   get(blitFramebuffer, "glBlitFramebuffer");
     }
 };
 
 GLFramebuffer::GLFramebuffer(ProcAddress procAddress)
-    : m_gl(new Functions(procAddress)), m_framebuffer(0), m_renderbuffer(0), m_width(0), m_height(0)
+    : m_gl(new Functions(procAddress)), m_framebuffer(0), m_renderbuffer(0), m_depthStencil(0), m_width(0), m_height(0)
 {
     if (!m_gl->complete)
         return;
     m_gl->genFramebuffers(1, &m_framebuffer);
     m_gl->genRenderbuffers(1, &m_renderbuffer);
+    m_gl->genRenderbuffers(1, &m_depthStencil);
 }
 
 GLFramebuffer::~GLFramebuffer()
@@ -59,6 +63,7 @@ GLFramebuffer::~GLFramebuffer()
         return;
     m_gl->deleteFramebuffers(1, &m_framebuffer);
     m_gl->deleteRenderbuffers(1, &m_renderbuffer);
+    m_gl->deleteRenderbuffers(1, &m_depthStencil);
 }
 
 bool GLFramebuffer::available() const { return m_gl->complete; }
@@ -71,6 +76,9 @@ bool GLFramebuffer::bind(int width, int height)
         m_gl->bindRenderbuffer(GL_RENDERBUFFER, m_renderbuffer);
         m_gl->renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
         m_gl->framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_renderbuffer);
+        m_gl->bindRenderbuffer(GL_RENDERBUFFER, m_depthStencil);
+        m_gl->renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
+        m_gl->framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, m_depthStencil);
         m_width = width;
         m_height = height;
     }
@@ -101,6 +109,21 @@ void GLFramebuffer::read(int& width, int& height, std::vector<unsigned char>& rg
         std::memcpy(&rgba[std::size_t(row) * rowBytes], &bottomUp[std::size_t(m_height - 1 - row) * rowBytes],
                     rowBytes);
 }
+
+void GLFramebuffer::copyTo(unsigned int target, int width, int height)
+{
+    width = std::min(width, m_width);
+    height = std::min(height, m_height);
+    m_gl->bindFramebuffer(GL_READ_FRAMEBUFFER, m_framebuffer);
+    m_gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, target);
+    if (width > 0 && height > 0)
+        m_gl->blitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    m_gl->bindFramebuffer(GL_FRAMEBUFFER, target);
+}
+
+int GLFramebuffer::width() const { return m_width; }
+
+int GLFramebuffer::height() const { return m_height; }
 
 bool readRGBARow(const std::vector<unsigned char>& rgba, int width, int height, int row, unsigned char* red,
                  unsigned char* green, unsigned char* blue)

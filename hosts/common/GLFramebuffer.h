@@ -1,8 +1,10 @@
-// A framebuffer object with one RGBA colour renderbuffer, for a kit whose
-// drawing areas or offscreen images draw into a framebuffer of their own,
+// A framebuffer object with an RGBA colour and a depth-and-stencil
+// renderbuffer, for a kit whose drawing areas or offscreen images draw into
+// a framebuffer of their own,
 // in the OpenGL context current when it is made, used, resized and deleted
 // (the caller makes sure of that). Its OpenGL functions come from the
-// toolkit's lookup (eglGetProcAddress, glfwGetProcAddress) in that context.
+// toolkit's lookup (eglGetProcAddress, glfwGetProcAddress, GDK's) in that
+// context.
 #ifndef ORVANE_HOSTS_COMMON_GLFRAMEBUFFER_H
 #define ORVANE_HOSTS_COMMON_GLFRAMEBUFFER_H
 
@@ -20,7 +22,7 @@ public:
     typedef void* (*ProcAddress)(const char* name);
 
     // Resolves the functions and, when the context has them all, makes the
-    // framebuffer and its renderbuffer (no storage yet).
+    // framebuffer and its renderbuffers (no storage yet).
     explicit GLFramebuffer(ProcAddress procAddress);
     // Deletes them.
     ~GLFramebuffer();
@@ -38,6 +40,13 @@ public:
     // Finishes the drawing and reads the picture: its size, and its pixels
     // as RGBA rows, top row first (OpenGL's come bottom first).
     void read(int& width, int& height, std::vector<unsigned char>& rgba);
+    // Copies the picture into the framebuffer `target` at the same place, at
+    // most `width` x `height`, and leaves `target` bound (a toolkit that owns
+    // presentation shows it from there).
+    void copyTo(unsigned int target, int width, int height);
+    // The size of the storage last made (0 x 0 before).
+    int width() const;
+    int height() const;
 
 private:
     struct Functions;
@@ -45,6 +54,7 @@ private:
     std::unique_ptr<const Functions> m_gl;
     unsigned int m_framebuffer;
     unsigned int m_renderbuffer;
+    unsigned int m_depthStencil;
     int m_width;
     int m_height;
 };

@@ -1,13 +1,11 @@
-// The GLFW kit's application event monitor when the engine runs a busy pass
-// in the middle of a frame, and the diagnostics it sets up.
+// The diagnostics the GLFW kit's application event monitor sets up (a busy
+// pass in the middle of a frame: the conformance suite).
 #include "ovsdkglfwhost/GlfwApplicationEventMonitor.h"
 #include "ovsdkglfwhost/GlfwEventLoop.h"
-#include "ovsdkglfwhost/GlfwGLDrawArea.h"
 
 #include "integration/Diagnostics.h"
 #include "integration/ManagerAbstract.h"
 
-#include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,28 +20,6 @@ public:
 
     glfwhost::GlfwApplicationEventMonitor monitor;
 };
-
-// Whatever the events make current, the frame's context is current again
-// afterwards, unless its window went meanwhile.
-TEST(GlfwMonitorTest, ABusyPassLeavesTheContextOfTheFrameCurrent)
-{
-    glfwhost::GlfwEventLoop loop;
-    Manager manager(loop);
-    glfwhost::GlfwGLDrawArea drawing(loop, 64, 64, "frame", false);
-    glfwhost::GlfwGLDrawArea other(loop, 64, 64, "other", false);
-    ASSERT_TRUE(drawing.getGLContext().makeCurrent());
-    loop.postTask(&other, [&] { other.getGLContext().makeCurrent(); }); // a window repainting itself
-    manager.monitor.processPendingEvents();
-    EXPECT_EQ(drawing.window(), glfwGetCurrentContext());
-
-    loop.postTask(&other, [&] {
-        other.getGLContext().makeCurrent();
-        drawing.destroyNativeWindow();
-    });
-    manager.monitor.processPendingEvents();
-    EXPECT_EQ(other.window(), glfwGetCurrentContext());
-    other.getGLContext().releaseCurrent();
-}
 
 // With no handler installed, constructing the monitor installs the kit's
 // printing one (hosts/common; tested with test_diagnostics).

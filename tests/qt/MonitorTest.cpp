@@ -1,12 +1,12 @@
 // The application event monitor while the engine runs a long operation:
 // the GUI goes on and input interrupts the engine (stop buttons: the
-// demo's scripted session).
+// demo's scripted session; a busy pass in the middle of a frame: the
+// conformance suite).
 #include "QtHostSession.h"
 
 #include "integration/Diagnostics.h"
 
 #include <QKeyEvent>
-#include <QOpenGLContext>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -48,30 +48,6 @@ TEST_F(MonitorTest, TheGuiGoesOnDuringALongOperationAndEscapeInterruptsIt)
     whileBusy([&] { pressKey(*drawArea, Qt::Key_Escape, "\x1b"); });
     EXPECT_FALSE(sim::runBusyOperation(50));
     EXPECT_TRUE(sim::interruptFlag());
-}
-
-// The engine may run a busy pass in the middle of a frame: whatever the
-// events make current, the frame's context is current again afterwards,
-// unless its window went meanwhile.
-TEST_F(MonitorTest, ABusyPassLeavesTheContextOfTheFrameCurrent)
-{
-    std::unique_ptr<qthost::QtGLDrawArea> drawing = showDrawArea();
-    std::unique_ptr<qthost::QtGLDrawArea> other = showDrawArea();
-    qthost::QtApplicationEventMonitor& monitor = session.manager.monitor();
-    ASSERT_TRUE(drawing->getGLContext().makeCurrent());
-    QOpenGLContext* const frameContext = QOpenGLContext::currentContext();
-    whileBusy([&] { other->getGLContext().makeCurrent(); }); // a window repainting itself
-    monitor.processPendingEvents();
-    EXPECT_EQ(frameContext, QOpenGLContext::currentContext());
-    EXPECT_EQ(drawing.get(), frameContext->surface());
-
-    whileBusy([&] {
-        other->getGLContext().makeCurrent();
-        drawing.reset();
-    });
-    monitor.processPendingEvents();
-    EXPECT_NE(frameContext, QOpenGLContext::currentContext());
-    other->getGLContext().releaseCurrent();
 }
 
 TEST_F(MonitorTest, InputToOtherWidgetsInterruptsButIsNotDelivered)

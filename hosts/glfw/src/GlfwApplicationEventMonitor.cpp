@@ -56,8 +56,6 @@ void GlfwApplicationEventMonitor::processLoopEvents()
 
 void GlfwApplicationEventMonitor::engineInterrupted() {}
 
-bool GlfwApplicationEventMonitor::interruptDeferred() const { return m_interruptDeferred; }
-
 void GlfwApplicationEventMonitor::inputArriving(const GlfwWindowEvent& event, GlfwGLDrawArea& drawArea)
 {
     if (event.kind == GlfwWindowEvent::Key && isModifierKey(event.key))

@@ -2,10 +2,7 @@
 
 #include "ovsdkglfwhost/GlfwGLDrawArea.h"
 
-#include "ovexception/ExceptionBase.h"
-#include "ovtoolbox/StringList.h"
-
-#include <memory>
+#include "PlacedDrawArea.h"
 
 namespace orvane {
 namespace sdk {
@@ -20,21 +17,10 @@ void GlfwGLDrawAreaFactory::setPlacement(Placement placement) { m_placement = st
 
 integration::GLDrawAreaInterface* GlfwGLDrawAreaFactory::createGLDrawArea(toolbox::StringList& arguments)
 {
-    if (!m_placement)
-        return nullptr;
-    const std::vector<std::string> texts = arguments.toVector();
-    std::unique_ptr<GlfwGLDrawArea> drawArea;
-    try
-    {
-        drawArea.reset(new GlfwGLDrawArea(m_loop, m_width, m_height, texts.empty() ? "Page" : texts.front()));
-    }
-    catch (const ExceptionBase&)
-    {
-        return nullptr;
-    }
-    GlfwGLDrawArea* const made = drawArea.release();
-    m_placement(made, texts);
-    return made;
+    return hostcommon::makePlacedDrawArea(arguments, m_placement,
+                                          [this](const std::string& title) {
+        return new GlfwGLDrawArea(m_loop, m_width, m_height, title);
+    });
 }
 
 } // namespace glfwhost

@@ -6,15 +6,10 @@
 #include "ovsdkgtkhost/GtkGLDrawArea.h"
 #include "ovsdkgtkhost/GtkLegacyGL.h"
 
-#include "integration/intern/KeyEvent.h"
-#include "integration/intern/MouseEvent.h"
-#include "integration/intern/MouseWheelEvent.h"
 #include "util/ScopedExitAction.h"
 
 #include <epoxy/gl.h>
 #include <gtk/gtk.h>
-
-#include <cmath>
 
 namespace orvane {
 namespace sdk {
@@ -24,7 +19,6 @@ using namespace integration;
 
 namespace {
 
-const int EscapeKey = 27;
 const int MostDispatchesPerPass = 100;
 
 // The OpenGL context current now and its framebuffer bindings, made current
@@ -78,7 +72,7 @@ struct GtkApplicationEventMonitor::IdleSource
     static IdleSource& of(GSource* source) { return *reinterpret_cast<IdleSource*>(source); }
     static bool due(GSource* source)
     {
-        return of(source).seenWakes != GtkInputState::instance().wakes() && !of(source).monitor->m_inBusyPass;
+        return of(source).seenWakes != GtkInputState::instance().wakes() && !of(source).monitor->isInBusyPass();
     }
 
     static gboolean prepare(GSource* source, int* timeout)
@@ -115,12 +109,7 @@ int countingPoll(GPollFD* fds, unsigned count, int timeout)
 } // namespace
 
 GtkApplicationEventMonitor::GtkApplicationEventMonitor(ManagerInterface& manager)
-    : ApplicationEventMonitorAbstract(manager),
-      m_idleSource(g_source_new(&IdleSource::functions, sizeof(IdleSource))),
-      m_monitoring(true),
-      m_inBusyPass(false),
-      m_reportingIdle(false),
-      m_engineWasBusy(false)
+    : EventLoopMonitorAbstract(manager), m_idleSource(g_source_new(&IdleSource::functions, sizeof(IdleSource)))
 {
     hostcommon::setUpHostDiagnostics();
     hostcommon::beginHostTrace();
@@ -146,37 +135,19 @@ GtkApplicationEventMonitor::~GtkApplicationEventMonitor()
 
 bool GtkApplicationEventMonitor::isReady() { return gtk_is_initialized() && GtkLegacyGL::problem().empty(); }
 
-bool GtkApplicationEventMonitor::stopMonitoring()
+void GtkApplicationEventMonitor::stopObserving()
 {
-    if (m_monitoring)
-    {
-        m_monitoring = false;
-        GtkInputObserver::remove(this);
-        g_source_destroy(m_idleSource);
-        g_source_unref(m_idleSource);
-    }
-    return true;
+    GtkInputObserver::remove(this);
+    g_source_destroy(m_idleSource);
+    g_source_unref(m_idleSource);
 }
 
-void GtkApplicationEventMonitor::processPendingEvents()
+void GtkApplicationEventMonitor::processLoopEvents()
 {
-    m_engineWasBusy = true;
-    const bool outerPass = m_inBusyPass;
-    m_inBusyPass = true;
-    const ScopedExitAction endOfPass([this, outerPass] {
-        m_inBusyPass = outerPass;
-        GtkInputState::instance().wake();
-    });
+    const ScopedExitAction endOfPass([] { GtkInputState::instance().wake(); });
     const CurrentGLKeeper keeper;
-    // Nothing may leave towards the engine's C code.
-    try
-    {
-        for (int dispatches = 0; dispatches < MostDispatchesPerPass && g_main_context_iteration(nullptr, FALSE);
-             ++dispatches)
-        {
-        }
-    }
-    catch (...)
+    for (int dispatches = 0; dispatches < MostDispatchesPerPass && g_main_context_iteration(nullptr, FALSE);
+         ++dispatches)
     {
     }
 }
@@ -188,62 +159,21 @@ void GtkApplicationEventMonitor::inputArriving(const GtkInputEvent& event, GtkGL
     const void* receiver = &drawArea;
     const bool toStopButton = isStopButton(receiver);
     signalProcessingNewEvent(EventReceiverInfo{receiver, !toStopButton});
-    const MouseEventInterface::MouseButton_e button = libraryButton(event);
     const double ratio = drawArea.devicePixelRatio();
-    intern::MouseEvent mouseEvent(this, button, int(std::lround(event.x * ratio)), int(std::lround(event.y * ratio)));
-    switch (event.kind)
-    {
-    case GtkInputEvent::KeyPress:
-    case GtkInputEvent::KeyRelease:
-    {
-        intern::KeyEvent keyEvent(this, hostKeyCode(event.keyval));
-        if (event.kind == GtkInputEvent::KeyPress)
-            notifyOfKeyPressed(keyEvent);
-        else
-            notifyOfKeyReleased(keyEvent);
-        break;
-    }
-    case GtkInputEvent::Scroll:
+    if (event.kind == GtkInputEvent::KeyPress || event.kind == GtkInputEvent::KeyRelease)
+        reportKey(event.kind == GtkInputEvent::KeyPress, hostKeyCode(event.keyval));
+    else if (event.kind == GtkInputEvent::Scroll)
     {
         intern::MouseWheelEvent wheel = wheelEventOf(event, ratio);
         signalWheelRotated(wheel);
-        break;
     }
-    case GtkInputEvent::Motion: notifyOfMouseMoved(mouseEvent); break;
-    case GtkInputEvent::ButtonRelease:
-        signalMouseButtonStateChanged(button, false);
-        notifyOfButtonReleased(mouseEvent);
-        break;
-    case GtkInputEvent::ButtonPress:
-        if (event.pressCount == 2)
-            notifyOfButtonDoublePressed(mouseEvent);
-        else
-        {
-            signalMouseButtonStateChanged(button, true);
-            notifyOfButtonPressed(mouseEvent);
-        }
-        break;
-    default: break;
+    else
+    {
+        intern::MouseEvent mouseEvent = mouseEventOf(this, event, ratio);
+        reportMouse(mouseActionOf(event), mouseEvent);
     }
     if (toStopButton && event.kind == GtkInputEvent::ButtonRelease)
-    {
-        intern::KeyEvent escape(this, EscapeKey);
-        notifyOfKeyPressed(escape);
-    }
-}
-
-void GtkApplicationEventMonitor::reportIdle()
-{
-    if (m_inBusyPass || m_reportingIdle || isBusy())
-        return;
-    m_reportingIdle = true;
-    const ScopedExitAction endOfIdle([this] { m_reportingIdle = false; });
-    if (m_engineWasBusy)
-    {
-        m_engineWasBusy = false;
-        signalEngineIsNoLongerBusy();
-    }
-    notifyOfIdle(*this);
+        reportStopButtonClick();
 }
 
 } // namespace gtkhost

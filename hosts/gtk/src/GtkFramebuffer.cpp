@@ -1,76 +1,67 @@
 #include "GtkFramebuffer.h"
 
-#include <epoxy/gl.h>
+#include "GLFramebuffer.h"
+#include "ovsdkgtkhost/GtkLegacyGL.h"
 
-#include <algorithm>
+#include "util/ScopedExitAction.h"
+
+#include <gtk/gtk.h>
 
 namespace orvane {
 namespace sdk {
 namespace gtkhost {
 
-GtkFramebuffer::~GtkFramebuffer() { release(); }
+namespace {
 
-bool GtkFramebuffer::bind(int width, int height)
+// Makes `context` current until the returned action runs, which makes the
+// context current before current again (none if that was `context`).
+ScopedExitAction currentFor(GdkGLContext* context)
 {
-    if (width < 1 || height < 1)
-        return false;
-    if (m_framebuffer == 0 || width != m_width || height != m_height)
+    GdkGLContext* const previous = gdk_gl_context_get_current();
+    gdk_gl_context_make_current(context);
+    return ScopedExitAction([previous, context] {
+        if (previous != nullptr && previous != context)
+            gdk_gl_context_make_current(previous);
+        else
+            gdk_gl_context_clear_current();
+    });
+}
+
+} // namespace
+
+GtkFramebuffer::GtkFramebuffer(GdkGLContext* context) : m_context(GDK_GL_CONTEXT(g_object_ref(context)))
+{
+    const ScopedExitAction restore = currentFor(m_context);
+    m_framebuffer.reset(new hostcommon::GLFramebuffer(&GtkLegacyGL::procAddress));
+}
+
+GtkFramebuffer::~GtkFramebuffer()
+{
     {
-        release();
-        glGenRenderbuffers(1, &m_colour);
-        glBindRenderbuffer(GL_RENDERBUFFER, m_colour);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
-        glGenRenderbuffers(1, &m_depthStencil);
-        glBindRenderbuffer(GL_RENDERBUFFER, m_depthStencil);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
-        glGenFramebuffers(1, &m_framebuffer);
-        glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_colour);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, m_depthStencil);
-        if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
-        {
-            release();
-            return false;
-        }
-        m_width = width;
-        m_height = height;
+        const ScopedExitAction restore = currentFor(m_context);
+        m_framebuffer.reset();
     }
-    glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
-    glViewport(0, 0, width, height);
-    return true;
+    g_object_unref(m_context);
 }
 
-void GtkFramebuffer::copyTo(unsigned target, int width, int height) const
+bool GtkFramebuffer::makeCurrent(int width, int height)
 {
-    if (m_framebuffer == 0)
+    gdk_gl_context_make_current(m_context);
+    return isCurrent() && m_framebuffer->available() && m_framebuffer->bind(width, height);
+}
+
+bool GtkFramebuffer::isCurrent() const { return gdk_gl_context_get_current() == m_context; }
+
+void GtkFramebuffer::releaseCurrent()
+{
+    if (!isCurrent())
         return;
-    width = std::min(width, m_width);
-    height = std::min(height, m_height);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, m_framebuffer);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, target);
-    glBlitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    glBindFramebuffer(GL_FRAMEBUFFER, target);
+    if (m_framebuffer->available())
+        m_framebuffer->unbind();
+    gdk_gl_context_clear_current();
 }
 
-void GtkFramebuffer::read(std::vector<unsigned char>& rgb) const
-{
-    rgb.resize(std::size_t(m_width) * std::size_t(m_height) * 3);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, m_framebuffer);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, m_width, m_height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-}
-
-void GtkFramebuffer::release()
-{
-    if (m_framebuffer != 0)
-        glDeleteFramebuffers(1, &m_framebuffer);
-    if (m_colour != 0)
-        glDeleteRenderbuffers(1, &m_colour);
-    if (m_depthStencil != 0)
-        glDeleteRenderbuffers(1, &m_depthStencil);
-    m_framebuffer = m_colour = m_depthStencil = 0;
-    m_width = m_height = 0;
-}
+hostcommon::GLFramebuffer& GtkFramebuffer::framebuffer() { return *m_framebuffer; }
 
 } // namespace gtkhost
 } // namespace sdk

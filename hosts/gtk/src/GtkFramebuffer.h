@@ -1,43 +1,47 @@
-// A framebuffer object (RGBA colour, depth and stencil renderbuffers) in the
-// OpenGL context current when it is made, bound, read and deleted (the
-// caller makes sure of that); OpenGL through libepoxy, as GTK has it.
+// The framebuffer object a GDK OpenGL context draws into, the same for the
+// kit's drawing areas and its offscreen images: made with the context,
+// bound when the context is made current, unbound when it is released
+// (hosts/common's GLFramebuffer, its functions through GDK's context).
 #ifndef OVSDKGTKHOST_GTKFRAMEBUFFER_H
 #define OVSDKGTKHOST_GTKFRAMEBUFFER_H
 
-#include <vector>
+#include <memory>
+
+typedef struct _GdkGLContext GdkGLContext;
 
 namespace orvane {
 namespace sdk {
+namespace hostcommon {
+class GLFramebuffer;
+} // namespace hostcommon
 namespace gtkhost {
 
 class GtkFramebuffer
 {
 public:
-    GtkFramebuffer() = default;
+    // Makes the framebuffer in `context` (a reference kept); the context
+    // current before is current again afterwards.
+    explicit GtkFramebuffer(GdkGLContext* context);
+    // Deletes the framebuffer with its context current; the context current
+    // before is current again afterwards (none if it was this one).
     ~GtkFramebuffer();
     GtkFramebuffer(const GtkFramebuffer&) = delete;
     GtkFramebuffer& operator=(const GtkFramebuffer&) = delete;
 
-    // Binds it for drawing and reading at `width` x `height` (storage made
-    // again when the size changed: the picture goes) and sets the viewport;
-    // false when OpenGL gives no complete framebuffer of that size.
-    bool bind(int width, int height);
-    // Copies the picture into the framebuffer `target` (bound for drawing
-    // again afterwards), at the same place, at most `width` x `height`.
-    void copyTo(unsigned target, int width, int height) const;
-    // Finishes the drawing and reads the picture, RGB, bottom row first.
-    void read(std::vector<unsigned char>& rgb) const;
-    // Deletes the OpenGL objects.
-    void release();
-    int width() const { return m_width; }
-    int height() const { return m_height; }
+    // Makes the context current and binds the framebuffer at `width` x
+    // `height` (see GLFramebuffer::bind()); false when either fails.
+    bool makeCurrent(int width, int height);
+    // Whether the context is current.
+    bool isCurrent() const;
+    // When the context is current: unbinds the framebuffer and leaves no
+    // context current.
+    void releaseCurrent();
+    // The framebuffer (available() false when the context has none).
+    hostcommon::GLFramebuffer& framebuffer();
 
 private:
-    unsigned m_framebuffer = 0;
-    unsigned m_colour = 0;
-    unsigned m_depthStencil = 0;
-    int m_width = 0;
-    int m_height = 0;
+    GdkGLContext* m_context;
+    std::unique_ptr<hostcommon::GLFramebuffer> m_framebuffer;
 };
 
 } // namespace gtkhost

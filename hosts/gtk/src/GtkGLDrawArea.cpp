@@ -1,18 +1,14 @@
 #include "ovsdkgtkhost/GtkGLDrawArea.h"
 
+#include "GLFramebuffer.h"
 #include "GtkFramebuffer.h"
 #include "GtkInputState.h"
 #include "ovsdkgtkhost/GtkLegacyGL.h"
 
-#include "integration/intern/KeyEvent.h"
-#include "integration/intern/MouseEvent.h"
-#include "integration/intern/MouseWheelEvent.h"
 #include "ovexception/ExceptionBase.h"
 
 #include <epoxy/gl.h>
 #include <gtk/gtk.h>
-
-#include <cmath>
 
 namespace orvane {
 namespace sdk {
@@ -50,16 +46,16 @@ struct GtkGLDrawArea::Callbacks
                                                             GtkLegacyGL::problem().c_str()));
             return;
         }
+        self->m_framebuffer.reset(new GtkFramebuffer(context));
         self->m_realized = true;
         self->requestExpose();
     }
 
-    static void unrealize(GtkGLArea* area, GtkGLDrawArea* self)
+    static void unrealize(GtkGLArea*, GtkGLDrawArea* self)
     {
         if (!self->m_realized)
             return;
-        gtk_gl_area_make_current(area);
-        self->m_framebuffer->release();
+        self->m_framebuffer.reset();
         self->m_realized = self->m_exposed = self->m_frameReady = false;
     }
 
@@ -86,7 +82,8 @@ struct GtkGLDrawArea::Callbacks
         glClear(GL_COLOR_BUFFER_BIT);
         int width = 0, height = 0;
         self->getSize(width, height);
-        self->m_framebuffer->copyTo(unsigned(target), width, height);
+        if (self->m_framebuffer != nullptr && self->m_framebuffer->framebuffer().available())
+            self->m_framebuffer->framebuffer().copyTo(unsigned(target), width, height);
         // GTK asked by itself (it was not the frame handed over), or the
         // frame is not of the current size: the engine draws again.
         if (!self->m_swapPending || !self->m_frameReady)
@@ -97,8 +94,7 @@ struct GtkGLDrawArea::Callbacks
 
     static void windowDestroyed(GtkWidget*, GtkGLDrawArea* self)
     {
-        self->m_stateObservable.notifyOfDestroyed();
-        self->signalDrawAreaDestroyed();
+        self->m_stateObservable.reportDestroyed();
         self->forgetWindow();
     }
 
@@ -172,7 +168,6 @@ GtkGLDrawArea::GtkGLDrawArea(int width, int height, const std::string& title)
     : m_window(nullptr),
       m_area(nullptr),
       m_context(*this),
-      m_framebuffer(new GtkFramebuffer),
       m_stateObservable(*this),
       m_pageTracker(*this),
       m_exposeSource(0),
@@ -289,8 +284,7 @@ void GtkGLDrawArea::destroyNativeWindow()
         return;
     // Listeners hear it while the window still exists, so that they can
     // still unregister themselves.
-    m_stateObservable.notifyOfDestroyed();
-    signalDrawAreaDestroyed();
+    m_stateObservable.reportDestroyed();
     if (m_window == nullptr)
         return;
     if (m_realized)
@@ -374,12 +368,22 @@ void GtkGLDrawArea::deliver(const GtkInputEvent& event)
         return;
     switch (event.kind)
     {
-    case GtkInputEvent::FocusIn: reportFocus(); break;
+    case GtkInputEvent::FocusIn: m_stateObservable.reportFocusGained(); break;
     case GtkInputEvent::FocusOut: break;
-    case GtkInputEvent::Scroll: reportScroll(event); break;
+    case GtkInputEvent::Scroll:
+    {
+        intern::MouseWheelEvent wheel = wheelEventOf(event, devicePixelRatio());
+        reportWheel(wheel);
+        break;
+    }
     case GtkInputEvent::KeyPress:
     case GtkInputEvent::KeyRelease: reportKey(event.kind == GtkInputEvent::KeyPress, hostKeyCode(event.keyval)); break;
-    default: reportMouse(event); break;
+    default:
+    {
+        intern::MouseEvent mouseEvent = mouseEventOf(this, event, devicePixelRatio());
+        reportMouse(mouseActionOf(event), mouseEvent);
+        break;
+    }
     }
 }
 
@@ -395,74 +399,19 @@ void GtkGLDrawArea::reportExposed()
         return;
     m_exposed = true;
     GtkInputState::instance().wake();
-    m_stateObservable.notifyOfExposed(true);
-    signalDrawAreaExposed(true);
+    m_stateObservable.reportExposed(true);
 }
-
-void GtkGLDrawArea::reportFocus()
-{
-    m_stateObservable.notifyOfFocusGained();
-    signalDrawAreaFocusGained();
-}
-
-void GtkGLDrawArea::reportMouse(const GtkInputEvent& event)
-{
-    const bool move = event.kind == GtkInputEvent::Motion;
-    intern::MouseEvent mouseEvent(this, libraryButton(event), toDevicePixels(event.x), toDevicePixels(event.y));
-    if (move)
-    {
-        m_mouseEventObservable.notifyOfMouseMoved(mouseEvent, *this);
-        signalMouseMoved(mouseEvent);
-    }
-    else if (event.kind == GtkInputEvent::ButtonRelease)
-    {
-        m_mouseEventObservable.notifyOfButtonReleased(mouseEvent, *this);
-        signalButtonReleased(mouseEvent);
-    }
-    else if (event.pressCount == 2)
-    {
-        m_mouseEventObservable.notifyOfButtonDoublePressed(mouseEvent, *this);
-        signalButtonDoublePressed(mouseEvent);
-    }
-    else
-    {
-        m_mouseEventObservable.notifyOfButtonPressed(mouseEvent, *this);
-        signalButtonPressed(mouseEvent);
-    }
-}
-
-void GtkGLDrawArea::reportScroll(const GtkInputEvent& event)
-{
-    intern::MouseWheelEvent wheel = wheelEventOf(event, devicePixelRatio());
-    signalWheelRotated(wheel);
-    if (wheel.orientation() == MouseWheelEventInterface::Orientation_Vertical && wheel.delta() != 0)
-    {
-        const int zoomKey = wheel.delta() > 0 ? '+' : '-';
-        reportKey(true, zoomKey);
-        reportKey(false, zoomKey);
-    }
-}
-
-void GtkGLDrawArea::reportKey(bool pressed, int hostKeyCode)
-{
-    intern::KeyEvent keyEvent(this, hostKeyCode);
-    if (pressed)
-        m_keyEventObservable.notifyOfKeyPressed(keyEvent, *this);
-    else
-        m_keyEventObservable.notifyOfKeyReleased(keyEvent, *this);
-}
-
-int GtkGLDrawArea::toDevicePixels(double logical) const { return int(std::lround(logical * devicePixelRatio())); }
 
 GtkGLDrawArea::Context::Context(GtkGLDrawArea& area) : m_area(area) {}
 
 void GtkGLDrawArea::Context::swapBuffers()
 {
-    if (m_area.m_area == nullptr)
+    if (!m_area.m_realized)
         return;
     int width = 0, height = 0;
     m_area.getSize(width, height);
-    m_area.m_frameReady = m_area.m_framebuffer->width() == width && m_area.m_framebuffer->height() == height;
+    const hostcommon::GLFramebuffer& framebuffer = m_area.m_framebuffer->framebuffer();
+    m_area.m_frameReady = framebuffer.width() == width && framebuffer.height() == height;
     m_area.m_swapPending = true;
     gtk_gl_area_queue_render(GTK_GL_AREA(m_area.m_area));
 }
@@ -471,19 +420,15 @@ bool GtkGLDrawArea::Context::makeCurrent()
 {
     if (!m_area.m_realized)
         return false;
-    gtk_gl_area_make_current(GTK_GL_AREA(m_area.m_area));
     int width = 0, height = 0;
     m_area.getSize(width, height);
-    return gtk_gl_area_get_error(GTK_GL_AREA(m_area.m_area)) == nullptr && m_area.m_framebuffer->bind(width, height);
+    return m_area.m_framebuffer->makeCurrent(width, height);
 }
 
 bool GtkGLDrawArea::Context::releaseCurrent()
 {
-    if (m_area.m_realized && gdk_gl_context_get_current() == gtk_gl_area_get_context(GTK_GL_AREA(m_area.m_area)))
-    {
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        gdk_gl_context_clear_current();
-    }
+    if (m_area.m_realized)
+        m_area.m_framebuffer->releaseCurrent();
     return true;
 }
 

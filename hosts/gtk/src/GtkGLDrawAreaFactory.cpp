@@ -2,10 +2,7 @@
 
 #include "ovsdkgtkhost/GtkGLDrawArea.h"
 
-#include "ovexception/ExceptionBase.h"
-#include "ovtoolbox/StringList.h"
-
-#include <memory>
+#include "PlacedDrawArea.h"
 
 namespace orvane {
 namespace sdk {
@@ -18,21 +15,10 @@ GtkGLDrawAreaFactory::GtkGLDrawAreaFactory(int width, int height, Placement plac
 
 integration::GLDrawAreaInterface* GtkGLDrawAreaFactory::createGLDrawArea(toolbox::StringList& arguments)
 {
-    if (!m_placement)
-        return nullptr;
-    const std::vector<std::string> texts = arguments.toVector();
-    std::unique_ptr<GtkGLDrawArea> drawArea;
-    try
-    {
-        drawArea.reset(new GtkGLDrawArea(m_width, m_height, texts.empty() ? "Page" : texts.front()));
-    }
-    catch (const ExceptionBase&)
-    {
-        return nullptr;
-    }
-    GtkGLDrawArea* const made = drawArea.release();
-    m_placement(made, texts);
-    return made;
+    return hostcommon::makePlacedDrawArea(arguments, m_placement,
+                                          [this](const std::string& title) {
+        return new GtkGLDrawArea(m_width, m_height, title);
+    });
 }
 
 } // namespace gtkhost

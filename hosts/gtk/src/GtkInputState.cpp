@@ -115,6 +115,23 @@ integration::MouseEventInterface::MouseButton_e libraryButton(const GtkInputEven
     }
 }
 
+integration::intern::MouseAndKeyListenerSets::MouseAction_e mouseActionOf(const GtkInputEvent& event)
+{
+    typedef integration::intern::MouseAndKeyListenerSets Sets;
+    if (event.kind == GtkInputEvent::Motion)
+        return Sets::MouseAction_Moved;
+    if (event.kind == GtkInputEvent::ButtonRelease)
+        return Sets::MouseAction_Released;
+    return event.pressCount == 2 ? Sets::MouseAction_DoublePressed : Sets::MouseAction_Pressed;
+}
+
+integration::intern::MouseEvent mouseEventOf(integration::MouseEventObservableInterface* source,
+                                             const GtkInputEvent& event, double ratio)
+{
+    return integration::intern::MouseEvent(source, libraryButton(event), int(std::lround(event.x * ratio)),
+                                           int(std::lround(event.y * ratio)), libraryModifiers(event.modifiers));
+}
+
 integration::intern::MouseWheelEvent wheelEventOf(const GtkInputEvent& scroll, double ratio)
 {
     const int WheelDeltaPerNotch = 120;

@@ -8,6 +8,8 @@
 #include "ovsdkgtkhost/GtkInputEvent.h"
 
 #include "integration/MouseEventInterface.h"
+#include "integration/intern/MouseAndKeyListenerSets.h"
+#include "integration/intern/MouseEvent.h"
 #include "integration/intern/MouseWheelEvent.h"
 
 #include <vector>
@@ -53,6 +55,12 @@ private:
 // The library's button of a press or release (1 left, 2 middle, 3 right);
 // none for any other input.
 integration::MouseEventInterface::MouseButton_e libraryButton(const GtkInputEvent& event);
+// What a press, double press (a press count of 2), release or move tells.
+integration::intern::MouseAndKeyListenerSets::MouseAction_e mouseActionOf(const GtkInputEvent& event);
+// The mouse event of a press, release or move from `source`, at its position
+// in device pixels (`ratio` to a logical pixel), with its modifiers.
+integration::intern::MouseEvent mouseEventOf(integration::MouseEventObservableInterface* source,
+                                             const GtkInputEvent& event, double ratio);
 // The wheel event of a scroll (120 a step, positive away from the user), at
 // its position in device pixels, `ratio` to a logical pixel.
 integration::intern::MouseWheelEvent wheelEventOf(const GtkInputEvent& scroll, double ratio);

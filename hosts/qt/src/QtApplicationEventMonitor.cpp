@@ -126,8 +126,6 @@ void QtApplicationEventMonitor::processLoopEvents()
 
 void QtApplicationEventMonitor::engineInterrupted() {}
 
-bool QtApplicationEventMonitor::interruptDeferred() const { return m_interruptDeferred; }
-
 bool QtApplicationEventMonitor::eventFilter(QObject* watched, QEvent* event)
 {
     if (!isMonitoring())

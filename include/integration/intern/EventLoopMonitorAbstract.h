@@ -47,6 +47,11 @@ public:
     // @errors Exceptions of stopObserving() pass on.
     bool stopMonitoring() override;
 
+    // Whether an interrupt was held back by an active stop button.
+    //
+    // @thread_safety GUI thread only.
+    bool interruptDeferred() const;
+
 protected:
     // The host's loop handles its queued events now, inside the engine's
     // operation, and leaves current on return the OpenGL context current on

@@ -90,6 +90,8 @@ void EventLoopMonitorAbstract::reportStopButtonClick()
     reportKey(true, escapeKey);
 }
 
+bool EventLoopMonitorAbstract::interruptDeferred() const { return m_interruptDeferred; }
+
 bool EventLoopMonitorAbstract::isMonitoring() const { return m_monitoring; }
 
 bool EventLoopMonitorAbstract::isInBusyPass() const { return m_inBusyPass; }

@@ -76,6 +76,8 @@ void GtkConformanceDriver::expose(DrawArea& drawArea)
 
 void GtkConformanceDriver::focusIn(DrawArea& drawArea) { post(drawArea, GtkInputEvent::focusEvent(true)); }
 
+bool GtkConformanceDriver::mayFocusInFocusedWindow() { return true; }
+
 void GtkConformanceDriver::focusOut(DrawArea& drawArea) { post(drawArea, GtkInputEvent::focusEvent(false)); }
 
 void GtkConformanceDriver::destroyWindow(DrawArea& drawArea)

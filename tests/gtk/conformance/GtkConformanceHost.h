@@ -27,6 +27,9 @@ public:
     void resize(DrawArea& drawArea, int width, int height) override;
     void expose(DrawArea& drawArea) override;
     void focusIn(DrawArea& drawArea) override;
+    // The focus event is posted: it is reported whether or not the area
+    // had the focus.
+    bool mayFocusInFocusedWindow() override;
     void focusOut(DrawArea& drawArea) override;
     void destroyWindow(DrawArea& drawArea) override;
     void pressButton(DrawArea& drawArea, MouseButton button, int x, int y, int modifiers) override;

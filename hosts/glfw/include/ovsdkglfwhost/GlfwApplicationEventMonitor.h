@@ -64,9 +64,6 @@ public:
     bool isReady() override;
     void engineInterrupted() override;
 
-    // Whether an interrupt was held back by an active stop button.
-    bool interruptDeferred() const;
-
 protected:
     // Runs the loop's processEvents(), keeping the current context.
     void processLoopEvents() override;

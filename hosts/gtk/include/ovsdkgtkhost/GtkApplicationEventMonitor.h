@@ -4,7 +4,7 @@
 #include "ovsdkgtkhost/Export.h"
 #include "ovsdkgtkhost/GtkInputEvent.h"
 
-#include "integration/intern/ApplicationEventMonitorAbstract.h"
+#include "integration/intern/EventLoopMonitorAbstract.h"
 
 typedef struct _GSource GSource;
 
@@ -14,8 +14,8 @@ namespace gtkhost {
 
 // The application event monitor of a GTK application, on GLib's main loop.
 //
-// Implements: ApplicationEventMonitorAbstract as an input observer of the
-// kit's drawing areas (GtkInputObserver).
+// Implements: EventLoopMonitorAbstract as an input observer of the kit's
+// drawing areas (GtkInputObserver).
 // - Input: every key press and release (modifier keys alone excepted),
 //   mouse press, double press, release and move, and scroll in a drawing
 //   area is reported once, before the drawing area hears it: through
@@ -57,7 +57,7 @@ namespace gtkhost {
 // Leaves to the application: registering stop buttons and, in a subclass,
 // engineInterrupted() (here it does nothing). Construct it after gtk_init()
 // and the manager, before init().
-class OVSDKGTKHOST_EXPORT GtkApplicationEventMonitor : public integration::intern::ApplicationEventMonitorAbstract,
+class OVSDKGTKHOST_EXPORT GtkApplicationEventMonitor : public integration::intern::EventLoopMonitorAbstract,
                                                        private GtkInputObserver
 {
 public:
@@ -70,21 +70,21 @@ public:
     ~GtkApplicationEventMonitor() override;
 
     bool isReady() override;
-    bool stopMonitoring() override;
-    void processPendingEvents() override;
     void engineInterrupted() override;
+
+protected:
+    // Iterates GLib's default main context (see above), keeping the current
+    // context and its framebuffer bindings.
+    void processLoopEvents() override;
+    // Stops observing the input and removes the idle source.
+    void stopObserving() override;
 
 private:
     struct IdleSource;
 
     void inputArriving(const GtkInputEvent& event, GtkGLDrawArea& drawArea) override;
-    void reportIdle();
 
     GSource* m_idleSource;
-    bool m_monitoring;
-    bool m_inBusyPass;
-    bool m_reportingIdle;
-    bool m_engineWasBusy;
 };
 
 } // namespace gtkhost

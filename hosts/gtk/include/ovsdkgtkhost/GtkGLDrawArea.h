@@ -143,18 +143,13 @@ private:
     void connectSignals();
     void requestExpose();
     void reportExposed();
-    void reportFocus();
-    void reportMouse(const GtkInputEvent& event);
-    void reportScroll(const GtkInputEvent& event);
-    void reportKey(bool pressed, int hostKeyCode);
     void deliverPosted();
-    int toDevicePixels(double logical) const;
     void forgetWindow();
 
     GtkWindow* m_window;
     GtkWidget* m_area;
     Context m_context;
-    std::unique_ptr<GtkFramebuffer> m_framebuffer;
+    std::unique_ptr<GtkFramebuffer> m_framebuffer; // while realized
     integration::intern::GLDrawAreaStateObservable m_stateObservable;
     integration::intern::GLDrawAreaPageTracker m_pageTracker;
     std::deque<GtkInputEvent> m_posted;

@@ -9,8 +9,6 @@
 #include <memory>
 #include <vector>
 
-typedef struct _GdkGLContext GdkGLContext;
-
 namespace orvane {
 namespace sdk {
 namespace gtkhost {
@@ -67,10 +65,9 @@ private:
 
     int m_width;
     int m_height;
-    GdkGLContext* m_glContext;
     std::unique_ptr<GtkFramebuffer> m_framebuffer;
     Context m_context;
-    std::vector<unsigned char> m_pixels; // RGB, bottom row first, as OpenGL reads
+    std::vector<unsigned char> m_rgba; // RGBA, top row first
 };
 
 } // namespace gtkhost

@@ -66,9 +66,6 @@ public:
     bool isReady() override;
     void engineInterrupted() override;
 
-    // Whether an interrupt was held back by an active stop button.
-    bool interruptDeferred() const;
-
 protected:
     // Reports the application's input and timer events, and while the
     // engine is busy holds back input and closes (see above); never

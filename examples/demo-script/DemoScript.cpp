@@ -1,26 +1,20 @@
 #include "DemoScript.h"
 
+#include "AccountedPlotRepairer.h"
 #include "BoundaryAccount.h"
-#include "DemoSession.h"
 #include "PngWriter.h"
-#include "X11Window.h"
 
-#include "ovsdkgtkhost/GtkGLDrawArea.h"
-#include "ovsdkgtkhost/GtkInputEvent.h"
-
+#include "integration/GLDrawAreaInterface.h"
+#include "integration/ManagerAbstract.h"
 #include "integration/PageInterface.h"
 #include "integration/PageManagerInterface.h"
 
 #include "ovsdkbase/SimulatedEngine.h"
 
-#include <gtk/gtk.h>
-
 #include <filesystem>
 #include <iostream>
 
 namespace sim = orvane::sim;
-using orvane::sdk::gtkhost::GtkGLDrawArea;
-using orvane::sdk::gtkhost::GtkInputEvent;
 
 namespace {
 
@@ -35,9 +29,10 @@ const int FrameBusySteps = 3;
 // The host's window after the user enlarged it, logical pixels.
 const int ResizedWidth = 560;
 const int ResizedHeight = 420;
-// GTK paints a frame on its next frame-clock tick; the X server has it a
-// little later: tries of reading it, a few milliseconds apart.
+// A frame reaches the screen a little after it was drawn (a toolkit that
+// owns presentation paints it at its next tick): tries of reading it.
 const int ScreenTries = 50;
+const char Escape = 27;
 
 bool isColour(const unsigned char* pixel, sim::PlotColour colour)
 {
@@ -67,11 +62,11 @@ bool typedA()
 
 } // namespace
 
-DemoScript::DemoScript(DemoSession& session, BoundaryAccount& account, const std::string& outputDirectory)
-    : m_session(session),
+DemoScript::DemoScript(DemoToolkit& toolkit, BoundaryAccount& account, const std::string& outputDirectory)
+    : m_toolkit(toolkit),
       m_account(account),
       m_outputDirectory(outputDirectory),
-      m_pollSource(0),
+      m_pollTimer(0),
       m_deadline(0.0),
       m_stepDeadline(0.0),
       m_next(0),
@@ -87,20 +82,17 @@ DemoScript::DemoScript(DemoSession& session, BoundaryAccount& account, const std
 
 DemoScript::~DemoScript()
 {
-    if (m_pollSource != 0)
-        g_source_remove(m_pollSource);
+    if (m_pollTimer != 0)
+        m_toolkit.stopTimer(m_pollTimer);
 }
 
 void DemoScript::start(double timeLimitSeconds)
 {
     std::error_code ignored;
     std::filesystem::create_directories(m_outputDirectory, ignored);
-    m_deadline = now() + timeLimitSeconds;
-    m_stepDeadline = now() + StepWaitSeconds;
-    m_pollSource = g_timeout_add(PollMilliseconds, [](gpointer self) -> gboolean {
-        static_cast<DemoScript*>(self)->poll();
-        return G_SOURCE_CONTINUE;
-    }, this);
+    m_deadline = m_toolkit.now() + timeLimitSeconds;
+    m_stepDeadline = m_toolkit.now() + StepWaitSeconds;
+    m_pollTimer = m_toolkit.startTimer(PollMilliseconds, [this] { poll(); });
 }
 
 bool DemoScript::finished() const { return m_finished; }
@@ -117,45 +109,45 @@ void DemoScript::addSteps()
     then("", [] { return true; }, [this] {
         m_account.road("Two windows, two pages");
         m_account.user("starts the demo: the host opens its window with a page");
-        m_session.openHostWindow();
+        m_toolkit.openHostWindow();
         m_hostPage = newestPage();
     });
-    then("the host's page on the screen", [this] { return drawnAndShown(m_session.hostWindow(), m_hostPage); },
+    then("the host's page on the screen", [this] { return drawnAndShown(DemoToolkit::Window_Host, m_hostPage); },
          [this] {
-             check(showsPlot(m_session.hostWindow(), m_hostPage, "01-host-page.png"),
+             check(showsPlot(DemoToolkit::Window_Host, m_hostPage, "01-host-page.png"),
                    "the host's window shows its page's plot");
              m_account.engine("asks for a page of its own (its page-create callback)");
              check(sim::requestPage({"Engine page"}), "the engine's page request gets a page with a window");
              m_enginePage = newestPage();
          });
     then("the engine's page on the screen",
-         [this] { return m_enginePage != 0 && drawnAndShown(m_session.engineWindow(), m_enginePage); }, [this] {
-             check(showsPlot(m_session.engineWindow(), m_enginePage, "02-engine-page.png"),
+         [this] { return m_enginePage != 0 && drawnAndShown(DemoToolkit::Window_Engine, m_enginePage); }, [this] {
+             check(showsPlot(DemoToolkit::Window_Engine, m_enginePage, "02-engine-page.png"),
                    "the engine's window shows its page's plot");
              check(sim::currentPageId() == m_enginePage, "the engine's new page is current");
              m_account.road("Focus");
              m_account.user("clicks into the host's window: it takes the focus");
-             click(m_session.hostWindow(), 20, 20);
-             post(m_session.hostWindow(), GtkInputEvent::focusEvent(true));
+             click(DemoToolkit::Window_Host, 20, 20);
+             m_toolkit.focus(DemoToolkit::Window_Host);
          });
     then("the host's page current", [this] { return sim::currentPageId() == m_hostPage; }, [this] {
         check(sim::currentPageId() == m_hostPage, "focus on the host's window makes its page current");
         m_account.road("Resize");
         m_account.user("enlarges the host's window");
         m_framesBefore = framesOf(m_hostPage);
-        gtk_window_set_default_size(m_session.hostWindow()->window(), ResizedWidth, ResizedHeight);
+        m_toolkit.resize(DemoToolkit::Window_Host, ResizedWidth, ResizedHeight);
     });
     then("the enlarged plot on the screen", [this] {
         int width = 0, height = 0;
-        m_session.hostWindow()->getSize(width, height);
-        return width > ResizedWidth - 1 && drawnAndShown(m_session.hostWindow(), m_hostPage, m_framesBefore);
+        m_toolkit.drawArea(DemoToolkit::Window_Host)->getSize(width, height);
+        return width > ResizedWidth - 1 && drawnAndShown(DemoToolkit::Window_Host, m_hostPage, m_framesBefore);
     }, [this] {
         int width = 0, height = 0;
-        m_session.hostWindow()->getSize(width, height);
-        const double ratio = m_session.hostWindow()->devicePixelRatio();
+        m_toolkit.drawArea(DemoToolkit::Window_Host)->getSize(width, height);
+        const double ratio = m_toolkit.pixelRatio(DemoToolkit::Window_Host);
         check(width == int(ResizedWidth * ratio) && height == int(ResizedHeight * ratio),
               "the drawing area has the new size, in device pixels");
-        check(showsPlot(m_session.hostWindow(), m_hostPage, "03-resized.png"),
+        check(showsPlot(DemoToolkit::Window_Host, m_hostPage, "03-resized.png"),
               "the plot is drawn again at the new size");
     });
     addInputSteps();
@@ -169,7 +161,7 @@ void DemoScript::addSteps()
               "the export (an offscreen image) shows the plot");
         m_account.road("Close");
         m_account.user("closes the engine page's window");
-        gtk_window_close(m_session.engineWindow()->window());
+        m_toolkit.close(DemoToolkit::Window_Engine);
     });
     then("the engine's page gone", [this] { return sim::findPage(m_enginePage) == nullptr; }, [this] {
         check(sim::findPage(m_enginePage) == nullptr && sim::pages().size() == 1,
@@ -184,18 +176,18 @@ void DemoScript::addInputSteps()
         m_account.road("Drag, wheel and keys in the plot");
         m_account.user("drags in the host's plot");
         m_framesBefore = framesOf(m_hostPage);
-        drag(m_session.hostWindow(), 200, 180, 260, 220);
+        drag(DemoToolkit::Window_Host, 200, 180, 260, 220);
     });
     then("the plot moved and redrawn", [this] {
         const sim::PageState* page = sim::findPage(m_hostPage);
         return page != nullptr && page->view.panX != 0.0 &&
-               drawnAndShown(m_session.hostWindow(), m_hostPage, m_framesBefore);
+               drawnAndShown(DemoToolkit::Window_Host, m_hostPage, m_framesBefore);
     }, [this] {
         check(sim::findPage(m_hostPage)->view.panX != 0.0, "the drag reached the engine and moved the plot");
-        check(showsPlot(m_session.hostWindow(), m_hostPage, "04-dragged.png"), "the moved plot is on the screen");
+        check(showsPlot(DemoToolkit::Window_Host, m_hostPage, "04-dragged.png"), "the moved plot is on the screen");
         m_account.user("turns the wheel away from them, then types 'a'");
-        post(m_session.hostWindow(), GtkInputEvent::scrollEvent(0.0, -1.0, 240, 180, 0));
-        pressKey(m_session.hostWindow(), GDK_KEY_a);
+        m_toolkit.wheel(DemoToolkit::Window_Host, 240, 180);
+        m_toolkit.key(DemoToolkit::Window_Host, 'a');
     });
     then("the zoom and the key in the engine", [this] { return sim::findPage(m_hostPage)->view.zoom > 1.0 && typedA(); },
          [this] {
@@ -208,9 +200,9 @@ void DemoScript::addBusySteps()
 {
     then("", [] { return true; }, [this] {
         m_account.road("Long operations");
-        check(interruptedOperation("presses Escape", [this] { pressKey(m_session.hostWindow(), GDK_KEY_Escape); }),
+        check(interruptedOperation("presses Escape", [this] { m_toolkit.key(DemoToolkit::Window_Host, Escape); }),
               "Escape stops a long operation");
-        check(interruptedOperation("clicks into the plot", [this] { click(m_session.hostWindow(), 100, 100); }),
+        check(interruptedOperation("clicks into the plot", [this] { click(DemoToolkit::Window_Host, 100, 100); }),
               "a click interrupts a long operation");
     });
     then("", [] { return true; }, [this] {
@@ -218,15 +210,15 @@ void DemoScript::addBusySteps()
         m_account.user("presses a key while the engine draws the host's page");
         m_framesBefore = framesOf(m_hostPage);
         sim::setFrameBusySteps(FrameBusySteps);
-        pressKey(m_session.hostWindow(), GDK_KEY_k);
-        m_session.manager().getPageManager().getCurrentPage()->redraw();
+        m_toolkit.key(DemoToolkit::Window_Host, 'k');
+        m_toolkit.manager().getPageManager().getCurrentPage()->redraw();
         sim::setFrameBusySteps(0);
-        check(m_session.repairer().framesKeptOff() == 1, "the interrupted frame is kept off the screen");
+        check(m_toolkit.repairer().framesKeptOff() == 1, "the interrupted frame is kept off the screen");
     });
     then("the frame redrawn",
-         [this] { return drawnAndShown(m_session.hostWindow(), m_hostPage, m_framesBefore + 1); }, [this] {
+         [this] { return drawnAndShown(DemoToolkit::Window_Host, m_hostPage, m_framesBefore + 1); }, [this] {
              check(framesOf(m_hostPage) > m_framesBefore + 1, "the interrupted frame is drawn again at idle time");
-             check(showsPlot(m_session.hostWindow(), m_hostPage, "05-redrawn.png"),
+             check(showsPlot(DemoToolkit::Window_Host, m_hostPage, "05-redrawn.png"),
                    "the redrawn frame is on the screen");
          });
 }
@@ -234,21 +226,15 @@ void DemoScript::addBusySteps()
 bool DemoScript::interruptedOperation(const std::string& how, const Action& interrupt)
 {
     m_account.user("starts a long operation, and " + how + " while it runs");
-    // GLib's timeouts run in the engine's busy passes too.
-    struct Actor
-    {
-        const Action* interrupt;
-        bool acted;
-    } actor{&interrupt, false};
-    const unsigned source = g_timeout_add(InterruptAfterMilliseconds, [](gpointer data) -> gboolean {
-        Actor& actor = *static_cast<Actor*>(data);
-        actor.acted = true;
-        (*actor.interrupt)();
-        return G_SOURCE_REMOVE;
-    }, &actor);
+    // The loop's timers run in the engine's busy passes too.
+    bool acted = false;
+    const int actor = m_toolkit.startTimer(InterruptAfterMilliseconds, [&acted, &interrupt] {
+        if (!acted)
+            interrupt();
+        acted = true;
+    });
     const bool completed = sim::runBusyOperation(LongOperationSteps);
-    if (!actor.acted)
-        g_source_remove(source);
+    m_toolkit.stopTimer(actor);
     m_account.engine(completed ? "completes the long operation" : "stops the long operation early");
     return !completed;
 }
@@ -257,7 +243,7 @@ void DemoScript::poll()
 {
     if (m_actionRunning || m_finished)
         return;
-    if (now() > m_deadline)
+    if (m_toolkit.now() > m_deadline)
     {
         check(false, "the session ended in time (it stopped waiting for " + m_steps[m_next].waitingFor + ")");
         m_finished = true;
@@ -266,13 +252,13 @@ void DemoScript::poll()
     if (m_next >= m_steps.size())
         return;
     const Step& step = m_steps[m_next];
-    if (!step.ready() && now() < m_stepDeadline)
+    if (!step.ready() && m_toolkit.now() < m_stepDeadline)
         return;
     ++m_next;
     m_actionRunning = true;
     step.action();
     m_actionRunning = false;
-    m_stepDeadline = now() + StepWaitSeconds;
+    m_stepDeadline = m_toolkit.now() + StepWaitSeconds;
 }
 
 void DemoScript::checkShutdown()
@@ -292,28 +278,21 @@ void DemoScript::check(bool ok, const std::string& what)
     m_account.host(std::string(ok ? "checks " : "CHECK FAILED: ") + what);
 }
 
-bool DemoScript::drawnAndShown(GtkGLDrawArea* window, UniqueID_t page, int framesBefore)
+bool DemoScript::drawnAndShown(Window window, UniqueID_t page, int framesBefore)
 {
-    return window != nullptr && framesOf(page) > framesBefore && !window->framePending();
+    return m_toolkit.drawArea(window) != nullptr && framesOf(page) > framesBefore && m_toolkit.framePainted(window);
 }
 
-bool DemoScript::showsPlot(GtkGLDrawArea* window, UniqueID_t page, const std::string& fileName)
+bool DemoScript::showsPlot(Window window, UniqueID_t page, const std::string& fileName)
 {
-    if (window == nullptr)
-        return false;
     int width = 0, height = 0;
     std::vector<unsigned char> rgb;
     bool shown = false;
     for (int attempt = 0; attempt < ScreenTries && !shown; ++attempt)
     {
         if (attempt > 0)
-        {
-            g_usleep(5000);
-            while (g_main_context_iteration(nullptr, FALSE))
-            {
-            }
-        }
-        shown = X11Window::grab(*window, width, height, rgb) && picturesPlot(rgb, page);
+            m_toolkit.waitForScreen();
+        shown = m_toolkit.grab(window, width, height, rgb) && picturesPlot(rgb, page);
     }
     return writePicture(fileName, width, height, rgb) && shown;
 }
@@ -324,39 +303,24 @@ bool DemoScript::writePicture(const std::string& fileName, int width, int height
     PngWriter writer;
     const bool written = writer.write(m_outputDirectory + "/" + fileName, width, height, rgb, PngWriter::Layout_RGB);
     if (!written)
-        std::cerr << "gtk-demo: " << writer.error() << "\n";
+        std::cerr << "demo: " << writer.error() << "\n";
     return written;
 }
 
-void DemoScript::post(GtkGLDrawArea* window, const GtkInputEvent& event)
+void DemoScript::click(Window window, double x, double y)
 {
-    if (window != nullptr)
-        window->post(event);
+    m_toolkit.mouseButton(window, true, x, y);
+    m_toolkit.mouseButton(window, false, x, y);
 }
 
-void DemoScript::click(GtkGLDrawArea* window, double x, double y)
-{
-    post(window, GtkInputEvent::buttonEvent(GtkInputEvent::ButtonPress, GDK_BUTTON_PRIMARY, x, y, 0));
-    post(window, GtkInputEvent::buttonEvent(GtkInputEvent::ButtonRelease, GDK_BUTTON_PRIMARY, x, y, 0));
-}
-
-void DemoScript::drag(GtkGLDrawArea* window, double fromX, double fromY, double toX, double toY)
+void DemoScript::drag(Window window, double fromX, double fromY, double toX, double toY)
 {
     const int moves = 6;
-    post(window, GtkInputEvent::buttonEvent(GtkInputEvent::ButtonPress, GDK_BUTTON_PRIMARY, fromX, fromY, 0));
+    m_toolkit.mouseButton(window, true, fromX, fromY);
     for (int move = 1; move <= moves; ++move)
-        post(window, GtkInputEvent::motionEvent(fromX + (toX - fromX) * move / moves,
-                                                fromY + (toY - fromY) * move / moves, GDK_BUTTON1_MASK));
-    post(window, GtkInputEvent::buttonEvent(GtkInputEvent::ButtonRelease, GDK_BUTTON_PRIMARY, toX, toY, 0));
+        m_toolkit.drag(window, fromX + (toX - fromX) * move / moves, fromY + (toY - fromY) * move / moves);
+    m_toolkit.mouseButton(window, false, toX, toY);
 }
-
-void DemoScript::pressKey(GtkGLDrawArea* window, unsigned keyval)
-{
-    post(window, GtkInputEvent::keyEvent(GtkInputEvent::KeyPress, keyval, 0));
-    post(window, GtkInputEvent::keyEvent(GtkInputEvent::KeyRelease, keyval, 0));
-}
-
-double DemoScript::now() { return double(g_get_monotonic_time()) / G_USEC_PER_SEC; }
 
 UniqueID_t DemoScript::newestPage()
 {

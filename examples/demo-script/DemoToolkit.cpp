@@ -1,0 +1,5 @@
+#include "DemoToolkit.h"
+
+DemoToolkit::~DemoToolkit() = default;
+
+bool DemoToolkit::framePainted(Window) { return true; }
