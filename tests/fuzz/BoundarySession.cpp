@@ -17,7 +17,6 @@
 // aborts with its description and the last steps.
 #include "fuzz/BoundarySession.h"
 
-#include "fuzz/ByteSource.h"
 #include "model/Agreement.h"
 #include "model/ModelEngine.h"
 
@@ -48,14 +47,17 @@
 #include "support/TestStopButton.h"
 
 #include <boost/make_shared.hpp>
+#include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <iterator>
+#include <limits>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -73,6 +75,47 @@ typedef MouseEventInterface::MouseButton_e Button;
 struct HostFault : std::runtime_error
 {
     HostFault() : std::runtime_error("host fault") {}
+};
+
+// The session's choices, read from the input with libFuzzer's data
+// provider (numbers from the back, texts from the front). Once the input is
+// used up every pick is the last choice (the callers' quiet one), every
+// number the lowest, every flag false and every text empty.
+class Choices
+{
+public:
+    Choices(const std::uint8_t* data, std::size_t size) : m_data(data, size) {}
+
+    bool empty() { return m_data.remaining_bytes() == 0; }
+    // A number in [0, count).
+    unsigned pick(unsigned count)
+    {
+        if (count <= 1)
+            return 0;
+        return empty() ? count - 1 : m_data.ConsumeIntegralInRange(0u, count - 1);
+    }
+    int range(int lowest, int highest) { return m_data.ConsumeIntegralInRange(lowest, highest); }
+    bool chance(unsigned in, unsigned outOf) { return pick(outOf) < in; }
+    bool flag() { return m_data.ConsumeBool(); }
+    std::string text(std::size_t longest) { return m_data.ConsumeRandomLengthString(longest); }
+
+    // A whole number a hostile caller might pass: the edges, small ones, or any.
+    int hostileInt()
+    {
+        const int edges[] = {0, -1, INT_MIN, INT_MAX};
+        const unsigned kind = pick(8);
+        return kind < 4 ? edges[kind] : kind == 4 ? range(-3, 3) : kind == 5 ? range(1, 64) : range(INT_MIN, INT_MAX);
+    }
+    double hostileDouble()
+    {
+        const double edges[] = {0.0, -1e308, 1e308, std::numeric_limits<double>::quiet_NaN(),
+                                std::numeric_limits<double>::infinity()};
+        const unsigned kind = pick(6);
+        return kind < 5 ? edges[kind] : range(-100000, 100000) / 7.0;
+    }
+
+private:
+    FuzzedDataProvider m_data;
 };
 
 class Session;
@@ -248,6 +291,10 @@ public:
         Diagnostics::setHandler(Diagnostics::Handler());
         Diagnostics::setCheckedMode(false);
         orvane::test::RecordingCursorShapeService::forgetLastStyle();
+        // What the engine kept goes with the session: an input that ends with
+        // more allocations than it began with costs the fuzzer a leak check.
+        model::reset();
+        model::forgetCallbacks();
     }
 
     void run()
@@ -530,8 +577,7 @@ private:
 
     void diagnostic(Diagnostics::Severity_e severity, const std::string& identifier, const std::string& message)
     {
-        static std::set<std::string> identifiers; // kept for the notes
-        note("  report ", identifiers.insert(identifier).first->c_str());
+        note("  report ", m_reportIdentifiers.insert(identifier).first->c_str());
         if (identifier == "request.waits")
             ++m_asideReports;
         if (severity != Diagnostics::Severity_Error)
@@ -1698,7 +1744,7 @@ private:
         Session* m_session;
     };
 
-    ByteSource m_in;
+    Choices m_in;
     std::string* m_failure;
     bool m_failed = false;
     unsigned long m_step = 0;
@@ -1712,6 +1758,8 @@ private:
         long long number;
     };
     std::array<Note, 64> m_recent{};
+    std::set<std::string> m_reportIdentifiers; // the notes' texts of the reports
+
     std::size_t m_recentNext = 0;
     HostCode m_code;
     boost::shared_ptr<HostCode> m_decider{boost::make_shared<HostCode>(*this)};

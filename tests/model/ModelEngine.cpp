@@ -167,7 +167,7 @@ void runIdleTasks()
 void reset()
 {
     Engine& e = engine();
-    e.pages.clear();
+    std::vector<Page>().swap(e.pages);
     e.current = 0;
     e.busyDepth = 0;
     e.interrupted = false;
