@@ -14,7 +14,8 @@
 // removed listener hears nothing; the context made current for a frame is
 // released with it; every offscreen image the host made is destroyed once;
 // and after the session no idle work is left behind. A broken invariant
-// aborts with its description and the last steps.
+// aborts with its description and the last steps. The model test runs the
+// same sessions on seeded random bytes.
 #include "fuzz/BoundarySession.h"
 
 #include "model/Agreement.h"
