@@ -71,14 +71,16 @@ cd "$(dirname "$0")"
 
 JOBS=${JOBS:-2}
 
-# nlohmann-json3-dev: the trace summary tool reads JSON with it.
+# nlohmann-json3-dev: the trace summary tool reads JSON with it. libclang-rt-14-dev:
+# libFuzzer's FuzzedDataProvider header, which decodes the boundary fuzz
+# target's input also in the replay test and the model test built with g++.
 BASE_PACKAGES=(cmake g++ make pkg-config libboost-dev googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind
-    nlohmann-json3-dev)
+    nlohmann-json3-dev libclang-rt-14-dev)
 # The Qt host kit and its tests: Qt 6 with OpenGL, and a virtual display with
 # Mesa's software OpenGL for machines without a screen.
 # xdpyinfo (x11-utils) tells whether a display is usable.
 # The fuzz command alone: clang with libFuzzer (the replay tests of the
-# corpus build with g++ and need neither).
+# corpus build with g++).
 FUZZ_PACKAGES=(clang libclang-rt-14-dev ninja-build)
 # Packages (CPack's .deb: dpkg-shlibdeps and file) and the API reference.
 TOOL_PACKAGES=(dpkg-dev file doxygen)

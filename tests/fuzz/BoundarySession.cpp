@@ -14,10 +14,10 @@
 // removed listener hears nothing; the context made current for a frame is
 // released with it; every offscreen image the host made is destroyed once;
 // and after the session no idle work is left behind. A broken invariant
-// aborts with its description and the last steps.
+// aborts with its description and the last steps. The model test runs the
+// same sessions on seeded random bytes.
 #include "fuzz/BoundarySession.h"
 
-#include "fuzz/ByteSource.h"
 #include "model/Agreement.h"
 #include "model/ModelEngine.h"
 
@@ -48,14 +48,17 @@
 #include "support/TestStopButton.h"
 
 #include <boost/make_shared.hpp>
+#include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <iterator>
+#include <limits>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -73,6 +76,47 @@ typedef MouseEventInterface::MouseButton_e Button;
 struct HostFault : std::runtime_error
 {
     HostFault() : std::runtime_error("host fault") {}
+};
+
+// The session's choices, read from the input with libFuzzer's data
+// provider (numbers from the back, texts from the front). Once the input is
+// used up every pick is the last choice (the callers' quiet one), every
+// number the lowest, every flag false and every text empty.
+class Choices
+{
+public:
+    Choices(const std::uint8_t* data, std::size_t size) : m_data(data, size) {}
+
+    bool empty() { return m_data.remaining_bytes() == 0; }
+    // A number in [0, count).
+    unsigned pick(unsigned count)
+    {
+        if (count <= 1)
+            return 0;
+        return empty() ? count - 1 : m_data.ConsumeIntegralInRange(0u, count - 1);
+    }
+    int range(int lowest, int highest) { return m_data.ConsumeIntegralInRange(lowest, highest); }
+    bool chance(unsigned in, unsigned outOf) { return pick(outOf) < in; }
+    bool flag() { return m_data.ConsumeBool(); }
+    std::string text(std::size_t longest) { return m_data.ConsumeRandomLengthString(longest); }
+
+    // A whole number a hostile caller might pass: the edges, small ones, or any.
+    int hostileInt()
+    {
+        const int edges[] = {0, -1, INT_MIN, INT_MAX};
+        const unsigned kind = pick(8);
+        return kind < 4 ? edges[kind] : kind == 4 ? range(-3, 3) : kind == 5 ? range(1, 64) : range(INT_MIN, INT_MAX);
+    }
+    double hostileDouble()
+    {
+        const double edges[] = {0.0, -1e308, 1e308, std::numeric_limits<double>::quiet_NaN(),
+                                std::numeric_limits<double>::infinity()};
+        const unsigned kind = pick(6);
+        return kind < 5 ? edges[kind] : range(-100000, 100000) / 7.0;
+    }
+
+private:
+    FuzzedDataProvider m_data;
 };
 
 class Session;
@@ -190,8 +234,8 @@ private:
 class Session
 {
 public:
-    Session(const std::uint8_t* data, std::size_t size)
-        : m_in(data, size), m_code(*this), m_bystander(*this), m_images(*this)
+    Session(const std::uint8_t* data, std::size_t size, std::string* failure)
+        : m_in(data, size), m_failure(failure), m_code(*this), m_bystander(*this), m_images(*this)
     {
         // A fresh process, as far as the engine and the host know.
         model::reset();
@@ -206,7 +250,7 @@ public:
         const unsigned setup = m_in.pick(256);
         model::engine().reportsCurrentPage = (setup & 3) != 0;
         model::engine().refusesSwitches = (setup & 12) == 4;
-        m_strictRequests = model::engine().reportsCurrentPage && !model::engine().refusesSwitches;
+        m_strictRequests = strictEngine();
         Diagnostics::setCheckedMode((setup & 16) != 0);
         Diagnostics::setHandler([this](Diagnostics::Severity_e severity, const std::string& identifier,
                                        const std::string& message) { diagnostic(severity, identifier, message); });
@@ -248,11 +292,15 @@ public:
         Diagnostics::setHandler(Diagnostics::Handler());
         Diagnostics::setCheckedMode(false);
         orvane::test::RecordingCursorShapeService::forgetLastStyle();
+        // What the engine kept goes with the session: an input that ends with
+        // more allocations than it began with costs the fuzzer a leak check.
+        model::reset();
+        model::forgetCallbacks();
     }
 
     void run()
     {
-        while (!m_in.empty())
+        while (!m_in.empty() && !m_failed)
         {
             ++m_step;
             hostFaultsEnd([this] { operation(); });
@@ -436,6 +484,8 @@ private:
             count += page->getDrawArea() == area ? 1 : 0;
         return count;
     }
+    // Where pages know their id and switches are taken, every deletion asked for is carried out.
+    static bool strictEngine() { return model::engine().reportsCurrentPage && !model::engine().refusesSwitches; }
     bool running() const { return model::engine().lifecycle == model::Lifecycle_Running && m_initialized; }
 
     void newManager()
@@ -481,6 +531,9 @@ private:
             m_host->init(static_cast<int>(argv.size()), argv.data(), directory);
         model::engine().answers.initResult = 0;
         m_initialized = model::engine().lifecycle == model::Lifecycle_Running;
+        // A fresh start has no deletion of the engine's refusals left (a long session gets there).
+        if (m_initialized)
+            m_strictRequests = strictEngine() && !model::engine().answers.deleteFails && !model::engine().answers.idleFails;
         if (result == ManagerInterface::ManagerStartReturnCode_Ok && !m_initialized)
             fail("init() answered Ok for an engine that did not start");
         if (m_initialized && m_in.flag())
@@ -501,26 +554,31 @@ private:
         m_recent[m_recentNext++ % m_recent.size()] = Note{m_step, first, second, third, number};
     }
 
-    [[noreturn]] void failNow(const std::string& what)
+    // The fuzzer's crash: the report, then abort. A caller that takes the
+    // report instead gets the first one, and the session ends after its step.
+    void fail(const std::string& what)
     {
-        std::fprintf(stderr, "\nboundary invariant broken at step %lu: %s\nlast steps:\n", m_step, what.c_str());
+        if (m_failed)
+            return;
+        m_failed = true;
+        std::string report = "boundary invariant broken at step " + std::to_string(m_step) + ": " + what + "\nlast steps:\n";
         for (std::size_t i = m_recentNext > m_recent.size() ? m_recentNext - m_recent.size() : 0; i < m_recentNext; ++i)
         {
             const Note& line = m_recent[i % m_recent.size()];
-            std::fprintf(stderr, "  %lu: %s%s%s", line.step, line.first, line.second, line.third);
+            report += "  " + std::to_string(line.step) + ": " + line.first + line.second + line.third;
             if (line.number != NoNumber)
-                std::fprintf(stderr, " %lld", line.number);
-            std::fprintf(stderr, "\n");
+                report += " " + std::to_string(line.number);
+            report += "\n";
         }
+        if (m_failure != nullptr)
+            return void(*m_failure = report);
+        std::fprintf(stderr, "\n%s", report.c_str());
         std::abort();
     }
 
-    void fail(const std::string& what) { failNow(what); }
-
     void diagnostic(Diagnostics::Severity_e severity, const std::string& identifier, const std::string& message)
     {
-        static std::set<std::string> identifiers; // kept for the notes
-        note("  report ", identifiers.insert(identifier).first->c_str());
+        note("  report ", m_reportIdentifiers.insert(identifier).first->c_str());
         if (identifier == "request.waits")
             ++m_asideReports;
         if (severity != Diagnostics::Severity_Error)
@@ -1236,10 +1294,11 @@ private:
                 m_openDestination = 0;
                 return;
             }
-            all.renderDest.callback(code, open, all.renderDest.clientData);
+            // Begun or ended as far as the engine knows, also when host code throws out of the call.
             m_openDestination = code == 0 ? 0 : (code == 1 || code == 2 ? handle : m_openDestination);
             m_openDestinationIsImage = code == 2 ? true : (code == 1 ? false : m_openDestinationIsImage);
             m_framesBegunAtOpen = model::engine().framesBegun;
+            all.renderDest.callback(code, open, all.renderDest.clientData);
             break;
         }
         case 3:
@@ -1567,6 +1626,10 @@ private:
         }
         m_deletionsAsked.clear();
         m_asideReports = 0;
+        // Pages come and go on the same windows: their focus connections do not pile up.
+        for (const auto& window : m_windows)
+            if (window->area.signalDrawAreaFocusGained.num_slots() > static_cast<std::size_t>(pages().pageCount()))
+                fail("focus connections pile up on a drawing area");
         // Nothing waits any more: a switch now reaches the engine at once,
         // and only once.
         const model::Page* current = model::currentPage();
@@ -1682,7 +1745,9 @@ private:
         Session* m_session;
     };
 
-    ByteSource m_in;
+    Choices m_in;
+    std::string* m_failure;
+    bool m_failed = false;
     unsigned long m_step = 0;
     static constexpr long long NoNumber = -1234567;
     struct Note
@@ -1694,6 +1759,8 @@ private:
         long long number;
     };
     std::array<Note, 64> m_recent{};
+    std::set<std::string> m_reportIdentifiers; // the notes' texts of the reports
+
     std::size_t m_recentNext = 0;
     HostCode m_code;
     boost::shared_ptr<HostCode> m_decider{boost::make_shared<HostCode>(*this)};
@@ -1825,10 +1892,13 @@ GLDrawAreaInterface* HostCode::createGLDrawArea(orvane::toolbox::StringList&) { 
 
 } // namespace
 
-void runBoundarySession(const std::uint8_t* data, std::size_t size)
+bool runBoundarySession(const std::uint8_t* data, std::size_t size, std::string* failure)
 {
-    Session session(data, size);
-    session.run();
+    {
+        Session session(data, size, failure);
+        session.run();
+    } // the session's end is checked too
+    return failure == nullptr || failure->empty();
 }
 
 } // namespace fuzz

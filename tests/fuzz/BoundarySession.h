@@ -3,13 +3,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace fuzz {
 
 // Runs the session `data` decodes against the model engine and checks the
-// boundary's invariants; aborts, naming the invariant and the last steps,
-// when one breaks.
-void runBoundarySession(const std::uint8_t* data, std::size_t size);
+// boundary's invariants. When one breaks, with no `failure` it aborts,
+// naming the invariant and the last steps (the fuzzer's crash); otherwise
+// the session ends after that step, `*failure` (empty before) holds the
+// report and the answer is false.
+bool runBoundarySession(const std::uint8_t* data, std::size_t size, std::string* failure = nullptr);
 
 } // namespace fuzz
 

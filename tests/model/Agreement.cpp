@@ -13,12 +13,6 @@ namespace model {
 using orvane::sdk::integration::PageInterface;
 using orvane::sdk::integration::PageIterator;
 
-std::string disagreement(orvane::sdk::integration::PageManagerInterface& pages)
-{
-    std::vector<PageInterface*> managed;
-    return disagreement(pages, managed);
-}
-
 std::string disagreement(orvane::sdk::integration::PageManagerInterface& pages, std::vector<PageInterface*>& managed)
 {
     const std::vector<Page>& enginePages = engine().pages;

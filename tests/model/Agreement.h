@@ -17,11 +17,9 @@ namespace model {
 
 // What the library's pages and the model engine's disagree on, or an empty
 // text: the count, the walks both ways, every page the library manages
-// being one of the engine's (by client handle), and the current page.
-std::string disagreement(orvane::sdk::integration::PageManagerInterface& pages);
-
-// The same, leaving the pages the library manages, walked forwards, in
-// `managed`: a caller checking after every step reuses its buffer.
+// being one of the engine's (by client handle), and the current page. The
+// pages the library manages, walked forwards, are left in `managed`: a
+// caller checking after every step reuses its buffer.
 std::string disagreement(orvane::sdk::integration::PageManagerInterface& pages,
                          std::vector<orvane::sdk::integration::PageInterface*>& managed);
 

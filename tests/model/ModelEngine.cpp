@@ -51,7 +51,6 @@ Private& state()
 
 void misuse(const std::string& what)
 {
-    engine().misuses.push_back(what);
     if (engine().onMisuse)
         engine().onMisuse(what.c_str());
 }
@@ -168,7 +167,7 @@ void runIdleTasks()
 void reset()
 {
     Engine& e = engine();
-    e.pages.clear();
+    std::vector<Page>().swap(e.pages);
     e.current = 0;
     e.busyDepth = 0;
     e.interrupted = false;
@@ -178,7 +177,6 @@ void reset()
     e.switchesAsked = 0;
     e.framesBegun = 0;
     e.framesDropped = 0;
-    e.misuses.clear();
     e.lifecycle = Lifecycle_Off;
     e.answers = Answers();
     state() = Private();

@@ -120,7 +120,6 @@ struct Engine
     // Called when OrvUtilPageDelete is about to delete the page with this
     // client handle.
     std::function<void(ArbParam_t handle)> onHostDeletion;
-    std::vector<std::string> misuses;
     Lifecycle lifecycle = Lifecycle_Off;
     Answers answers;
 };

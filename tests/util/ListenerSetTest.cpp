@@ -4,8 +4,8 @@
 // listeners, notify the set again and throw from inside their calls. A
 // notification calls, in the set's order, the listeners the set held when it
 // began, each one that is in the set when its turn comes; a throw ends it.
-// Destroying a set during its notification is the model test's (a timer's
-// listener deletes the timer).
+// Destroying a set during its notification is the timer test's (a listener
+// deletes the timer).
 #include "util/ListenerSet.h"
 
 #include <gtest/gtest.h>

@@ -78,4 +78,40 @@ TEST(TimerTest, ExpiryRunsTimeoutThenEachListenerOnce)
     EXPECT_EQ(std::vector<std::string>({"timeout", "listener", "timeout"}), timer.log);
 }
 
+// A listener may delete the timer while it is told, with more listeners than
+// a notification keeps inline: the rest are not called, nothing touches the
+// freed timer (the sanitizers watch).
+TEST(TimerTest, AListenerMayDeleteTheTimer)
+{
+    struct Deleter : TimerListenerInterface
+    {
+        HostTimer** timer = nullptr; // set on the one that deletes it
+        int* calls = nullptr;
+        void timerExpired(TimerInterface&) override
+        {
+            ++*calls;
+            if (timer != nullptr)
+            {
+                delete *timer;
+                *timer = nullptr;
+            }
+        }
+    };
+    for (int deleter : {0, 7, 19})
+    {
+        HostTimer* timer = new HostTimer;
+        int calls = 0;
+        Deleter listeners[20];
+        for (Deleter& listener : listeners)
+        {
+            listener.calls = &calls;
+            timer->addListener(&listener);
+        }
+        listeners[deleter].timer = &timer;
+        timer->fire();
+        EXPECT_EQ(nullptr, timer);
+        EXPECT_EQ(deleter + 1, calls);
+    }
+}
+
 } // namespace

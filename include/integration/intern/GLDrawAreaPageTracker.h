@@ -5,6 +5,8 @@
 #include "integration/PageManagerListenerInterface.h"
 #include "util/Export.h"
 
+#include <set>
+
 namespace orvane {
 namespace sdk {
 namespace integration {
@@ -69,7 +71,10 @@ private:
 
     GLDrawAreaInterface* m_drawArea;
     PageManagerInterface* m_pageManager;
-    int m_pageCount;
+    // The pages counted, by address: a page destroyed while its move is
+    // announced (a listener before ours stopped the manager) leaves the
+    // count whatever drawing area it names by then.
+    std::set<const PageInterface*> m_shown;
     PageManagerListener m_pageManagerListener;
     PageChangeListener m_pageChangeListener;
 };

@@ -15,14 +15,13 @@ GLDrawAreaPageTracker::PageManagerListener::PageManagerListener(GLDrawAreaPageTr
 void GLDrawAreaPageTracker::PageManagerListener::pageCreated(PageInterface& page, PageManagerInterface&)
 {
     if (m_owner->shows(page))
-        ++m_owner->m_pageCount;
+        m_owner->m_shown.insert(&page);
     page.addChangeListener(&m_owner->m_pageChangeListener);
 }
 
 void GLDrawAreaPageTracker::PageManagerListener::pageDestroyed(PageInterface& page, PageManagerInterface&)
 {
-    if (m_owner->shows(page))
-        --m_owner->m_pageCount;
+    m_owner->m_shown.erase(&page);
     page.removeChangeListener(&m_owner->m_pageChangeListener);
 }
 
@@ -32,13 +31,12 @@ GLDrawAreaPageTracker::PageChangeListener::PageChangeListener(GLDrawAreaPageTrac
 
 void GLDrawAreaPageTracker::PageChangeListener::pageNameChanged(std::string, PageInterface&) {}
 
-void GLDrawAreaPageTracker::PageChangeListener::pageDrawAreaChanged(GLDrawAreaInterface* oldDrawArea,
-                                                                    PageInterface& page)
+void GLDrawAreaPageTracker::PageChangeListener::pageDrawAreaChanged(GLDrawAreaInterface*, PageInterface& page)
 {
-    if (oldDrawArea == m_owner->m_drawArea)
-        --m_owner->m_pageCount;
-    else if (m_owner->shows(page))
-        ++m_owner->m_pageCount;
+    if (m_owner->shows(page))
+        m_owner->m_shown.insert(&page);
+    else
+        m_owner->m_shown.erase(&page);
 }
 
 // --- tracker ----------------------------------------------------------------
@@ -46,7 +44,6 @@ void GLDrawAreaPageTracker::PageChangeListener::pageDrawAreaChanged(GLDrawAreaIn
 GLDrawAreaPageTracker::GLDrawAreaPageTracker(GLDrawAreaInterface& drawArea)
     : m_drawArea(&drawArea),
       m_pageManager(nullptr),
-      m_pageCount(0),
       m_pageManagerListener(*this),
       m_pageChangeListener(*this)
 {
@@ -63,7 +60,7 @@ void GLDrawAreaPageTracker::setPageManager(PageManagerInterface& pageManager)
         pages.next().addChangeListener(&m_pageChangeListener);
 }
 
-int GLDrawAreaPageTracker::pageCount() { return m_pageCount; }
+int GLDrawAreaPageTracker::pageCount() { return static_cast<int>(m_shown.size()); }
 
 void GLDrawAreaPageTracker::detachFromManager()
 {
