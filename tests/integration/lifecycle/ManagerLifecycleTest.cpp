@@ -9,7 +9,7 @@
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/FakeManagerMiscService.h"
-#include "support/FreshEngine.h"
+#include "support/PageManagerFixture.h"
 #include "support/TestDrawArea.h"
 #include "support/TestHostManager.h"
 
