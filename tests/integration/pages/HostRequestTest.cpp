@@ -262,4 +262,13 @@ TEST_F(HostRequestTest, TheRestWaitsWhenTheFirstMakesTheEngineBusyOrThrows)
     }
 }
 
+TEST_F(HostRequestTest, AnExceptionOfTheCurrentChangeDuringAddPageReachesTheHostWithThePageInPlace)
+{
+    const boost::signals2::scoped_connection throwing =
+        manager->connectPageCurrentChanged([](PageInterface&) { throw std::runtime_error("slot"); });
+    EXPECT_THROW(addPage(nullptr), std::runtime_error);
+    EXPECT_EQ(4, manager->pageCount());
+    EXPECT_EQ(4, manager->getCurrentPage()->getUniqueID());
+}
+
 } // namespace
