@@ -20,8 +20,6 @@
 namespace qthosttest {
 namespace {
 
-namespace sim = orvane::sim;
-
 class DrawAreaTest : public QtHostTest
 {
 protected:

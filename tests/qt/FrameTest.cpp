@@ -14,8 +14,6 @@
 namespace qthosttest {
 namespace {
 
-namespace sim = orvane::sim;
-
 class FrameTest : public QtHostTest
 {
 };

@@ -6,6 +6,7 @@
 #define TESTS_QT_QTHOSTSESSION_H
 
 #include "ovsdkqthost/QtApplicationEventMonitor.h"
+#include "ovsdkqthost/QtGLContext.h"
 #include "ovsdkqthost/QtDialogGetSimpleTextService.h"
 #include "ovsdkqthost/QtGLDrawArea.h"
 #include "ovsdkqthost/QtGLDrawAreaFactory.h"
@@ -15,26 +16,32 @@
 #include "ovsdkqthost/QtOffscreenImageService.h"
 
 #include "integration/ManagerAbstract.h"
+#include "integration/PageInterface.h"
 #include "integration/PageManagerInterface.h"
 
 #include "ovsdkbase/SimulatedEngine.h"
 
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QImage>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
 
 #include <memory>
 
 namespace qthosttest {
 
 using namespace orvane::sdk;
+namespace sim = orvane::sim;
 
 class TestManager : public integration::ManagerAbstract
 {
 public:
-    TestManager();
-    qthost::QtApplicationEventMonitor& monitor();
-    integration::ApplicationEventMonitorInterface& getApplicationEventMonitor() override;
+    TestManager() : m_monitor(new qthost::QtApplicationEventMonitor(*this)) {}
+    qthost::QtApplicationEventMonitor& monitor() { return *m_monitor; }
+    integration::ApplicationEventMonitorInterface& getApplicationEventMonitor() override { return *m_monitor; }
 
 private:
     std::unique_ptr<qthost::QtApplicationEventMonitor> m_monitor;
@@ -45,9 +52,25 @@ private:
 class QtHostSession
 {
 public:
-    QtHostSession();
-    ~QtHostSession();
-    static QtHostSession& instance();
+    QtHostSession()
+    {
+        current() = this;
+        misc.makeCurrent();
+        offscreen.makeCurrent();
+        messageBox.makeCurrent();
+        simpleText.makeCurrent();
+        char program[] = "test_qthost";
+        char* argv[] = {program};
+        EXPECT_EQ(integration::ManagerInterface::ManagerStartReturnCode_Ok, manager.init(1, argv, "/tmp"));
+        EXPECT_EQ(integration::ManagerInterface::ManagerStartReturnCode_Ok, manager.start());
+        sim::enableOpenGLDrawing(&qthost::currentContextProcAddress);
+    }
+    ~QtHostSession()
+    {
+        manager.stop();
+        current() = nullptr;
+    }
+    static QtHostSession& instance() { return *current(); }
 
     qthost::QtIdleScheduler idleScheduler;
     qthost::QtGLDrawAreaFactory noWindows; // no placement: engine pages get no window
@@ -56,13 +79,38 @@ public:
     qthost::QtMessageBoxService messageBox;
     qthost::QtDialogGetSimpleTextService simpleText;
     TestManager manager;
+
+private:
+    static QtHostSession*& current()
+    {
+        static QtHostSession* session = nullptr;
+        return session;
+    }
 };
 
 // A colour of the engine's plot, as a pixel of a grabbed image.
-bool isColour(QRgb pixel, orvane::sim::PlotColour colour);
-int countColour(const QImage& image, orvane::sim::PlotColour colour);
+inline bool isColour(QRgb pixel, sim::PlotColour colour)
+{
+    return qRed(pixel) == colour.red && qGreen(pixel) == colour.green && qBlue(pixel) == colour.blue;
+}
+
+inline int countColour(const QImage& image, sim::PlotColour colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += isColour(image.pixel(x, y), colour) ? 1 : 0;
+    return count;
+}
+
 // Whether some pixel of column x, rows y0..y1, has the colour.
-bool columnHasColour(const QImage& image, int x, int y0, int y1, orvane::sim::PlotColour colour);
+inline bool columnHasColour(const QImage& image, int x, int y0, int y1, sim::PlotColour colour)
+{
+    for (int y = y0; y <= y1; ++y)
+        if (isColour(image.pixel(x, y), colour))
+            return true;
+    return false;
+}
 
 class QtHostTest : public ::testing::Test
 {
@@ -71,18 +119,49 @@ protected:
     integration::PageManagerInterface& pages = session.manager.getPageManager();
 
     // Deletes every page the test left.
-    void TearDown() override;
+    void TearDown() override
+    {
+        while (pages.pageCount() > 0 && pages.getCurrentPage() != nullptr)
+            pages.deletePage(*pages.getCurrentPage());
+        settle();
+    }
 
     // A drawing area shown on screen at `logicalSize` (at most 200 x 240) and
-    // exposed.
-    std::unique_ptr<qthost::QtGLDrawArea> showDrawArea(QSize logicalSize = QSize(200, 150));
+    // exposed, side by side with the others so that none hides another.
+    static std::unique_ptr<qthost::QtGLDrawArea> showDrawArea(QSize logicalSize = QSize(200, 150))
+    {
+        static int slot = 0;
+        const int place = slot++ % 6;
+        std::unique_ptr<qthost::QtGLDrawArea> drawArea(new qthost::QtGLDrawArea);
+        drawArea->setGeometry(QRect(QPoint(place % 3 * 210, place / 3 * 250), logicalSize));
+        drawArea->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(drawArea.get()));
+        return drawArea;
+    }
     // The event loop runs and waits a few times: Qt events, idle actions and
     // the application's idle time.
-    void settle();
+    static void settle()
+    {
+        for (int round = 0; round < 3; ++round)
+        {
+            QEventLoop loop;
+            QTimer::singleShot(2, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+    }
     // What the window shows on screen now, in device pixels (without
     // processing events first).
-    QImage screenPixels(qthost::QtGLDrawArea& drawArea);
-    const orvane::sim::PageState& enginePage(integration::PageInterface& page);
+    static QImage screenPixels(qthost::QtGLDrawArea& drawArea)
+    {
+        return drawArea.screen()->grabWindow(drawArea.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    static const sim::PageState& enginePage(integration::PageInterface& page)
+    {
+        const sim::PageState* state = sim::findPage(page.getUniqueID());
+        EXPECT_NE(nullptr, state);
+        static const sim::PageState none;
+        return state != nullptr ? *state : none;
+    }
 };
 
 } // namespace qthosttest

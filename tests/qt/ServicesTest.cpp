@@ -25,7 +25,6 @@
 namespace qthosttest {
 namespace {
 
-namespace sim = orvane::sim;
 using integration::MouseEventInterface;
 
 class ServicesTest : public QtHostTest

@@ -1,23 +1,69 @@
 #ifndef ORVANE_TESTS_SUPPORT_PAGEMANAGERFIXTURE_H
 #define ORVANE_TESTS_SUPPORT_PAGEMANAGERFIXTURE_H
 
+#include "integration/EventManagerInterface.h"
 #include "integration/PageInterface.h"
 #include "integration/intern/PageManager.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
-#include "support/FakeHostManager.h"
-#include "support/FreshEngine.h"
 #include "support/PageRecorder.h"
 #include "support/TestDrawArea.h"
+#include "support/TestHostManager.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace orvane {
 namespace test {
+
+// A freshly loaded simulated engine. With ORVANE_TEST_MINIMAL_ENGINE=1 (the
+// second run of the page, lifecycle and render tests), it calls back only
+// where it must: page callbacks that host calls cause come later, when
+// the test delivers them (sim::deliverPendingCallbacks).
+inline void freshEngine()
+{
+    sim::reset();
+    const char* minimal = std::getenv("ORVANE_TEST_MINIMAL_ENGINE");
+    sim::setMinimalCallbacks(minimal != nullptr && std::strcmp(minimal, "1") == 0);
+}
+
+// An event manager that only answers isBusy(), as told; the page manager
+// asks it before switching pages.
+class FakeEventManager : public virtual sdk::integration::EventManagerInterface
+{
+public:
+    bool busy = false;
+
+    bool isBusy() override { return busy; }
+    void registerStopButton(const boost::shared_ptr<const sdk::integration::StopButtonInterface>&) override {}
+    void unRegisterStopButton(const boost::shared_ptr<const sdk::integration::StopButtonInterface>&) override {}
+    void addOnIdleListener(sdk::integration::OnIdleListenerInterface*) override {}
+    void removeOnIdleListener(sdk::integration::OnIdleListenerInterface*) override {}
+    void addMouseListener(sdk::integration::MouseEventListenerInterface*) override {}
+    void removeMouseListener(sdk::integration::MouseEventListenerInterface*) override {}
+    void addKeyboardListener(sdk::integration::KeyEventListenerInterface*) override {}
+    void removeKeyboardListener(sdk::integration::KeyEventListenerInterface*) override {}
+};
+
+// The integration manager as a sub-manager sees it, never initialised: its
+// event manager is a fake that is there while `hasEventManager` (as between
+// init() and stop()).
+class FakeHostManager : public TestHostManager
+{
+public:
+    FakeEventManager eventManager;
+    bool hasEventManager = true;
+
+    sdk::integration::EventManagerInterface& getEventManager() override
+    {
+        return hasEventManager ? eventManager : ManagerAbstract::getEventManager();
+    }
+};
 
 // A page manager with its engine callbacks registered on a fresh simulated
 // engine, three host drawing areas and a recorder. The engine's shutdown

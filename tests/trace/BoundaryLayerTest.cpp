@@ -260,7 +260,7 @@ struct ThrowingArea : TestDrawArea
 // callback's span, the frame around it and what the library opened inside
 // it are closed: where the drawing area throws (render query, destination,
 // size), where the top decider throws (swap) and where a page listener
-// throws (page creation).
+// throws (page creation, by the engine or by the host's addPage).
 TEST_F(BoundaryLayerTest, CallbackSpansCloseWhenAHostExceptionPasses)
 {
     struct Throwing : sdk::integration::PageRenderDeciderInterface
@@ -283,9 +283,10 @@ TEST_F(BoundaryLayerTest, CallbackSpansCloseWhenAHostExceptionPasses)
         const boost::signals2::scoped_connection throwing =
             pages().connectPageCreated([](PageInterface&) { throw std::runtime_error("listener"); });
         EXPECT_THROW(sim::requestPage(), std::runtime_error);
+        EXPECT_THROW(pages().addPage(&areaB), std::runtime_error);
     });
     EXPECT_TRUE(hasSpan(trace, "frame", json{{"drawn", 1}, {"swapped", 0}}));
-    for (const char* name : {"shouldOpenGLBuffersBeSwapped", "swapBuffers", "pageCreate"})
+    for (const char* name : {"shouldOpenGLBuffersBeSwapped", "swapBuffers", "pageCreate", "addPage"})
         EXPECT_FALSE(trace.spansNamed(name).empty()) << name;
     host->stop(); // while the drawing area exists
 }

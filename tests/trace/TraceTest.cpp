@@ -226,7 +226,9 @@ TEST_F(TraceTest, RandomSessionsLeaveAWellFormedTraceThatAgreesWithTheHost)
 
 // A frame, a rename, a deletion that waits for the engine's busy loop to
 // end, a move the busy loop drops and input that an interrupt drops, each
-// where the session put it.
+// where the session put it; then a frame whose swap the top decider
+// refuses, drawn on another thread: drawn, not swapped, on a track of its
+// own.
 TEST_F(TraceTest, AFrameAWaitingDeletionAndDroppedInputAreWhereTheSessionPutThem)
 {
     PageInterface& first = pages().addPage(&areaA);
@@ -250,19 +252,34 @@ TEST_F(TraceTest, AFrameAWaitingDeletionAndDroppedInputAreWhereTheSessionPutThem
     areaA.simulateRelease(MouseEventInterface::MouseButton_1, 30, 40);
     sim::setInterruptFlag(true);
     reportIdle();
+    struct Refusing : sdk::integration::PageRenderDeciderInterface
+    {
+        bool shouldOpenGLBuffersBeSwapped(PageInterface&) const override { return false; }
+    };
+    pages().pushPageRenderDecider(boost::make_shared<Refusing>());
+    std::thread([] { sim::drawCurrentPage(); }).join();
 
     const TraceAnalysis trace = finish();
     expectWellFormed(trace);
 
     const std::vector<const Span*> frames = trace.spansNamed("frame");
-    ASSERT_EQ(1u, frames.size());
-    EXPECT_EQ(first.getUniqueID(), frames[0]->number("page"));
-    EXPECT_EQ(320, frames[0]->number("width"));
-    EXPECT_EQ(200, frames[0]->number("height"));
-    EXPECT_EQ(1, frames[0]->number("swapped"));
+    ASSERT_EQ(2u, frames.size());
+    const bool guiFirst = frames[0]->tid == 1; // the GUI thread's track
+    const Span& shown = *frames[guiFirst ? 0 : 1];
+    const Span& refused = *frames[guiFirst ? 1 : 0];
+    EXPECT_EQ(first.getUniqueID(), refused.number("page"));
+    EXPECT_EQ(1, refused.number("drawn"));
+    EXPECT_EQ(0, refused.number("swapped"));
+    EXPECT_EQ(1, areaA.context.count(TestGLContext::Call_SwapBuffers));
+    EXPECT_EQ("thread " + std::to_string(refused.tid), trace.trackNames().at(refused.tid));
+    EXPECT_EQ("GUI thread", trace.trackNames().at(shown.tid));
+    EXPECT_EQ(first.getUniqueID(), shown.number("page"));
+    EXPECT_EQ(320, shown.number("width"));
+    EXPECT_EQ(200, shown.number("height"));
+    EXPECT_EQ(1, shown.number("swapped"));
     std::vector<std::string> inFrame;
     for (const Span& span : trace.spans())
-        if (span.depth == frames[0]->depth + 1 && span.begin >= frames[0]->begin && span.end <= frames[0]->end)
+        if (span.depth == shown.depth + 1 && span.begin >= shown.begin && span.end <= shown.end && span.tid == shown.tid)
             inFrame.push_back(span.name);
     EXPECT_EQ((std::vector<std::string>{"renderQuery", "renderDestSize", "renderDest", "renderDest", "swapBuffers"}),
               inFrame);
@@ -299,27 +316,6 @@ TEST_F(TraceTest, AFrameAWaitingDeletionAndDroppedInputAreWhereTheSessionPutThem
     EXPECT_EQ(7, stateChanges[0]->number("change"));
 }
 
-// A frame whose swap the top decider refuses is drawn and not swapped.
-TEST_F(TraceTest, ARefusedSwapEndsAFrameDrawnAndNotSwapped)
-{
-    struct Refusing : sdk::integration::PageRenderDeciderInterface
-    {
-        bool shouldOpenGLBuffersBeSwapped(PageInterface&) const override { return false; }
-    };
-    const long long id = pages().addPage(&areaA).getUniqueID();
-    pages().pushPageRenderDecider(boost::make_shared<Refusing>());
-    record();
-    sim::drawCurrentPage();
-    const TraceAnalysis trace = finish();
-    expectWellFormed(trace);
-    const std::vector<const Span*> frames = trace.spansNamed("frame");
-    ASSERT_EQ(1u, frames.size());
-    EXPECT_EQ(id, frames[0]->number("page"));
-    EXPECT_EQ(1, frames[0]->number("drawn"));
-    EXPECT_EQ(0, frames[0]->number("swapped"));
-    EXPECT_EQ(0, areaA.context.count(TestGLContext::Call_SwapBuffers));
-}
-
 // Input queued in one recording and dispatched in the next: the second
 // document holds only the flows that began in it. More events than the
 // queue first has room for (32) are all dispatched, in order.
@@ -350,32 +346,6 @@ TEST_F(TraceTest, InputQueuedAcrossARestartAndBeyondTheQueuesFirstCapacity)
     EXPECT_EQ(600, dispatched[0].x);
     for (int x = 0; x < queued - 1; ++x)
         EXPECT_EQ(x, dispatched[static_cast<std::size_t>(x) + 1].x);
-}
-
-// A host exception passing through the library's spans closes them, and a
-// frame drawn on another thread is recorded on a track of its own.
-TEST_F(TraceTest, SpansCloseWhenAHostExceptionPassesAndOtherThreadsHaveTheirOwnTrack)
-{
-    pages().addPage(&areaA);
-    record();
-    {
-        const boost::signals2::scoped_connection throwing =
-            pages().connectPageCreated([](PageInterface&) { throw std::runtime_error("listener failed"); });
-        EXPECT_THROW(pages().addPage(&areaB), std::runtime_error);
-    }
-    // The engine draws on another thread.
-    std::thread([] { sim::drawCurrentPage(); }).join();
-
-    const TraceAnalysis trace = finish();
-    expectWellFormed(trace);
-    const std::vector<const Span*> added = trace.spansNamed("addPage");
-    ASSERT_EQ(1u, added.size());
-    EXPECT_TRUE(added[0]->closed);
-    const std::vector<const Span*> frames = trace.spansNamed("frame");
-    ASSERT_EQ(1u, frames.size());
-    EXPECT_NE(1, frames[0]->tid);
-    EXPECT_EQ("thread " + std::to_string(frames[0]->tid), trace.trackNames().at(frames[0]->tid));
-    EXPECT_EQ("GUI thread", trace.trackNames().at(added[0]->tid));
 }
 
 } // namespace

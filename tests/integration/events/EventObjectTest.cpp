@@ -50,7 +50,7 @@ TEST_F(EventObjectTest, PrintableKeyCodesAreKeptAndOthersTranslatedAsSigned16Bit
     EXPECT_EQ(keyboard.translatedKeyCodes, (std::vector<int>{31, 128, 27, -5, 200, 201}));
 }
 
-TEST_F(EventObjectTest, EveryKindReportsTheModifierBitsHeldWhenItWasMade)
+TEST_F(EventObjectTest, EveryKindReportsTheModifierBitsHeldWhenItWasMadeOrNoneWithoutAService)
 {
     const int shiftAndAlt = EventInterface::KeyboardModifier_Shift | EventInterface::KeyboardModifier_Alt;
     keyboard.modifiers = shiftAndAlt;
@@ -75,12 +75,10 @@ TEST_F(EventObjectTest, EveryKindReportsTheModifierBitsHeldWhenItWasMade)
         EXPECT_TRUE(event->isControlDown());
     }
     EXPECT_EQ(keyboard.modifierQueries, 6) << "each event asks once, at construction";
-}
 
-TEST_F(EventObjectTest, WithoutAMiscServiceEventsHaveNoModifiersAndKeepTheirKeyCode)
-{
-    { FakeManagerMiscService gone; } // destroying any object of the class leaves none current
-
+    // Without a service (destroying any object of the class leaves none
+    // current): no modifiers, and key codes are kept.
+    { FakeManagerMiscService gone; }
     for (const auto& event : oneEventOfEachKind())
         EXPECT_EQ(event->keyboardModifiers(), 0);
     EXPECT_EQ(intern::KeyEvent(nullptr, 200).key(), 200);

@@ -9,7 +9,7 @@
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/FakeManagerMiscService.h"
-#include "support/FreshEngine.h"
+#include "support/PageManagerFixture.h"
 #include "support/TestDrawArea.h"
 #include "support/TestHostManager.h"
 
@@ -124,10 +124,15 @@ TEST_F(ManagerLifecycleTest, ReturnCodeTexts)
     EXPECT_EQ(sizeof(int), sizeof(ManagerInterface::ManagerStartReturnCode_e));
 }
 
+// The page manager is there from construction, its callbacks registered by
+// init, its pages gone after stop.
 TEST_F(ManagerLifecycleTest, FullLifecycleFiresEachSignalOnceInOrder)
 {
+    orvane::test::TestDrawArea drawArea;
     RecordingManager manager;
     recordSignals(manager);
+    PageManagerInterface& pages = manager.getPageManager();
+    EXPECT_FALSE(sim::callbacks().pageCreate); // nothing registered before init
     CommandLine line{"host"};
     // The dialog and event managers exist only from a successful init to
     // stop; outside that window asking for one is a clear error, not a crash.
@@ -135,6 +140,13 @@ TEST_F(ManagerLifecycleTest, FullLifecycleFiresEachSignalOnceInOrder)
 
     ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/opt/engine"));
     EXPECT_NO_THROW(manager.getDialogManager());
+    const sim::Callbacks& callbacks = sim::callbacks();
+    EXPECT_TRUE(callbacks.pageCreate && callbacks.pageDestroy && callbacks.pageNewCurrent);
+    EXPECT_TRUE(callbacks.renderQuery && callbacks.renderDest && callbacks.swapBuffers && callbacks.renderDestSize);
+    pages.addPage(&drawArea);
+    ASSERT_TRUE(sim::requestPage({})); // the renderless factory: no drawing area
+    EXPECT_EQ(nullptr, pages.getCurrentPage()->getDrawArea());
+    EXPECT_EQ(2, pages.pageCount());
     EXPECT_EQ(std::vector<std::string>({"instantiate", "register"}), manager.steps);
     // The three-argument init goes through the virtual one with level 0.
     EXPECT_EQ(static_cast<StateModernizationLevel_e>(0), manager.lastLevel);
@@ -149,6 +161,8 @@ TEST_F(ManagerLifecycleTest, FullLifecycleFiresEachSignalOnceInOrder)
     EXPECT_EQ(1u, sim::countCalls("OrvEngInitiateShutdown"));
     EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
     EXPECT_EQ(std::vector<std::string>({"OrvEngInitiateShutdown(1)"}), sim::callTexts("OrvEngInitiateShutdown"));
+    EXPECT_EQ(0, pages.pageCount()); // the engine's shutdown deleted every page
+    EXPECT_TRUE(drawArea.stateListeners.empty());
     EXPECT_THROW(manager.getDialogManager(), orvane::ExceptionBase);
     EXPECT_THROW(manager.getEventManager(), orvane::ExceptionBase);
 }
@@ -464,31 +478,6 @@ TEST_F(ManagerLifecycleTest, NullDecidersAndStopButtonsAreRefused)
         EXPECT_FALSE(manager.monitor.isEngineInterruptible());
         manager.stop();
     }
-}
-
-// The page manager is there from construction, its callbacks registered by
-// init, its pages gone after stop.
-TEST_F(ManagerLifecycleTest, PagesLiveFromInitToStop)
-{
-    orvane::test::TestDrawArea drawArea;
-    RecordingManager manager;
-    PageManagerInterface& pages = manager.getPageManager();
-    EXPECT_FALSE(sim::callbacks().pageCreate); // nothing registered before init
-
-    CommandLine line{"host"};
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/opt/engine"));
-    const sim::Callbacks& callbacks = sim::callbacks();
-    EXPECT_TRUE(callbacks.pageCreate && callbacks.pageDestroy && callbacks.pageNewCurrent);
-    EXPECT_TRUE(callbacks.renderQuery && callbacks.renderDest && callbacks.swapBuffers && callbacks.renderDestSize);
-
-    pages.addPage(&drawArea);
-    ASSERT_TRUE(sim::requestPage({})); // the renderless factory: no drawing area
-    EXPECT_EQ(nullptr, pages.getCurrentPage()->getDrawArea());
-    EXPECT_EQ(2, pages.pageCount());
-
-    manager.stop(); // the engine's shutdown deletes every page
-    EXPECT_EQ(0, pages.pageCount());
-    EXPECT_TRUE(drawArea.stateListeners.empty());
 }
 
 } // namespace

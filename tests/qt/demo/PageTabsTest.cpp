@@ -1,6 +1,8 @@
 // The main window's tabs and the engine's pages stay in step, whichever side
-// acts; a panned plot is drawn again once.
-#include "DemoTestSession.h"
+// acts; a panned plot is drawn again once. The tests share one engine
+// session of the demo's own, started as the demo starts it.
+#include "BoundaryAccount.h"
+#include "DemoSession.h"
 #include "PageTabs.h"
 #include "ViewChangeRedrawer.h"
 
@@ -15,9 +17,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+
+#include <sstream>
+#include <utility>
 
 namespace qtdemotest {
 namespace {
@@ -25,9 +31,22 @@ namespace {
 namespace sim = orvane::sim;
 using orvane::sdk::qthost::QtGLDrawArea;
 
+// The session, with its account written to a string.
+struct DemoTestSession
+{
+    DemoTestSession() : account(accountText), session(account) { EXPECT_TRUE(session.start("test_qtdemo", "/tmp")); }
+
+    std::ostringstream accountText;
+    BoundaryAccount account;
+    DemoSession session;
+};
+
 class PageTabsTest : public ::testing::Test
 {
 protected:
+    static void SetUpTestSuite() { shared = new DemoTestSession; }
+    static void TearDownTestSuite() { delete std::exchange(shared, nullptr); }
+
     void SetUp() override
     {
         demo.drawAreaFactory().setPlacement(
@@ -53,9 +72,22 @@ protected:
 
     long long idAt(int index) { return tabs.pageAt(index)->getUniqueID(); }
 
-    DemoSession& demo = DemoTestSession::instance().session;
+    // The event loop runs and waits a few times: Qt events, idle actions and
+    // the application's idle time.
+    static void settle()
+    {
+        for (int round = 0; round < 3; ++round)
+        {
+            QEventLoop loop;
+            QTimer::singleShot(2, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+    }
+
+    static inline DemoTestSession* shared = nullptr;
+    DemoSession& demo = shared->session;
     orvane::sdk::integration::PageManagerInterface& pages = demo.manager().getPageManager();
-    PageTabs tabs{pages, DemoTestSession::instance().account};
+    PageTabs tabs{pages, shared->account};
 };
 
 TEST_F(PageTabsTest, PagesOfBothSidesGetTabsThatFollowTheEnginesCurrentPage)

@@ -1,0 +1,418 @@
+// The stand-ins of the engine and its sibling libraries, through their
+// exported interfaces: a trace that small C callbacks write to, and a
+// fixture that starts every test from a fresh engine.
+#include "ovsdkbase.h"
+#include "ovsdkbase/SimulatedEngine.h"
+#include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
+#include "ovtoolbox/StateChangeNotifier.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace sim = orvane::sim;
+namespace toolbox = orvane::toolbox;
+using orvane::sdk::ui::common::OnIdleActionPerformerSingleShot;
+using orvane::sdk::ui::common::processIdleActions;
+
+std::vector<std::string>& trace()
+{
+    static std::vector<std::string> lines;
+    return lines;
+}
+
+void record(const std::string& line) { trace().push_back(line); }
+
+void recordNewCurrent(ArbParam_t page, ArbParam_t) { record("new-current " + std::to_string(page)); }
+void recordDestroy(ArbParam_t page, ArbParam_t) { record("destroy " + std::to_string(page)); }
+void recordStateChange(int code, ArbParam_t) { record("state " + std::to_string(code)); }
+void recordBusyEvents(ArbParam_t) { record("busy-events"); }
+
+class EngineTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        sim::reset();
+        trace().clear();
+    }
+    void TearDown() override
+    {
+        for (const Registration& registration : registrations())
+            OrvUtilStateChangeRemoveCallback(registration.callback, registration.clientData);
+        registrations().clear();
+        sim::reset();
+    }
+
+    // State-change callbacks outlive reset(): each test's own are removed
+    // when it ends.
+    static Boolean_t addStateChangeCallback(StateChangeCallback_pf callback, ArbParam_t clientData)
+    {
+        registrations().push_back({callback, clientData});
+        return OrvUtilStateChangeAddCallback(callback, clientData);
+    }
+
+    // Registers the page callbacks and a state-change callback that trace.
+    static void tracePages()
+    {
+        OrvEngPageNewCurrentRegisterCallback(recordNewCurrent, 0);
+        OrvEngPageDestroyRegisterCallback(recordDestroy, 0);
+        addStateChangeCallback(recordStateChange, 0);
+    }
+
+private:
+    struct Registration
+    {
+        StateChangeCallback_pf callback;
+        ArbParam_t clientData;
+    };
+    static std::vector<Registration>& registrations()
+    {
+        static std::vector<Registration> list;
+        return list;
+    }
+};
+
+using Lines = std::vector<std::string>;
+
+typedef EngineTest SimulatedEngineCoreTest;
+
+TEST_F(SimulatedEngineCoreTest, ShutdownAnnouncesTheQuitStateChangeFirst)
+{
+    addStateChangeCallback(recordStateChange, 0);
+    OrvEngInitiateShutdown(TRUE); // never initialised: nothing to announce
+    EXPECT_TRUE(trace().empty());
+
+    char program[] = "host";
+    char* argv[] = {program};
+    OrvEngInit(1, argv, StateModernizationLevel_Legacy);
+    EXPECT_EQ(TRUE, OrvEngStartup());
+    OrvEngInitiateShutdown(TRUE);
+    EXPECT_EQ((Lines{"state 15"}), trace());
+    EXPECT_TRUE(sim::isShutdownInitiated());
+    OrvUtilOnIdleQueueAddCallback(recordBusyEvents, 0); // queued, never run
+    OrvEngFinalizeShutdown();
+    EXPECT_TRUE(sim::isShutdownFinished());
+    EXPECT_FALSE(sim::isInitialized());
+    EXPECT_EQ(0u, sim::pendingIdleCallbacks());
+    EXPECT_FALSE(sim::processIdleTasks());
+}
+
+TEST_F(SimulatedEngineCoreTest, EngineTextsAreTrackedAndMisusedReleasesSurvive)
+{
+    char* text = OrvUtilStringAlloc(8, "label");
+    ASSERT_NE(nullptr, text);
+    EXPECT_EQ(1u, sim::outstandingTexts());
+    char* copy = text;
+    OrvUtilStringDealloc(&text);
+    EXPECT_EQ(nullptr, text);
+    EXPECT_EQ(0u, sim::outstandingTexts());
+
+    OrvUtilStringDealloc(&copy); // released twice
+    char foreign[] = "foreign";
+    char* foreignText = foreign;
+    OrvUtilStringDealloc(&foreignText);
+    EXPECT_EQ(2u, sim::misuses().size());
+    OrvUtilStringDealloc(nullptr);
+    char* none = nullptr;
+    OrvUtilStringDealloc(&none);
+    EXPECT_EQ(2u, sim::misuses().size());
+
+    EXPECT_EQ(nullptr, OrvUtilStringAlloc(0, "empty"));
+    sim::setStringAllocFails(true);
+    EXPECT_EQ(nullptr, OrvUtilStringAlloc(8, "label"));
+    const StringList_pa list = sim::makeStringList({"only"});
+    EXPECT_EQ(nullptr, OrvUtilStringListGetString(list, 2));
+    sim::freeStringList(list);
+    EXPECT_EQ(3u, sim::misuses().size());
+}
+
+// --- Pages ---------------------------------------------------------------
+
+TEST_F(SimulatedEngineCoreTest, DeletingTheCurrentPageMakesThePreviousOrNextCurrent)
+{
+    OrvEngPageCreateNew(11, nullptr);
+    OrvEngPageCreateNew(22, nullptr);
+    OrvEngPageCreateNew(33, nullptr);
+    tracePages();
+
+    EXPECT_EQ(TRUE, OrvUtilPageDelete()); // page 3: page 2 precedes it
+    EXPECT_EQ((Lines{"destroy 33", "new-current 22", "state 50"}), trace());
+
+    trace().clear();
+    OrvUtilPageSetCurrentByUniqueID(1);
+    EXPECT_EQ(TRUE, OrvUtilPageDelete()); // the first page: the next one follows
+    EXPECT_EQ((Lines{"new-current 11", "state 50", "destroy 11", "new-current 22", "state 50"}), trace());
+
+    trace().clear();
+    EXPECT_EQ(TRUE, OrvUtilPageDelete()); // the last page: nothing follows
+    EXPECT_EQ((Lines{"destroy 22"}), trace());
+    EXPECT_EQ(0, OrvUtilPageGetUniqueID());
+    EXPECT_EQ(FALSE, OrvUtilPageDelete());
+}
+
+// --- Frames and busy operations ---------------------------------------------
+
+int busyEventsBeforeInterrupt = -1; // the busy-events call that interrupts
+
+Boolean_t query(ArbParam_t page, ArbParam_t)
+{
+    record("query " + std::to_string(page));
+    return TRUE;
+}
+
+void size(ArbParam_t, ArbParam_t, int* width, int* height)
+{
+    record("size");
+    *width = 4;
+    *height = 3;
+}
+
+Boolean_t destination(int code, ArbParam_t handle, ArbParam_t)
+{
+    record("dest " + std::to_string(code) + " " + std::to_string(handle));
+    return TRUE;
+}
+
+void swap(ArbParam_t page, ArbParam_t) { record("swap " + std::to_string(page)); }
+
+void busyEvents(ArbParam_t)
+{
+    record(OrvUtilIsBusy() == TRUE ? "busy-events (busy)" : "busy-events");
+    if (--busyEventsBeforeInterrupt == 0)
+        OrvUtilInterrupt();
+}
+
+class SimulatedEngineRenderingTest : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        busyEventsBeforeInterrupt = -1;
+        OrvEngRenderQueryRegisterCallback(query, 0);
+        OrvEngRenderDestSizeRegisterCallback(size, 0);
+        OrvEngRenderDestRegisterCallback(destination, 0);
+        OrvEngSwapBuffersRegisterCallback(swap, 0);
+        OrvEngProcessBusyEventsRegisterCallback(busyEvents, 0);
+        sim::setPageDrawer([](const sim::PageState& page, int width, int height, int code) {
+            record("draw " + std::to_string(page.id) + " " + std::to_string(width) + "x" + std::to_string(height) +
+                   " " + std::to_string(code));
+        });
+        OrvEngPageCreateNew(11, nullptr);
+    }
+};
+
+TEST_F(SimulatedEngineRenderingTest, AFrameRunsTheWholeRoadInOrder)
+{
+    sim::setFrameBusySteps(2);
+    EXPECT_EQ(TRUE, OrvUtilRedraw(TRUE));
+    EXPECT_EQ((Lines{"query 11", "size", "dest 1 11", "draw 1 4x3 1", "busy-events (busy)", "busy-events (busy)",
+                     "dest 0 11", "swap 11"}),
+              trace());
+    EXPECT_EQ(1, sim::findPage(1)->framesDrawn);
+    EXPECT_EQ(FALSE, OrvUtilIsBusy());
+}
+
+// --- Busy operations -------------------------------------------------------
+
+void progressStart(Boolean_t first, Boolean_t second, ArbParam_t)
+{
+    record("start " + std::to_string(first) + " " + std::to_string(second));
+}
+void progress(int percent, ArbParam_t) { record(std::to_string(percent) + "%"); }
+void progressFinish(ArbParam_t) { record("finish"); }
+
+TEST_F(SimulatedEngineRenderingTest, ABusyOperationReportsProgressAndStopsWhenInterrupted)
+{
+    OrvEngProgressMonitorRegisterCallback(progress, progressStart, progressFinish, 0);
+    trace().clear();
+    EXPECT_TRUE(sim::runBusyOperation(2));
+    EXPECT_EQ((Lines{"start 1 0", "busy-events (busy)", "50%", "busy-events (busy)", "100%", "finish"}), trace());
+
+    trace().clear();
+    busyEventsBeforeInterrupt = 2;
+    EXPECT_FALSE(sim::runBusyOperation(4));
+    EXPECT_EQ((Lines{"start 1 0", "busy-events (busy)", "25%", "busy-events (busy)", "finish"}), trace());
+    EXPECT_TRUE(sim::interruptFlag());
+    EXPECT_FALSE(sim::isBusyOperationRunning());
+
+    EXPECT_TRUE(sim::runBusyOperation(1)); // the next operation clears the flag
+    EXPECT_FALSE(sim::interruptFlag());
+    sim::setBusy(true);
+    EXPECT_EQ(TRUE, OrvUtilIsBusy());
+}
+
+typedef EngineTest SiblingLibrariesTest;
+
+// --- Idle actions ----------------------------------------------------------
+
+class CountingScheduler : public orvane::sdk::ui::common::IdleActionScheduler
+{
+public:
+    void scheduleIdleProcessing() override { ++asked; }
+    int asked = 0;
+};
+
+class IdleActionsTest : public EngineTest
+{
+protected:
+    void TearDown() override
+    {
+        orvane::sdk::ui::common::setIdleActionScheduler(nullptr);
+        while (processIdleActions() > 0)
+        {
+        }
+        EngineTest::TearDown();
+    }
+};
+
+TEST_F(IdleActionsTest, PendingActionsRunOnceAndLaterOnesWait)
+{
+    std::unique_ptr<OnIdleActionPerformerSingleShot> later;
+    OnIdleActionPerformerSingleShot first([&] {
+        record("first");
+        later.reset(new OnIdleActionPerformerSingleShot([] { record("later"); }));
+    });
+    OnIdleActionPerformerSingleShot second([] { record("second"); });
+    std::unique_ptr<OnIdleActionPerformerSingleShot> cancelled(
+        new OnIdleActionPerformerSingleShot([] { record("cancelled"); }));
+    cancelled.reset();
+
+    EXPECT_EQ(2u, processIdleActions());
+    EXPECT_EQ((Lines{"first", "second"}), trace());
+    EXPECT_FALSE(first.isPending());
+    EXPECT_TRUE(later->isPending());
+    EXPECT_EQ(1u, processIdleActions());
+    EXPECT_EQ(0u, processIdleActions());
+    EXPECT_EQ("later", trace().back());
+
+    // An action may delete its own performer.
+    std::unique_ptr<OnIdleActionPerformerSingleShot> self;
+    self.reset(new OnIdleActionPerformerSingleShot([&] {
+        self.reset();
+        record("ran");
+    }));
+    EXPECT_EQ(1u, processIdleActions());
+    EXPECT_EQ(nullptr, self);
+    EXPECT_EQ("ran", trace().back());
+}
+
+TEST_F(IdleActionsTest, TheSchedulerIsAskedWhenWorkAppearsAndWhenSomeIsLeft)
+{
+    CountingScheduler scheduler;
+    orvane::sdk::ui::common::setIdleActionScheduler(&scheduler);
+    EXPECT_EQ(0, scheduler.asked);
+
+    std::unique_ptr<OnIdleActionPerformerSingleShot> later;
+    OnIdleActionPerformerSingleShot first([&] { later.reset(new OnIdleActionPerformerSingleShot([] {})); });
+    OnIdleActionPerformerSingleShot second([] {});
+    EXPECT_EQ(1, scheduler.asked); // only when the first action appears
+
+    // `later` appears while `second` is still pending; it must not be forgotten.
+    processIdleActions();
+    EXPECT_EQ(2, scheduler.asked);
+    processIdleActions();
+    EXPECT_EQ(2, scheduler.asked);
+
+    OnIdleActionPerformerSingleShot pending([] {});
+    CountingScheduler replacement;
+    EXPECT_EQ(&scheduler, orvane::sdk::ui::common::setIdleActionScheduler(&replacement));
+    EXPECT_EQ(1, replacement.asked);
+}
+
+// --- State-change notifier -------------------------------------------------
+
+struct RecordingListener : toolbox::StateChangeListenerInterface
+{
+    void stateChanged(const toolbox::StateChangeEventInterface& event, toolbox::StateChangeNotifier& notifier) override
+    {
+        record(name + " " + std::to_string(event.getStateChange()) + " " + event.getStyleParameter(1) + "/" +
+               event.getStyleParameter(2) + "/" + event.getStyleParameter(3) + " " +
+               std::to_string(event.getStyleUniqueID()));
+        if (toRemove != nullptr)
+            notifier.removeListener(toRemove);
+        if (toAdd != nullptr)
+            notifier.addListener(toAdd);
+        if (throws)
+            throw std::runtime_error("listener failed");
+    }
+    std::string name;
+    StateChangeListenerInterface* toRemove = nullptr;
+    StateChangeListenerInterface* toAdd = nullptr;
+    bool throws = false;
+};
+
+class LockRecordingNotifier : public toolbox::StateChangeNotifier
+{
+public:
+    LockRecordingNotifier() : StateChangeNotifier(toolbox::StateChangeMode_DeliverUnderParentLock) {}
+
+protected:
+    void lockStart(bool recording) override { record("lockStart " + std::to_string(recording)); }
+    void lockFinish() override { record("lockFinish"); }
+};
+
+TEST_F(SiblingLibrariesTest, ListenersRemovedDuringADeliveryAreSkippedAndAddedOnesWait)
+{
+    toolbox::StateChangeNotifier notifier(toolbox::StateChangeMode_Deliver);
+    RecordingListener first, second, added;
+    first.name = "a";
+    second.name = "a"; // whichever is told first removes the other
+    added.name = "added";
+    first.toRemove = &second;
+    second.toRemove = &first;
+    first.toAdd = second.toAdd = &added;
+    notifier.addListener(&first);
+    notifier.addListener(&second);
+
+    sim::fireStateChange(31);
+    EXPECT_EQ((Lines{"a 31 // 0"}), trace());
+    EXPECT_TRUE(notifier.isListening(&added));
+    sim::fireStateChange(32);
+    EXPECT_EQ(3u, trace().size());
+}
+
+TEST_F(SiblingLibrariesTest, ParentLockModeBracketsEachDeliveryEvenWhenAListenerThrows)
+{
+    LockRecordingNotifier notifier;
+    RecordingListener listener;
+    listener.name = "listener";
+    notifier.addListener(&listener);
+    sim::fireStateChange(50);
+    listener.throws = true;
+    EXPECT_THROW(sim::fireStateChange(51), std::runtime_error);
+    EXPECT_EQ((Lines{"lockStart 0", "listener 50 // 0", "lockFinish", "lockStart 0", "listener 51 // 0", "lockFinish"}),
+              trace());
+}
+
+// The notifier registers with the engine when it is first listened to, so
+// that an engine initialised or reset after its construction reaches it.
+TEST_F(SiblingLibrariesTest, TheEngineIsAskedWhenTheFirstListenerComesAndToldWhenTheNotifierGoes)
+{
+    RecordingListener listener;
+    listener.name = "listener";
+    {
+        toolbox::StateChangeNotifier notifier(toolbox::StateChangeMode_Deliver);
+        EXPECT_TRUE(sim::calls().empty());
+        notifier.addListener(&listener);
+        sim::fireStateChange(50);
+        notifier.removeListener(&listener); // no engine call
+        sim::reset();                      // a fresh engine knows no callback
+        notifier.addListener(&listener);
+        sim::fireStateChange(51);
+        notifier.removeListener(&listener);
+        notifier.addListener(&listener); // the engine kept it: still heard once
+        sim::fireStateChange(52);
+        EXPECT_EQ((Lines{"listener 50 // 0", "listener 51 // 0", "listener 52 // 0"}), trace());
+    }
+    EXPECT_EQ(3u, sim::countCalls("OrvUtilStateChangeRemoveCallback"));
+    sim::fireStateChange(15); // would reach freed memory if still registered
+}
+
+} // namespace
