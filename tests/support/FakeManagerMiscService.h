@@ -2,7 +2,6 @@
 #define ORVANE_TESTS_SUPPORT_FAKEMANAGERMISCSERVICE_H
 
 #include "integration/services/ManagerMiscServiceAbstract.h"
-#include "support/ResettableService.h"
 
 #include <map>
 #include <set>
@@ -11,6 +10,17 @@
 
 namespace orvane {
 namespace test {
+
+// A service class registers its engine callbacks once per process, while
+// tests reset the simulated engine between cases (which forgets them). Fakes
+// derive from ResettableService<XServiceAbstract> so that a test can make the
+// class register again at its next makeCurrent(), as in a fresh process.
+template <typename ServiceAbstract>
+class ResettableService : public ServiceAbstract
+{
+public:
+    static void forgetRegistration() { ServiceAbstract::m_callbacksRegistered = false; }
+};
 
 // A host's screen, keyboard and mouse, as plain fields: tests set what the
 // host answers and read back what it was asked. Not current until a test

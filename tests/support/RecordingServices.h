@@ -15,7 +15,7 @@
 #include "integration/services/RunningCoordsServiceAbstract.h"
 #include "integration/services/SelectRegionServiceAbstract.h"
 #include "ovexception/ExceptionBase.h"
-#include "support/ResettableService.h"
+#include "support/FakeManagerMiscService.h"
 
 #include <memory>
 #include <optional>
