@@ -835,6 +835,8 @@ private:
                 if (model::engine().lifecycle != model::Lifecycle_Off)
                     session.fail("stop() left the engine running");
                 session.m_initialized = false;
+                // The engine shut down: it ends no destination it began before.
+                session.m_openDestination = 0;
                 session.m_code.inputListener = false;
             }
         } stopped{*this};
