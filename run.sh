@@ -27,11 +27,13 @@
 #   ./run.sh trace-summary FILE  build, then print the summary of a boundary
 #                      trace (frames, input delays, busy passes, requests that
 #                      waited, spans left open)
-#   ./run.sh replay FILE [--shrink OUT]  build, then replay a boundary trace
-#                      against this library with orvane-replay: "replayed N
-#                      crossings, 0 divergences" (exit 0), or the first
-#                      divergence (exit 1); --shrink OUT writes a shorter trace
-#                      that diverges the same way
+#   ./run.sh replay FILE [--shrink OUT] [--frames DIR]  build, then replay a
+#                      boundary trace against this library with orvane-replay:
+#                      "replayed N crossings, 0 divergences" (exit 0), or the
+#                      first divergence (exit 1); --shrink OUT writes a shorter
+#                      trace that diverges the same way; --frames DIR draws
+#                      the frames for real with no display and writes each
+#                      one swapped into DIR as frame-NNNN-page-P.png
 #   ./run.sh render    build orvane-render-pages alone, then draw pages with
 #                      no display (DISPLAY unset) into demo-out/headless/*.png;
 #                      further arguments go to the program ("--help" lists them)
@@ -189,7 +191,7 @@ trace_summary() {
 
 replay() {
     if [ -z "${1:-}" ]; then
-        echo "usage: ./run.sh replay FILE [--shrink OUT]" >&2
+        echo "usage: ./run.sh replay FILE [--shrink OUT] [--frames DIR]" >&2
         exit 2
     fi
     build_targets orvane-replay >/dev/null

@@ -12,12 +12,13 @@
 namespace orvane {
 namespace replay {
 
-Outcome replay(const Recording& recording)
+Outcome replay(const Recording& recording, RealDrawing* drawing)
 {
     Comparison comparison(recording);
     std::string failure;
     {
         ReplaySession session(recording);
+        session.drawing = drawing;
         // The replay records from where the recording started: with the
         // monitor's construction (its busy registration) or after it.
         const bool fromConstruction =

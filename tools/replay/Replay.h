@@ -4,6 +4,7 @@
 #define ORVANE_TOOLS_REPLAY_REPLAY_H
 
 #include "Recording.h"
+#include "RealDrawing.h"
 
 #include <cstddef>
 #include <string>
@@ -24,8 +25,9 @@ struct Outcome
     std::string signature;
 };
 
+// With `drawing`, the frames are drawn for real there as well.
 // Errors: none of its own; an exception of the library is a divergence.
-Outcome replay(const Recording& recording);
+Outcome replay(const Recording& recording, RealDrawing* drawing = nullptr);
 
 } // namespace replay
 } // namespace orvane

@@ -254,12 +254,18 @@ REPLAY_REGISTRATION(OrvEngPageNewCurrentRegisterCallback, PageNewCurrentCallback
                     f(call.h("page"), call.client))
 REPLAY_REGISTRATION(OrvEngRenderQueryRegisterCallback, RenderQueryCallback_pf, "renderQuery",
                     f(call.h("page"), call.client))
+// A screen ready for a frame is drawn on, as the engine draws, when the
+// replay draws for real: the page is the one of the recorded frame around.
 REPLAY_REGISTRATION(OrvEngRenderDestRegisterCallback, RenderDestCallback_pf, "renderDest",
-                    f(static_cast<int>(call.n("dest")), call.h("handle"), call.client))
+                    const int dest = static_cast<int>(call.n("dest"));
+                    if (f(dest, call.h("handle"), call.client) == TRUE && dest == 1 && call.session.drawing &&
+                        call.span.parent >= 0 && call.session.span(call.span.parent).is("frame", "frame"))
+                        call.session.drawing->drawPage(call.session.span(call.span.parent).number("page"),
+                                                       call.session.frameWidth, call.session.frameHeight))
 REPLAY_REGISTRATION(OrvEngSwapBuffersRegisterCallback, SwapBuffersCallback_pf, "swapBuffers",
                     f(call.h("page"), call.client))
 REPLAY_REGISTRATION(OrvEngRenderDestSizeRegisterCallback, RenderDestSizeCallback_pf, "renderDestSize",
-                    int width = 0, height = 0; f(call.h("page"), call.client, &width, &height))
+                    f(call.h("page"), call.client, &call.session.frameWidth, &call.session.frameHeight))
 REPLAY_REGISTRATION(OrvEngProcessBusyEventsRegisterCallback, ProcessBusyEventsCallback_pf, "busyEvents",
                     f(call.client))
 REPLAY_REGISTRATION(OrvEngBaseCursorStyleRegisterCallback, BaseCursorStyleCallback_pf, "baseCursorStyleCallback",

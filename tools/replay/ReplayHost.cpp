@@ -61,16 +61,39 @@ long long callbackAnswer(ReplaySession& session, const char* key, long long fall
     return span != nullptr ? span->number(key, fallback) : fallback;
 }
 
+// A context answering as recorded; with `real`, what the recording shows
+// done is done on that context too.
 class Context : public integration::GLContextInterface
 {
 public:
-    explicit Context(ReplaySession& session) : m_session(session) {}
-    void swapBuffers() override { hostAnswer(m_session, "swapBuffers"); }
-    bool makeCurrent() override { return hostAnswer(m_session, "makeCurrent", "result", 1) != 0; }
-    bool releaseCurrent() override { return hostAnswer(m_session, "releaseCurrent", "result", 1) != 0; }
+    explicit Context(ReplaySession& session, integration::GLContextInterface* real = nullptr)
+        : m_session(session), m_real(real)
+    {
+    }
+    void swapBuffers() override
+    {
+        hostAnswer(m_session, "swapBuffers");
+        if (m_real != nullptr)
+            m_real->swapBuffers();
+    }
+    bool makeCurrent() override
+    {
+        const bool made = hostAnswer(m_session, "makeCurrent", "result", 1) != 0;
+        if (made && m_real != nullptr)
+            m_real->makeCurrent();
+        return made;
+    }
+    bool releaseCurrent() override
+    {
+        const bool released = hostAnswer(m_session, "releaseCurrent", "result", 1) != 0;
+        if (released && m_real != nullptr)
+            m_real->releaseCurrent();
+        return released;
+    }
 
 private:
     ReplaySession& m_session;
+    integration::GLContextInterface* m_real;
 };
 
 // Input as recorded: a key or mouse event with the recorded modifiers.
@@ -101,7 +124,13 @@ private:
 class DrawArea : public virtual integration::GLDrawAreaInterface, public integration::intern::MouseAndKeyListenerSets
 {
 public:
-    explicit DrawArea(ReplaySession& session) : m_session(session), m_context(session), m_state(*this) {}
+    DrawArea(ReplaySession& session, long long number)
+        : m_session(session),
+          m_number(number),
+          m_context(session, session.drawing != nullptr ? &session.drawing->context(number) : nullptr),
+          m_state(*this)
+    {
+    }
 
     bool canRender() override { return hostAnswer(m_session, "canRender") != 0; }
     void getSize(int& width, int& height) override
@@ -111,6 +140,8 @@ public:
         height = span != nullptr ? static_cast<int>(span->number("height")) : 1;
         if (span != nullptr)
             m_session.moveTo(span->end);
+        if (m_session.drawing != nullptr)
+            m_session.drawing->resize(m_number, width, height);
     }
     integration::GLContextInterface& getGLContext() override { return m_context; }
     bool isValid() override { return hostAnswer(m_session, "isValid") != 0; }
@@ -155,6 +186,7 @@ public:
 
 private:
     ReplaySession& m_session;
+    const long long m_number;
     Context m_context;
     integration::intern::GLDrawAreaStateObservable m_state;
 };
@@ -471,7 +503,7 @@ private:
     {
         std::unique_ptr<DrawArea>& made = m_areas[number];
         if (!made)
-            made.reset(new DrawArea(m_session));
+            made.reset(new DrawArea(m_session, number));
         return *made;
     }
 

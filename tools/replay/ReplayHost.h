@@ -7,7 +7,8 @@
 //
 // Leaves out: what host code did inside listeners other than requests and
 // the queries recorded as engine calls (the busy state, the current page);
-// keyboard modifiers of input (none); drawing (no OpenGL).
+// keyboard modifiers of input (none). Drawing only where the session has
+// a RealDrawing: each drawing area's context is then backed by its one.
 #ifndef ORVANE_TOOLS_REPLAY_REPLAYHOST_H
 #define ORVANE_TOOLS_REPLAY_REPLAYHOST_H
 

@@ -9,6 +9,7 @@
 #define ORVANE_TOOLS_REPLAY_REPLAYSESSION_H
 
 #include "Recording.h"
+#include "RealDrawing.h"
 
 #include <cstddef>
 #include <deque>
@@ -86,6 +87,11 @@ public:
     long long currentPageID = 0;
     // Set when the replay ran into a crossing the recording does not have there.
     bool lost = false;
+    // Where frames are drawn for real; null when they are not.
+    RealDrawing* drawing = nullptr;
+    // The size of the frame being drawn, as the host answered it.
+    int frameWidth = 0;
+    int frameHeight = 0;
 
 private:
     // Delivers the state change whose parent lock begins at `start` (inside

@@ -217,7 +217,12 @@ void drawPlot(const GL& gl, const PageState& page, int width, int height)
     drawText(gl, page.name, 8.0, 8.0, 2.0);
 }
 
-void drawWithOpenGL(GetProcAddress_pf getProcAddress, const PageState& page, int width, int height)
+} // namespace
+
+PlotColour backgroundColour(UniqueID_t pageId) { return byPage(Backgrounds, pageId); }
+PlotColour curveColour(UniqueID_t pageId) { return byPage(Curves, pageId); }
+
+void drawPageWithOpenGL(GetProcAddress_pf getProcAddress, const PageState& page, int width, int height)
 {
     GL gl;
     if (!resolveAll(getProcAddress, gl))
@@ -236,11 +241,6 @@ void drawWithOpenGL(GetProcAddress_pf getProcAddress, const PageState& page, int
     gl.flush();
 }
 
-} // namespace
-
-PlotColour backgroundColour(UniqueID_t pageId) { return byPage(Backgrounds, pageId); }
-PlotColour curveColour(UniqueID_t pageId) { return byPage(Curves, pageId); }
-
 void enableOpenGLDrawing(GetProcAddress_pf getProcAddress)
 {
     if (getProcAddress == nullptr)
@@ -249,7 +249,7 @@ void enableOpenGLDrawing(GetProcAddress_pf getProcAddress)
         return;
     }
     setPageDrawer([getProcAddress](const PageState& page, int width, int height, int) {
-        drawWithOpenGL(getProcAddress, page, width, height);
+        drawPageWithOpenGL(getProcAddress, page, width, height);
     });
 }
 

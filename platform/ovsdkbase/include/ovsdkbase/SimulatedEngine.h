@@ -330,6 +330,11 @@ const PlotColour NameColour = {0, 0, 0};
 typedef void* (*GetProcAddress_pf)(const char* name);
 OVSDKBASE_API void enableOpenGLDrawing(GetProcAddress_pf getProcAddress);
 OVSDKBASE_API void disableOpenGLDrawing();
+// One page drawn as above into the context current now, at `width` x
+// `height`: the drawer enableOpenGLDrawing() installs calls it for each
+// frame and export; a program that plays the engine's part without its
+// state (a replay of a recorded session) draws its frames with it.
+OVSDKBASE_API void drawPageWithOpenGL(GetProcAddress_pf getProcAddress, const PageState& page, int width, int height);
 
 } // namespace sim
 } // namespace orvane
