@@ -51,6 +51,8 @@ namespace integration {
 //   and render callbacks.
 // - "engine.stale-page-handle" (error, checked mode): the engine passed a
 //   page handle that names no live page; the callback ignored it.
+// - "engine.stale-monitor" (error): the engine's busy callback named an
+//   application event monitor destroyed while the engine runs; ignored.
 // - "request.ignored" (warning): PageManagerInterface::setCurrentPage()
 //   while a page is being created.
 // - "request.waits" (warning): a waiting PageManagerInterface::deletePage()

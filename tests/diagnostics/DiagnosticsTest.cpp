@@ -146,6 +146,14 @@ const Mistake Mistakes[] = {
          orvane::sdk::ui::common::processIdleActions();
          EXPECT_EQ(4, h.pages().pageCount()); // set aside, not dropped
      }},
+    {"engine.stale-monitor", Diagnostics::Severity_Error,
+     [](DiagnosticsTest& h) {
+         // A second monitor takes the busy callback and is destroyed while
+         // the engine runs: its passes are ignored, not followed.
+         { orvane::test::TestApplicationEventMonitor second(*h.host); }
+         sim::runBusyOperation(2);
+         EXPECT_EQ(0, h.monitor.busyPasses);
+     }},
     {"argument.null", Diagnostics::Severity_Error,
      [](DiagnosticsTest& h) {
          h.host->stop(); // no engine to tell

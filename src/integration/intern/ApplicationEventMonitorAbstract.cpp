@@ -19,6 +19,12 @@ namespace {
 
 const int EscapeKey = 27;
 
+// The monitor the engine's busy callback names: the latest one constructed,
+// until it is destroyed. A busy pass naming another one (a host that made a
+// second monitor and destroyed it while the engine runs) is ignored instead
+// of followed into freed memory. Read and written on the GUI thread only.
+const ApplicationEventMonitorAbstract* s_registeredMonitor = nullptr;
+
 } // namespace
 
 ApplicationEventMonitorAbstract::ApplicationEventMonitorAbstract(ManagerInterface& manager)
@@ -35,12 +41,15 @@ ApplicationEventMonitorAbstract::ApplicationEventMonitorAbstract(ManagerInterfac
     engine::OrvEngProcessBusyEventsRegisterCallback(
         &callbacks::processBusyEvents<&ApplicationEventMonitorAbstract::staticProcessBusyEventsCallback>,
         static_cast<long long>(*this));
+    s_registeredMonitor = this;
 }
 
 ApplicationEventMonitorAbstract::~ApplicationEventMonitorAbstract()
 {
     // First of all, no manager signal may reach a monitor being destroyed.
     m_signalConnections.disconnectAll();
+    if (s_registeredMonitor == this)
+        s_registeredMonitor = nullptr;
 }
 
 ApplicationEventMonitorAbstract::operator long long() const { return reinterpret_cast<long long>(this); }
@@ -72,7 +81,12 @@ void ApplicationEventMonitorAbstract::interrupt()
 
 void ApplicationEventMonitorAbstract::staticProcessBusyEventsCallback(long long clientData)
 {
-    reinterpret_cast<ApplicationEventMonitorAbstract*>(clientData)->processWhileBusyCallback();
+    auto* monitor = reinterpret_cast<ApplicationEventMonitorAbstract*>(clientData);
+    if (monitor != s_registeredMonitor)
+        return DiagnosticReporter::report(DiagnosticReporter::Kind_StaleMonitor,
+                                          "The engine's busy pass names an application event monitor that was "
+                                          "destroyed; it is ignored (keep the monitor alive while the engine runs)");
+    monitor->processWhileBusyCallback();
 }
 
 void ApplicationEventMonitorAbstract::processWhileBusyCallback()

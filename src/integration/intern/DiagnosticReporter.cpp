@@ -27,6 +27,7 @@ const std::array<KindInfo, DiagnosticReporter::Kind_Count> Kinds = {{
     {"request.waits", Diagnostics::Severity_Warning},
     {"request.ignored", Diagnostics::Severity_Warning},
     {"argument.null", Diagnostics::Severity_Error},
+    {"engine.stale-monitor", Diagnostics::Severity_Error},
 }};
 
 // Written only by setHandler(), which the host orders before every report

@@ -30,6 +30,7 @@ public:
         Kind_RequestWaits,
         Kind_RequestIgnored,
         Kind_NullArgument,
+        Kind_StaleMonitor,
         Kind_Count
     };
 
