@@ -83,6 +83,7 @@ TEST_F(EventObjectTest, EveryKindReportsTheModifierBitsHeldWhenItWasMadeOrNoneWi
         EXPECT_EQ(event->keyboardModifiers(), 0);
     EXPECT_EQ(intern::KeyEvent(nullptr, 200).key(), 200);
     EXPECT_EQ(intern::KeyEvent(nullptr, -1).key(), -1);
+    EXPECT_EQ(intern::KeyEvent(nullptr, 0x12345).key(), 0x12345) << "kept whole, not cut to 16 bits";
 }
 
 TEST_F(EventObjectTest, ACloneIsAnIndependentCopyThatDoesNotAskAgain)
