@@ -6,8 +6,10 @@
 #include "integration/PageInterface.h"
 #include "integration/PageRenderDeciderInterface.h"
 #include "integration/Trace.h"
+#include "integration/intern/TraceObserver.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
+#include "support/RecordingServices.h"
 #include "support/RunningHost.h"
 
 #include <boost/make_shared.hpp>
@@ -104,6 +106,9 @@ protected:
 TEST_F(TraceTest, RandomSessionsLeaveAWellFormedTraceThatAgreesWithTheHost)
 {
     pages().pushPageRenderDecider(boost::make_shared<sdk::integration::InterruptedPlotRepairer>());
+    RecordingMRULayoutService::forgetRegistration(); // the engine was started afresh
+    RecordingMRULayoutService layouts;
+    layouts.makeCurrent();
     for (unsigned seed = 1; seed <= 3; ++seed)
     {
         SCOPED_TRACE("seed " + std::to_string(seed));
@@ -141,7 +146,7 @@ TEST_F(TraceTest, RandomSessionsLeaveAWellFormedTraceThatAgreesWithTheHost)
         for (int step = 0; step < 300; ++step)
         {
             PageInterface* page = anyPage();
-            switch (pick(10))
+            switch (pick(11))
             {
             case 0:
                 if (pages().pageCount() < 4)
@@ -182,6 +187,16 @@ TEST_F(TraceTest, RandomSessionsLeaveAWellFormedTraceThatAgreesWithTheHost)
                 if (pages().pageCount() < 4)
                     sim::requestPage();
                 break;
+            case 9:
+            {
+                // A file name of any bytes, as the engine may hand one over:
+                // the document stays valid JSON.
+                std::string name(static_cast<std::size_t>(1 + pick(200)), ' ');
+                for (char& c : name)
+                    c = static_cast<char>(1 + pick(255));
+                sim::reportMRULayout(name.c_str());
+                break;
+            }
             default:
                 if (page != nullptr)
                     page->redraw();
@@ -221,6 +236,34 @@ TEST_F(TraceTest, RandomSessionsLeaveAWellFormedTraceThatAgreesWithTheHost)
             {
                 EXPECT_NE(-1, span.number("lock")) << span.name;
             }
+    }
+}
+
+// Texts as a document carries them: each byte of an ill-formed UTF-8
+// sequence as U+FFFD, cut to 120 bytes before a character that would not
+// fit whole; recorded again, they stay as they are (a replay compares them).
+TEST(TraceTextTest, IllFormedBytesAreReplacedAndTheCutKeepsCharactersWhole)
+{
+    const std::string bad = "\xEF\xBF\xBD";
+    const std::string x119(119, 'x');
+    std::string bad40;
+    for (int i = 0; i < 40; ++i)
+        bad40 += bad;
+    const struct
+    {
+        std::string text;
+        std::string recorded;
+    } cases[] = {{"plain \"quoted\"", "plain \"quoted\""},
+                 {"\xC3\xA9t\xC3\xA9 \xF0\x9F\x93\x88", "\xC3\xA9t\xC3\xA9 \xF0\x9F\x93\x88"},
+                 {"a\xFF" "b\xC3", "a" + bad + "b" + bad},
+                 {"\xE0\x80\xAF\xED\xA0\x80", bad + bad + bad + bad + bad + bad}, // overlong, surrogate
+                 {"\xF4\x90\x80\x80", bad + bad + bad + bad},                     // beyond U+10FFFF
+                 {x119 + "\xC3\xA9", x119},
+                 {std::string(50, '\xFF'), bad40}};
+    for (const auto& row : cases)
+    {
+        EXPECT_EQ(row.recorded, sdk::integration::intern::TraceObserver::recordedText(row.text.c_str())) << row.text;
+        EXPECT_EQ(row.recorded, sdk::integration::intern::TraceObserver::recordedText(row.recorded.c_str()));
     }
 }
 

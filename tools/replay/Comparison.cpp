@@ -1,22 +1,14 @@
 #include "Comparison.h"
 
-#include <cstring>
 #include <sstream>
 
 namespace orvane {
 namespace replay {
 
 using sdk::integration::intern::TraceArg;
+using sdk::integration::intern::TraceObserver;
 
 namespace {
-
-// A trace document cuts a text argument at this many bytes.
-const std::size_t RecordedTextBytes = 120;
-
-std::string recordedText(const char* text)
-{
-    return std::string(text, strnlen(text, RecordedTextBytes));
-}
 
 bool sameValues(const nlohmann::json& recorded, std::initializer_list<TraceArg> replayed)
 {
@@ -27,8 +19,10 @@ bool sameValues(const nlohmann::json& recorded, std::initializer_list<TraceArg> 
         const auto value = recorded.find(arg.key);
         if (value == recorded.end())
             return false;
-        if (arg.text != nullptr ? !value->is_string() || value->get_ref<const std::string&>() != recordedText(arg.text)
-                                : !value->is_number_integer() || value->get<long long>() != arg.number)
+        const bool same = arg.text != nullptr ? value->is_string() && value->get_ref<const std::string&>() ==
+                                                                          TraceObserver::recordedText(arg.text)
+                                              : value->is_number_integer() && value->get<long long>() == arg.number;
+        if (!same)
             return false;
     }
     return true;
@@ -45,7 +39,7 @@ std::string describe(const char* category, const char* name, bool end, std::init
     nlohmann::json values = nlohmann::json::object();
     for (const TraceArg& arg : args)
         if (arg.text != nullptr)
-            values[arg.key] = recordedText(arg.text);
+            values[arg.key] = TraceObserver::recordedText(arg.text);
         else
             values[arg.key] = arg.number;
     return std::string(end ? "end of " : "") + category + " " + name + " " + values.dump();

@@ -4,6 +4,7 @@
 #include "util/Export.h"
 
 #include <initializer_list>
+#include <string>
 
 namespace orvane {
 namespace sdk {
@@ -51,6 +52,14 @@ public:
     // allocated.
     // @thread_safety As Trace::start().
     static bool start(TraceObserver& observer);
+
+    // The text a trace document carries for the text argument `text`: each
+    // byte of an ill-formed UTF-8 sequence as U+FFFD, cut to 120 bytes
+    // before a character that would not fit whole.
+    //
+    // @errors std::bad_alloc.
+    // @thread_safety Any thread.
+    static std::string recordedText(const char* text);
 
 protected:
     // Not deleted through this interface.

@@ -17,9 +17,64 @@ namespace intern {
 namespace {
 
 // The longest event written: a text argument is cut to MaxTextBytes
-// characters (each escaped to at most 6), names are the library's own.
+// bytes (each escaped to at most 6), names are the library's own.
 const std::size_t MaxTextBytes = 120;
 const std::size_t MaxEventBytes = 2048;
+
+// The length of the well-formed UTF-8 character at `text`, or 0.
+std::size_t characterLength(const unsigned char* text)
+{
+    const unsigned char c = text[0];
+    if (c < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80; // the second byte's range
+    unsigned char high = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF)
+        length = 2;
+    else if (c >= 0xE0 && c <= 0xEF)
+    {
+        length = 3;
+        low = c == 0xE0 ? 0xA0 : 0x80;  // no overlong form
+        high = c == 0xED ? 0x9F : 0xBF; // no surrogate
+    }
+    else if (c >= 0xF0 && c <= 0xF4)
+    {
+        length = 4;
+        low = c == 0xF0 ? 0x90 : 0x80;
+        high = c == 0xF4 ? 0x8F : 0xBF; // nothing beyond U+10FFFF
+    }
+    else
+        return 0;
+    if (text[1] < low || text[1] > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if ((text[i] & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
+// Hands `out` the text a trace records of `text`: each byte of an
+// ill-formed UTF-8 sequence as U+FFFD (a document stays valid JSON whatever
+// the host names its pages), cut to MaxTextBytes bytes before a character
+// that would not fit whole. Recording the result again gives it unchanged.
+template <typename Out>
+void recordedCharacters(const char* text, Out out)
+{
+    static const char Replacement[] = "\xEF\xBF\xBD";
+    const unsigned char* at = reinterpret_cast<const unsigned char*>(text);
+    std::size_t written = 0;
+    while (*at != '\0')
+    {
+        const std::size_t length = characterLength(at);
+        const std::size_t size = length != 0 ? length : 3;
+        if (written + size > MaxTextBytes)
+            return;
+        out(length != 0 ? reinterpret_cast<const char*>(at) : Replacement, size);
+        written += size;
+        at += length != 0 ? length : 1;
+    }
+}
 
 // The schema version says what the events carry; a reader refuses another.
 const char Head[] = "{\"displayTimeUnit\":\"ns\","
@@ -142,13 +197,12 @@ public:
         raw(text, std::strlen(text));
         character('"');
     }
-    // A JSON string, cut to MaxTextBytes characters.
+    // A JSON string of the text a trace records.
     void string(const char* text)
     {
         character('"');
-        for (std::size_t i = 0; i < MaxTextBytes && text[i] != '\0'; ++i)
-        {
-            const unsigned char c = static_cast<unsigned char>(text[i]);
+        recordedCharacters(text, [this](const char* bytes, std::size_t size) {
+            const unsigned char c = static_cast<unsigned char>(bytes[0]);
             if (c == '"' || c == '\\')
             {
                 character('\\');
@@ -161,8 +215,8 @@ public:
                 raw(escaped, 6);
             }
             else
-                character(static_cast<char>(c));
-        }
+                raw(bytes, size);
+        });
         character('"');
     }
     // Microseconds since the recording started, to the nanosecond.
@@ -367,6 +421,13 @@ bool TraceRecorder::start(TraceObserver& observer)
 }
 
 bool TraceObserver::start(TraceObserver& observer) { return TraceRecorder::start(observer); }
+
+std::string TraceObserver::recordedText(const char* text)
+{
+    std::string recorded;
+    recordedCharacters(text, [&recorded](const char* bytes, std::size_t size) { recorded.append(bytes, size); });
+    return recorded;
+}
 
 void TraceRecorder::stop()
 {
