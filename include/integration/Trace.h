@@ -26,8 +26,9 @@ namespace integration {
 // by its handle number ("page", "image", "handle": small numbers in the
 // order the recording first saw each handle, renumbered when an address
 // serves a new page or image), or by its engine unique id where the event
-// says "id"; a text is written as text (cut at 120 characters), another
-// pointer as 1 or 0 (set or not).
+// says "id"; a text is written as text (cut at 120 bytes, before a
+// character that would not fit; each byte that is not well-formed UTF-8 as
+// U+FFFD), another pointer as 1 or 0 (set or not).
 //
 // | category | name | arguments ("B") | results ("E") |
 // |---|---|---|---|
