@@ -16,7 +16,8 @@ namespace integration {
 // of the Trace Event Format that Perfetto (ui.perfetto.dev, trace_processor)
 // and chrome://tracing open:
 //   {"displayTimeUnit": "ns",
-//    "otherData": {"format": "orvane-boundary-trace", "schemaVersion": 3},
+//    "otherData": {"format": "orvane-boundary-trace", "schemaVersion": 3,
+//                  "checkedMode": whether checked mode was on as it started},
 //    "traceEvents": [...]}
 // One track per thread (the thread that started the trace is "GUI thread").
 // Spans ("B"/"E") are strictly nested; their arguments are on the "B" event,
@@ -49,7 +50,8 @@ namespace integration {
 // | host | shouldOpenGLBuffersBeSwapped (the top render decider) | "page" (id) | "result" |
 // | host | createGLDrawArea (the factory) | | "result" (handle number, 0 for none) |
 // | host | page listeners, page signal, idle listeners, signalOnIdle, signalEngineStarted, engineInterrupted | | |
-// | request | init, start, stop, interrupt, pushPageRenderDecider, popPageRenderDecider | | |
+// | request | init, start, stop, interrupt, pushPageRenderDecider, popPageRenderDecider | pushPageRenderDecider: "decider" 0 where the host passed none | |
+// | request | setCheckedMode (checked mode turned on or off) | "checked" | |
 // | request | addPage | "area" (handle number of the drawing area, 0 for none) | |
 // | request | the monitor's signals the library hears: wheelRotated, widgetChangeDueToTimerEvent, engineIsNoLongerBusy; processingNewEvent | processingNewEvent: "receiver" (handle number), "allowsInterrupt" | |
 // | host | isMouseButtonPressed (the miscellaneous-queries service, asked by the library) | "button" | "result" |

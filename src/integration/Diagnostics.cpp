@@ -1,6 +1,7 @@
 #include "integration/Diagnostics.h"
 
 #include "integration/intern/DiagnosticReporter.h"
+#include "integration/intern/boundary/TraceEvents.h"
 
 namespace orvane {
 namespace sdk {
@@ -11,7 +12,11 @@ Diagnostics::Handler Diagnostics::setHandler(const Handler& handler)
     return intern::DiagnosticReporter::setHandler(handler);
 }
 
-void Diagnostics::setCheckedMode(bool checked) { intern::DiagnosticReporter::setCheckedMode(checked); }
+void Diagnostics::setCheckedMode(bool checked)
+{
+    const intern::HostReportScope report("setCheckedMode", "checked", checked);
+    intern::DiagnosticReporter::setCheckedMode(checked);
+}
 
 bool Diagnostics::isCheckedMode() { return intern::DiagnosticReporter::isCheckedMode(); }
 

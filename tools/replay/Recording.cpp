@@ -7,10 +7,17 @@
 namespace orvane {
 namespace replay {
 
-std::string RecordedSpan::text(const char* key) const
+std::string RecordedSpan::text(const char* key, bool argument) const
 {
-    const auto found = span->args.find(key);
-    return found != span->args.end() && found->is_string() ? found->get<std::string>() : std::string();
+    const nlohmann::json& values = argument ? span->arguments : span->args;
+    const auto found = values.find(key);
+    std::string text = found != values.end() && found->is_string() ? found->get<std::string>() : std::string();
+    // Each byte that was no well-formed UTF-8 was recorded as U+FFFD: one such
+    // byte again, so that the text has its recorded length and records the same.
+    static const std::string Replacement = "\xEF\xBF\xBD";
+    for (std::size_t at = text.find(Replacement); at != std::string::npos; at = text.find(Replacement, at + 1))
+        text.replace(at, Replacement.size(), 1, '\xFF');
+    return text;
 }
 
 Recording::Recording(std::string text) : m_text(std::move(text)) {}

@@ -30,7 +30,9 @@ struct RecordedSpan
     const std::string& category() const { return span->category; }
     const std::string& name() const { return span->name; }
     long long number(const char* key, long long fallback = 0) const { return span->number(key, fallback); }
-    std::string text(const char* key) const;
+    // A text as it was handed over; with `argument`, the one the span began
+    // with (not a result of the same name).
+    std::string text(const char* key, bool argument = false) const;
     bool is(const char* category, const char* name) const
     {
         return span->category == category && span->name == name;
@@ -55,6 +57,7 @@ public:
 
     const std::vector<RecordedSpan>& spans() const { return m_spans; }
     const std::string& text() const { return m_text; }
+    bool checkedMode() const { return m_analysis->checkedMode(); }
 
     // A crossing: an engine call (not the application lock), an engine
     // callback, or a call on a host object.

@@ -4,6 +4,7 @@
 #include "ReplayHost.h"
 #include "ReplaySession.h"
 
+#include "integration/Diagnostics.h"
 #include "integration/Trace.h"
 
 #include <exception>
@@ -20,10 +21,17 @@ Outcome replay(const Recording& recording, RealDrawing* drawing)
         ReplaySession session(recording);
         session.drawing = drawing;
         // The replay records from where the recording started: with the
-        // monitor's construction (its busy registration) or after it.
+        // host's construction (the monitor's busy registration, or the
+        // services' made current before it) or after it.
+        const std::vector<RecordedSpan>& spans = recording.spans();
+        std::size_t first = 0;
+        while (first < spans.size() && !spans[first].is("engine", "OrvEngProcessBusyEventsRegisterCallback") &&
+               (spans[first].is("request", "setCheckedMode") ||
+                spans[first].name().find("RegisterCallback") != std::string::npos))
+            ++first;
         const bool fromConstruction =
-            !recording.spans().empty() &&
-            recording.spans().front().is("engine", "OrvEngProcessBusyEventsRegisterCallback");
+            first < spans.size() && spans[first].is("engine", "OrvEngProcessBusyEventsRegisterCallback");
+        sdk::integration::Diagnostics::setCheckedMode(recording.checkedMode());
         try
         {
             std::unique_ptr<ReplayHost> host(fromConstruction ? nullptr : new ReplayHost(session));

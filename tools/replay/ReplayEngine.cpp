@@ -63,6 +63,16 @@ public:
     long long n(const char* key) const { return span.number(key); }
     // A handle the recording names by number.
     long long h(const char* key) const { return session.handle(span.number(key)); }
+    // A handle the library passes on without reading it: one the library
+    // never handed over (the engine's own) gets a value of its own, no address.
+    long long passed(const char* key) const { return h(key) != 0 ? h(key) : -n(key); }
+    // The place for output `key`: none where the recording shows the engine
+    // passed none (-1).
+    template <typename T>
+    T* out(const char* key, T& place) const
+    {
+        return span.number(key) == -1 ? nullptr : &place;
+    }
     // A text argument, kept for the duration of the call.
     const char* text(const char* key)
     {
@@ -233,7 +243,7 @@ void OrvEngProgressMonitorRegisterCallback(void (*progress)(int, ArbParam_t), vo
 void OrvEngDialogLaunchDropRegisterCallbacks(int, Boolean_t (*launch)(ArbParam_t), void (*)(ArbParam_t),
                                              ArbParam_t clientData)
 {
-    keep("dialogLaunchCallback", launch, clientData, REPLAY_FIRING(DialogLaunchCallback_pf, f(call.client)));
+    keep("dialogLaunchCallback", launch, clientData, REPLAY_FIRING(DialogLaunchCallback_pf, f(call.h("launcher"))));
     answer("OrvEngDialogLaunchDropRegisterCallbacks", {{"client", clientData}});
 }
 
@@ -269,22 +279,24 @@ REPLAY_REGISTRATION(OrvEngRenderDestSizeRegisterCallback, RenderDestSizeCallback
 REPLAY_REGISTRATION(OrvEngProcessBusyEventsRegisterCallback, ProcessBusyEventsCallback_pf, "busyEvents",
                     f(call.client))
 REPLAY_REGISTRATION(OrvEngBaseCursorStyleRegisterCallback, BaseCursorStyleCallback_pf, "baseCursorStyleCallback",
-                    f(static_cast<CursorStyle_e>(call.n("style")), call.h("page"), call.client))
+                    f(static_cast<CursorStyle_e>(call.n("style")), call.passed("page"), call.client))
 REPLAY_REGISTRATION(OrvEngWaitCursorStateRegisterCallback, WaitCursorStateCallback_pf, "waitCursorStateCallback",
                     f(static_cast<Boolean_t>(call.n("activate")), call.client))
 REPLAY_REGISTRATION(OrvEngDialogGetSimpleTextRegisterCallback, DialogGetSimpleTextCallback_pf,
                     "dialogGetSimpleTextBoxCallback",
-                    char* given = call.n("useText") != 0 ? copyText(call.span.text("text")) : nullptr;
+                    char* given = call.n("useText") != 0 ? copyText(call.span.text("text", true)) : nullptr;
                     f(call.text("instructions"), &given, static_cast<Boolean_t>(call.n("useText")), call.client);
                     std::free(given))
 REPLAY_REGISTRATION(OrvEngMRULayoutFilenameRegisterCallback, MRULayoutFilenameCallback_pf,
                     "static_updateMRULayoutCallback", f(call.text("layoutFileName"), call.client))
 REPLAY_REGISTRATION(OrvEngDotPitchRegisterCallback, DotPitchCallback_pf, "staticDotPitchCallback",
-                    double x = 0, y = 0; f(call.client, &x, &y))
+                    double x = 0, y = 0; f(call.client, call.out("xNanometres", x), call.out("yNanometres", y)))
 REPLAY_REGISTRATION(OrvEngScreenSizeRegisterCallback, ScreenSizeCallback_pf, "staticScreenSizeCallback",
-                    int width = 0, height = 0; f(call.client, &width, &height))
+                    int width = 0, height = 0;
+                    f(call.client, call.out("width", width), call.out("height", height)))
 REPLAY_REGISTRATION(OrvEngKeyStateRegisterCallback, KeyStateCallback_pf, "staticKeyStateCallback",
-                    Boolean_t shift = 0, alt = 0, control = 0; f(call.client, &shift, &alt, &control))
+                    Boolean_t shift = 0, alt = 0, control = 0;
+                    f(call.client, call.out("shift", shift), call.out("alt", alt), call.out("control", control)))
 REPLAY_REGISTRATION(OrvEngMouseButtonStateRegisterCallback, MouseButtonStateCallback_pf,
                     "staticMouseButtonStateCallback", f(static_cast<int>(call.n("button")), call.client))
 REPLAY_REGISTRATION(OrvEngOpenGLVersionStringRegisterCallback, OpenGLVersionStringCallback_pf,

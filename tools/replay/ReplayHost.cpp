@@ -1,10 +1,14 @@
 #include "ReplayHost.h"
 
+#include "integration/Diagnostics.h"
+#include "integration/DialogLauncherInterface.h"
+#include "integration/DialogManagerInterface.h"
 #include "integration/GLDrawAreaFactoryInterface.h"
 #include "integration/GLDrawAreaInterface.h"
 #include "integration/KeyEventInterface.h"
 #include "integration/MouseEventInterface.h"
 #include "integration/ManagerAbstract.h"
+#include "integration/PageChangeListenerInterface.h"
 #include "integration/PageInterface.h"
 #include "integration/PageManagerInterface.h"
 #include "integration/PageManagerListenerInterface.h"
@@ -43,14 +47,24 @@ namespace services = sdk::integration::services;
 
 namespace {
 
+// A host object's exception, where the recording shows one: a call that
+// returns a value recorded without its result.
+struct HostFault : std::runtime_error
+{
+    HostFault() : std::runtime_error("the host's call threw, as recorded") {}
+};
+
 // A number the host answers with: the recorded result of the host call
 // `name` at the cursor, `fallback` when the recording has none there.
+// Errors: HostFault where the recorded call has no `key`.
 long long hostAnswer(ReplaySession& session, const char* name, const char* key = "result", long long fallback = 0)
 {
     const RecordedSpan* span = session.enter("host", name);
     if (span == nullptr)
         return fallback;
     session.moveTo(span->end);
+    if (!span->span->results.contains(key))
+        throw HostFault();
     return span->number(key, fallback);
 }
 
@@ -72,7 +86,8 @@ public:
     }
     void swapBuffers() override
     {
-        hostAnswer(m_session, "swapBuffers");
+        if (const RecordedSpan* span = m_session.enter("host", "swapBuffers"))
+            m_session.moveTo(span->end);
         if (m_real != nullptr)
             m_real->swapBuffers();
     }
@@ -140,6 +155,8 @@ public:
         height = span != nullptr ? static_cast<int>(span->number("height")) : 1;
         if (span != nullptr)
             m_session.moveTo(span->end);
+        if (span != nullptr && !span->span->results.contains("width"))
+            throw HostFault();
         if (m_session.drawing != nullptr)
             m_session.drawing->resize(m_number, width, height);
     }
@@ -189,6 +206,17 @@ private:
     const long long m_number;
     Context m_context;
     integration::intern::GLDrawAreaStateObservable m_state;
+};
+
+// A dialog launcher the host registered: the host acts in the launch.
+class Launcher : public integration::DialogLauncherInterface
+{
+public:
+    explicit Launcher(ReplaySession& session) : m_session(session) {}
+    void launch() override { m_session.actAsHost(m_session.currentCallback()->end); }
+
+private:
+    ReplaySession& m_session;
 };
 
 // A stop button the host registered: active as recorded.
@@ -268,15 +296,20 @@ public:
                (callbackAnswer(m_session, "alt") == 1 ? 4 : 0);
     }
     short translateKeyCode(int keyCode) override { return static_cast<short>(keyCode); }
+    // The engine may pass no place for an answer.
     void getDotPitch(double* x, double* y) override
     {
-        *x = static_cast<double>(callbackAnswer(m_session, "xNanometres")) / 1e6;
-        *y = static_cast<double>(callbackAnswer(m_session, "yNanometres")) / 1e6;
+        if (x != nullptr)
+            *x = static_cast<double>(callbackAnswer(m_session, "xNanometres")) / 1e6;
+        if (y != nullptr)
+            *y = static_cast<double>(callbackAnswer(m_session, "yNanometres")) / 1e6;
     }
     void getScreenSize(int* width, int* height) override
     {
-        *width = static_cast<int>(callbackAnswer(m_session, "width"));
-        *height = static_cast<int>(callbackAnswer(m_session, "height"));
+        if (width != nullptr)
+            *width = static_cast<int>(callbackAnswer(m_session, "width"));
+        if (height != nullptr)
+            *height = static_cast<int>(callbackAnswer(m_session, "height"));
     }
     // Asked by the engine's callback, or by the library (its own host call).
     bool isMouseButtonPressed(integration::MouseEventInterface::MouseButton_e) override
@@ -359,14 +392,35 @@ public:
     void selectItemsInRect(double, double, double, double, bool) override {}
 };
 
+// What the library reported to the engine inside the callback being fired
+// (an image that failed); empty when it reported nothing.
+const RecordedSpan* failureReport(ReplaySession& session)
+{
+    const RecordedSpan* call = session.currentCallback();
+    if (call == nullptr)
+        return nullptr;
+    for (std::size_t at = static_cast<std::size_t>(call - &session.span(0)) + 1; at < call->end; ++at)
+        if (session.span(at).is("engine", "OrvUtilDialogErrMsg"))
+            return &session.span(at);
+    return nullptr;
+}
+
+// An image renders as recorded: the graphics' failure the library
+// reported, or the recorded result.
 class Image : public services::OffscreenImageInterface
 {
 public:
-    explicit Image(ReplaySession& session) : m_context(session) {}
-    bool render(ExportRegion_e) override { return true; }
+    explicit Image(ReplaySession& session) : m_session(session), m_context(session) {}
+    bool render(ExportRegion_e) override
+    {
+        if (const RecordedSpan* failure = failureReport(m_session))
+            throw orvane::ExceptionBase(failure->text("message"));
+        return callbackAnswer(m_session, "result") != 0;
+    }
     integration::GLContextInterface& getGLContext() override { return m_context; }
 
 private:
+    ReplaySession& m_session;
     Context m_context;
 };
 
@@ -374,10 +428,16 @@ class ImageService : public services::OffscreenImageServiceAbstract
 {
 public:
     explicit ImageService(ReplaySession& session) : m_session(session) {}
+    // An image the engine got no handle of failed with another exception
+    // than the graphics' (the library reported its message), or was none.
     services::OffscreenImageInterface* createImage(int, int) override
     {
-        if (callbackAnswer(m_session, "result") == 0)
+        if (callbackAnswer(m_session, "image") == 0)
+        {
+            if (const RecordedSpan* failure = failureReport(m_session))
+                throw std::runtime_error(failure->text("message"));
             return nullptr;
+        }
         m_images.push_back(std::unique_ptr<Image>(new Image(m_session)));
         return m_images.back().get();
     }
@@ -395,28 +455,21 @@ private:
 } // namespace
 
 class ReplayHost::Impl : public integration::PageManagerListenerInterface,
+                         public integration::PageChangeListenerInterface,
                          public integration::GLDrawAreaFactoryInterface,
                          public integration::OnIdleListenerInterface
 {
 public:
     explicit Impl(ReplaySession& session)
         : m_session(session),
-          m_manager(session),
           m_misc(session),
           m_messageBox(session),
           m_simpleText(session),
           m_images(session)
     {
         session.setHostActor([this](std::size_t end, bool queries) { act(end, queries); });
-        integration::PageManagerInterface& pages = m_manager.getPageManager();
-        pages.setGLDrawAreaFactory(*this);
-        pages.addListener(this);
-        // Slots where the recording shows them: a signal without one is not recorded.
-        if (session.recording().hasHostSpan("page signal"))
-            for (auto* signal : {&pages.signalPageCreated, &pages.signalPageDestroyed, &pages.signalPageCurrentChanged})
-                signal->connect([this](integration::PageInterface&) { m_session.actInHostSpan("page signal"); });
-        if (session.recording().hasHostSpan("signalEngineStarted"))
-            m_manager.signalEngineStarted.connect([this] { m_session.actInHostSpan("signalEngineStarted"); });
+        servicesFirst();
+        newManager();
     }
 
     ~Impl() override
@@ -425,18 +478,19 @@ public:
         // running: the replay stops it, as a host does before it exits.
         try
         {
-            m_manager.stop();
+            m_manager->stop();
         }
         catch (...)
         {
         }
-        m_manager.getPageManager().removeListener(this);
+        m_manager->getPageManager().removeListener(this);
     }
 
     // --- the library's calls on the host ---
     void pageCreated(integration::PageInterface& page, integration::PageManagerInterface&) override
     {
         m_pages.push_back(&page);
+        page.addChangeListener(this);
         m_session.actInHostSpan("page listeners");
     }
     void pageDestroyed(integration::PageInterface& page, integration::PageManagerInterface&) override
@@ -455,13 +509,36 @@ public:
     }
     integration::GLDrawAreaInterface* createGLDrawArea(orvane::toolbox::StringList&) override
     {
-        const RecordedSpan* span = m_session.enter("host", "createGLDrawArea");
-        if (span == nullptr || span->number("result") == 0)
-            return nullptr;
-        m_session.moveTo(span->end);
-        return &area(span->number("result"));
+        const long long number = hostAnswer(m_session, "createGLDrawArea");
+        return number != 0 ? &area(number) : nullptr;
     }
     void onIdle(integration::OnIdleObservableInterface&) override { m_session.actInHostSpan("idle listeners"); }
+    // A page's change listeners have no span: the requests the recording
+    // shows next are theirs.
+    void pageNameChanged(std::string, integration::PageInterface&) override { requestsHere(); }
+    void pageDrawAreaChanged(integration::GLDrawAreaInterface*, integration::PageInterface&) override
+    {
+        // Told inside the move's span, which the replay may not have entered yet.
+        const int open = m_session.openSpan();
+        if (open >= 0 && !m_session.span(static_cast<std::size_t>(open)).is("request", "setDrawArea") &&
+            m_session.cursor() < recordingSize() && m_session.span(m_session.cursor()).is("request", "setDrawArea") &&
+            m_session.span(m_session.cursor()).parent == open)
+            m_session.moveTo(m_session.cursor() + 1);
+        requestsHere();
+    }
+    void requestsHere()
+    {
+        const int open = m_session.openSpan();
+        if (open < 0 || m_session.span(static_cast<std::size_t>(open)).category() != "request")
+            return;
+        while (m_session.cursor() < recordingSize() && m_session.span(m_session.cursor()).category() == "request" &&
+               m_session.span(m_session.cursor()).parent == open)
+        {
+            const RecordedSpan& span = m_session.span(m_session.cursor());
+            request(span);
+            m_session.moveTo(std::max(m_session.cursor(), span.end));
+        }
+    }
 
     std::size_t recordingSize() const { return m_session.recording().spans().size(); }
 
@@ -472,33 +549,75 @@ public:
         {
             const std::size_t at = m_session.cursor();
             const RecordedSpan& span = m_session.span(at);
-            if (span.category() == "callback")
+            // What the host's code does at the top ends there when the
+            // library or a host object throws, as a host's event loop
+            // catches; the next step goes on from the recording.
+            if (span.parent < 0)
             {
-                m_session.fire(at);
-                continue;
+                try
+                {
+                    step(span, at, end, queries);
+                }
+                catch (const std::exception&)
+                {
+                    m_session.moveTo(std::max(m_session.cursor(), span.end));
+                }
             }
-            // A frame the engine drew by itself: its callbacks are fired.
-            if (span.category() == "frame")
-            {
-                m_session.moveTo(at + 1);
-                continue;
-            }
-            // The library's own listeners make the engine calls in a listener set.
-            if (!queries && Recording::isCrossing(span) && !m_session.recording().isHostQuery(at))
+            else if (!step(span, at, end, queries))
                 return;
-            if (span.category() == "request")
-                request(span);
-            else if (span.category() == "input")
-                input(span);
-            else if (span.is("idle", "damage"))
-                sdk::ui::common::processIdleActions();
-            else if (span.category() == "engine" && span.name() != "AppLock")
-                query(span, end);
-            m_session.moveTo(std::max(m_session.cursor(), span.end));
         }
     }
 
 private:
+    // One step of the host's part at the cursor; false where the library's
+    // own listeners take over.
+    bool step(const RecordedSpan& span, std::size_t at, std::size_t end, bool queries)
+    {
+        if (span.category() == "callback")
+        {
+            m_session.fire(at);
+            return true;
+        }
+        // A frame the engine drew by itself: its callbacks are fired.
+        if (span.category() == "frame")
+        {
+            m_session.moveTo(at + 1);
+            return true;
+        }
+        // The library's own listeners make the engine calls in a listener set.
+        if (!queries && Recording::isCrossing(span) && !m_session.recording().isHostQuery(at))
+            return false;
+        if (span.category() == "request")
+            request(span);
+        else if (span.category() == "input")
+            input(span);
+        else if (span.is("idle", "damage"))
+            sdk::ui::common::processIdleActions();
+        else if (span.category() == "engine" && span.name() != "AppLock")
+            query(span, end);
+        m_session.moveTo(std::max(m_session.cursor(), span.end));
+        return true;
+    }
+
+    // The host's manager, made again where the recording shows the host
+    // making a new one (its monitor's registration at the top).
+    void newManager()
+    {
+        if (m_manager)
+            m_manager->getPageManager().removeListener(this);
+        m_manager.reset();
+        m_pages.clear();
+        m_manager.reset(new Manager(m_session));
+        integration::PageManagerInterface& pages = m_manager->getPageManager();
+        pages.setGLDrawAreaFactory(*this);
+        pages.addListener(this);
+        // Slots where the recording shows them: a signal without one is not recorded.
+        if (m_session.recording().hasHostSpan("page signal"))
+            for (auto* signal : {&pages.signalPageCreated, &pages.signalPageDestroyed, &pages.signalPageCurrentChanged})
+                signal->connect([this](integration::PageInterface&) { m_session.actInHostSpan("page signal"); });
+        if (m_session.recording().hasHostSpan("signalEngineStarted"))
+            m_manager->signalEngineStarted.connect([this] { m_session.actInHostSpan("signalEngineStarted"); });
+    }
     DrawArea& area(long long number)
     {
         std::unique_ptr<DrawArea>& made = m_areas[number];
@@ -507,8 +626,19 @@ private:
         return *made;
     }
 
-    boost::shared_ptr<StopButton>& stopButton(long long number)
+    Launcher& launcher(long long number)
     {
+        std::unique_ptr<Launcher>& made = m_launchers[number];
+        if (!made)
+            made.reset(new Launcher(m_session));
+        return *made;
+    }
+
+    // Number 0: the host passed none.
+    boost::shared_ptr<StopButton> stopButton(long long number)
+    {
+        if (number == 0)
+            return nullptr;
         boost::shared_ptr<StopButton>& button = m_stopButtons[number];
         if (!button)
             button = boost::make_shared<StopButton>(m_session);
@@ -523,17 +653,20 @@ private:
         return nullptr;
     }
 
+    // A request as the recording shows it, the cursor in its span while
+    // the library serves it.
     void request(const RecordedSpan& span)
     {
+        m_session.moveTo(static_cast<std::size_t>(&span - &m_session.span(0)) + 1);
         const std::string& name = span.name();
-        Monitor& monitor = m_manager.monitor();
-        integration::PageManagerInterface& pages = m_manager.getPageManager();
+        Monitor& monitor = m_manager->monitor();
+        integration::PageManagerInterface& pages = m_manager->getPageManager();
         if (name == "init")
             init(span);
         else if (name == "start")
-            m_manager.start();
+            m_manager->start();
         else if (name == "stop")
-            m_manager.stop();
+            m_manager->stop();
         else if (name == "addPage")
             pages.addPage(span.number("area") != 0 ? &area(span.number("area")) : nullptr);
         else if (name == "interrupt")
@@ -554,7 +687,8 @@ private:
             monitor.signalWheelRotated(wheel);
         }
         else if (name == "pushPageRenderDecider")
-            pages.pushPageRenderDecider(boost::make_shared<Decider>(m_session));
+            pages.pushPageRenderDecider(span.span->arguments.contains("decider") ? nullptr
+                                                                                 : boost::make_shared<Decider>(m_session));
         else if (name == "popPageRenderDecider")
             pages.popPageRenderDecider();
         else if (name.compare(0, 8, "drawArea") == 0)
@@ -563,6 +697,8 @@ private:
             monitor.registerStopButton(stopButton(span.number("button")));
         else if (name == "unRegisterStopButton")
             monitor.unRegisterStopButton(stopButton(span.number("button")));
+        else if (name == "setCheckedMode")
+            integration::Diagnostics::setCheckedMode(span.number("checked") != 0);
         else if (name == "widgetChangeDueToTimerEvent")
             monitor.signalWidgetChangeDuetoTimerEvent();
         else if (name == "engineIsNoLongerBusy")
@@ -571,6 +707,8 @@ private:
         {
             if (name == "deletePage")
                 pages.deletePage(*target);
+            else if (name == "setCurrentPage" && printPreview(span.end))
+                target->setPrintPreviewActive(m_session.span(span.end + 1).number("active") != 0);
             else if (name == "setCurrentPage")
                 pages.setCurrentPage(*target);
             else if (name == "redraw")
@@ -580,10 +718,19 @@ private:
         }
     }
 
+    // Whether the span at `index` is the print preview set under the
+    // application lock, which a page does after it made itself current.
+    bool printPreview(std::size_t index) const
+    {
+        return index + 1 < recordingSize() && m_session.span(index).is("engine", "AppLock") &&
+               m_session.span(index + 1).is("engine", "OrvEngPagePrintPreviewSetActive");
+    }
+
     void init(const RecordedSpan& span)
     {
         // The host's arguments: as many as the recording's, less the home directory's two.
-        long long argc = 1;
+        // No engine call: the library refused them (a "-h" with no directory).
+        long long argc = 0;
         for (std::size_t i = m_session.cursor(); i < span.end; ++i)
             if (m_session.span(i).is("engine", "OrvEngInit"))
             {
@@ -592,18 +739,22 @@ private:
             }
         static char program[] = "orvane-replay";
         static char argument[] = "-replayed";
-        std::vector<char*> argv(static_cast<std::size_t>(argc), argument);
+        static char noHome[] = "-h";
+        std::vector<char*> argv(argc == 0 ? 2 : static_cast<std::size_t>(argc), argc == 0 ? noHome : argument);
         argv[0] = program;
-        m_manager.init(static_cast<int>(argc), argv.data(), "/replay");
-        m_manager.getEventManager().addOnIdleListener(this);
+        argc = static_cast<long long>(argv.size());
+        if (m_manager->init(static_cast<int>(argc), argv.data(), "/replay") !=
+            integration::ManagerInterface::ManagerStartReturnCode_Ok)
+            return;
+        m_manager->getEventManager().addOnIdleListener(this);
         if (m_session.recording().hasHostSpan("signalOnIdle"))
-            m_manager.getEventManager().signalOnIdle.connect(
+            m_manager->getEventManager().signalOnIdle.connect(
             [this] { m_session.actInHostSpan("signalOnIdle"); });
     }
 
     void report(const RecordedSpan& span)
     {
-        Monitor& monitor = m_manager.monitor();
+        Monitor& monitor = m_manager->monitor();
         const std::string& name = span.name();
         Event event(span);
         if (name == "notifyOfKeyPressed")
@@ -640,8 +791,32 @@ private:
             m_session.moveTo(std::max(m_session.cursor(), move.end));
             return;
         }
-        if (services::ServiceInterface* service = serviceRegistering(name))
-            m_manager.getServiceRepository().setService(service);
+        if (name == "OrvEngProcessBusyEventsRegisterCallback" && span.parent < 0)
+            newManager();
+        else if (name == "OrvEngDialogLaunchDropRegisterCallbacks")
+            m_manager->getDialogManager().registerDialogLauncher(
+                span.number("client") != 0 ? &launcher(span.number("client")) : nullptr, static_cast<int>(span.number("dialog")));
+        else if (services::ServiceInterface* service = serviceRegistering(name))
+            service->makeCurrent();
+    }
+
+    // What a host did before it made its manager, where the recording
+    // opens with it: checked mode set, services made current (their
+    // registrations come before the monitor's).
+    void servicesFirst()
+    {
+        while (m_session.cursor() < recordingSize())
+        {
+            const RecordedSpan& span = m_session.span(m_session.cursor());
+            services::ServiceInterface* service = span.parent < 0 ? serviceRegistering(span.name()) : nullptr;
+            if (span.is("request", "setCheckedMode"))
+                integration::Diagnostics::setCheckedMode(span.number("checked") != 0);
+            else if (service != nullptr)
+                service->makeCurrent();
+            else
+                break;
+            m_session.moveTo(std::max(m_session.cursor(), span.end));
+        }
     }
 
     services::ServiceInterface* serviceRegistering(const std::string& registration)
@@ -657,12 +832,11 @@ private:
         for (const auto& entry : Classes)
             if (registration.compare(0, 6, "OrvEng") == 0 &&
                 registration.compare(6, std::strlen(entry.first), entry.first) == 0)
-                return m_madeCurrent[entry.second]++ == 0 ? objects[entry.second] : nullptr;
+                return objects[entry.second];
         return nullptr;
     }
 
     ReplaySession& m_session;
-    Manager m_manager;
     MiscService m_misc;
     MessageBoxService m_messageBox;
     SimpleTextService m_simpleText;
@@ -672,12 +846,13 @@ private:
     CoordsService m_coords;
     RegionService m_region;
     ImageService m_images;
-    int m_madeCurrent[9] = {};
+    std::unique_ptr<Manager> m_manager;
     std::map<long long, std::unique_ptr<DrawArea>> m_areas;
     std::vector<integration::PageInterface*> m_pages;
     // Stand-ins for the widgets that received GUI events, by their numbers.
     std::map<long long, char> m_receivers;
     std::map<long long, boost::shared_ptr<StopButton>> m_stopButtons;
+    std::map<long long, std::unique_ptr<Launcher>> m_launchers;
 };
 
 ReplayHost::ReplayHost(ReplaySession& session) : m_impl(new Impl(session)) {}

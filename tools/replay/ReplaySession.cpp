@@ -55,13 +55,20 @@ void ReplaySession::actInHostSpan(const char* name)
     // The library's own listeners, called before the host's, may have made
     // their engine calls inside the span already: the cursor is in it.
     const std::vector<RecordedSpan>& spans = m_recording.spans();
-    int at = static_cast<int>(m_cursor) - 1;
-    while (at >= 0 && spans[static_cast<std::size_t>(at)].end <= m_cursor)
-        at = spans[static_cast<std::size_t>(at)].parent;
+    const int at = openSpan();
     const RecordedSpan* span =
         at >= 0 && spans[static_cast<std::size_t>(at)].is("host", name) ? &spans[static_cast<std::size_t>(at)] : enter("host", name);
     if (span != nullptr && m_host)
         m_host(span->end, std::string(name).find("listeners") == std::string::npos);
+}
+
+int ReplaySession::openSpan() const
+{
+    const std::vector<RecordedSpan>& spans = m_recording.spans();
+    int at = static_cast<int>(m_cursor) - 1;
+    while (at >= 0 && spans[static_cast<std::size_t>(at)].end <= m_cursor)
+        at = spans[static_cast<std::size_t>(at)].parent;
+    return at;
 }
 
 void ReplaySession::actAsHost(std::size_t end, bool queries)

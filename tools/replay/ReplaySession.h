@@ -53,6 +53,8 @@ public:
     // The host's span `name` opened by the library around a listener: found
     // as enter() finds a crossing, then the host acts inside it.
     void actInHostSpan(const char* name);
+    // The innermost recorded span the cursor is in; -1 at the top.
+    int openSpan() const;
     // The host acts from the cursor to `end`.
     void actAsHost(std::size_t end, bool queries = true);
 

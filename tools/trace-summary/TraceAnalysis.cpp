@@ -60,6 +60,7 @@ TraceAnalysis::TraceAnalysis(const json& document)
         const auto version = other->find("schemaVersion");
         if (version != other->end() && version->is_number_integer())
             m_schemaVersion = version->get<int>();
+        m_checkedMode = other->value("checkedMode", false);
     }
     if (textAt(document, "displayTimeUnit", "") != "ns")
         m_problems.push_back("the document's \"displayTimeUnit\" is not \"ns\"");

@@ -83,6 +83,8 @@ public:
     // The schema version the document names; 0 when it names none (no
     // "otherData", or another format).
     int schemaVersion() const { return m_schemaVersion; }
+    // Whether checked mode was on as the recording started.
+    bool checkedMode() const { return m_checkedMode; }
 
 private:
     void read(const nlohmann::json& event, std::size_t index);
@@ -96,6 +98,7 @@ private:
     std::map<long long, std::vector<std::size_t>> m_open;
     std::map<long long, double> m_lastTs;
     int m_schemaVersion = 0;
+    bool m_checkedMode = false;
 };
 
 // The figures a host writer reads first: frames per page and overall,

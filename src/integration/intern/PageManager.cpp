@@ -95,7 +95,8 @@ void PageManager::setGLDrawAreaFactory(GLDrawAreaFactoryInterface& factory) { m_
 
 void PageManager::pushPageRenderDecider(boost::shared_ptr<PageRenderDeciderInterface> decider)
 {
-    const HostReportScope report("pushPageRenderDecider");
+    const HostReportScope report = decider ? HostReportScope("pushPageRenderDecider")
+                                           : HostReportScope("pushPageRenderDecider", "decider", nullptr);
     if (refuseNullAtAnyTime(decider, "((decider) != 0)", "Invalid page render decider",
                             "PageManager::pushPageRenderDecider"))
         return;

@@ -76,6 +76,12 @@ public:
         if (m_span.recording())
             begin(name, -1, -1, event.key());
     }
+    // A request with a flag (`key`).
+    HostReportScope(const char* name, const char* key, bool flag)
+    {
+        if (m_span.recording())
+            m_span.begin("request", name, {traceNumber(key, flag)});
+    }
     // A report naming a host object (`key`: its handle number), and a flag
     // when `flagKey` is given.
     HostReportScope(const char* name, const char* key, const void* object, const char* flagKey = nullptr,

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <new>
 #include <ostream>
 #include <thread>
@@ -77,11 +78,13 @@ void recordedCharacters(const char* text, Out out)
 }
 
 // The schema version says what the events carry; a reader refuses another.
+// Checked mode as the recording starts follows.
 const char Head[] = "{\"displayTimeUnit\":\"ns\","
-                    "\"otherData\":{\"format\":\"orvane-boundary-trace\",\"schemaVersion\":3},"
-                    "\"traceEvents\":[\n"
-                    "{\"name\":\"process_name\",\"ph\":\"M\",\"pid\":1,\"tid\":1,"
-                    "\"args\":{\"name\":\"ovsdkintegrationmanager\"}}";
+                    "\"otherData\":{\"format\":\"orvane-boundary-trace\",\"schemaVersion\":3,\"checkedMode\":";
+const char HeadEnd[] = "},"
+                       "\"traceEvents\":[\n"
+                       "{\"name\":\"process_name\",\"ph\":\"M\",\"pid\":1,\"tid\":1,"
+                       "\"args\":{\"name\":\"ovsdkintegrationmanager\"}}";
 const char Tail[] = "\n]}\n";
 
 // Written by start() and stop() only, which the host orders against every
@@ -399,7 +402,9 @@ bool TraceRecorder::start(const Trace::Sink& sink, std::size_t bufferBytes)
     s_sink = sink;
     try
     {
-        s_sink(Head, sizeof Head - 1);
+        const std::string head =
+            Head + std::string(DiagnosticReporter::isCheckedMode() ? "true" : "false") + HeadEnd;
+        s_sink(head.data(), head.size());
     }
     catch (...)
     {
