@@ -38,6 +38,7 @@
 #include "integration/intern/GLDrawAreaPageTracker.h"
 #include "integration/services/OffscreenImageServiceAbstract.h"
 #include "integration/services/ServiceRepositoryInterface.h"
+#include "integration/Trace.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "support/FakeManagerMiscService.h"
@@ -56,6 +57,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <iterator>
 #include <limits>
@@ -1901,6 +1903,15 @@ bool runBoundarySession(const std::uint8_t* data, std::size_t size, std::string*
         session.run();
     } // the session's end is checked too
     return failure == nullptr || failure->empty();
+}
+
+bool recordBoundarySession(const std::uint8_t* data, std::size_t size, const std::string& path, std::string* failure)
+{
+    std::ofstream file(path);
+    orvane::sdk::integration::Trace::start(file);
+    const bool passed = runBoundarySession(data, size, failure);
+    orvane::sdk::integration::Trace::stop();
+    return passed;
 }
 
 } // namespace fuzz

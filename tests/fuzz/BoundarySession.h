@@ -14,6 +14,11 @@ namespace fuzz {
 // report and the answer is false.
 bool runBoundarySession(const std::uint8_t* data, std::size_t size, std::string* failure = nullptr);
 
+// The same session, while a boundary trace records it into the file `path`
+// (orvane-replay replays it); the session's failure, if any, as above.
+bool recordBoundarySession(const std::uint8_t* data, std::size_t size, const std::string& path,
+                           std::string* failure = nullptr);
+
 } // namespace fuzz
 
 #endif // ORVANE_TESTS_FUZZ_BOUNDARYSESSION_H

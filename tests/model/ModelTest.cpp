@@ -13,7 +13,6 @@
 
 #include "integration/GLDrawAreaFactoryInterface.h"
 #include "integration/PageManagerInterface.h"
-#include "integration/Trace.h"
 #include "support/TestDrawArea.h"
 #include "support/TestHostManager.h"
 
@@ -64,11 +63,8 @@ TEST(ModelTest, RandomSessionsKeepTheLibraryInStepWithTheEngine)
             continue;
         // The same seed again, recorded: the failure as a file to attach.
         const std::string path = "model-seed-" + std::to_string(seed) + ".json";
-        std::ofstream file(path);
-        Trace::start(file);
         std::string again;
-        fuzz::runBoundarySession(bytes.data(), bytes.size(), &again);
-        Trace::stop();
+        fuzz::recordBoundarySession(bytes.data(), bytes.size(), path, &again);
         ADD_FAILURE() << "seed " << seed << " (replay: ORVANE_MODEL_SEED=" << seed << "): " << failure
                       << "the failing session's boundary trace: " << path;
         break;

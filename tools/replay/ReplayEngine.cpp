@@ -110,7 +110,13 @@ void keep(const char* callbackName, Function callback, ArbParam_t client, Firing
 
 extern "C" {
 
-int OrvEngInit(int, char**, StateModernizationLevel_e) { return static_cast<int>(answer("OrvEngInit")); }
+// A fresh engine runs no idle task queued before.
+int OrvEngInit(int, char**, StateModernizationLevel_e)
+{
+    if (ReplaySession* session = ReplaySession::current())
+        session->idleQueue.clear();
+    return static_cast<int>(answer("OrvEngInit"));
+}
 Boolean_t OrvEngStartup(void) { return static_cast<Boolean_t>(answer("OrvEngStartup")); }
 void OrvEngInitiateShutdown(Boolean_t) { answer("OrvEngInitiateShutdown"); }
 void OrvEngFinalizeShutdown(void) { answer("OrvEngFinalizeShutdown"); }
