@@ -618,6 +618,7 @@ private:
         if (m_session.recording().hasHostSpan("signalEngineStarted"))
             m_manager->signalEngineStarted.connect([this] { m_session.actInHostSpan("signalEngineStarted"); });
     }
+
     DrawArea& area(long long number)
     {
         std::unique_ptr<DrawArea>& made = m_areas[number];
