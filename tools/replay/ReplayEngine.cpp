@@ -73,6 +73,14 @@ public:
     {
         return span.number(key) == -1 ? nullptr : &place;
     }
+    // Whether the library called the engine's `name` inside the callback.
+    bool calls(const char* name) const
+    {
+        for (std::size_t at = static_cast<std::size_t>(&span - &session.span(0)) + 1; at < span.end; ++at)
+            if (session.span(at).is("engine", name))
+                return true;
+        return false;
+    }
     // A text argument, kept for the duration of the call.
     const char* text(const char* key)
     {
@@ -290,7 +298,9 @@ REPLAY_REGISTRATION(OrvEngWaitCursorStateRegisterCallback, WaitCursorStateCallba
                     f(static_cast<Boolean_t>(call.n("activate")), call.client))
 REPLAY_REGISTRATION(OrvEngDialogGetSimpleTextRegisterCallback, DialogGetSimpleTextCallback_pf,
                     "dialogGetSimpleTextBoxCallback",
-                    char* given = call.n("useText") != 0 ? copyText(call.span.text("text", true)) : nullptr;
+                    // The engine's text: none unless the recording shows one read or freed.
+                    const std::string initial = call.span.text("text", true);
+                    char* given = !initial.empty() || call.calls("OrvUtilStringDealloc") ? copyText(initial) : nullptr;
                     f(call.text("instructions"), &given, static_cast<Boolean_t>(call.n("useText")), call.client);
                     std::free(given))
 REPLAY_REGISTRATION(OrvEngMRULayoutFilenameRegisterCallback, MRULayoutFilenameCallback_pf,

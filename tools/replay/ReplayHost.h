@@ -2,12 +2,15 @@
 // drawing areas with their contexts, a drawing-area factory, the nine
 // services), answering the library's calls from the recording, and the
 // host's part of a session: where the recording shows the host acting, it
-// makes the same requests, reports the same input and idle time, and lets
-// the engine fire what the engine started by itself.
+// makes the same requests, reports the same input and idle time, makes a
+// new manager, services current and dialog launchers registered, and lets
+// the engine fire what the engine started by itself. A host call recorded
+// without the result it returns threw: the replay host throws there.
 //
 // Leaves out: what host code did inside listeners other than requests and
 // the queries recorded as engine calls (the busy state, the current page);
-// keyboard modifiers of input (none). Drawing only where the session has
+// exceptions of listeners and of calls that return nothing (the recording
+// has none); keyboard modifiers of input (none). Drawing only where the session has
 // a RealDrawing: each drawing area's context is then backed by its one.
 #ifndef ORVANE_TOOLS_REPLAY_REPLAYHOST_H
 #define ORVANE_TOOLS_REPLAY_REPLAYHOST_H

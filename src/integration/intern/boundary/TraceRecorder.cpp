@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <string>
 #include <new>
 #include <ostream>
 #include <thread>
@@ -78,13 +77,17 @@ void recordedCharacters(const char* text, Out out)
 }
 
 // The schema version says what the events carry; a reader refuses another.
-// Checked mode as the recording starts follows.
-const char Head[] = "{\"displayTimeUnit\":\"ns\","
-                    "\"otherData\":{\"format\":\"orvane-boundary-trace\",\"schemaVersion\":3,\"checkedMode\":";
-const char HeadEnd[] = "},"
-                       "\"traceEvents\":[\n"
-                       "{\"name\":\"process_name\",\"ph\":\"M\",\"pid\":1,\"tid\":1,"
-                       "\"args\":{\"name\":\"ovsdkintegrationmanager\"}}";
+// Checked mode as the recording starts follows (one head for each, made
+// once: a start costs no more than the sink's call).
+#define ORVANE_TRACE_HEAD(checkedMode)                                                                                 \
+    "{\"displayTimeUnit\":\"ns\","                                                                                 \
+    "\"otherData\":{\"format\":\"orvane-boundary-trace\",\"schemaVersion\":3,\"checkedMode\":" checkedMode "},"    \
+    "\"traceEvents\":[\n"                                                                                           \
+    "{\"name\":\"process_name\",\"ph\":\"M\",\"pid\":1,\"tid\":1,"                                                    \
+    "\"args\":{\"name\":\"ovsdkintegrationmanager\"}}"
+const char Head[] = ORVANE_TRACE_HEAD("false");
+const char CheckedHead[] = ORVANE_TRACE_HEAD("true");
+#undef ORVANE_TRACE_HEAD
 const char Tail[] = "\n]}\n";
 
 // Written by start() and stop() only, which the host orders against every
@@ -402,9 +405,10 @@ bool TraceRecorder::start(const Trace::Sink& sink, std::size_t bufferBytes)
     s_sink = sink;
     try
     {
-        const std::string head =
-            Head + std::string(DiagnosticReporter::isCheckedMode() ? "true" : "false") + HeadEnd;
-        s_sink(head.data(), head.size());
+        if (DiagnosticReporter::isCheckedMode())
+            s_sink(CheckedHead, sizeof CheckedHead - 1);
+        else
+            s_sink(Head, sizeof Head - 1);
     }
     catch (...)
     {
