@@ -75,6 +75,20 @@ long long callbackAnswer(ReplaySession& session, const char* key, long long fall
     return span != nullptr ? span->number(key, fallback) : fallback;
 }
 
+// A text the host answers the callback being fired with: the recorded
+// `key`, at the length the library copied (the recording cuts long texts).
+std::string callbackText(ReplaySession& session, const char* key)
+{
+    const RecordedSpan* call = session.currentCallback();
+    if (call == nullptr)
+        return std::string();
+    std::string text = call->text(key);
+    for (std::size_t at = static_cast<std::size_t>(call - &session.span(0)) + 1; at < call->end; ++at)
+        if (session.span(at).is("engine", "OrvUtilStringAlloc"))
+            text.resize(std::max<std::size_t>(text.size(), static_cast<std::size_t>(session.span(at).number("size", 1) - 1)), 'x');
+    return text;
+}
+
 // A context answering as recorded; with `real`, what the recording shows
 // done is done on that context too.
 class Context : public integration::GLContextInterface
@@ -321,8 +335,7 @@ public:
     }
     std::string getOpenGLVersionString() override
     {
-        const RecordedSpan* span = m_session.currentCallback();
-        return span != nullptr ? span->text("result") : std::string();
+        return callbackText(m_session, "result");
     }
     double getDevicePixelRatio() override { return 1.0; }
 
@@ -349,8 +362,7 @@ public:
     explicit SimpleTextService(ReplaySession& session) : m_session(session) {}
     bool getSimpleText(std::string, std::string& text) override
     {
-        if (const RecordedSpan* span = m_session.currentCallback())
-            text = span->text("text");
+        text = callbackText(m_session, "text");
         return callbackAnswer(m_session, "result") != 0;
     }
 
