@@ -69,9 +69,13 @@ long long hostAnswer(ReplaySession& session, const char* name, const char* key =
 }
 
 // A result of the callback the engine fires now.
+// Errors: HostFault where the callback is recorded with no result at all
+// (the host's service threw through it).
 long long callbackAnswer(ReplaySession& session, const char* key, long long fallback = 0)
 {
     const RecordedSpan* span = session.currentCallback();
+    if (span != nullptr && span->span->results.empty())
+        throw HostFault();
     return span != nullptr ? span->number(key, fallback) : fallback;
 }
 
