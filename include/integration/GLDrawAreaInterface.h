@@ -19,7 +19,7 @@ class PageManagerInterface;
 // implements it, is the observable of the window's own mouse and key input
 // (listeners get the drawing area itself as `source`), and reports expose,
 // destroy and focus-in to its state listeners first, then to its signals.
-// intern::GLDrawAreaStateObservable, intern::MouseEventObservable and
+// intern::GLDrawAreaStateObservable, intern::MouseListenerSet and
 // intern::KeyEventObservable are ready-made listener sets for it.
 class OVSDK_INTEGRATION_EXPORT GLDrawAreaInterface : public virtual MouseEventObservableInterface,
                                                      public virtual KeyEventObservableInterface

@@ -1705,11 +1705,13 @@ private:
         }
         for (const auto& window : m_windows)
         {
+            if (!window->tracker)
+                continue;
             const GLDrawAreaInterface* area = &window->area;
             const long since = std::count_if(m_managed.begin(), m_managed.end(), [area](PageInterface* page) {
                                    return page->getDrawArea() == area;
                                }) - window->shownWhenTracked;
-            if (window->tracker && window->tracker->pageCount() != since)
+            if (window->tracker->pageCount() != since)
                 fail("a drawing area's page tracker counts " + std::to_string(window->tracker->pageCount()) +
                      " pages, " + std::to_string(since) + " came since it began");
         }

@@ -7,7 +7,7 @@
 #include "integration/intern/KeyEvent.h"
 #include "integration/intern/KeyEventObservable.h"
 #include "integration/intern/MouseEvent.h"
-#include "integration/intern/MouseEventObservable.h"
+#include "integration/intern/MouseListenerSet.h"
 #include "integration/intern/MouseWheelEvent.h"
 #include "support/TestGLContext.h"
 
@@ -152,7 +152,7 @@ public:
     }
 
 private:
-    typedef sdk::integration::intern::MouseEventObservable MouseObservable;
+    typedef sdk::integration::intern::MouseListenerSet MouseObservable;
     typedef void (MouseObservable::*MouseNotification)(sdk::integration::MouseEventInterface&,
                                                        sdk::integration::MouseEventObservableInterface&);
 
@@ -164,7 +164,7 @@ private:
         signal(event);
     }
 
-    sdk::integration::intern::MouseEventObservable m_mouseObservable;
+    MouseObservable m_mouseObservable;
     sdk::integration::intern::KeyEventObservable m_keyObservable;
     sdk::integration::intern::GLDrawAreaStateObservable m_stateObservable;
 };

@@ -133,7 +133,7 @@ private:
     // The client value registered with the engine's busy callback.
     virtual operator long long() const;
 
-    typedef void (MouseEventObservable::*MouseNotification)(MouseEventInterface&, MouseEventObservableInterface&);
+    typedef void (MouseListenerSet::*MouseNotification)(MouseEventInterface&, MouseEventObservableInterface&);
     void notifyOfMouse(MouseNotification notification, MouseEventSignal& signal, MouseEventInterface& event);
     // The engine's busy-events callback, for its trampoline: the client
     // value is this object's long long value.

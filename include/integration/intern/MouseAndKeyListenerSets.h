@@ -4,7 +4,7 @@
 #include "integration/KeyEventObservableInterface.h"
 #include "integration/MouseEventObservableInterface.h"
 #include "integration/intern/KeyEventObservable.h"
-#include "integration/intern/MouseEventObservable.h"
+#include "integration/intern/MouseListenerSet.h"
 #include "util/Export.h"
 
 namespace orvane {
@@ -23,7 +23,7 @@ namespace intern {
 //
 // @thread_safety GUI thread only, like the sets.
 // @reentrancy A listener may add or remove listeners while it is told; see
-// MouseEventObservable and KeyEventObservable.
+// MouseListenerSet and KeyEventObservable.
 class OVSDK_INTEGRATION_EXPORT MouseAndKeyListenerSets : public virtual MouseEventObservableInterface,
                                                          public virtual KeyEventObservableInterface
 {
@@ -77,7 +77,7 @@ protected:
     //
     // @thread_safety GUI thread only; not checked.
     // @reentrancy A listener may add or remove listeners; see
-    // MouseEventObservable.
+    // MouseListenerSet.
     // @errors Exceptions of listeners and slots pass on.
     void reportMouse(MouseAction_e action, MouseEventInterface& event);
     // Reports a press or a release of the key `hostKeyCode` (an
@@ -97,7 +97,7 @@ protected:
     void reportWheel(MouseWheelEventInterface& wheel);
 
     // The mouse listeners; notify them with the object as `source`.
-    MouseEventObservable m_mouseEventObservable;
+    MouseListenerSet m_mouseEventObservable;
     // The key listeners; notify them with the object as `source`.
     KeyEventObservable m_keyEventObservable;
 };

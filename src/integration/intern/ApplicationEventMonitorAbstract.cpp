@@ -155,25 +155,25 @@ void ApplicationEventMonitorAbstract::notifyOfMouse(MouseNotification notificati
 void ApplicationEventMonitorAbstract::notifyOfMouseMoved(MouseEventInterface& event)
 {
     const HostReportScope report("notifyOfMouseMoved", event);
-    notifyOfMouse(&MouseEventObservable::notifyOfMouseMoved, signalMouseMoved, event);
+    notifyOfMouse(&MouseListenerSet::notifyOfMouseMoved, signalMouseMoved, event);
 }
 
 void ApplicationEventMonitorAbstract::notifyOfButtonPressed(MouseEventInterface& event)
 {
     const HostReportScope report("notifyOfButtonPressed", event);
-    notifyOfMouse(&MouseEventObservable::notifyOfButtonPressed, signalButtonPressed, event);
+    notifyOfMouse(&MouseListenerSet::notifyOfButtonPressed, signalButtonPressed, event);
 }
 
 void ApplicationEventMonitorAbstract::notifyOfButtonDoublePressed(MouseEventInterface& event)
 {
     const HostReportScope report("notifyOfButtonDoublePressed", event);
-    notifyOfMouse(&MouseEventObservable::notifyOfButtonDoublePressed, signalButtonDoublePressed, event);
+    notifyOfMouse(&MouseListenerSet::notifyOfButtonDoublePressed, signalButtonDoublePressed, event);
 }
 
 void ApplicationEventMonitorAbstract::notifyOfButtonReleased(MouseEventInterface& event)
 {
     const HostReportScope report("notifyOfButtonReleased", event);
-    notifyOfMouse(&MouseEventObservable::notifyOfButtonReleased, signalButtonReleased, event);
+    notifyOfMouse(&MouseListenerSet::notifyOfButtonReleased, signalButtonReleased, event);
 }
 
 void ApplicationEventMonitorAbstract::notifyOfKeyPressed(KeyEventInterface& event)

@@ -101,25 +101,25 @@ void EventManager::deliverWorkAreaEvent(GLDrawAreaInterface& drawArea, const Eve
 {
     // The event reads the keyboard's modifiers now, from the service, rather
     // than taking those recorded with the queued input.
-    typedef void (MouseEventObservable::*MouseNotification)(MouseEventInterface&, MouseEventObservableInterface&);
+    typedef void (MouseListenerSet::*MouseNotification)(MouseEventInterface&, MouseEventObservableInterface&);
     MouseNotification notification = nullptr;
     MouseEventSignal* signal = nullptr;
     switch (info.kind)
     {
     case EventInfo::Kind_ButtonPressed:
-        notification = &MouseEventObservable::notifyOfButtonPressed;
+        notification = &MouseListenerSet::notifyOfButtonPressed;
         signal = &signalButtonPressed;
         break;
     case EventInfo::Kind_ButtonReleased:
-        notification = &MouseEventObservable::notifyOfButtonReleased;
+        notification = &MouseListenerSet::notifyOfButtonReleased;
         signal = &signalButtonReleased;
         break;
     case EventInfo::Kind_ButtonDoublePressed:
-        notification = &MouseEventObservable::notifyOfButtonDoublePressed;
+        notification = &MouseListenerSet::notifyOfButtonDoublePressed;
         signal = &signalButtonDoublePressed;
         break;
     case EventInfo::Kind_MouseMoved:
-        notification = &MouseEventObservable::notifyOfMouseMoved;
+        notification = &MouseListenerSet::notifyOfMouseMoved;
         signal = &signalMouseMoved;
         break;
     case EventInfo::Kind_KeyPressed:

@@ -1,7 +1,5 @@
 #include "integration/intern/MouseEventObservable.h"
 
-#include "integration/MouseEventListenerInterface.h"
-
 namespace orvane {
 namespace sdk {
 namespace integration {
@@ -13,39 +11,12 @@ MouseEventObservable::~MouseEventObservable() = default;
 
 void MouseEventObservable::addMouseListener(MouseEventListenerInterface* listener)
 {
-    m_listeners.add(listener);
+    MouseListenerSet::addMouseListener(listener);
 }
 
 void MouseEventObservable::removeMouseListener(MouseEventListenerInterface* listener)
 {
-    m_listeners.remove(listener);
-}
-
-void MouseEventObservable::notifyOfMouseMoved(MouseEventInterface& event, MouseEventObservableInterface& source)
-{
-    notify(&MouseEventListenerInterface::mouseMoved, event, source);
-}
-
-void MouseEventObservable::notifyOfButtonPressed(MouseEventInterface& event, MouseEventObservableInterface& source)
-{
-    notify(&MouseEventListenerInterface::buttonPressed, event, source);
-}
-
-void MouseEventObservable::notifyOfButtonDoublePressed(MouseEventInterface& event,
-                                                       MouseEventObservableInterface& source)
-{
-    notify(&MouseEventListenerInterface::buttonDoublePressed, event, source);
-}
-
-void MouseEventObservable::notifyOfButtonReleased(MouseEventInterface& event, MouseEventObservableInterface& source)
-{
-    notify(&MouseEventListenerInterface::buttonReleased, event, source);
-}
-
-void MouseEventObservable::notify(ListenerOperation operation, MouseEventInterface& event,
-                                  MouseEventObservableInterface& source)
-{
-    m_listeners.notify([&](MouseEventListenerInterface& listener) { (listener.*operation)(event, source); });
+    MouseListenerSet::removeMouseListener(listener);
 }
 
 } // namespace intern
