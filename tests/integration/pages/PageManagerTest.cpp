@@ -88,30 +88,6 @@ TEST_F(PageManagerTest, RefusedCreationThrowsAndLeavesNothingBehind)
     EXPECT_NE(&first, &second);
 }
 
-TEST_F(PageManagerTest, EngineDestructionAnnouncesWhileThePageLivesAndEmptiesTheCurrentPage)
-{
-    addPage(&d1);
-    addPage(&d2);
-    log.clear();
-    recorder.onCall = [](PageInterface& page) { EXPECT_FALSE(page.getDeleteWithDrawArea()); };
-    pageWithId(1)->setDeleteWithDrawArea(true);
-
-    ASSERT_TRUE(sim::deletePage(1));
-    EXPECT_EQ((Lines{"listener destroyed #1", "signal destroyed #1"}), log);
-    EXPECT_EQ(1, manager->pageCount());
-
-    log.clear();
-    ASSERT_TRUE(sim::deletePage(2));
-    EXPECT_EQ(0, manager->pageCount());
-    EXPECT_EQ(nullptr, manager->getCurrentPage());
-    EXPECT_FALSE(manager->getPageIterator().hasNext());
-
-    // A null handle is ignored.
-    const auto destroy = sim::callbacks().pageDestroy;
-    destroy.callback(0, destroy.clientData);
-    EXPECT_EQ(0, manager->pageCount());
-}
-
 TEST_F(PageManagerTest, HostExceptionsPassThroughOnceTheManagerIsInStep)
 {
     addPage(&d1);
