@@ -40,6 +40,8 @@ public:
     // at what the manager does from then on.
     RecordingManager() { sim::clearCalls(); }
 
+    void destroySubManagers() { subManagersDestroy(); }
+
     using ManagerAbstract::init;
     ManagerStartReturnCode_e init(int argc, char* const* argv, std::string homeDirectory,
                                   StateModernizationLevel_e level) override
@@ -282,6 +284,24 @@ TEST_F(ManagerLifecycleTest, StateChangesAreDeliveredInsideTheParentLock)
     StateChangeEventObservable::getInstance().removeListener(&probe);
     EXPECT_EQ(1, probe.depthSeen);
     EXPECT_EQ(0, sim::parentLockDepth());
+}
+
+TEST_F(ManagerLifecycleTest, DestroyedManagerIsDetachedFromTheRelay)
+{
+    std::vector<std::string> seen;
+    {
+        RecordingManager manager;
+        manager.connectEngineShutdownInitiated([&seen] { seen.push_back("initiated"); });
+        CommandLine line{"host"};
+        ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
+        // Never stopped: the host lets its sub-managers go itself (a manager
+        // destroyed without stop() leaves the event manager alone).
+        manager.destroySubManagers();
+    }
+    // A quit state change after the manager is gone reaches nothing (and
+    // would crash under the sanitizers if the listener were still attached).
+    sim::fireStateChange(15);
+    EXPECT_TRUE(seen.empty());
 }
 
 // init reports a missing miscellaneous service once the engine is
