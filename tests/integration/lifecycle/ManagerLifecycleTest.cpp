@@ -153,6 +153,8 @@ TEST_F(ManagerLifecycleTest, FullLifecycleFiresEachSignalOnceInOrder)
     EXPECT_EQ(static_cast<StateModernizationLevel_e>(0), sim::initLevel());
 
     ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.start());
+    sim::fireStateChange(15); // the engine's quit: the shutdown is announced now, once
+    EXPECT_EQ(std::vector<std::string>({"started", "initiated"}), signals);
     manager.stop();
     manager.stop(); // the second stop does nothing
 
@@ -165,24 +167,6 @@ TEST_F(ManagerLifecycleTest, FullLifecycleFiresEachSignalOnceInOrder)
     EXPECT_TRUE(drawArea.stateListeners.empty());
     EXPECT_THROW(manager.getDialogManager(), orvane::ExceptionBase);
     EXPECT_THROW(manager.getEventManager(), orvane::ExceptionBase);
-}
-
-TEST_F(ManagerLifecycleTest, BeforeInitStopDoesNothingAndAFailedStartFiresNothing)
-{
-    RecordingManager manager;
-    recordSignals(manager);
-    manager.stop();
-    EXPECT_TRUE(sim::calls().empty());
-    EXPECT_TRUE(manager.steps.empty());
-    EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_EngineNotInitialized, manager.start());
-    EXPECT_EQ(0u, sim::countCalls("OrvEngStartup"));
-
-    CommandLine line{"host"};
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/opt/engine"));
-    sim::setStartupResult(false);
-    EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_InternalInitializationError, manager.start());
-    EXPECT_TRUE(signals.empty());
-    manager.stop();
 }
 
 // What init() makes of a command line, a home directory, the engine's
@@ -284,28 +268,6 @@ TEST_F(ManagerLifecycleTest, InitFollowsItsCommandLineHomeDirectoryEngineAndMoni
     }
 }
 
-TEST_F(ManagerLifecycleTest, EngineQuitStateFiresShutdownInitiatedOnceAndEarly)
-{
-    RecordingManager manager;
-    recordSignals(manager);
-    CommandLine line{"host"};
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
-
-    sim::fireStateChange(7);
-    EXPECT_TRUE(signals.empty());
-
-    sim::fireStateChange(15);
-    EXPECT_EQ(std::vector<std::string>({"initiated"}), signals);
-    sim::fireStateChange(15);
-    EXPECT_EQ(std::vector<std::string>({"initiated"}), signals);
-
-    // Shutting down: start refuses, stop still finishes the shutdown.
-    EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_EngineNotInitialized, manager.start());
-    manager.stop();
-    EXPECT_EQ(std::vector<std::string>({"initiated", "finished"}), signals);
-    EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
-}
-
 TEST_F(ManagerLifecycleTest, StateChangesAreDeliveredInsideTheParentLock)
 {
     struct LockProbe : orvane::toolbox::StateChangeListenerInterface
@@ -342,39 +304,6 @@ TEST_F(ManagerLifecycleTest, DestroyedManagerIsDetachedFromTheRelay)
     EXPECT_TRUE(seen.empty());
 }
 
-// A host may construct its manager before the engine is loaded or set up:
-// construction asks the engine nothing, and an engine that starts afresh
-// afterwards, calling back only where it must, still serves the session.
-TEST_F(ManagerLifecycleTest, AFreshEngineAfterConstructionServesTheWholeSession)
-{
-    orvane::test::TestDrawArea first;
-    orvane::test::TestDrawArea second;
-    orvane::test::TestHostManager manager;
-    // Only the host's monitor registered its busy callback as it was made.
-    ASSERT_EQ(1u, sim::calls().size());
-    EXPECT_EQ("OrvEngProcessBusyEventsRegisterCallback", sim::calls().front().name);
-    sim::reset();
-    sim::setMinimalCallbacks(true);
-    recordSignals(manager);
-    CommandLine line{"host"};
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
-    ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.start());
-
-    PageManagerInterface& pages = manager.getPageManager();
-    orvane::sdk::integration::PageInterface& firstPage = pages.addPage(&first);
-    pages.addPage(&second);
-    EXPECT_EQ(1, firstPage.getUniqueID()); // from the state change of its creation
-    pages.deletePage(firstPage);
-    EXPECT_EQ(1u, sim::countCalls("OrvUtilPageDelete"));
-    sim::deliverPendingCallbacks();
-    EXPECT_EQ(1, pages.pageCount());
-
-    sim::fireStateChange(15);
-    EXPECT_EQ((std::vector<std::string>{"started", "initiated"}), signals);
-    manager.stop();
-    EXPECT_EQ((std::vector<std::string>{"started", "initiated", "finished"}), signals);
-}
-
 // init reports a missing miscellaneous service once the engine is
 // initialised; a handler that throws there does not leave it half-way.
 TEST_F(ManagerLifecycleTest, AThrowingDiagnosticsHandlerDoesNotCutInitShort)
@@ -389,59 +318,6 @@ TEST_F(ManagerLifecycleTest, AThrowingDiagnosticsHandlerDoesNotCutInitShort)
     EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, result);
     EXPECT_EQ((std::vector<std::string>{"instantiate", "register"}), manager.steps);
     manager.stop();
-}
-
-// stop() from inside the library (a busy pass, a page announcement) shuts
-// the engine down at once; the event manager and the page announced, in use
-// below the call, go when the outermost call into the library returns, also
-// when init() made new ones in between.
-TEST_F(ManagerLifecycleTest, StopFromInsideTheLibraryShutsDownAtOnce)
-{
-    for (const bool inAnnouncement : {false, true})
-        for (const bool restart : {false, true})
-        {
-            sim::clearCalls();
-            RecordingManager manager;
-            CommandLine line{"host"};
-            ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
-            int finished = 0;
-            const boost::signals2::scoped_connection counting =
-                manager.connectEngineShutdownFinished([&finished] { ++finished; });
-            const auto stopInside = [&] {
-                manager.stop();
-                EXPECT_EQ(1, finished);
-                EXPECT_EQ(1u, sim::countCalls("OrvEngFinalizeShutdown"));
-                EXPECT_EQ(0, manager.getPageManager().pageCount());
-                if (restart)
-                {
-                    EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_Ok,
-                              manager.init(line.argc(), line.argv(), "/home"));
-                }
-            };
-            orvane::test::TestDrawArea drawArea;
-            if (inAnnouncement)
-            {
-                const boost::signals2::scoped_connection stopping = manager.getPageManager().connectPageCreated(
-                    [&stopInside](orvane::sdk::integration::PageInterface&) { stopInside(); });
-                // The new page went with the engine: there is none to return.
-                EXPECT_THROW(manager.getPageManager().addPage(&drawArea), orvane::ExceptionBase);
-            }
-            else
-            {
-                manager.monitor.post(stopInside);
-                sim::runBusyOperation(1);
-            }
-            if (restart)
-            {
-                manager.monitor.notifyOfIdle(manager.monitor);
-                EXPECT_FALSE(manager.getEventManager().isBusy());
-            }
-            else
-                EXPECT_THROW(manager.getEventManager(), orvane::ExceptionBase);
-            manager.stop(); // stopped already unless started again
-            EXPECT_EQ(restart ? 2u : 1u, sim::countCalls("OrvEngFinalizeShutdown"));
-            EXPECT_EQ(restart ? 2 : 1, finished);
-        }
 }
 
 // A null render decider or stop button is refused at the call: through the

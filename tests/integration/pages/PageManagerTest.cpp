@@ -1,21 +1,15 @@
 // The page manager against the simulated engine: creation from both sides,
 // announcements, current-page changes, deferral while busy, deletion.
-#include "integration/GLDrawAreaFactoryInterface.h"
 #include "integration/PageInterface.h"
 #include "ovexception/OutOfMemoryException.h"
 #include "ovsdkbase/SimulatedEngine.h"
-#include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
-#include "ovtoolbox/StringList.h"
 #include "support/PageManagerFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 namespace {
 
 using namespace orvane::sdk::integration;
-using orvane::sdk::ui::common::processIdleActions;
 using orvane::test::PageRecorder;
 using orvane::test::ranUnderAppLock;
 using orvane::test::TestDrawArea;
@@ -86,60 +80,6 @@ TEST_F(PageManagerTest, RefusedCreationThrowsAndLeavesNothingBehind)
     manager->setCurrentPage(first);
     EXPECT_EQ(&first, manager->getCurrentPage());
     EXPECT_NE(&first, &second);
-}
-
-TEST_F(PageManagerTest, EngineDestructionAnnouncesWhileThePageLivesAndEmptiesTheCurrentPage)
-{
-    addPage(&d1);
-    addPage(&d2);
-    log.clear();
-    recorder.onCall = [](PageInterface& page) { EXPECT_FALSE(page.getDeleteWithDrawArea()); };
-    pageWithId(1)->setDeleteWithDrawArea(true);
-
-    ASSERT_TRUE(sim::deletePage(1));
-    EXPECT_EQ((Lines{"listener destroyed #1", "signal destroyed #1"}), log);
-    EXPECT_EQ(1, manager->pageCount());
-
-    log.clear();
-    ASSERT_TRUE(sim::deletePage(2));
-    EXPECT_EQ(0, manager->pageCount());
-    EXPECT_EQ(nullptr, manager->getCurrentPage());
-    EXPECT_FALSE(manager->getPageIterator().hasNext());
-
-    // A null handle is ignored.
-    const auto destroy = sim::callbacks().pageDestroy;
-    destroy.callback(0, destroy.clientData);
-    EXPECT_EQ(0, manager->pageCount());
-}
-
-TEST_F(PageManagerTest, HostExceptionsPassThroughOnceTheManagerIsInStep)
-{
-    addPage(&d1);
-    addPage(&d2);
-    // Every listener and slot still hears of the destruction, the page goes,
-    // and then the first exception reaches the engine.
-    int calls = 0;
-    recorder.onCall = [&calls](PageInterface&) {
-        ++calls;
-        throw std::runtime_error("host");
-    };
-    EXPECT_THROW(sim::deletePage(1), std::runtime_error);
-    recorder.onCall = nullptr;
-    EXPECT_EQ(2, calls);
-    EXPECT_EQ(1, manager->pageCount());
-    EXPECT_EQ("#2", walk(manager->getPageIterator()));
-
-    // The factory's exception passes through the engine's page request.
-    struct FailingFactory : GLDrawAreaFactoryInterface
-    {
-        GLDrawAreaInterface* createGLDrawArea(orvane::toolbox::StringList&) override
-        {
-            throw std::runtime_error("no window");
-        }
-    } factory;
-    manager->setGLDrawAreaFactory(factory);
-    EXPECT_THROW(sim::requestPage({}), std::runtime_error);
-    EXPECT_EQ(1, manager->pageCount());
 }
 
 TEST_F(PageManagerTest, PagesOfAnotherManagerAreRefused)
