@@ -125,10 +125,17 @@ void ReplaySession::learn(long long number, long long value)
         m_handles[number] = value;
 }
 
-long long ReplaySession::handle(long long number) const
+long long ReplaySession::handle(long long number)
 {
-    const auto found = m_handles.find(number);
-    return found != m_handles.end() ? found->second : 0;
+    if (number == 0)
+        return 0;
+    long long& value = m_handles[number];
+    if (value == 0)
+    {
+        m_unknownHandles.emplace_back(new char());
+        value = reinterpret_cast<long long>(m_unknownHandles.back().get());
+    }
+    return value;
 }
 
 } // namespace replay

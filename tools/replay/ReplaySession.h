@@ -15,6 +15,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -68,9 +69,11 @@ public:
     // The callback being fired, whose recorded results the host's services answer with.
     const RecordedSpan* currentCallback() const { return m_currentCallback; }
 
-    // The handles the recording names by number, learnt as the library hands them over.
+    // The handles the recording names by number, learnt as the library
+    // hands them over. A number the library never handed over (the engine
+    // named a page the library did not know) gets an address of its own.
     void learn(long long number, long long value);
-    long long handle(long long number) const;
+    long long handle(long long number);
 
     // Registered callbacks by the name of their span in the trace. The
     // engine keeps them for the process, as the library's service classes
@@ -105,6 +108,7 @@ private:
     HostActor m_host;
     const RecordedSpan* m_currentCallback;
     std::map<long long, long long> m_handles;
+    std::vector<std::unique_ptr<char>> m_unknownHandles;
 };
 
 } // namespace replay

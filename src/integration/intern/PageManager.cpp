@@ -79,6 +79,7 @@ PageManager::PageManager(ManagerInterface& manager)
 PageManager::~PageManager()
 {
     LibraryFrame::cancel(this);
+    traceGone(this);
     m_renderDestinationManager.reset();
     m_pageCollection.reset();
     m_pageStateChanges.reset();
