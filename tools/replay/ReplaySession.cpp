@@ -60,6 +60,8 @@ void ReplaySession::actInHostSpan(const char* name)
         at >= 0 && spans[static_cast<std::size_t>(at)].is("host", name) ? &spans[static_cast<std::size_t>(at)] : enter("host", name);
     if (span != nullptr && m_host)
         m_host(span->end, std::string(name).find("listeners") == std::string::npos);
+    if (span != nullptr && span->span->results.contains("threw"))
+        throw HostFault();
 }
 
 int ReplaySession::openSpan() const

@@ -15,6 +15,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <memory>
 #include <string>
 #include <utility>
@@ -22,6 +23,14 @@
 
 namespace orvane {
 namespace replay {
+
+// A host object's exception, where the recording shows one: a host call
+// recorded as having thrown, or one that returns a value recorded without
+// its result.
+struct HostFault : std::runtime_error
+{
+    HostFault() : std::runtime_error("the host's call threw, as recorded") {}
+};
 
 class ReplaySession
 {
@@ -53,6 +62,7 @@ public:
     const RecordedSpan* enter(const char* category, const char* name);
     // The host's span `name` opened by the library around a listener: found
     // as enter() finds a crossing, then the host acts inside it.
+    // Errors: HostFault where the recording shows the host threw there.
     void actInHostSpan(const char* name);
     // The innermost recorded span the cursor is in; -1 at the top.
     int openSpan() const;

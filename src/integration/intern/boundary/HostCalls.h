@@ -21,7 +21,8 @@ namespace intern {
 // a size as "width" and "height"). `Watched` false, on a path compiled for
 // no watching, is the call itself; true records while a trace records.
 //
-// Host exceptions pass through unchanged; the span closes on the way.
+// Host exceptions pass through unchanged; the span closes on the way, with
+// "threw" (a call that returns nothing has no other mark of it).
 namespace host {
 
 // A result as the trace records it: a number, or a host object's handle number.
@@ -40,13 +41,21 @@ auto call(const char* name, Call call, std::initializer_list<TraceArg> args = {}
     if (!Watched || !TraceRecorder::isRecording())
         return call();
     TraceSpan span("host", name, args);
-    if constexpr (std::is_void<decltype(call())>::value)
-        call();
-    else
+    try
     {
-        const auto result = call();
-        span.close({resultArg(result)});
-        return result;
+        if constexpr (std::is_void<decltype(call())>::value)
+            call();
+        else
+        {
+            const auto result = call();
+            span.close({resultArg(result)});
+            return result;
+        }
+    }
+    catch (...)
+    {
+        span.close({traceNumber("threw", 1)});
+        throw;
     }
 }
 
