@@ -50,7 +50,7 @@ namespace integration {
 // | host | shouldOpenGLBuffersBeSwapped (the top render decider) | "page" (id) | "result" |
 // | host | createGLDrawArea (the factory) | | "result" (handle number, 0 for none) |
 // | host | page listeners, page signal, idle listeners, signalOnIdle, signalEngineStarted, engineInterrupted | | |
-// | host | any of the above, where the host's code threw | | "threw" 1, no other result |
+// | host | swapBuffers and the sets above, where the host's code threw (a call with a result has none then) | | "threw" 1 |
 // | request | init, start, stop, interrupt, pushPageRenderDecider, popPageRenderDecider | pushPageRenderDecider: "decider" 0 where the host passed none | |
 // | request | setCheckedMode (checked mode turned on or off) | "checked" | |
 // | request | addPage | "area" (handle number of the drawing area, 0 for none) | |

@@ -22,7 +22,8 @@ namespace intern {
 // no watching, is the call itself; true records while a trace records.
 //
 // Host exceptions pass through unchanged; the span closes on the way, with
-// "threw" (a call that returns nothing has no other mark of it).
+// no result, or "threw" where the call returns nothing (the frame's calls
+// with a result stay free of the handler).
 namespace host {
 
 // A result as the trace records it: a number, or a host object's handle number.
@@ -41,21 +42,23 @@ auto call(const char* name, Call call, std::initializer_list<TraceArg> args = {}
     if (!Watched || !TraceRecorder::isRecording())
         return call();
     TraceSpan span("host", name, args);
-    try
+    if constexpr (std::is_void<decltype(call())>::value)
     {
-        if constexpr (std::is_void<decltype(call())>::value)
-            call();
-        else
+        try
         {
-            const auto result = call();
-            span.close({resultArg(result)});
-            return result;
+            call();
+        }
+        catch (...)
+        {
+            span.close({traceNumber("threw", 1)});
+            throw;
         }
     }
-    catch (...)
+    else
     {
-        span.close({traceNumber("threw", 1)});
-        throw;
+        const auto result = call();
+        span.close({resultArg(result)});
+        return result;
     }
 }
 
