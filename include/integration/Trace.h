@@ -26,7 +26,7 @@ namespace integration {
 // library's engine calls from the trace alone: a page or an image is named
 // by its handle number ("page", "image", "handle": small numbers in the
 // order the recording first saw each handle, renumbered when an address
-// serves a new page or image), or by its engine unique id where the event
+// serves a new object after its object is gone), or by its engine unique id where the event
 // says "id"; a text is written as text (cut at 120 bytes, before a
 // character that would not fit; each byte that is not well-formed UTF-8 as
 // U+FFFD), another pointer as 1 or 0 (set or not).
@@ -50,6 +50,7 @@ namespace integration {
 // | host | shouldOpenGLBuffersBeSwapped (the top render decider) | "page" (id) | "result" |
 // | host | createGLDrawArea (the factory) | | "result" (handle number, 0 for none) |
 // | host | page listeners, page signal, idle listeners, signalOnIdle, signalEngineStarted, engineInterrupted | | |
+// | host | swapBuffers and the sets above, where the host's code threw (a call with a result has none then) | | "threw" 1 |
 // | request | init, start, stop, interrupt, pushPageRenderDecider, popPageRenderDecider | pushPageRenderDecider: "decider" 0 where the host passed none | |
 // | request | setCheckedMode (checked mode turned on or off) | "checked" | |
 // | request | addPage | "area" (handle number of the drawing area, 0 for none) | |

@@ -47,13 +47,6 @@ namespace services = sdk::integration::services;
 
 namespace {
 
-// A host object's exception, where the recording shows one: a call that
-// returns a value recorded without its result.
-struct HostFault : std::runtime_error
-{
-    HostFault() : std::runtime_error("the host's call threw, as recorded") {}
-};
-
 // A number the host answers with: the recorded result of the host call
 // `name` at the cursor, `fallback` when the recording has none there.
 // Errors: HostFault where the recorded call has no `key`.
@@ -105,7 +98,11 @@ public:
     void swapBuffers() override
     {
         if (const RecordedSpan* span = m_session.enter("host", "swapBuffers"))
+        {
             m_session.moveTo(span->end);
+            if (span->span->results.contains("threw"))
+                throw HostFault();
+        }
         if (m_real != nullptr)
             m_real->swapBuffers();
     }

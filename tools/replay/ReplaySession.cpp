@@ -60,6 +60,8 @@ void ReplaySession::actInHostSpan(const char* name)
         at >= 0 && spans[static_cast<std::size_t>(at)].is("host", name) ? &spans[static_cast<std::size_t>(at)] : enter("host", name);
     if (span != nullptr && m_host)
         m_host(span->end, std::string(name).find("listeners") == std::string::npos);
+    if (span != nullptr && span->span->results.contains("threw"))
+        throw HostFault();
 }
 
 int ReplaySession::openSpan() const
@@ -125,10 +127,17 @@ void ReplaySession::learn(long long number, long long value)
         m_handles[number] = value;
 }
 
-long long ReplaySession::handle(long long number) const
+long long ReplaySession::handle(long long number)
 {
-    const auto found = m_handles.find(number);
-    return found != m_handles.end() ? found->second : 0;
+    if (number == 0)
+        return 0;
+    long long& value = m_handles[number];
+    if (value == 0)
+    {
+        m_unknownHandles.emplace_back(new char());
+        value = reinterpret_cast<long long>(m_unknownHandles.back().get());
+    }
+    return value;
 }
 
 } // namespace replay

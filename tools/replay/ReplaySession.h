@@ -15,12 +15,22 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <stdexcept>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace orvane {
 namespace replay {
+
+// A host object's exception, where the recording shows one: a host call
+// recorded as having thrown, or one that returns a value recorded without
+// its result.
+struct HostFault : std::runtime_error
+{
+    HostFault() : std::runtime_error("the host's call threw, as recorded") {}
+};
 
 class ReplaySession
 {
@@ -52,6 +62,7 @@ public:
     const RecordedSpan* enter(const char* category, const char* name);
     // The host's span `name` opened by the library around a listener: found
     // as enter() finds a crossing, then the host acts inside it.
+    // Errors: HostFault where the recording shows the host threw there.
     void actInHostSpan(const char* name);
     // The innermost recorded span the cursor is in; -1 at the top.
     int openSpan() const;
@@ -68,9 +79,11 @@ public:
     // The callback being fired, whose recorded results the host's services answer with.
     const RecordedSpan* currentCallback() const { return m_currentCallback; }
 
-    // The handles the recording names by number, learnt as the library hands them over.
+    // The handles the recording names by number, learnt as the library
+    // hands them over. A number the library never handed over (the engine
+    // named a page the library did not know) gets an address of its own.
     void learn(long long number, long long value);
-    long long handle(long long number) const;
+    long long handle(long long number);
 
     // Registered callbacks by the name of their span in the trace. The
     // engine keeps them for the process, as the library's service classes
@@ -105,6 +118,7 @@ private:
     HostActor m_host;
     const RecordedSpan* m_currentCallback;
     std::map<long long, long long> m_handles;
+    std::vector<std::unique_ptr<char>> m_unknownHandles;
 };
 
 } // namespace replay

@@ -50,6 +50,7 @@ ApplicationEventMonitorAbstract::~ApplicationEventMonitorAbstract()
     m_signalConnections.disconnectAll();
     if (s_registeredMonitor == this)
         s_registeredMonitor = nullptr;
+    traceGone(this);
 }
 
 ApplicationEventMonitorAbstract::operator long long() const { return reinterpret_cast<long long>(this); }

@@ -22,7 +22,11 @@ EventManager::IdleEventNotifier::IdleEventNotifier(EventManager& owner, Applicat
     monitor.addOnIdleListener(this);
 }
 
-EventManager::IdleEventNotifier::~IdleEventNotifier() { m_monitor->removeOnIdleListener(this); }
+EventManager::IdleEventNotifier::~IdleEventNotifier()
+{
+    m_monitor->removeOnIdleListener(this);
+    traceGone(this);
+}
 
 void EventManager::IdleEventNotifier::onIdle(OnIdleObservableInterface&)
 {

@@ -11,7 +11,7 @@ namespace intern {
 
 GLDrawAreaStateObservable::GLDrawAreaStateObservable(GLDrawAreaInterface& drawArea) : m_drawArea(&drawArea) {}
 
-GLDrawAreaStateObservable::~GLDrawAreaStateObservable() = default;
+GLDrawAreaStateObservable::~GLDrawAreaStateObservable() { traceGone(m_drawArea); }
 
 void GLDrawAreaStateObservable::addStateListener(GLDrawAreaListenerInterface* const listener)
 {

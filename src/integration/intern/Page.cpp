@@ -74,6 +74,7 @@ Page::Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea)
 
 Page::~Page()
 {
+    intern::traceGone(this);
     if (m_registry != nullptr)
         m_registry->pageGone(*this);
     // Also from an area that is not valid now: it may be exposed again.

@@ -79,6 +79,7 @@ PageManager::PageManager(ManagerInterface& manager)
 PageManager::~PageManager()
 {
     LibraryFrame::cancel(this);
+    traceGone(this);
     m_renderDestinationManager.reset();
     m_pageCollection.reset();
     m_pageStateChanges.reset();
@@ -424,15 +425,21 @@ std::exception_ptr PageManager::announce(Announcement announcement, PageSignal& 
     // else hears that it came or became current.
     const bool ofDestruction = announcement == &PageManagerListenerInterface::pageDestroyed;
     const auto heard = [&] { return ofDestruction || !isDoomed(page); };
+    // Each listener hears of it; the first exception leaves the listeners'
+    // span, so that the trace shows they threw.
     util::FirstException failure;
-    host::call("page listeners", [&] {
-        m_listeners.notify([&](PageManagerListenerInterface& listener) {
-            if (heard())
-                failure.run([&] { (listener.*announcement)(page, *this); });
+    failure.run([&] {
+        host::call("page listeners", [&] {
+            util::FirstException listeners;
+            m_listeners.notify([&](PageManagerListenerInterface& listener) {
+                if (heard())
+                    listeners.run([&] { (listener.*announcement)(page, *this); });
+            });
+            listeners.rethrow();
         });
     });
     if (heard())
-        host::call("page signal", [&] { failure.run([&] { signal(page); }); });
+        failure.run([&] { host::call("page signal", [&] { signal(page); }); });
     return failure.get();
 }
 

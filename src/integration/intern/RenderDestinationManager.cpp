@@ -8,6 +8,7 @@
 #include "integration/intern/PageRegistry.h"
 #include "integration/intern/boundary/EngineCallbacks.h"
 #include "integration/intern/boundary/HostCalls.h"
+#include "integration/intern/boundary/TraceEvents.h"
 #include "integration/services/OffscreenImageInterface.h"
 
 #include <cstdint>
@@ -59,7 +60,7 @@ RenderDestinationManager::RenderDestinationManager(PageRegistry& pages)
 {
 }
 
-RenderDestinationManager::~RenderDestinationManager() = default;
+RenderDestinationManager::~RenderDestinationManager() { traceGone(this); }
 
 void RenderDestinationManager::registerCallbacks()
 {

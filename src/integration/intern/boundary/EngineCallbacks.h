@@ -381,6 +381,7 @@ void offscreenImageDestroy(ArbParam_t imageHandle, ArbParam_t clientData)
 {
     serveService("static_ImageDestroyCallback", {handleArg("image", imageHandle)},
                  [&] { Serve(imageHandle, clientData); }, [](TraceSpan&) {});
+    TraceRecorder::forgetHandle(imageHandle);
 }
 
 template <Boolean_t (*Serve)(ArbParam_t, int, ArbParam_t, unsigned char*, unsigned char*, unsigned char*)>

@@ -21,7 +21,9 @@ namespace intern {
 // a size as "width" and "height"). `Watched` false, on a path compiled for
 // no watching, is the call itself; true records while a trace records.
 //
-// Host exceptions pass through unchanged; the span closes on the way.
+// Host exceptions pass through unchanged; the span closes on the way, with
+// no result, or "threw" where the call returns nothing (the frame's calls
+// with a result stay free of the handler).
 namespace host {
 
 // A result as the trace records it: a number, or a host object's handle number.
@@ -41,7 +43,17 @@ auto call(const char* name, Call call, std::initializer_list<TraceArg> args = {}
         return call();
     TraceSpan span("host", name, args);
     if constexpr (std::is_void<decltype(call())>::value)
-        call();
+    {
+        try
+        {
+            call();
+        }
+        catch (...)
+        {
+            span.close({traceNumber("threw", 1)});
+            throw;
+        }
+    }
     else
     {
         const auto result = call();

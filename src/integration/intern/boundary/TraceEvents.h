@@ -160,6 +160,10 @@ private:
 // The "live pages" counter.
 void traceLivePages(int count);
 
+// An object a recording may name by its address is gone: an object made
+// later at that address gets a number of its own.
+inline void traceGone(const void* object) { TraceRecorder::forgetHandle(reinterpret_cast<long long>(object)); }
+
 // The input of one drawing area's queue: each event queued while a trace
 // records is a span of its kind and the start of an "input" flow, which ends
 // where the event is dispatched or dropped. Events queued before the

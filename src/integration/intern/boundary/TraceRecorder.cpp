@@ -579,6 +579,16 @@ long long TraceRecorder::handleID(long long handle, bool fresh)
     return id;
 }
 
+void TraceRecorder::forgetHandle(long long handle)
+{
+    Track* track = intern::track();
+    if (track == nullptr || handle == 0)
+        return;
+    store().handles.erase(handle);
+    if (handle == track->cachedHandle)
+        track->cachedHandle = 0;
+}
+
 int TraceRecorder::depth() { return t_track.session == session() ? t_track.depth : 0; }
 
 int TraceRecorder::lockDepth() { return t_track.session == session() ? t_track.lockDepth : 0; }

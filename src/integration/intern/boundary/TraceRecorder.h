@@ -67,6 +67,10 @@ public:
     // same on every run; `fresh` numbers a handle anew (an address reused by
     // a new page). 0 for 0 and while no recording runs.
     static long long handleID(long long handle, bool fresh = false);
+    // Retires the number of a handle whose object is gone: an object made
+    // later at the same address is numbered anew, as it is where the
+    // allocator placed it elsewhere.
+    static void forgetHandle(long long handle);
 
     // Spans open on the calling thread, and application locks among them.
     static int depth();
