@@ -7,8 +7,6 @@ namespace detail {
 void logCallWithTexts(const char* name, std::vector<std::string> arguments)
 {
     EngineState& state = engine();
-    if (!state.knobs.logCalls)
-        return;
     EngineCall call;
     call.name = name;
     call.args = std::move(arguments);

@@ -53,8 +53,6 @@ void logCallWithTexts(const char* name, std::vector<std::string> arguments);
 template <typename... Args>
 void logCall(const char* name, const Args&... args)
 {
-    if (!engine().knobs.logCalls)
-        return;
     std::vector<std::string> arguments;
     arguments.reserve(sizeof...(args));
     (arguments.push_back(argumentText(args)), ...);

@@ -11,9 +11,7 @@ void reset()
     detail::engine() = detail::EngineState();
 }
 
-void setCallLogging(bool enabled) { detail::engine().knobs.logCalls = enabled; }
 void setInitResult(int result) { detail::engine().knobs.initResult = result; }
-void setStartupResult(bool ok) { detail::engine().knobs.startupOk = ok; }
 
 void setHelpAboutText(const char* text)
 {

@@ -28,7 +28,6 @@ namespace detail {
 struct Knobs
 {
     int initResult = 0;
-    bool startupOk = true;
     bool hasHelpText = true;
     std::string helpText = "Orvane Simulated Engine 1.0";
     bool pageCreateOk = true;
@@ -38,15 +37,12 @@ struct Knobs
     bool busy = false;
     int frameBusySteps = 0;
     int busyStepMilliseconds = 0;
-    bool logCalls = true;
     bool minimalCallbacks = false;
 };
 
 struct Lifecycle
 {
     bool initialized = false;
-    bool started = false;
-    bool shutdownInitiated = false;
     bool shutdownFinished = false;
     bool batchMode = false;
     std::vector<std::string> arguments;

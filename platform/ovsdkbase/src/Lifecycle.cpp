@@ -30,10 +30,7 @@ void readCommandLine(detail::Lifecycle& lifecycle)
 } // namespace
 
 bool isInitialized() { return detail::engine().lifecycle.initialized; }
-bool isStarted() { return detail::engine().lifecycle.started; }
-bool isShutdownInitiated() { return detail::engine().lifecycle.shutdownInitiated; }
 bool isShutdownFinished() { return detail::engine().lifecycle.shutdownFinished; }
-bool isBatchMode() { return detail::engine().lifecycle.batchMode; }
 std::vector<std::string> initArguments() { return detail::engine().lifecycle.arguments; }
 std::string homeDirectory() { return detail::engine().lifecycle.homeDirectory; }
 StateModernizationLevel_e initLevel() { return detail::engine().lifecycle.level; }
@@ -65,18 +62,14 @@ int OrvEngInit(int argc, char** argv, StateModernizationLevel_e level)
     const int result = engine().knobs.initResult;
     lifecycle.initialized = result == 0;
     if (lifecycle.initialized)
-    {
-        lifecycle.shutdownInitiated = false;
         lifecycle.shutdownFinished = false;
-    }
     return result;
 }
 
 Boolean_t OrvEngStartup(void)
 {
     logCall("OrvEngStartup");
-    engine().lifecycle.started = engine().knobs.startupOk;
-    return engine().knobs.startupOk ? TRUE : FALSE;
+    return TRUE;
 }
 
 void OrvEngInitiateShutdown(Boolean_t force)
@@ -85,7 +78,6 @@ void OrvEngInitiateShutdown(Boolean_t force)
     // An engine that never initialised has nothing to quit and says nothing.
     if (engine().lifecycle.initialized)
         fireStateChange(StateChange_QuitStarted);
-    engine().lifecycle.shutdownInitiated = true;
 }
 
 void OrvEngFinalizeShutdown(void)
@@ -97,7 +89,6 @@ void OrvEngFinalizeShutdown(void)
     engine().pendingRedraws.clear();
     Lifecycle& lifecycle = engine().lifecycle;
     lifecycle.shutdownFinished = true;
-    lifecycle.started = false;
     lifecycle.initialized = false;
 }
 

@@ -55,9 +55,6 @@ OVSDKBASE_API void clearCalls();
 OVSDKBASE_API std::vector<std::string> callTexts(const std::string& prefix = std::string());
 OVSDKBASE_API std::vector<EngineCall> callsNamed(const std::string& name);
 OVSDKBASE_API std::size_t countCalls(const std::string& name);
-// Logging on (the default) or off; long benchmark runs turn it off so that
-// the log does not grow with every call. reset() turns it back on.
-OVSDKBASE_API void setCallLogging(bool enabled);
 
 // Misuses the engine noticed and survived, as readable texts: a lock finish
 // without a start, the release of a text the engine never handed out or
@@ -69,7 +66,6 @@ OVSDKBASE_API const std::vector<std::string>& misuses();
 // Knobs (results of engine functions); reset() restores the defaults.
 
 OVSDKBASE_API void setInitResult(int result);                  // default 0
-OVSDKBASE_API void setStartupResult(bool ok);                  // default true
 // null: OrvEngGetHelpAbout answers FALSE. Default "Orvane Simulated Engine 1.0".
 OVSDKBASE_API void setHelpAboutText(const char* text);
 OVSDKBASE_API void setPageCreateResult(bool ok);               // default true
@@ -105,10 +101,7 @@ OVSDKBASE_API int deliverPendingCallbacks();
 // Observation
 
 OVSDKBASE_API bool isInitialized();
-OVSDKBASE_API bool isStarted();
-OVSDKBASE_API bool isShutdownInitiated();
 OVSDKBASE_API bool isShutdownFinished();
-OVSDKBASE_API bool isBatchMode();
 // The argument vector given to OrvEngInit, copied.
 OVSDKBASE_API std::vector<std::string> initArguments();
 // The directory given with "-h"/"-H" to OrvEngInit; empty without one.
