@@ -1628,8 +1628,9 @@ private:
             if (lost > static_cast<std::size_t>(m_asideReports))
                 fail(std::to_string(lost) + " deletions asked for were neither carried out nor reported waiting");
         }
-        m_deletionsAsked.clear();
-        m_asideReports = 0;
+        // What is left was reported waiting: still asked for, and the engine
+        // may carry it out at a later idle pass.
+        m_asideReports = static_cast<int>(m_deletionsAsked.size());
         // Pages come and go on the same windows: their focus connections do not pile up.
         for (const auto& window : m_windows)
             if (window->area.signalDrawAreaFocusGained.num_slots() > static_cast<std::size_t>(pages().pageCount()))
