@@ -73,7 +73,8 @@ long long callbackAnswer(ReplaySession& session, const char* key, long long fall
 }
 
 // A text the host answers the callback being fired with: the recorded
-// `key`, at the length the library copied (the recording cuts long texts).
+// `key`, at the length the library copied: the recording cuts a text at its
+// first zero byte and after a length, so zeros fill the rest.
 std::string callbackText(ReplaySession& session, const char* key)
 {
     const RecordedSpan* call = session.currentCallback();
@@ -82,7 +83,7 @@ std::string callbackText(ReplaySession& session, const char* key)
     std::string text = call->text(key);
     for (std::size_t at = static_cast<std::size_t>(call - &session.span(0)) + 1; at < call->end; ++at)
         if (session.span(at).is("engine", "OrvUtilStringAlloc"))
-            text.resize(std::max<std::size_t>(text.size(), static_cast<std::size_t>(session.span(at).number("size", 1) - 1)), 'x');
+            text.resize(std::max<std::size_t>(text.size(), static_cast<std::size_t>(session.span(at).number("size", 1) - 1)), '\0');
     return text;
 }
 
