@@ -607,6 +607,9 @@ private:
             input(span);
         else if (span.is("idle", "damage"))
             sdk::ui::common::processIdleActions();
+        // The engine told of a state change there.
+        else if (span.is("engine", "OrvUtilParentLockStart"))
+            m_session.moveTo(m_session.stateChangeAt(at, end));
         else if (span.category() == "engine" && span.name() != "AppLock")
             query(span, end);
         m_session.moveTo(std::max(m_session.cursor(), span.end));

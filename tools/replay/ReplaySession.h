@@ -76,6 +76,10 @@ public:
     void fire(std::size_t index);
     // The engine's state-change callbacks told of `code`.
     void deliverStateChange(int code);
+    // Delivers the state change whose parent lock begins at `start` (inside
+    // an engine call, a host's code or a busy pass ending at `end`); the
+    // index after its delivery.
+    std::size_t stateChangeAt(std::size_t start, std::size_t end);
     // The callback being fired, whose recorded results the host's services answer with.
     const RecordedSpan* currentCallback() const { return m_currentCallback; }
 
@@ -109,10 +113,6 @@ public:
     int frameHeight = 0;
 
 private:
-    // Delivers the state change whose parent lock begins at `start` (inside
-    // an engine call ending at `end`); the index after its delivery.
-    std::size_t stateChangeAt(std::size_t start, std::size_t end);
-
     const Recording& m_recording;
     std::size_t m_cursor;
     HostActor m_host;
