@@ -177,6 +177,7 @@ public:
             m_session.drawing->resize(m_number, width, height);
     }
     integration::GLContextInterface& getGLContext() override { return m_context; }
+    long long number() const { return m_number; }
     bool isValid() override { return hostAnswer(m_session, "isValid") != 0; }
     void addStateListener(integration::GLDrawAreaListenerInterface* listener) override
     {
@@ -530,13 +531,17 @@ public:
     // A page's change listeners have no span: the requests the recording
     // shows next are theirs.
     void pageNameChanged(std::string, integration::PageInterface&) override { requestsHere(); }
-    void pageDrawAreaChanged(integration::GLDrawAreaInterface*, integration::PageInterface&) override
+    void pageDrawAreaChanged(integration::GLDrawAreaInterface*, integration::PageInterface& page) override
     {
-        // Told inside the move's span, which the replay may not have entered yet.
+        // Told inside the move's span, which the replay has not entered yet
+        // where the library moved the page itself (a page added to an area,
+        // or one that lets go of the area another page takes).
         const int open = m_session.openSpan();
-        if (open >= 0 && !m_session.span(static_cast<std::size_t>(open)).is("request", "setDrawArea") &&
-            m_session.cursor() < recordingSize() && m_session.span(m_session.cursor()).is("request", "setDrawArea") &&
-            m_session.span(m_session.cursor()).parent == open)
+        const RecordedSpan* move = m_session.cursor() < recordingSize() ? &m_session.span(m_session.cursor()) : nullptr;
+        const DrawArea* area = dynamic_cast<DrawArea*>(page.getDrawArea());
+        if (open >= 0 && move != nullptr && move->is("request", "setDrawArea") && move->parent == open &&
+            (!m_session.span(static_cast<std::size_t>(open)).is("request", "setDrawArea") ||
+             (move->number("page") == page.getUniqueID() && move->number("area") == (area ? area->number() : 0))))
             m_session.moveTo(m_session.cursor() + 1);
         requestsHere();
     }
