@@ -17,6 +17,7 @@
 #include <map>
 #include <stdexcept>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -64,6 +65,10 @@ public:
     // as enter() finds a crossing, then the host acts inside it.
     // Errors: HostFault where the recording shows the host threw there.
     void actInHostSpan(const char* name);
+    // A query of the library's own listeners made after the host's listener
+    // acted in the set (a set's order follows addresses): answered as
+    // recorded in the set, the cursor stays. Null when the set has none left.
+    const RecordedSpan* askedInListeners(const char* category, const char* name);
     // The innermost recorded span the cursor is in; -1 at the top.
     int openSpan() const;
     // The host acts from the cursor to `end`.
@@ -113,11 +118,15 @@ public:
     int frameHeight = 0;
 
 private:
+    // The crossing `category` `name` from the cursor on, before `end`, walking
+    // over the host's queries and what is no crossing; past the end if not there.
+    std::size_t find(const char* category, const char* name, std::size_t end) const;
     const Recording& m_recording;
     std::size_t m_cursor;
     HostActor m_host;
     const RecordedSpan* m_currentCallback;
     std::map<long long, long long> m_handles;
+    std::set<std::size_t> m_askedLate;
     std::vector<std::unique_ptr<char>> m_unknownHandles;
 };
 
