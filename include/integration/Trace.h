@@ -33,7 +33,7 @@ namespace integration {
 //
 // | category | name | arguments ("B") | results ("E") |
 // |---|---|---|---|
-// | engine | each engine function the library calls, e.g. OrvUtilRedraw | "lock" (application lock depth), the function's arguments by name (OrvEngPageCreateNew: "page", fresh; OrvUtilPageSetCurrentByUniqueID: "id") | "result" (OrvEngGetHelpAbout also "text") |
+// | engine | each engine function the library calls, e.g. OrvUtilRedraw | "lock" (application lock depth), the function's arguments by name (OrvEngPageCreateNew: "page"; OrvUtilPageSetCurrentByUniqueID: "id") | "result" (OrvEngGetHelpAbout also "text") |
 // | engine | AppLock | "value", "lock" | |
 // | callback | pageCreate | "arguments" (set or not) | "result" |
 // | callback | pageDestroy, pageNewCurrent | "page" | |
