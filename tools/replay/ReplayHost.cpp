@@ -576,22 +576,19 @@ public:
         {
             const std::size_t at = m_session.cursor();
             const RecordedSpan& span = m_session.span(at);
-            // What the host's code does at the top ends there when the
-            // library or a host object throws, as a host's event loop
-            // catches; the next step goes on from the recording.
-            if (span.parent < 0)
+            // What the library or a host object throws at a step of the
+            // host's code ends the step there, as the host's code catches
+            // (its event loop at the top); where the recording shows the
+            // exception leave a host span, the span throws again as it ends.
+            try
             {
-                try
-                {
-                    step(span, at, end, queries);
-                }
-                catch (const std::exception&)
-                {
-                    m_session.moveTo(std::max(m_session.cursor(), span.end));
-                }
+                if (!step(span, at, end, queries))
+                    return;
             }
-            else if (!step(span, at, end, queries))
-                return;
+            catch (const std::exception&)
+            {
+                m_session.moveTo(std::max(m_session.cursor(), span.end));
+            }
         }
     }
 
