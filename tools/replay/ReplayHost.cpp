@@ -548,8 +548,7 @@ public:
         const RecordedSpan* move = m_session.cursor() < recordingSize() ? &m_session.span(m_session.cursor()) : nullptr;
         const DrawArea* area = dynamic_cast<DrawArea*>(page.getDrawArea());
         if (open >= 0 && move != nullptr && move->is("request", "setDrawArea") && move->parent == open &&
-            (!m_session.span(static_cast<std::size_t>(open)).is("request", "setDrawArea") ||
-             (move->number("page") == page.getUniqueID() && move->number("area") == (area ? area->number() : 0))))
+            move->number("page") == page.getUniqueID() && move->number("area") == (area ? area->number() : 0))
             m_session.moveTo(m_session.cursor() + 1);
         requestsHere();
     }
