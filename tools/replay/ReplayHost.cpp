@@ -35,6 +35,7 @@
 #include <boost/make_shared.hpp>
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <vector>
@@ -477,8 +478,7 @@ private:
 
 } // namespace
 
-class ReplayHost::Impl : public integration::PageManagerListenerInterface,
-                         public integration::PageChangeListenerInterface,
+class ReplayHost::Impl : public integration::PageChangeListenerInterface,
                          public integration::GLDrawAreaFactoryInterface,
                          public integration::OnIdleListenerInterface
 {
@@ -506,29 +506,78 @@ public:
         catch (...)
         {
         }
-        m_manager->getPageManager().removeListener(this);
+        stopListening();
     }
 
     // --- the library's calls on the host ---
-    void pageCreated(integration::PageInterface& page, integration::PageManagerInterface&) override
+
+    // The page manager tells its listeners in the order of their addresses,
+    // the library's own among them. The host's part listens twice: first
+    // (an object of the program's, below the heap) and last (one of the
+    // thread's, above it), and acts in the turn the recording shows.
+    class PageListener : public integration::PageManagerListenerInterface
     {
-        m_pages.push_back(&page);
-        page.addChangeListener(this);
-        m_session.actInHostSpan("page listeners");
-    }
-    void pageDestroyed(integration::PageInterface& page, integration::PageManagerInterface&) override
-    {
-        for (auto it = m_pages.begin(); it != m_pages.end(); ++it)
-            if (*it == &page)
+    public:
+        void pageCreated(integration::PageInterface& page, integration::PageManagerInterface&) override
+        {
+            if (!last)
             {
-                m_pages.erase(it);
-                break;
+                impl->m_pages.push_back(&page);
+                page.addChangeListener(impl);
             }
-        m_session.actInHostSpan("page listeners");
-    }
-    void currentPageChanged(integration::PageInterface&, integration::PageManagerInterface&) override
+            impl->pageListenersTurn(last);
+        }
+        void pageDestroyed(integration::PageInterface& page, integration::PageManagerInterface&) override
+        {
+            if (!last)
+                impl->m_pages.erase(std::remove(impl->m_pages.begin(), impl->m_pages.end(), &page), impl->m_pages.end());
+            impl->pageListenersTurn(last);
+        }
+        void currentPageChanged(integration::PageInterface&, integration::PageManagerInterface&) override
+        {
+            impl->pageListenersTurn(last);
+        }
+
+        Impl* impl = nullptr;
+        bool last = false;
+    };
+    static PageListener& pageListener(bool last)
     {
-        m_session.actInHostSpan("page listeners");
+        static PageListener first;
+        static thread_local PageListener then;
+        PageListener& listener = last ? then : first;
+        listener.last = last;
+        return listener;
+    }
+    void stopListening()
+    {
+        for (bool last : {false, true})
+            m_manager->getPageManager().removeListener(&pageListener(last));
+    }
+    // The host's listener acts in the turn where the recording shows it:
+    // last where the library's own listeners left a mark (input dropped)
+    // before the host's first request.
+    void pageListenersTurn(bool last)
+    {
+        if (actsLast() == last)
+            m_session.actInHostSpan("page listeners");
+    }
+    bool actsLast() const
+    {
+        const int open = m_session.openSpan();
+        std::size_t set = open >= 0 && m_session.span(static_cast<std::size_t>(open)).is("host", "page listeners")
+                              ? static_cast<std::size_t>(open)
+                              : m_session.cursor();
+        if (set >= recordingSize() || !m_session.span(set).is("host", "page listeners"))
+            return false;
+        for (std::size_t at = set + 1; at < m_session.span(set).end; at = m_session.span(at).end)
+        {
+            if (m_session.span(at).category() == "request")
+                return false;
+            if (m_session.span(at).name().compare(0, 6, "input.") == 0)
+                return true;
+        }
+        return false;
     }
     integration::GLDrawAreaInterface* createGLDrawArea(orvane::toolbox::StringList&) override
     {
@@ -630,13 +679,17 @@ private:
     void newManager()
     {
         if (m_manager)
-            m_manager->getPageManager().removeListener(this);
+            stopListening();
         m_manager.reset();
         m_pages.clear();
         m_manager.reset(new Manager(m_session));
         integration::PageManagerInterface& pages = m_manager->getPageManager();
         pages.setGLDrawAreaFactory(*this);
-        pages.addListener(this);
+        for (bool last : {false, true})
+        {
+            pageListener(last).impl = this;
+            pages.addListener(&pageListener(last));
+        }
         // Slots where the recording shows them: a signal without one is not recorded.
         if (m_session.recording().hasHostSpan("page signal"))
             for (auto* signal : {&pages.signalPageCreated, &pages.signalPageDestroyed, &pages.signalPageCurrentChanged})
