@@ -665,6 +665,10 @@ private:
             input(span);
         else if (span.is("idle", "damage"))
             sdk::ui::common::processIdleActions();
+        // The host asked for an interrupt, which its stop buttons were asked
+        // about first (an active one defers it: no request is recorded then).
+        else if (span.is("host", "isActive"))
+            m_manager->monitor().interrupt();
         // The engine told of a state change there.
         else if (span.is("engine", "OrvUtilParentLockStart"))
             m_session.moveTo(m_session.stateChangeAt(at, end));
