@@ -368,7 +368,13 @@ void ReplaySession::fire(std::size_t index)
     const RecordedSpan& span = this->span(index);
     const std::string& name = span.name();
     m_cursor = index + 1;
-    const RecordedSpan* const outer = m_currentCallback;
+    // The callback around is current again afterwards, also after an exception.
+    struct Current
+    {
+        const RecordedSpan*& current;
+        const RecordedSpan* const outer;
+        ~Current() { current = outer; }
+    } current{m_currentCallback, m_currentCallback};
     m_currentCallback = &span;
     Callback callback{nullptr, 0, nullptr};
     if (name == "onIdle" && !idleQueue.empty())
@@ -388,7 +394,6 @@ void ReplaySession::fire(std::size_t index)
         lost = true;
     else
         callback.fire(*this, span, callback);
-    m_currentCallback = outer;
     m_cursor = span.end;
 }
 

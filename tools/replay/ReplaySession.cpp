@@ -1,6 +1,7 @@
 #include "ReplaySession.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace orvane {
 namespace replay {
@@ -125,12 +126,23 @@ void ReplaySession::fireCallbacksIn(const RecordedSpan& span)
 {
     const std::vector<RecordedSpan>& spans = m_recording.spans();
     std::size_t at = static_cast<std::size_t>(&span - spans.data()) + 1;
-    // Library spans around callbacks (a frame) are walked into.
+    // Library spans around callbacks (a frame) are walked into. The engine
+    // keeps the first exception a callback throws and finishes its call
+    // before it passes the exception on, as the recording shows.
+    std::exception_ptr failure;
     while (at < span.end)
     {
         if (spans[at].category() == "callback")
         {
-            fire(at);
+            try
+            {
+                fire(at);
+            }
+            catch (...)
+            {
+                if (!failure)
+                    failure = std::current_exception();
+            }
             at = spans[at].end;
         }
         else if (spans[at].is("engine", "OrvUtilParentLockStart"))
@@ -141,6 +153,8 @@ void ReplaySession::fireCallbacksIn(const RecordedSpan& span)
             ++at;
     }
     m_cursor = std::max(m_cursor, span.end);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 std::size_t ReplaySession::stateChangeAt(std::size_t start, std::size_t end)
