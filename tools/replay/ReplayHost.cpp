@@ -239,7 +239,15 @@ class Launcher : public integration::DialogLauncherInterface
 {
 public:
     explicit Launcher(ReplaySession& session) : m_session(session) {}
-    void launch() override { m_session.actAsHost(m_session.currentCallback()->end); }
+    // Errors: HostFault where the recording shows the launch threw (the
+    // callback has no result).
+    void launch() override
+    {
+        const RecordedSpan* call = m_session.currentCallback();
+        m_session.actAsHost(call->end);
+        if (call->span->results.empty())
+            throw HostFault();
+    }
 
 private:
     ReplaySession& m_session;
