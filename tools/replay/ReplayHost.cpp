@@ -687,7 +687,8 @@ private:
     }
 
     // The host's manager, made again where the recording shows the host
-    // making a new one (its monitor's registration at the top).
+    // making a new one (its monitor's registration at the top, or between
+    // the callbacks of a frame the engine draws callback by callback).
     void newManager()
     {
         if (m_manager)
@@ -883,7 +884,8 @@ private:
             m_session.moveTo(std::max(m_session.cursor(), move.end));
             return;
         }
-        if (name == "OrvEngProcessBusyEventsRegisterCallback" && span.parent < 0)
+        if (name == "OrvEngProcessBusyEventsRegisterCallback" &&
+            (span.parent < 0 || m_session.span(static_cast<std::size_t>(span.parent)).category() == "frame"))
             newManager();
         else if (name == "OrvEngDialogLaunchDropRegisterCallbacks")
             m_manager->getDialogManager().registerDialogLauncher(
