@@ -49,13 +49,17 @@ namespace services = sdk::integration::services;
 namespace {
 
 // A number the host answers with: the recorded result of the host call
-// `name` at the cursor, `fallback` when the recording has none there.
+// `name` at the cursor, `fallback` when the recording has none there. With
+// `acts`, the host's code acts inside the call first, as recorded.
 // Errors: HostFault where the recorded call has no `key`.
-long long hostAnswer(ReplaySession& session, const char* name, const char* key = "result", long long fallback = 0)
+long long hostAnswer(ReplaySession& session, const char* name, const char* key = "result", long long fallback = 0,
+                     bool acts = false)
 {
     const RecordedSpan* span = session.enter("host", name);
     if (span == nullptr)
         return fallback;
+    if (acts)
+        session.actAsHost(span->end);
     session.moveTo(span->end);
     if (!span->span->results.contains(key))
         throw HostFault();
@@ -265,14 +269,15 @@ private:
     ReplaySession& m_session;
 };
 
-// The render decider the host pushed, when the recording shows one asked.
+// The render decider the host pushed, when the recording shows one asked;
+// the host's code may act in it.
 class Decider : public integration::PageRenderDeciderInterface
 {
 public:
     explicit Decider(ReplaySession& session) : m_session(session) {}
     bool shouldOpenGLBuffersBeSwapped(integration::PageInterface&) const override
     {
-        return hostAnswer(m_session, "shouldOpenGLBuffersBeSwapped", "result", 1) != 0;
+        return hostAnswer(m_session, "shouldOpenGLBuffersBeSwapped", "result", 1, true) != 0;
     }
 
 private:
