@@ -33,7 +33,7 @@ namespace integration {
 //
 // | category | name | arguments ("B") | results ("E") |
 // |---|---|---|---|
-// | engine | each engine function the library calls, e.g. OrvUtilRedraw | "lock" (application lock depth), the function's arguments by name (OrvEngPageCreateNew: "page", fresh; OrvUtilPageSetCurrentByUniqueID: "id") | "result" (OrvEngGetHelpAbout also "text") |
+// | engine | each engine function the library calls, e.g. OrvUtilRedraw | "lock" (application lock depth), the function's arguments by name (OrvEngPageCreateNew: "page"; OrvUtilPageSetCurrentByUniqueID: "id") | "result" (OrvEngGetHelpAbout also "text") |
 // | engine | AppLock | "value", "lock" | |
 // | callback | pageCreate | "arguments" (set or not) | "result" |
 // | callback | pageDestroy, pageNewCurrent | "page" | |
@@ -42,7 +42,7 @@ namespace integration {
 // | callback | renderDestSize | "page" | "width", "height" |
 // | callback | swapBuffers | "page" | "swapped" |
 // | callback | busyEvents, onIdle | | |
-// | callback | stateChange (a state change handed to pages) | "change" | |
+// | callback | stateChange (a state change handed to pages, and the engine's quit heard by the manager) | "change" | |
 // | callback | a service's callback, named after its static function (staticDotPitchCallback, static_ImageCreateCallback, dialogMessageBoxCallback, ...), and dialogLaunchCallback | its arguments ("message", "type", "width", "height", "region", "image", "row", "text", "button", ...) | its reply: "result", and outputs ("xNanometres"/"yNanometres", "width"/"height", "shift"/"alt"/"control", "image", "text") |
 // | host | makeCurrent, releaseCurrent, isValid, canRender | | "result" |
 // | host | swapBuffers | | |

@@ -91,6 +91,8 @@ void ManagerAbstract::StateChangeListener::stateChanged(const orvane::toolbox::S
 {
     if (event.getStateChange() != StateChangeQuit)
         return;
+    // Recorded: a replay learns of the quit though no page was told of it.
+    const intern::StateChangeScope heard(StateChangeQuit);
     m_owner->fireShutdownInitiated();
     notifier.removeListener(this);
 }

@@ -67,11 +67,12 @@ Comparison::Comparison(const Recording& recorded) : m_recorded(recorded), m_expe
 void Comparison::begin(const char* category, const char* name, std::initializer_list<TraceArg> args)
 {
     // An engine call of the host's own code: a query from the top, or one
-    // made in a listener, a slot or a busy pass.
+    // made in a listener, a slot, a busy pass or between a frame's callbacks.
     bool compared = m_open.empty() || m_open.back().compared;
     if (compared && std::strcmp(category, "engine") == 0)
         compared = m_open.empty() ? std::strcmp(name, "AppLock") == 0
                                   : std::strcmp(m_open.back().category, "host") != 0 &&
+                                        std::strcmp(m_open.back().category, "frame") != 0 &&
                                         !(std::strcmp(m_open.back().category, "pass") == 0 &&
                                           std::strcmp(m_open.back().name, "busy pass") == 0);
     m_open.push_back(Open{category, name, compared});

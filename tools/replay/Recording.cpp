@@ -126,7 +126,7 @@ bool Recording::isHostQuery(std::size_t index) const
     if (span.parent < 0)
         return span.name() != "AppLock";
     const RecordedSpan& parent = m_spans[static_cast<std::size_t>(span.parent)];
-    return parent.category() == "host" || parent.is("pass", "busy pass");
+    return parent.category() == "host" || parent.is("pass", "busy pass") || parent.category() == "frame";
 }
 
 int Recording::depth(std::size_t index) const

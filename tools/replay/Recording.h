@@ -63,7 +63,8 @@ public:
     // callback, or a call on a host object.
     static bool isCrossing(const RecordedSpan& span);
     // An engine call of the host's own code (a query from the top, a busy
-    // pass or a listener or slot), which the library makes on its behalf:
+    // pass or a listener or slot, or between the callbacks of a frame the
+    // engine draws callback by callback), which the library makes on its behalf:
     // the replay neither repeats nor compares those (registrations aside,
     // which the host's services cause).
     bool isHostQuery(std::size_t index) const;

@@ -140,13 +140,16 @@ Boolean_t OrvEngGetHelpAbout(char** text)
     return static_cast<Boolean_t>(span->number("result"));
 }
 
+// None where the recording shows the allocation failed.
 char* OrvUtilStringAlloc(int size, const char*)
 {
-    answer("OrvUtilStringAlloc");
+    if (answer("OrvUtilStringAlloc") == 0 && ReplaySession::current() != nullptr)
+        return nullptr;
     return static_cast<char*>(std::calloc(static_cast<std::size_t>(size > 0 ? size : 0) + 1, 1));
 }
 void OrvUtilStringDealloc(char** text)
 {
+    answer("OrvUtilStringDealloc");
     if (text == nullptr)
         return;
     std::free(*text);
@@ -288,8 +291,15 @@ REPLAY_REGISTRATION(OrvEngRenderDestRegisterCallback, RenderDestCallback_pf, "re
                                                        call.session.frameWidth, call.session.frameHeight))
 REPLAY_REGISTRATION(OrvEngSwapBuffersRegisterCallback, SwapBuffersCallback_pf, "swapBuffers",
                     f(call.h("page"), call.client))
+// The engine's places hold what the recording shows in them after the call
+// (the library leaves them alone for a page it does not know); none where
+// the recording shows no size.
 REPLAY_REGISTRATION(OrvEngRenderDestSizeRegisterCallback, RenderDestSizeCallback_pf, "renderDestSize",
-                    f(call.h("page"), call.client, &call.session.frameWidth, &call.session.frameHeight))
+                    const bool places = call.span.span->results.contains("width");
+                    call.session.frameWidth = static_cast<int>(call.n("width"));
+                    call.session.frameHeight = static_cast<int>(call.n("height"));
+                    f(call.h("page"), call.client, places ? &call.session.frameWidth : nullptr,
+                      places ? &call.session.frameHeight : nullptr))
 REPLAY_REGISTRATION(OrvEngProcessBusyEventsRegisterCallback, ProcessBusyEventsCallback_pf, "busyEvents",
                     f(call.client))
 REPLAY_REGISTRATION(OrvEngBaseCursorStyleRegisterCallback, BaseCursorStyleCallback_pf, "baseCursorStyleCallback",
@@ -358,7 +368,13 @@ void ReplaySession::fire(std::size_t index)
     const RecordedSpan& span = this->span(index);
     const std::string& name = span.name();
     m_cursor = index + 1;
-    const RecordedSpan* const outer = m_currentCallback;
+    // The callback around is current again afterwards, also after an exception.
+    struct Current
+    {
+        const RecordedSpan*& current;
+        const RecordedSpan* const outer;
+        ~Current() { current = outer; }
+    } current{m_currentCallback, m_currentCallback};
     m_currentCallback = &span;
     Callback callback{nullptr, 0, nullptr};
     if (name == "onIdle" && !idleQueue.empty())
@@ -378,7 +394,6 @@ void ReplaySession::fire(std::size_t index)
         lost = true;
     else
         callback.fire(*this, span, callback);
-    m_currentCallback = outer;
     m_cursor = span.end;
 }
 

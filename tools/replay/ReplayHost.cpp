@@ -35,6 +35,7 @@
 #include <boost/make_shared.hpp>
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <vector>
@@ -48,13 +49,17 @@ namespace services = sdk::integration::services;
 namespace {
 
 // A number the host answers with: the recorded result of the host call
-// `name` at the cursor, `fallback` when the recording has none there.
+// `name` at the cursor, `fallback` when the recording has none there. With
+// `acts`, the host's code acts inside the call first, as recorded.
 // Errors: HostFault where the recorded call has no `key`.
-long long hostAnswer(ReplaySession& session, const char* name, const char* key = "result", long long fallback = 0)
+long long hostAnswer(ReplaySession& session, const char* name, const char* key = "result", long long fallback = 0,
+                     bool acts = false)
 {
     const RecordedSpan* span = session.enter("host", name);
     if (span == nullptr)
         return fallback;
+    if (acts)
+        session.actAsHost(span->end);
     session.moveTo(span->end);
     if (!span->span->results.contains(key))
         throw HostFault();
@@ -73,7 +78,8 @@ long long callbackAnswer(ReplaySession& session, const char* key, long long fall
 }
 
 // A text the host answers the callback being fired with: the recorded
-// `key`, at the length the library copied (the recording cuts long texts).
+// `key`, at the length the library copied: the recording cuts a text at its
+// first zero byte and after a length, so zeros fill the rest.
 std::string callbackText(ReplaySession& session, const char* key)
 {
     const RecordedSpan* call = session.currentCallback();
@@ -82,7 +88,7 @@ std::string callbackText(ReplaySession& session, const char* key)
     std::string text = call->text(key);
     for (std::size_t at = static_cast<std::size_t>(call - &session.span(0)) + 1; at < call->end; ++at)
         if (session.span(at).is("engine", "OrvUtilStringAlloc"))
-            text.resize(std::max<std::size_t>(text.size(), static_cast<std::size_t>(session.span(at).number("size", 1) - 1)), 'x');
+            text.resize(std::max<std::size_t>(text.size(), static_cast<std::size_t>(session.span(at).number("size", 1) - 1)), '\0');
     return text;
 }
 
@@ -176,7 +182,16 @@ public:
             m_session.drawing->resize(m_number, width, height);
     }
     integration::GLContextInterface& getGLContext() override { return m_context; }
-    bool isValid() override { return hostAnswer(m_session, "isValid") != 0; }
+    long long number() const { return m_number; }
+    // A page asks before it takes its area's size, inside the size the
+    // recording shows for the page: the area was usable there.
+    bool isValid() override
+    {
+        const std::size_t at = m_session.cursor();
+        if (at < m_session.recording().spans().size() && m_session.span(at).is("host", "getSize"))
+            return true;
+        return hostAnswer(m_session, "isValid") != 0;
+    }
     void addStateListener(integration::GLDrawAreaListenerInterface* listener) override
     {
         m_state.addStateListener(listener);
@@ -228,7 +243,15 @@ class Launcher : public integration::DialogLauncherInterface
 {
 public:
     explicit Launcher(ReplaySession& session) : m_session(session) {}
-    void launch() override { m_session.actAsHost(m_session.currentCallback()->end); }
+    // Errors: HostFault where the recording shows the launch threw (the
+    // callback has no result).
+    void launch() override
+    {
+        const RecordedSpan* call = m_session.currentCallback();
+        m_session.actAsHost(call->end);
+        if (call->span->results.empty())
+            throw HostFault();
+    }
 
 private:
     ReplaySession& m_session;
@@ -246,14 +269,15 @@ private:
     ReplaySession& m_session;
 };
 
-// The render decider the host pushed, when the recording shows one asked.
+// The render decider the host pushed, when the recording shows one asked;
+// the host's code may act in it.
 class Decider : public integration::PageRenderDeciderInterface
 {
 public:
     explicit Decider(ReplaySession& session) : m_session(session) {}
     bool shouldOpenGLBuffersBeSwapped(integration::PageInterface&) const override
     {
-        return hostAnswer(m_session, "shouldOpenGLBuffersBeSwapped", "result", 1) != 0;
+        return hostAnswer(m_session, "shouldOpenGLBuffersBeSwapped", "result", 1, true) != 0;
     }
 
 private:
@@ -467,8 +491,7 @@ private:
 
 } // namespace
 
-class ReplayHost::Impl : public integration::PageManagerListenerInterface,
-                         public integration::PageChangeListenerInterface,
+class ReplayHost::Impl : public integration::PageChangeListenerInterface,
                          public integration::GLDrawAreaFactoryInterface,
                          public integration::OnIdleListenerInterface
 {
@@ -496,29 +519,78 @@ public:
         catch (...)
         {
         }
-        m_manager->getPageManager().removeListener(this);
+        stopListening();
     }
 
     // --- the library's calls on the host ---
-    void pageCreated(integration::PageInterface& page, integration::PageManagerInterface&) override
+
+    // The page manager tells its listeners in the order of their addresses,
+    // the library's own among them. The host's part listens twice: first
+    // (an object of the program's, below the heap) and last (one of the
+    // thread's, above it), and acts in the turn the recording shows.
+    class PageListener : public integration::PageManagerListenerInterface
     {
-        m_pages.push_back(&page);
-        page.addChangeListener(this);
-        m_session.actInHostSpan("page listeners");
-    }
-    void pageDestroyed(integration::PageInterface& page, integration::PageManagerInterface&) override
-    {
-        for (auto it = m_pages.begin(); it != m_pages.end(); ++it)
-            if (*it == &page)
+    public:
+        void pageCreated(integration::PageInterface& page, integration::PageManagerInterface&) override
+        {
+            if (!last)
             {
-                m_pages.erase(it);
-                break;
+                impl->m_pages.push_back(&page);
+                page.addChangeListener(impl);
             }
-        m_session.actInHostSpan("page listeners");
-    }
-    void currentPageChanged(integration::PageInterface&, integration::PageManagerInterface&) override
+            impl->pageListenersTurn(last);
+        }
+        void pageDestroyed(integration::PageInterface& page, integration::PageManagerInterface&) override
+        {
+            if (!last)
+                impl->m_pages.erase(std::remove(impl->m_pages.begin(), impl->m_pages.end(), &page), impl->m_pages.end());
+            impl->pageListenersTurn(last);
+        }
+        void currentPageChanged(integration::PageInterface&, integration::PageManagerInterface&) override
+        {
+            impl->pageListenersTurn(last);
+        }
+
+        Impl* impl = nullptr;
+        bool last = false;
+    };
+    static PageListener& pageListener(bool last)
     {
-        m_session.actInHostSpan("page listeners");
+        static PageListener first;
+        static thread_local PageListener then;
+        PageListener& listener = last ? then : first;
+        listener.last = last;
+        return listener;
+    }
+    void stopListening()
+    {
+        for (bool last : {false, true})
+            m_manager->getPageManager().removeListener(&pageListener(last));
+    }
+    // The host's listener acts in the turn where the recording shows it:
+    // last where the library's own listeners left a mark (input dropped)
+    // before the host's first request.
+    void pageListenersTurn(bool last)
+    {
+        if (actsLast() == last)
+            m_session.actInHostSpan("page listeners");
+    }
+    bool actsLast() const
+    {
+        const int open = m_session.openSpan();
+        std::size_t set = open >= 0 && m_session.span(static_cast<std::size_t>(open)).is("host", "page listeners")
+                              ? static_cast<std::size_t>(open)
+                              : m_session.cursor();
+        if (set >= recordingSize() || !m_session.span(set).is("host", "page listeners"))
+            return false;
+        for (std::size_t at = set + 1; at < m_session.span(set).end; at = m_session.span(at).end)
+        {
+            if (m_session.span(at).category() == "request")
+                return false;
+            if (m_session.span(at).name().compare(0, 6, "input.") == 0)
+                return true;
+        }
+        return false;
     }
     integration::GLDrawAreaInterface* createGLDrawArea(orvane::toolbox::StringList&) override
     {
@@ -529,13 +601,16 @@ public:
     // A page's change listeners have no span: the requests the recording
     // shows next are theirs.
     void pageNameChanged(std::string, integration::PageInterface&) override { requestsHere(); }
-    void pageDrawAreaChanged(integration::GLDrawAreaInterface*, integration::PageInterface&) override
+    void pageDrawAreaChanged(integration::GLDrawAreaInterface*, integration::PageInterface& page) override
     {
-        // Told inside the move's span, which the replay may not have entered yet.
+        // Told inside the move's span, which the replay has not entered yet
+        // where the library moved the page itself (a page added to an area,
+        // or one that lets go of the area another page takes).
         const int open = m_session.openSpan();
-        if (open >= 0 && !m_session.span(static_cast<std::size_t>(open)).is("request", "setDrawArea") &&
-            m_session.cursor() < recordingSize() && m_session.span(m_session.cursor()).is("request", "setDrawArea") &&
-            m_session.span(m_session.cursor()).parent == open)
+        const RecordedSpan* move = m_session.cursor() < recordingSize() ? &m_session.span(m_session.cursor()) : nullptr;
+        const DrawArea* area = dynamic_cast<DrawArea*>(page.getDrawArea());
+        if (open >= 0 && move != nullptr && move->is("request", "setDrawArea") && move->parent == open &&
+            move->number("page") == page.getUniqueID() && move->number("area") == (area ? area->number() : 0))
             m_session.moveTo(m_session.cursor() + 1);
         requestsHere();
     }
@@ -562,22 +637,19 @@ public:
         {
             const std::size_t at = m_session.cursor();
             const RecordedSpan& span = m_session.span(at);
-            // What the host's code does at the top ends there when the
-            // library or a host object throws, as a host's event loop
-            // catches; the next step goes on from the recording.
-            if (span.parent < 0)
+            // What the library or a host object throws at a step of the
+            // host's code ends the step there, as the host's code catches
+            // (its event loop at the top); where the recording shows the
+            // exception leave a host span, the span throws again as it ends.
+            try
             {
-                try
-                {
-                    step(span, at, end, queries);
-                }
-                catch (const std::exception&)
-                {
-                    m_session.moveTo(std::max(m_session.cursor(), span.end));
-                }
+                if (!step(span, at, end, queries))
+                    return;
             }
-            else if (!step(span, at, end, queries))
-                return;
+            catch (const std::exception&)
+            {
+                m_session.moveTo(std::max(m_session.cursor(), span.end));
+            }
         }
     }
 
@@ -606,6 +678,13 @@ private:
             input(span);
         else if (span.is("idle", "damage"))
             sdk::ui::common::processIdleActions();
+        // The host asked for an interrupt, which its stop buttons were asked
+        // about first (an active one defers it: no request is recorded then).
+        else if (span.is("host", "isActive"))
+            m_manager->monitor().interrupt();
+        // The engine told of a state change there.
+        else if (span.is("engine", "OrvUtilParentLockStart"))
+            m_session.moveTo(m_session.stateChangeAt(at, end));
         else if (span.category() == "engine" && span.name() != "AppLock")
             query(span, end);
         m_session.moveTo(std::max(m_session.cursor(), span.end));
@@ -613,17 +692,22 @@ private:
     }
 
     // The host's manager, made again where the recording shows the host
-    // making a new one (its monitor's registration at the top).
+    // making a new one (its monitor's registration at the top, or between
+    // the callbacks of a frame the engine draws callback by callback).
     void newManager()
     {
         if (m_manager)
-            m_manager->getPageManager().removeListener(this);
+            stopListening();
         m_manager.reset();
         m_pages.clear();
         m_manager.reset(new Manager(m_session));
         integration::PageManagerInterface& pages = m_manager->getPageManager();
         pages.setGLDrawAreaFactory(*this);
-        pages.addListener(this);
+        for (bool last : {false, true})
+        {
+            pageListener(last).impl = this;
+            pages.addListener(&pageListener(last));
+        }
         // Slots where the recording shows them: a signal without one is not recorded.
         if (m_session.recording().hasHostSpan("page signal"))
             for (auto* signal : {&pages.signalPageCreated, &pages.signalPageDestroyed, &pages.signalPageCurrentChanged})
@@ -805,7 +889,8 @@ private:
             m_session.moveTo(std::max(m_session.cursor(), move.end));
             return;
         }
-        if (name == "OrvEngProcessBusyEventsRegisterCallback" && span.parent < 0)
+        if (name == "OrvEngProcessBusyEventsRegisterCallback" &&
+            (span.parent < 0 || m_session.span(static_cast<std::size_t>(span.parent)).category() == "frame"))
             newManager();
         else if (name == "OrvEngDialogLaunchDropRegisterCallbacks")
             m_manager->getDialogManager().registerDialogLauncher(

@@ -1,6 +1,7 @@
 #include "ReplaySession.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace orvane {
 namespace replay {
@@ -30,24 +31,47 @@ ReplaySession* ReplaySession::current() { return s_current; }
 
 const RecordedSpan* ReplaySession::enter(const char* category, const char* name)
 {
-    std::size_t at = m_cursor;
     const std::vector<RecordedSpan>& spans = m_recording.spans();
-    while (at < spans.size() && !spans[at].is(category, name))
+    // The crossing is in the span the library is in; else one of its own
+    // listeners asks after the host's listener acted; else (the cursor lags
+    // behind what the library recorded by itself) it is further on, before
+    // the next thing the host does at the top.
+    const int open = openSpan();
+    std::size_t at = find(category, name, open >= 0 ? spans[static_cast<std::size_t>(open)].end : spans.size());
+    if (at == spans.size())
     {
-        if (m_recording.isHostQuery(at))
-            at = spans[at].end;
-        else if (Recording::isCrossing(spans[at]))
-            break;
-        else
-            ++at;
+        if (const RecordedSpan* asked = askedInListeners(category, name))
+            return asked;
+        std::size_t top = m_cursor;
+        while (top < spans.size() && spans[top].parent >= 0)
+            top = static_cast<std::size_t>(spans[top].parent);
+        at = find(category, name, top < spans.size() ? spans[top].end : spans.size());
     }
-    if (at == spans.size() || !spans[at].is(category, name))
+    if (at == spans.size())
     {
         lost = true;
         return nullptr;
     }
     m_cursor = at + 1;
     return &spans[at];
+}
+
+std::size_t ReplaySession::find(const char* category, const char* name, std::size_t end) const
+{
+    const std::vector<RecordedSpan>& spans = m_recording.spans();
+    std::size_t at = m_cursor;
+    // The application lock is walked into: the library's own calls under it
+    // (a print preview set in a listener set) are there.
+    while (at < end && !spans[at].is(category, name))
+    {
+        if (m_recording.isHostQuery(at) && spans[at].name() != "AppLock")
+            at = spans[at].end;
+        else if (Recording::isCrossing(spans[at]))
+            break;
+        else
+            ++at;
+    }
+    return at < end && spans[at].is(category, name) ? at : spans.size();
 }
 
 void ReplaySession::actInHostSpan(const char* name)
@@ -62,6 +86,25 @@ void ReplaySession::actInHostSpan(const char* name)
         m_host(span->end, std::string(name).find("listeners") == std::string::npos);
     if (span != nullptr && span->span->results.contains("threw"))
         throw HostFault();
+}
+
+const RecordedSpan* ReplaySession::askedInListeners(const char* category, const char* name)
+{
+    // The listener set the host acted in last, inside the open span.
+    const std::vector<RecordedSpan>& spans = m_recording.spans();
+    const int open = openSpan();
+    int set = static_cast<int>(m_cursor) - 1;
+    while (set > open && !(spans[static_cast<std::size_t>(set)].category() == "host" &&
+                           spans[static_cast<std::size_t>(set)].name().find("listeners") != std::string::npos))
+        set = spans[static_cast<std::size_t>(set)].parent;
+    if (set <= open)
+        return nullptr;
+    const RecordedSpan& listeners = spans[static_cast<std::size_t>(set)];
+    for (std::size_t at = static_cast<std::size_t>(set) + 1; at < listeners.end; ++at)
+        if (spans[at].is(category, name) && spans[at].end == at + 1 && m_recording.isHostQuery(at) &&
+            m_askedLate.insert(at).second)
+            return &spans[at];
+    return nullptr;
 }
 
 int ReplaySession::openSpan() const
@@ -83,12 +126,23 @@ void ReplaySession::fireCallbacksIn(const RecordedSpan& span)
 {
     const std::vector<RecordedSpan>& spans = m_recording.spans();
     std::size_t at = static_cast<std::size_t>(&span - spans.data()) + 1;
-    // Library spans around callbacks (a frame) are walked into.
+    // Library spans around callbacks (a frame) are walked into. The engine
+    // keeps the first exception a callback throws and finishes its call
+    // before it passes the exception on, as the recording shows.
+    std::exception_ptr failure;
     while (at < span.end)
     {
         if (spans[at].category() == "callback")
         {
-            fire(at);
+            try
+            {
+                fire(at);
+            }
+            catch (...)
+            {
+                if (!failure)
+                    failure = std::current_exception();
+            }
             at = spans[at].end;
         }
         else if (spans[at].is("engine", "OrvUtilParentLockStart"))
@@ -98,7 +152,9 @@ void ReplaySession::fireCallbacksIn(const RecordedSpan& span)
         else
             ++at;
     }
-    m_cursor = span.end;
+    m_cursor = std::max(m_cursor, span.end);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 std::size_t ReplaySession::stateChangeAt(std::size_t start, std::size_t end)

@@ -17,6 +17,7 @@
 #include <map>
 #include <stdexcept>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -64,6 +65,10 @@ public:
     // as enter() finds a crossing, then the host acts inside it.
     // Errors: HostFault where the recording shows the host threw there.
     void actInHostSpan(const char* name);
+    // A query of the library's own listeners made after the host's listener
+    // acted in the set (a set's order follows addresses): answered as
+    // recorded in the set, the cursor stays. Null when the set has none left.
+    const RecordedSpan* askedInListeners(const char* category, const char* name);
     // The innermost recorded span the cursor is in; -1 at the top.
     int openSpan() const;
     // The host acts from the cursor to `end`.
@@ -76,6 +81,10 @@ public:
     void fire(std::size_t index);
     // The engine's state-change callbacks told of `code`.
     void deliverStateChange(int code);
+    // Delivers the state change whose parent lock begins at `start` (inside
+    // an engine call, a host's code or a busy pass ending at `end`); the
+    // index after its delivery.
+    std::size_t stateChangeAt(std::size_t start, std::size_t end);
     // The callback being fired, whose recorded results the host's services answer with.
     const RecordedSpan* currentCallback() const { return m_currentCallback; }
 
@@ -109,15 +118,15 @@ public:
     int frameHeight = 0;
 
 private:
-    // Delivers the state change whose parent lock begins at `start` (inside
-    // an engine call ending at `end`); the index after its delivery.
-    std::size_t stateChangeAt(std::size_t start, std::size_t end);
-
+    // The crossing `category` `name` from the cursor on, before `end`, walking
+    // over the host's queries and what is no crossing; past the end if not there.
+    std::size_t find(const char* category, const char* name, std::size_t end) const;
     const Recording& m_recording;
     std::size_t m_cursor;
     HostActor m_host;
     const RecordedSpan* m_currentCallback;
     std::map<long long, long long> m_handles;
+    std::set<std::size_t> m_askedLate;
     std::vector<std::unique_ptr<char>> m_unknownHandles;
 };
 

@@ -74,7 +74,8 @@ Page::Page(PageManagerInterface& manager, GLDrawAreaInterface* drawArea)
 
 Page::~Page()
 {
-    intern::traceGone(this);
+    // The engine knows the page by its interface part's address.
+    intern::traceGone(static_cast<PageInterface*>(this));
     if (m_registry != nullptr)
         m_registry->pageGone(*this);
     // Also from an area that is not valid now: it may be exposed again.

@@ -1,6 +1,7 @@
 #include "integration/services/OffscreenImageServiceAbstract.h"
 
 #include "integration/intern/boundary/EngineCallbacks.h"
+#include "integration/intern/boundary/TraceEvents.h"
 #include "integration/services/intern/MakeServiceCurrent.h"
 #include "ovexception/ExceptionBase.h"
 
@@ -104,6 +105,8 @@ Boolean_t OffscreenImageServiceAbstract::static_ImageCreateCallback(int width, i
         {
             *imageHandle = 0;
             m_currentInstance->destroyImage(reinterpret_cast<ArbParam_t>(image));
+            // The engine never destroys it: its number in a recording goes now.
+            integration::intern::traceGone(image);
         }
         result = false;
     }

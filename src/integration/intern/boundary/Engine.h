@@ -32,11 +32,10 @@ namespace engine {
 namespace detail {
 
 // A handle argument: passed to the engine as it is, recorded as its number
-// in the trace (`fresh`: numbered anew, for a handle the engine learns now).
+// in the trace.
 struct Handle
 {
     ArbParam_t value;
-    bool fresh;
     operator ArbParam_t() const { return value; }
 };
 
@@ -53,10 +52,7 @@ Arg<T> arg(const char* key, T value)
     return Arg<T>{key, value};
 }
 
-inline Arg<Handle> handle(const char* key, ArbParam_t value, bool fresh = false)
-{
-    return Arg<Handle>{key, Handle{value, fresh}};
-}
+inline Arg<Handle> handle(const char* key, ArbParam_t value) { return Arg<Handle>{key, Handle{value}}; }
 
 template <typename T>
 typename std::enable_if<std::is_arithmetic<T>::value || std::is_enum<T>::value, TraceArg>::type
@@ -67,7 +63,7 @@ traceValue(const char* key, T value)
 inline TraceArg traceValue(const char* key, const char* text) { return traceText(key, text); }
 inline TraceArg traceValue(const char* key, Handle handle)
 {
-    return traceNumber(key, TraceRecorder::handleID(handle.value, handle.fresh));
+    return traceNumber(key, TraceRecorder::handleID(handle.value));
 }
 template <typename T>
 TraceArg traceValue(const char* key, T* pointer)
@@ -249,7 +245,7 @@ inline Boolean_t OrvUtilPageSetCurrentByUniqueID(UniqueID_t id)
 // The page's handle is numbered anew: an address may serve a page again.
 inline Boolean_t OrvEngPageCreateNew(ArbParam_t clientHandle, StringList_pa arguments)
 {
-    return call("OrvEngPageCreateNew", ::OrvEngPageCreateNew, handle("page", clientHandle, true),
+    return call("OrvEngPageCreateNew", ::OrvEngPageCreateNew, handle("page", clientHandle),
                 arg("arguments", arguments));
 }
 inline Boolean_t OrvUtilPageDelete() { return call("OrvUtilPageDelete", ::OrvUtilPageDelete); }

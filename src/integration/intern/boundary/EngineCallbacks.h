@@ -360,7 +360,6 @@ MessageBoxReply_e dialogMessageBox(const char* message, MessageBoxType_e type, A
                         [](TraceSpan& span, MessageBoxReply_e result) { span.close({traceNumber("result", result)}); });
 }
 
-// The image's handle is numbered anew: an address may serve an image again.
 template <Boolean_t (*Serve)(int, int, ExportRegion_e, ArbParam_t, ArbParam_t*)>
 Boolean_t offscreenImageCreate(int width, int height, ExportRegion_e region, ArbParam_t clientData,
                                ArbParam_t* imageHandle)
@@ -372,7 +371,7 @@ Boolean_t offscreenImageCreate(int width, int height, ExportRegion_e region, Arb
         [&](TraceSpan& span, Boolean_t result) {
             span.close({traceNumber("result", result),
                         traceNumber("image",
-                                    imageHandle != nullptr ? TraceRecorder::handleID(*imageHandle, true) : 0)});
+                                    imageHandle != nullptr ? TraceRecorder::handleID(*imageHandle) : 0)});
         });
 }
 

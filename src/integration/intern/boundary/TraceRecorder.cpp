@@ -563,17 +563,16 @@ void TraceRecorder::flowEnd(const char* name, unsigned long long id)
 
 unsigned long long TraceRecorder::newFlowId() { return s_nextFlowId.fetch_add(1, std::memory_order_relaxed); }
 
-long long TraceRecorder::handleID(long long handle, bool fresh)
+long long TraceRecorder::handleID(long long handle)
 {
     Track* track = intern::track();
     if (track == nullptr || handle == 0)
         return 0;
-    if (handle == track->cachedHandle && !fresh)
+    if (handle == track->cachedHandle)
         return track->cachedID;
     std::unordered_map<long long, long long>& handles = store().handles;
     const auto known = handles.find(handle);
-    const long long id = known != handles.end() && !fresh ? known->second : ++track->lastHandle;
-    handles[handle] = id;
+    const long long id = known != handles.end() ? known->second : handles.emplace(handle, ++track->lastHandle).first->second;
     track->cachedHandle = handle;
     track->cachedID = id;
     return id;

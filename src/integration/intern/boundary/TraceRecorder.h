@@ -64,9 +64,8 @@ public:
     static unsigned long long newFlowId();
     // The number a handle (a page's or an image's address) is recorded as:
     // small, in the order handles were first seen in the recording, the
-    // same on every run; `fresh` numbers a handle anew (an address reused by
-    // a new page). 0 for 0 and while no recording runs.
-    static long long handleID(long long handle, bool fresh = false);
+    // same on every run. 0 for 0 and while no recording runs.
+    static long long handleID(long long handle);
     // Retires the number of a handle whose object is gone: an object made
     // later at the same address is numbered anew, as it is where the
     // allocator placed it elsewhere.
