@@ -12,8 +12,10 @@
 // before init or after the shutdown; every deletion asked for is carried
 // out once (or set aside with its report) once the host's loop runs dry; a
 // removed listener hears nothing; the context made current for a frame is
-// released with it; every offscreen image the host made is destroyed once;
-// and after the session no idle work is left behind. A broken invariant
+// released with it; a frame is swapped only on the host's render decider's
+// yes; a drawing area that cannot render may not draw; a null stop button or
+// decider is refused with a report; every offscreen image the host made is
+// destroyed once; and after the session no idle work is left behind. A broken invariant
 // aborts with its description and the last steps. The model test runs the
 // same sessions on seeded random bytes.
 #include "fuzz/BoundarySession.h"
@@ -246,6 +248,7 @@ public:
         model::engine().onMisuse = [this](const char* what) {
             if (!(m_nullArgumentsPassed && std::string(what).rfind("assertion ", 0) == 0))
                 fail(std::string("engine misuse: ") + what);
+            ++m_nullsRefused;
         };
         model::engine().onBusyStep = [this] { engineActsWhileBusy(); };
         model::engine().onHostDeletion = [this](ArbParam_t handle) { hostDeletion(handle); };
@@ -383,10 +386,18 @@ public:
 
     void heardWhileRemoved(const char* what) { fail(std::string("a removed listener heard ") + what); }
 
+    // A frame is swapped only on its decider's yes, when the host's decider decides.
     bool swapDecision(PageInterface& page)
     {
+        m_deciderSaidYes = false;
         hostCodeRuns("render decider", &page);
-        return m_in.pick(4) != 0;
+        return m_deciderSaidYes = m_in.pick(4) != 0;
+    }
+    void swapped()
+    {
+        if (!m_deciders.empty() && m_deciders.back() && !m_deciderSaidYes)
+            fail("buffers swapped without the render decider's yes");
+        m_deciderSaidYes = false;
     }
 
     GLDrawAreaInterface* areaForEnginePage()
@@ -503,7 +514,7 @@ private:
         m_code.pageListener = false;
         m_code.inputListener = false;
         m_bystanderRegistered = false;
-        m_deciders = 0;
+        m_deciders.clear();
         m_host->getPageManager().setGLDrawAreaFactory(m_code);
         m_host->getPageManager().addListener(&m_watcher);
     }
@@ -586,7 +597,7 @@ private:
         if (severity != Diagnostics::Severity_Error)
             return;
         if (identifier == "argument.null" && m_nullArgumentsPassed)
-            return;
+            return void(++m_nullsRefused);
         if (identifier == "render.make-current-failed" && m_contextsFail)
             return;
         if (identifier == "engine.stale-page-handle" && m_staleHandlesPassed)
@@ -600,6 +611,14 @@ private:
         for (PageIterator walk = pages().getPageIterator(); walk.hasNext();)
             all.push_back(&walk.next());
         return all;
+    }
+
+    PageInterface* livePage(ArbParam_t handle)
+    {
+        for (PageInterface* page : managedPages())
+            if (static_cast<long long>(*page) == handle)
+                return page;
+        return nullptr;
     }
 
     PageInterface* randomPage()
@@ -1028,8 +1047,11 @@ private:
         default:
             note("null arguments");
             m_nullArgumentsPassed = true;
+            m_nullsRefused = 0;
             monitor.registerStopButton(nullptr);
             pages().pushPageRenderDecider(nullptr);
+            if (m_nullsRefused != 2)
+                fail("a null stop button or render decider refused without a report");
             pages().addListener(nullptr);
             pages().removeListener(nullptr);
             if (PageInterface* page = running() ? randomPage() : nullptr)
@@ -1063,13 +1085,13 @@ private:
             m_bystanderRegistered = !m_bystanderRegistered;
             break;
         case 2:
-            if (m_deciders > 0 && m_in.flag())
+            if (!m_deciders.empty() && m_in.flag())
             {
                 note("pop decider");
                 pages().popPageRenderDecider();
-                --m_deciders;
+                m_deciders.pop_back();
             }
-            else if (m_deciders < 4)
+            else if (m_deciders.size() < 4)
             {
                 const bool repairer = m_in.flag();
                 note(repairer ? "push the interrupted-plot repairer" : "push decider");
@@ -1077,7 +1099,7 @@ private:
                     pages().pushPageRenderDecider(boost::make_shared<InterruptedPlotRepairer>());
                 else
                     pages().pushPageRenderDecider(m_decider);
-                ++m_deciders;
+                m_deciders.push_back(!repairer);
             }
             break;
         case 3:
@@ -1267,9 +1289,15 @@ private:
         switch (m_in.pick(5))
         {
         case 0:
+        {
             note("render query");
-            all.renderQuery.callback(handle, all.renderQuery.clientData);
+            const bool may = all.renderQuery.callback(handle, all.renderQuery.clientData) == TRUE;
+            PageInterface* shown = page != nullptr && handle == page->handle ? livePage(handle) : nullptr;
+            const TestDrawArea* area = shown != nullptr ? dynamic_cast<const TestDrawArea*>(shown->getDrawArea()) : nullptr;
+            if (may && area != nullptr && !(area->valid && area->renderable))
+                fail("a drawing area that cannot render may draw");
             break;
+        }
         case 1:
         {
             note("render size");
@@ -1773,7 +1801,9 @@ private:
     Watcher m_watcher{*this};
     Bystander m_bystander;
     bool m_bystanderRegistered = false;
-    int m_deciders = 0;
+    std::vector<bool> m_deciders; // true: the host's decider, false: the repairer
+    bool m_deciderSaidYes = false;
+    int m_nullsRefused = 0;
     Misc m_misc;
     Images m_images;
     std::unique_ptr<orvane::test::RecordingMessageBoxService> m_messages{
@@ -1833,6 +1863,7 @@ bool TrackedContext::releaseCurrent()
 
 void TrackedContext::swapBuffers()
 {
+    m_session->swapped();
     if (throws)
         throw std::runtime_error("context lost");
 }

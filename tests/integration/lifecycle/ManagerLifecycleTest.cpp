@@ -320,40 +320,4 @@ TEST_F(ManagerLifecycleTest, AThrowingDiagnosticsHandlerDoesNotCutInitShort)
     manager.stop();
 }
 
-// A null render decider or stop button is refused at the call: through the
-// engine's assertion report while the engine is initialised, before init()
-// through the diagnostics with no engine call. Nothing is kept that could
-// crash later.
-TEST_F(ManagerLifecycleTest, NullDecidersAndStopButtonsAreRefused)
-{
-    for (const bool initialised : {false, true})
-    {
-        RecordingManager manager;
-        CommandLine line{"host"};
-        if (initialised)
-        {
-            ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
-        }
-        sim::clearCalls();
-        std::vector<std::string> reports;
-        const Diagnostics::Handler previous = Diagnostics::setHandler(
-            [&reports](Diagnostics::Severity_e, const std::string& identifier, const std::string&) {
-                reports.push_back(identifier);
-            });
-        manager.getPageManager().pushPageRenderDecider(nullptr);
-        manager.monitor.registerStopButton(nullptr);
-        Diagnostics::setHandler(previous);
-        EXPECT_EQ(initialised ? std::vector<std::string>() : std::vector<std::string>(2, "argument.null"), reports);
-        ASSERT_EQ(initialised ? 2u : 0u, sim::assertions().size());
-        EXPECT_EQ(initialised ? 2u : 0u, sim::calls().size());
-        if (initialised)
-        {
-            EXPECT_EQ("PageManager::pushPageRenderDecider", sim::assertions()[0].function);
-            EXPECT_EQ("ApplicationEventMonitorAbstract::registerStopButton", sim::assertions()[1].function);
-        }
-        EXPECT_FALSE(manager.monitor.isEngineInterruptible());
-        manager.stop();
-    }
-}
-
 } // namespace
