@@ -10,7 +10,9 @@
 // The oracle, besides the sanitizers: after every step the library and the
 // engine agree on the pages and the current page; the engine sees no call
 // before init or after the shutdown; every deletion asked for is carried
-// out once (or set aside with its report) once the host's loop runs dry; a
+// out once (or set aside with its report) once the host's loop runs dry,
+// and the host's last switch, when nothing else moved the pages since, is
+// the engine's current page then; a
 // removed listener hears nothing; the context made current for a frame is
 // released with it; a frame is swapped only on the host's render decider's
 // yes; a drawing area that cannot render may not draw; a null stop button,
@@ -515,6 +517,7 @@ private:
         m_code.inputListener = false;
         m_bystanderRegistered = false;
         m_deciders.clear();
+        m_setAside = false;
         m_host->getPageManager().setGLDrawAreaFactory(m_code);
         m_host->getPageManager().addListener(&m_watcher);
     }
@@ -593,7 +596,9 @@ private:
     {
         note("  report ", m_reportIdentifiers.insert(identifier).first->c_str());
         if (identifier == "request.waits")
-            ++m_asideReports;
+            m_setAside = ++m_asideReports;
+        if (identifier == "request.ignored")
+            ++m_requests;
         if (severity != Diagnostics::Severity_Error)
             return;
         if (identifier == "argument.null" && m_nullArgumentsPassed)
@@ -653,7 +658,10 @@ private:
 
     void operation()
     {
-        switch (m_in.pick(20))
+        const unsigned kind = m_in.pick(20);
+        if (kind < 10 || kind == 11 || kind == 14 || kind > 17)
+            m_wanted = nullptr; // what may move the engine's current page ends the host's last word
+        switch (kind)
         {
         case 0:
         case 1:
@@ -748,6 +756,8 @@ private:
             int& depth;
             ~Leave() { --depth; }
         } leave{m_depth};
+        m_wanted = nullptr;
+        ++m_requests;
         try
         {
             PageInterface* page = randomPage();
@@ -773,7 +783,16 @@ private:
                 if (page != nullptr)
                 {
                     note("setCurrentPage");
+                    const unsigned long requests = m_requests;
                     pages().setCurrentPage(*page);
+                    // Where no deletion asked before it may still move the engine, and neither
+                    // host code it called nor an announcement's operation goes on after it,
+                    // the switch is the last word.
+                    const model::Page* current = model::currentPage();
+                    if (m_inAnnouncement == 0 && m_requests == requests &&
+                        (m_deletionsAsked.empty() || current == nullptr ||
+                         current->handle != static_cast<long long>(*page)))
+                        m_wanted = page;
                 }
                 break;
             case 5:
@@ -1220,6 +1239,7 @@ private:
         if (!running())
             return;
         const model::Page* any = randomEnginePage();
+        m_wanted = nullptr;
         switch (m_in.pick(6))
         {
         case 0:
@@ -1657,6 +1677,12 @@ private:
             if (lost > static_cast<std::size_t>(m_asideReports))
                 fail(std::to_string(lost) + " deletions asked for were neither carried out nor reported waiting");
         }
+        const model::Page* current = model::currentPage();
+        if (m_strictRequests && !faulted && running() && !m_setAside && m_wanted != nullptr &&
+            std::count(m_deciders.begin(), m_deciders.end(), false) == 0 /* its repairs redraw */ &&
+            m_live.count(m_wanted) != 0 && (current == nullptr || current->handle != static_cast<long long>(*m_wanted)))
+            fail("the host's last switch was not the last to reach the engine");
+        m_wanted = nullptr;
         m_deletionsAsked.clear();
         m_asideReports = 0;
         // Pages come and go on the same windows: their focus connections do not pile up.
@@ -1665,7 +1691,6 @@ private:
                 fail("focus connections pile up on a drawing area");
         // Nothing waits any more: a switch now reaches the engine at once,
         // and only once.
-        const model::Page* current = model::currentPage();
         if (!faulted && running() && current != nullptr && model::engine().reportsCurrentPage &&
             !model::engine().refusesSwitches)
             for (PageInterface* page : managedPages())
@@ -1825,6 +1850,9 @@ private:
     std::vector<PageInterface*> m_managed; // the invariants' buffers: they run after every step
     std::vector<PageInterface*> m_announced;
     std::set<PageInterface*> m_deletionsAsked;
+    bool m_setAside = false; // a deletion set aside may switch pages whenever they change
+    unsigned long m_requests = 0;
+    PageInterface* m_wanted = nullptr; // the host's last switch, while nothing else may move the current page
     int m_asideReports = 0;
     const GLContextInterface* m_currentContext = nullptr;
     int m_depth = 0;
