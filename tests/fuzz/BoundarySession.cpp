@@ -15,7 +15,7 @@
 // the engine's current page then; a
 // removed listener hears nothing; the context made current for a frame is
 // released with it; a frame is swapped only on the host's render decider's
-// yes; a drawing area that cannot render may not draw; a null stop button,
+// yes, and never while the engine is interrupted under the repairer; a drawing area that cannot render may not draw; a null stop button,
 // decider or page listener is refused with a report; every offscreen image the host made is
 // destroyed once; and after the session no idle work is left behind. A broken invariant
 // aborts with its description and the last steps. The model test runs the
@@ -399,6 +399,8 @@ public:
     {
         if (!m_deciders.empty() && m_deciders.back() && !m_deciderSaidYes)
             fail("buffers swapped without the render decider's yes");
+        if (!m_deciders.empty() && !m_deciders.back() && model::engine().interrupted)
+            fail("an interrupted picture swapped under the interrupted-plot repairer");
         m_deciderSaidYes = false;
     }
 
