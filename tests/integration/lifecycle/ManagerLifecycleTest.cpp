@@ -5,7 +5,6 @@
 #include "integration/ManagerAbstract.h"
 #include "integration/PageInterface.h"
 #include "integration/PageManagerInterface.h"
-#include "integration/StateChangeEventObservable.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/FakeManagerMiscService.h"
@@ -24,7 +23,6 @@ using orvane::sdk::integration::Diagnostics;
 using orvane::sdk::integration::ManagerAbstract;
 using orvane::sdk::integration::ManagerInterface;
 using orvane::sdk::integration::PageManagerInterface;
-using orvane::sdk::integration::StateChangeEventObservable;
 
 namespace {
 
@@ -266,24 +264,6 @@ TEST_F(ManagerLifecycleTest, InitFollowsItsCommandLineHomeDirectoryEngineAndMoni
         EXPECT_FALSE(sim::isInitialized() && !sim::isShutdownFinished());
         signals.clear();
     }
-}
-
-TEST_F(ManagerLifecycleTest, StateChangesAreDeliveredInsideTheParentLock)
-{
-    struct LockProbe : orvane::toolbox::StateChangeListenerInterface
-    {
-        int depthSeen = -1;
-        void stateChanged(const orvane::toolbox::StateChangeEventInterface&,
-                          orvane::toolbox::StateChangeNotifier&) override
-        {
-            depthSeen = sim::parentLockDepth();
-        }
-    } probe;
-    StateChangeEventObservable::getInstance().addListener(&probe);
-    sim::fireStateChange(31);
-    StateChangeEventObservable::getInstance().removeListener(&probe);
-    EXPECT_EQ(1, probe.depthSeen);
-    EXPECT_EQ(0, sim::parentLockDepth());
 }
 
 TEST_F(ManagerLifecycleTest, DestroyedManagerIsDetachedFromTheRelay)
