@@ -154,11 +154,6 @@ const Mistake Mistakes[] = {
          sim::runBusyOperation(2);
          EXPECT_EQ(0, h.monitor.busyPasses);
      }},
-    {"argument.null", Diagnostics::Severity_Error,
-     [](DiagnosticsTest& h) {
-         h.host->stop(); // no engine to tell
-         h.pages().pushPageRenderDecider(nullptr);
-     }},
     {"request.ignored", Diagnostics::Severity_Warning,
      [](DiagnosticsTest& h) {
          PageInterface& first = h.pages().addPage(&h.areaA);

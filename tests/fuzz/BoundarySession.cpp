@@ -10,10 +10,14 @@
 // The oracle, besides the sanitizers: after every step the library and the
 // engine agree on the pages and the current page; the engine sees no call
 // before init or after the shutdown; every deletion asked for is carried
-// out once (or set aside with its report) once the host's loop runs dry; a
+// out once (or set aside with its report) once the host's loop runs dry,
+// and the host's last switch, when nothing else moved the pages since, is
+// the engine's current page then; a
 // removed listener hears nothing; the context made current for a frame is
-// released with it; every offscreen image the host made is destroyed once;
-// and after the session no idle work is left behind. A broken invariant
+// released with it; a frame is swapped only on the host's render decider's
+// yes, and never while the engine is interrupted under the repairer; a drawing area that cannot render may not draw; a null stop button,
+// decider or page listener is refused with a report; every offscreen image the host made is
+// destroyed once; and after the session no idle work is left behind. A broken invariant
 // aborts with its description and the last steps. The model test runs the
 // same sessions on seeded random bytes.
 #include "fuzz/BoundarySession.h"
@@ -246,6 +250,7 @@ public:
         model::engine().onMisuse = [this](const char* what) {
             if (!(m_nullArgumentsPassed && std::string(what).rfind("assertion ", 0) == 0))
                 fail(std::string("engine misuse: ") + what);
+            ++m_nullsRefused;
         };
         model::engine().onBusyStep = [this] { engineActsWhileBusy(); };
         model::engine().onHostDeletion = [this](ArbParam_t handle) { hostDeletion(handle); };
@@ -383,10 +388,20 @@ public:
 
     void heardWhileRemoved(const char* what) { fail(std::string("a removed listener heard ") + what); }
 
+    // A frame is swapped only on its decider's yes, when the host's decider decides.
     bool swapDecision(PageInterface& page)
     {
+        m_deciderSaidYes = false;
         hostCodeRuns("render decider", &page);
-        return m_in.pick(4) != 0;
+        return m_deciderSaidYes = m_in.pick(4) != 0;
+    }
+    void swapped()
+    {
+        if (!m_deciders.empty() && m_deciders.back() && !m_deciderSaidYes)
+            fail("buffers swapped without the render decider's yes");
+        if (!m_deciders.empty() && !m_deciders.back() && model::engine().interrupted)
+            fail("an interrupted picture swapped under the interrupted-plot repairer");
+        m_deciderSaidYes = false;
     }
 
     GLDrawAreaInterface* areaForEnginePage()
@@ -503,7 +518,8 @@ private:
         m_code.pageListener = false;
         m_code.inputListener = false;
         m_bystanderRegistered = false;
-        m_deciders = 0;
+        m_deciders.clear();
+        m_setAside = false;
         m_host->getPageManager().setGLDrawAreaFactory(m_code);
         m_host->getPageManager().addListener(&m_watcher);
     }
@@ -582,11 +598,13 @@ private:
     {
         note("  report ", m_reportIdentifiers.insert(identifier).first->c_str());
         if (identifier == "request.waits")
-            ++m_asideReports;
+            m_setAside = ++m_asideReports;
+        if (identifier == "request.ignored")
+            ++m_requests;
         if (severity != Diagnostics::Severity_Error)
             return;
         if (identifier == "argument.null" && m_nullArgumentsPassed)
-            return;
+            return void(++m_nullsRefused);
         if (identifier == "render.make-current-failed" && m_contextsFail)
             return;
         if (identifier == "engine.stale-page-handle" && m_staleHandlesPassed)
@@ -600,6 +618,14 @@ private:
         for (PageIterator walk = pages().getPageIterator(); walk.hasNext();)
             all.push_back(&walk.next());
         return all;
+    }
+
+    PageInterface* livePage(ArbParam_t handle)
+    {
+        for (PageInterface* page : managedPages())
+            if (static_cast<long long>(*page) == handle)
+                return page;
+        return nullptr;
     }
 
     PageInterface* randomPage()
@@ -634,7 +660,10 @@ private:
 
     void operation()
     {
-        switch (m_in.pick(20))
+        const unsigned kind = m_in.pick(20);
+        if (kind < 10 || kind == 11 || kind == 14 || kind > 17)
+            m_wanted = nullptr; // what may move the engine's current page ends the host's last word
+        switch (kind)
         {
         case 0:
         case 1:
@@ -729,6 +758,8 @@ private:
             int& depth;
             ~Leave() { --depth; }
         } leave{m_depth};
+        m_wanted = nullptr;
+        ++m_requests;
         try
         {
             PageInterface* page = randomPage();
@@ -754,7 +785,16 @@ private:
                 if (page != nullptr)
                 {
                     note("setCurrentPage");
+                    const unsigned long requests = m_requests;
                     pages().setCurrentPage(*page);
+                    // Where no deletion asked before it may still move the engine, and neither
+                    // host code it called nor an announcement's operation goes on after it,
+                    // the switch is the last word.
+                    const model::Page* current = model::currentPage();
+                    if (m_inAnnouncement == 0 && m_requests == requests &&
+                        (m_deletionsAsked.empty() || current == nullptr ||
+                         current->handle != static_cast<long long>(*page)))
+                        m_wanted = page;
                 }
                 break;
             case 5:
@@ -1028,6 +1068,7 @@ private:
         default:
             note("null arguments");
             m_nullArgumentsPassed = true;
+            m_nullsRefused = 0;
             monitor.registerStopButton(nullptr);
             pages().pushPageRenderDecider(nullptr);
             pages().addListener(nullptr);
@@ -1036,7 +1077,10 @@ private:
             {
                 page->addChangeListener(nullptr);
                 page->removeChangeListener(nullptr);
+                m_nullsRefused -= 2;
             }
+            if (m_nullsRefused != 2)
+                fail("a null stop button, render decider or page listener refused without a report");
             m_nullArgumentsPassed = false;
             break;
         }
@@ -1063,13 +1107,13 @@ private:
             m_bystanderRegistered = !m_bystanderRegistered;
             break;
         case 2:
-            if (m_deciders > 0 && m_in.flag())
+            if (!m_deciders.empty() && m_in.flag())
             {
                 note("pop decider");
                 pages().popPageRenderDecider();
-                --m_deciders;
+                m_deciders.pop_back();
             }
-            else if (m_deciders < 4)
+            else if (m_deciders.size() < 4)
             {
                 const bool repairer = m_in.flag();
                 note(repairer ? "push the interrupted-plot repairer" : "push decider");
@@ -1077,7 +1121,7 @@ private:
                     pages().pushPageRenderDecider(boost::make_shared<InterruptedPlotRepairer>());
                 else
                     pages().pushPageRenderDecider(m_decider);
-                ++m_deciders;
+                m_deciders.push_back(!repairer);
             }
             break;
         case 3:
@@ -1197,6 +1241,7 @@ private:
         if (!running())
             return;
         const model::Page* any = randomEnginePage();
+        m_wanted = nullptr;
         switch (m_in.pick(6))
         {
         case 0:
@@ -1267,9 +1312,15 @@ private:
         switch (m_in.pick(5))
         {
         case 0:
+        {
             note("render query");
-            all.renderQuery.callback(handle, all.renderQuery.clientData);
+            const bool may = all.renderQuery.callback(handle, all.renderQuery.clientData) == TRUE;
+            PageInterface* shown = page != nullptr && handle == page->handle ? livePage(handle) : nullptr;
+            const TestDrawArea* area = shown != nullptr ? dynamic_cast<const TestDrawArea*>(shown->getDrawArea()) : nullptr;
+            if (may && area != nullptr && !(area->valid && area->renderable))
+                fail("a drawing area that cannot render may draw");
             break;
+        }
         case 1:
         {
             note("render size");
@@ -1628,6 +1679,12 @@ private:
             if (lost > static_cast<std::size_t>(m_asideReports))
                 fail(std::to_string(lost) + " deletions asked for were neither carried out nor reported waiting");
         }
+        const model::Page* current = model::currentPage();
+        if (m_strictRequests && !faulted && running() && !m_setAside && m_wanted != nullptr &&
+            std::count(m_deciders.begin(), m_deciders.end(), false) == 0 /* its repairs redraw */ &&
+            m_live.count(m_wanted) != 0 && (current == nullptr || current->handle != static_cast<long long>(*m_wanted)))
+            fail("the host's last switch was not the last to reach the engine");
+        m_wanted = nullptr;
         // What is left was reported waiting: still asked for, and the engine
         // may carry it out at a later idle pass.
         m_asideReports = static_cast<int>(m_deletionsAsked.size());
@@ -1637,7 +1694,6 @@ private:
                 fail("focus connections pile up on a drawing area");
         // Nothing waits any more: a switch now reaches the engine at once,
         // and only once.
-        const model::Page* current = model::currentPage();
         if (!faulted && running() && current != nullptr && model::engine().reportsCurrentPage &&
             !model::engine().refusesSwitches)
             for (PageInterface* page : managedPages())
@@ -1774,7 +1830,9 @@ private:
     Watcher m_watcher{*this};
     Bystander m_bystander;
     bool m_bystanderRegistered = false;
-    int m_deciders = 0;
+    std::vector<bool> m_deciders; // true: the host's decider, false: the repairer
+    bool m_deciderSaidYes = false;
+    int m_nullsRefused = 0;
     Misc m_misc;
     Images m_images;
     std::unique_ptr<orvane::test::RecordingMessageBoxService> m_messages{
@@ -1795,6 +1853,9 @@ private:
     std::vector<PageInterface*> m_managed; // the invariants' buffers: they run after every step
     std::vector<PageInterface*> m_announced;
     std::set<PageInterface*> m_deletionsAsked;
+    bool m_setAside = false; // a deletion set aside may switch pages whenever they change
+    unsigned long m_requests = 0;
+    PageInterface* m_wanted = nullptr; // the host's last switch, while nothing else may move the current page
     int m_asideReports = 0;
     const GLContextInterface* m_currentContext = nullptr;
     int m_depth = 0;
@@ -1834,6 +1895,7 @@ bool TrackedContext::releaseCurrent()
 
 void TrackedContext::swapBuffers()
 {
+    m_session->swapped();
     if (throws)
         throw std::runtime_error("context lost");
 }

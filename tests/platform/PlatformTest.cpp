@@ -28,10 +28,6 @@ std::vector<std::string>& trace()
 
 void record(const std::string& line) { trace().push_back(line); }
 
-void recordNewCurrent(ArbParam_t page, ArbParam_t) { record("new-current " + std::to_string(page)); }
-void recordDestroy(ArbParam_t page, ArbParam_t) { record("destroy " + std::to_string(page)); }
-void recordStateChange(int code, ArbParam_t) { record("state " + std::to_string(code)); }
-
 class EngineTest : public ::testing::Test
 {
 protected:
@@ -40,41 +36,7 @@ protected:
         sim::reset();
         trace().clear();
     }
-    void TearDown() override
-    {
-        for (const Registration& registration : registrations())
-            OrvUtilStateChangeRemoveCallback(registration.callback, registration.clientData);
-        registrations().clear();
-        sim::reset();
-    }
-
-    // State-change callbacks outlive reset(): each test's own are removed
-    // when it ends.
-    static Boolean_t addStateChangeCallback(StateChangeCallback_pf callback, ArbParam_t clientData)
-    {
-        registrations().push_back({callback, clientData});
-        return OrvUtilStateChangeAddCallback(callback, clientData);
-    }
-
-    // Registers the page callbacks and a state-change callback that trace.
-    static void tracePages()
-    {
-        OrvEngPageNewCurrentRegisterCallback(recordNewCurrent, 0);
-        OrvEngPageDestroyRegisterCallback(recordDestroy, 0);
-        addStateChangeCallback(recordStateChange, 0);
-    }
-
-private:
-    struct Registration
-    {
-        StateChangeCallback_pf callback;
-        ArbParam_t clientData;
-    };
-    static std::vector<Registration>& registrations()
-    {
-        static std::vector<Registration> list;
-        return list;
-    }
+    void TearDown() override { sim::reset(); }
 };
 
 using Lines = std::vector<std::string>;
@@ -108,33 +70,6 @@ TEST_F(SimulatedEngineCoreTest, EngineTextsAreTrackedAndMisusedReleasesSurvive)
     EXPECT_EQ(nullptr, OrvUtilStringListGetString(list, 2));
     sim::freeStringList(list);
     EXPECT_EQ(3u, sim::misuses().size());
-}
-
-// --- Pages ---------------------------------------------------------------
-
-TEST_F(SimulatedEngineCoreTest, DeletingTheCurrentPageMakesThePreviousOrNextCurrent)
-{
-    for (ArbParam_t page : {11, 22, 33, 44})
-        OrvEngPageCreateNew(page, nullptr);
-    tracePages();
-
-    EXPECT_EQ(TRUE, OrvUtilPageDelete()); // page 4: page 3 precedes it
-    EXPECT_EQ((Lines{"destroy 44", "new-current 33", "state 50"}), trace());
-
-    trace().clear();
-    OrvUtilPageSetCurrentByUniqueID(2);
-    EXPECT_EQ(TRUE, OrvUtilPageDelete()); // page 2: page 1 precedes it, page 3 does not
-    EXPECT_EQ((Lines{"new-current 22", "state 50", "destroy 22", "new-current 11", "state 50"}), trace());
-
-    trace().clear();
-    EXPECT_EQ(TRUE, OrvUtilPageDelete()); // the first page: the next one follows
-    EXPECT_EQ((Lines{"destroy 11", "new-current 33", "state 50"}), trace());
-
-    trace().clear();
-    EXPECT_EQ(TRUE, OrvUtilPageDelete()); // the last page: nothing follows
-    EXPECT_EQ((Lines{"destroy 33"}), trace());
-    EXPECT_EQ(0, OrvUtilPageGetUniqueID());
-    EXPECT_EQ(FALSE, OrvUtilPageDelete());
 }
 
 typedef EngineTest SiblingLibrariesTest;

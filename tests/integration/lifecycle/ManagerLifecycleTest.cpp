@@ -5,7 +5,6 @@
 #include "integration/ManagerAbstract.h"
 #include "integration/PageInterface.h"
 #include "integration/PageManagerInterface.h"
-#include "integration/StateChangeEventObservable.h"
 #include "ovexception/ExceptionBase.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/FakeManagerMiscService.h"
@@ -24,7 +23,6 @@ using orvane::sdk::integration::Diagnostics;
 using orvane::sdk::integration::ManagerAbstract;
 using orvane::sdk::integration::ManagerInterface;
 using orvane::sdk::integration::PageManagerInterface;
-using orvane::sdk::integration::StateChangeEventObservable;
 
 namespace {
 
@@ -268,24 +266,6 @@ TEST_F(ManagerLifecycleTest, InitFollowsItsCommandLineHomeDirectoryEngineAndMoni
     }
 }
 
-TEST_F(ManagerLifecycleTest, StateChangesAreDeliveredInsideTheParentLock)
-{
-    struct LockProbe : orvane::toolbox::StateChangeListenerInterface
-    {
-        int depthSeen = -1;
-        void stateChanged(const orvane::toolbox::StateChangeEventInterface&,
-                          orvane::toolbox::StateChangeNotifier&) override
-        {
-            depthSeen = sim::parentLockDepth();
-        }
-    } probe;
-    StateChangeEventObservable::getInstance().addListener(&probe);
-    sim::fireStateChange(31);
-    StateChangeEventObservable::getInstance().removeListener(&probe);
-    EXPECT_EQ(1, probe.depthSeen);
-    EXPECT_EQ(0, sim::parentLockDepth());
-}
-
 TEST_F(ManagerLifecycleTest, DestroyedManagerIsDetachedFromTheRelay)
 {
     std::vector<std::string> seen;
@@ -318,42 +298,6 @@ TEST_F(ManagerLifecycleTest, AThrowingDiagnosticsHandlerDoesNotCutInitShort)
     EXPECT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, result);
     EXPECT_EQ((std::vector<std::string>{"instantiate", "register"}), manager.steps);
     manager.stop();
-}
-
-// A null render decider or stop button is refused at the call: through the
-// engine's assertion report while the engine is initialised, before init()
-// through the diagnostics with no engine call. Nothing is kept that could
-// crash later.
-TEST_F(ManagerLifecycleTest, NullDecidersAndStopButtonsAreRefused)
-{
-    for (const bool initialised : {false, true})
-    {
-        RecordingManager manager;
-        CommandLine line{"host"};
-        if (initialised)
-        {
-            ASSERT_EQ(ManagerInterface::ManagerStartReturnCode_Ok, manager.init(line.argc(), line.argv(), "/home"));
-        }
-        sim::clearCalls();
-        std::vector<std::string> reports;
-        const Diagnostics::Handler previous = Diagnostics::setHandler(
-            [&reports](Diagnostics::Severity_e, const std::string& identifier, const std::string&) {
-                reports.push_back(identifier);
-            });
-        manager.getPageManager().pushPageRenderDecider(nullptr);
-        manager.monitor.registerStopButton(nullptr);
-        Diagnostics::setHandler(previous);
-        EXPECT_EQ(initialised ? std::vector<std::string>() : std::vector<std::string>(2, "argument.null"), reports);
-        ASSERT_EQ(initialised ? 2u : 0u, sim::assertions().size());
-        EXPECT_EQ(initialised ? 2u : 0u, sim::calls().size());
-        if (initialised)
-        {
-            EXPECT_EQ("PageManager::pushPageRenderDecider", sim::assertions()[0].function);
-            EXPECT_EQ("ApplicationEventMonitorAbstract::registerStopButton", sim::assertions()[1].function);
-        }
-        EXPECT_FALSE(manager.monitor.isEngineInterruptible());
-        manager.stop();
-    }
 }
 
 } // namespace

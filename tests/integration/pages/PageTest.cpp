@@ -236,21 +236,6 @@ TEST_F(PageTest, RedrawCancelsTheWaitingDamageAndDrawsUnderTheLock)
     EXPECT_EQ(0u, sim::countCalls("OrvEngPageDamaged"));
 }
 
-// Null listeners are refused at the call, through the engine's assertion
-// report; nothing is kept that could crash later.
-TEST_F(PageTest, NullListenersAreReportedToTheEngine)
-{
-    PageInterface& page = addPage(&d1);
-    page.addChangeListener(nullptr);
-    page.removeChangeListener(nullptr);
-    ASSERT_EQ(2u, sim::assertions().size());
-    EXPECT_EQ("Pre-condition", sim::assertions()[0].kind);
-    EXPECT_EQ("((listener) != 0)", sim::assertions()[0].expression);
-    EXPECT_EQ("Invalid page state change listener", sim::assertions()[0].message);
-    EXPECT_EQ("Page::addChangeListener", sim::assertions()[0].function);
-    EXPECT_EQ("Page::removeChangeListener", sim::assertions()[1].function);
-}
-
 // A listener that throws at a move: every listener and the signal still
 // hear of it before the exception passes on. A page that goes while its
 // drawing area is not valid stops listening to the area all the same.

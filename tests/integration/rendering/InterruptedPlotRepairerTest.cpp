@@ -6,7 +6,6 @@
 #include "ovsdkuicommon/OnIdleActionPerformerSingleShot.h"
 #include "support/PageManagerFixture.h"
 
-#include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -18,7 +17,6 @@ namespace {
 using namespace orvane::sdk::integration;
 using orvane::sdk::ui::common::processIdleActions;
 using orvane::test::ranUnderAppLock;
-using orvane::test::TestGLContext;
 namespace sim = orvane::sim;
 typedef std::vector<std::string> Lines;
 
@@ -51,20 +49,6 @@ protected:
     PageInterface* b = nullptr;
 };
 
-TEST_F(InterruptedPlotRepairerTest, AnInterruptedPictureIsNotShownAndIsRedrawnAtIdle)
-{
-    boost::shared_ptr<InterruptedPlotRepairer> repairer = boost::make_shared<InterruptedPlotRepairer>();
-    manager->pushPageRenderDecider(repairer);
-    sim::setInterruptFlag(true);
-    sim::drawCurrentPage();
-    EXPECT_EQ(0, d2.context.count(TestGLContext::Call_SwapBuffers));
-    EXPECT_TRUE(ranUnderAppLock("OrvUtilInterruptCheck", 1));
-
-    EXPECT_EQ((Lines{"#2"}), repairsAtIdle());
-    EXPECT_EQ(1, d2.context.count(TestGLContext::Call_SwapBuffers)); // the repair's picture was shown
-    EXPECT_TRUE(repairsAtIdle().empty());
-}
-
 // The repairer asked directly, by scripts of words: "int" or "ok" (the
 // engine's interrupt flag), "a" or "b" (the repairer asked for that page),
 // "gone" (the repairer destroyed), "del" (the engine deletes page a),
@@ -88,7 +72,10 @@ TEST_F(InterruptedPlotRepairerTest, RepairsTheLastInterruptedPageOfThoseAlive)
             if (word == "int" || word == "ok")
                 sim::setInterruptFlag(word == "int");
             else if (word == "a" || word == "b")
+            {
                 EXPECT_EQ(!sim::interruptFlag(), repairer->shouldOpenGLBuffersBeSwapped(word == "a" ? *a : *b));
+                EXPECT_TRUE(ranUnderAppLock("OrvUtilInterruptCheck", 1));
+            }
             else if (word == "gone")
                 repairer.reset();
             else if (word == "del")

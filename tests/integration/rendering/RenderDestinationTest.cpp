@@ -1,5 +1,5 @@
 // The render callbacks as the engine calls them (the randomized boundary
-// session checks frames, swaps and deciders).
+// session checks frames, swaps, deciders and whether an area may draw).
 #include "integration/PageInterface.h"
 #include "integration/services/OffscreenImageInterface.h"
 #include "ovsdkbase/SimulatedEngine.h"
@@ -29,11 +29,6 @@ public:
 class RenderDestinationTest : public orvane::test::PageManagerFixture
 {
 protected:
-    bool query(ArbParam_t handle)
-    {
-        const auto callback = sim::callbacks().renderQuery;
-        return callback.callback(handle, callback.clientData) == TRUE;
-    }
     bool destination(int code, ArbParam_t handle)
     {
         const auto callback = sim::callbacks().renderDest;
@@ -64,13 +59,10 @@ TEST_F(RenderDestinationTest, OffscreenImagesUseTheirOwnContext)
     EXPECT_FALSE(destination(2, 0));
 }
 
-// The query and the size answer for the page's drawing area: a refusal while
-// it cannot draw, the page's own size while it is not valid.
-TEST_F(RenderDestinationTest, QueryAndSizeFollowTheDrawingArea)
+// The size is the page's own while its drawing area is not valid.
+TEST_F(RenderDestinationTest, SizeFollowsTheDrawingArea)
 {
     PageInterface& page = addPage(&d1);
-    d1.renderable = false;
-    EXPECT_FALSE(query(page));
     d1.valid = false;
     EXPECT_EQ(std::make_pair(800, 600), size(page));
 }
