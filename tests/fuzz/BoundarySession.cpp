@@ -669,7 +669,7 @@ private:
         case 1:
         case 2:
         case 3:
-            hostRequest(true);
+            hostRequest();
             break;
         case 4:
         case 5:
@@ -746,9 +746,9 @@ private:
         }
     }
 
-    // One thing a host does: from the top level (its loop), from host code
-    // the library calls, or from inside the engine's busy loop.
-    void hostRequest(bool fromTheLoop = false)
+    // One thing a host does: from the top level, from host code the
+    // library calls, or from inside the engine's busy loop.
+    void hostRequest()
     {
         if (!running())
             return;
@@ -788,10 +788,10 @@ private:
                     const unsigned long requests = m_requests;
                     pages().setCurrentPage(*page);
                     // Where no deletion asked before it may still move the engine, and neither
-                    // host code it called nor an operation it was made inside goes on after
-                    // it, the switch is the last word.
+                    // host code it called, an announcement's operation nor a request it was
+                    // made inside goes on after it, the switch is the last word.
                     const model::Page* current = model::currentPage();
-                    if (fromTheLoop && m_requests == requests &&
+                    if (m_inAnnouncement == 0 && m_depth == 1 && m_requests == requests &&
                         (m_deletionsAsked.empty() || current == nullptr ||
                          current->handle != static_cast<long long>(*page)))
                         m_wanted = page;
