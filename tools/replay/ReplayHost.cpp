@@ -88,7 +88,10 @@ std::string callbackText(ReplaySession& session, const char* key)
     std::string text = call->text(key);
     for (std::size_t at = static_cast<std::size_t>(call - &session.span(0)) + 1; at < call->end; ++at)
         if (session.span(at).is("engine", "OrvUtilStringAlloc"))
-            text.resize(std::max<std::size_t>(text.size(), static_cast<std::size_t>(session.span(at).number("size", 1) - 1)), '\0');
+        {
+            const auto allocated = static_cast<std::size_t>(session.span(at).number("size", 1) - 1);
+            text.resize(std::max(text.size(), allocated), '\0');
+        }
     return text;
 }
 
@@ -543,7 +546,10 @@ public:
         void pageDestroyed(integration::PageInterface& page, integration::PageManagerInterface&) override
         {
             if (!last)
-                impl->m_pages.erase(std::remove(impl->m_pages.begin(), impl->m_pages.end(), &page), impl->m_pages.end());
+            {
+                std::vector<integration::PageInterface*>& pages = impl->m_pages;
+                pages.erase(std::remove(pages.begin(), pages.end(), &page), pages.end());
+            }
             impl->pageListenersTurn(last);
         }
         void currentPageChanged(integration::PageInterface&, integration::PageManagerInterface&) override

@@ -572,7 +572,8 @@ long long TraceRecorder::handleID(long long handle)
         return track->cachedID;
     std::unordered_map<long long, long long>& handles = store().handles;
     const auto known = handles.find(handle);
-    const long long id = known != handles.end() ? known->second : handles.emplace(handle, ++track->lastHandle).first->second;
+    const long long id =
+        known != handles.end() ? known->second : handles.emplace(handle, ++track->lastHandle).first->second;
     track->cachedHandle = handle;
     track->cachedID = id;
     return id;
