@@ -598,7 +598,10 @@ private:
     {
         note("  report ", m_reportIdentifiers.insert(identifier).first->c_str());
         if (identifier == "request.waits")
-            m_setAside = ++m_asideReports;
+        {
+            ++m_asideReports;
+            m_setAside = true;
+        }
         if (identifier == "request.ignored")
             ++m_requests;
         if (severity != Diagnostics::Severity_Error)
