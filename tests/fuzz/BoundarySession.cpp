@@ -663,62 +663,20 @@ private:
 
     void operation()
     {
+        // Host requests four times as often as most, input and the engine's
+        // operations twice.
+        typedef void (Session::*Step)();
+        static const Step kinds[] = {
+            &Session::hostRequest,     &Session::hostRequest,     &Session::hostRequest,   &Session::hostRequest,
+            &Session::input,           &Session::input,           &Session::engineOperation,
+            &Session::engineOperation, &Session::busyOperation,   &Session::renderCallbacks,
+            &Session::serviceCallback, &Session::stateChange,     &Session::images,        &Session::answers,
+            &Session::lifecycle,       &Session::listeners,       &Session::settle,        &Session::idle,
+            &Session::interrupts,      &Session::windows};
         const unsigned kind = m_in.pick(20);
         if (kind < 10 || kind == 11 || kind == 14 || kind > 17)
             m_wanted = nullptr; // what may move the engine's current page ends the host's last word
-        switch (kind)
-        {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
-            hostRequest();
-            break;
-        case 4:
-        case 5:
-            input();
-            break;
-        case 6:
-        case 7:
-            engineOperation();
-            break;
-        case 8:
-            busyOperation();
-            break;
-        case 9:
-            renderCallbacks();
-            break;
-        case 10:
-            serviceCallback();
-            break;
-        case 11:
-            stateChange();
-            break;
-        case 12:
-            images();
-            break;
-        case 13:
-            answers();
-            break;
-        case 14:
-            lifecycle();
-            break;
-        case 15:
-            listeners();
-            break;
-        case 16:
-            settle();
-            break;
-        case 17:
-            idle();
-            break;
-        case 18:
-            interrupts();
-            break;
-        default:
-            windows();
-            break;
-        }
+        (this->*kinds[kind])();
     }
 
     void lifecycle()
@@ -1193,37 +1151,12 @@ private:
 
     void answers()
     {
+        using model::Answers;
+        static bool Answers::*const flags[] = {&Answers::startupFails,   &Answers::deleteFails,   &Answers::redrawFails,
+                                               &Answers::textAllocFails, &Answers::styleSetFails, &Answers::styleGetFails,
+                                               &Answers::styleParamsFail, &Answers::idleFails,   &Answers::dispatchFails};
         model::Answers& answers = model::engine().answers;
-        switch (m_in.pick(9))
-        {
-        case 0:
-            answers.startupFails = m_in.flag();
-            break;
-        case 1:
-            answers.deleteFails = m_in.flag();
-            break;
-        case 2:
-            answers.redrawFails = m_in.flag();
-            break;
-        case 3:
-            answers.textAllocFails = m_in.flag();
-            break;
-        case 4:
-            answers.styleSetFails = m_in.flag();
-            break;
-        case 5:
-            answers.styleGetFails = m_in.flag();
-            break;
-        case 6:
-            answers.styleParamsFail = m_in.flag();
-            break;
-        case 7:
-            answers.idleFails = m_in.flag();
-            break;
-        default:
-            answers.dispatchFails = m_in.flag();
-            break;
-        }
+        answers.*flags[m_in.pick(9)] = m_in.flag();
         note("engine answers change");
         // A deletion the engine refused, or whose switch the engine never
         // reported, may stay undone.
