@@ -103,15 +103,6 @@ inline int countColour(const QImage& image, sim::PlotColour colour)
     return count;
 }
 
-// Whether some pixel of column x, rows y0..y1, has the colour.
-inline bool columnHasColour(const QImage& image, int x, int y0, int y1, sim::PlotColour colour)
-{
-    for (int y = y0; y <= y1; ++y)
-        if (isColour(image.pixel(x, y), colour))
-            return true;
-    return false;
-}
-
 class QtHostTest : public ::testing::Test
 {
 protected:

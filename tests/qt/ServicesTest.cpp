@@ -69,6 +69,18 @@ TEST_F(ServicesTest, KeysButtonsAndModifiersMapToTheLibrarysNumbers)
     EXPECT_EQ(6, qthost::toLibraryModifiers(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
+// (An export's pixels: test_headless_qt_comparison.)
+TEST_F(ServicesTest, AnImageThatCannotBeMadeIsReportedToTheEngine)
+{
+    std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea();
+    pages.addPage(drawArea.get());
+    const std::size_t reports = sim::errorMessages().size();
+    EXPECT_FALSE(sim::exportImage(100000, 100000, ExportRegion_CurrentFrame).ok);
+    ASSERT_EQ(reports + 1, sim::errorMessages().size());
+    EXPECT_FALSE(sim::errorMessages().back().empty());
+    EXPECT_EQ(0u, session.offscreen.imageCount());
+}
+
 TEST_F(ServicesTest, ScreenAndOpenGLQueriesComeFromQt)
 {
     bool wasNull = true;
