@@ -142,6 +142,14 @@ void checkFramesReachTheScreen(ConformanceTest& test)
         hostClassOf(first->getGLContext()),
         "a frame drawn but not swapped to stay off the screen; it shows " + unswapped.centre.text() + " at its centre",
         "draw into a back buffer (or a framebuffer of the host's) and show it only at swapBuffers()");
+
+    driver.resize(*first, 200, 140);
+    test.waitFor([&] {
+        first->getSize(width, height);
+        return width == 200 && height == 140;
+    });
+    firstPage.redraw();
+    expectShows(test, *first, Green, "after its window was resized and its page drawn again");
 }
 
 // The engine may run a busy pass in the middle of a frame, in which other
