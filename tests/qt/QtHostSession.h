@@ -88,28 +88,14 @@ private:
     }
 };
 
-// A colour of the engine's plot, as a pixel of a grabbed image.
-inline bool isColour(QRgb pixel, sim::PlotColour colour)
-{
-    return qRed(pixel) == colour.red && qGreen(pixel) == colour.green && qBlue(pixel) == colour.blue;
-}
-
+// The pixels of a grabbed image (RGB32) that show a colour of the engine's plot.
 inline int countColour(const QImage& image, sim::PlotColour colour)
 {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            count += isColour(image.pixel(x, y), colour) ? 1 : 0;
+            count += image.pixel(x, y) == qRgb(colour.red, colour.green, colour.blue);
     return count;
-}
-
-// Whether some pixel of column x, rows y0..y1, has the colour.
-inline bool columnHasColour(const QImage& image, int x, int y0, int y1, sim::PlotColour colour)
-{
-    for (int y = y0; y <= y1; ++y)
-        if (isColour(image.pixel(x, y), colour))
-            return true;
-    return false;
 }
 
 class QtHostTest : public ::testing::Test

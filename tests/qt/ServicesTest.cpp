@@ -56,17 +56,25 @@ TEST_F(ServicesTest, KeysButtonsAndModifiersMapToTheLibrarysNumbers)
     EXPECT_EQ(int(Qt::Key_Up), qthost::hostKeyCode(QKeyEvent(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier)));
     // C with acute is U+0106, 262 like the engine's Insert.
     EXPECT_EQ(0, qthost::hostKeyCode(QKeyEvent(QEvent::KeyPress, 0x106, Qt::NoModifier, QString(QChar(0x107)))));
-    EXPECT_EQ(13, qthost::engineKeyCode(Qt::Key_Enter));
-    EXPECT_EQ(127, qthost::engineKeyCode(Qt::Key_Delete));
-    EXPECT_EQ(275, qthost::engineKeyCode(Qt::Key_Up));
-    EXPECT_EQ(279, qthost::engineKeyCode(Qt::Key_PageDown));
-    EXPECT_EQ(315, qthost::engineKeyCode(Qt::Key_F12));
-    EXPECT_EQ(0, qthost::engineKeyCode(Qt::Key_Print));
-    EXPECT_EQ(0, qthost::engineKeyCode(Qt::Key_VolumeUp));
-
+    const std::pair<int, int> engineKeys[] = {{Qt::Key_Enter, 13}, {Qt::Key_Delete, 127}, {Qt::Key_Up, 275},
+                                              {Qt::Key_PageDown, 279}, {Qt::Key_F12, 315}, {Qt::Key_Print, 0},
+                                              {Qt::Key_VolumeUp, 0}};
+    for (const std::pair<int, int>& key : engineKeys)
+        EXPECT_EQ(key.second, qthost::engineKeyCode(key.first)) << key.first;
     EXPECT_EQ(MouseEventInterface::MouseButton_Invalid, qthost::toLibraryButton(Qt::BackButton));
-    EXPECT_EQ(MouseEventInterface::MouseButton_None, qthost::toLibraryButton(Qt::NoButton));
-    EXPECT_EQ(6, qthost::toLibraryModifiers(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    EXPECT_EQ(2, qthost::toLibraryModifiers(Qt::ControlModifier | Qt::MetaModifier));
+}
+
+// (An export's pixels: test_headless_qt_comparison.)
+TEST_F(ServicesTest, AnImageThatCannotBeMadeIsReportedToTheEngine)
+{
+    std::unique_ptr<qthost::QtGLDrawArea> drawArea = showDrawArea();
+    pages.addPage(drawArea.get());
+    const std::size_t reports = sim::errorMessages().size();
+    EXPECT_FALSE(sim::exportImage(100000, 100000, ExportRegion_CurrentFrame).ok);
+    ASSERT_EQ(reports + 1, sim::errorMessages().size());
+    EXPECT_FALSE(sim::errorMessages().back().empty());
+    EXPECT_EQ(0u, session.offscreen.imageCount());
 }
 
 TEST_F(ServicesTest, ScreenAndOpenGLQueriesComeFromQt)

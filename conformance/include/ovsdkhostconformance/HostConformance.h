@@ -36,9 +36,11 @@ namespace hostconformance {
 //   mode calls, and fails a context that cannot run them (a core profile,
 //   OpenGL ES), naming it. The page of a drawing area redrawn by the engine
 //   (makeCurrent, drawing, releaseCurrent, then the swap with no context
-//   current) shows on the screen, at once or at the toolkit's next paint, in its own window only, at getSize(); makeCurrent and
-//   releaseCurrent answer true; an expose gets the page redrawn at idle
-//   time; each drawing area has its own context, always the same.
+//   current) shows on the screen, at once or at the toolkit's next paint, in its own window only, at getSize()
+//   (also after a resize); makeCurrent and
+//   releaseCurrent answer true; a frame drawn but not swapped stays off the
+//   screen; an expose gets the page redrawn at idle time; each drawing area
+//   has its own context, always the same.
 // - Size: getSize() in device pixels, also after a resize, which is followed
 //   by an expose with full damage; the miscellaneous service's device pixel
 //   ratio is the window's.

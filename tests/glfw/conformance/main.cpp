@@ -20,6 +20,8 @@
 #include "ovsdkhostconformance/HostDriver.h"
 #include "ovsdkhostconformance/HostFactory.h"
 
+#include "integration/Diagnostics.h"
+
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
@@ -201,6 +203,16 @@ private:
     int m_placed = 0;
 };
 
+// Beside the suite: the monitor its session made, with no handler installed
+// (main), installed the kit's printing one (hosts/common; tested with
+// test_diagnostics).
+TEST(GlfwMonitor, ItsConstructionInstalledADiagnosticsHandler)
+{
+    const integration::Diagnostics::Handler installed = integration::Diagnostics::setHandler({});
+    integration::Diagnostics::setHandler(installed);
+    EXPECT_FALSE(installed.empty());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -210,5 +222,6 @@ int main(int argc, char** argv)
     glfwhost::GlfwIdleScheduler idleScheduler(loop);
     GlfwConformanceFactory factory(loop);
     hostconformance::HostConformance::registerTests(factory);
+    integration::Diagnostics::setHandler({});
     return RUN_ALL_TESTS();
 }
