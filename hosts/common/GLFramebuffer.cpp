@@ -121,6 +121,8 @@ void GLFramebuffer::copyTo(unsigned int target, int width, int height)
     m_gl->bindFramebuffer(GL_FRAMEBUFFER, target);
 }
 
+unsigned int GLFramebuffer::name() const { return m_framebuffer; }
+
 int GLFramebuffer::width() const { return m_width; }
 
 int GLFramebuffer::height() const { return m_height; }

@@ -44,6 +44,8 @@ public:
     // most `width` x `height`, and leaves `target` bound (a toolkit that owns
     // presentation shows it from there).
     void copyTo(unsigned int target, int width, int height);
+    // OpenGL's name of the framebuffer object (a `target` of copyTo()).
+    unsigned int name() const;
     // The size of the storage last made (0 x 0 before).
     int width() const;
     int height() const;

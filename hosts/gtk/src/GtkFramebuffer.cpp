@@ -39,6 +39,7 @@ GtkFramebuffer::~GtkFramebuffer()
 {
     {
         const ScopedExitAction restore = currentFor(m_context);
+        m_front.reset();
         m_framebuffer.reset();
     }
     g_object_unref(m_context);
@@ -62,6 +63,24 @@ void GtkFramebuffer::releaseCurrent()
 }
 
 hostcommon::GLFramebuffer& GtkFramebuffer::framebuffer() { return *m_framebuffer; }
+
+void GtkFramebuffer::swap()
+{
+    if (!m_framebuffer->available())
+        return;
+    const ScopedExitAction restore = currentFor(m_context);
+    if (m_front == nullptr)
+        m_front.reset(new hostcommon::GLFramebuffer(&GtkLegacyGL::procAddress));
+    const int width = m_framebuffer->width(), height = m_framebuffer->height();
+    if (m_front->bind(width, height))
+        m_framebuffer->copyTo(m_front->name(), width, height);
+}
+
+void GtkFramebuffer::copyFrontTo(unsigned int target, int width, int height)
+{
+    if (m_front != nullptr)
+        m_front->copyTo(target, width, height);
+}
 
 } // namespace gtkhost
 } // namespace sdk

@@ -2,6 +2,9 @@
 // kit's drawing areas and its offscreen images: made with the context,
 // bound when the context is made current, unbound when it is released
 // (hosts/common's GLFramebuffer, its functions through GDK's context).
+// A drawing area's also has a front framebuffer, the picture GTK shows:
+// only swap() changes it, so a frame drawn but not swapped never shows.
+// Offscreen images, which swap nothing, get none.
 #ifndef OVSDKGTKHOST_GTKFRAMEBUFFER_H
 #define OVSDKGTKHOST_GTKFRAMEBUFFER_H
 
@@ -22,8 +25,8 @@ public:
     // Makes the framebuffer in `context` (a reference kept); the context
     // current before is current again afterwards.
     explicit GtkFramebuffer(GdkGLContext* context);
-    // Deletes the framebuffer with its context current; the context current
-    // before is current again afterwards (none if it was this one).
+    // Deletes the framebuffers with their context current; the context
+    // current before is current again afterwards (none if it was this one).
     ~GtkFramebuffer();
     GtkFramebuffer(const GtkFramebuffer&) = delete;
     GtkFramebuffer& operator=(const GtkFramebuffer&) = delete;
@@ -38,10 +41,19 @@ public:
     void releaseCurrent();
     // The framebuffer (available() false when the context has none).
     hostcommon::GLFramebuffer& framebuffer();
+    // When the context has framebuffer objects: copies the framebuffer's
+    // picture into the front framebuffer (made at the first swap), with the
+    // context current for the moment; the context current before is current
+    // again afterwards (none if it was this one).
+    void swap();
+    // In the context, current: copies the front picture into the framebuffer
+    // `target` (see GLFramebuffer::copyTo()); nothing before the first swap.
+    void copyFrontTo(unsigned int target, int width, int height);
 
 private:
     GdkGLContext* m_context;
     std::unique_ptr<hostcommon::GLFramebuffer> m_framebuffer;
+    std::unique_ptr<hostcommon::GLFramebuffer> m_front; // from the first swap()
 };
 
 } // namespace gtkhost

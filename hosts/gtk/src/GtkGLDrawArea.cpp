@@ -73,7 +73,7 @@ struct GtkGLDrawArea::Callbacks
             self->requestExpose();
     }
 
-    // GTK paints: the last frame goes into its framebuffer, bound now.
+    // GTK paints: the last frame swapped goes into its framebuffer, bound now.
     static gboolean render(GtkGLArea*, GdkGLContext*, GtkGLDrawArea* self)
     {
         GLint target = 0;
@@ -82,8 +82,8 @@ struct GtkGLDrawArea::Callbacks
         glClear(GL_COLOR_BUFFER_BIT);
         int width = 0, height = 0;
         self->getSize(width, height);
-        if (self->m_framebuffer != nullptr && self->m_framebuffer->framebuffer().available())
-            self->m_framebuffer->framebuffer().copyTo(unsigned(target), width, height);
+        if (self->m_framebuffer != nullptr)
+            self->m_framebuffer->copyFrontTo(unsigned(target), width, height);
         // GTK asked by itself (it was not the frame handed over), or the
         // frame is not of the current size: the engine draws again.
         if (!self->m_swapPending || !self->m_frameReady)
@@ -412,6 +412,7 @@ void GtkGLDrawArea::Context::swapBuffers()
     m_area.getSize(width, height);
     const hostcommon::GLFramebuffer& framebuffer = m_area.m_framebuffer->framebuffer();
     m_area.m_frameReady = framebuffer.width() == width && framebuffer.height() == height;
+    m_area.m_framebuffer->swap();
     m_area.m_swapPending = true;
     gtk_gl_area_queue_render(GTK_GL_AREA(m_area.m_area));
 }

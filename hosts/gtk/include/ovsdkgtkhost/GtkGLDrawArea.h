@@ -32,9 +32,10 @@ class GtkFramebuffer;
 // a GtkGLArea only in its "render" signal, into a framebuffer of its own,
 // and has no swap a host can call. So the engine draws into a framebuffer
 // object of the area (one per area, device pixels, colour, depth and
-// stencil), which makeCurrent() binds; swapBuffers() means "frame ready"
-// and asks GTK to paint; the "render" handler copies the last frame into
-// GTK's framebuffer, and GTK shows it with the next frame of the window.
+// stencil), which makeCurrent() binds; swapBuffers() copies the frame into
+// the area's front framebuffer and asks GTK to paint; the "render" handler
+// copies the front picture into GTK's framebuffer, and GTK shows it with the
+// next frame of the window (so a frame drawn but not swapped never shows).
 // The context must run the engine's OpenGL 1.x drawing: see GtkLegacyGL.h;
 // the constructor refuses when it cannot.
 // - State: expose (full damage, when realized, when shown again (mapped),
