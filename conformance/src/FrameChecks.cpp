@@ -130,9 +130,16 @@ void checkFramesReachTheScreen(ConformanceTest& test)
     expectShows(test, *first, Green, "after its page was drawn again");
     expectShows(test, *second, Blue, "while another window's page was drawn");
 
-    // The engine swaps no interrupted frame: what it drew must not show.
     int width = 0, height = 0;
-    first->getSize(width, height);
+    driver.resize(*first, 200, 140);
+    test.waitFor([&] {
+        first->getSize(width, height);
+        return width == 200 && height == 140;
+    });
+    firstPage.redraw();
+    expectShows(test, *first, Green, "after its window was resized and its page drawn again");
+
+    // The engine swaps no interrupted frame: what it drew must not show.
     ASSERT_TRUE(first->getGLContext().makeCurrent());
     painter.fill(Red, 0, 0, width, height);
     first->getGLContext().releaseCurrent();
@@ -142,14 +149,6 @@ void checkFramesReachTheScreen(ConformanceTest& test)
         hostClassOf(first->getGLContext()),
         "a frame drawn but not swapped to stay off the screen; it shows " + unswapped.centre.text() + " at its centre",
         "draw into a back buffer (or a framebuffer of the host's) and show it only at swapBuffers()");
-
-    driver.resize(*first, 200, 140);
-    test.waitFor([&] {
-        first->getSize(width, height);
-        return width == 200 && height == 140;
-    });
-    firstPage.redraw();
-    expectShows(test, *first, Green, "after its window was resized and its page drawn again");
 }
 
 // The engine may run a busy pass in the middle of a frame, in which other
