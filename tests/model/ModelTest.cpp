@@ -8,11 +8,13 @@
 // ORVANE_MODEL_SEED replays one seed. A failure prints its seed and the
 // last steps, and the seed's session is run again while a boundary trace
 // records it into model-seed-SEED.json (orvane-replay replays it).
+#include "TraceAnalysis.h"
 #include "fuzz/BoundarySession.h"
 #include "model/ModelEngine.h"
 
 #include "integration/GLDrawAreaFactoryInterface.h"
 #include "integration/PageManagerInterface.h"
+#include "integration/Trace.h"
 #include "support/TestDrawArea.h"
 #include "support/TestHostManager.h"
 
@@ -68,6 +70,29 @@ TEST(ModelTest, RandomSessionsKeepTheLibraryInStepWithTheEngine)
         ADD_FAILURE() << "seed " << seed << " (replay: ORVANE_MODEL_SEED=" << seed << "): " << failure
                       << "the failing session's boundary trace: " << path;
         break;
+    }
+}
+
+// Sessions recorded in the smallest buffers: hostile host code, stops from
+// listeners and busy passes leave a document the summary tool's reader takes
+// without a problem, every span closed but frames the engine dropped, no
+// page counted live at the end.
+TEST(ModelTest, RecordedSessionsAreWellFormedTraces)
+{
+    for (unsigned seed = 1; seed <= 8; ++seed)
+    {
+        const std::vector<std::uint8_t> bytes = sessionBytes(seed, 2000);
+        std::string text;
+        ASSERT_TRUE(Trace::start([&text](const char* data, std::size_t size) { text.append(data, size); },
+                                 Trace::MinimumBufferBytes));
+        std::string failure;
+        EXPECT_TRUE(fuzz::runBoundarySession(bytes.data(), bytes.size(), &failure)) << failure;
+        Trace::stop();
+        const auto trace = orvane::tracesummary::TraceAnalysis::fromText(text);
+        EXPECT_EQ(std::vector<std::string>(), trace.problems()) << "seed " << seed;
+        for (const auto* span : trace.openSpans())
+            EXPECT_EQ("frame", span->name) << "seed " << seed << ": only a frame the engine dropped stays open";
+        EXPECT_EQ(0, trace.counters().at("live pages").back().value) << "seed " << seed;
     }
 }
 
