@@ -17,7 +17,8 @@
 // released with it; a frame is swapped only on the host's render decider's
 // yes, and never while the engine is interrupted under the repairer; a drawing area that cannot render may not draw; a null stop button,
 // decider or page listener is refused with a report; every offscreen image the host made is
-// destroyed once; and after the session no idle work is left behind. A broken invariant
+// destroyed once; drawing-area input reaches the engine at idle time as the
+// dispatch rules say (see Session's part on it); and after the session no idle work is left behind. A broken invariant
 // aborts with its description and the last steps. The model test runs the
 // same sessions on seeded random bytes.
 #include "fuzz/BoundarySession.h"
@@ -61,11 +62,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -142,12 +146,24 @@ private:
     Session* m_session;
 };
 
+// A drawing area that tells the session when the library stops listening
+// to it: the input it queued is dropped then.
+class Area : public TestDrawArea
+{
+public:
+    explicit Area(Session& session) : m_session(&session) {}
+    void removeMouseListener(MouseEventListenerInterface* listener) override;
+
+private:
+    Session* m_session;
+};
+
 // A window: its drawing area and the context the area answers with.
 struct Window
 {
-    explicit Window(Session& session) : context(session) { area.recreatedContext = &context; }
+    explicit Window(Session& session) : context(session), area(session) { area.recreatedContext = &context; }
     TrackedContext context;
-    TestDrawArea area;
+    Area area;
     // The pages the area shows, counted from when the tracker began.
     std::unique_ptr<intern::GLDrawAreaPageTracker> tracker;
     int shownWhenTracked = 0;
@@ -253,6 +269,8 @@ public:
             ++m_nullsRefused;
         };
         model::engine().onBusyStep = [this] { engineActsWhileBusy(); };
+        model::engine().onWorkAreaEvent = [this](const Event& event) { handedOver(event); };
+        model::engine().onInterruptQuery = [this] { interruptQueried(); };
         model::engine().onHostDeletion = [this](ArbParam_t handle) { hostDeletion(handle); };
         const unsigned setup = m_in.pick(256);
         model::engine().reportsCurrentPage = (setup & 3) != 0;
@@ -295,6 +313,8 @@ public:
                  " idle actions outlive the manager");
         model::engine().onMisuse = nullptr;
         model::engine().onBusyStep = nullptr;
+        model::engine().onWorkAreaEvent = nullptr;
+        model::engine().onInterruptQuery = nullptr;
         model::engine().onHostDeletion = nullptr;
         Diagnostics::setHandler(Diagnostics::Handler());
         Diagnostics::setCheckedMode(false);
@@ -467,6 +487,8 @@ public:
         else
             delete reinterpret_cast<services::OffscreenImageInterface*>(handle);
     }
+    // The library stopped listening to a drawing area: its queue went.
+    void unqueue(const GLDrawAreaInterface& area) { m_dispatch.queued.erase(&area); }
 
 private:
     // --- set-up --------------------------------------------------------------
@@ -514,6 +536,9 @@ private:
             m_host.reset();
         }
         m_host.reset(new orvane::test::TestHostManager);
+        // Once the engine said it shuts down, the monitor reports no idle time.
+        m_idleRefused = false;
+        m_host->connectEngineShutdownInitiated([this] { m_idleRefused = true; });
         m_initialized = false;
         m_code.pageListener = false;
         m_code.inputListener = false;
@@ -521,6 +546,7 @@ private:
         m_deciders.clear();
         m_setAside = false;
         m_host->getPageManager().setGLDrawAreaFactory(m_code);
+        m_host->getPageManager().addListener(&m_taken);
         m_host->getPageManager().addListener(&m_watcher);
     }
 
@@ -554,6 +580,12 @@ private:
             m_strictRequests = strictEngine() && !model::engine().answers.deleteFails && !model::engine().answers.idleFails;
         if (result == ManagerInterface::ManagerStartReturnCode_Ok && !m_initialized)
             fail("init() answered Ok for an engine that did not start");
+        if (m_initialized)
+        {
+            m_dispatch = Dispatch();
+            m_host->getEventManager().addKeyboardListener(&m_taken);
+            m_host->getEventManager().addMouseListener(&m_taken);
+        }
         if (m_initialized && m_in.flag())
         {
             m_host->getEventManager().addKeyboardListener(&m_code);
@@ -957,51 +989,69 @@ private:
         }
     }
 
+    // A few events in one window, mostly where the engine takes input.
     void input()
     {
         Window* window = randomWindow();
-        if (window == nullptr)
-            return;
+        for (const auto& shown : m_windows)
+            if (&shown->area == dispatchArea() && m_in.chance(3, 4))
+                window = shown.get();
+        for (unsigned events = 1 + m_in.pick(4); window != nullptr && events > 0; --events)
+            input(*window);
+    }
+
+    void input(Window& window)
+    {
         const Button buttons[] = {MouseEventInterface::MouseButton_None, MouseEventInterface::MouseButton_1,
                                   MouseEventInterface::MouseButton_2, MouseEventInterface::MouseButton_3,
                                   MouseEventInterface::MouseButton_Invalid};
         const Button button = buttons[m_in.pick(5)];
         const int x = m_in.hostileInt();
         const int y = m_in.hostileInt();
-        window->area.mouseModifiers = static_cast<int>(m_in.pick(8));
+        window.area.mouseModifiers = static_cast<int>(m_in.pick(8));
         m_misc.modifiers = static_cast<int>(m_in.pick(8));
-        switch (m_in.pick(8))
+        const unsigned kind = m_in.pick(8);
+        if (kind < 2 && button <= MouseEventInterface::MouseButton_3 && m_in.flag())
+            reportButton(button, kind == 0); // as the host's monitor sees it, before the drawing area
+        const int engineButton = button <= MouseEventInterface::MouseButton_3 ? button : -1;
+        if (kind < 4)
+            queued(window.area, {x, y, engineButton, static_cast<int>(kind)}, window.area.mouseModifiers);
+        switch (kind)
         {
         case 0:
             note("press");
-            window->area.simulatePress(button, x, y);
+            window.area.simulatePress(button, x, y);
             break;
         case 1:
             note("release");
-            window->area.simulateRelease(button, x, y);
+            window.area.simulateRelease(button, x, y);
             break;
         case 2:
             note("double press");
-            window->area.simulateDoublePress(button, x, y);
+            window.area.simulateDoublePress(button, x, y);
             break;
         case 3:
             note("move");
-            window->area.simulateMove(x, y, button);
+            window.area.simulateMove(x, y, button);
             break;
         case 4:
             note("wheel");
-            window->area.simulateWheel(m_in.hostileInt(), m_in.flag() ? MouseWheelEventInterface::Orientation_Vertical
-                                                                      : MouseWheelEventInterface::Orientation_Horizontal,
-                                       x, y);
-            break;
-        case 5:
-            note("key release");
-            window->area.simulateKeyRelease(m_in.chance(1, 4) ? 27 : m_in.hostileInt());
+            window.area.simulateWheel(m_in.hostileInt(), m_in.flag() ? MouseWheelEventInterface::Orientation_Vertical
+                                                                     : MouseWheelEventInterface::Orientation_Horizontal,
+                                      x, y);
             break;
         default:
-            note("key press");
-            window->area.simulateKeyPress(m_in.chance(1, 4) ? 27 : m_in.hostileInt());
+        {
+            const int key = m_in.chance(1, 4) ? 27 : m_in.hostileInt();
+            const intern::KeyEvent event(&window.area, key); // the key and modifiers as the library reads them
+            queued(window.area, {-1, -1, event.key(), kind == 5 ? 255 : 5}, event.keyboardModifiers());
+            note(kind == 5 ? "key release" : "key press");
+            if (kind == 5)
+                window.area.simulateKeyRelease(key);
+            else
+                window.area.simulateKeyPress(key);
             break;
+        }
         }
     }
 
@@ -1031,9 +1081,12 @@ private:
         case 2:
         {
             note("application mouse");
-            orvane::sdk::integration::intern::MouseEvent event(nullptr, static_cast<Button>(m_in.pick(4)),
-                                                               m_in.hostileInt(), m_in.hostileInt(), 0);
-            switch (m_in.pick(4))
+            const Button button = static_cast<Button>(m_in.pick(4));
+            intern::MouseEvent event(nullptr, button, m_in.hostileInt(), m_in.hostileInt(), 0);
+            const unsigned what = m_in.pick(4);
+            if (what < 2) // the host reports the button's state before the event
+                reportButton(button, what == 0);
+            switch (what)
             {
             case 0:
                 monitor.notifyOfButtonPressed(event);
@@ -1175,7 +1228,7 @@ private:
         {
         case 0:
             note("host idle");
-            m_host->monitor.notifyOfIdle(m_host->monitor);
+            hostIdle();
             break;
         case 1:
             note("idle actions");
@@ -1642,7 +1695,7 @@ private:
         for (int round = 0; round < 8; ++round)
         {
             if (running())
-                m_host->monitor.notifyOfIdle(m_host->monitor);
+                hostIdle();
             orvane::sdk::ui::common::processIdleActions();
             if (orvane::sdk::ui::common::pendingIdleActions() == 0)
                 break;
@@ -1734,6 +1787,174 @@ private:
         }
     }
 
+    // --- drawing-area input on its way to the engine ---------------------------
+    //
+    // The session keeps what each drawing area's queue holds, sees each event
+    // the library takes from one (as the event manager's first listener), and
+    // checks what the engine receives against the rules: the taken event as it
+    // was queued, a move as a drag of the held button, a press or double press
+    // only when no button is held, a release only of the held one, no key
+    // release; a release the host lost made up first at the last event's
+    // place; an interrupt query under the application lock after each event.
+
+    typedef std::array<int, 7> Event; // x, y, button or key, kind, shift, alt, control
+
+    void reportButton(Button button, bool down)
+    {
+        m_dispatch.down[button] = down;
+        m_host->monitor.signalMouseButtonStateChanged(button, down);
+    }
+
+    static std::string text(const Event& event)
+    {
+        std::string fields;
+        for (int field : event)
+            fields += " " + std::to_string(field);
+        return fields;
+    }
+
+    GLDrawAreaInterface* dispatchArea()
+    {
+        return m_dispatch.page != nullptr ? m_dispatch.page->getDrawArea() : nullptr;
+    }
+
+    // Input the library queues: that of a drawing area it listens to, but
+    // no move while the engine is busy.
+    void queued(TestDrawArea& area, Event event, int modifiers)
+    {
+        if (area.mouseListeners.empty() || (event[3] == 3 && m_host->monitor.isBusy()))
+            return;
+        event[4] = (modifiers & EventInterface::KeyboardModifier_Shift) != 0;
+        event[5] = (modifiers & EventInterface::KeyboardModifier_Alt) != 0;
+        event[6] = (modifiers & EventInterface::KeyboardModifier_Control) != 0;
+        m_dispatch.queued[&area].push_back(event);
+    }
+
+    // Every other drawing area's queue is emptied, and the held button forgotten.
+    void switched()
+    {
+        m_dispatch.page = pages().getCurrentPage();
+        for (const auto& window : m_windows)
+            if (&window->area != dispatchArea() && !window->area.mouseListeners.empty())
+            {
+                m_dispatch.held = 0;
+                m_dispatch.queued[&window->area].clear();
+            }
+    }
+
+    bool passes(const Event& event) const
+    {
+        const int kind = event[3];
+        if (kind == 1)
+            return event[2] == m_dispatch.held;
+        return kind == 3 || kind == 5 || (kind != 255 && m_dispatch.held == 0);
+    }
+
+    // Whether a release of the held button is made up before `event`: the
+    // host reported the button up, and no release of it is queued.
+    bool releaseLost(const Event& event)
+    {
+        const int held = m_dispatch.held;
+        if (event[3] == 1 || event[3] == 255 || held == 0 || (held > 0 && held < 4 && m_dispatch.down[held]))
+            return false;
+        const std::deque<Event>& queue = m_dispatch.queued[dispatchArea()];
+        return std::none_of(queue.begin(), queue.end(), [held](const Event& queued) {
+            return queued[3] == 1 && queued[2] == held;
+        });
+    }
+
+    // The event taken before was dropped, unless the rules give it to the engine.
+    void settleTaken()
+    {
+        if (m_dispatch.taken && (releaseLost(*m_dispatch.taken) || passes(*m_dispatch.taken)))
+            fail("input the engine should have received was dropped:" + text(*m_dispatch.taken));
+        if (m_dispatch.queryOwed)
+            fail("no interrupt query after a work-area event");
+        m_dispatch.taken.reset();
+    }
+
+    void taken(GLDrawAreaInterface* area, int x, int y, int kind)
+    {
+        settleTaken();
+        std::deque<Event>& queue = m_dispatch.queued[area];
+        if (queue.empty() || queue.front()[0] != x || queue.front()[1] != y || queue.front()[3] != kind)
+            return fail("input taken from a drawing area's queue that it did not queue in that order");
+        m_dispatch.taken = queue.front();
+        m_dispatch.served = area;
+        queue.pop_front();
+    }
+
+    void handedOver(const Event& event)
+    {
+        Dispatch& dispatch = m_dispatch;
+        if (dispatch.queryOwed)
+            fail("no interrupt query after a work-area event");
+        if (!dispatch.taken)
+            return fail("the engine received input the library took from no queue:" + text(event));
+        Event expected = *dispatch.taken;
+        const bool madeUp = releaseLost(expected);
+        if (madeUp)
+            expected = {dispatch.last[0], dispatch.last[1], dispatch.held, 1, dispatch.last[4], dispatch.last[5],
+                        dispatch.last[6]};
+        else if (!passes(expected))
+            fail("the engine received input the held button rules drop:" + text(event));
+        else if (expected[3] == 3 && dispatch.held != 0)
+        {
+            expected[2] = dispatch.held;
+            expected[3] = 4;
+        }
+        if (event != expected)
+            fail("the engine received" + text(event) + " for" + text(expected));
+        if (expected[3] <= 1)
+            dispatch.held = expected[3] == 0 ? expected[2] : 0;
+        if (madeUp)
+            return;
+        dispatch.last = event;
+        dispatch.taken.reset();
+        dispatch.queryOwed = true;
+        // The engine may call the host back meanwhile: an idle pass then dispatches nothing.
+        if (m_depth == 0 && m_in.chance(1, 8))
+        {
+            m_depth = 100;
+            hostFaultsEnd([this] { m_host->monitor.notifyOfIdle(m_host->monitor); });
+            m_depth = 0;
+        }
+    }
+
+    void interruptQueried()
+    {
+        if (!m_dispatch.queryOwed)
+            return;
+        m_dispatch.queryOwed = false;
+        if (model::engine().appLockDepth == 0 || model::engine().appLockValue != TRUE)
+            fail("an interrupt query after a work-area event outside the application lock");
+        if (model::engine().interrupted)
+        {
+            m_dispatch.held = 0;
+            m_dispatch.queued[m_dispatch.served].clear();
+        }
+    }
+
+    // The host's loop has nothing to do: the current page's input goes to the engine.
+    void hostIdle()
+    {
+        GLDrawAreaInterface* area = dispatchArea();
+        try
+        {
+            m_host->monitor.notifyOfIdle(m_host->monitor);
+        }
+        catch (...)
+        {
+            m_dispatch.taken.reset(); // lost with the host's fault
+            throw;
+        }
+        if (!running())
+            return void(m_dispatch.taken.reset());
+        settleTaken();
+        if (!m_idleRefused && area == dispatchArea() && !m_dispatch.queued[area].empty())
+            fail("input left queued after an idle pass");
+    }
+
     // --- invariants ----------------------------------------------------------
 
     void checkInvariants()
@@ -1793,6 +2014,48 @@ private:
         Session* m_session;
     };
 
+    // The event manager's input listener that sees each event taken from a
+    // drawing area's queue, and a page listener that hears of the pages as
+    // the dispatcher does, before host code: the library's listener sets
+    // notify by address, and m_taken comes before m_code and m_watcher (the
+    // dispatcher, on the heap, before the session).
+    class Taker : public MouseEventListenerInterface,
+                  public KeyEventListenerInterface,
+                  public PageManagerListenerInterface
+    {
+    public:
+        explicit Taker(Session& session) : m_session(&session) {}
+        void pageCreated(PageInterface&, PageManagerInterface&) override {}
+        void pageDestroyed(PageInterface& page, PageManagerInterface&) override
+        {
+            if (&page == m_session->m_dispatch.page)
+                m_session->m_dispatch.page = nullptr;
+        }
+        void currentPageChanged(PageInterface&, PageManagerInterface&) override { m_session->switched(); }
+        void mouseMoved(MouseEventInterface& event, MouseEventObservableInterface&) override { take(event, 3); }
+        void buttonPressed(MouseEventInterface& event, MouseEventObservableInterface&) override { take(event, 0); }
+        void buttonDoublePressed(MouseEventInterface& event, MouseEventObservableInterface&) override
+        {
+            take(event, 2);
+        }
+        void buttonReleased(MouseEventInterface& event, MouseEventObservableInterface&) override { take(event, 1); }
+        void keyPressed(KeyEventInterface& event, KeyEventObservableInterface&) override { take(event, 5); }
+        void keyReleased(KeyEventInterface& event, KeyEventObservableInterface&) override { take(event, 255); }
+
+    private:
+        void take(MouseEventInterface& event, int kind)
+        {
+            m_session->taken(dynamic_cast<GLDrawAreaInterface*>(dynamic_cast<intern::MouseEvent&>(event).source()),
+                             event.x(), event.y(), kind);
+        }
+        void take(KeyEventInterface& event, int kind)
+        {
+            m_session->taken(dynamic_cast<GLDrawAreaInterface*>(dynamic_cast<intern::KeyEvent&>(event).source()), -1,
+                             -1, kind);
+        }
+        Session* m_session;
+    };
+
     // A page listener the session adds and removes: never called while removed.
     class Bystander : public PageManagerListenerInterface
     {
@@ -1828,6 +2091,7 @@ private:
     std::set<std::string> m_reportIdentifiers; // the notes' texts of the reports
 
     std::size_t m_recentNext = 0;
+    Taker m_taken{*this};
     HostCode m_code;
     boost::shared_ptr<HostCode> m_decider{boost::make_shared<HostCode>(*this)};
     Watcher m_watcher{*this};
@@ -1871,10 +2135,29 @@ private:
     bool m_nullArgumentsPassed = false;
     bool m_contextsFail = false;
     bool m_staleHandlesPassed = false;
+    bool m_idleRefused = false;
+    // The drawing-area input on its way, as the current manager's dispatcher has it.
+    struct Dispatch
+    {
+        std::map<const GLDrawAreaInterface*, std::deque<Event>> queued;
+        std::optional<Event> taken; // the event taken last, not yet handed over
+        Event last{};               // the last event handed over
+        int held = 0;               // the button whose press the engine received, 0 for none
+        std::array<bool, 4> down{}; // the buttons the host reported down
+        bool queryOwed = false;
+        PageInterface* page = nullptr; // the current page, as the dispatcher last heard
+        const GLDrawAreaInterface* served = nullptr;
+    } m_dispatch;
     std::unique_ptr<orvane::test::TestHostManager> m_host;
 };
 
 // --- host code ------------------------------------------------------------------
+
+void Area::removeMouseListener(MouseEventListenerInterface* listener)
+{
+    TestDrawArea::removeMouseListener(listener);
+    m_session->unqueue(*this);
+}
 
 TrackedContext::~TrackedContext() { m_session->contextGone(this); }
 
