@@ -146,22 +146,24 @@ private:
     Session* m_session;
 };
 
-// A drawing area that tells the session when the library stops listening
-// to it: the input it queued is dropped then.
-class Area : public TestDrawArea
-{
-public:
-    explicit Area(Session& session) : m_session(&session) {}
-    void removeMouseListener(MouseEventListenerInterface* listener) override;
+typedef std::array<int, 7> Event; // a work-area event: x, y, button or key, kind, shift, alt, control
+typedef std::map<const GLDrawAreaInterface*, std::deque<Event>> Queues;
 
-private:
-    Session* m_session;
+// A drawing area whose queued input goes when the library stops listening to it.
+struct Area : TestDrawArea
+{
+    Queues* queues = nullptr;
+    void removeMouseListener(MouseEventListenerInterface* listener) override
+    {
+        TestDrawArea::removeMouseListener(listener);
+        queues->erase(this);
+    }
 };
 
 // A window: its drawing area and the context the area answers with.
 struct Window
 {
-    explicit Window(Session& session) : context(session), area(session) { area.recreatedContext = &context; }
+    explicit Window(Session& session) : context(session) { area.recreatedContext = &context; }
     TrackedContext context;
     Area area;
     // The pages the area shows, counted from when the tracker began.
@@ -487,8 +489,6 @@ public:
         else
             delete reinterpret_cast<services::OffscreenImageInterface*>(handle);
     }
-    // The library stopped listening to a drawing area: its queue went.
-    void unqueue(const GLDrawAreaInterface& area) { m_dispatch.queued.erase(&area); }
 
 private:
     // --- set-up --------------------------------------------------------------
@@ -672,6 +672,7 @@ private:
     TestDrawArea* newArea()
     {
         m_windows.emplace_back(new Window(*this));
+        m_windows.back()->area.queues = &m_dispatch.queued;
         return &m_windows.back()->area;
     }
 
@@ -998,6 +999,11 @@ private:
                 window = shown.get();
         for (unsigned events = 1 + m_in.pick(4); window != nullptr && events > 0; --events)
             input(*window);
+        if (m_busyPasses == 0 && m_depth == 0 && running() && m_in.flag())
+        {
+            note("host idle after the input");
+            hostIdle();
+        }
     }
 
     void input(Window& window)
@@ -1010,12 +1016,12 @@ private:
         const int y = m_in.hostileInt();
         window.area.mouseModifiers = static_cast<int>(m_in.pick(8));
         m_misc.modifiers = static_cast<int>(m_in.pick(8));
-        const unsigned kind = m_in.pick(8);
+        const int kind = static_cast<int>(m_in.pick(8));
         if (kind < 2 && button <= MouseEventInterface::MouseButton_3 && m_in.flag())
             reportButton(button, kind == 0); // as the host's monitor sees it, before the drawing area
-        const int engineButton = button <= MouseEventInterface::MouseButton_3 ? button : -1;
         if (kind < 4)
-            queued(window.area, {x, y, engineButton, static_cast<int>(kind)}, window.area.mouseModifiers);
+            queued(window.area, x, y, button <= MouseEventInterface::MouseButton_3 ? button : -1, kind,
+                   intern::MouseEvent(&window.area, button, x, y, window.area.mouseModifiers));
         switch (kind)
         {
         case 0:
@@ -1044,7 +1050,7 @@ private:
         {
             const int key = m_in.chance(1, 4) ? 27 : m_in.hostileInt();
             const intern::KeyEvent event(&window.area, key); // the key and modifiers as the library reads them
-            queued(window.area, {-1, -1, event.key(), kind == 5 ? 255 : 5}, event.keyboardModifiers());
+            queued(window.area, -1, -1, event.key(), kind == 5 ? 255 : 5, event);
             note(kind == 5 ? "key release" : "key press");
             if (kind == 5)
                 window.area.simulateKeyRelease(key);
@@ -1790,14 +1796,13 @@ private:
     // --- drawing-area input on its way to the engine ---------------------------
     //
     // The session keeps what each drawing area's queue holds, sees each event
-    // the library takes from one (as the event manager's first listener), and
-    // checks what the engine receives against the rules: the taken event as it
-    // was queued, a move as a drag of the held button, a press or double press
-    // only when no button is held, a release only of the held one, no key
-    // release; a release the host lost made up first at the last event's
-    // place; an interrupt query under the application lock after each event.
-
-    typedef std::array<int, 7> Event; // x, y, button or key, kind, shift, alt, control
+    // the library takes from the current page's one (as the event manager's
+    // first input listener), and checks what the engine receives against the
+    // rules: the event taken as it was queued, a move as a drag of the held
+    // button, a press or double press only when no button is held, a release
+    // only of the held one, no key release; a release the host lost made up
+    // first at the last event's place; and an interrupt query under the
+    // application lock after each event handed over, and only then.
 
     void reportButton(Button button, bool down)
     {
@@ -1805,32 +1810,18 @@ private:
         m_host->monitor.signalMouseButtonStateChanged(button, down);
     }
 
-    static std::string text(const Event& event)
+    GLDrawAreaInterface* dispatchArea() { return m_dispatch.page ? m_dispatch.page->getDrawArea() : nullptr; }
+
+    // Input the library queues: that of a drawing area it listens to, but no
+    // move while the engine is busy.
+    void queued(TestDrawArea& area, int x, int y, int buttonOrKey, int kind, const EventInterface& event)
     {
-        std::string fields;
-        for (int field : event)
-            fields += " " + std::to_string(field);
-        return fields;
+        if (!area.mouseListeners.empty() && (kind != 3 || !m_host->monitor.isBusy()))
+            m_dispatch.queued[&area].push_back(
+                {x, y, buttonOrKey, kind, event.isShiftDown(), event.isAltDown(), event.isControlDown()});
     }
 
-    GLDrawAreaInterface* dispatchArea()
-    {
-        return m_dispatch.page != nullptr ? m_dispatch.page->getDrawArea() : nullptr;
-    }
-
-    // Input the library queues: that of a drawing area it listens to, but
-    // no move while the engine is busy.
-    void queued(TestDrawArea& area, Event event, int modifiers)
-    {
-        if (area.mouseListeners.empty() || (event[3] == 3 && m_host->monitor.isBusy()))
-            return;
-        event[4] = (modifiers & EventInterface::KeyboardModifier_Shift) != 0;
-        event[5] = (modifiers & EventInterface::KeyboardModifier_Alt) != 0;
-        event[6] = (modifiers & EventInterface::KeyboardModifier_Control) != 0;
-        m_dispatch.queued[&area].push_back(event);
-    }
-
-    // Every other drawing area's queue is emptied, and the held button forgotten.
+    // A switch empties every other drawing area's queue and forgets the held button.
     void switched()
     {
         m_dispatch.page = pages().getCurrentPage();
@@ -1838,80 +1829,58 @@ private:
             if (&window->area != dispatchArea() && !window->area.mouseListeners.empty())
             {
                 m_dispatch.held = 0;
-                m_dispatch.queued[&window->area].clear();
+                m_dispatch.queued.erase(&window->area);
             }
     }
 
-    bool passes(const Event& event) const
+    // What the engine receives next for the event taken: a release of the
+    // held button the host reported up (with none queued), made up; else the
+    // event as the rules pass it on, or kind -1 for none.
+    Event handed(Event event)
     {
-        const int kind = event[3];
-        if (kind == 1)
-            return event[2] == m_dispatch.held;
-        return kind == 3 || kind == 5 || (kind != 255 && m_dispatch.held == 0);
-    }
-
-    // Whether a release of the held button is made up before `event`: the
-    // host reported the button up, and no release of it is queued.
-    bool releaseLost(const Event& event)
-    {
-        const int held = m_dispatch.held;
-        if (event[3] == 1 || event[3] == 255 || held == 0 || (held > 0 && held < 4 && m_dispatch.down[held]))
-            return false;
+        const Dispatch& d = m_dispatch;
         const std::deque<Event>& queue = m_dispatch.queued[dispatchArea()];
-        return std::none_of(queue.begin(), queue.end(), [held](const Event& queued) {
-            return queued[3] == 1 && queued[2] == held;
-        });
+        const int held = d.held;
+        if (event[3] != 1 && event[3] != 255 && held != 0 && !(held > 0 && held < 4 && d.down[held]) &&
+            std::none_of(queue.begin(), queue.end(), [held](const Event& e) { return e[3] == 1 && e[2] == held; }))
+            return {d.last[0], d.last[1], held, 1, d.last[4], d.last[5], d.last[6]};
+        if (event[3] == 3 && held != 0)
+            return {event[0], event[1], held, 4, event[4], event[5], event[6]};
+        if (event[3] == 1 ? event[2] != held : event[3] == 255 || (event[3] != 3 && event[3] != 5 && held != 0))
+            event[3] = -1;
+        return event;
     }
 
-    // The event taken before was dropped, unless the rules give it to the engine.
+    // The event taken before and not handed over: the rules dropped it.
     void settleTaken()
     {
-        if (m_dispatch.taken && (releaseLost(*m_dispatch.taken) || passes(*m_dispatch.taken)))
-            fail("input the engine should have received was dropped:" + text(*m_dispatch.taken));
-        if (m_dispatch.queryOwed)
-            fail("no interrupt query after a work-area event");
+        if (m_dispatch.taken && handed(*m_dispatch.taken)[3] != -1)
+            fail("input the dispatch rules give the engine was dropped");
         m_dispatch.taken.reset();
     }
 
-    void taken(GLDrawAreaInterface* area, int x, int y, int kind)
+    void taken(int kind)
     {
         settleTaken();
-        std::deque<Event>& queue = m_dispatch.queued[area];
-        if (queue.empty() || queue.front()[0] != x || queue.front()[1] != y || queue.front()[3] != kind)
-            return fail("input taken from a drawing area's queue that it did not queue in that order");
+        std::deque<Event>& queue = m_dispatch.queued[dispatchArea()];
+        if (m_dispatch.queryOwed || queue.empty() || queue.front()[3] != kind)
+            return fail("input taken from a queue out of order, or with no interrupt query after the one before");
         m_dispatch.taken = queue.front();
-        m_dispatch.served = area;
         queue.pop_front();
     }
 
     void handedOver(const Event& event)
     {
-        Dispatch& dispatch = m_dispatch;
-        if (dispatch.queryOwed)
-            fail("no interrupt query after a work-area event");
-        if (!dispatch.taken)
-            return fail("the engine received input the library took from no queue:" + text(event));
-        Event expected = *dispatch.taken;
-        const bool madeUp = releaseLost(expected);
-        if (madeUp)
-            expected = {dispatch.last[0], dispatch.last[1], dispatch.held, 1, dispatch.last[4], dispatch.last[5],
-                        dispatch.last[6]};
-        else if (!passes(expected))
-            fail("the engine received input the held button rules drop:" + text(event));
-        else if (expected[3] == 3 && dispatch.held != 0)
-        {
-            expected[2] = dispatch.held;
-            expected[3] = 4;
-        }
-        if (event != expected)
-            fail("the engine received" + text(event) + " for" + text(expected));
-        if (expected[3] <= 1)
-            dispatch.held = expected[3] == 0 ? expected[2] : 0;
-        if (madeUp)
-            return;
-        dispatch.last = event;
-        dispatch.taken.reset();
-        dispatch.queryOwed = true;
+        Dispatch& d = m_dispatch;
+        if (d.queryOwed || !d.taken || event != handed(*d.taken))
+            return fail("the engine received a work-area event the dispatch rules do not give");
+        if (event[3] <= 1)
+            d.held = event[3] == 0 ? event[2] : 0;
+        if (event[3] == 1 && (*d.taken)[3] != 1)
+            return; // the made-up release: the event taken comes next
+        d.last = event;
+        d.taken.reset();
+        d.queryOwed = true;
         // The engine may call the host back meanwhile: an idle pass then dispatches nothing.
         if (m_depth == 0 && m_in.chance(1, 8))
         {
@@ -1923,15 +1892,14 @@ private:
 
     void interruptQueried()
     {
-        if (!m_dispatch.queryOwed)
-            return;
+        const model::Engine& engine = model::engine();
+        if (!m_dispatch.queryOwed || engine.appLockDepth == 0 || engine.appLockValue != TRUE)
+            fail("an interrupt query other than the one under the application lock after a work-area event");
         m_dispatch.queryOwed = false;
-        if (model::engine().appLockDepth == 0 || model::engine().appLockValue != TRUE)
-            fail("an interrupt query after a work-area event outside the application lock");
-        if (model::engine().interrupted)
+        if (engine.interrupted)
         {
             m_dispatch.held = 0;
-            m_dispatch.queued[m_dispatch.served].clear();
+            m_dispatch.queued.erase(dispatchArea());
         }
     }
 
@@ -1939,19 +1907,13 @@ private:
     void hostIdle()
     {
         GLDrawAreaInterface* area = dispatchArea();
-        try
-        {
-            m_host->monitor.notifyOfIdle(m_host->monitor);
-        }
-        catch (...)
-        {
-            m_dispatch.taken.reset(); // lost with the host's fault
-            throw;
-        }
-        if (!running())
-            return void(m_dispatch.taken.reset());
+        m_dispatch.taken.reset(); // lost if a host fault ended the pass before
+        m_host->monitor.notifyOfIdle(m_host->monitor);
+        // (Host code at idle time may have moved the pages since the dispatch.)
+        if (!running() || m_idleRefused || area != dispatchArea())
+            return;
         settleTaken();
-        if (!m_idleRefused && area == dispatchArea() && !m_dispatch.queued[area].empty())
+        if (!m_dispatch.queued[area].empty())
             fail("input left queued after an idle pass");
     }
 
@@ -1986,9 +1948,14 @@ private:
         }
         for (const auto& window : m_windows)
         {
+            const GLDrawAreaInterface* area = &window->area;
+            const bool shown = std::any_of(m_managed.begin(), m_managed.end(),
+                                           [area](PageInterface* page) { return page->getDrawArea() == area; });
+            if (window->area.mouseListeners.empty() == shown || window->area.keyListeners.empty() == shown)
+                fail(shown ? "the library does not take the input of a drawing area that shows a page"
+                           : "the library takes the input of a drawing area that shows no page");
             if (!window->tracker)
                 continue;
-            const GLDrawAreaInterface* area = &window->area;
             const long since = std::count_if(m_managed.begin(), m_managed.end(), [area](PageInterface* page) {
                                    return page->getDrawArea() == area;
                                }) - window->shownWhenTracked;
@@ -2032,27 +1999,14 @@ private:
                 m_session->m_dispatch.page = nullptr;
         }
         void currentPageChanged(PageInterface&, PageManagerInterface&) override { m_session->switched(); }
-        void mouseMoved(MouseEventInterface& event, MouseEventObservableInterface&) override { take(event, 3); }
-        void buttonPressed(MouseEventInterface& event, MouseEventObservableInterface&) override { take(event, 0); }
-        void buttonDoublePressed(MouseEventInterface& event, MouseEventObservableInterface&) override
-        {
-            take(event, 2);
-        }
-        void buttonReleased(MouseEventInterface& event, MouseEventObservableInterface&) override { take(event, 1); }
-        void keyPressed(KeyEventInterface& event, KeyEventObservableInterface&) override { take(event, 5); }
-        void keyReleased(KeyEventInterface& event, KeyEventObservableInterface&) override { take(event, 255); }
+        void mouseMoved(MouseEventInterface&, MouseEventObservableInterface&) override { m_session->taken(3); }
+        void buttonPressed(MouseEventInterface&, MouseEventObservableInterface&) override { m_session->taken(0); }
+        void buttonDoublePressed(MouseEventInterface&, MouseEventObservableInterface&) override { m_session->taken(2); }
+        void buttonReleased(MouseEventInterface&, MouseEventObservableInterface&) override { m_session->taken(1); }
+        void keyPressed(KeyEventInterface&, KeyEventObservableInterface&) override { m_session->taken(5); }
+        void keyReleased(KeyEventInterface&, KeyEventObservableInterface&) override { m_session->taken(255); }
 
     private:
-        void take(MouseEventInterface& event, int kind)
-        {
-            m_session->taken(dynamic_cast<GLDrawAreaInterface*>(dynamic_cast<intern::MouseEvent&>(event).source()),
-                             event.x(), event.y(), kind);
-        }
-        void take(KeyEventInterface& event, int kind)
-        {
-            m_session->taken(dynamic_cast<GLDrawAreaInterface*>(dynamic_cast<intern::KeyEvent&>(event).source()), -1,
-                             -1, kind);
-        }
         Session* m_session;
     };
 
@@ -2139,25 +2093,18 @@ private:
     // The drawing-area input on its way, as the current manager's dispatcher has it.
     struct Dispatch
     {
-        std::map<const GLDrawAreaInterface*, std::deque<Event>> queued;
+        Queues queued;
         std::optional<Event> taken; // the event taken last, not yet handed over
         Event last{};               // the last event handed over
         int held = 0;               // the button whose press the engine received, 0 for none
         std::array<bool, 4> down{}; // the buttons the host reported down
         bool queryOwed = false;
         PageInterface* page = nullptr; // the current page, as the dispatcher last heard
-        const GLDrawAreaInterface* served = nullptr;
     } m_dispatch;
     std::unique_ptr<orvane::test::TestHostManager> m_host;
 };
 
 // --- host code ------------------------------------------------------------------
-
-void Area::removeMouseListener(MouseEventListenerInterface* listener)
-{
-    TestDrawArea::removeMouseListener(listener);
-    m_session->unqueue(*this);
-}
 
 TrackedContext::~TrackedContext() { m_session->contextGone(this); }
 

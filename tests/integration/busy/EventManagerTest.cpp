@@ -5,12 +5,16 @@
 #include "integration/PageInterface.h"
 #include "integration/PageManagerInterface.h"
 #include "integration/intern/MouseEvent.h"
+#include "integration/intern/MouseEventObservable.h"
 #include "integration/intern/MouseWheelEvent.h"
 #include "ovsdkbase/SimulatedEngine.h"
 #include "support/RecordingListener.h"
 #include "support/RunningHost.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
+#include <typeinfo>
 
 namespace sim = orvane::sim;
 using namespace orvane::sdk::integration;
@@ -91,6 +95,12 @@ TEST_F(EventManagerTest, DrawingAreaInputIsReportedAsItReachesTheEngine)
     ASSERT_EQ(3u, sim::workAreaEvents().size());
     EXPECT_EQ(4, sim::workAreaEvents()[1].kind);
     events().removeMouseListener(&listener);
+
+    // Input whose source is no drawing area is refused.
+    intern::MouseEventObservable notADrawingArea;
+    intern::MouseEvent press(&notADrawingArea, Button1, 0, 0);
+    for (MouseEventListenerInterface* areaListener : std::set<MouseEventListenerInterface*>(areaA.mouseListeners))
+        EXPECT_THROW(areaListener->buttonPressed(press, notADrawingArea), std::bad_cast);
 }
 
 TEST_F(EventManagerTest, KeysAreReportedWithTheServicesTranslationAndReleasesToo)
