@@ -1949,16 +1949,15 @@ private:
         for (const auto& window : m_windows)
         {
             const GLDrawAreaInterface* area = &window->area;
-            const bool shown = std::any_of(m_managed.begin(), m_managed.end(),
-                                           [area](PageInterface* page) { return page->getDrawArea() == area; });
-            if (window->area.mouseListeners.empty() == shown || window->area.keyListeners.empty() == shown)
-                fail(shown ? "the library does not take the input of a drawing area that shows a page"
-                           : "the library takes the input of a drawing area that shows no page");
+            const long showing = std::count_if(m_managed.begin(), m_managed.end(),
+                                               [area](PageInterface* page) { return page->getDrawArea() == area; });
+            // The library listens to the input of exactly the drawing areas that show pages.
+            if (window->area.mouseListeners.empty() != (showing == 0) ||
+                window->area.keyListeners.empty() != (showing == 0))
+                fail("the library listens to a drawing area's input though no page shows it, or not though one does");
             if (!window->tracker)
                 continue;
-            const long since = std::count_if(m_managed.begin(), m_managed.end(), [area](PageInterface* page) {
-                                   return page->getDrawArea() == area;
-                               }) - window->shownWhenTracked;
+            const long since = showing - window->shownWhenTracked;
             if (window->tracker->pageCount() != since)
                 fail("a drawing area's page tracker counts " + std::to_string(window->tracker->pageCount()) +
                      " pages, " + std::to_string(since) + " came since it began");
