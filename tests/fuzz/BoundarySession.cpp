@@ -17,7 +17,8 @@
 // released with it; a frame is swapped only on the host's render decider's
 // yes, and never while the engine is interrupted under the repairer; a drawing area that cannot render may not draw; a null stop button,
 // decider or page listener is refused with a report; every offscreen image the host made is
-// destroyed once; and after the session no idle work is left behind. A broken invariant
+// destroyed once; drawing-area input reaches the engine at idle time as the
+// dispatch rules say (see Session's part on it); and after the session no idle work is left behind. A broken invariant
 // aborts with its description and the last steps. The model test runs the
 // same sessions on seeded random bytes.
 #include "fuzz/BoundarySession.h"
@@ -61,11 +62,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -142,12 +146,26 @@ private:
     Session* m_session;
 };
 
+typedef std::array<int, 7> Event; // a work-area event: x, y, button or key, kind, shift, alt, control
+typedef std::map<const GLDrawAreaInterface*, std::deque<Event>> Queues;
+
+// A drawing area whose queued input goes when the library stops listening to it.
+struct Area : TestDrawArea
+{
+    Queues* queues = nullptr;
+    void removeMouseListener(MouseEventListenerInterface* listener) override
+    {
+        TestDrawArea::removeMouseListener(listener);
+        queues->erase(this);
+    }
+};
+
 // A window: its drawing area and the context the area answers with.
 struct Window
 {
     explicit Window(Session& session) : context(session) { area.recreatedContext = &context; }
     TrackedContext context;
-    TestDrawArea area;
+    Area area;
     // The pages the area shows, counted from when the tracker began.
     std::unique_ptr<intern::GLDrawAreaPageTracker> tracker;
     int shownWhenTracked = 0;
@@ -253,6 +271,8 @@ public:
             ++m_nullsRefused;
         };
         model::engine().onBusyStep = [this] { engineActsWhileBusy(); };
+        model::engine().onWorkAreaEvent = [this](const Event& event) { handedOver(event); };
+        model::engine().onInterruptQuery = [this] { interruptQueried(); };
         model::engine().onHostDeletion = [this](ArbParam_t handle) { hostDeletion(handle); };
         const unsigned setup = m_in.pick(256);
         model::engine().reportsCurrentPage = (setup & 3) != 0;
@@ -295,6 +315,8 @@ public:
                  " idle actions outlive the manager");
         model::engine().onMisuse = nullptr;
         model::engine().onBusyStep = nullptr;
+        model::engine().onWorkAreaEvent = nullptr;
+        model::engine().onInterruptQuery = nullptr;
         model::engine().onHostDeletion = nullptr;
         Diagnostics::setHandler(Diagnostics::Handler());
         Diagnostics::setCheckedMode(false);
@@ -514,6 +536,9 @@ private:
             m_host.reset();
         }
         m_host.reset(new orvane::test::TestHostManager);
+        // Once the engine said it shuts down, the monitor reports no idle time.
+        m_idleRefused = false;
+        m_host->connectEngineShutdownInitiated([this] { m_idleRefused = true; });
         m_initialized = false;
         m_code.pageListener = false;
         m_code.inputListener = false;
@@ -521,6 +546,7 @@ private:
         m_deciders.clear();
         m_setAside = false;
         m_host->getPageManager().setGLDrawAreaFactory(m_code);
+        m_host->getPageManager().addListener(&m_taken);
         m_host->getPageManager().addListener(&m_watcher);
     }
 
@@ -554,6 +580,12 @@ private:
             m_strictRequests = strictEngine() && !model::engine().answers.deleteFails && !model::engine().answers.idleFails;
         if (result == ManagerInterface::ManagerStartReturnCode_Ok && !m_initialized)
             fail("init() answered Ok for an engine that did not start");
+        if (m_initialized)
+        {
+            m_dispatch = Dispatch();
+            m_host->getEventManager().addKeyboardListener(&m_taken);
+            m_host->getEventManager().addMouseListener(&m_taken);
+        }
         if (m_initialized && m_in.flag())
         {
             m_host->getEventManager().addKeyboardListener(&m_code);
@@ -640,6 +672,7 @@ private:
     TestDrawArea* newArea()
     {
         m_windows.emplace_back(new Window(*this));
+        m_windows.back()->area.queues = &m_dispatch.queued;
         return &m_windows.back()->area;
     }
 
@@ -915,51 +948,74 @@ private:
         }
     }
 
+    // A few events in one window, mostly where the engine takes input.
     void input()
     {
         Window* window = randomWindow();
-        if (window == nullptr)
-            return;
+        for (const auto& shown : m_windows)
+            if (&shown->area == dispatchArea() && m_in.chance(3, 4))
+                window = shown.get();
+        for (unsigned events = 1 + m_in.pick(4); window != nullptr && events > 0; --events)
+            input(*window);
+        if (m_busyPasses == 0 && m_depth == 0 && running() && m_in.flag())
+        {
+            note("host idle after the input");
+            hostIdle();
+        }
+    }
+
+    void input(Window& window)
+    {
         const Button buttons[] = {MouseEventInterface::MouseButton_None, MouseEventInterface::MouseButton_1,
                                   MouseEventInterface::MouseButton_2, MouseEventInterface::MouseButton_3,
                                   MouseEventInterface::MouseButton_Invalid};
         const Button button = buttons[m_in.pick(5)];
         const int x = m_in.hostileInt();
         const int y = m_in.hostileInt();
-        window->area.mouseModifiers = static_cast<int>(m_in.pick(8));
+        window.area.mouseModifiers = static_cast<int>(m_in.pick(8));
         m_misc.modifiers = static_cast<int>(m_in.pick(8));
-        switch (m_in.pick(8))
+        const int kind = static_cast<int>(m_in.pick(8));
+        if (kind < 2 && button <= MouseEventInterface::MouseButton_3 && m_in.flag())
+            reportButton(button, kind == 0); // as the host's monitor sees it, before the drawing area
+        if (kind < 4)
+            queued(window.area, x, y, button <= MouseEventInterface::MouseButton_3 ? button : -1, kind,
+                   intern::MouseEvent(&window.area, button, x, y, window.area.mouseModifiers));
+        switch (kind)
         {
         case 0:
             note("press");
-            window->area.simulatePress(button, x, y);
+            window.area.simulatePress(button, x, y);
             break;
         case 1:
             note("release");
-            window->area.simulateRelease(button, x, y);
+            window.area.simulateRelease(button, x, y);
             break;
         case 2:
             note("double press");
-            window->area.simulateDoublePress(button, x, y);
+            window.area.simulateDoublePress(button, x, y);
             break;
         case 3:
             note("move");
-            window->area.simulateMove(x, y, button);
+            window.area.simulateMove(x, y, button);
             break;
         case 4:
             note("wheel");
-            window->area.simulateWheel(m_in.hostileInt(), m_in.flag() ? MouseWheelEventInterface::Orientation_Vertical
-                                                                      : MouseWheelEventInterface::Orientation_Horizontal,
-                                       x, y);
-            break;
-        case 5:
-            note("key release");
-            window->area.simulateKeyRelease(m_in.chance(1, 4) ? 27 : m_in.hostileInt());
+            window.area.simulateWheel(m_in.hostileInt(), m_in.flag() ? MouseWheelEventInterface::Orientation_Vertical
+                                                                     : MouseWheelEventInterface::Orientation_Horizontal,
+                                      x, y);
             break;
         default:
-            note("key press");
-            window->area.simulateKeyPress(m_in.chance(1, 4) ? 27 : m_in.hostileInt());
+        {
+            const int key = m_in.chance(1, 4) ? 27 : m_in.hostileInt();
+            const intern::KeyEvent event(&window.area, key); // the key and modifiers as the library reads them
+            queued(window.area, -1, -1, event.key(), kind == 5 ? 255 : 5, event);
+            note(kind == 5 ? "key release" : "key press");
+            if (kind == 5)
+                window.area.simulateKeyRelease(key);
+            else
+                window.area.simulateKeyPress(key);
             break;
+        }
         }
     }
 
@@ -989,9 +1045,12 @@ private:
         case 2:
         {
             note("application mouse");
-            orvane::sdk::integration::intern::MouseEvent event(nullptr, static_cast<Button>(m_in.pick(4)),
-                                                               m_in.hostileInt(), m_in.hostileInt(), 0);
-            switch (m_in.pick(4))
+            const Button button = static_cast<Button>(m_in.pick(4));
+            intern::MouseEvent event(nullptr, button, m_in.hostileInt(), m_in.hostileInt(), 0);
+            const unsigned what = m_in.pick(4);
+            if (what < 2) // the host reports the button's state before the event
+                reportButton(button, what == 0);
+            switch (what)
             {
             case 0:
                 monitor.notifyOfButtonPressed(event);
@@ -1133,7 +1192,7 @@ private:
         {
         case 0:
             note("host idle");
-            m_host->monitor.notifyOfIdle(m_host->monitor);
+            hostIdle();
             break;
         case 1:
             note("idle actions");
@@ -1575,7 +1634,7 @@ private:
         for (int round = 0; round < 8; ++round)
         {
             if (running())
-                m_host->monitor.notifyOfIdle(m_host->monitor);
+                hostIdle();
             orvane::sdk::ui::common::processIdleActions();
             if (orvane::sdk::ui::common::pendingIdleActions() == 0)
                 break;
@@ -1667,6 +1726,130 @@ private:
         }
     }
 
+    // --- drawing-area input on its way to the engine ---------------------------
+    //
+    // The session keeps what each drawing area's queue holds, sees each event
+    // the library takes from the current page's one (as the event manager's
+    // first input listener), and checks what the engine receives against the
+    // rules: the event taken as it was queued, a move as a drag of the held
+    // button, a press or double press only when no button is held, a release
+    // only of the held one, no key release; a release the host lost made up
+    // first at the last event's place; and an interrupt query under the
+    // application lock after each event handed over, and only then.
+
+    void reportButton(Button button, bool down)
+    {
+        m_dispatch.down[button] = down;
+        m_host->monitor.signalMouseButtonStateChanged(button, down);
+    }
+
+    GLDrawAreaInterface* dispatchArea() { return m_dispatch.page ? m_dispatch.page->getDrawArea() : nullptr; }
+
+    // Input the library queues: that of a drawing area it listens to, but no
+    // move while the engine is busy.
+    void queued(TestDrawArea& area, int x, int y, int buttonOrKey, int kind, const EventInterface& event)
+    {
+        if (!area.mouseListeners.empty() && (kind != 3 || !m_host->monitor.isBusy()))
+            m_dispatch.queued[&area].push_back(
+                {x, y, buttonOrKey, kind, event.isShiftDown(), event.isAltDown(), event.isControlDown()});
+    }
+
+    // A switch empties every other drawing area's queue and forgets the held button.
+    void switched()
+    {
+        m_dispatch.page = pages().getCurrentPage();
+        for (const auto& window : m_windows)
+            if (&window->area != dispatchArea() && !window->area.mouseListeners.empty())
+            {
+                m_dispatch.held = 0;
+                m_dispatch.queued.erase(&window->area);
+            }
+    }
+
+    // What the engine receives next for the event taken: a release of the
+    // held button the host reported up (with none queued), made up; else the
+    // event as the rules pass it on, or kind -1 for none.
+    Event handed(Event event)
+    {
+        const Dispatch& d = m_dispatch;
+        const std::deque<Event>& queue = m_dispatch.queued[dispatchArea()];
+        const int held = d.held;
+        if (event[3] != 1 && event[3] != 255 && held != 0 && !(held > 0 && held < 4 && d.down[held]) &&
+            std::none_of(queue.begin(), queue.end(), [held](const Event& e) { return e[3] == 1 && e[2] == held; }))
+            return {d.last[0], d.last[1], held, 1, d.last[4], d.last[5], d.last[6]};
+        if (event[3] == 3 && held != 0)
+            return {event[0], event[1], held, 4, event[4], event[5], event[6]};
+        if (event[3] == 1 ? event[2] != held : event[3] == 255 || (event[3] != 3 && event[3] != 5 && held != 0))
+            event[3] = -1;
+        return event;
+    }
+
+    // The event taken before and not handed over: the rules dropped it.
+    void settleTaken()
+    {
+        if (m_dispatch.taken && handed(*m_dispatch.taken)[3] != -1)
+            fail("input the dispatch rules give the engine was dropped");
+        m_dispatch.taken.reset();
+    }
+
+    void taken(int kind)
+    {
+        settleTaken();
+        std::deque<Event>& queue = m_dispatch.queued[dispatchArea()];
+        if (m_dispatch.queryOwed || queue.empty() || queue.front()[3] != kind)
+            return fail("input taken from a queue out of order, or with no interrupt query after the one before");
+        m_dispatch.taken = queue.front();
+        queue.pop_front();
+    }
+
+    void handedOver(const Event& event)
+    {
+        Dispatch& d = m_dispatch;
+        if (d.queryOwed || !d.taken || event != handed(*d.taken))
+            return fail("the engine received a work-area event the dispatch rules do not give");
+        if (event[3] <= 1)
+            d.held = event[3] == 0 ? event[2] : 0;
+        if (event[3] == 1 && (*d.taken)[3] != 1)
+            return; // the made-up release: the event taken comes next
+        d.last = event;
+        d.taken.reset();
+        d.queryOwed = true;
+        // The engine may call the host back meanwhile: an idle pass then dispatches nothing.
+        if (m_depth == 0 && m_in.chance(1, 8))
+        {
+            m_depth = 100;
+            hostFaultsEnd([this] { m_host->monitor.notifyOfIdle(m_host->monitor); });
+            m_depth = 0;
+        }
+    }
+
+    void interruptQueried()
+    {
+        const model::Engine& engine = model::engine();
+        if (!m_dispatch.queryOwed || engine.appLockDepth == 0 || engine.appLockValue != TRUE)
+            fail("an interrupt query other than the one under the application lock after a work-area event");
+        m_dispatch.queryOwed = false;
+        if (engine.interrupted)
+        {
+            m_dispatch.held = 0;
+            m_dispatch.queued.erase(dispatchArea());
+        }
+    }
+
+    // The host's loop has nothing to do: the current page's input goes to the engine.
+    void hostIdle()
+    {
+        GLDrawAreaInterface* area = dispatchArea();
+        m_dispatch.taken.reset(); // lost if a host fault ended the pass before
+        m_host->monitor.notifyOfIdle(m_host->monitor);
+        // (Host code at idle time may have moved the pages since the dispatch.)
+        if (!running() || m_idleRefused || area != dispatchArea())
+            return;
+        settleTaken();
+        if (!m_dispatch.queued[area].empty())
+            fail("input left queued after an idle pass");
+    }
+
     // --- invariants ----------------------------------------------------------
 
     void checkInvariants()
@@ -1698,12 +1881,16 @@ private:
         }
         for (const auto& window : m_windows)
         {
+            const GLDrawAreaInterface* area = &window->area;
+            const long showing = std::count_if(m_managed.begin(), m_managed.end(),
+                                               [area](PageInterface* page) { return page->getDrawArea() == area; });
+            // The library listens to the input of exactly the drawing areas that show pages.
+            if (window->area.mouseListeners.empty() != (showing == 0) ||
+                window->area.keyListeners.empty() != (showing == 0))
+                fail("the library listens to a drawing area's input though no page shows it, or not though one does");
             if (!window->tracker)
                 continue;
-            const GLDrawAreaInterface* area = &window->area;
-            const long since = std::count_if(m_managed.begin(), m_managed.end(), [area](PageInterface* page) {
-                                   return page->getDrawArea() == area;
-                               }) - window->shownWhenTracked;
+            const long since = showing - window->shownWhenTracked;
             if (window->tracker->pageCount() != since)
                 fail("a drawing area's page tracker counts " + std::to_string(window->tracker->pageCount()) +
                      " pages, " + std::to_string(since) + " came since it began");
@@ -1721,6 +1908,35 @@ private:
         {
             m_session->announced("current", page);
         }
+
+    private:
+        Session* m_session;
+    };
+
+    // The event manager's input listener that sees each event taken from a
+    // drawing area's queue, and a page listener that hears of the pages as
+    // the dispatcher does, before host code: the library's listener sets
+    // notify by address, and m_taken comes before m_code and m_watcher (the
+    // dispatcher, on the heap, before the session).
+    class Taker : public MouseEventListenerInterface,
+                  public KeyEventListenerInterface,
+                  public PageManagerListenerInterface
+    {
+    public:
+        explicit Taker(Session& session) : m_session(&session) {}
+        void pageCreated(PageInterface&, PageManagerInterface&) override {}
+        void pageDestroyed(PageInterface& page, PageManagerInterface&) override
+        {
+            if (&page == m_session->m_dispatch.page)
+                m_session->m_dispatch.page = nullptr;
+        }
+        void currentPageChanged(PageInterface&, PageManagerInterface&) override { m_session->switched(); }
+        void mouseMoved(MouseEventInterface&, MouseEventObservableInterface&) override { m_session->taken(3); }
+        void buttonPressed(MouseEventInterface&, MouseEventObservableInterface&) override { m_session->taken(0); }
+        void buttonDoublePressed(MouseEventInterface&, MouseEventObservableInterface&) override { m_session->taken(2); }
+        void buttonReleased(MouseEventInterface&, MouseEventObservableInterface&) override { m_session->taken(1); }
+        void keyPressed(KeyEventInterface&, KeyEventObservableInterface&) override { m_session->taken(5); }
+        void keyReleased(KeyEventInterface&, KeyEventObservableInterface&) override { m_session->taken(255); }
 
     private:
         Session* m_session;
@@ -1761,6 +1977,7 @@ private:
     std::set<std::string> m_reportIdentifiers; // the notes' texts of the reports
 
     std::size_t m_recentNext = 0;
+    Taker m_taken{*this};
     HostCode m_code;
     boost::shared_ptr<HostCode> m_decider{boost::make_shared<HostCode>(*this)};
     Watcher m_watcher{*this};
@@ -1804,6 +2021,18 @@ private:
     bool m_nullArgumentsPassed = false;
     bool m_contextsFail = false;
     bool m_staleHandlesPassed = false;
+    bool m_idleRefused = false;
+    // The drawing-area input on its way, as the current manager's dispatcher has it.
+    struct Dispatch
+    {
+        Queues queued;
+        std::optional<Event> taken; // the event taken last, not yet handed over
+        Event last{};               // the last event handed over
+        int held = 0;               // the button whose press the engine received, 0 for none
+        std::array<bool, 4> down{}; // the buttons the host reported down
+        bool queryOwed = false;
+        PageInterface* page = nullptr; // the current page, as the dispatcher last heard
+    } m_dispatch;
     std::unique_ptr<orvane::test::TestHostManager> m_host;
 };
 

@@ -380,7 +380,11 @@ void OrvUtilParentLockFinish(void)
     if (engine().parentLockDepth-- == 0)
         model::misuse("parent lock finished without a start");
 }
-void OrvUtilAppLockStart(Boolean_t) { ++engine().appLockDepth; }
+void OrvUtilAppLockStart(Boolean_t implicitMacroRecording)
+{
+    ++engine().appLockDepth;
+    engine().appLockValue = implicitMacroRecording;
+}
 void OrvUtilAppLockFinish(void)
 {
     if (engine().appLockDepth-- == 0)
@@ -458,9 +462,12 @@ void OrvEngDoOUAssert(const char*, const char* expression, const char*, const ch
     model::misuse(std::string("assertion ") + expression + " in " + function);
 }
 
-Boolean_t OrvUtilDispatchWorkAreaEvent(int, int, int, int, Boolean_t, Boolean_t, Boolean_t)
+Boolean_t OrvUtilDispatchWorkAreaEvent(int x, int y, int buttonOrKey, int kind, Boolean_t shift, Boolean_t alt,
+                                       Boolean_t control)
 {
     model::requireRunning("OrvUtilDispatchWorkAreaEvent");
+    if (engine().onWorkAreaEvent)
+        engine().onWorkAreaEvent({x, y, buttonOrKey, kind, shift, alt, control});
     return engine().answers.dispatchFails ? FALSE : TRUE;
 }
 Boolean_t OrvUtilIsBusy(void)
@@ -476,6 +483,8 @@ void OrvUtilInterrupt(void)
 Boolean_t OrvUtilInterruptIsSet(void)
 {
     model::requireRunning("OrvUtilInterruptIsSet");
+    if (engine().onInterruptQuery)
+        engine().onInterruptQuery();
     return engine().interrupted ? TRUE : FALSE;
 }
 Boolean_t OrvUtilInterruptCheck(void)

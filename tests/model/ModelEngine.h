@@ -3,6 +3,7 @@
 
 #include "ovsdkbase.h"
 
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
@@ -113,9 +114,14 @@ struct Engine
     // was deleted before they ended: the engine never ends them.
     int framesBegun = 0;
     int framesDropped = 0;
-    // Called before each busy-loop step, and when work-area input arrives:
-    // the test decides there what the engine does.
+    // Called before each busy-loop step: the test decides there what the
+    // engine does.
     std::function<void()> onBusyStep;
+    // Told of each work-area event (x, y, button or key, kind, shift, alt,
+    // control) and of each interrupt query, as they arrive.
+    std::function<void(const std::array<int, 7>& event)> onWorkAreaEvent;
+    std::function<void()> onInterruptQuery;
+    Boolean_t appLockValue = FALSE; // the implicit macro recording of the last application lock taken
     std::function<void(const char* what)> onMisuse;
     // Called when OrvUtilPageDelete is about to delete the page with this
     // client handle.

@@ -55,7 +55,7 @@ TEST(ModelTest, RandomSessionsKeepTheLibraryInStepWithTheEngine)
 {
     const unsigned long steps = environmentNumber("ORVANE_MODEL_STEPS", 2000);
     const unsigned long replay = environmentNumber("ORVANE_MODEL_SEED", 0);
-    const unsigned long seeds = replay != 0 ? 1 : environmentNumber("ORVANE_MODEL_SEEDS", 4);
+    const unsigned long seeds = replay != 0 ? 1 : environmentNumber("ORVANE_MODEL_SEEDS", 256);
     for (unsigned long i = 0; i < seeds; ++i)
     {
         const unsigned seed = static_cast<unsigned>(replay != 0 ? replay : 1 + i);
