@@ -96,37 +96,6 @@ protected:
     }
 };
 
-TEST_F(IdleActionsTest, PendingActionsRunOnceAndLaterOnesWait)
-{
-    std::unique_ptr<OnIdleActionPerformerSingleShot> later;
-    OnIdleActionPerformerSingleShot first([&] {
-        record("first");
-        later.reset(new OnIdleActionPerformerSingleShot([] { record("later"); }));
-    });
-    OnIdleActionPerformerSingleShot second([] { record("second"); });
-    std::unique_ptr<OnIdleActionPerformerSingleShot> cancelled(
-        new OnIdleActionPerformerSingleShot([] { record("cancelled"); }));
-    cancelled.reset();
-
-    EXPECT_EQ(2u, processIdleActions());
-    EXPECT_EQ((Lines{"first", "second"}), trace());
-    EXPECT_FALSE(first.isPending());
-    EXPECT_TRUE(later->isPending());
-    EXPECT_EQ(1u, processIdleActions());
-    EXPECT_EQ(0u, processIdleActions());
-    EXPECT_EQ("later", trace().back());
-
-    // An action may delete its own performer.
-    std::unique_ptr<OnIdleActionPerformerSingleShot> self;
-    self.reset(new OnIdleActionPerformerSingleShot([&] {
-        self.reset();
-        record("ran");
-    }));
-    EXPECT_EQ(1u, processIdleActions());
-    EXPECT_EQ(nullptr, self);
-    EXPECT_EQ("ran", trace().back());
-}
-
 TEST_F(IdleActionsTest, TheSchedulerIsAskedWhenWorkAppearsAndWhenSomeIsLeft)
 {
     CountingScheduler scheduler;
@@ -213,30 +182,6 @@ TEST_F(SiblingLibrariesTest, ParentLockModeBracketsEachDeliveryEvenWhenAListener
     EXPECT_THROW(sim::fireStateChange(51), std::runtime_error);
     EXPECT_EQ((Lines{"lockStart 0", "listener 50 // 0", "lockFinish", "lockStart 0", "listener 51 // 0", "lockFinish"}),
               trace());
-}
-
-// The notifier registers with the engine when it is first listened to, so
-// that an engine initialised or reset after its construction reaches it.
-TEST_F(SiblingLibrariesTest, TheEngineIsAskedWhenTheFirstListenerComesAndToldWhenTheNotifierGoes)
-{
-    RecordingListener listener;
-    listener.name = "listener";
-    {
-        toolbox::StateChangeNotifier notifier(toolbox::StateChangeMode_Deliver);
-        EXPECT_TRUE(sim::calls().empty());
-        notifier.addListener(&listener);
-        sim::fireStateChange(50);
-        notifier.removeListener(&listener); // no engine call
-        sim::reset();                      // a fresh engine knows no callback
-        notifier.addListener(&listener);
-        sim::fireStateChange(51);
-        notifier.removeListener(&listener);
-        notifier.addListener(&listener); // the engine kept it: still heard once
-        sim::fireStateChange(52);
-        EXPECT_EQ((Lines{"listener 50 // 0", "listener 51 // 0", "listener 52 // 0"}), trace());
-    }
-    EXPECT_EQ(3u, sim::countCalls("OrvUtilStateChangeRemoveCallback"));
-    sim::fireStateChange(15); // would reach freed memory if still registered
 }
 
 } // namespace
