@@ -1211,9 +1211,10 @@ private:
     void answers()
     {
         using model::Answers;
-        static bool Answers::*const flags[] = {&Answers::startupFails,   &Answers::deleteFails,   &Answers::redrawFails,
-                                               &Answers::textAllocFails, &Answers::styleSetFails, &Answers::styleGetFails,
-                                               &Answers::styleParamsFail, &Answers::idleFails,   &Answers::dispatchFails};
+        static bool Answers::*const flags[] = {
+            &Answers::startupFails, &Answers::deleteFails, &Answers::redrawFails,
+            &Answers::textAllocFails, &Answers::styleSetFails, &Answers::styleGetFails,
+            &Answers::styleParamsFail, &Answers::idleFails, &Answers::dispatchFails};
         model::Answers& answers = model::engine().answers;
         answers.*flags[m_in.pick(9)] = m_in.flag();
         note("engine answers change");
