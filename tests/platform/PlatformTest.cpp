@@ -184,4 +184,17 @@ TEST_F(SiblingLibrariesTest, ParentLockModeBracketsEachDeliveryEvenWhenAListener
               trace());
 }
 
+// A notifier that goes is forgotten by the engine it registered with.
+TEST_F(SiblingLibrariesTest, ANotifierThatGoesLeavesTheEngine)
+{
+    RecordingListener listener;
+    {
+        toolbox::StateChangeNotifier notifier(toolbox::StateChangeMode_Deliver);
+        notifier.addListener(&listener);
+    }
+    EXPECT_EQ(1u, sim::countCalls("OrvUtilStateChangeRemoveCallback"));
+    sim::fireStateChange(15); // would reach freed memory if still registered
+    EXPECT_TRUE(trace().empty());
+}
+
 } // namespace
