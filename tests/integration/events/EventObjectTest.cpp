@@ -104,15 +104,6 @@ TEST_F(EventObjectTest, ACloneIsAnIndependentCopyThatDoesNotAskAgain)
     EXPECT_EQ(keyboard.modifierQueries, 1);
 }
 
-TEST(MouseButtonConversion, KeepsZeroToThreeAndMakesEverythingElseInvalid)
-{
-    for (int button : {0, 1, 2, 3})
-        EXPECT_EQ(MouseEventInterface::toMouseButton(button), button);
-    for (int button : {-1, 4, 7, 254, 256})
-        EXPECT_EQ(MouseEventInterface::toMouseButton(button), MouseEventInterface::MouseButton_Invalid) << button;
-    EXPECT_EQ(MouseEventInterface::MouseButton_Invalid, 255);
-}
-
 // Each flag answers for its own button; no other button was ever down.
 TEST_F(EventObjectTest, WheelEventsReportOnlyTheThreeRealButtons)
 {
