@@ -242,7 +242,8 @@ inline Boolean_t OrvUtilPageSetCurrentByUniqueID(UniqueID_t id)
 {
     return call("OrvUtilPageSetCurrentByUniqueID", ::OrvUtilPageSetCurrentByUniqueID, arg("id", id));
 }
-// The page's handle is numbered anew: an address may serve a page again.
+// A page gone retired its handle's number, so an address that serves a new
+// page is numbered anew.
 inline Boolean_t OrvEngPageCreateNew(ArbParam_t clientHandle, StringList_pa arguments)
 {
     return call("OrvEngPageCreateNew", ::OrvEngPageCreateNew, handle("page", clientHandle),
