@@ -12,15 +12,16 @@
 // before init or after the shutdown; every deletion asked for is carried
 // out once (or set aside with its report) once the host's loop runs dry,
 // and the host's last switch, when nothing else moved the pages since, is
-// the engine's current page then; a
-// removed listener hears nothing; the context made current for a frame is
-// released with it; a frame is swapped only on the host's render decider's
-// yes, and never while the engine is interrupted under the repairer; a drawing area that cannot render may not draw; a null stop button,
-// decider or page listener is refused with a report; every offscreen image the host made is
-// destroyed once; drawing-area input reaches the engine at idle time as the
-// dispatch rules say (see Session's part on it); and after the session no idle work is left behind. A broken invariant
-// aborts with its description and the last steps. The model test runs the
-// same sessions on seeded random bytes.
+// the engine's current page then; a removed listener hears nothing; the
+// context made current for a frame is released with it; a frame is swapped
+// only on the host's render decider's yes, and never while the engine is
+// interrupted under the repairer; a drawing area that cannot render may not
+// draw; a null stop button, decider or page listener is refused with a
+// report; every offscreen image the host made is destroyed once;
+// drawing-area input reaches the engine at idle time as the dispatch rules
+// say (see Session's part on it); and after the session no idle work is
+// left behind. A broken invariant aborts with its description and the last
+// steps. The model test runs the same sessions on seeded random bytes.
 #include "fuzz/BoundarySession.h"
 
 #include "model/Agreement.h"
@@ -41,6 +42,7 @@
 #include "integration/PageRenderDeciderInterface.h"
 #include "integration/InterruptedPlotRepairer.h"
 #include "integration/intern/GLDrawAreaPageTracker.h"
+#include "integration/intern/WorkAreaEventDispatcher.h"
 #include "integration/services/OffscreenImageServiceAbstract.h"
 #include "integration/services/ServiceRepositoryInterface.h"
 #include "integration/Trace.h"
@@ -146,7 +148,9 @@ private:
     Session* m_session;
 };
 
-typedef std::array<int, 7> Event; // a work-area event: x, y, button or key, kind, shift, alt, control
+typedef model::WorkAreaEvent Event;
+typedef intern::WorkAreaEventDispatcher::EventInfo EventInfo;
+const int Dropped = -1; // the kind of an event the dispatch rules hand over as nothing
 typedef std::map<const GLDrawAreaInterface*, std::deque<Event>> Queues;
 
 // A drawing area whose queued input goes when the library stops listening to it.
@@ -577,7 +581,8 @@ private:
         m_initialized = model::engine().lifecycle == model::Lifecycle_Running;
         // A fresh start has no deletion of the engine's refusals left (a long session gets there).
         if (m_initialized)
-            m_strictRequests = strictEngine() && !model::engine().answers.deleteFails && !model::engine().answers.idleFails;
+            m_strictRequests =
+                strictEngine() && !model::engine().answers.deleteFails && !model::engine().answers.idleFails;
         if (result == ManagerInterface::ManagerStartReturnCode_Ok && !m_initialized)
             fail("init() answered Ok for an engine that did not start");
         if (m_initialized)
@@ -611,7 +616,8 @@ private:
         if (m_failed)
             return;
         m_failed = true;
-        std::string report = "boundary invariant broken at step " + std::to_string(m_step) + ": " + what + "\nlast steps:\n";
+        std::string report =
+            "boundary invariant broken at step " + std::to_string(m_step) + ": " + what + "\nlast steps:\n";
         for (std::size_t i = m_recentNext > m_recent.size() ? m_recentNext - m_recent.size() : 0; i < m_recentNext; ++i)
         {
             const Note& line = m_recent[i % m_recent.size()];
@@ -974,7 +980,7 @@ private:
         const int y = m_in.hostileInt();
         window.area.mouseModifiers = static_cast<int>(m_in.pick(8));
         m_misc.modifiers = static_cast<int>(m_in.pick(8));
-        const int kind = static_cast<int>(m_in.pick(8));
+        const int kind = static_cast<int>(m_in.pick(8)); // 0 to 3: the mouse input of the engine's kind
         if (kind < 2 && button <= MouseEventInterface::MouseButton_3 && m_in.flag())
             reportButton(button, kind == 0); // as the host's monitor sees it, before the drawing area
         if (kind < 4)
@@ -1008,7 +1014,8 @@ private:
         {
             const int key = m_in.chance(1, 4) ? 27 : m_in.hostileInt();
             const intern::KeyEvent event(&window.area, key); // the key and modifiers as the library reads them
-            queued(window.area, -1, -1, event.key(), kind == 5 ? 255 : 5, event);
+            const int engineKind = kind == 5 ? EventInfo::Kind_KeyReleased : EventInfo::Kind_KeyPressed;
+            queued(window.area, -1, -1, event.key(), engineKind, event);
             note(kind == 5 ? "key release" : "key press");
             if (kind == 5)
                 window.area.simulateKeyRelease(key);
@@ -1312,7 +1319,8 @@ private:
             note("render query");
             const bool may = all.renderQuery.callback(handle, all.renderQuery.clientData) == TRUE;
             PageInterface* shown = page != nullptr && handle == page->handle ? livePage(handle) : nullptr;
-            const TestDrawArea* area = shown != nullptr ? dynamic_cast<const TestDrawArea*>(shown->getDrawArea()) : nullptr;
+            const TestDrawArea* area =
+                shown != nullptr ? dynamic_cast<const TestDrawArea*>(shown->getDrawArea()) : nullptr;
             if (may && area != nullptr && !(area->valid && area->renderable))
                 fail("a drawing area that cannot render may draw");
             break;
@@ -1750,7 +1758,7 @@ private:
     // move while the engine is busy.
     void queued(TestDrawArea& area, int x, int y, int buttonOrKey, int kind, const EventInterface& event)
     {
-        if (!area.mouseListeners.empty() && (kind != 3 || !m_host->monitor.isBusy()))
+        if (!area.mouseListeners.empty() && (kind != EventInfo::Kind_MouseMoved || !m_host->monitor.isBusy()))
             m_dispatch.queued[&area].push_back(
                 {x, y, buttonOrKey, kind, event.isShiftDown(), event.isAltDown(), event.isControlDown()});
     }
@@ -1775,20 +1783,28 @@ private:
         const Dispatch& d = m_dispatch;
         const std::deque<Event>& queue = m_dispatch.queued[dispatchArea()];
         const int held = d.held;
-        if (event[3] != 1 && event[3] != 255 && held != 0 && !(held > 0 && held < 4 && d.down[held]) &&
-            std::none_of(queue.begin(), queue.end(), [held](const Event& e) { return e[3] == 1 && e[2] == held; }))
-            return {d.last[0], d.last[1], held, 1, d.last[4], d.last[5], d.last[6]};
-        if (event[3] == 3 && held != 0)
-            return {event[0], event[1], held, 4, event[4], event[5], event[6]};
-        if (event[3] == 1 ? event[2] != held : event[3] == 255 || (event[3] != 3 && event[3] != 5 && held != 0))
-            event[3] = -1;
+        const bool release = event.kind == EventInfo::Kind_ButtonReleased;
+        const bool heldDown = held > 0 && held < 4 && d.down[held];
+        const bool releaseQueued = std::any_of(queue.begin(), queue.end(), [held](const Event& e) {
+            return e.kind == EventInfo::Kind_ButtonReleased && e.buttonOrKey == held;
+        });
+        if (!release && event.kind != EventInfo::Kind_KeyReleased && held != 0 && !heldDown && !releaseQueued)
+            return {d.last.x, d.last.y, held, EventInfo::Kind_ButtonReleased, d.last.shift, d.last.alt, d.last.control};
+        if (event.kind == EventInfo::Kind_MouseMoved && held != 0)
+            return {event.x, event.y, held, EventInfo::Kind_Drag, event.shift, event.alt, event.control};
+        const bool passesWhileHeld =
+            event.kind == EventInfo::Kind_MouseMoved || event.kind == EventInfo::Kind_KeyPressed;
+        const bool dropped = release ? event.buttonOrKey != held
+                                     : event.kind == EventInfo::Kind_KeyReleased || (!passesWhileHeld && held != 0);
+        if (dropped)
+            event.kind = Dropped;
         return event;
     }
 
     // The event taken before and not handed over: the rules dropped it.
     void settleTaken()
     {
-        if (m_dispatch.taken && handed(*m_dispatch.taken)[3] != -1)
+        if (m_dispatch.taken && handed(*m_dispatch.taken).kind != Dropped)
             fail("input the dispatch rules give the engine was dropped");
         m_dispatch.taken.reset();
     }
@@ -1797,7 +1813,7 @@ private:
     {
         settleTaken();
         std::deque<Event>& queue = m_dispatch.queued[dispatchArea()];
-        if (m_dispatch.queryOwed || queue.empty() || queue.front()[3] != kind)
+        if (m_dispatch.queryOwed || queue.empty() || queue.front().kind != kind)
             return fail("input taken from a queue out of order, or with no interrupt query after the one before");
         m_dispatch.taken = queue.front();
         queue.pop_front();
@@ -1808,9 +1824,9 @@ private:
         Dispatch& d = m_dispatch;
         if (d.queryOwed || !d.taken || event != handed(*d.taken))
             return fail("the engine received a work-area event the dispatch rules do not give");
-        if (event[3] <= 1)
-            d.held = event[3] == 0 ? event[2] : 0;
-        if (event[3] == 1 && (*d.taken)[3] != 1)
+        if (event.kind == EventInfo::Kind_ButtonPressed || event.kind == EventInfo::Kind_ButtonReleased)
+            d.held = event.kind == EventInfo::Kind_ButtonPressed ? event.buttonOrKey : 0;
+        if (event.kind == EventInfo::Kind_ButtonReleased && d.taken->kind != EventInfo::Kind_ButtonReleased)
             return; // the made-up release: the event taken comes next
         d.last = event;
         d.taken.reset();
@@ -1932,12 +1948,30 @@ private:
                 m_session->m_dispatch.page = nullptr;
         }
         void currentPageChanged(PageInterface&, PageManagerInterface&) override { m_session->switched(); }
-        void mouseMoved(MouseEventInterface&, MouseEventObservableInterface&) override { m_session->taken(3); }
-        void buttonPressed(MouseEventInterface&, MouseEventObservableInterface&) override { m_session->taken(0); }
-        void buttonDoublePressed(MouseEventInterface&, MouseEventObservableInterface&) override { m_session->taken(2); }
-        void buttonReleased(MouseEventInterface&, MouseEventObservableInterface&) override { m_session->taken(1); }
-        void keyPressed(KeyEventInterface&, KeyEventObservableInterface&) override { m_session->taken(5); }
-        void keyReleased(KeyEventInterface&, KeyEventObservableInterface&) override { m_session->taken(255); }
+        void mouseMoved(MouseEventInterface&, MouseEventObservableInterface&) override
+        {
+            m_session->taken(EventInfo::Kind_MouseMoved);
+        }
+        void buttonPressed(MouseEventInterface&, MouseEventObservableInterface&) override
+        {
+            m_session->taken(EventInfo::Kind_ButtonPressed);
+        }
+        void buttonDoublePressed(MouseEventInterface&, MouseEventObservableInterface&) override
+        {
+            m_session->taken(EventInfo::Kind_ButtonDoublePressed);
+        }
+        void buttonReleased(MouseEventInterface&, MouseEventObservableInterface&) override
+        {
+            m_session->taken(EventInfo::Kind_ButtonReleased);
+        }
+        void keyPressed(KeyEventInterface&, KeyEventObservableInterface&) override
+        {
+            m_session->taken(EventInfo::Kind_KeyPressed);
+        }
+        void keyReleased(KeyEventInterface&, KeyEventObservableInterface&) override
+        {
+            m_session->taken(EventInfo::Kind_KeyReleased);
+        }
 
     private:
         Session* m_session;

@@ -3,10 +3,10 @@
 
 #include "ovsdkbase.h"
 
-#include <array>
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // A model of the engine behind its C interface, defined in the test program
@@ -89,6 +89,24 @@ struct Answers
     bool dispatchFails = false;     // OrvUtilDispatchWorkAreaEvent answers FALSE
 };
 
+// A work-area event as OrvUtilDispatchWorkAreaEvent receives it.
+struct WorkAreaEvent
+{
+    int x;
+    int y;
+    int buttonOrKey;
+    int kind;
+    int shift;
+    int alt;
+    int control;
+    bool operator==(const WorkAreaEvent& other) const
+    {
+        return std::tie(x, y, buttonOrKey, kind, shift, alt, control) ==
+               std::tie(other.x, other.y, other.buttonOrKey, other.kind, other.shift, other.alt, other.control);
+    }
+    bool operator!=(const WorkAreaEvent& other) const { return !(*this == other); }
+};
+
 struct Page
 {
     ArbParam_t handle; // the library's client handle
@@ -117,9 +135,8 @@ struct Engine
     // Called before each busy-loop step: the test decides there what the
     // engine does.
     std::function<void()> onBusyStep;
-    // Told of each work-area event (x, y, button or key, kind, shift, alt,
-    // control) and of each interrupt query, as they arrive.
-    std::function<void(const std::array<int, 7>& event)> onWorkAreaEvent;
+    // Told of each work-area event and of each interrupt query, as they arrive.
+    std::function<void(const WorkAreaEvent& event)> onWorkAreaEvent;
     std::function<void()> onInterruptQuery;
     Boolean_t appLockValue = FALSE; // the implicit macro recording of the last application lock taken
     std::function<void(const char* what)> onMisuse;
